@@ -1,0 +1,20 @@
+# Every folder's sources are picked up by glob, so adding a file needs no edit here.
+function(tinctura_sources out)
+  set(files)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND files ${found})
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+function(tinctura_library name)
+  tinctura_sources(files ${ARGN})
+  if(NOT files)
+    # A library whose folders are still empty: keep the target so that dependents link.
+    set(files ${CMAKE_BINARY_DIR}/${name}_empty.cpp)
+    file(WRITE ${files} "")
+  endif()
+  add_library(${name} STATIC ${files})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
