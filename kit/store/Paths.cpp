@@ -1,0 +1,153 @@
+#include "kit/store/Paths.h"
+
+#include "kit/base/Console.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kit {
+namespace fs = std::filesystem;
+namespace {
+
+std::mutex pathsMutex;
+fs::path overrideDir;
+std::atomic<unsigned> pathsGeneration{0};
+
+fs::path home() {
+    const char* h = std::getenv("HOME");
+    return (h && *h) ? fs::path(h) : fs::temp_directory_path();
+}
+
+// XDG says relative values are invalid and must be ignored.
+fs::path xdgDir(const char* variable, const char* fallbackUnderHome) {
+    const char* v = std::getenv(variable);
+    if (v && *v && fs::path(v).is_absolute()) return v;
+    return home() / fallbackUnderHome;
+}
+
+// XDG_PICTURES_DIR is usually not in the environment but in user-dirs.dirs, as
+// XDG_PICTURES_DIR="$HOME/Pictures".
+fs::path userPicturesDir() {
+    if (const char* v = std::getenv("XDG_PICTURES_DIR"); v && *v && fs::path(v).is_absolute()) return v;
+    std::ifstream in(xdgDir("XDG_CONFIG_HOME", ".config") / "user-dirs.dirs");
+    std::string line;
+    const std::string key = "XDG_PICTURES_DIR=\"";
+    while (std::getline(in, line)) {
+        if (line.rfind(key, 0) != 0) continue;
+        auto end = line.find('"', key.size());
+        if (end == std::string::npos) break;
+        std::string value = line.substr(key.size(), end - key.size());
+        if (value.rfind("$HOME", 0) == 0) return home() / fs::path(value.substr(5)).relative_path();
+        if (fs::path(value).is_absolute()) return value;
+        break;
+    }
+    return home() / "Pictures";
+}
+
+} // namespace
+
+fs::path Paths::dataDirOverride() {
+    std::lock_guard lock(pathsMutex);
+    return overrideDir;
+}
+
+fs::path Paths::dataDir() {
+    if (auto o = dataDirOverride(); !o.empty()) return o;
+    return xdgDir("XDG_DATA_HOME", ".local/share") / "tinctura";
+}
+
+fs::path Paths::configDir() {
+    if (auto o = dataDirOverride(); !o.empty()) return o;
+    return xdgDir("XDG_CONFIG_HOME", ".config") / "tinctura";
+}
+
+fs::path Paths::picturesDir() {
+    if (auto o = dataDirOverride(); !o.empty()) return o / "Pictures";
+    return userPicturesDir() / "Tinctura";
+}
+
+void Paths::setDataDir(const fs::path& dir) {
+    {
+        std::lock_guard lock(pathsMutex);
+        std::error_code ec;
+        overrideDir = dir.empty() ? fs::path() : fs::absolute(dir, ec);
+        if (ec) overrideDir = dir;
+    }
+    ++pathsGeneration;
+}
+
+unsigned Paths::generation() { return pathsGeneration.load(); }
+
+TemporaryDataDir::TemporaryDataDir() : previous_(Paths::dataDirOverride()) {
+    std::string pattern = (fs::temp_directory_path() / "tinctura-XXXXXX").string();
+    // Only tests and throw-away runs use this; with no temporary folder they cannot run at all.
+    if (!::mkdtemp(pattern.data())) fatal("cannot create a temporary folder in " + fs::temp_directory_path().string());
+    path_ = pattern;
+    Paths::setDataDir(path_);
+}
+
+TemporaryDataDir::~TemporaryDataDir() {
+    Paths::setDataDir(previous_);
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+}
+
+} // namespace kit
+
+namespace kit {
+
+bool writeFileAtomically(const fs::path& file, std::string_view bytes, std::string* error) {
+    auto fail = [&](const std::string& what, int err) {
+        if (error) *error = what + ": " + std::strerror(err);
+        return false;
+    };
+    fs::path dir = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (ec) return fail("cannot create " + dir.string(), ec.value());
+
+    std::string temp = (dir / ("." + file.filename().string() + ".XXXXXX")).string();
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) return fail("cannot create a temporary file in " + dir.string(), errno);
+    auto discard = [&](const std::string& what) {
+        int err = errno;
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return fail(what, err);
+    };
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return discard("cannot write " + temp);
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    // mkstemp creates 0600; settings and stores are ordinary user files.
+    ::fchmod(fd, 0644);
+    if (::fsync(fd) != 0) return discard("cannot flush " + temp);
+    if (::close(fd) != 0) {
+        int err = errno;
+        ::unlink(temp.c_str());
+        return fail("cannot close " + temp, err);
+    }
+    if (::rename(temp.c_str(), file.c_str()) != 0) {
+        int err = errno;
+        ::unlink(temp.c_str());
+        return fail("cannot replace " + file.string(), err);
+    }
+    return true;
+}
+
+} // namespace kit
