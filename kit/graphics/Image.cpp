@@ -1,0 +1,360 @@
+#include "kit/graphics/Image.h"
+
+#include <cairo.h>
+#include <turbojpeg.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <memory>
+#include <unistd.h>
+#include <utility>
+
+namespace kit {
+
+namespace {
+
+// Pixels per side beyond which an image is refused: Cairo's own limit.
+constexpr int maxSide = 32767;
+
+void setError(std::string* error, std::string text) {
+    if (error) *error = std::move(text);
+}
+
+std::uint32_t readPixel(const unsigned char* data, int stride, int x, int y) {
+    std::uint32_t v;
+    std::memcpy(&v, data + static_cast<std::ptrdiff_t>(y) * stride + x * 4, 4);
+    return v;
+}
+
+void writePixel(unsigned char* data, int stride, int x, int y, std::uint32_t v) {
+    std::memcpy(data + static_cast<std::ptrdiff_t>(y) * stride + x * 4, &v, 4);
+}
+
+std::uint8_t premultiply(std::uint8_t c, std::uint8_t a) { return static_cast<std::uint8_t>((c * a + 127) / 255); }
+
+std::uint8_t unpremultiply(std::uint8_t c, std::uint8_t a) {
+    if (a == 0) return 0;
+    return static_cast<std::uint8_t>(std::min(255, (c * 255 + a / 2) / a));
+}
+
+cairo_surface_t* newSurface(int w, int h, bool opaque) {
+    if (w <= 0 || h <= 0 || w > maxSide || h > maxSide) return nullptr;
+    cairo_surface_t* s = cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, w, h);
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        return nullptr;
+    }
+    return s;
+}
+
+int pixelsFor(double points, double scale) {
+    const double px = std::ceil(points * scale - 1e-9);
+    if (!std::isfinite(px) || px < 1 || px > maxSide) return 0;
+    return static_cast<int>(px);
+}
+
+bool validScale(double scale) { return std::isfinite(scale) && scale > 0; }
+
+struct TjHandle {
+    tjhandle h;
+    explicit TjHandle(tjhandle handle) : h(handle) {}
+    ~TjHandle() { if (h) tjDestroy(h); }
+    TjHandle(const TjHandle&) = delete;
+    TjHandle& operator=(const TjHandle&) = delete;
+};
+
+constexpr int nativeBGRA() { return std::endian::native == std::endian::little ? TJPF_BGRA : TJPF_ARGB; }
+
+std::optional<Image> decodeJPEG(std::span<const std::uint8_t> bytes, double scale, std::string* error) {
+    TjHandle tj(tjInitDecompress());
+    if (!tj.h) return setError(error, "cannot start the JPEG decoder"), std::nullopt;
+    int w = 0, h = 0, subsamp = 0, colorspace = 0;
+    auto* buf = const_cast<unsigned char*>(bytes.data());
+    if (tjDecompressHeader3(tj.h, buf, static_cast<unsigned long>(bytes.size()), &w, &h, &subsamp, &colorspace) != 0) {
+        setError(error, std::string("not a readable JPEG: ") + tjGetErrorStr2(tj.h));
+        return std::nullopt;
+    }
+    cairo_surface_t* s = newSurface(w, h, false);
+    if (!s) return setError(error, "JPEG too large"), std::nullopt;
+    cairo_surface_flush(s);
+    const int rc = tjDecompress2(tj.h, buf, static_cast<unsigned long>(bytes.size()), cairo_image_surface_get_data(s), w,
+                                 cairo_image_surface_get_stride(s), h, nativeBGRA(), 0);
+    // A warning (a truncated file, say) still gives pixels; an error does not.
+    if (rc != 0 && tjGetErrorCode(tj.h) == TJERR_FATAL) {
+        setError(error, std::string("JPEG decoding failed: ") + tjGetErrorStr2(tj.h));
+        cairo_surface_destroy(s);
+        return std::nullopt;
+    }
+    // The decoder writes opaque pixels, but make sure alpha is 255 whatever the pixel format did.
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) writePixel(data, stride, x, y, readPixel(data, stride, x, y) | 0xFF000000u);
+    cairo_surface_mark_dirty(s);
+    return Image::adoptSurface(s, scale);
+}
+
+struct ReadCursor {
+    std::span<const std::uint8_t> bytes;
+    std::size_t at = 0;
+};
+
+cairo_status_t readChunk(void* closure, unsigned char* data, unsigned int length) {
+    auto* c = static_cast<ReadCursor*>(closure);
+    if (c->bytes.size() - c->at < length) return CAIRO_STATUS_READ_ERROR;
+    std::memcpy(data, c->bytes.data() + c->at, length);
+    c->at += length;
+    return CAIRO_STATUS_SUCCESS;
+}
+
+cairo_status_t appendChunk(void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::vector<std::uint8_t>*>(closure)->insert(static_cast<std::vector<std::uint8_t>*>(closure)->end(),
+                                                             data, data + length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+} // namespace
+
+Image::~Image() {
+    if (surface_) cairo_surface_destroy(surface_);
+}
+
+Image::Image(const Image& other) : scale_(other.scale_) {
+    if (!other.surface_) return;
+    cairo_surface_t* src = other.surface();
+    const int w = other.pixelWidth(), h = other.pixelHeight();
+    surface_ = cairo_image_surface_create(cairo_image_surface_get_format(src), w, h);
+    cairo_surface_flush(surface_);
+    const int srcStride = cairo_image_surface_get_stride(src), dstStride = cairo_image_surface_get_stride(surface_);
+    for (int y = 0; y < h; ++y)
+        std::memcpy(cairo_image_surface_get_data(surface_) + static_cast<std::ptrdiff_t>(y) * dstStride,
+                    cairo_image_surface_get_data(src) + static_cast<std::ptrdiff_t>(y) * srcStride,
+                    static_cast<std::size_t>(w) * 4);
+    cairo_surface_mark_dirty(surface_);
+}
+
+Image& Image::operator=(const Image& other) {
+    if (this != &other) *this = Image(other);
+    return *this;
+}
+
+Image::Image(Image&& other) noexcept : surface_(std::exchange(other.surface_, nullptr)), scale_(other.scale_) {}
+
+Image& Image::operator=(Image&& other) noexcept {
+    if (this != &other) {
+        if (surface_) cairo_surface_destroy(surface_);
+        surface_ = std::exchange(other.surface_, nullptr);
+        scale_ = other.scale_;
+    }
+    return *this;
+}
+
+std::optional<Image> Image::make(double width, double height, double scale, bool opaque) {
+    if (!validScale(scale)) return std::nullopt;
+    cairo_surface_t* s = newSurface(pixelsFor(width, scale), pixelsFor(height, scale), opaque);
+    if (!s) return std::nullopt;
+    if (opaque) {
+        cairo_t* cr = cairo_create(s);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_paint(cr);
+        cairo_destroy(cr);
+    }
+    return Image(s, scale);
+}
+
+std::optional<Image> Image::fromRGBA(int w, int h, std::span<const std::uint8_t> rgba, double scale, bool premultiplied) {
+    if (!validScale(scale) || w <= 0 || h <= 0 || rgba.size() / 4 / static_cast<std::size_t>(w) < static_cast<std::size_t>(h))
+        return std::nullopt;
+    cairo_surface_t* s = newSurface(w, h, false);
+    if (!s) return std::nullopt;
+    cairo_surface_flush(s);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    const std::uint8_t* p = rgba.data();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x, p += 4) {
+            std::uint8_t r = p[0], g = p[1], b = p[2], a = p[3];
+            if (premultiplied) {
+                r = std::min(r, a), g = std::min(g, a), b = std::min(b, a);
+            } else {
+                r = premultiply(r, a), g = premultiply(g, a), b = premultiply(b, a);
+            }
+            writePixel(data, stride, x, y, (std::uint32_t(a) << 24) | (std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | b);
+        }
+    cairo_surface_mark_dirty(s);
+    return Image(s, scale);
+}
+
+std::optional<Image> Image::decode(std::span<const std::uint8_t> bytes, double scale, std::string* error) {
+    if (!validScale(scale)) return setError(error, "invalid scale"), std::nullopt;
+    static constexpr std::uint8_t png[] = {0x89, 'P', 'N', 'G'};
+    if (bytes.size() >= 4 && std::equal(png, png + 4, bytes.begin())) {
+        ReadCursor cursor{bytes};
+        cairo_surface_t* s = cairo_image_surface_create_from_png_stream(readChunk, &cursor);
+        if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+            setError(error, std::string("not a readable PNG: ") + cairo_status_to_string(cairo_surface_status(s)));
+            cairo_surface_destroy(s);
+            return std::nullopt;
+        }
+        return adoptSurface(s, scale);
+    }
+    if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) return decodeJPEG(bytes, scale, error);
+    setError(error, "neither PNG nor JPEG");
+    return std::nullopt;
+}
+
+std::optional<Image> Image::loadFile(const std::string& path, double scale, std::string* error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return setError(error, "cannot open " + path), std::nullopt;
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return setError(error, "cannot read " + path), std::nullopt;
+    return decode(bytes, scale, error);
+}
+
+std::optional<Image> Image::adoptSurface(cairo_surface_t* s, double scale) {
+    if (!s) return std::nullopt;
+    const bool usable = cairo_surface_status(s) == CAIRO_STATUS_SUCCESS && cairo_surface_get_type(s) == CAIRO_SURFACE_TYPE_IMAGE &&
+                        (cairo_image_surface_get_format(s) == CAIRO_FORMAT_ARGB32 ||
+                         cairo_image_surface_get_format(s) == CAIRO_FORMAT_RGB24) &&
+                        cairo_image_surface_get_width(s) > 0 && cairo_image_surface_get_height(s) > 0 && validScale(scale);
+    if (!usable) {
+        cairo_surface_destroy(s);
+        return std::nullopt;
+    }
+    return Image(s, scale);
+}
+
+int Image::pixelWidth() const { return surface_ ? cairo_image_surface_get_width(surface_) : 0; }
+int Image::pixelHeight() const { return surface_ ? cairo_image_surface_get_height(surface_) : 0; }
+Size Image::size() const { return {pixelWidth() / scale_, pixelHeight() / scale_}; }
+bool Image::isOpaque() const { return surface_ && cairo_image_surface_get_format(surface_) == CAIRO_FORMAT_RGB24; }
+
+cairo_surface_t* Image::surface() const {
+    if (surface_) cairo_surface_flush(surface_);
+    return surface_;
+}
+
+void Image::markDirty() {
+    if (surface_) cairo_surface_mark_dirty(surface_);
+}
+
+std::array<std::uint8_t, 4> Image::pixelRGBA(int x, int y) const {
+    if (!surface_ || x < 0 || y < 0 || x >= pixelWidth() || y >= pixelHeight()) return {0, 0, 0, 0};
+    cairo_surface_t* s = surface();
+    std::uint32_t v = readPixel(cairo_image_surface_get_data(s), cairo_image_surface_get_stride(s), x, y);
+    if (isOpaque()) v |= 0xFF000000u;
+    return {std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v), std::uint8_t(v >> 24)};
+}
+
+Color Image::colorAt(int x, int y) const {
+    const auto p = pixelRGBA(x, y);
+    if (p[3] == 0) return Color::clearColor();
+    const double a = p[3] / 255.0;
+    return Color::rgba(std::min(1.0, p[0] / 255.0 / a), std::min(1.0, p[1] / 255.0 / a), std::min(1.0, p[2] / 255.0 / a), a);
+}
+
+std::vector<std::uint8_t> Image::rgbaBytes(bool premultiplied) const {
+    std::vector<std::uint8_t> out;
+    if (!surface_) return out;
+    const int w = pixelWidth(), h = pixelHeight();
+    out.reserve(static_cast<std::size_t>(w) * h * 4);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            auto p = pixelRGBA(x, y);
+            if (!premultiplied)
+                for (int i = 0; i < 3; ++i) p[i] = unpremultiply(p[i], p[3]);
+            out.insert(out.end(), p.begin(), p.end());
+        }
+    return out;
+}
+
+std::optional<std::vector<std::uint8_t>> Image::pngData() const {
+    if (!surface_) return std::nullopt;
+    std::vector<std::uint8_t> out;
+    if (cairo_surface_write_to_png_stream(surface(), appendChunk, &out) != CAIRO_STATUS_SUCCESS || out.empty())
+        return std::nullopt;
+    return out;
+}
+
+std::optional<std::vector<std::uint8_t>> Image::jpegData(double quality) const {
+    if (!surface_ || !std::isfinite(quality)) return std::nullopt;
+    const int q = std::clamp(static_cast<int>(std::round(std::clamp(quality, 0.0, 1.0) * 100)), 1, 100);
+    const int w = pixelWidth(), h = pixelHeight();
+    // Premultiplied pixels over white: c + (255 - a).
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(w) * h * 3);
+    std::size_t i = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const auto p = pixelRGBA(x, y);
+            for (int c = 0; c < 3; ++c) rgb[i++] = static_cast<std::uint8_t>(std::min(255, p[c] + 255 - p[3]));
+        }
+    TjHandle tj(tjInitCompress());
+    if (!tj.h) return std::nullopt;
+    unsigned char* jpeg = nullptr;
+    unsigned long size = 0;
+    if (tjCompress2(tj.h, rgb.data(), w, w * 3, h, TJPF_RGB, &jpeg, &size, TJSAMP_420, q, 0) != 0) {
+        tjFree(jpeg);
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> out(jpeg, jpeg + size);
+    tjFree(jpeg);
+    return out;
+}
+
+bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error) {
+    const std::string temp = path + ".tmp-" + std::to_string(::getpid());
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return setError(error, "cannot write " + path), false;
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::remove(temp.c_str());
+            return setError(error, "cannot write " + path), false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::remove(temp.c_str());
+        return setError(error, "cannot write " + path + ": " + ec.message()), false;
+    }
+    return true;
+}
+
+bool Image::savePNG(const std::string& path, std::string* error) const {
+    const auto data = pngData();
+    if (!data) return setError(error, "PNG encoding failed"), false;
+    return writeFileAtomically(path, *data, error);
+}
+
+bool Image::saveJPEG(const std::string& path, double quality, std::string* error) const {
+    const auto data = jpegData(quality);
+    if (!data) return setError(error, "JPEG encoding failed"), false;
+    return writeFileAtomically(path, *data, error);
+}
+
+std::optional<Image> Image::resized(Size points, double scale) const {
+    if (!surface_) return std::nullopt;
+    if (scale == 0) scale = scale_;
+    auto out = make(points.width, points.height, scale);
+    if (!out) return std::nullopt;
+    cairo_t* cr = cairo_create(out->surface_);
+    cairo_scale(cr, out->pixelWidth() / double(pixelWidth()), out->pixelHeight() / double(pixelHeight()));
+    cairo_set_source_surface(cr, surface(), 0, 0);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(out->surface_);
+    return out;
+}
+
+} // namespace kit
