@@ -1,0 +1,76 @@
+#include "charting/model/ChartDataEntry.h"
+#include "kit/base/Make.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace charting;
+
+namespace {
+
+struct Bubble : ChartDataEntry {
+    using ChartDataEntry::ChartDataEntry;
+    double size = 0;
+
+protected:
+    std::shared_ptr<ChartDataEntry> makeEmpty() const override { return std::make_shared<Bubble>(); }
+    void copyInto(ChartDataEntry& copy) const override {
+        ChartDataEntry::copyInto(copy);
+        static_cast<Bubble&>(copy).size = size;
+    }
+};
+
+TEST(ChartDataEntry, EqualityComparesValuesOnlyAndIsAsymmetricAcrossKinds) {
+    const double nan = std::nan("");
+    auto payload = std::make_shared<int>(7);
+    auto a = kit::make<ChartDataEntry>(1, 2);
+    struct Row {
+        std::shared_ptr<ChartDataEntryBase> other;
+        bool equal;
+    } rows[] = {
+        {kit::make<ChartDataEntry>(1, 2), true},
+        {kit::make<ChartDataEntry>(1, 2, std::any(payload)), true}, // payload takes no part
+        {kit::make<ChartDataEntry>(3, 2), false},
+        {kit::make<ChartDataEntry>(1, 3), false},
+        {kit::make<ChartDataEntryBase>(2), false}, // not an x/y entry
+        {nullptr, false},
+    };
+    for (const auto& row : rows) EXPECT_EQ(a->isEqual(row.other.get()), row.equal);
+    EXPECT_TRUE(kit::make<ChartDataEntryBase>(2)->isEqual(a.get())); // the base compares y only
+
+    auto n = kit::make<ChartDataEntry>(1, nan);
+    EXPECT_TRUE(n->isEqual(n.get()));
+    EXPECT_FALSE(n->isEqual(kit::make<ChartDataEntry>(1, nan).get()));
+}
+
+TEST(ChartDataEntry, Descriptions) {
+    EXPECT_EQ(ChartDataEntry().description(), "ChartDataEntry, x: 0.0, y 0.0");
+    EXPECT_EQ(ChartDataEntry(2, 1.5).description(), "ChartDataEntry, x: 2.0, y 1.5");
+    EXPECT_EQ(ChartDataEntry(-INFINITY, std::nan("")).description(), "ChartDataEntry, x: -inf, y nan");
+    EXPECT_EQ(ChartDataEntryBase(1).description(), "ChartDataEntryBase, y 1.0");
+}
+
+TEST(ChartDataEntry, CopyKeepsKindValuesAndPayloadButNotIcon) {
+    auto payload = std::make_shared<int>(7);
+    auto icon = std::shared_ptr<const kit::Image>(std::shared_ptr<int>(), reinterpret_cast<const kit::Image*>(0x10));
+    Bubble b(1, 2, icon, std::any(payload));
+    b.size = 3;
+    auto copy = b.copy();
+    auto* bubble = dynamic_cast<Bubble*>(copy.get());
+    ASSERT_NE(bubble, nullptr);
+    EXPECT_EQ(bubble->x(), 1);
+    EXPECT_EQ(bubble->y(), 2);
+    EXPECT_EQ(bubble->size, 3);
+    EXPECT_EQ(std::any_cast<std::shared_ptr<int>>(bubble->data()), payload); // shared, not cloned
+    EXPECT_EQ(bubble->icon(), nullptr);
+    EXPECT_EQ(b.icon(), icon);
+}
+
+TEST(ChartDataEntryDeathTest, KindWithoutItsOwnEmptyObjectStops) {
+    struct Forgetful : ChartDataEntry {};
+    Forgetful f;
+    EXPECT_DEATH(f.copy(), "must override makeEmpty");
+}
+
+} // namespace
