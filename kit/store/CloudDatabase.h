@@ -1,0 +1,118 @@
+#pragma once
+// The user's private cloud database: record zones, records, paged queries and zone deletion.
+// Every answer arrives on a worker thread, never on the caller's; pages of one query come one after another.
+#include "kit/store/CloudRecord.h"
+#include "kit/store/StoreError.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kit {
+
+namespace CloudErrorCode {
+constexpr int internalError = 1;
+constexpr int partialFailure = 2;
+constexpr int networkUnavailable = 3;
+constexpr int unknownItem = 11;
+constexpr int zoneNotFound = 26;
+} // namespace CloudErrorCode
+
+StoreError cloudError(int code, std::string description, std::string userInfo = {});
+
+struct Query {
+    std::string recordType;  // every record of the type matches (the always-true predicate)
+};
+
+// Where the next page of a query starts.
+struct QueryCursor {
+    Query query;
+    RecordZoneID zoneID;
+    std::size_t offset = 0;
+};
+
+// As many records per page as the database chooses to give.
+constexpr std::size_t QueryOperationMaximumResults = 0;
+
+class DatabaseOperation {
+public:
+    virtual ~DatabaseOperation() = default;
+};
+
+class QueryOperation final : public DatabaseOperation {
+public:
+    explicit QueryOperation(Query query) : query(std::move(query)) {}
+    explicit QueryOperation(QueryCursor cursor) : cursor(std::move(cursor)) {}
+
+    std::optional<Query> query;
+    std::optional<QueryCursor> cursor;
+    std::size_t resultsLimit = QueryOperationMaximumResults;
+    std::optional<RecordZoneID> zoneID;
+    std::function<void(const Record&)> recordFetchedBlock;
+    std::function<void(std::optional<QueryCursor>, std::optional<StoreError>)> queryCompletionBlock;
+};
+
+class ModifyRecordZonesOperation final : public DatabaseOperation {
+public:
+    ModifyRecordZonesOperation(std::vector<RecordZone> toSave, std::vector<RecordZoneID> toDelete)
+        : recordZonesToSave(std::move(toSave)), recordZoneIDsToDelete(std::move(toDelete)) {}
+
+    std::vector<RecordZone> recordZonesToSave;
+    std::vector<RecordZoneID> recordZoneIDsToDelete;
+    // Saved zones, deleted zone ids, error. A partial failure reports the error (code partialFailure).
+    std::function<void(std::optional<std::vector<RecordZone>>, std::optional<std::vector<RecordZoneID>>,
+                       std::optional<StoreError>)>
+        modifyRecordZonesCompletionBlock;
+};
+
+class ModifyRecordsOperation final : public DatabaseOperation {
+public:
+    ModifyRecordsOperation(std::vector<Record> toSave, std::vector<RecordID> toDelete)
+        : recordsToSave(std::move(toSave)), recordIDsToDelete(std::move(toDelete)) {}
+
+    std::vector<Record> recordsToSave;
+    std::vector<RecordID> recordIDsToDelete;
+    std::function<void(std::optional<std::vector<Record>>, std::optional<std::vector<RecordID>>,
+                       std::optional<StoreError>)>
+        modifyRecordsCompletionBlock;
+};
+
+class CloudDatabase {
+public:
+    virtual ~CloudDatabase() = default;
+    // Zones in creation order; the list may be empty. A database may also answer with neither list nor error.
+    virtual void fetchAllRecordZones(
+        std::function<void(std::optional<std::vector<RecordZone>>, std::optional<StoreError>)> completion) = 0;
+    virtual void addOperation(std::shared_ptr<DatabaseOperation> operation) = 0;
+};
+
+// A container of the user's cloud data, compared by identifier; usable as a map key.
+class CloudContainer {
+public:
+    CloudContainer(std::string identifier, std::shared_ptr<CloudDatabase> privateDatabase)
+        : identifier_(std::move(identifier)), private_(std::move(privateDatabase)) {}
+
+    const std::string& containerIdentifier() const { return identifier_; }
+    const std::shared_ptr<CloudDatabase>& privateCloudDatabase() const { return private_; }
+
+    // The app's container: its private database is the local stand-in file "CloudDatabase.sqlite" in the
+    // data folder, unless another default was set (tests do).
+    static CloudContainer defaultContainer();
+    static void setDefaultContainer(std::optional<CloudContainer> container);
+    static constexpr const char* defaultIdentifier = "tinctura.default";
+
+    friend bool operator==(const CloudContainer& a, const CloudContainer& b) { return a.identifier_ == b.identifier_; }
+    friend auto operator<=>(const CloudContainer& a, const CloudContainer& b) { return a.identifier_ <=> b.identifier_; }
+
+private:
+    std::string identifier_;
+    std::shared_ptr<CloudDatabase> private_;
+};
+
+struct CloudContainerHash {
+    std::size_t operator()(const CloudContainer& c) const { return std::hash<std::string>{}(c.containerIdentifier()); }
+};
+
+} // namespace kit

@@ -1,0 +1,68 @@
+#pragma once
+// Records of the cloud database: a record type, an identity in a zone, and typed fields.
+#include <compare>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace kit {
+
+struct RecordZoneID {
+    std::string zoneName;
+    std::string ownerName = "__defaultOwner__";
+    auto operator<=>(const RecordZoneID&) const = default;
+};
+
+struct RecordZone {
+    RecordZoneID zoneID;
+};
+
+struct RecordID {
+    std::string recordName;
+    RecordZoneID zoneID;
+    auto operator<=>(const RecordID&) const = default;
+};
+
+struct CloudDate {
+    double secondsSince1970 = 0;
+    auto operator<=>(const CloudDate&) const = default;
+};
+
+struct CloudData {
+    std::string bytes;
+    auto operator<=>(const CloudData&) const = default;
+};
+
+using RecordValue = std::variant<std::string, std::int64_t, double, CloudDate, CloudData, std::vector<std::string>>;
+
+// The value's text as the exporters write it: a text as is, numbers in shortest decimal, dates in ISO 8601 (UTC),
+// data as "<" hex bytes ">", a list as a JSON array of its texts.
+std::string description(const RecordValue& value);
+
+class Record {
+public:
+    Record(std::string recordType, RecordID recordID)
+        : recordType_(std::move(recordType)), recordID_(std::move(recordID)) {}
+
+    const std::string& recordType() const { return recordType_; }
+    const RecordID& recordID() const { return recordID_; }
+
+    // The record's own fields, in key order.
+    std::vector<std::string> allKeys() const;
+    const RecordValue* value(const std::string& key) const;
+    void set(const std::string& key, RecordValue value) { fields_[key] = std::move(value); }
+    void remove(const std::string& key) { fields_.erase(key); }
+    const std::map<std::string, RecordValue>& fields() const { return fields_; }
+
+    friend bool operator==(const Record&, const Record&) = default;
+
+private:
+    std::string recordType_;
+    RecordID recordID_;
+    std::map<std::string, RecordValue> fields_;
+};
+
+} // namespace kit

@@ -1,0 +1,91 @@
+#pragma once
+// The SQLite file behind a container: one table per entity, changes committed in one transaction.
+// Besides the model's attributes each row keeps the name of its cloud record and whether the cloud
+// copy is behind, so that a mirror can export local changes and import the cloud's.
+#include "kit/store/FetchRequest.h"
+#include "kit/store/ObjectModel.h"
+#include "kit/store/StoreError.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kit {
+
+namespace sqlite {
+class Database;
+}
+
+struct StoreRow {
+    std::int64_t pk = 0;
+    std::vector<AttributeValue> values;  // in the entity's attribute order
+    std::optional<std::string> cloudName;
+};
+
+struct RowChange {
+    enum class Kind { Insert, Update, Delete };
+    Kind kind = Kind::Insert;
+    const EntityDescription* entity = nullptr;
+    std::int64_t pk = 0;  // set by commit for inserts
+    std::vector<AttributeValue> values;
+    std::optional<std::string> cloudName;  // for changes that come from the cloud
+};
+
+struct Tombstone {
+    std::string entity;
+    std::string cloudName;
+};
+
+class ObjectStore {
+public:
+    struct Options {
+        bool migrateAutomatically = false;  // add the columns of attributes the file lacks
+    };
+
+    // Opens or creates the store file for the model. A file that is not a readable store gives an error.
+    static std::unique_ptr<ObjectStore> open(const std::string& path, const ObjectModel& model, Options options,
+                                             std::optional<StoreError>& error);
+    ~ObjectStore();
+
+    const std::string& path() const { return path_; }
+    const ObjectModel& model() const { return model_; }
+
+    std::vector<StoreRow> fetch(const EntityDescription& entity, const std::optional<Predicate>& predicate,
+                                std::optional<StoreError>& error);
+    std::optional<StoreRow> row(const EntityDescription& entity, std::int64_t pk);
+
+    // Local changes: inserted and updated rows are marked for export, deleted exported rows leave a tombstone.
+    std::optional<StoreError> commit(std::vector<RowChange>& changes);
+    // Deletes in the store, without loading the records; count = rows deleted.
+    std::optional<StoreError> batchDelete(const EntityDescription& entity, const std::optional<Predicate>& predicate,
+                                          std::size_t& count);
+
+    // The mirror's side.
+    std::vector<StoreRow> rowsToExport(const EntityDescription& entity);
+    std::vector<StoreRow> exportedRows(const EntityDescription& entity);
+    std::vector<Tombstone> tombstones();
+    std::optional<StoreError> markExported(const EntityDescription& entity, std::int64_t pk, const std::string& name);
+    std::optional<StoreError> clearTombstone(const Tombstone& tombstone);
+    // Changes that arrived from the cloud: they are not exported back.
+    std::optional<StoreError> applyImport(std::vector<RowChange>& changes);
+
+    // A quota on the file's size in pages (SQLite's max_page_count); writes beyond it fail as "full".
+    void setMaximumPageCount(std::int64_t pages);
+
+private:
+    ObjectStore(std::string path, ObjectModel model, std::unique_ptr<sqlite::Database> db);
+    std::optional<StoreError> createSchema(Options options);
+    std::optional<StoreError> apply(std::vector<RowChange>& changes, bool fromCloud);
+    StoreError error(const std::string& what) const;
+
+    std::string path_;
+    ObjectModel model_;
+    std::unique_ptr<sqlite::Database> db_;
+};
+
+// Arrays of texts are kept as a length-prefixed byte string: any bytes round-trip, an empty array included.
+std::string encodeStrings(const std::vector<std::string>& strings);
+std::optional<std::vector<std::string>> decodeStrings(const std::string& bytes);
+
+} // namespace kit

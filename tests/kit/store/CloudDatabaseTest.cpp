@@ -1,0 +1,169 @@
+#include "kit/store/CloudDatabaseDouble.h"
+#include "kit/store/CloudMirror.h"
+#include "kit/store/CloudWorkers.h"
+#include "kit/store/LocalCloudDatabase.h"
+#include "kit/store/ObjectStoreContainer.h"
+#include "kit/store/Paths.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+#include <thread>
+
+namespace {
+
+struct Page {
+    std::vector<std::string> names;
+    std::optional<kit::QueryCursor> cursor;
+    std::optional<kit::StoreError> error;
+    bool onCallerThread = false;
+};
+
+Page queryPage(kit::CloudDatabase& db, std::shared_ptr<kit::QueryOperation> op) {
+    Page page;
+    std::promise<void> done;
+    const auto caller = std::this_thread::get_id();
+    op->recordFetchedBlock = [&](const kit::Record& r) { page.names.push_back(r.recordID().recordName); };
+    op->queryCompletionBlock = [&](auto cursor, auto error) {
+        page.cursor = cursor;
+        page.error = error;
+        page.onCallerThread = std::this_thread::get_id() == caller;
+        done.set_value();
+    };
+    db.addOperation(op);
+    done.get_future().get();
+    return page;
+}
+
+kit::Record record(const std::string& zone, const std::string& name, const std::string& type = "CD_Item") {
+    kit::Record r(type, kit::RecordID{name, kit::RecordZoneID{zone}});
+    r.set("CD_tag", std::string("custom"));
+    r.set("CD_id", std::int64_t{42});
+    r.set("CD_colors", std::vector<std::string>{"A,B", "\"q\""});
+    return r;
+}
+
+TEST(LocalCloudDatabase, KeepsRecordsWithTypedFieldsAndPagesThemWithCursors) {
+    kit::TemporaryDataDir dir;
+    std::optional<kit::StoreError> error;
+    auto path = (dir.path() / "cloud.sqlite").string();
+    {
+        auto db = kit::LocalCloudDatabase::open(path, "c1", error);
+        ASSERT_TRUE(db);
+        auto op = std::make_shared<kit::ModifyRecordZonesOperation>(
+            std::vector<kit::RecordZone>{{kit::RecordZoneID{"Z"}}}, std::vector<kit::RecordZoneID>{});
+        std::promise<void> zoneDone;
+        op->modifyRecordZonesCompletionBlock = [&](auto, auto, auto) { zoneDone.set_value(); };
+        db->addOperation(op);
+        zoneDone.get_future().get();
+        std::vector<kit::Record> five;
+        for (int i = 0; i < 5; ++i) five.push_back(record("Z", "r" + std::to_string(i)));
+        auto save = std::make_shared<kit::ModifyRecordsOperation>(five, std::vector<kit::RecordID>{});
+        std::promise<void> saved;
+        save->modifyRecordsCompletionBlock = [&](auto, auto, auto e) { EXPECT_FALSE(e); saved.set_value(); };
+        db->addOperation(save);
+        saved.get_future().get();
+    }
+    auto db = kit::LocalCloudDatabase::open(path, "c1", error);  // reopened: the file keeps everything
+    auto first = std::make_shared<kit::QueryOperation>(kit::Query{"CD_Item"});
+    first->zoneID = kit::RecordZoneID{"Z"};
+    first->resultsLimit = 2;
+    auto page = queryPage(*db, first);
+    EXPECT_FALSE(page.onCallerThread);
+    std::vector<std::string> all = page.names;
+    while (page.cursor) {
+        auto next = std::make_shared<kit::QueryOperation>(*page.cursor);
+        next->resultsLimit = 2;
+        page = queryPage(*db, next);
+        all.insert(all.end(), page.names.begin(), page.names.end());
+    }
+    EXPECT_EQ(all, (std::vector<std::string>{"r0", "r1", "r2", "r3", "r4"}));
+
+    auto other = kit::LocalCloudDatabase::open(path, "c2", error);  // another container sees nothing
+    std::promise<std::optional<std::vector<kit::RecordZone>>> zones;
+    other->fetchAllRecordZones([&](auto list, auto) { zones.set_value(list); });
+    auto list = zones.get_future().get();
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(list->empty());
+}
+
+TEST(CloudRecord, DescribesEachValueKind) {
+    EXPECT_EQ(kit::description(std::string("FF4050")), "FF4050");
+    EXPECT_EQ(kit::description(std::int64_t{-12}), "-12");
+    EXPECT_EQ(kit::description(0.555), "0.555");
+    EXPECT_EQ(kit::description(kit::CloudDate{86400.5}), "1970-01-02T00:00:00Z");
+    EXPECT_EQ(kit::description(kit::CloudData{"\x01\xff"}), "<01ff>");
+    EXPECT_EQ(kit::description(std::vector<std::string>{"a\"b", "c"}), "[\"a\\\"b\",\"c\"]");
+}
+
+TEST(CloudDatabaseDouble, InjectsFaultsPerCallAndPageAndReportsPartialZoneDeletion) {
+    auto db = kit::CloudDatabaseDouble::make();
+    for (int i = 0; i < 3; ++i) db->addRecord(record("Z", "r" + std::to_string(i)));
+    db->addZone("Y");
+    db->setPageSize(2);
+    db->injectFault(kit::CloudDatabaseDouble::Call::QueryPage, kit::cloudError(3, "offline"), "CD_Item", 1);
+    auto op = std::make_shared<kit::QueryOperation>(kit::Query{"CD_Item"});
+    op->zoneID = kit::RecordZoneID{"Z"};
+    auto first = queryPage(*db, op);
+    EXPECT_EQ(first.names.size(), 2u);
+    ASSERT_TRUE(first.cursor);
+    auto second = queryPage(*db, std::make_shared<kit::QueryOperation>(*first.cursor));
+    ASSERT_TRUE(second.error);
+    EXPECT_EQ(second.error->description, "offline");
+
+    db->injectFault(kit::CloudDatabaseDouble::Call::ZoneDelete, kit::cloudError(1, "busy"), "Y");
+    auto del = std::make_shared<kit::ModifyRecordZonesOperation>(
+        std::vector<kit::RecordZone>{}, std::vector<kit::RecordZoneID>{{"Z"}, {"Y"}});
+    std::promise<std::optional<kit::StoreError>> done;
+    del->modifyRecordZonesCompletionBlock = [&](auto, auto, auto e) { done.set_value(e); };
+    db->addOperation(del);
+    auto error = done.get_future().get();
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code, kit::CloudErrorCode::partialFailure);
+    EXPECT_EQ(db->zoneIDs(), (std::vector<kit::RecordZoneID>{{"Y"}}));
+
+    db->setZoneListAnswer(kit::CloudDatabaseDouble::ZoneListAnswer::Absent);
+    std::promise<bool> absent;
+    db->fetchAllRecordZones([&](auto list, auto e) { absent.set_value(!list && !e); });
+    EXPECT_TRUE(absent.get_future().get());
+}
+
+TEST(CloudMirror, SavesGoOutAsCdRecordsAndCloudChangesShowOnlyAtThePin) {
+    kit::TemporaryDataDir dir;
+    auto cloudDb = kit::CloudDatabaseDouble::make();
+    kit::CloudContainer cloud("c", cloudDb);
+    using T = kit::AttributeType;
+    kit::ObjectModel model{"M", {{"Item", {{"tag", T::String, true}, {"flag", T::Bool}, {"colors", T::StringArray}}}}};
+    kit::CloudPersistentContainer container("M", model, dir.path().string(), cloud);
+    container.loadPersistentStores({});
+    auto& context = *container.viewContext();
+    auto item = context.insert("Item");
+    item->setString("tag", "custom");
+    item->setBool("flag", true);
+    item->setStrings("colors", {"x"});
+    ASSERT_FALSE(context.save());
+
+    auto records = cloudDb->records("M", "CD_Item");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(*records[0].value("CD_tag"), kit::RecordValue(std::string("custom")));
+    EXPECT_EQ(*records[0].value("CD_flag"), kit::RecordValue(std::int64_t{1}));
+
+    // Another device adds one record and deletes ours.
+    cloudDb->addRecord(record("M", "from-elsewhere"));
+    auto remove = std::make_shared<kit::ModifyRecordsOperation>(std::vector<kit::Record>{},
+                                                                std::vector<kit::RecordID>{records[0].recordID()});
+    std::promise<void> removed;
+    remove->modifyRecordsCompletionBlock = [&](auto, auto, auto) { removed.set_value(); };
+    cloudDb->addOperation(remove);
+    removed.get_future().get();
+
+    EXPECT_EQ(context.fetch(kit::FetchRequest("Item")).size(), 1u);  // stable until the pin
+    ASSERT_FALSE(context.setQueryGenerationFromToken(context.currentQueryGenerationToken()));
+    auto now = context.fetch(kit::FetchRequest("Item"));
+    ASSERT_EQ(now.size(), 1u);
+    EXPECT_EQ(now[0]->string("tag"), "custom");
+    EXPECT_EQ(now[0]->strings("colors"), (std::vector<std::string>{"A,B", "\"q\""}));
+    EXPECT_TRUE(item->isDeleted());
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+#include "kit/store/ManagedContext.h"
+#include "kit/store/ObjectStore.h"
+#include "kit/store/ObjectStoreContainer.h"
+#include "kit/store/Paths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+kit::ObjectModel model() {
+    using T = kit::AttributeType;
+    return {"Test",
+            {{"Item",
+              {{"tag", T::String, true},
+               {"id", T::Int32, true},
+               {"big", T::Int64},
+               {"flag", T::Bool},
+               {"power", T::Double},
+               {"colors", T::StringArray}}}}};
+}
+
+struct StoreFixture : ::testing::Test {
+    kit::TemporaryDataDir dir;
+    std::unique_ptr<kit::PersistentContainer> container = open();
+
+    std::unique_ptr<kit::PersistentContainer> open() {
+        auto c = std::make_unique<kit::PersistentContainer>("Test", model(), dir.path().string());
+        c->loadPersistentStores([](auto&, auto& error) { ASSERT_FALSE(error) << error->text(); });
+        return c;
+    }
+    kit::ManagedContext& context() { return *container->viewContext(); }
+    std::shared_ptr<kit::ManagedObject> insert(const std::string& tag, std::int64_t id) {
+        auto o = context().insert("Item");
+        o->setString("tag", tag);
+        o->setInteger("id", id);
+        return o;
+    }
+    std::vector<std::shared_ptr<kit::ManagedObject>> byTag(const std::string& tag) {
+        kit::FetchRequest r("Item");
+        r.predicate = kit::Predicate::format("tag = %@", tag);
+        return context().fetch(r);
+    }
+};
+
+TEST_F(StoreFixture, EveryAttributeTypeRoundTripsThroughAReopenedStore) {
+    const std::vector<std::vector<std::string>> arrays = {
+        {}, {""}, {"a,b", "\"quoted\"", "semi;colon"}, {"ünïcödé ✓", "日本", "line\nbreak"}, {std::string("nul\0byte", 8)}};
+    for (std::size_t i = 0; i < arrays.size(); ++i) {
+        auto o = insert("t" + std::to_string(i), static_cast<std::int64_t>(i));
+        o->setInteger("big", 5'000'000'000LL);
+        o->setBool("flag", i % 2 == 1);
+        o->setDouble("power", 0.555);
+        o->setStrings("colors", arrays[i]);
+    }
+    ASSERT_FALSE(context().save());
+    container = open();
+    auto all = context().fetch(kit::FetchRequest("Item"));
+    ASSERT_EQ(all.size(), arrays.size());
+    for (std::size_t i = 0; i < arrays.size(); ++i) {
+        EXPECT_EQ(all[i]->strings("colors"), arrays[i]) << i;
+        EXPECT_EQ(all[i]->integer("big"), 5'000'000'000LL);
+        EXPECT_EQ(all[i]->boolean("flag"), i % 2 == 1);
+        EXPECT_DOUBLE_EQ(all[i]->real("power"), 0.555);
+    }
+    EXPECT_EQ(context().insert("Item")->string("tag"), std::nullopt);  // absent until set
+}
+
+TEST_F(StoreFixture, FetchesFilterByTextAndIntegerAndSeeSavesAtOnce) {
+    insert("custom", 7);
+    insert("liked", 7);
+    insert("custom", 8);
+    EXPECT_TRUE(byTag("custom").empty());  // not visible before save
+    ASSERT_TRUE(context().hasChanges());
+    ASSERT_FALSE(context().save());
+    EXPECT_FALSE(context().hasChanges());
+    EXPECT_EQ(byTag("custom").size(), 2u);
+    kit::FetchRequest r("Item");
+    r.predicate = kit::Predicate::format("id = %i", std::int64_t{7});
+    auto seven = context().fetch(r);
+    ASSERT_EQ(seven.size(), 2u);
+    context().deleteObject(seven[0]);
+    context().deleteObject(seven[1]);
+    ASSERT_FALSE(context().save());
+    EXPECT_TRUE(context().fetch(r).empty());
+    EXPECT_EQ(byTag("custom").size(), 1u);
+}
+
+TEST_F(StoreFixture, RollbackForgetsInsertsEditsAndDeletions) {
+    auto kept = insert("custom", 1);
+    ASSERT_FALSE(context().save());
+    insert("custom", 2);
+    kept->setString("tag", "changed");
+    context().deleteObject(kept);
+    context().rollback();
+    EXPECT_FALSE(context().hasChanges());
+    EXPECT_EQ(kept->string("tag"), "custom");
+    EXPECT_FALSE(kept->isDeleted());
+    EXPECT_EQ(byTag("custom").size(), 1u);
+}
+
+TEST_F(StoreFixture, BatchDeleteWorksInTheStoreAndForgetsLoadedRecords) {
+    auto a = insert("custom", 1);
+    insert("other", 2);
+    ASSERT_FALSE(context().save());
+    a->setString("tag", "edited");  // pending edit of a record the batch delete removes
+    std::size_t count = 0;
+    kit::BatchDeleteRequest request{kit::FetchRequest("Item")};
+    request.fetchRequest.predicate = kit::Predicate::format("id = %i", std::int64_t{1});
+    ASSERT_FALSE(context().execute(request, &count));
+    EXPECT_EQ(count, 1u);
+    EXPECT_TRUE(a->isDeleted());
+    ASSERT_FALSE(context().save());  // does not write the deleted record back
+    EXPECT_EQ(context().fetch(kit::FetchRequest("Item")).size(), 1u);
+}
+
+TEST_F(StoreFixture, AFullStoreFailsTheSaveWithoutLosingWhatWasSaved) {
+    for (int i = 0; i < 3; ++i) insert("custom", i);
+    ASSERT_FALSE(context().save());
+    context().store()->setMaximumPageCount(1);
+    auto big = insert("custom", 99);
+    big->setStrings("colors", std::vector<std::string>(64, std::string(4096, 'x')));
+    auto error = context().save();
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code, 13);  // SQLITE_FULL
+    EXPECT_TRUE(context().hasChanges());
+    context().rollback();
+    container = open();
+    EXPECT_EQ(byTag("custom").size(), 3u);
+}
+
+TEST_F(StoreFixture, AnUnreadableStoreIsMovedAsideAndANewOneStarted) {
+    container.reset();
+    const auto file = dir.path() / "Test.sqlite";
+    std::filesystem::remove(dir.path() / "Test.sqlite-wal");
+    std::filesystem::remove(dir.path() / "Test.sqlite-shm");
+    { std::ofstream(file, std::ios::trunc) << std::string(8192, 'G'); }
+    container = open();
+    ASSERT_TRUE(container->movedAsideStorePath());
+    EXPECT_TRUE(std::filesystem::exists(*container->movedAsideStorePath()));
+    std::ifstream kept(*container->movedAsideStorePath());
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), std::string(8192, 'G'));
+    insert("custom", 1);
+    EXPECT_FALSE(context().save());
+}
+
+TEST(ObjectStoreMigration, AddsColumnsOfNewAttributesWhenAllowed) {
+    kit::TemporaryDataDir dir;
+    auto path = (dir.path() / "m.sqlite").string();
+    auto older = model();
+    older.entities[0].attributes.pop_back();
+    std::optional<kit::StoreError> error;
+    ASSERT_TRUE(kit::ObjectStore::open(path, older, {}, error));
+    EXPECT_FALSE(kit::ObjectStore::open(path, model(), {false}, error));
+    error.reset();
+    EXPECT_TRUE(kit::ObjectStore::open(path, model(), {true}, error));
+}
+
+} // namespace
