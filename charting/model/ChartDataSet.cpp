@@ -322,7 +322,7 @@ void ChartDataSet::removeAll(bool keepingCapacity) {
     notifyDataSetChanged();
 }
 
-void ChartDataSet::removeAll(const std::function<bool(const EntryPtr&)>& shouldRemove) {
+void ChartDataSet::removeAllWhere(const std::function<bool(const EntryPtr&)>& shouldRemove) {
     auto tail = std::stable_partition(entries_.begin(), entries_.end(),
                                       [&](const EntryPtr& e) { return !shouldRemove(e); });
     entries_.erase(tail, entries_.end());

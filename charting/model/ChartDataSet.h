@@ -98,7 +98,7 @@ public:
     void removeSubrange(std::size_t from, std::size_t to);
     void removeAll(bool keepingCapacity = false);
     // Keeps the order of the kept entries.
-    void removeAll(const std::function<bool(const EntryPtr&)>& shouldRemove);
+    void removeAllWhere(const std::function<bool(const EntryPtr&)>& shouldRemove);
     void reserveCapacity(std::size_t) {}
 
 protected:
