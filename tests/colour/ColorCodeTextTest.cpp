@@ -1,5 +1,7 @@
 #include "colour/ColorCodeText.h"
 #include "colour/HexText.h"
+#include "kit/store/Defaults.h"
+#include "kit/store/Paths.h"
 
 #include <gtest/gtest.h>
 
@@ -72,4 +74,18 @@ TEST(ColorCodeText, TitlesInSettingsOrder) {
     EXPECT_EQ(titles[0], "HEX");
     EXPECT_EQ(titles[3], "HSL(0-360)");
     EXPECT_EQ(titles[8], "HSB(0-1)");
+}
+
+TEST(ColorCodeText, ReadsTheStoredFormatOnEveryCall) {
+    kit::TemporaryDataDir dir;
+    auto& defaults = kit::Defaults::standard();
+    const Color red = Color::rgba(1, 0, 0);
+    EXPECT_EQ(colorCodeString(red), "FF0000"); // nothing stored: hex
+    defaults.set(1, "COLOR_FORMAT");
+    EXPECT_EQ(colorCodeString(red), "R:255 G:0 B:0");
+    EXPECT_EQ(colorCodeStringMultiline(red), "R:255\nG:0\nB:0");
+    defaults.set(7, "COLOR_FORMAT");
+    EXPECT_EQ(colorCodeString(red), "H:0° S:100% B:100%");
+    defaults.set(std::int64_t{1} << 40, "COLOR_FORMAT");
+    EXPECT_EQ(colorCodeString(red), "FF0000");
 }
