@@ -262,14 +262,19 @@ Color Image::colorAt(int x, int y) const {
 std::vector<std::uint8_t> Image::rgbaBytes(bool premultiplied) const {
     std::vector<std::uint8_t> out;
     if (!surface_) return out;
-    const int w = pixelWidth(), h = pixelHeight();
-    out.reserve(static_cast<std::size_t>(w) * h * 4);
+    cairo_surface_t* s = surface();
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s), w = pixelWidth(), h = pixelHeight();
+    const std::uint32_t opaque = isOpaque() ? 0xFF000000u : 0;
+    out.resize(static_cast<std::size_t>(w) * h * 4);
+    std::uint8_t* o = out.data();
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            auto p = pixelRGBA(x, y);
+        for (int x = 0; x < w; ++x, o += 4) {
+            const std::uint32_t v = readPixel(data, stride, x, y) | opaque;
+            const std::uint8_t a = std::uint8_t(v >> 24);
+            o[0] = std::uint8_t(v >> 16), o[1] = std::uint8_t(v >> 8), o[2] = std::uint8_t(v), o[3] = a;
             if (!premultiplied)
-                for (int i = 0; i < 3; ++i) p[i] = unpremultiply(p[i], p[3]);
-            out.insert(out.end(), p.begin(), p.end());
+                for (int i = 0; i < 3; ++i) o[i] = unpremultiply(o[i], a);
         }
     return out;
 }
@@ -288,12 +293,9 @@ std::optional<std::vector<std::uint8_t>> Image::jpegData(double quality) const {
     const int w = pixelWidth(), h = pixelHeight();
     // Premultiplied pixels over white: c + (255 - a).
     std::vector<std::uint8_t> rgb(static_cast<std::size_t>(w) * h * 3);
-    std::size_t i = 0;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const auto p = pixelRGBA(x, y);
-            for (int c = 0; c < 3; ++c) rgb[i++] = static_cast<std::uint8_t>(std::min(255, p[c] + 255 - p[3]));
-        }
+    const std::vector<std::uint8_t> rgba = rgbaBytes(true);
+    for (std::size_t i = 0, j = 0; i < rgba.size(); i += 4)
+        for (int c = 0; c < 3; ++c) rgb[j++] = static_cast<std::uint8_t>(std::min(255, rgba[i + c] + 255 - rgba[i + 3]));
     TjHandle tj(tjInitCompress());
     if (!tj.h) return std::nullopt;
     unsigned char* jpeg = nullptr;
