@@ -1,0 +1,167 @@
+#pragma once
+// A rectangle of the screen with its layer, subviews, touches and recognisers. Views are shared
+// objects made with kit::make; a superview holds its subviews, a subview sees its superview weakly,
+// so a screen may keep a removed view alive and re-add it later.
+#include "kit/base/AffineTransform.h"
+#include "kit/base/Color.h"
+#include "kit/base/Geometry.h"
+#include "kit/ui/Layer.h"
+#include "kit/ui/Responder.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kit {
+
+class Context;
+class Image;
+class GestureRecognizer;
+
+enum class ContentMode {
+    scaleToFill, scaleAspectFit, scaleAspectFill, redraw, center, top, bottom, left, right,
+    topLeft, topRight, bottomLeft, bottomRight
+};
+
+class View : public Responder, public LayerDelegate, public std::enable_shared_from_this<View> {
+public:
+    View();
+    explicit View(const Rect& frame);
+    ~View() override;
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
+
+    const std::shared_ptr<Layer>& layer() const { return layer_; }
+
+    // Geometry (in the superview's coordinates for frame and center).
+    Rect frame() const { return layer_->frame(); }
+    virtual void setFrame(const Rect& frame);
+    Rect bounds() const { return layer_->bounds(); }
+    virtual void setBounds(const Rect& bounds);
+    Point center() const { return layer_->position(); }
+    void setCenter(Point center);
+    const AffineTransform& transform() const { return layer_->transform(); }
+    void setTransform(const AffineTransform& transform);
+
+    // Appearance; backgroundColor is the layer's own background (absent until set).
+    std::optional<Color> backgroundColor() const { return layer_->backgroundColor(); }
+    void setBackgroundColor(std::optional<Color> color) { layer_->setBackgroundColor(std::move(color)); }
+    bool isHidden() const { return layer_->isHidden(); }
+    void setHidden(bool hidden) { layer_->setHidden(hidden); }
+    double alpha() const { return layer_->opacity(); }
+    void setAlpha(double alpha) { layer_->setOpacity(alpha); }
+    bool clipsToBounds() const { return layer_->masksToBounds(); }
+    void setClipsToBounds(bool clips) { layer_->setMasksToBounds(clips); }
+    // The tint in force: this view's own, else the nearest ancestor's, else the system blue.
+    Color tintColor() const;
+    void setTintColor(std::optional<Color> color);
+    ContentMode contentMode() const { return contentMode_; }
+    virtual void setContentMode(ContentMode mode);
+
+    bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
+    void setUserInteractionEnabled(bool enabled) { userInteractionEnabled_ = enabled; }
+    bool isMultipleTouchEnabled() const { return multipleTouchEnabled_; }
+    void setMultipleTouchEnabled(bool enabled) { multipleTouchEnabled_ = enabled; }
+    int tag() const { return tag_; }
+    void setTag(int tag) { tag_ = tag; }
+    const std::string& accessibilityIdentifier() const { return accessibilityIdentifier_; }
+    void setAccessibilityIdentifier(std::string identifier) { accessibilityIdentifier_ = std::move(identifier); }
+
+    // Hierarchy. The subview list and the layer's sublayers stay in the same relative order.
+    std::shared_ptr<View> superview() const { return superview_.lock(); }
+    const std::vector<std::shared_ptr<View>>& subviews() const { return subviews_; }
+    void addSubview(const std::shared_ptr<View>& view);
+    void insertSubview(const std::shared_ptr<View>& view, std::size_t index);
+    void insertSubviewBelow(const std::shared_ptr<View>& view, const View* sibling);
+    void insertSubviewAbove(const std::shared_ptr<View>& view, const View* sibling);
+    void bringSubviewToFront(const View* view);
+    void sendSubviewToBack(const View* view);
+    void removeFromSuperview();
+    bool isDescendantOf(const View* view) const;
+    std::shared_ptr<View> viewWithTag(int tag);
+    // The topmost ancestor when a host marked it as its window; nullptr for a detached tree.
+    std::shared_ptr<View> window() const;
+    bool isWindowRoot() const { return windowRoot_; }
+    void setWindowRoot(bool root) { windowRoot_ = root; }
+
+    // Hooks around hierarchy changes.
+    virtual void willMoveToSuperview(View* newSuperview) { (void)newSuperview; }
+    virtual void didMoveToSuperview() {}
+    virtual void didAddSubview(View* subview) { (void)subview; }
+    virtual void willRemoveSubview(View* subview) { (void)subview; }
+
+    // Coordinates; a nullptr view means window (topmost ancestor) coordinates.
+    Point convertPointTo(Point p, const View* view) const;
+    Point convertPointFrom(Point p, const View* view) const;
+    Rect convertRectTo(const Rect& r, const View* view) const;
+    Rect convertRectFrom(const Rect& r, const View* view) const;
+    // The transform from this view's bounds space to window coordinates.
+    AffineTransform transformToWindow() const;
+
+    // Hit testing: the deepest visible, interactive view containing the point (own coordinates).
+    virtual std::shared_ptr<View> hitTest(Point p, const Event* event);
+    virtual bool pointInside(Point p, const Event* event) const;
+
+    // Whether this view keeps a touch that begins on it from an ancestor's recogniser (controls
+    // keep taps and swipes for themselves).
+    virtual bool winsTouchOver(const GestureRecognizer& ancestorRecognizer) const { (void)ancestorRecognizer; return false; }
+
+    // Responder chain: the override (a controller owning this view) comes before the superview.
+    std::shared_ptr<Responder> nextResponder() const override;
+    void setNextResponderOverride(std::weak_ptr<Responder> responder) { nextOverride_ = std::move(responder); }
+
+    // Gesture recognisers see touches that begin in this view's subtree.
+    const std::vector<std::shared_ptr<GestureRecognizer>>& gestureRecognizers() const { return recognizers_; }
+    void addGestureRecognizer(const std::shared_ptr<GestureRecognizer>& recognizer);
+    void removeGestureRecognizer(const GestureRecognizer* recognizer);
+
+    // Layout.
+    void setNeedsLayout();
+    bool needsLayout() const { return needsLayout_; }
+    // Lays out this view's subtree now where it was marked.
+    virtual void layoutIfNeeded();
+    virtual void layoutSubviews() {}
+    virtual Size sizeThatFits(Size size) const;
+    void sizeToFit();
+
+    // Drawing: drawRect paints into a backing surface that is kept until setNeedsDisplay.
+    void setNeedsDisplay();
+    virtual void drawRect(Context& context, const Rect& rect);
+    // The view and its subviews over its bounds, at the given scale.
+    Image snapshot(double scale = 1.0) const;
+
+protected:
+    // For views with a special layer class (gradients, shapes).
+    explicit View(std::shared_ptr<Layer> layer);
+
+    void drawLayer(const Layer& layer, Context& context) override;
+    std::shared_ptr<Responder> selfAsResponder() override { return shared_from_this(); }
+
+private:
+    void attach(const std::shared_ptr<View>& view, std::size_t index);
+    void placeLayerOf(const View& view);
+    void sizeChanged(Size before);
+
+    std::shared_ptr<Layer> layer_;
+    std::weak_ptr<View> superview_;
+    std::vector<std::shared_ptr<View>> subviews_;
+    std::vector<std::shared_ptr<GestureRecognizer>> recognizers_;
+    std::weak_ptr<Responder> nextOverride_;
+    std::optional<Color> tintColor_;
+    ContentMode contentMode_ = ContentMode::scaleToFill;
+    bool userInteractionEnabled_ = true;
+    bool multipleTouchEnabled_ = false;
+    bool windowRoot_ = false;
+    bool needsLayout_ = true;
+    int tag_ = 0;
+    std::string accessibilityIdentifier_;
+
+    // Backing surface of drawRect (see ViewDrawing.cpp).
+    struct Backing;
+    std::shared_ptr<Backing> backing_;
+    bool drawsNothing_ = false;
+    bool defaultDrawRectRan_ = false;
+};
+
+} // namespace kit

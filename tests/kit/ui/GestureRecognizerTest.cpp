@@ -1,0 +1,149 @@
+#include "kit/base/Clock.h"
+#include "kit/base/Make.h"
+#include "kit/ui/Control.h"
+#include "kit/ui/EventDispatcher.h"
+#include "kit/ui/LongPressGesture.h"
+#include "kit/ui/PanGesture.h"
+#include "kit/ui/SwipeGesture.h"
+#include "kit/ui/TapGesture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kit {
+namespace {
+
+struct LoggingView : View {
+    using View::View;
+    std::vector<std::string> log;
+    void touchesBegan(const TouchSet&, const Event&) override { log.push_back("began"); }
+    void touchesMoved(const TouchSet&, const Event&) override { log.push_back("moved"); }
+    void touchesEnded(const TouchSet&, const Event&) override { log.push_back("ended"); }
+    void touchesCancelled(const TouchSet&, const Event&) override { log.push_back("cancelled"); }
+};
+
+// Stands for a button: claims taps and swipes that begin on it.
+struct ButtonLike : Control {
+    using Control::Control;
+    bool winsTouchOver(const GestureRecognizer& r) const override { return claimsTapsAndSwipes(r); }
+};
+
+void drag(EventDispatcher& input, ManualClock& clock, Point from, Point to, int steps = 5) {
+    input.touchBegan(1, from);
+    for (int i = 1; i <= steps; ++i) {
+        clock.advance(0.02);
+        input.touchMoved(1, {from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    }
+    input.touchEnded(1, to);
+}
+
+TEST(GestureRecognizer, ControlWinsItsTouchOverAncestorTapAndSwipe) {
+    ManualClockScope scope;
+    auto root = make<View>(Rect{0, 0, 400, 400});
+    auto button = make<ButtonLike>(Rect{100, 100, 100, 50});
+    root->addSubview(button);
+    int taps = 0, swipes = 0, down = 0, upInside = 0;
+    root->addGestureRecognizer(make<TapGesture>([&](GestureRecognizer&) { ++taps; }));
+    root->addGestureRecognizer(make<SwipeGesture>([&](GestureRecognizer&) { ++swipes; }));
+    button->addTarget(nullptr, "", ControlEvent::touchDown, [&] { ++down; });
+    button->addTarget(nullptr, "", ControlEvent::touchUpInside, [&] { ++upInside; });
+    EventDispatcher input(root);
+
+    input.touchBegan(1, {150, 120});
+    input.touchEnded(1, {150, 120});
+    drag(input, scope.clock(), {110, 120}, {190, 120});
+    EXPECT_EQ(taps, 0);
+    EXPECT_EQ(swipes, 0);
+    EXPECT_EQ(down, 2);
+    EXPECT_EQ(upInside, 2);
+
+    // Off the button the ancestor's recognisers work; on a disabled button too.
+    scope.clock().advance(1);
+    input.touchBegan(1, {20, 20});
+    input.touchEnded(1, {20, 20});
+    button->setEnabled(false);
+    scope.clock().advance(1);
+    input.touchBegan(1, {150, 120});
+    input.touchEnded(1, {150, 120});
+    EXPECT_EQ(taps, 2);
+    EXPECT_EQ(down, 2);
+}
+
+TEST(GestureRecognizer, OnlyOneOfSeveralRecognisersOnAViewActs) {
+    ManualClockScope scope;
+    auto root = make<View>(Rect{0, 0, 400, 400});
+    auto strip = make<View>(Rect{0, 0, 10, 400});
+    root->addSubview(strip);
+    std::vector<int> fired;
+    for (int i = 0; i < 3; ++i) // a screen that adds a back-swipe at every appearance
+        strip->addGestureRecognizer(make<SwipeGesture>([&fired, i](GestureRecognizer&) { fired.push_back(i); }));
+    EventDispatcher input(root);
+    drag(input, scope.clock(), {5, 200}, {120, 205});
+    EXPECT_EQ(fired, (std::vector<int>{0})); // the earliest added wins
+    scope.clock().advance(1);
+    drag(input, scope.clock(), {5, 200}, {120, 205});
+    EXPECT_EQ(fired, (std::vector<int>{0, 0})); // and all are ready again for the next gesture
+}
+
+TEST(GestureRecognizer, DeeperViewWinsAndRecognitionCancelsTheViewsTouches) {
+    ManualClockScope scope;
+    auto root = make<View>(Rect{0, 0, 400, 400});
+    auto child = make<LoggingView>(Rect{0, 0, 200, 200});
+    root->addSubview(child);
+    std::vector<std::string> fired;
+    root->addGestureRecognizer(make<TapGesture>([&](GestureRecognizer&) { fired.push_back("root"); }));
+    child->addGestureRecognizer(make<TapGesture>([&](GestureRecognizer&) { fired.push_back("child"); }));
+    EventDispatcher input(root);
+    input.touchBegan(1, {50, 50});
+    input.touchEnded(1, {50, 50});
+    EXPECT_EQ(fired, (std::vector<std::string>{"child"}));
+    EXPECT_EQ(child->log, (std::vector<std::string>{"began", "cancelled"}));
+
+    // Without cancelling, the view hears the whole sequence.
+    child->gestureRecognizers().front()->setCancelsTouchesInView(false);
+    child->log.clear();
+    scope.clock().advance(1);
+    input.touchBegan(1, {50, 50});
+    input.touchEnded(1, {50, 50});
+    EXPECT_EQ(child->log, (std::vector<std::string>{"began", "ended"}));
+}
+
+TEST(GestureRecognizer, DelayedTouchesReachTheViewOnlyAfterTheRecogniserFailed) {
+    ManualClockScope scope;
+    auto root = make<LoggingView>(Rect{0, 0, 400, 400});
+    auto press = make<LongPressGesture>([](GestureRecognizer&) {});
+    press->setDelaysTouchesBegan(true);
+    root->addGestureRecognizer(press);
+    EventDispatcher input(root);
+    input.touchBegan(1, {50, 50});
+    EXPECT_TRUE(root->log.empty());
+    input.touchEnded(1, {50, 50}); // too short: the press fails, the view gets the whole tap
+    EXPECT_EQ(root->log, (std::vector<std::string>{"began", "ended"}));
+
+    root->log.clear();
+    input.touchBegan(1, {50, 50});
+    scope.clock().advance(0.6);
+    input.update();
+    input.touchEnded(1, {50, 50});
+    EXPECT_TRUE(root->log.empty()); // recognised: the view never heard of it
+}
+
+TEST(GestureRecognizer, PanOnAncestorCancelsChildsTouchesWhenItBegins) {
+    ManualClockScope scope;
+    auto root = make<View>(Rect{0, 0, 400, 400});
+    auto child = make<LoggingView>(Rect{0, 0, 200, 200});
+    root->addSubview(child);
+    root->addGestureRecognizer(make<PanGesture>([](GestureRecognizer&) {}));
+    EventDispatcher input(root);
+    input.touchBegan(1, {50, 50});
+    input.touchMoved(1, {53, 50}); // below the threshold: the child sees it
+    input.touchMoved(1, {80, 50});
+    input.touchMoved(1, {90, 50});
+    input.touchEnded(1, {90, 50});
+    EXPECT_EQ(child->log, (std::vector<std::string>{"began", "moved", "cancelled"}));
+}
+
+} // namespace
+} // namespace kit
