@@ -101,7 +101,7 @@ const Entry* find(std::string_view english) {
     return nullptr;
 }
 
-std::string lower(std::string_view english) { return kit::lowercased(text(english)); }
+std::string lower(std::string_view english) { return kit::text::lowercased(text(english)); }
 
 // Composites are built once from the already localised parts.
 template <class Build>
