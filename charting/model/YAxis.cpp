@@ -1,0 +1,40 @@
+#include "charting/model/YAxis.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace charting {
+
+bool YAxis::needsOffset() const {
+    return isEnabled() && isDrawLabelsEnabled() && labelPosition() == LabelPosition::outsideChart;
+}
+
+void YAxis::calculate(double dataMin, double dataMax) {
+    const bool customMin = isAxisMinCustom();
+    const bool customMax = isAxisMaxCustom();
+    double min = customMin ? axisMinimum() : dataMin;
+    double max = customMax ? axisMaximum() : dataMax;
+
+    if (min > max) {
+        if (customMin && customMax) {
+            setAxisRange(std::abs(axisMaximum() - axisMinimum()));
+            return;
+        }
+        if (customMax)
+            min = max < 0 ? max * 1.5 : max * 0.5;
+        else if (customMin)
+            max = min < 0 ? min * 0.5 : min * 1.5;
+    }
+
+    const double range = std::abs(max - min);
+    if (max - min == 0) {
+        max = max + 1.0;
+        min = min - 1.0;
+    }
+
+    if (!customMin) setStoredAxisMinimum(min - range * spaceBottom());
+    if (!customMax) setStoredAxisMaximum(max + range * spaceTop());
+    setAxisRange(std::abs(axisMaximum() - axisMinimum()));
+}
+
+} // namespace charting
