@@ -1,54 +1,12 @@
 #include "charting/model/AxisBase.h"
 
 #include "charting/model/DefaultAxisValueFormatter.h"
-#include "kit/text/Unicode.h"
+#include "kit/graphics/Text.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace charting {
-namespace {
-
-// Scalars that join the character before them rather than start a new one.
-bool extendsCharacter(char32_t c) {
-    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
-           (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0xFE00 && c <= 0xFE0F) ||
-           (c >= 0xE0100 && c <= 0xE01EF) || (c >= 0x1F3FB && c <= 0x1F3FF) || c == 0x200D ||
-           (c >= 0xE0020 && c <= 0xE007F);
-}
-
-bool isRegionalIndicator(char32_t c) { return c >= 0x1F1E6 && c <= 0x1F1FF; }
-
-// User-perceived characters: combining marks, variation selectors, skin tones and joined emoji
-// sequences count with their base; a pair of regional indicators is one flag.
-std::size_t characterCount(std::string_view text) {
-    std::size_t count = 0, pos = 0;
-    bool joinNext = false, pendingFlag = false;
-    while (pos < text.size()) {
-        const char32_t c = kit::text::nextScalar(text, pos);
-        if (c == 0x200D) {
-            joinNext = true;
-            continue;
-        }
-        if (joinNext || (count > 0 && extendsCharacter(c))) {
-            joinNext = false;
-            continue;
-        }
-        if (isRegionalIndicator(c)) {
-            if (pendingFlag) {
-                pendingFlag = false;
-                continue;
-            }
-            pendingFlag = true;
-        } else {
-            pendingFlag = false;
-        }
-        ++count;
-    }
-    return count;
-}
-
-} // namespace
 
 void AxisBase::setGranularity(double v) {
     granularity_ = v;
@@ -58,10 +16,10 @@ void AxisBase::setGranularity(double v) {
 std::string AxisBase::getLongestLabel() {
     if (entries_.empty()) return "";
     std::string longest = getFormattedLabel(0);
-    std::size_t longestLength = characterCount(longest);
+    std::size_t longestLength = kit::graphemeCount(longest);
     for (int i = 1; i < entryCount(); ++i) {
         std::string text = getFormattedLabel(i);
-        const std::size_t length = characterCount(text);
+        const std::size_t length = kit::graphemeCount(text);
         if (length > longestLength) {
             longest = std::move(text);
             longestLength = length;

@@ -8,6 +8,7 @@
 #include "charting/model/LimitLine.h"
 #include "kit/base/Color.h"
 #include "kit/graphics/Context.h"
+#include "kit/graphics/Font.h"
 
 #include <memory>
 #include <optional>
@@ -20,6 +21,8 @@ class AxisBase : public ComponentBase {
 public:
     AxisBase() = default;
 
+    const kit::Font& labelFont() const { return labelFont_; }
+    void setLabelFont(const kit::Font& font) { labelFont_ = font; }
     const kit::Color& labelTextColor() const { return labelTextColor_; }
     void setLabelTextColor(const kit::Color& color) { labelTextColor_ = color; }
     const kit::Color& axisLineColor() const { return axisLineColor_; }
@@ -141,6 +144,7 @@ public:
 
 private:
     std::shared_ptr<ChartAxisValueFormatter> axisValueFormatter_;
+    kit::Font labelFont_ = kit::Font::system(10);
     kit::Color labelTextColor_ = labelColor();
     kit::Color axisLineColor_ = kit::Color::grayColor();
     double axisLineWidth_ = 0.5;

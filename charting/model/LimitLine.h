@@ -3,6 +3,7 @@
 #include "charting/core/LabelColor.h"
 #include "charting/model/ComponentBase.h"
 #include "kit/base/Color.h"
+#include "kit/graphics/Font.h"
 
 #include <optional>
 #include <string>
@@ -34,6 +35,8 @@ public:
     void setLineDashLengths(std::optional<std::vector<double>> lengths) { lineDashLengths_ = std::move(lengths); }
     const kit::Color& valueTextColor() const { return valueTextColor_; }
     void setValueTextColor(const kit::Color& color) { valueTextColor_ = color; }
+    const kit::Font& valueFont() const { return valueFont_; }
+    void setValueFont(const kit::Font& font) { valueFont_ = font; }
     bool drawLabelEnabled() const { return drawLabelEnabled_; }
     void setDrawLabelEnabled(bool enabled) { drawLabelEnabled_ = enabled; }
     const std::string& label() const { return label_; }
@@ -48,6 +51,7 @@ private:
     double lineDashPhase_ = 0.0;
     std::optional<std::vector<double>> lineDashLengths_;
     kit::Color valueTextColor_ = labelColor();
+    kit::Font valueFont_ = kit::Font::system(13);
     bool drawLabelEnabled_ = true;
     std::string label_;
     LabelPosition labelPosition_ = LabelPosition::rightTop;

@@ -1,5 +1,7 @@
 #include "charting/model/YAxis.h"
 
+#include "kit/graphics/Text.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,6 +10,17 @@ namespace charting {
 bool YAxis::needsOffset() const {
     return isEnabled() && isDrawLabelsEnabled() && labelPosition() == LabelPosition::outsideChart;
 }
+
+kit::Size YAxis::requiredSize() {
+    const kit::Size label = kit::measureText(getLongestLabel(), labelFont());
+    double width = label.width + xOffset() * 2.0;
+    const double height = label.height + yOffset() * 2.0;
+    const double cap = maxWidth() > 0 ? maxWidth() : width;
+    width = std::max(minWidth(), std::min(cap, width));
+    return {width, height};
+}
+
+double YAxis::getRequiredHeightSpace() { return requiredSize().height; }
 
 void YAxis::calculate(double dataMin, double dataMax) {
     const bool customMin = isAxisMinCustom();

@@ -4,6 +4,7 @@
 #include "charting/model/AxisBase.h"
 #include "charting/model/AxisDependency.h"
 #include "kit/base/Geometry.h"
+#include "kit/graphics/Text.h"
 
 #include <limits>
 #include <optional>
@@ -45,6 +46,8 @@ public:
     void setSpaceBottom(double v) { spaceBottom_ = v; }
     LabelPosition labelPosition() const { return labelPosition_; }
     void setLabelPosition(LabelPosition v) { labelPosition_ = v; }
+    kit::TextAlignment labelAlignment() const { return labelAlignment_; }
+    void setLabelAlignment(kit::TextAlignment v) { labelAlignment_ = v; }
     double labelXOffset() const { return labelXOffset_; }
     void setLabelXOffset(double v) { labelXOffset_ = v; }
     AxisDependency axisDependency() const { return axisDependency_; }
@@ -54,6 +57,10 @@ public:
     double maxWidth() const { return maxWidth_; }
     void setMaxWidth(double v) { maxWidth_ = v; }
 
+    // The room the labels need: the longest label measured on one line, plus the offsets on
+    // both sides; the width is kept within minWidth and maxWidth (when above 0).
+    kit::Size requiredSize();
+    double getRequiredHeightSpace();
     // Labels need room beside the content area.
     bool needsOffset() const;
 
@@ -72,6 +79,7 @@ private:
     double spaceTop_ = 0.1;
     double spaceBottom_ = 0.1;
     LabelPosition labelPosition_ = LabelPosition::outsideChart;
+    kit::TextAlignment labelAlignment_ = kit::TextAlignment::left;
     double labelXOffset_ = 0.0;
     AxisDependency axisDependency_;
     double minWidth_ = 0.0;

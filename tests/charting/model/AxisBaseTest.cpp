@@ -17,6 +17,7 @@ TEST(AxisBase, Defaults) {
     EXPECT_EQ(axis.gridLineWidth(), 0.5);
     EXPECT_EQ(axis.gridColor(), kit::Color::grayColor().withAlpha(0.9));
     EXPECT_EQ(axis.gridLineCap(), kit::LineCap::butt);
+    EXPECT_EQ(axis.labelFont(), kit::Font::system(10));
     EXPECT_TRUE(axis.isDrawGridLinesEnabled());
     EXPECT_TRUE(axis.isDrawLabelsEnabled());
     EXPECT_TRUE(axis.isDrawAxisLineEnabled());

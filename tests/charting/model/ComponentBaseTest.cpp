@@ -14,6 +14,8 @@ TEST(ComponentBase, DescriptionDefaultsAndEnabledFlag) {
     EXPECT_FALSE(d.text().has_value());
     EXPECT_FALSE(d.position().has_value());
     EXPECT_EQ(d.textColor(), labelColor());
+    EXPECT_EQ(d.textAlign(), kit::TextAlignment::right);
+    EXPECT_EQ(d.font(), kit::Font::system(8));
     d.setEnabled(false);
     EXPECT_FALSE(d.isEnabled());
     d.setText("");
@@ -33,6 +35,7 @@ TEST(LimitLine, DefaultsAndInitialisers) {
     EXPECT_EQ(plain.xOffset(), 5.0);
     EXPECT_EQ(plain.yOffset(), 5.0);
     EXPECT_EQ(plain.valueTextColor(), labelColor());
+    EXPECT_EQ(plain.valueFont(), kit::Font::system(13));
 
     ChartLimitLine target(75, "target");
     EXPECT_EQ(target.limit(), 75);

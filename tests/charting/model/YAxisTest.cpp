@@ -1,5 +1,6 @@
 #include "charting/model/XAxis.h"
 #include "charting/model/YAxis.h"
+#include "kit/graphics/TextMetrics.h"
 
 #include <gtest/gtest.h>
 
@@ -78,4 +79,30 @@ TEST(YAxis, NeedsOffset) {
     axis.setDrawLabelsEnabled(true);
     axis.setLabelPosition(YAxis::LabelPosition::insideChart);
     EXPECT_FALSE(axis.needsOffset());
+}
+
+TEST(YAxis, RequiredSize) {
+    kit::FixedTextMetricsScope metrics(0.5, 1.2);
+    struct Row {
+        double minWidth, maxWidth;
+        kit::Size size;
+    };
+    // The longest label "100.5" (one fraction digit) measures 25 x 12; xOffset 5 on both sides.
+    const Row rows[] = {
+        {0, std::numeric_limits<double>::infinity(), {35, 12}},
+        {0, 30, {30, 12}},
+        {50, 0, {50, 12}},
+        {0, -1, {35, 12}},
+        {40, 30, {40, 12}},
+    };
+    for (const Row& r : rows) {
+        YAxis axis;
+        axis.setLabelFont(kit::Font::system(10));
+        axis.setDecimals(1);
+        axis.setEntries({0, 100.5, 7});
+        axis.setMinWidth(r.minWidth);
+        axis.setMaxWidth(r.maxWidth);
+        EXPECT_EQ(axis.requiredSize(), r.size) << r.maxWidth;
+        EXPECT_EQ(axis.getRequiredHeightSpace(), r.size.height);
+    }
 }
