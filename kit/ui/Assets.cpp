@@ -1,0 +1,94 @@
+#include "kit/ui/Assets.h"
+
+#include "kit/ui/Device.h"
+
+#include <cairo.h>
+#include <librsvg/rsvg.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+namespace kit {
+namespace {
+
+std::string& overrideDirectory() {
+    static std::string dir;
+    return dir;
+}
+
+struct HandleDeleter {
+    void operator()(RsvgHandle* h) const { g_object_unref(h); }
+};
+using Handle = std::unique_ptr<RsvgHandle, HandleDeleter>;
+
+// Parsed documents are kept: screens ask for the same few icons on every build.
+RsvgHandle* loadHandle(const std::string& name) {
+    static std::map<std::string, Handle> cache;
+    auto key = Assets::directory() + "/" + name;
+    if (auto it = cache.find(key); it != cache.end()) return it->second.get();
+    auto path = key + ".svg";
+    RsvgHandle* raw = nullptr;
+    if (std::filesystem::is_regular_file(path)) {
+        GError* error = nullptr;
+        raw = rsvg_handle_new_from_file(path.c_str(), &error);
+        if (error) g_error_free(error);
+    }
+    return cache.emplace(key, Handle(raw)).first->second.get();
+}
+
+Size intrinsicSize(RsvgHandle* handle) {
+    double w = 0, h = 0;
+    // Our SVGs all carry width and height; a document without them has no size of its own.
+    if (rsvg_handle_get_intrinsic_size_in_pixels(handle, &w, &h) && w > 0 && h > 0) return {w, h};
+    return {0, 0};
+}
+
+std::optional<Image> render(RsvgHandle* handle, Size size, double scale) {
+    if (!(scale > 0)) scale = Screen::scale();
+    auto image = Image::make(size.width, size.height, scale);
+    if (!image) return std::nullopt;
+    cairo_surface_t* surface = image->surface();
+    cairo_t* cr = cairo_create(surface);
+    cairo_scale(cr, double(image->pixelWidth()) / size.width, double(image->pixelHeight()) / size.height);
+    Size own = intrinsicSize(handle);
+    // Stretch the document's own box to the requested size, as a background image is.
+    if (own.width > 0 && own.height > 0) cairo_scale(cr, size.width / own.width, size.height / own.height);
+    RsvgRectangle viewport{0, 0, own.width > 0 ? own.width : size.width, own.height > 0 ? own.height : size.height};
+    GError* error = nullptr;
+    rsvg_handle_render_document(handle, cr, &viewport, &error);
+    if (error) g_error_free(error);
+    cairo_destroy(cr);
+    image->markDirty();
+    return image;
+}
+
+} // namespace
+
+std::string Assets::directory() {
+    if (!overrideDirectory().empty()) return overrideDirectory();
+    if (const char* env = std::getenv("TINCTURA_ASSETS_DIR"); env && *env) return env;
+    if (const char* src = std::getenv("TINCTURA_SOURCE_DIR"); src && *src) return std::string(src) + "/assets";
+    // The source tree this file was built from: kit/ui/Assets.cpp -> ../../assets.
+    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "assets").string();
+}
+
+void Assets::setDirectory(const std::string& path) { overrideDirectory() = path; }
+
+std::optional<Image> Assets::imageNamed(const std::string& name, double scale) {
+    RsvgHandle* handle = loadHandle(name);
+    if (!handle) return std::nullopt;
+    Size own = intrinsicSize(handle);
+    if (!(own.width > 0 && own.height > 0)) return std::nullopt;
+    return render(handle, own, scale);
+}
+
+std::optional<Image> Assets::imageNamed(const std::string& name, Size size, double scale) {
+    RsvgHandle* handle = loadHandle(name);
+    if (!handle || !(size.width > 0 && size.height > 0)) return std::nullopt;
+    return render(handle, size, scale);
+}
+
+} // namespace kit

@@ -1,0 +1,69 @@
+#include "kit/ui/Device.h"
+
+namespace kit {
+
+bool DeviceProfile::isLandscape() const {
+    return orientation == DeviceOrientation::landscapeLeft || orientation == DeviceOrientation::landscapeRight;
+}
+
+Rect DeviceProfile::bounds() const {
+    if (isLandscape()) return {0, 0, screenSize.height, screenSize.width};
+    return {0, 0, screenSize.width, screenSize.height};
+}
+
+Rect DeviceProfile::windowFrame() const {
+    Rect screen = bounds();
+    if (windowWidth && *windowWidth > 0 && *windowWidth < screen.width()) screen.size.width = *windowWidth;
+    return screen;
+}
+
+EdgeInsets DeviceProfile::safeAreaInsets() const {
+    // The notch sits on the side the top of the device turned to.
+    switch (orientation) {
+    case DeviceOrientation::landscapeLeft: return {0, safeArea.top, safeArea.bottom * 0.6, safeArea.top};
+    case DeviceOrientation::landscapeRight: return {0, safeArea.top, safeArea.bottom * 0.6, safeArea.top};
+    default: return safeArea;
+    }
+}
+
+DeviceProfile DeviceProfile::phone() {
+    return {"phone", UserInterfaceIdiom::phone, {375, 812}, 3, 2436, {44, 0, 34, 0}, DeviceOrientation::portrait, {}};
+}
+
+DeviceProfile DeviceProfile::smallPhone() {
+    return {"small-phone", UserInterfaceIdiom::phone, {375, 667}, 2, 1334, {20, 0, 0, 0}, DeviceOrientation::portrait, {}};
+}
+
+DeviceProfile DeviceProfile::pad() {
+    return {"pad", UserInterfaceIdiom::pad, {1024, 1366}, 2, 2732, {24, 0, 20, 0}, DeviceOrientation::portrait, {}};
+}
+
+DeviceProfile DeviceProfile::smallPad() {
+    return {"small-pad", UserInterfaceIdiom::pad, {768, 1024}, 2, 2048, {20, 0, 0, 0}, DeviceOrientation::portrait, {}};
+}
+
+std::optional<DeviceProfile> DeviceProfile::named(const std::string& name) {
+    for (auto p : {phone(), smallPhone(), pad(), smallPad()})
+        if (p.name == name) return p;
+    return std::nullopt;
+}
+
+DeviceProfile& Device::current() {
+    static DeviceProfile profile = DeviceProfile::phone();
+    return profile;
+}
+
+void Device::setCurrent(const DeviceProfile& profile) { current() = profile; }
+
+DeviceProfileScope::DeviceProfileScope(const DeviceProfile& profile) : previous_(Device::current()) {
+    Device::setCurrent(profile);
+}
+
+DeviceProfileScope::~DeviceProfileScope() { Device::setCurrent(previous_); }
+
+Rect Screen::nativeBounds() {
+    const auto& p = Device::current();
+    return {0, 0, p.screenSize.width * p.scale, p.nativeHeight};
+}
+
+} // namespace kit
