@@ -1,0 +1,133 @@
+#include "app/privacy/DataTransformers.h"
+
+#include "kit/store/Uuid.h"
+
+#include <nlohmann/json.hpp>
+
+#include <set>
+
+namespace app::CloudKitGDPR {
+namespace {
+
+std::string pieceName(const kit::CloudContainer& container, const ContainerNames& names, const std::string& type,
+                      const char* extension) {
+    auto it = names.find(container);
+    return (it != names.end() ? it->second : kit::makeUuidString()) + "_" + type + extension;
+}
+
+std::string valueText(const kit::Record& record, const std::string& key) {
+    const auto* value = record.value(key);
+    return value ? kit::description(*value) : std::string();
+}
+
+} // namespace
+
+const std::shared_ptr<JSONDataTransformer>& JSONDataTransformer::shared() {
+    static const auto instance = std::make_shared<JSONDataTransformer>(kit::DispatchQueue::serial("GDPR.JSONExporter"));
+    return instance;
+}
+
+const std::shared_ptr<CSVDataTransformer>& CSVDataTransformer::shared() {
+    static const auto instance = std::make_shared<CSVDataTransformer>(kit::DispatchQueue::serial("GDPR.CSVExporter"));
+    return instance;
+}
+
+void JSONDataTransformer::transformData(Records records, const ContainerNames& names,
+                                        std::function<void(CloudKitGDPR::Result<Result>)> completion) {
+    dispatchQueue->async([records = std::move(records), names, completion = std::move(completion)] {
+        Pieces pieces;
+        for (const auto& [container, types] : records)
+            for (const auto& [type, list] : types) {
+                auto array = nlohmann::json::array();
+                for (const auto& record : list) {
+                    auto object = nlohmann::json::object();
+                    for (const auto& key : record.allKeys()) object[key] = valueText(record, key);
+                    array.push_back(std::move(object));
+                }
+                std::string text;
+                try {
+                    text = array.dump(2);  // strict: a text that is not UTF-8 fails the export
+                } catch (const nlohmann::json::exception& e) {
+                    Error error{"JSONSerialization", e.id, e.what(), std::nullopt};
+                    kit::DispatchQueue::main().async([completion, error] {
+                        completion(CloudKitGDPR::Result<Result>::failure(error));
+                    });
+                    return;
+                }
+                pieces[pieceName(container, names, type, ".json")] = std::move(text);
+            }
+        kit::DispatchQueue::main().async([completion, pieces = std::move(pieces)] {
+            completion(CloudKitGDPR::Result<Result>::success(pieces));
+        });
+    });
+}
+
+std::string csvField(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+void CSVDataTransformer::transformData(Records records, const ContainerNames& names,
+                                       std::function<void(CloudKitGDPR::Result<Result>)> completion) {
+    dispatchQueue->async([records = std::move(records), names, completion = std::move(completion)] {
+        Pieces pieces;
+        for (const auto& [container, types] : records)
+            for (const auto& [type, list] : types) {
+                std::set<std::string> keySet;
+                for (const auto& record : list)
+                    for (const auto& key : record.allKeys()) keySet.insert(key);
+                const std::vector<std::string> columns(keySet.begin(), keySet.end());
+                std::string text;
+                for (std::size_t i = 0; i < columns.size(); ++i) text += (i ? "," : "") + csvField(columns[i]);
+                text += "\n";
+                for (const auto& record : list) {
+                    for (std::size_t i = 0; i < columns.size(); ++i) {
+                        if (i) text += ",";
+                        if (record.value(columns[i])) text += csvField(valueText(record, columns[i]));
+                    }
+                    text += "\n";
+                }
+                pieces[pieceName(container, names, type, ".csv")] = std::move(text);
+            }
+        kit::DispatchQueue::main().async([completion, pieces = std::move(pieces)] {
+            completion(CloudKitGDPR::Result<Result>::success(pieces));
+        });
+    });
+}
+
+std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> row;
+    std::string field;
+    bool quoted = false, any = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') field += text[++i];
+            else if (c == '"') quoted = false;
+            else field += c;
+        } else if (c == '"') {
+            quoted = any = true;
+        } else if (c == ',') {
+            row.push_back(std::move(field));
+            field.clear();
+            any = true;
+        } else if (c == '\n') {
+            if (any || !field.empty()) row.push_back(std::move(field));
+            rows.push_back(std::move(row));
+            row.clear();
+            field.clear();
+            any = false;
+        } else {
+            field += c;
+            any = true;
+        }
+    }
+    return rows;
+}
+
+} // namespace app::CloudKitGDPR
