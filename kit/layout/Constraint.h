@@ -58,6 +58,7 @@ public:
 
 private:
     friend class LayoutItem;
+    friend class Engine;
     Constraint() = default;
     void itemDestroyed(LayoutItem* item);
     void notifyItems();
@@ -74,6 +75,7 @@ private:
     Priority priority_ = priority::required;
     bool active_ = false;
     bool dead_ = false;
+    bool reportedUnsatisfiable_ = false;
     unsigned long long sequence_ = 0;
 };
 

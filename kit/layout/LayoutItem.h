@@ -53,6 +53,9 @@ public:
     virtual Rect layoutFrame() const = 0;
     virtual void setLayoutFrame(const Rect& frame) = 0;
     virtual LayoutItem* layoutSuperitem() const = 0;
+    // Where the item's own coordinates start (a scrolled view's content offset): subitems' frames
+    // are relative to it.
+    virtual Point layoutBoundsOrigin() const { return {}; }
     virtual std::vector<LayoutItem*> layoutSubitems() const = 0;
     // Natural size of the content; noIntrinsicMetric (-1) for a dimension without one.
     virtual Size intrinsicContentSize() const { return {noIntrinsicMetric, noIntrinsicMetric}; }

@@ -93,7 +93,7 @@ fs::path asideName(const fs::path& file) {
     std::error_code ec;
     for (int n = 2; fs::exists(candidate, ec); ++n) {
         candidate = base;
-        candidate += "-" + std::to_string(n);
+        candidate += std::string("-").append(std::to_string(n));
     }
     return candidate;
 }

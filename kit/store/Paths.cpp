@@ -116,7 +116,9 @@ bool writeFileAtomically(const fs::path& file, std::string_view bytes, std::stri
     fs::create_directories(dir, ec);
     if (ec) return fail("cannot create " + dir.string(), ec.value());
 
-    std::string temp = (dir / ("." + file.filename().string() + ".XXXXXX")).string();
+    std::string name = ".";
+    name.append(file.filename().string()).append(".XXXXXX"); // hidden, beside the target
+    std::string temp = (dir / name).string();
     int fd = ::mkstemp(temp.data());
     if (fd < 0) return fail("cannot create a temporary file in " + dir.string(), errno);
     auto discard = [&](const std::string& what) {
