@@ -1,5 +1,7 @@
 #include "charting/core/ViewPortHandler.h"
 
+#include "charting/core/NSUIView.h"
+
 #include <cmath>
 
 namespace charting {
@@ -110,6 +112,18 @@ kit::AffineTransform ViewPortHandler::translate(kit::Point pt) const {
     m.tx -= dx;
     m.ty -= dy;
     return m;
+}
+
+kit::AffineTransform ViewPortHandler::refresh(const kit::AffineTransform& newMatrix, NSUIView& chart,
+                                              bool /*invalidate*/) {
+    touchMatrix_ = newMatrix;
+    constrainTouchMatrix(touchMatrix_, contentRect());
+    chart.setNeedsDisplay();
+    return touchMatrix_;
+}
+
+void ViewPortHandler::centerViewPort(kit::Point pt, NSUIView& chart) {
+    refresh(translate(pt), chart, true);
 }
 
 void ViewPortHandler::constrainTouchMatrix(kit::AffineTransform& matrix, const kit::Rect& content) {

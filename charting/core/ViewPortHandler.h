@@ -75,6 +75,10 @@ public:
     kit::AffineTransform fitScreen();
     kit::AffineTransform translate(kit::Point pt) const;
 
+    // Adopts, limits and returns the touch matrix, and asks the chart to redraw (always: the
+    // flag is accepted for callers that pass it, an extra redraw is harmless).
+    kit::AffineTransform refresh(const kit::AffineTransform& newMatrix, NSUIView& chart, bool invalidate);
+    void centerViewPort(kit::Point pt, NSUIView& chart);
     // The limiting step: scales into their limits, then translations into the content's reach.
     void constrainTouchMatrix(kit::AffineTransform& matrix, const kit::Rect& content);
 

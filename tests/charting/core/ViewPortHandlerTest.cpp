@@ -1,4 +1,6 @@
+#include "charting/core/NSUIView.h"
 #include "charting/core/ViewPortHandler.h"
+#include "kit/base/Make.h"
 
 #include <gtest/gtest.h>
 
@@ -193,4 +195,26 @@ TEST(ViewPortHandler, ZoomState) {
 
     h.setDragOffsetY(1);
     EXPECT_FALSE(h.hasNoDragOffset());
+}
+
+TEST(ViewPortHandler, RefreshCommitsLimitsAndRedraws) {
+    auto chart = kit::make<charting::NSUIView>(Rect(0, 0, 100, 50));
+    chart->layer()->clearNeedsDisplay();
+    ViewPortHandler h(100, 50);
+    // The redraw is asked for whatever the flag says.
+    const AffineTransform committed = h.refresh({2, 0, 0, 1, -150, 0}, *chart, false);
+    EXPECT_EQ(committed, (AffineTransform{2, 0, 0, 1, -100, 0}));
+    EXPECT_EQ(h.touchMatrix(), committed);
+    EXPECT_EQ(h.scaleX(), 2);
+    EXPECT_TRUE(chart->layer()->needsDisplay());
+
+    // A zoomed and panned view comes back to scale 1 with its pan brought into range.
+    h.refresh(h.resetZoom(), *chart, true);
+    EXPECT_EQ(h.touchMatrix(), AffineTransform{});
+    EXPECT_TRUE(h.isFullyZoomedOut());
+
+    h.restrainViewPort(10, 5, 0, 0);
+    h.refresh(h.zoom(4, 1), *chart, true);
+    h.centerViewPort({30, 5}, *chart);
+    EXPECT_EQ(h.touchMatrix().tx, -20);
 }
