@@ -1,6 +1,7 @@
 #include "kit/ui/Window.h"
 
 #include "kit/ui/Application.h"
+#include "kit/ui/Device.h"
 #include "kit/ui/ViewController.h"
 
 namespace kit {
@@ -49,6 +50,8 @@ void Window::resize(Size size) {
     setNeedsLayout();
     layoutIfNeeded();
 }
+
+EdgeInsets Window::safeAreaInsets() const { return Device::current().safeAreaInsets(); }
 
 void Window::layoutSubviews() {
     View::layoutSubviews();
