@@ -1,0 +1,68 @@
+#include "kit/base/Make.h"
+#include "kit/ui/ActivitySheet.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/Pasteboard.h"
+#include "kit/ui/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace kit {
+namespace {
+
+struct ActivitySheetFixture : ::testing::Test {
+    std::shared_ptr<Window> window = kit::make<Window>(Rect{0, 0, 375, 812});
+    std::shared_ptr<ViewController> screen = kit::make<ViewController>();
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / "tinctura-activity-test";
+    void SetUp() override {
+        Application::resetShared();
+        ActivitySheet::resetSharedTexts();
+        window->setRootViewController(screen);
+        window->makeKeyAndVisible();
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override {
+        ActivitySheet::setSavePathChooser(nullptr);
+        std::filesystem::remove_all(dir);
+        Application::resetShared();
+    }
+    std::shared_ptr<ActivitySheet> present(std::string text, std::string* activity) {
+        auto sheet = ActivitySheet::make({std::move(text)});
+        sheet->completionHandler = [activity](bool, const std::string& a) { *activity = a; };
+        screen->presentViewController(sheet, true);
+        return sheet;
+    }
+};
+
+TEST_F(ActivitySheetFixture, RecordsTheTextAndCopiesIt) {
+    std::string activity;
+    auto sheet = present("{\"a\":1}", &activity);
+    EXPECT_EQ(ActivitySheet::sharedTexts(), (std::vector<std::string>{"{\"a\":1}"}));
+    EXPECT_EQ(sheet->actionTitles(), (std::vector<std::string>{"Save to File…", "Copy", "Cancel"}));
+    EXPECT_TRUE(sheet->triggerAction("Copy"));
+    EXPECT_EQ(Pasteboard::general().string(), "{\"a\":1}");
+    EXPECT_EQ(activity, "copy");
+    EXPECT_EQ(screen->presentedViewController(), nullptr);
+}
+
+TEST_F(ActivitySheetFixture, SavesToThePickedFileOrNothingWhenCancelled) {
+    auto target = dir / "export.json";
+    ActivitySheet::setSavePathChooser([&](const std::string&) { return std::optional(target); });
+    std::string activity;
+    present("[1,2]", &activity)->triggerAction("Save to File…");
+    std::ifstream in(target);
+    std::stringstream content;
+    content << in.rdbuf();
+    EXPECT_EQ(content.str(), "[1,2]");
+    EXPECT_EQ(activity, "save");
+
+    ActivitySheet::setSavePathChooser([](const std::string&) { return std::optional<std::filesystem::path>(); });
+    std::filesystem::remove(target);
+    present("[3]", &activity)->triggerAction("Save to File…");
+    EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+} // namespace
+} // namespace kit
