@@ -10,9 +10,13 @@ Layer::~Layer() {
     for (auto& sub : sublayers_) sub->superlayer_.reset();
 }
 
-void Layer::markChanged() {
-    for (Layer* layer = this; layer;) {
+void Layer::markChanged(bool placementOnly) {
+    if (!placementOnly) ++contentVersion_;
+    ++version_;
+    auto up = superlayer_.lock();
+    for (Layer* layer = up.get(); layer;) {
         ++layer->version_;
+        ++layer->contentVersion_;
         auto parent = layer->superlayer_.lock();
         layer = parent.get();
     }
@@ -46,13 +50,13 @@ void Layer::setBounds(const Rect& bounds) {
 void Layer::setPosition(Point position) {
     if (position == position_) return;
     position_ = position;
-    markChanged();
+    markChanged(true);
 }
 
 void Layer::setTransform(const AffineTransform& transform) {
     if (transform == transform_) return;
     transform_ = transform;
-    markChanged();
+    markChanged(true);
 }
 
 void Layer::setBackgroundColor(std::optional<Color> color) {
@@ -84,14 +88,14 @@ void Layer::setMasksToBounds(bool masks) {
 void Layer::setHidden(bool hidden) {
     if (hidden == hidden_) return;
     hidden_ = hidden;
-    markChanged();
+    markChanged(true);
 }
 
 void Layer::setOpacity(double opacity) {
     opacity = std::clamp(opacity, 0.0, 1.0);
     if (opacity == opacity_) return;
     opacity_ = opacity;
-    markChanged();
+    markChanged(true);
 }
 
 void Layer::setShadowColor(const Color& color) {
@@ -183,12 +187,16 @@ void Layer::setNeedsDisplay() {
     markChanged();
 }
 
-AffineTransform Layer::transformToSuperlayer() const {
+AffineTransform Layer::transformToSuperlayer(const LayerPresentation& p) {
     // bounds space -> centred on the anchor -> transformed -> placed at position.
-    const Point anchor{bounds_.x() + bounds_.width() / 2, bounds_.y() + bounds_.height() / 2};
+    const Point anchor{p.bounds.x() + p.bounds.width() / 2, p.bounds.y() + p.bounds.height() / 2};
     return AffineTransform::translation(-anchor.x, -anchor.y)
-        .concat(transform_)
-        .concat(AffineTransform::translation(position_.x, position_.y));
+        .concat(p.transform)
+        .concat(AffineTransform::translation(p.position.x, p.position.y));
+}
+
+AffineTransform Layer::transformToSuperlayer() const {
+    return transformToSuperlayer({position_, bounds_, transform_, opacity_, {}});
 }
 
 Point Layer::convertToSuperlayer(Point p) const { return transformToSuperlayer().apply(p); }

@@ -5,6 +5,7 @@
 #include "kit/base/AffineTransform.h"
 #include "kit/base/Color.h"
 #include "kit/base/Geometry.h"
+#include "kit/ui/Animation.h"
 
 #include <array>
 #include <cstdint>
@@ -39,6 +40,15 @@ struct Transaction {
     static void commit() {}
     static void setDisableActions(bool) {}
     static void setAnimationDuration(double) {}
+};
+
+// What a layer shows at a moment: its model values, or where its animations have got to.
+struct LayerPresentation {
+    Point position;
+    Rect bounds;
+    AffineTransform transform;
+    double opacity = 1;
+    std::optional<Color> backgroundColor;
 };
 
 class Layer : public std::enable_shared_from_this<Layer> {
@@ -119,13 +129,34 @@ public:
     // Bumped by any change in this layer or below it: hosts redraw when the root's number moves,
     // and caches (the shadow blur) key on it.
     std::uint64_t version() const { return version_; }
-    void markChanged();
+    // Bumped like version() except when only this layer's own placement changed (position,
+    // transform, opacity, hidden), which leaves its drawn content as it was.
+    std::uint64_t contentVersion() const { return contentVersion_; }
+    void markChanged(bool placementOnly = false);
+
+    // Animations of the drawn values (see View::animate). Adding one for a property replaces the
+    // running one, which hands over from where it had got to.
+    void addAnimation(PropertyAnimation animation);
+    void removeAllAnimations();
+    const std::vector<PropertyAnimation>& animations() const { return animations_; }
+    bool hasAnimations() const { return !animations_.empty(); }
+    // Whether touches may reach the layer's view while it animates.
+    bool acceptsTouchesWhileAnimating() const;
+    // The values drawn now (the model values when nothing animates).
+    LayerPresentation presentation() const;
+    LayerPresentation presentationAt(double now) const;
+    // Drops animations that ended by `now`; true while some still run. Marks the layer changed
+    // while it animates so that hosts keep drawing.
+    bool stepAnimations(double now);
+    // Layers with running animations (for the run loop's animation phase).
+    static std::vector<std::shared_ptr<Layer>> animatingLayers();
 
     // Coordinates: a point in this layer's bounds space to its superlayer's, and back.
     Point convertToSuperlayer(Point p) const;
     Point convertFromSuperlayer(Point p) const;
     // The transform from this layer's bounds space to its superlayer's bounds space.
     AffineTransform transformToSuperlayer() const;
+    static AffineTransform transformToSuperlayer(const LayerPresentation& p);
 
     // Renders this layer and its sublayers into the context, in this layer's bounds space.
     void renderInContext(Context& context) const;
@@ -142,6 +173,7 @@ protected:
 
 private:
     friend class LayerRenderer;
+    friend struct LayerRendering;
     void detach(const Layer* layer);
 
     Point position_;
@@ -167,6 +199,8 @@ private:
     LayerDelegate* delegate_ = nullptr;
     bool needsDisplay_ = false;
     std::uint64_t version_ = 1;
+    std::uint64_t contentVersion_ = 1;
+    std::vector<PropertyAnimation> animations_;
 
     // Blurred shadow kept between frames (see LayerRender.cpp).
     struct ShadowCache;

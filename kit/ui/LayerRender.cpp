@@ -1,0 +1,273 @@
+// Drawing of the layer tree with Cairo: shadow, background, contents, own content, sublayers
+// (clipped when the layer masks to its bounds), border on top; opacity applies to the whole group.
+#include "kit/graphics/Context.h"
+#include "kit/graphics/Image.h"
+#include "kit/graphics/Path.h"
+#include "kit/ui/Layer.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace kit {
+
+struct Layer::ShadowCache {
+    std::uint64_t contentVersion = 0;
+    Size size;
+    double scale = 0;
+    double radius = 0;
+    double cornerRadius = 0;
+    Image mask; // alpha only: the blurred shape
+    double pad = 0;
+};
+
+namespace {
+
+double deviceScale(Context& c) {
+    cairo_matrix_t m;
+    cairo_get_matrix(c.cairo(), &m);
+    const double s = std::sqrt(std::fabs(m.xx * m.yy - m.xy * m.yx));
+    return std::isfinite(s) && s > 0 ? std::clamp(s, 0.25, 8.0) : 1.0;
+}
+
+Path shapeOf(const Rect& bounds, double cornerRadius) {
+    if (cornerRadius <= 0) return Path::rect(bounds);
+    return Path::roundedRect(bounds, std::min(cornerRadius, std::min(bounds.width(), bounds.height()) / 2));
+}
+
+Rect placeContents(Size image, const Rect& b, ContentsGravity g) {
+    if (image.width <= 0 || image.height <= 0) return b;
+    switch (g) {
+    case ContentsGravity::resize: return b;
+    case ContentsGravity::resizeAspect:
+    case ContentsGravity::resizeAspectFill: {
+        const double sx = b.width() / image.width, sy = b.height() / image.height;
+        const double s = g == ContentsGravity::resizeAspect ? std::min(sx, sy) : std::max(sx, sy);
+        const Size z{image.width * s, image.height * s};
+        return {b.midX() - z.width / 2, b.midY() - z.height / 2, z.width, z.height};
+    }
+    default: break;
+    }
+    double x = b.midX() - image.width / 2, y = b.midY() - image.height / 2;
+    switch (g) {
+    case ContentsGravity::left: case ContentsGravity::topLeft: case ContentsGravity::bottomLeft: x = b.minX(); break;
+    case ContentsGravity::right: case ContentsGravity::topRight: case ContentsGravity::bottomRight:
+        x = b.maxX() - image.width; break;
+    default: break;
+    }
+    switch (g) {
+    case ContentsGravity::top: case ContentsGravity::topLeft: case ContentsGravity::topRight: y = b.minY(); break;
+    case ContentsGravity::bottom: case ContentsGravity::bottomLeft: case ContentsGravity::bottomRight:
+        y = b.maxY() - image.height; break;
+    default: break;
+    }
+    return {x, y, image.width, image.height};
+}
+
+// Three box blurs of the alpha channel approximate a Gaussian of the given sigma (in pixels).
+void blurAlpha(Image& image, double sigma) {
+    cairo_surface_t* s = image.surface();
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    if (!data || w <= 0 || h <= 0) return;
+    std::vector<float> a(static_cast<std::size_t>(w) * h), tmp(a.size());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            a[static_cast<std::size_t>(y) * w + x] =
+                static_cast<float>(reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] >> 24);
+    const int r = std::max(0, static_cast<int>(std::lround((std::sqrt(1 + 4 * sigma * sigma) - 1) / 2)));
+    if (r > 0) {
+        auto pass = [&](std::vector<float>& src, std::vector<float>& dst, bool horizontal) {
+            const int n = horizontal ? w : h, lines = horizontal ? h : w;
+            const float inv = 1.0f / static_cast<float>(2 * r + 1);
+            for (int line = 0; line < lines; ++line) {
+                auto at = [&](int i) -> float& {
+                    return horizontal ? src[static_cast<std::size_t>(line) * w + i] : src[static_cast<std::size_t>(i) * w + line];
+                };
+                auto out = [&](int i) -> float& {
+                    return horizontal ? dst[static_cast<std::size_t>(line) * w + i] : dst[static_cast<std::size_t>(i) * w + line];
+                };
+                float sum = 0;
+                for (int i = -r; i <= r; ++i) sum += (i >= 0 && i < n) ? at(i) : 0.0f;
+                for (int i = 0; i < n; ++i) {
+                    out(i) = sum * inv;
+                    const int add = i + r + 1, drop = i - r;
+                    if (add < n) sum += at(add);
+                    if (drop >= 0) sum -= at(drop);
+                }
+            }
+        };
+        for (int i = 0; i < 3; ++i) {
+            pass(a, tmp, true);
+            pass(tmp, a, false);
+        }
+    }
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
+        for (int x = 0; x < w; ++x) {
+            const auto v = static_cast<std::uint32_t>(std::clamp(a[static_cast<std::size_t>(y) * w + x] + 0.5f, 0.0f, 255.0f));
+            row[x] = v << 24; // black at that coverage: only the alpha is used, as a mask
+        }
+    }
+    image.markDirty();
+}
+
+} // namespace
+
+struct LayerRendering {
+    static void render(const Layer& layer, Context& c, bool placeInSuperlayer);
+    static void content(const Layer& layer, Context& c, const LayerPresentation& p);
+    static void shadow(const Layer& layer, Context& c, const LayerPresentation& p);
+    static bool culled(const Layer& layer, Context& c, const LayerPresentation& p);
+};
+
+void LayerRendering::content(const Layer& layer, Context& c, const LayerPresentation& p) {
+    const Rect& b = p.bounds;
+    if (p.backgroundColor && p.backgroundColor->alpha() > 0) {
+        c.setFillColor(*p.backgroundColor);
+        c.fill(shapeOf(b, layer.cornerRadius_));
+    }
+    if (layer.contents_ && !layer.contents_->isEmpty()) {
+        SavedState keep(c);
+        if (layer.masksToBounds_) c.clipToPath(shapeOf(b, layer.cornerRadius_));
+        c.drawImage(*layer.contents_, placeContents(layer.contents_->size(), b, layer.contentsGravity_));
+    }
+    if (layer.delegate_) {
+        SavedState keep(c);
+        if (layer.masksToBounds_) c.clipToPath(shapeOf(b, layer.cornerRadius_));
+        layer.delegate_->drawLayer(layer, c);
+    }
+    {
+        SavedState keep(c);
+        layer.drawContent(c);
+    }
+}
+
+bool LayerRendering::culled(const Layer& layer, Context& c, const LayerPresentation& p) {
+    // Only a layer that clips its drawing to its bounds can be skipped by its bounds (shapes and
+    // unclipped sublayers may reach anywhere).
+    if (!layer.masksToBounds_) return false;
+    double reach = layer.borderWidth_;
+    if (layer.shadowOpacity_ > 0)
+        reach += 1.5 * layer.shadowRadius_ + std::max(std::fabs(layer.shadowOffset_.width), std::fabs(layer.shadowOffset_.height));
+    const Rect clip = c.clipBoundingBox();
+    return !p.bounds.insetBy(-reach - 1, -reach - 1).intersects(clip);
+}
+
+void LayerRendering::shadow(const Layer& layer, Context& c, const LayerPresentation& p) {
+    const double scale = deviceScale(c);
+    const Size size = p.bounds.size;
+    if (size.width <= 0 || size.height <= 0) return;
+    auto& cache = layer.shadowCache_;
+    if (!cache || cache->contentVersion != layer.contentVersion_ || cache->size != size || cache->scale != scale ||
+        cache->radius != layer.shadowRadius_ || cache->cornerRadius != layer.cornerRadius_) {
+        auto fresh = std::make_shared<Layer::ShadowCache>();
+        fresh->contentVersion = layer.contentVersion_;
+        fresh->size = size;
+        fresh->scale = scale;
+        fresh->radius = layer.shadowRadius_;
+        fresh->cornerRadius = layer.cornerRadius_;
+        const double sigma = layer.shadowRadius_ / 2;
+        fresh->pad = std::ceil(3 * sigma) + 1;
+        auto image = Image::make(size.width + 2 * fresh->pad, size.height + 2 * fresh->pad, scale);
+        if (!image) return;
+        {
+            Context ic(*image);
+            ic.translate(fresh->pad - p.bounds.x(), fresh->pad - p.bounds.y());
+            LayerPresentation flat = p;
+            flat.opacity = 1;
+            // The shape without the layer's own shadow, whose alpha becomes the mask.
+            content(layer, ic, flat);
+            {
+                SavedState keep(ic);
+                if (layer.masksToBounds_) ic.clipToPath(shapeOf(p.bounds, layer.cornerRadius_));
+                for (auto& sub : layer.sublayers_) render(*sub, ic, true);
+            }
+            if (layer.borderWidth_ > 0) {
+                ic.setStrokeColor(layer.borderColor_);
+                ic.setLineWidth(layer.borderWidth_);
+                const double half = layer.borderWidth_ / 2;
+                ic.stroke(shapeOf(p.bounds.insetBy(half, half), std::max(0.0, layer.cornerRadius_ - half)));
+            }
+        }
+        blurAlpha(*image, sigma * scale);
+        fresh->mask = std::move(*image);
+        cache = fresh;
+    }
+    const Rect at{p.bounds.x() - cache->pad + layer.shadowOffset_.width, p.bounds.y() - cache->pad + layer.shadowOffset_.height,
+                  size.width + 2 * cache->pad, size.height + 2 * cache->pad};
+    cairo_t* cr = c.cairo();
+    cairo_save(cr);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(cache->mask.surface());
+    cairo_matrix_t m;
+    cairo_matrix_init_scale(&m, cache->mask.pixelWidth() / at.width(), cache->mask.pixelHeight() / at.height());
+    cairo_matrix_translate(&m, -at.x(), -at.y());
+    cairo_pattern_set_matrix(pattern, &m);
+    const Color& sc = layer.shadowColor_;
+    cairo_set_source_rgba(cr, sc.red(), sc.green(), sc.blue(), sc.alpha() * layer.shadowOpacity_ * c.alpha());
+    cairo_mask(cr, pattern);
+    cairo_pattern_destroy(pattern);
+    cairo_restore(cr);
+}
+
+void LayerRendering::render(const Layer& layer, Context& c, bool placeInSuperlayer) {
+    const LayerPresentation p = layer.presentation();
+    if (layer.hidden_ || p.opacity <= 0) return;
+    SavedState keep(c);
+    if (placeInSuperlayer) c.concat(Layer::transformToSuperlayer(p));
+    if (!c.isDrawable() || culled(layer, c, p)) return;
+    const bool group = p.opacity < 1;
+    if (group) cairo_push_group(c.cairo());
+    if (layer.shadowOpacity_ > 0 && layer.shadowColor_.alpha() > 0) shadow(layer, c, p);
+    content(layer, c, p);
+    if (!layer.sublayers_.empty()) {
+        SavedState clip(c);
+        if (layer.masksToBounds_) c.clipToPath(shapeOf(p.bounds, layer.cornerRadius_));
+        // A copy: drawing code of a view must not be able to disturb the iteration.
+        const auto subs = layer.sublayers_;
+        for (auto& sub : subs) render(*sub, c, true);
+    }
+    if (layer.borderWidth_ > 0 && layer.borderColor_.alpha() > 0) {
+        c.setStrokeColor(layer.borderColor_);
+        c.setLineWidth(layer.borderWidth_);
+        const double half = layer.borderWidth_ / 2;
+        c.stroke(shapeOf(p.bounds.insetBy(half, half), std::max(0.0, layer.cornerRadius_ - half)));
+    }
+    if (group) {
+        cairo_pop_group_to_source(c.cairo());
+        cairo_paint_with_alpha(c.cairo(), p.opacity);
+    }
+}
+
+void Layer::renderInContext(Context& context) const {
+    if (!context.isHealthy()) return;
+    LayerRendering::render(*this, context, false);
+}
+
+Image Layer::renderImage(double scale) const {
+    const Rect b = bounds_;
+    auto image = Image::make(std::max(b.width(), 1.0), std::max(b.height(), 1.0), scale);
+    if (!image) return {};
+    {
+        Context c(*image);
+        c.translate(-b.x(), -b.y());
+        renderInContext(c);
+    }
+    return std::move(*image);
+}
+
+std::array<std::uint8_t, 4> Layer::pixelAt(Point p) const {
+    auto image = Image::make(1, 1, 1);
+    if (!image) return {0, 0, 0, 0};
+    {
+        Context c(*image);
+        c.translate(-p.x, -p.y);
+        renderInContext(c);
+    }
+    return image->pixelRGBA(0, 0);
+}
+
+} // namespace kit
