@@ -12,8 +12,7 @@ kit::Color colorFromArgbHex(std::string_view text) {
     if (!scanned) return kit::Color::rgba(1, 1, 1, 1);
     const auto value = static_cast<std::uint32_t>(*scanned);
     // Characters after the hex digits end the scan but still count.
-    std::size_t characters = 0;
-    for (std::size_t pos = 0; pos < hex.size(); ++characters) kit::text::nextScalar(hex, pos);
+    const std::size_t characters = kit::text::scalarCount(hex);
     auto part = [&](int shift, std::uint32_t mask) { return (value >> shift) & mask; };
     std::uint32_t a = 255, r = 0, g = 0, b = 0;
     switch (characters) {

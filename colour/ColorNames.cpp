@@ -117,9 +117,7 @@ std::string spacedName(std::string_view text) {
 kit::Color colorFromTableHex(std::string_view text) {
     std::string hex = kit::text::uppercased(kit::text::trimmingWhitespaceAndNewlines(text));
     if (!hex.empty() && hex.front() == '#') hex.erase(0, 1);
-    std::size_t characters = 0;
-    for (std::size_t pos = 0; pos < hex.size(); ++characters) kit::text::nextScalar(hex, pos);
-    if (characters != 6) return kit::Color::grayColor();
+    if (kit::text::scalarCount(hex) != 6) return kit::Color::grayColor();
     std::uint64_t value = 0;
     kit::Scanner(hex).scanHexLongLong(value);
     return kit::Color::rgba(static_cast<double>((value >> 16) & 0xFF) / 255,

@@ -5,6 +5,7 @@
 #include "kit/text/CaseMapping.h"
 #include "kit/text/Scanner.h"
 #include "kit/text/Trimming.h"
+#include "kit/text/Unicode.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,8 +72,9 @@ std::optional<kit::Color> initWithHexRgba(std::string_view text) {
     std::uint32_t value = 0;
     if (!kit::Scanner(hex).scanHexInt(value)) return std::nullopt;
     auto byte = [&](int shift) { return static_cast<double>((value >> shift) & 0xFF) / 255; };
-    if (hex.size() == 8) return kit::Color::rgba(byte(24), byte(16), byte(8), byte(0));
-    if (hex.size() == 6) return kit::Color::rgba(byte(16), byte(8), byte(0), 1.0);
+    const std::size_t characters = kit::text::scalarCount(hex);
+    if (characters == 8) return kit::Color::rgba(byte(24), byte(16), byte(8), byte(0));
+    if (characters == 6) return kit::Color::rgba(byte(16), byte(8), byte(0), 1.0);
     return std::nullopt;
 }
 

@@ -16,6 +16,12 @@ char32_t nextScalar(std::string_view text, std::size_t& pos) {
     return static_cast<char32_t>(c);
 }
 
+std::size_t scalarCount(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++count) nextScalar(text, pos);
+    return count;
+}
+
 bool isWhitespaceOrNewline(char32_t c) {
     if (c == U'\t' || (c >= U'\n' && c <= U'\r') || c == U'\u0085') return true;
     const GUnicodeType type = g_unichar_type(c);

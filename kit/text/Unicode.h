@@ -8,6 +8,8 @@ namespace kit::text {
 // Decodes the scalar at `pos` and advances `pos` past it. An invalid byte reads as U+FFFD and
 // advances by one, so a walk always ends.
 char32_t nextScalar(std::string_view text, std::size_t& pos);
+// The number of scalars, each invalid byte counting as one.
+std::size_t scalarCount(std::string_view text);
 
 // White space and line breaks: the space separators plus tab, the line breaks U+000A to U+000D,
 // U+0085, U+2028 and U+2029.

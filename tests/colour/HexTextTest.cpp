@@ -55,6 +55,7 @@ TEST(InitWithHexRgba, LengthDecidesTheLayout) {
         {" FF4050 ", true, 1, 0x40 / 255.0, 0x50 / 255.0, 1},
         {"##FF4050", true, 1, 0x40 / 255.0, 0x50 / 255.0, 1}, // every "#" goes
         {"12345G", true, 0x01 / 255.0, 0x23 / 255.0, 0x45 / 255.0, 1}, // leading digits only, length 6
+        {"ABCDEé", true, 0x0A / 255.0, 0xBC / 255.0, 0xDE / 255.0, 1}, // six characters, seven bytes
         {"FF40508", false, 0, 0, 0, 0},                         // seven characters
         {"XYZXYZ", false, 0, 0, 0, 0},                          // nothing to scan
         {"FF40", false, 0, 0, 0, 0},
@@ -127,3 +128,4 @@ TEST(IsNear, InclusivePerComponentIncludingAlpha) {
     EXPECT_FALSE(isNear(c, Color::rgba(0.5, 0.5, 0.5, 0.5), 0.4));
     EXPECT_TRUE(isNear(Color::grayColor(), c, 0));
 }
+
