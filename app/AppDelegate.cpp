@@ -1,0 +1,132 @@
+#include "app/AppDelegate.h"
+
+#include "app/storage/DataModel.h"
+#include "app/ui/Alerts.h"
+#include "kit/base/Console.h"
+#include "kit/store/Defaults.h"
+#include "kit/store/Paths.h"
+#include "kit/text/Localization.h"
+
+#include <filesystem>
+#include <limits>
+
+namespace app {
+namespace {
+
+std::shared_ptr<AppDelegate>& installed() {
+    static std::shared_ptr<AppDelegate> d;
+    return d;
+}
+
+void handleStoreLoadError(const kit::PersistentContainer& container, const std::optional<kit::StoreError>& error) {
+    if (error) {
+        // Not fatal: the app runs on, and saves report that they could not be made.
+        kit::print("Unresolved error " + error->text());
+        Alerts::shared().showToast(storeUnavailableText());
+        return;
+    }
+    if (container.movedAsideStorePath()) {
+        kit::print("The store could not be read and was kept as " + *container.movedAsideStorePath());
+        Alerts::shared().showToast(storeMovedAsideText(*container.movedAsideStorePath()));
+    }
+}
+
+} // namespace
+
+std::string notSavedText() { return kit::localizedString("The color has not been saved."); }
+std::string storeUnavailableText() {
+    return kit::localizedString("Saved colors are not available: the storage could not be opened.");
+}
+std::string storeMovedAsideText(const std::string& keptPath) {
+    return kit::localizedString("The saved colors could not be read. The old file was kept as") + " \"" +
+           std::filesystem::path(keptPath).filename().string() + "\" " +
+           kit::localizedString("and a new one was started.");
+}
+
+AppDelegate& delegate() {
+    if (!installed()) kit::fatal("No application delegate");
+    return *installed();
+}
+void setDelegate(std::shared_ptr<AppDelegate> d) { installed() = std::move(d); }
+bool hasDelegate() { return installed() != nullptr; }
+
+AppDelegate::AppDelegate() : savedData(loadSavedData()) {}
+
+AppDelegate::~AppDelegate() = default;
+
+std::unique_ptr<kit::PersistentContainer> AppDelegate::makePersistentContainer(bool cloudStorage) {
+    const auto dir = kit::Paths::dataDir().string();
+    std::unique_ptr<kit::PersistentContainer> container;
+    if (cloudStorage)
+        container = std::make_unique<kit::CloudPersistentContainer>("DataModel", dataModel(), dir,
+                                                                    kit::CloudContainer::defaultContainer());
+    else
+        container = std::make_unique<kit::PersistentContainer>("DataModel", dataModel(), dir);
+    auto& descriptions = container->persistentStoreDescriptions();
+    if (!descriptions.empty()) {
+        descriptions.front().setOption(kit::MigratePersistentStoresAutomaticallyOption, true);
+        descriptions.front().setOption(kit::InferMappingModelAutomaticallyOption, true);
+        descriptions.front().setOption(kit::PersistentHistoryTrackingKey, true);
+    }
+    auto* raw = container.get();
+    container->loadPersistentStores([raw](auto&, auto& error) { handleStoreLoadError(*raw, error); });
+    return container;
+}
+
+kit::PersistentContainer& AppDelegate::persistentContainer() {
+    if (!container_) container_ = makePersistentContainer(savedData.icloudStorage);
+    return *container_;
+}
+
+bool AppDelegate::saveContext() {
+    auto& context = *persistentContainer().viewContext();
+    if (!context.hasChanges()) return true;
+    if (auto error = context.save()) {
+        kit::print("Unresolved error " + error->text());
+        context.rollback();
+        Alerts::shared().showToast(notSavedText());
+        return false;
+    }
+    return true;
+}
+
+bool AppDelegate::deleteAllLocalData() {
+    auto& context = *persistentContainer().viewContext();
+    for (const auto* entity : {CustomColorCombination::entityName, LargeCombination::entityName, MixedColor::entityName}) {
+        if (auto error = context.execute(kit::BatchDeleteRequest{kit::FetchRequest(entity)})) {
+            kit::print("Can't delete all local core data.");
+            kit::print(error->text());
+            return false;
+        }
+    }
+    if (auto error = context.save()) {
+        kit::print("Can't delete all local core data.");
+        return false;
+    }
+    return true;
+}
+
+void AppDelegate::pinQueryGeneration() {
+    if (!savedData.icloudStorage) return;
+    auto& context = *persistentContainer().viewContext();
+    (void)context.setQueryGenerationFromToken(context.currentQueryGenerationToken());
+}
+
+bool AppDelegate::didFinishLaunching() {
+    auto& defaults = kit::Defaults::standard();
+    const auto opened = defaults.integer(Keys::appOpenTimes);
+    if (opened == std::numeric_limits<std::int64_t>::max()) kit::fatal("APP_OPEN_TIMES overflow");
+    defaults.set(opened + 1, Keys::appOpenTimes);
+    // Taken as stored: the formatters show anything outside 1 to 8 as hex.
+    const auto format = defaults.integer(Keys::colorFormat);
+    outputMode = format < std::numeric_limits<int>::min() || format > std::numeric_limits<int>::max()
+                     ? 0
+                     : static_cast<int>(format);
+    pinQueryGeneration();
+    hapticGenerator.prepare();
+    return true;
+}
+
+void AppDelegate::willEnterForeground() { pinQueryGeneration(); }
+
+} // namespace app
