@@ -2,7 +2,8 @@
 // A timer on the main run loop. The run loop keeps a scheduled timer, and so whatever its block
 // captured, until it is invalidated: a one-shot timer after its single firing, a repeating one only
 // by invalidate(). Invalidating from inside the block (its own or another timer's) is allowed, and
-// invalidating twice is harmless. An interval of 0 or less becomes 0.1 ms.
+// invalidating twice is harmless. An interval of 0 or less becomes 0.1 ms. Timers fire on the main
+// thread and are invalidated there.
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -274,7 +274,9 @@ void Defaults::registerDefaults(const Value& map) {
 bool Defaults::writeFile() {
     if (!writable_) return false;
     std::string error;
-    if (writeFileAtomically(file_, stored_.dump(4) + "\n", &error)) {
+    // Written at every change, so no flush to disk: the rename alone already protects the file
+    // from a crash of the app, and a flush costs more than a settings change may take.
+    if (writeFileAtomically(file_, stored_.dump(4) + "\n", &error, Sync::none)) {
         reportedWriteFailure_ = false;
         return true;
     }

@@ -106,7 +106,7 @@ TemporaryDataDir::~TemporaryDataDir() {
 
 namespace kit {
 
-bool writeFileAtomically(const fs::path& file, std::string_view bytes, std::string* error) {
+bool writeFileAtomically(const fs::path& file, std::string_view bytes, std::string* error, Sync sync) {
     auto fail = [&](const std::string& what, int err) {
         if (error) *error = what + ": " + std::strerror(err);
         return false;
@@ -138,7 +138,7 @@ bool writeFileAtomically(const fs::path& file, std::string_view bytes, std::stri
     }
     // mkstemp creates 0600; settings and stores are ordinary user files.
     ::fchmod(fd, 0644);
-    if (::fsync(fd) != 0) return discard("cannot flush " + temp);
+    if (sync == Sync::flush && ::fsync(fd) != 0) return discard("cannot flush " + temp);
     if (::close(fd) != 0) {
         int err = errno;
         ::unlink(temp.c_str());

@@ -180,3 +180,49 @@ TEST(LayoutEngine, DeactivatedAndDestroyedItemsLeaveTheSystem) {
     root.layoutConstraintTree();
     expectFrame(b, {1, 2, 3, 10});
 }
+
+TEST(LayoutEngine, IncrementalPassesAgreeWithAFreshSolve) {
+    // A grid whose layout is fully determined; random edits, then each incremental result is
+    // compared with a solve from nothing.
+    Item root("root", {0, 0, 400, 800});
+    std::vector<Item*> cells;
+    std::vector<std::shared_ptr<Constraint>> edits, optional;
+    Item* above = nullptr;
+    for (int row = 0; row < 6; ++row) {
+        Item* left = nullptr;
+        for (int col = 0; col < 4; ++col) {
+            Item& cell = root.addPlaced("c" + std::to_string(row) + std::to_string(col));
+            cell.intrinsic = {30, 20};
+            auto gap = left ? cell.leftAnchor().equalTo(left->rightAnchor(), 4) : cell.leftAnchor().equalTo(root.leftAnchor(), 8);
+            auto top = above ? cell.topAnchor().equalTo(above->bottomAnchor(), 6) : cell.topAnchor().equalTo(root.topAnchor(), 10);
+            auto wish = cell.widthAnchor().equalToConstant(60)->withPriority(500);
+            Constraint::activate({gap, top, wish, cell.heightAnchor().greaterThanOrEqualToConstant(10)});
+            edits.insert(edits.end(), {gap, top, wish});
+            optional.push_back(cell.widthAnchor().lessThanOrEqualToConstant(40)->withPriority(600));
+            cells.push_back(&cell);
+            left = &cell;
+        }
+        above = left;
+    }
+    std::uint32_t seed = 12345;
+    auto next = [&](std::uint32_t n) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % n;
+    };
+    for (int step = 0; step < 60; ++step) {
+        if (next(3) == 0) {
+            auto& c = optional[next(static_cast<std::uint32_t>(optional.size()))];
+            c->setActive(!c->isActive());
+        } else {
+            edits[next(static_cast<std::uint32_t>(edits.size()))]->setConstant(static_cast<double>(next(50)));
+        }
+        root.layoutConstraintTree();
+        std::vector<Rect> incremental;
+        for (Item* c : cells) incremental.push_back(c->frame());
+        Engine(root).layout();
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            SCOPED_TRACE("step " + std::to_string(step));
+            expectFrame(*cells[i], incremental[i]);
+        }
+    }
+}
