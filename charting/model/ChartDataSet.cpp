@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <string>
 
 namespace charting {
@@ -75,20 +74,24 @@ EntryPtr ChartDataSet::entryForIndex(std::int64_t index) const {
     return entries_[static_cast<std::size_t>(index)];
 }
 
-// The first index whose entry has x >= the target (a NaN comparison counts as false).
+// The first index whose entry has x >= the target (a NaN comparison counts as false). Written
+// without a branch on the comparison: the searches of renderers and highlighters land on random
+// positions, where a mispredicted branch costs more than the probe.
 std::int64_t ChartDataSet::lowerBound(double x) const {
-    const EntryPtr* data = entries_.data();
-    std::size_t low = 0, remaining = entries_.size();
-    while (remaining > 0) {
-        std::size_t half = remaining / 2, mid = low + half;
-        if (!(data[mid]->x() >= x)) {
-            low = mid + 1;
-            remaining -= half + 1;
-        } else {
-            remaining = half;
+    const EntryPtr* first = entries_.data();
+    std::size_t length = entries_.size();
+    while (length > 0) {
+        std::size_t half = length / 2;
+        // Fetch both possible next probes while this one is compared.
+        if (length > 8) {
+            __builtin_prefetch(first[half / 2].get());
+            __builtin_prefetch(first[half + 1 + (length - half - 1) / 2].get());
         }
+        bool below = !(first[half]->x() >= x);
+        first = below ? first + half + 1 : first;
+        length = below ? length - half - 1 : half;
     }
-    return static_cast<std::int64_t>(low);
+    return static_cast<std::int64_t>(first - entries_.data());
 }
 
 std::int64_t ChartDataSet::entryIndexForX(double x, double closestToY, ChartDataSetRounding rounding) const {
@@ -140,46 +143,48 @@ EntryPtr ChartDataSet::entryForXValue(double x, double closestToY) const {
     return entryForXValue(x, closestToY, ChartDataSetRounding::closest);
 }
 
+// The answer is the tail of a partition of a copy of the list that moves the matching entries to
+// the back, swapping each match met from the front with the last non-match before the tail. The
+// copy is never made: a position is read only while it still holds its original entry, so the
+// match flags and the list of swaps are enough to know where each match ends up.
 std::vector<EntryPtr> ChartDataSet::entriesForXValue(double x) const {
-    // Partition positions rather than shared references: same order, no reference counting.
     const std::size_t count = entries_.size();
-    std::vector<std::uint32_t> order(count);
-    std::iota(order.begin(), order.end(), 0u);
-    auto xAt = [&](std::size_t k) { return entries_[order[k]]->x(); };
-    if (count > 0) {
-        std::size_t f = 0, e = count;
-        bool done = false;
-        while (!done) {
-            if (xAt(f) == x) {
-                if (f + 1 >= e) break;
+    std::vector<char> match(count);
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < count; ++i) total += (match[i] = entries_[i]->x() == x);
+    if (total == 0) return {};
+
+    std::vector<std::pair<std::size_t, std::size_t>> swaps; // (tail position, original position)
+    std::size_t f = 0, e = count;
+    for (bool done = false; !done;) {
+        if (match[f]) {
+            if (f + 1 >= e) break;
+            --e;
+            while (match[e]) {
                 --e;
-                while (xAt(e) == x) {
-                    --e;
-                    if (f >= e) {
-                        done = true;
-                        break;
-                    }
+                if (f >= e) {
+                    done = true;
+                    break;
                 }
-                if (done) break;
-                std::swap(order[f], order[e]);
             }
-            ++f;
-            if (f >= e) break;
+            if (done) break;
+            swaps.emplace_back(e, f);
         }
+        if (++f >= e) break;
     }
-    std::size_t low = 0, remaining = count;
-    while (remaining > 0) {
-        std::size_t half = remaining / 2, mid = low + half;
-        if (!(xAt(mid) == x)) {
-            low = mid + 1;
-            remaining -= half + 1;
+
+    std::vector<EntryPtr> found;
+    found.reserve(total);
+    auto swap = swaps.rbegin(); // ascending tail positions
+    for (std::size_t k = count - total; k < count; ++k) {
+        if (swap != swaps.rend() && swap->first == k) {
+            found.push_back(entries_[swap->second]);
+            ++swap;
         } else {
-            remaining = half;
+            found.push_back(entries_[k]);
         }
     }
-    std::vector<EntryPtr> matches;
-    for (std::size_t p = low; p < count && xAt(p) == x; ++p) matches.push_back(entries_[order[p]]);
-    return matches;
+    return found;
 }
 
 std::int64_t ChartDataSet::entryIndexOf(const ChartDataEntry& entry) const {

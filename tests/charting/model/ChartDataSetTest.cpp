@@ -76,6 +76,48 @@ TEST(ChartDataSet, EntriesForXValueAnswerInPartitionOrder) {
     EXPECT_TRUE(kit::make<ChartDataSet>()->entriesForXValue(0).empty());
 }
 
+// The partition written out on a copy, step by step.
+std::vector<EntryPtr> partitionedMatches(std::vector<EntryPtr> copy, double v) {
+    std::size_t f = 0, e = copy.size();
+    auto at = [&](std::size_t k) { return copy[k]->x() == v; };
+    if (!copy.empty()) {
+        for (bool done = false; !done;) {
+            if (at(f)) {
+                if (f >= e - 1) break;
+                e -= 1;
+                while (at(e)) {
+                    e -= 1;
+                    if (f >= e) {
+                        done = true;
+                        break;
+                    }
+                }
+                if (done) break;
+                std::swap(copy[f], copy[e]);
+            }
+            f += 1;
+            if (f >= e) break;
+        }
+    }
+    std::size_t p = 0;
+    while (p < copy.size() && !at(p)) ++p;
+    std::vector<EntryPtr> out;
+    for (; p < copy.size() && at(p); ++p) out.push_back(copy[p]);
+    return out;
+}
+
+TEST(ChartDataSet, EntriesForXValueMatchThePartitionOnRandomSets) {
+    std::uint64_t state = 12345;
+    auto next = [&] { return (state = state * 6364136223846793005ull + 1442695040888963407ull) >> 33; };
+    for (int round = 0; round < 300; ++round) {
+        std::vector<std::pair<double, double>> points;
+        auto n = next() % 12;
+        for (std::size_t i = 0; i < n; ++i) points.push_back({double(next() % 3), double(i)});
+        auto set = setOf(points);
+        for (double v : {0.0, 1.0, 2.0}) EXPECT_EQ(set->entriesForXValue(v), partitionedMatches(set->entries(), v));
+    }
+}
+
 TEST(ChartDataSet, OrderedInsertionKeepsXOrder) {
     struct Row {
         std::vector<std::pair<double, double>> points;
