@@ -65,11 +65,6 @@ const NameIndex* indexFor(ColorNameFormat format) {
 
 } // namespace
 
-const std::array<std::string_view, 3>& colorNameFormatTitles() {
-    static constexpr std::array<std::string_view, 3> titles{"HTML/CSS", "Wikipedia", "Oil Paint"};
-    return titles;
-}
-
 const std::vector<ColorWithName>& htmlColorNames() {
     static const auto names = fromRows(data::htmlColorNameRows());
     return names;

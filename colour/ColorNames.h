@@ -1,8 +1,8 @@
 #pragma once
 // The three colour-name catalogues and the lookup that names a colour from the chosen one.
+#include "app/ColorNameFormat.h"
 #include "kit/base/Color.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,10 +15,8 @@ struct ColorWithName {
     std::optional<std::string> name;
 };
 
-// Which catalogue names colours; stored as 0, 1, 2.
-enum class ColorNameFormat { HtmlCss = 0, wikipedia = 1, oilPaint = 2 };
-// "HTML/CSS", "Wikipedia", "Oil Paint".
-const std::array<std::string_view, 3>& colorNameFormatTitles();
+// Which catalogue names colours: the settings' choice.
+using ColorNameFormat = app::ColorNameFormat;
 
 // Built on first use, read only. HTML hexes are "800000", Wikipedia "#0048BA", oil paint "#ebe720".
 const std::vector<ColorWithName>& htmlColorNames();

@@ -101,7 +101,6 @@ TEST(ColorNameCatalogues, SizesFormsAndEnds) {
     EXPECT_EQ(*oil.front().name, "Lemon Yellow");
     for (const auto& e : html) EXPECT_EQ(colour::hexString(colour::colorFromTableHex(*e.hex)), *e.hex);
     for (const auto& e : oil) EXPECT_EQ("#" + kit::text::lowercased(colour::hexString(colour::colorFromTableHex(*e.hex))), *e.hex);
-    EXPECT_EQ(colour::colorNameFormatTitles()[2], "Oil Paint");
 }
 
 TEST(SpacedName, BlankBeforeEveryCapital) {
