@@ -1,0 +1,117 @@
+#include "kit/host/Headless.h"
+
+#include "kit/base/Make.h"
+#include "kit/runtime/Timer.h"
+#include "kit/ui/AlertController.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/NavigationController.h"
+#include "kit/ui/SwipeGesture.h"
+#include "kit/ui/TapGesture.h"
+#include "kit/ui/View.h"
+#include "kit/ui/Window.h"
+
+#include <gtest/gtest.h>
+
+namespace kit::host {
+namespace {
+
+// A screen with a back-swipe strip at its left edge and a tappable square.
+class StripScreen : public ViewController {
+public:
+    void viewDidLoad() override {
+        view()->setBackgroundColor(Color::rgba(0.1, 0.2, 0.3));
+        strip = kit::make<View>(Rect{0, 0, 10, 812});
+        view()->addSubview(strip);
+        auto swipe = kit::make<SwipeGesture>([this](GestureRecognizer&) {
+            ++swipes;
+            if (auto nav = navigationController()) nav->popViewController(true);
+        });
+        swipe->setDirection(SwipeDirection::right);
+        strip->addGestureRecognizer(swipe);
+
+        square = kit::make<View>(Rect{100, 100, 50, 50});
+        square->setBackgroundColor(Color::rgba(1, 0, 0));
+        view()->addSubview(square);
+        square->addGestureRecognizer(kit::make<TapGesture>([this](GestureRecognizer&) { ++taps; }));
+    }
+    std::shared_ptr<View> strip, square;
+    int swipes = 0;
+    int taps = 0;
+};
+
+struct HeadlessHost : ::testing::Test {
+    void SetUp() override { Application::resetShared(); }
+    void TearDown() override { Application::resetShared(); }
+};
+
+TEST_F(HeadlessHost, TapAndBackSwipeReachTheirRecognisers) {
+    Headless host;
+    auto root = kit::make<ViewController>();
+    auto screen = kit::make<StripScreen>();
+    auto nav = kit::make<NavigationController>(root);
+    host.setRootViewController(nav);
+    nav->pushViewController(screen, true);
+
+    host.tap(screen->square);
+    EXPECT_EQ(screen->taps, 1);
+    host.tap(Point{300, 500});
+    EXPECT_EQ(screen->taps, 1);
+
+    host.swipeRight({5, 400});
+    EXPECT_EQ(screen->swipes, 1);
+    EXPECT_EQ(nav->topViewController(), root);
+    EXPECT_EQ(host.topViewController(), root);
+}
+
+TEST_F(HeadlessHost, RendersTheWindowAtTheDeviceScale) {
+    Headless host(DeviceProfile::smallPhone());
+    auto screen = kit::make<StripScreen>();
+    host.setRootViewController(screen);
+    auto image = host.render();
+    EXPECT_EQ(image.pixelWidth(), 750);
+    EXPECT_EQ(image.pixelHeight(), 1334);
+    auto red = image.pixelRGBA(125 * 2, 125 * 2);
+    EXPECT_EQ(red[0], 255);
+    EXPECT_EQ(red[1], 0);
+}
+
+TEST_F(HeadlessHost, AdvanceRunsTimersOnTheManualClock) {
+    Headless host;
+    host.setRootViewController(kit::make<ViewController>());
+    int fired = 0;
+    auto timer = Timer::scheduled(1.5, false, [&] { ++fired; });
+    host.advance(1.4);
+    EXPECT_EQ(fired, 0);
+    host.advance(0.2);
+    EXPECT_EQ(fired, 1);
+}
+
+TEST_F(HeadlessHost, AlertHandlerRunsAfterTheAlertIsDismissed) {
+    Headless host;
+    auto screen = kit::make<ViewController>();
+    host.setRootViewController(screen);
+
+    auto alert = AlertController::make("Enter HEX color", "");
+    std::shared_ptr<ViewController> presentedWhenHandled = screen;
+    std::string typed;
+    alert->addAction(AlertAction::make("Cancel", AlertActionStyle::cancel));
+    alert->addAction(AlertAction::make("Add", AlertActionStyle::defaultStyle, [&](AlertAction&) {
+        presentedWhenHandled = screen->presentedViewController();
+        typed = "FF4050";
+        // A handler may present the next alert at once.
+        screen->presentViewController(AlertController::make("Next", ""), true);
+    }));
+    screen->presentViewController(alert, true);
+
+    ASSERT_EQ(host.presentedAlert(), alert);
+    EXPECT_EQ(host.presentedAlert()->actionTitles(), (std::vector<std::string>{"Cancel", "Add"}));
+    EXPECT_FALSE(host.answerAlert("Missing"));
+    EXPECT_TRUE(host.answerAlert("Add"));
+    EXPECT_EQ(presentedWhenHandled, nullptr);
+    EXPECT_EQ(typed, "FF4050");
+    ASSERT_NE(host.presentedAlert(), nullptr);
+    EXPECT_EQ(host.presentedAlert()->title(), "Next");
+}
+
+} // namespace
+} // namespace kit::host
