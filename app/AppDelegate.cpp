@@ -13,11 +13,6 @@
 namespace app {
 namespace {
 
-std::shared_ptr<AppDelegate>& installed() {
-    static std::shared_ptr<AppDelegate> d;
-    return d;
-}
-
 void handleStoreLoadError(const kit::PersistentContainer& container, const std::optional<kit::StoreError>& error) {
     if (error) {
         // Not fatal: the app runs on, and saves report that they could not be made.
@@ -43,12 +38,8 @@ std::string storeMovedAsideText(const std::string& keptPath) {
            kit::localizedString("and a new one was started.");
 }
 
-AppDelegate& delegate() {
-    if (!installed()) kit::fatal("No application delegate");
-    return *installed();
-}
-void setDelegate(std::shared_ptr<AppDelegate> d) { installed() = std::move(d); }
-bool hasDelegate() { return installed() != nullptr; }
+AppDelegate& delegate() { return kit::Application::shared().delegateAs<AppDelegate>(); }
+void setDelegate(std::shared_ptr<AppDelegate> d) { kit::Application::shared().setDelegate(std::move(d)); }
 
 AppDelegate::AppDelegate() : savedData(loadSavedData()) {}
 

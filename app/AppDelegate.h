@@ -3,16 +3,17 @@
 // settings record, haptic generator, object-store container) and the application callbacks.
 #include "app/SavedData.h"
 #include "kit/store/ObjectStoreContainer.h"
+#include "kit/ui/Application.h"
 #include "kit/ui/Haptics.h"
 
 #include <memory>
 
 namespace app {
 
-class AppDelegate {
+class AppDelegate : public kit::ApplicationDelegate {
 public:
     AppDelegate();
-    virtual ~AppDelegate();
+    ~AppDelegate() override;
 
     int outputMode = 0;
     SavedData savedData;
@@ -29,12 +30,13 @@ public:
     bool deleteAllLocalData();
     void pinQueryGeneration();
 
-    bool didFinishLaunching();
-    void willEnterForeground();
-    void willResignActive() {}
-    void didEnterBackground() {}
-    void didBecomeActive() {}
-    void willTerminate() {}
+    bool didFinishLaunching() override;
+    void willEnterForeground() override;
+    // Nothing is saved on the way out: every save happens when it is made.
+    void willResignActive() override {}
+    void didEnterBackground() override {}
+    void didBecomeActive() override {}
+    void willTerminate() override {}
 
     static std::unique_ptr<kit::PersistentContainer> makePersistentContainer(bool cloudStorage);
 
@@ -42,10 +44,10 @@ private:
     std::unique_ptr<kit::PersistentContainer> container_;
 };
 
-// The process's delegate; asking before one is installed is a programming error.
+// The application's delegate as an AppDelegate; none, or another type, is a programming error.
 AppDelegate& delegate();
+// Installs the delegate on the application object (nullptr removes it).
 void setDelegate(std::shared_ptr<AppDelegate> delegate);
-bool hasDelegate();
 
 // Toast texts of storage failures.
 std::string notSavedText();

@@ -72,3 +72,14 @@ TEST_F(AppDelegateTest, DeleteAllLocalDataRemovesTheRecordsOfEveryEntity) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(AppDelegateTest, ScreensReachTheDelegateThroughTheApplication) {
+    EXPECT_EQ(&app::delegate(), appDelegate.get());
+    EXPECT_EQ(kit::Application::shared().delegate(), appDelegate);
+    app::setDelegate(nullptr);
+    EXPECT_DEATH(app::delegate(), "");
+}
+
+} // namespace
