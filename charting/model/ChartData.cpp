@@ -176,6 +176,7 @@ DataSetPtr ChartData::getDataSetForEntry(const EntryPtr& entry) const {
 }
 
 void ChartData::addEntry(EntryPtr entry, int dataSetIndex) {
+    if (!entry) kit::fatal("ChartData.addEntry(_:dataSetIndex:): an entry is required, not null");
     auto set = dataSet(dataSetIndex);
     if (!set) {
         kit::print("ChartData.addEntry() - Cannot add Entry because dataSetIndex too high or too low.");
@@ -241,6 +242,7 @@ const DataSetPtr& ChartData::operator[](std::size_t i) const {
 
 void ChartData::set(std::size_t i, DataSetPtr dataSet) {
     require(i < dataSets_.size(), "set(_:at:)");
+    if (!dataSet) kit::fatal("ChartData.set(_:at:): a data set is required, not null");
     dataSets_[i] = std::move(dataSet);
     calcMinMax();
 }
@@ -261,6 +263,7 @@ void ChartData::replaceSubrange(std::size_t from, std::size_t to, const std::vec
 }
 
 void ChartData::addDataSet(DataSetPtr dataSet) {
+    if (!dataSet) kit::fatal("ChartData.addDataSet(_:): a data set is required, not null");
     const ChartBaseDataSet& added = *dataSet;
     dataSets_.push_back(std::move(dataSet));
     calcMinMaxForDataSet(added);

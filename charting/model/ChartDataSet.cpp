@@ -17,6 +17,10 @@ void require(bool condition, const char* operation) {
     if (!condition) kit::fatal(std::string("ChartDataSet.") + operation + ": position or count out of range");
 }
 
+void requireEntry(const EntryPtr& entry, const char* operation) {
+    if (!entry) kit::fatal(std::string("ChartDataSet.") + operation + ": an entry is required, not null");
+}
+
 } // namespace
 
 std::shared_ptr<ChartDataSet> ChartDataSet::repeating(const EntryPtr& entry, std::int64_t count) {
@@ -199,6 +203,7 @@ bool ChartDataSet::addEntry(EntryPtr entry) {
 }
 
 bool ChartDataSet::addEntryOrdered(EntryPtr entry) {
+    requireEntry(entry, "addEntryOrdered(_:)");
     if (!entries_.empty() && entries_.back()->x() > entry->x()) {
         auto found = static_cast<std::size_t>(entryIndexForX(entry->x(), entry->y(), ChartDataSetRounding::up));
         std::size_t position = found;
@@ -248,11 +253,13 @@ const EntryPtr& ChartDataSet::operator[](std::size_t i) const {
 
 void ChartDataSet::set(std::size_t i, EntryPtr entry) {
     require(i < entries_.size(), "set(_:at:)");
+    requireEntry(entry, "set(_:at:)");
     calcMinMaxForEntry(*entry);
     entries_[i] = std::move(entry);
 }
 
 void ChartDataSet::append(EntryPtr entry) {
+    requireEntry(entry, "append(_:)");
     calcMinMaxForEntry(*entry);
     entries_.push_back(std::move(entry));
 }
@@ -263,6 +270,7 @@ void ChartDataSet::append(const std::vector<EntryPtr>& entries) {
 
 void ChartDataSet::insert(EntryPtr entry, std::size_t at) {
     require(at <= entries_.size(), "insert(_:at:)");
+    requireEntry(entry, "insert(_:at:)");
     entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
     notifyDataSetChanged();
 }

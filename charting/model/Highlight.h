@@ -80,7 +80,7 @@ private:
 
 // A half-open interval: the span of one slot of a stacked bar.
 struct Range {
-    Range(double from, double to) : from(from), to(to) {}
+    Range(double start, double end) : from(start), to(end) {}
     double from;
     double to;
 

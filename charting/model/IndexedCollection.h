@@ -3,6 +3,8 @@
 // iterating a data set or any other collection receives each element with its position. The
 // first index is the position of the range's first element in its base (a slice of a list from
 // position 5 starts at 5).
+#include "kit/base/Console.h"
+
 #include <cstddef>
 #include <iterator>
 #include <ranges>
@@ -60,7 +62,10 @@ public:
     std::size_t size() const { return std::ranges::size(base()); }
     bool empty() const { return std::ranges::empty(base()); }
     // Position i of the base (startIndex() <= i < endIndex()).
-    Pair operator[](std::ptrdiff_t i) const { return begin()[i - first_]; }
+    Pair operator[](std::ptrdiff_t i) const {
+        if (i < startIndex() || i >= endIndex()) kit::fatal("IndexedCollection: position out of range");
+        return begin()[i - first_];
+    }
 
 private:
     // Views (spans, slices) are cheap and often temporaries: held by value. Containers are

@@ -320,6 +320,8 @@ TEST(ChartDataSet, KindsComputeBoundsWithTheirOwnRuleAtCreation) {
     EXPECT_EQ(repeated->yMax(), 8);
 }
 
+static_assert(std::is_abstract_v<ChartBaseDataSet>);
+
 TEST(ChartDataSetDeathTest, BadPositionsStopWithAContractMessage) {
     auto set = setOf({{1, 5}});
     EXPECT_DEATH((void)(*set)[1], "ChartDataSet.subscript: position or count out of range");
@@ -328,6 +330,7 @@ TEST(ChartDataSetDeathTest, BadPositionsStopWithAContractMessage) {
     EXPECT_DEATH(set->removeFirstEntries(2), "removeFirst");
     EXPECT_DEATH(set->removeSubrange(1, 0), "removeSubrange");
     EXPECT_DEATH(kit::make<ChartDataSet>()->removeLastEntry(), "removeLast");
+    EXPECT_DEATH(set->addEntry(nullptr), "an entry is required");
 }
 
 } // namespace

@@ -63,6 +63,8 @@ TEST(Highlight, Description) {
               "stackIndex (only stacked barentry): -1");
 }
 
+static_assert(!std::is_default_constructible_v<Range>);
+
 TEST(Range, HalfOpenInterval) {
     Range r(1, 3);
     struct Row {

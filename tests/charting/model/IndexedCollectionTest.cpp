@@ -36,4 +36,11 @@ TEST(IndexedCollection, PairsCarryTheBasePositions) {
     EXPECT_EQ(slice.end() - slice.begin(), 3);
 }
 
+TEST(IndexedCollectionDeathTest, PositionsOutsideTheBaseStop) {
+    std::vector<int> values{1, 2};
+    auto view = indexed(values, 3);
+    EXPECT_EQ(view[4].element, 2);
+    EXPECT_DEATH(view[2], "position out of range");
+}
+
 } // namespace
