@@ -1,5 +1,6 @@
 #include "charting/model/ChartBaseDataSet.h"
 
+#include "charting/core/LabelColor.h"
 #include "charting/model/DefaultValueFormatter.h"
 #include "kit/base/Console.h"
 
@@ -9,12 +10,6 @@
 namespace charting {
 
 namespace {
-
-// The shared default text colour of the chart component.
-kit::Color labelColor() {
-    static const kit::Color color = kit::Color::blackColor();
-    return color;
-}
 
 const kit::Color& wrapped(const std::vector<kit::Color>& colors, std::int64_t index) {
     auto position = static_cast<std::size_t>(std::max<std::int64_t>(index, 0)) % colors.size();

@@ -1,3 +1,4 @@
+#include "charting/core/LabelColor.h"
 #include "charting/model/ChartDataSet.h"
 #include "kit/base/Make.h"
 
@@ -232,7 +233,7 @@ TEST(ChartDataSet, ColoursWrapAndFallBack) {
     auto set = kit::make<ChartDataSet>();
     ASSERT_EQ(set->colors().size(), 1u);
     EXPECT_EQ(set->color(-3), kit::Color::rgba(140 / 255.0, 234 / 255.0, 1, 1));
-    EXPECT_EQ(set->valueColors().size(), 1u);
+    EXPECT_EQ(set->valueColors(), std::vector<kit::Color>{labelColor()});
 
     auto a = kit::Color::redColor(), b = kit::Color::greenColor(), c = kit::Color::blueColor();
     set->setColors({a, b, c});
@@ -255,8 +256,8 @@ TEST(ChartDataSet, ColoursWrapAndFallBack) {
     EXPECT_EQ(set->valueColors(), (std::vector<kit::Color>{c}));
     EXPECT_EQ(set->valueTextColor(), c);
     set->setValueColors({});
-    EXPECT_EQ(set->valueTextColorAt(3), kit::Color::blackColor());
-    EXPECT_EQ(set->valueTextColor(), kit::Color::blackColor());
+    EXPECT_EQ(set->valueTextColorAt(3), labelColor());
+    EXPECT_EQ(set->valueTextColor(), labelColor());
 }
 
 TEST(ChartDataSet, Descriptions) {
