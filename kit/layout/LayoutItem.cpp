@@ -79,4 +79,10 @@ void LayoutItem::layoutConstraintTree() {
     engine_->layout();
 }
 
+void LayoutItem::layoutEnclosingTree() {
+    LayoutItem* top = this;
+    while (LayoutItem* up = top->layoutSuperitem()) top = up;
+    top->layoutConstraintTree();
+}
+
 } // namespace kit::layout

@@ -100,8 +100,11 @@ public:
     void deactivateConstraintsLeavingSubtree();
 
     // Solves the active constraints of the tree rooted at this item and writes the frames of its
-    // constraint-placed items. This item's own frame is kept. Incremental between calls.
+    // constraint-placed items. This item's own frame is kept. Incremental between calls, so call it
+    // on the same (topmost) item each time.
     void layoutConstraintTree();
+    // The same, from the topmost superitem: for an item that wants its own frame settled now.
+    void layoutEnclosingTree();
 
 private:
     friend class Constraint;
