@@ -1,6 +1,7 @@
 #include "kit/ui/EventDispatcher.h"
 
 #include "kit/base/Clock.h"
+#include "kit/runtime/Timer.h"
 #include "kit/ui/GestureRecognizer.h"
 #include "kit/ui/View.h"
 
@@ -34,7 +35,25 @@ EventDispatcher::EventDispatcher(std::shared_ptr<View> window) : window_(std::mo
     registry().push_back(this);
 }
 
-EventDispatcher::~EventDispatcher() { std::erase(registry(), this); }
+EventDispatcher::~EventDispatcher() {
+    if (wake_) wake_->invalidate();
+    std::erase(registry(), this);
+}
+
+void EventDispatcher::scheduleWake() {
+    std::optional<double> next;
+    for (auto& r : live_)
+        if (auto d = r->deadline()) next = next ? std::min(*next, *d) : *d;
+    if (!next) return;
+    if (wake_ && wake_->isValid() && wakeAt_ <= *next) return;
+    if (wake_) wake_->invalidate();
+    wakeAt_ = *next;
+    // The timer is invalidated when this dispatcher dies, so the raw pointer never dangles.
+    wake_ = Timer::scheduled(std::max(0.0, *next - Clock::current().now()), false, [this] {
+        wake_.reset();
+        update();
+    });
+}
 
 std::vector<EventDispatcher*> EventDispatcher::all() { return registry(); }
 
@@ -212,6 +231,7 @@ void EventDispatcher::update() {
     for (auto& r : order) r->tick(now);
     processTransitions();
     cleanUp();
+    scheduleWake();
 }
 
 void EventDispatcher::touchesBegan(const std::vector<TouchInput>& inputs) {
@@ -241,6 +261,7 @@ void EventDispatcher::touchesBegan(const std::vector<TouchInput>& inputs) {
     processTransitions();
     deliver(Phase::began, fresh, event);
     cleanUp();
+    scheduleWake();
 }
 
 void EventDispatcher::touchesMoved(const std::vector<TouchInput>& inputs) {
@@ -263,6 +284,7 @@ void EventDispatcher::touchesMoved(const std::vector<TouchInput>& inputs) {
     processTransitions();
     deliver(Phase::moved, moved, event);
     cleanUp();
+    scheduleWake();
 }
 
 void EventDispatcher::touchesEnded(const std::vector<TouchInput>& inputs) {

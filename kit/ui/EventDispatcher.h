@@ -12,6 +12,7 @@
 namespace kit {
 
 class GestureRecognizer;
+class Timer;
 class View;
 
 struct TouchInput {
@@ -62,6 +63,8 @@ private:
     void flushHeld(const Event& event);
     bool holds(const Touch& touch) const;
     void cleanUp();
+    // Arms one timer for the earliest recogniser deadline, so time-driven changes happen on time.
+    void scheduleWake();
     Event makeEvent(double now) const;
 
     std::shared_ptr<View> window_;
@@ -74,6 +77,8 @@ private:
     double lastTapTime_ = -1;
     Point lastTapPoint_;
     int lastTapCount_ = 0;
+    std::shared_ptr<Timer> wake_;
+    double wakeAt_ = -1;
 };
 
 } // namespace kit

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -63,6 +64,8 @@ public:
     virtual bool actsOn(State state) const;
     // Whether the recogniser is still waiting for something with no finger down (a second tap).
     virtual bool isWaiting() const { return false; }
+    // The clock time at which tick() has something to decide, if any.
+    virtual std::optional<double> deadline() const { return std::nullopt; }
 
     // Dispatcher side.
     void sendActions();

@@ -138,6 +138,7 @@ public:
     // running one, which hands over from where it had got to.
     void addAnimation(PropertyAnimation animation);
     void removeAllAnimations();
+    void removeAnimation(AnimatedProperty property);
     const std::vector<PropertyAnimation>& animations() const { return animations_; }
     bool hasAnimations() const { return !animations_.empty(); }
     // Whether touches may reach the layer's view while it animates.

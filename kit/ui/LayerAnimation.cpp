@@ -29,6 +29,11 @@ void Layer::addAnimation(PropertyAnimation animation) {
     markChanged(true);
 }
 
+void Layer::removeAnimation(AnimatedProperty property) {
+    if (std::erase_if(animations_, [&](const PropertyAnimation& a) { return a.property == property; }) > 0)
+        markChanged(true);
+}
+
 void Layer::removeAllAnimations() {
     if (animations_.empty()) return;
     animations_.clear();

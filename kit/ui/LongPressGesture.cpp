@@ -30,6 +30,11 @@ void LongPressGesture::touchesEnded(const TouchSet& touches, const Event& event)
     else if (state() == State::possible) fail();
 }
 
+std::optional<double> LongPressGesture::deadline() const {
+    if (state() == State::possible && numberOfTouches() > 0) return pressStart_ + minimumDuration_;
+    return std::nullopt;
+}
+
 void LongPressGesture::tick(double now) {
     if (state() == State::possible && numberOfTouches() > 0 && now - pressStart_ >= minimumDuration_)
         setState(State::began);

@@ -18,6 +18,7 @@ public:
     void touchesMoved(const TouchSet& touches, const Event& event) override;
     void touchesEnded(const TouchSet& touches, const Event& event) override;
     void tick(double now) override;
+    std::optional<double> deadline() const override;
     bool actsOn(State state) const override {
         return state == State::began || state == State::ended || state == State::cancelled;
     }

@@ -42,6 +42,11 @@ void SwipeGesture::touchesEnded(const TouchSet& touches, const Event& event) {
     if (state() == State::possible && numberOfTouches() == 0) fail();
 }
 
+std::optional<double> SwipeGesture::deadline() const {
+    if (state() == State::possible && numberOfTouches() > 0) return startTime_ + kMaximumDuration + 1e-6;
+    return std::nullopt;
+}
+
 void SwipeGesture::tick(double now) {
     if (state() == State::possible && numberOfTouches() > 0 && now - startTime_ > kMaximumDuration) fail();
 }

@@ -43,6 +43,11 @@ void TapGesture::touchesEnded(const TouchSet& touches, const Event& event) {
     if (taps_ >= tapsRequired_) setState(State::ended);
 }
 
+std::optional<double> TapGesture::deadline() const {
+    if (isWaiting()) return lastLift_ + kMaximumInterval + 1e-6;
+    return std::nullopt;
+}
+
 void TapGesture::tick(double now) {
     if (isWaiting() && now - lastLift_ > kMaximumInterval) fail();
 }

@@ -26,21 +26,54 @@ void View::sizeChanged(Size before) {
 }
 
 void View::setFrame(const Rect& frame) {
-    const Size before = bounds().size;
+    if (frame == this->frame()) return;
+    const LayerPresentation before = layer_->presentation();
+    const Size oldSize = bounds().size;
     layer_->setFrame(frame);
-    sizeChanged(before);
+    recordAnimated(AnimatedProperty::position, before.position, layer_->position());
+    recordAnimated(AnimatedProperty::bounds, before.bounds, layer_->bounds());
+    sizeChanged(oldSize);
+    frameMoved();
 }
 
 void View::setBounds(const Rect& bounds) {
-    const Size before = this->bounds().size;
+    if (bounds == this->bounds()) return;
+    const LayerPresentation before = layer_->presentation();
+    const Size oldSize = this->bounds().size;
     layer_->setBounds(bounds);
-    if (bounds.size == before) setNeedsLayout(); // a scrolled origin moves the subviews
-    sizeChanged(before);
+    recordAnimated(AnimatedProperty::bounds, before.bounds, layer_->bounds());
+    if (bounds.size == oldSize) setNeedsLayout(); // a scrolled origin moves the subviews
+    sizeChanged(oldSize);
+    frameMoved();
 }
 
-void View::setCenter(Point center) { layer_->setPosition(center); }
+void View::setCenter(Point center) {
+    if (center == this->center()) return;
+    const LayerPresentation before = layer_->presentation();
+    layer_->setPosition(center);
+    recordAnimated(AnimatedProperty::position, before.position, center);
+    frameMoved();
+}
 
-void View::setTransform(const AffineTransform& transform) { layer_->setTransform(transform); }
+void View::setTransform(const AffineTransform& transform) {
+    if (transform == this->transform()) return;
+    const LayerPresentation before = layer_->presentation();
+    layer_->setTransform(transform);
+    recordAnimated(AnimatedProperty::transform, before.transform, transform);
+    frameMoved();
+}
+
+void View::setAlpha(double alpha) {
+    const LayerPresentation before = layer_->presentation();
+    layer_->setOpacity(alpha);
+    recordAnimated(AnimatedProperty::opacity, before.opacity, layer_->opacity());
+}
+
+void View::setBackgroundColor(std::optional<Color> color) {
+    const LayerPresentation before = layer_->presentation();
+    layer_->setBackgroundColor(std::move(color));
+    recordAnimated(AnimatedProperty::backgroundColor, before.backgroundColor, layer_->backgroundColor());
+}
 
 Color View::tintColor() const {
     for (const View* v = this; v;) {
@@ -102,6 +135,7 @@ void View::attach(const std::shared_ptr<View>& view, std::size_t index) {
     }
     keep->willMoveToSuperview(this);
     if (old) {
+        keep->deactivateConstraintsLeavingSubtree();
         old->willRemoveSubview(keep.get());
         old->subviews_.erase(std::find(old->subviews_.begin(), old->subviews_.end(), keep));
         old->setNeedsLayout();
@@ -110,6 +144,10 @@ void View::attach(const std::shared_ptr<View>& view, std::size_t index) {
     subviews_.insert(subviews_.begin() + static_cast<std::ptrdiff_t>(index), keep);
     keep->superview_ = self;
     placeLayerOf(*keep);
+    // Constraints of the joined trees are solved together from now on.
+    View* top = topmost();
+    if (keep->hasConstraintsInTree_) top->hasConstraintsInTree_ = true;
+    if (top->hasConstraintsInTree_) top->constraintsDirty_ = true;
     keep->didMoveToSuperview();
     didAddSubview(keep.get());
     setNeedsLayout();
@@ -145,8 +183,13 @@ void View::removeFromSuperview() {
     // The caller may be this view's own handler: keep the view alive until we are done here;
     // whoever called into the handler holds its own reference for the rest of that call.
     auto self = shared_from_this();
+    View* oldTop = parent->topmost();
+    hasConstraintsInTree_ = hasConstraintsInTree_ || oldTop->hasConstraintsInTree_;
+    constraintsDirty_ = hasConstraintsInTree_;
+    if (oldTop->hasConstraintsInTree_) oldTop->constraintsDirty_ = true;
     parent->willRemoveSubview(this);
     willMoveToSuperview(nullptr);
+    deactivateConstraintsLeavingSubtree();
     auto& siblings = parent->subviews_;
     auto it = std::find(siblings.begin(), siblings.end(), self);
     if (it != siblings.end()) siblings.erase(it);
@@ -209,6 +252,7 @@ bool View::pointInside(Point p, const Event*) const { return bounds().contains(p
 
 std::shared_ptr<View> View::hitTest(Point p, const Event* event) {
     if (isHidden() || alpha() < 0.01 || !userInteractionEnabled_) return nullptr;
+    if (layer_->hasAnimations() && !layer_->acceptsTouchesWhileAnimating()) return nullptr;
     if (!pointInside(p, event)) return nullptr;
     // Copy: a subclass's hitTest must not be able to invalidate our iteration.
     const auto subs = subviews_;
@@ -238,32 +282,6 @@ void View::removeGestureRecognizer(const GestureRecognizer* recognizer) {
     auto keep = *it;
     recognizers_.erase(it);
     keep->attachTo({});
-}
-
-// ---- layout -------------------------------------------------------------------------------------
-
-void View::setNeedsLayout() {
-    if (needsLayout_) return;
-    needsLayout_ = true;
-    layer_->markChanged();
-}
-
-void View::layoutIfNeeded() {
-    auto self = weak_from_this().lock();
-    if (needsLayout_) {
-        needsLayout_ = false;
-        layoutSubviews();
-    }
-    const auto subs = subviews_;
-    for (auto& sub : subs) sub->layoutIfNeeded();
-}
-
-Size View::sizeThatFits(Size) const { return bounds().size; }
-
-void View::sizeToFit() {
-    const Size s = sizeThatFits(bounds().size);
-    const Rect f = frame();
-    setFrame({f.origin, s});
 }
 
 } // namespace kit

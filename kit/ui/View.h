@@ -5,9 +5,12 @@
 #include "kit/base/AffineTransform.h"
 #include "kit/base/Color.h"
 #include "kit/base/Geometry.h"
+#include "kit/layout/LayoutItem.h"
+#include "kit/ui/Animation.h"
 #include "kit/ui/Layer.h"
 #include "kit/ui/Responder.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,7 +27,10 @@ enum class ContentMode {
     topLeft, topRight, bottomLeft, bottomRight
 };
 
-class View : public Responder, public LayerDelegate, public std::enable_shared_from_this<View> {
+class View : public Responder,
+             public LayerDelegate,
+             public layout::LayoutItem,
+             public std::enable_shared_from_this<View> {
 public:
     View();
     explicit View(const Rect& frame);
@@ -46,11 +52,11 @@ public:
 
     // Appearance; backgroundColor is the layer's own background (absent until set).
     std::optional<Color> backgroundColor() const { return layer_->backgroundColor(); }
-    void setBackgroundColor(std::optional<Color> color) { layer_->setBackgroundColor(std::move(color)); }
+    void setBackgroundColor(std::optional<Color> color);
     bool isHidden() const { return layer_->isHidden(); }
     void setHidden(bool hidden) { layer_->setHidden(hidden); }
     double alpha() const { return layer_->opacity(); }
-    void setAlpha(double alpha) { layer_->setOpacity(alpha); }
+    void setAlpha(double alpha);
     bool clipsToBounds() const { return layer_->masksToBounds(); }
     void setClipsToBounds(bool clips) { layer_->setMasksToBounds(clips); }
     // The tint in force: this view's own, else the nearest ancestor's, else the system blue.
@@ -83,7 +89,10 @@ public:
     // The topmost ancestor when a host marked it as its window; nullptr for a detached tree.
     std::shared_ptr<View> window() const;
     bool isWindowRoot() const { return windowRoot_; }
-    void setWindowRoot(bool root) { windowRoot_ = root; }
+    // A host marks its root view: the run loop then lays it out in its layout phase, and views
+    // under it report it as their window.
+    void setWindowRoot(bool root);
+    static std::vector<std::shared_ptr<View>> windowRoots();
 
     // Hooks around hierarchy changes.
     virtual void willMoveToSuperview(View* newSuperview) { (void)newSuperview; }
@@ -116,14 +125,42 @@ public:
     void addGestureRecognizer(const std::shared_ptr<GestureRecognizer>& recognizer);
     void removeGestureRecognizer(const GestureRecognizer* recognizer);
 
-    // Layout.
+    // Layout. Constraints of the whole tree are solved first, then layoutSubviews runs top-down
+    // where a layout was asked for (a size change asks for one); repeated while that moves
+    // frame-placed views that constraints depend on.
     void setNeedsLayout();
     bool needsLayout() const { return needsLayout_; }
-    // Lays out this view's subtree now where it was marked.
-    virtual void layoutIfNeeded();
+    // Lays out the tree this view belongs to now, where it was marked.
+    void layoutIfNeeded();
     virtual void layoutSubviews() {}
     virtual Size sizeThatFits(Size size) const;
     void sizeToFit();
+    // Around this view's own layoutSubviews (a controller's will/did-layout calls).
+    void setLayoutCallbacks(std::function<void()> willLayout, std::function<void()> didLayout);
+
+    // The layout engine's view of this view.
+    Rect layoutFrame() const override { return frame(); }
+    void setLayoutFrame(const Rect& frame) override;
+    layout::LayoutItem* layoutSuperitem() const override;
+    std::vector<layout::LayoutItem*> layoutSubitems() const override;
+    void layoutNeedsUpdate() override;
+    std::string layoutDescription() const override;
+    // The part of the bounds that the window's safe area leaves uncovered by screen furniture.
+    EdgeInsets safeAreaInsets() const override;
+    // For a window root: the device's insets (notch, home indicator).
+    void setSafeAreaInsets(const EdgeInsets& insets);
+
+    // Animation: sets the model values in `changes` at once; what is drawn moves from the old to
+    // the new values (frame, center, bounds, transform, alpha, background colour) over the duration
+    // after the delay. The completion runs on the main queue when it ends (true: it finished).
+    static void animate(double duration, double delay, AnimationOptions options, const std::function<void()>& changes,
+                        std::function<void(bool finished)> completion = {});
+    static void animate(double duration, const std::function<void()>& changes,
+                        std::function<void(bool finished)> completion = {});
+    // Runs `changes` with animations off (what animate inside it sets is simply set).
+    static void performWithoutAnimation(const std::function<void()>& changes);
+    // The values drawn at this moment (the model values when nothing animates).
+    LayerPresentation presentation() const { return layer_->presentation(); }
 
     // Drawing: drawRect paints into a backing surface that is kept until setNeedsDisplay.
     void setNeedsDisplay();
@@ -140,8 +177,14 @@ protected:
 
 private:
     void attach(const std::shared_ptr<View>& view, std::size_t index);
+    View* topmost();
+    // The run loop's animation and layout phases for views (installed once).
+    static void ensurePhaseHandlers();
+    void layoutPass();
+    void recordAnimated(AnimatedProperty property, AnimatedValue from, AnimatedValue to);
     void placeLayerOf(const View& view);
     void sizeChanged(Size before);
+    void frameMoved();
 
     std::shared_ptr<Layer> layer_;
     std::weak_ptr<View> superview_;
@@ -154,6 +197,10 @@ private:
     bool multipleTouchEnabled_ = false;
     bool windowRoot_ = false;
     bool needsLayout_ = true;
+    bool constraintsDirty_ = false;
+    bool hasConstraintsInTree_ = false;
+    std::optional<EdgeInsets> ownSafeArea_;
+    std::function<void()> willLayout_, didLayout_;
     int tag_ = 0;
     std::string accessibilityIdentifier_;
 
