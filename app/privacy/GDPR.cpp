@@ -25,6 +25,11 @@ struct ExportState {
     }
 };
 
+Error unavailable(const kit::CloudContainer& container) {
+    return Error{"CloudDatabase", kit::CloudErrorCode::internalError,
+                 "The cloud database of " + container.containerIdentifier() + " is not available", std::nullopt};
+}
+
 struct DeleteState {
     std::mutex mutex;
     std::optional<Error> error;
@@ -74,6 +79,10 @@ void GDPR::gather(std::function<void(std::optional<Error>, Records)> done) {
         // Once an error is recorded nothing new starts; the report below still comes, once.
         if (state->failed()) break;
         auto database = container.privateCloudDatabase();
+        if (!database) {
+            state->record(unavailable(container));
+            break;
+        }
         group.enter();
         database->fetchAllRecordZones([state, group, container, recordTypes, database](
                                           std::optional<std::vector<kit::RecordZone>> zones,
@@ -128,6 +137,11 @@ void GDPR::deleteData(std::function<void(Result<DeletedZones>)> completion) {
             if (state->error) break;
         }
         auto database = container.privateCloudDatabase();
+        if (!database) {
+            std::lock_guard lock(state->mutex);
+            state->error = unavailable(container);
+            break;
+        }
         group.enter();
         database->fetchAllRecordZones([state, group, container, database](std::optional<std::vector<kit::RecordZone>> zones,
                                                                           std::optional<kit::StoreError> error) mutable {

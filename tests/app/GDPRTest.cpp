@@ -201,3 +201,17 @@ TEST_F(ExporterTest, SharedExportersUseTheirNamedQueues) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GDPRTest, AContainerWithoutADatabaseFailsInsteadOfCrashing) {
+    kit::CloudContainer missing("missing", nullptr);
+    auto out = exportRecords({{missing, {"T"}}});
+    EXPECT_EQ(out.calls, 1);
+    EXPECT_FALSE(out.result->isSuccess());
+    auto [calls, result] = deleteAll({{missing, {}}});
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(result->isSuccess());
+}
+
+} // namespace
