@@ -3,6 +3,7 @@
 #include "kit/ui/Device.h"
 #include "kit/ui/PinchGesture.h"
 #include "kit/ui/RotationGesture.h"
+#include "kit/ui/ScrollView.h"
 #include "kit/ui/TapGesture.h"
 #include "kit/ui/View.h"
 
@@ -21,6 +22,8 @@ void nsuiSetScale(kit::PinchGesture& gesture, double scale) { gesture.setScale(s
 const std::vector<std::shared_ptr<kit::GestureRecognizer>>& nsuiGestureRecognizers(const kit::View& view) {
     return view.gestureRecognizers();
 }
+bool nsuiIsScrollEnabled(const kit::ScrollView& view) { return view.isScrollEnabled(); }
+void nsuiSetScrollEnabled(kit::ScrollView& view, bool enabled) { view.setScrollEnabled(enabled); }
 double nsuiScreenScale() { return kit::Screen::scale(); }
 
 } // namespace charting

@@ -11,6 +11,7 @@ class GestureRecognizer;
 class TapGesture;
 class PinchGesture;
 class RotationGesture;
+class ScrollView;
 class View;
 } // namespace kit
 
@@ -27,6 +28,8 @@ void nsuiSetRotation(kit::RotationGesture& gesture, double rotation);
 double nsuiScale(const kit::PinchGesture& gesture);
 void nsuiSetScale(kit::PinchGesture& gesture, double scale);
 const std::vector<std::shared_ptr<kit::GestureRecognizer>>& nsuiGestureRecognizers(const kit::View& view);
+bool nsuiIsScrollEnabled(const kit::ScrollView& view);
+void nsuiSetScrollEnabled(kit::ScrollView& view, bool enabled);
 // The main screen's scale factor.
 double nsuiScreenScale();
 

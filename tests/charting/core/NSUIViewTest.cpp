@@ -2,7 +2,11 @@
 #include "charting/core/NSUIShims.h"
 #include "charting/core/NSUIView.h"
 #include "kit/base/Make.h"
+#include "kit/host/Headless.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/ViewController.h"
 #include "kit/ui/PinchGesture.h"
+#include "kit/ui/ScrollView.h"
 #include "kit/ui/TapGesture.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +48,22 @@ TEST(NSUIView, TouchesReachTheNsuiHandlers) {
     // The base handlers pass touches along the responder chain.
     plain->touchesMoved({}, event);
     EXPECT_EQ(parent->seen, std::vector<std::string>{"parent moved"});
+}
+
+TEST(NSUIView, DeliveredTouchesReachTheOverride) {
+    kit::Application::resetShared();
+    {
+        kit::host::Headless host;
+        auto screen = kit::make<kit::ViewController>();
+        auto chart = kit::make<Chart>();
+        chart->setFrame({0, 0, 200, 200});
+        screen->view()->addSubview(chart);
+        host.setRootViewController(screen);
+        host.drag({{50, 50}, {60, 60}, {70, 70}});
+        EXPECT_FALSE(chart->seen.empty());
+        EXPECT_EQ(chart->seen.front(), "nsui moved");
+    }
+    kit::Application::resetShared();
 }
 
 TEST(NSUIView, AccessibilityContainer) {
@@ -114,4 +134,8 @@ TEST(NSUIShims, PassThroughToTheToolkit) {
     view->addGestureRecognizer(recognizer);
     ASSERT_EQ(nsuiGestureRecognizers(*view).size(), 1u);
     EXPECT_GT(nsuiScreenScale(), 0.0);
+    auto scroll = kit::make<kit::ScrollView>();
+    nsuiSetScrollEnabled(*scroll, false);
+    EXPECT_FALSE(nsuiIsScrollEnabled(*scroll));
+    EXPECT_FALSE(scroll->isScrollEnabled());
 }
