@@ -40,6 +40,11 @@ void CloudDatabaseDouble::injectFault(Call call, StoreError error, std::string s
     faults_.push_back({call, std::move(error), std::move(subject), page});
 }
 
+void CloudDatabaseDouble::clearFaults() {
+    std::lock_guard lock(mutex_);
+    faults_.clear();
+}
+
 std::size_t CloudDatabaseDouble::callCount(Call call) {
     std::lock_guard lock(mutex_);
     return calls_[call];

@@ -23,6 +23,7 @@ public:
     void setZoneListAnswer(ZoneListAnswer answer);
     // Calls of this kind (for this subject, this page when given) report the error instead of working.
     void injectFault(Call call, StoreError error, std::string subject = {}, std::optional<std::size_t> page = {});
+    void clearFaults();
     std::size_t callCount(Call call);
 
 protected:

@@ -3,6 +3,7 @@
 #include "kit/store/CloudWorkers.h"
 #include "kit/store/LocalCloudDatabase.h"
 #include "kit/store/ObjectStoreContainer.h"
+#include "kit/base/Console.h"
 #include "kit/store/Paths.h"
 
 #include <gtest/gtest.h>
@@ -164,6 +165,31 @@ TEST(CloudMirror, SavesGoOutAsCdRecordsAndCloudChangesShowOnlyAtThePin) {
     EXPECT_EQ(now[0]->string("tag"), "custom");
     EXPECT_EQ(now[0]->strings("colors"), (std::vector<std::string>{"A,B", "\"q\""}));
     EXPECT_TRUE(item->isDeleted());
+}
+
+} // namespace
+
+namespace {
+
+TEST(CloudMirror, ALocalSaveStandsWhenTheCloudFailsAndGoesOutLater) {
+    kit::TemporaryDataDir dir;
+    auto cloudDb = kit::CloudDatabaseDouble::make();
+    using T = kit::AttributeType;
+    kit::CloudPersistentContainer container("M", {"M", {{"Item", {{"tag", T::String}}}}}, dir.path().string(),
+                                            kit::CloudContainer("c", cloudDb));
+    container.loadPersistentStores({});
+    auto& context = *container.viewContext();
+    cloudDb->injectFault(kit::CloudDatabaseDouble::Call::RecordSave, kit::cloudError(3, "offline"));
+    kit::ConsoleCapture console;
+    context.insert("Item")->setString("tag", "first");
+    EXPECT_FALSE(context.save());
+    EXPECT_TRUE(console.contains("Cloud mirroring postponed"));
+    EXPECT_TRUE(cloudDb->records("M", "CD_Item").empty());
+    cloudDb->clearFaults();
+    context.insert("Item")->setString("tag", "second");
+    EXPECT_FALSE(context.save());
+    EXPECT_EQ(cloudDb->records("M", "CD_Item").size(), 2u);
+    EXPECT_EQ(context.fetch(kit::FetchRequest("Item")).size(), 2u);
 }
 
 } // namespace
