@@ -4,7 +4,6 @@
 #include "kit/base/Make.h"
 #include "kit/runtime/Timer.h"
 #include "kit/ui/PanGesture.h"
-#include "kit/ui/Window.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,7 +41,7 @@ void ScrollView::setContentInset(const EdgeInsets& inset) {
 
 EdgeInsets ScrollView::adjustedContentInset() const {
     EdgeInsets inset = contentInset_;
-    auto win = std::dynamic_pointer_cast<Window>(window());
+    auto win = window();
     if (!win) return inset;
     EdgeInsets safe = win->safeAreaInsets();
     Rect inWindow = convertRectTo({{0, 0}, bounds().size}, nullptr);

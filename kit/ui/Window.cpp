@@ -9,7 +9,10 @@ namespace kit {
 Window::Window() = default;
 Window::Window(const Rect& frame) : View(frame) {}
 
-void Window::initialize() { setWindowRoot(true); }
+void Window::initialize() {
+    setWindowRoot(true);
+    setSafeAreaInsets(Device::current().safeAreaInsets());
+}
 
 void Window::setRootViewController(std::shared_ptr<ViewController> controller) {
     if (controller == root_) return;
@@ -46,12 +49,11 @@ void Window::resize(Size size) {
     if (f.size == size) return;
     f.size = size;
     setFrame(f);
+    setSafeAreaInsets(Device::current().safeAreaInsets());
     if (root_) root_->transitionToSize(size);
     setNeedsLayout();
     layoutIfNeeded();
 }
-
-EdgeInsets Window::safeAreaInsets() const { return Device::current().safeAreaInsets(); }
 
 void Window::layoutSubviews() {
     View::layoutSubviews();

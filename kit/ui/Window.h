@@ -26,8 +26,6 @@ public:
     // A new size (window resize, rotation): screens hear of it, then lay out.
     void resize(Size size);
     void layoutSubviews() override;
-    // The device's safe area (notch, home indicator) in this window.
-    EdgeInsets safeAreaInsets() const;
 
 private:
     std::shared_ptr<ViewController> root_;
