@@ -1,5 +1,6 @@
 // Saving one record (insert + commit) and fetching + sorting 5,000 records by tag, on the real store.
 #include "app/storage/DataModel.h"
+#include "kit/store/LocalCloudDatabase.h"
 #include "kit/store/ObjectStoreContainer.h"
 #include "kit/store/Paths.h"
 
@@ -37,6 +38,23 @@ void SaveOneRecord(benchmark::State& state) {
     }
 }
 BENCHMARK(SaveOneRecord)->Unit(benchmark::kMillisecond);
+
+// The same with the store mirrored into the local cloud database file.
+void SaveOneRecordMirrored(benchmark::State& state) {
+    kit::TemporaryDataDir dir;
+    std::optional<kit::StoreError> error;
+    auto cloud = kit::LocalCloudDatabase::open((dir.path() / "CloudDatabase.sqlite").string(), "bench", error);
+    kit::CloudPersistentContainer container("DataModel", app::dataModel(), dir.path().string(),
+                                            kit::CloudContainer("bench", cloud));
+    container.loadPersistentStores({});
+    auto& context = *container.viewContext();
+    int id = 0;
+    for (auto _ : state) {
+        insertCombination(context, "custom", ++id);
+        if (context.save()) state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(SaveOneRecordMirrored)->Unit(benchmark::kMillisecond);
 
 void FetchAndSort5000ByTag(benchmark::State& state) {
     kit::TemporaryDataDir dir;
