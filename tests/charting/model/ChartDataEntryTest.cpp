@@ -9,6 +9,10 @@ using namespace charting;
 
 namespace {
 
+// Large sets hold millions of entries: a plain entry stays at a vtable pointer, x, y and one
+// pointer to the rare payload and icon.
+static_assert(sizeof(ChartDataEntry) <= 32);
+
 struct Bubble : ChartDataEntry {
     using ChartDataEntry::ChartDataEntry;
     double size = 0;
