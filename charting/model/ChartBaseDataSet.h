@@ -13,6 +13,7 @@
 #include "charting/model/LegendForm.h"
 #include "kit/base/Color.h"
 #include "kit/base/Geometry.h"
+#include "kit/graphics/Font.h"
 
 #include <cstdint>
 #include <limits>
@@ -21,10 +22,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace kit {
-class Font;
-}
 
 namespace charting {
 
@@ -103,9 +100,8 @@ public:
     // The first read without a stored formatter creates a DefaultValueFormatter and keeps it.
     std::shared_ptr<ChartValueFormatter> valueFormatter() const;
     void setValueFormatter(std::shared_ptr<ChartValueFormatter> formatter) { valueFormatter_ = std::move(formatter); }
-    // Null until a font is set: renderers then use the system font of size 7.
-    const std::shared_ptr<const kit::Font>& valueFont() const { return valueFont_; }
-    void setValueFont(std::shared_ptr<const kit::Font> font) { valueFont_ = std::move(font); }
+    const kit::Font& valueFont() const { return valueFont_; }
+    void setValueFont(kit::Font font) { valueFont_ = std::move(font); }
     double valueLabelAngle() const { return valueLabelAngle_; }
     void setValueLabelAngle(double degrees) { valueLabelAngle_ = degrees; }
 
@@ -159,7 +155,7 @@ private:
     AxisDependency axisDependency_ = AxisDependency::left;
     bool highlightEnabled_ = true;
     mutable std::shared_ptr<ChartValueFormatter> valueFormatter_;
-    std::shared_ptr<const kit::Font> valueFont_;
+    kit::Font valueFont_ = kit::Font::system(7.0);
     double valueLabelAngle_ = 0.0;
     LegendForm form_ = LegendForm::default_;
     double formSize_ = std::numeric_limits<double>::quiet_NaN();

@@ -214,7 +214,7 @@ void ChartData::setValueTextColor(kit::Color color) {
     for (const auto& set : dataSets_) set->setValueTextColor(color);
 }
 
-void ChartData::setValueFont(const std::shared_ptr<const kit::Font>& font) {
+void ChartData::setValueFont(const kit::Font& font) {
     for (const auto& set : dataSets_) set->setValueFont(font);
 }
 

@@ -103,7 +103,7 @@ public:
     std::vector<kit::Color> colors() const;
     void setValueFormatter(const std::shared_ptr<ChartValueFormatter>& formatter);
     void setValueTextColor(kit::Color color);
-    void setValueFont(const std::shared_ptr<const kit::Font>& font);
+    void setValueFont(const kit::Font& font);
     void setDrawValues(bool enabled);
     // True when every set's is (true for no sets); writing sets every set's flag.
     bool isHighlightEnabled() const;

@@ -4,6 +4,7 @@
 #include <turbojpeg.h>
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -19,8 +20,12 @@ namespace kit {
 
 namespace {
 
-// Pixels per side beyond which an image is refused: Cairo's own limit.
+// Pixels per side beyond which an image is refused (Cairo's own limit), and a cap on the pixel
+// count so that a hostile file header cannot ask for gigabytes.
 constexpr int maxSide = 32767;
+constexpr long long maxPixels = 1LL << 27;
+
+bool acceptableSize(long long w, long long h) { return w > 0 && h > 0 && w <= maxSide && h <= maxSide && w * h <= maxPixels; }
 
 void setError(std::string* error, std::string text) {
     if (error) *error = std::move(text);
@@ -44,7 +49,7 @@ std::uint8_t unpremultiply(std::uint8_t c, std::uint8_t a) {
 }
 
 cairo_surface_t* newSurface(int w, int h, bool opaque) {
-    if (w <= 0 || h <= 0 || w > maxSide || h > maxSide) return nullptr;
+    if (!acceptableSize(w, h)) return nullptr;
     cairo_surface_t* s = cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, w, h);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);
@@ -195,6 +200,13 @@ std::optional<Image> Image::decode(std::span<const std::uint8_t> bytes, double s
     if (!validScale(scale)) return setError(error, "invalid scale"), std::nullopt;
     static constexpr std::uint8_t png[] = {0x89, 'P', 'N', 'G'};
     if (bytes.size() >= 4 && std::equal(png, png + 4, bytes.begin())) {
+        // The header's size is checked before the decoder allocates for it.
+        if (bytes.size() >= 24) {
+            auto be32 = [&](std::size_t at) {
+                return (long long)bytes[at] << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
+            };
+            if (!acceptableSize(be32(16), be32(20))) return setError(error, "PNG too large"), std::nullopt;
+        }
         ReadCursor cursor{bytes};
         cairo_surface_t* s = cairo_image_surface_create_from_png_stream(readChunk, &cursor);
         if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
@@ -310,7 +322,8 @@ std::optional<std::vector<std::uint8_t>> Image::jpegData(double quality) const {
 }
 
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error) {
-    const std::string temp = path + ".tmp-" + std::to_string(::getpid());
+    static std::atomic<unsigned> counter{0};
+    const std::string temp = path + ".tmp-" + std::to_string(::getpid()) + '-' + std::to_string(counter++);
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return setError(error, "cannot write " + path), false;

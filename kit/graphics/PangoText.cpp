@@ -65,6 +65,16 @@ PangoState& pangoState() {
     return state;
 }
 
+FontMetrics pangoMetrics(const Font& font) {
+    PangoState& state = pangoState();
+    const std::string key = font.description();
+    if (auto it = state.metrics.find(key); it != state.metrics.end()) return it->second;
+    PangoFontMetrics* m = pango_context_get_metrics(state.context, state.font(font), nullptr);
+    const double ascent = points(pango_font_metrics_get_ascent(m)), descent = points(pango_font_metrics_get_descent(m));
+    pango_font_metrics_unref(m);
+    return state.metrics[key] = {ascent, -descent, ascent + descent};
+}
+
 std::string validUTF8(const std::string& s) {
     if (g_utf8_validate(s.data(), static_cast<gssize>(s.size()), nullptr)) return s;
     gchar* fixed = g_utf8_make_valid(s.data(), static_cast<gssize>(s.size()));
@@ -105,7 +115,7 @@ PangoLayout* newLayout(const AttributedString& text, const TextLayoutOptions& op
     if (style.minimumLineHeight > 0) {
         // Lines at least this tall: only a height above the font's own changes anything.
         double natural = 0;
-        for (const auto& run : text.runs()) natural = std::max(natural, run.attributes.font.lineHeight());
+        for (const auto& run : text.runs()) natural = std::max(natural, pangoMetrics(run.attributes.font).lineHeight);
         if (style.minimumLineHeight > natural) add(pango_attr_line_height_new_absolute(pangoUnits(style.minimumLineHeight)), 0, s.size());
     }
     pango_layout_set_attributes(layout, attrs);
@@ -184,15 +194,7 @@ std::string layoutKey(const AttributedString& text, const TextLayoutOptions& o) 
 
 class PangoTextMetrics final : public TextMetrics {
 public:
-    FontMetrics metrics(const Font& font) override {
-        PangoState& state = pangoState();
-        const std::string key = font.description();
-        if (auto it = state.metrics.find(key); it != state.metrics.end()) return it->second;
-        PangoFontMetrics* m = pango_context_get_metrics(state.context, state.font(font), nullptr);
-        const double ascent = points(pango_font_metrics_get_ascent(m)), descent = points(pango_font_metrics_get_descent(m));
-        pango_font_metrics_unref(m);
-        return state.metrics[key] = {ascent, -descent, ascent + descent};
-    }
+    FontMetrics metrics(const Font& font) override { return pangoMetrics(font); }
 
     Size measure(const AttributedString& text, const TextLayoutOptions& options) override {
         PangoState& state = pangoState();

@@ -285,6 +285,7 @@ TEST(ChartDataSet, CopySharesEntriesKeepsBoundsAndSkipsTheLabelAngle) {
     set->setIconsOffset({3, 4});
     set->setVisible(false);
     set->setValueLabelAngle(45);
+    set->setValueFont(kit::Font::boldSystem(11));
     set->entries()[1]->setY(100); // stale bounds are copied as they stand
 
     auto copy = set->copyAs<ChartDataSet>();
@@ -305,6 +306,8 @@ TEST(ChartDataSet, CopySharesEntriesKeepsBoundsAndSkipsTheLabelAngle) {
     EXPECT_EQ(copy->iconsOffset(), (kit::Point{3, 4}));
     EXPECT_FALSE(copy->visible());
     EXPECT_EQ(copy->valueLabelAngle(), 0);
+    EXPECT_EQ(copy->valueFont(), kit::Font::boldSystem(11));
+    EXPECT_EQ(kit::make<ChartDataSet>()->valueFont(), kit::Font::system(7));
     EXPECT_EQ(copy->valueFormatter(), set->valueFormatter()); // created by the copy, then shared
 }
 

@@ -114,6 +114,8 @@ TEST(Image, BadFilesAreErrorsNotCrashes) {
     TempDir dir;
     const auto png = *checker().pngData();
     const auto jpeg = *checker().jpegData();
+    auto huge = png; // a header that claims 30000 x 30000 pixels
+    for (std::size_t at : {16, 20}) huge[at] = 0, huge[at + 1] = 0, huge[at + 2] = 0x75, huge[at + 3] = 0x30;
     struct Case { const char* name; std::vector<std::uint8_t> bytes; };
     const Case cases[] = {
         {"empty", {}},
@@ -121,6 +123,7 @@ TEST(Image, BadFilesAreErrorsNotCrashes) {
         {"truncated png", std::vector<std::uint8_t>(png.begin(), png.begin() + 20)},
         {"truncated jpeg header", std::vector<std::uint8_t>(jpeg.begin(), jpeg.begin() + 10)},
         {"png magic only", {0x89, 'P', 'N', 'G', 0, 0, 0}},
+        {"huge png", huge},
     };
     for (const auto& c : cases) {
         std::string error;
@@ -128,6 +131,8 @@ TEST(Image, BadFilesAreErrorsNotCrashes) {
         EXPECT_FALSE(error.empty()) << c.name;
     }
     std::string error;
+    EXPECT_FALSE(Image::decode(huge, 1, &error));
+    EXPECT_EQ(error, "PNG too large");
     EXPECT_FALSE(Image::loadFile(dir.file("missing.png"), 1, &error));
     EXPECT_NE(error.find("missing.png"), std::string::npos);
     // A failed save leaves no file and says so.
