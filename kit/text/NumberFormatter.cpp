@@ -113,6 +113,7 @@ std::optional<std::string> NumberFormatter::string(double value) const {
         text += integer;
     }
     if (!fraction.empty()) text += decimalSeparator_ + fraction;
+    if (integer.empty() && fraction.empty()) text += "0"; // zero with no digits asked for still shows one
     return text;
 }
 

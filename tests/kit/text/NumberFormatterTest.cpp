@@ -78,6 +78,8 @@ TEST(NumberFormatter, SeparatorsAndGroupSizeAreSettings) {
     EXPECT_EQ(f.string(123456.0), "123456");
     f.setMinimumIntegerDigits(0);
     EXPECT_EQ(f.string(0.5), ",5");
+    EXPECT_EQ(f.string(0.0), "0");
+    EXPECT_EQ(f.string(0.004), "0");
 }
 
 } // namespace
