@@ -63,6 +63,12 @@ void View::setTransform(const AffineTransform& transform) {
     frameMoved();
 }
 
+void View::setHidden(bool hidden) {
+    if (hidden == isHidden()) return;
+    layer_->setHidden(hidden);
+    if (auto parent = superview_.lock()) parent->subviewVisibilityChanged(this);
+}
+
 void View::setAlpha(double alpha) {
     const LayerPresentation before = layer_->presentation();
     layer_->setOpacity(alpha);
@@ -86,7 +92,15 @@ Color View::tintColor() const {
 
 void View::setTintColor(std::optional<Color> color) {
     tintColor_ = std::move(color);
+    tintChangedInSubtree();
+}
+
+void View::tintChangedInSubtree() {
     setNeedsDisplay();
+    tintColorDidChange();
+    const auto subs = subviews_;
+    for (auto& s : subs)
+        if (!s->tintColor_) s->tintChangedInSubtree();
 }
 
 void View::setContentMode(ContentMode mode) {
@@ -149,6 +163,7 @@ void View::attach(const std::shared_ptr<View>& view, std::size_t index) {
     if (keep->hasConstraintsInTree_) top->hasConstraintsInTree_ = true;
     if (top->hasConstraintsInTree_) top->constraintsDirty_ = true;
     keep->didMoveToSuperview();
+    if (!keep->tintColor_) keep->tintChangedInSubtree();
     didAddSubview(keep.get());
     setNeedsLayout();
 }

@@ -54,7 +54,7 @@ public:
     std::optional<Color> backgroundColor() const { return layer_->backgroundColor(); }
     void setBackgroundColor(std::optional<Color> color);
     bool isHidden() const { return layer_->isHidden(); }
-    void setHidden(bool hidden) { layer_->setHidden(hidden); }
+    void setHidden(bool hidden);
     double alpha() const { return layer_->opacity(); }
     void setAlpha(double alpha);
     bool clipsToBounds() const { return layer_->masksToBounds(); }
@@ -62,6 +62,8 @@ public:
     // The tint in force: this view's own, else the nearest ancestor's, else the system blue.
     Color tintColor() const;
     void setTintColor(std::optional<Color> color);
+    // Told when the tint in force changed (own, or inherited through a new superview).
+    virtual void tintColorDidChange() {}
     ContentMode contentMode() const { return contentMode_; }
     virtual void setContentMode(ContentMode mode);
 
@@ -99,6 +101,8 @@ public:
     virtual void didMoveToSuperview() {}
     virtual void didAddSubview(View* subview) { (void)subview; }
     virtual void willRemoveSubview(View* subview) { (void)subview; }
+    // A subview was hidden or shown (stack views close the gap).
+    virtual void subviewVisibilityChanged(View* subview) { (void)subview; }
 
     // Coordinates; a nullptr view means window (topmost ancestor) coordinates.
     Point convertPointTo(Point p, const View* view) const;
@@ -144,6 +148,7 @@ public:
     layout::LayoutItem* layoutSuperitem() const override;
     std::vector<layout::LayoutItem*> layoutSubitems() const override;
     void layoutNeedsUpdate() override;
+    Point layoutBoundsOrigin() const override { return bounds().origin; }
     std::string layoutDescription() const override;
     // The part of the bounds that the window's safe area leaves uncovered by screen furniture.
     EdgeInsets safeAreaInsets() const override;
@@ -185,6 +190,7 @@ private:
     void placeLayerOf(const View& view);
     void sizeChanged(Size before);
     void frameMoved();
+    void tintChangedInSubtree();
 
     std::shared_ptr<Layer> layer_;
     std::weak_ptr<View> superview_;

@@ -1,6 +1,8 @@
 #include "kit/base/Clock.h"
 #include "kit/base/Make.h"
-#include "kit/ui/Control.h"
+#include "kit/ui/Button.h"
+#include "kit/ui/Slider.h"
+#include "kit/ui/Switch.h"
 #include "kit/ui/EventDispatcher.h"
 #include "kit/ui/LongPressGesture.h"
 #include "kit/ui/PanGesture.h"
@@ -24,12 +26,6 @@ struct LoggingView : View {
     void touchesCancelled(const TouchSet&, const Event&) override { log.push_back("cancelled"); }
 };
 
-// Stands for a button: claims taps and swipes that begin on it.
-struct ButtonLike : Control {
-    using Control::Control;
-    bool winsTouchOver(const GestureRecognizer& r) const override { return claimsTapsAndSwipes(r); }
-};
-
 void drag(EventDispatcher& input, ManualClock& clock, Point from, Point to, int steps = 5) {
     input.touchBegan(1, from);
     for (int i = 1; i <= steps; ++i) {
@@ -40,35 +36,50 @@ void drag(EventDispatcher& input, ManualClock& clock, Point from, Point to, int 
 }
 
 TEST(GestureRecognizer, ControlWinsItsTouchOverAncestorTapAndSwipe) {
-    ManualClockScope scope;
-    auto root = make<View>(Rect{0, 0, 400, 400});
-    auto button = make<ButtonLike>(Rect{100, 100, 100, 50});
-    root->addSubview(button);
-    int taps = 0, swipes = 0, down = 0, upInside = 0;
-    root->addGestureRecognizer(make<TapGesture>([&](GestureRecognizer&) { ++taps; }));
-    root->addGestureRecognizer(make<SwipeGesture>([&](GestureRecognizer&) { ++swipes; }));
-    button->addTarget(nullptr, "", ControlEvent::touchDown, [&] { ++down; });
-    button->addTarget(nullptr, "", ControlEvent::touchUpInside, [&] { ++upInside; });
-    EventDispatcher input(root);
+    struct Case {
+        const char* what;
+        std::shared_ptr<Control> control;
+        Point tap;              // a tap on the control
+        Point dragFrom, dragTo; // a swipe-like drag that begins on it
+    };
+    auto slider = make<Slider>(Rect{100, 100, 228, 31});
+    slider->setValue(0.5f);
+    const Case cases[] = {
+        {"button", make<Button>(Rect{100, 100, 100, 50}), {150, 120}, {110, 120}, {190, 120}},
+        {"switch", make<Switch>(Rect{100, 100, 51, 31}), {120, 115}, {105, 115}, {150, 115}},
+        {"slider", slider, {214, 115}, {214, 115}, {300, 115}},
+    };
+    for (const Case& c : cases) {
+        ManualClockScope scope;
+        auto root = make<View>(Rect{0, 0, 400, 400});
+        root->addSubview(c.control);
+        int taps = 0, swipes = 0, down = 0, up = 0;
+        root->addGestureRecognizer(make<TapGesture>([&](GestureRecognizer&) { ++taps; }));
+        root->addGestureRecognizer(make<SwipeGesture>([&](GestureRecognizer&) { ++swipes; }));
+        c.control->addTarget(nullptr, "", ControlEvent::touchDown, [&] { ++down; });
+        c.control->addTarget(nullptr, "", ControlEvent::touchUpInside | ControlEvent::touchUpOutside, [&] { ++up; });
+        EventDispatcher input(root);
 
-    input.touchBegan(1, {150, 120});
-    input.touchEnded(1, {150, 120});
-    drag(input, scope.clock(), {110, 120}, {190, 120});
-    EXPECT_EQ(taps, 0);
-    EXPECT_EQ(swipes, 0);
-    EXPECT_EQ(down, 2);
-    EXPECT_EQ(upInside, 2);
+        input.touchBegan(1, c.tap);
+        input.touchEnded(1, c.tap);
+        scope.clock().advance(1);
+        drag(input, scope.clock(), c.dragFrom, c.dragTo);
+        EXPECT_EQ(taps, 0) << c.what;
+        EXPECT_EQ(swipes, 0) << c.what;
+        EXPECT_EQ(down, 2) << c.what;
+        EXPECT_EQ(up, 2) << c.what;
 
-    // Off the button the ancestor's recognisers work; on a disabled button too.
-    scope.clock().advance(1);
-    input.touchBegan(1, {20, 20});
-    input.touchEnded(1, {20, 20});
-    button->setEnabled(false);
-    scope.clock().advance(1);
-    input.touchBegan(1, {150, 120});
-    input.touchEnded(1, {150, 120});
-    EXPECT_EQ(taps, 2);
-    EXPECT_EQ(down, 2);
+        // Off the control the ancestor's recognisers work; on a disabled control too.
+        scope.clock().advance(1);
+        input.touchBegan(1, {20, 300});
+        input.touchEnded(1, {20, 300});
+        c.control->setEnabled(false);
+        scope.clock().advance(1);
+        input.touchBegan(1, c.tap);
+        input.touchEnded(1, c.tap);
+        EXPECT_EQ(taps, 2) << c.what;
+        EXPECT_EQ(down, 2) << c.what;
+    }
 }
 
 TEST(GestureRecognizer, OnlyOneOfSeveralRecognisersOnAViewActs) {

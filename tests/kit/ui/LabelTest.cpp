@@ -1,0 +1,67 @@
+#include "kit/base/Make.h"
+#include "kit/graphics/TextMetrics.h"
+#include "kit/layout/Constraint.h"
+#include "kit/ui/Label.h"
+
+#include <gtest/gtest.h>
+
+namespace kit {
+namespace {
+
+TEST(Label, IntrinsicSizeLinesAndShrinking) {
+    FixedTextMetricsScope metrics; // every character 0.5 x size wide, lines 1.2 x size tall
+    auto label = make<Label>();
+    label->setFont(Font::system(10));
+    EXPECT_EQ(label->intrinsicContentSize(), (Size{0, 0}));
+    label->setText("abcd efgh");
+    EXPECT_EQ(label->intrinsicContentSize(), (Size{45, 12}));
+    EXPECT_FALSE(label->isUserInteractionEnabled());
+    EXPECT_FALSE(label->heightForWidth(20)) << "one line does not wrap";
+    label->setNumberOfLines(0);
+    EXPECT_EQ(label->heightForWidth(25), 24) << "two lines at 25 points";
+    label->setNumberOfLines(1);
+
+    label->setFont(Font::system(20)); // 90 points wide at full size
+    label->setFrame({0, 0, 45, 30});
+    EXPECT_EQ(label->fittedFontSize(), 20) << "no shrinking unless asked";
+    label->setAdjustsFontSizeToFitWidth(true);
+    EXPECT_LE(label->fittedFontSize(), 10);
+    EXPECT_GE(label->fittedFontSize(), 9.5);
+    label->setMinimumScaleFactor(0.75);
+    EXPECT_EQ(label->fittedFontSize(), 15);
+
+    // Text replaces attributed text and the other way round.
+    label->setAttributedText(AttributedString("xy"));
+    EXPECT_EQ(label->text(), "xy");
+    label->setText("z");
+    EXPECT_FALSE(label->attributedText());
+}
+
+TEST(Label, ConstraintPlacedLabelTakesItsNaturalSize) {
+    FixedTextMetricsScope metrics;
+    auto root = make<View>(Rect{0, 0, 200, 400});
+    auto centred = make<Label>();
+    centred->setFont(Font::system(10));
+    centred->setText("toast");
+    auto info = make<Label>();
+    info->setFont(Font::system(10));
+    info->setNumberOfLines(0);
+    info->setText("one two three four");
+    for (auto& l : {centred, info}) {
+        root->addSubview(l);
+        l->setTranslatesAutoresizingMaskIntoConstraints(false);
+    }
+    layout::Constraint::activate({
+        centred->centerXAnchor().equalTo(root->centerXAnchor()),
+        centred->centerYAnchor().equalTo(root->centerYAnchor()),
+        info->topAnchor().equalTo(root->topAnchor(), 10),
+        info->leftAnchor().equalTo(root->leftAnchor(), 10),
+        info->widthAnchor().equalToConstant(40),
+    });
+    root->layoutIfNeeded();
+    EXPECT_EQ(centred->frame(), (Rect{87.5, 194, 25, 12}));
+    EXPECT_EQ(info->frame().height(), 36) << "\"one two\", \"three\", \"four\" at 40 points";
+}
+
+} // namespace
+} // namespace kit
