@@ -118,6 +118,17 @@ void Layer::setShadowRadius(double radius) {
     markChanged();
 }
 
+void Layer::setShouldRasterize(bool rasterize) {
+    shouldRasterize_ = rasterize;
+    if (!rasterize) rasterCache_.reset();
+    markChanged();
+}
+
+void Layer::setRasterizationScale(double scale) {
+    rasterizationScale_ = std::max(0.0, scale);
+    markChanged();
+}
+
 void Layer::setContents(std::shared_ptr<const Image> image) {
     contents_ = std::move(image);
     markChanged();

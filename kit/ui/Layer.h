@@ -100,6 +100,13 @@ public:
     ContentsGravity contentsGravity() const { return contentsGravity_; }
     void setContentsGravity(ContentsGravity gravity);
 
+    // Draw this layer's subtree once into a bitmap and reuse it until something in it changes.
+    bool shouldRasterize() const { return shouldRasterize_; }
+    void setShouldRasterize(bool rasterize);
+    // Pixels per point of that bitmap (0: the scale of whatever it is drawn into).
+    double rasterizationScale() const { return rasterizationScale_; }
+    void setRasterizationScale(double scale);
+
     // Per-key actions are accepted and kept; they change nothing since nothing animates implicitly.
     const std::map<std::string, std::nullptr_t>& actions() const { return actions_; }
     void setActions(std::map<std::string, std::nullptr_t> actions) { actions_ = std::move(actions); }
@@ -206,6 +213,10 @@ private:
     // Blurred shadow kept between frames (see LayerRender.cpp).
     struct ShadowCache;
     mutable std::shared_ptr<ShadowCache> shadowCache_;
+    bool shouldRasterize_ = false;
+    double rasterizationScale_ = 0;
+    struct RasterCache;
+    mutable std::shared_ptr<RasterCache> rasterCache_;
 };
 
 } // namespace kit

@@ -23,6 +23,14 @@ struct Layer::ShadowCache {
     double pad = 0;
 };
 
+struct Layer::RasterCache {
+    std::uint64_t contentVersion = 0;
+    Rect bounds;
+    double scale = 0;
+    Image image; // the layer's content and sublayers over its bounds (plus room for overhang)
+    double pad = 0;
+};
+
 namespace {
 
 double deviceScale(Context& c) {
@@ -122,7 +130,52 @@ struct LayerRendering {
     static void content(const Layer& layer, Context& c, const LayerPresentation& p);
     static void shadow(const Layer& layer, Context& c, const LayerPresentation& p);
     static bool culled(const Layer& layer, Context& c, const LayerPresentation& p);
+    static void body(const Layer& layer, Context& c, const LayerPresentation& p);
+    static void rasterized(const Layer& layer, Context& c, const LayerPresentation& p);
 };
+
+void LayerRendering::body(const Layer& layer, Context& c, const LayerPresentation& p) {
+    content(layer, c, p);
+    if (!layer.sublayers_.empty()) {
+        SavedState clip(c);
+        if (layer.masksToBounds_) c.clipToPath(shapeOf(p.bounds, layer.cornerRadius_));
+        // A copy: drawing code of a view must not be able to disturb the iteration.
+        const auto subs = layer.sublayers_;
+        for (auto& sub : subs) render(*sub, c, true);
+    }
+    if (layer.borderWidth_ > 0 && layer.borderColor_.alpha() > 0) {
+        c.setStrokeColor(layer.borderColor_);
+        c.setLineWidth(layer.borderWidth_);
+        const double half = layer.borderWidth_ / 2;
+        c.stroke(shapeOf(p.bounds.insetBy(half, half), std::max(0.0, layer.cornerRadius_ - half)));
+    }
+}
+
+void LayerRendering::rasterized(const Layer& layer, Context& c, const LayerPresentation& p) {
+    const double scale = layer.rasterizationScale_ > 0 ? layer.rasterizationScale_ : deviceScale(c);
+    auto& cache = layer.rasterCache_;
+    if (!cache || cache->contentVersion != layer.contentVersion_ || cache->bounds != p.bounds || cache->scale != scale) {
+        auto fresh = std::make_shared<Layer::RasterCache>();
+        fresh->contentVersion = layer.contentVersion_;
+        fresh->bounds = p.bounds;
+        fresh->scale = scale;
+        // Unclipped sublayers may hang over the edges a little; beyond that they are cut off.
+        fresh->pad = layer.masksToBounds_ ? 0 : 16;
+        auto image = Image::make(p.bounds.width() + 2 * fresh->pad, p.bounds.height() + 2 * fresh->pad, scale);
+        if (!image) {
+            body(layer, c, p);
+            return;
+        }
+        {
+            Context ic(*image);
+            ic.translate(fresh->pad - p.bounds.x(), fresh->pad - p.bounds.y());
+            body(layer, ic, p);
+        }
+        fresh->image = std::move(*image);
+        cache = fresh;
+    }
+    c.drawImage(cache->image, p.bounds.insetBy(-cache->pad, -cache->pad));
+}
 
 void LayerRendering::content(const Layer& layer, Context& c, const LayerPresentation& p) {
     const Rect& b = p.bounds;
@@ -179,19 +232,8 @@ void LayerRendering::shadow(const Layer& layer, Context& c, const LayerPresentat
             ic.translate(fresh->pad - p.bounds.x(), fresh->pad - p.bounds.y());
             LayerPresentation flat = p;
             flat.opacity = 1;
-            // The shape without the layer's own shadow, whose alpha becomes the mask.
-            content(layer, ic, flat);
-            {
-                SavedState keep(ic);
-                if (layer.masksToBounds_) ic.clipToPath(shapeOf(p.bounds, layer.cornerRadius_));
-                for (auto& sub : layer.sublayers_) render(*sub, ic, true);
-            }
-            if (layer.borderWidth_ > 0) {
-                ic.setStrokeColor(layer.borderColor_);
-                ic.setLineWidth(layer.borderWidth_);
-                const double half = layer.borderWidth_ / 2;
-                ic.stroke(shapeOf(p.bounds.insetBy(half, half), std::max(0.0, layer.cornerRadius_ - half)));
-            }
+            // The drawing without the layer's own shadow, whose alpha becomes the mask.
+            body(layer, ic, flat);
         }
         blurAlpha(*image, sigma * scale);
         fresh->mask = std::move(*image);
@@ -222,20 +264,8 @@ void LayerRendering::render(const Layer& layer, Context& c, bool placeInSuperlay
     const bool group = p.opacity < 1;
     if (group) cairo_push_group(c.cairo());
     if (layer.shadowOpacity_ > 0 && layer.shadowColor_.alpha() > 0) shadow(layer, c, p);
-    content(layer, c, p);
-    if (!layer.sublayers_.empty()) {
-        SavedState clip(c);
-        if (layer.masksToBounds_) c.clipToPath(shapeOf(p.bounds, layer.cornerRadius_));
-        // A copy: drawing code of a view must not be able to disturb the iteration.
-        const auto subs = layer.sublayers_;
-        for (auto& sub : subs) render(*sub, c, true);
-    }
-    if (layer.borderWidth_ > 0 && layer.borderColor_.alpha() > 0) {
-        c.setStrokeColor(layer.borderColor_);
-        c.setLineWidth(layer.borderWidth_);
-        const double half = layer.borderWidth_ / 2;
-        c.stroke(shapeOf(p.bounds.insetBy(half, half), std::max(0.0, layer.cornerRadius_ - half)));
-    }
+    if (layer.shouldRasterize_ && p.bounds.width() > 0 && p.bounds.height() > 0) rasterized(layer, c, p);
+    else body(layer, c, p);
     if (group) {
         cairo_pop_group_to_source(c.cairo());
         cairo_paint_with_alpha(c.cairo(), p.opacity);

@@ -129,6 +129,20 @@ TEST(Layer, ShadowIsSoftAndOffset) {
     EXPECT_EQ(root->pixelAt({50, 75}), below);
 }
 
+TEST(Layer, RasterizedSubtreeFollowsChangesBelowIt) {
+    auto root = layerAt({0, 0, 100, 100}, Color::whiteColor());
+    auto card = layerAt({10, 10, 50, 50}, Color::blueColor());
+    auto dot = layerAt({10, 10, 10, 10}, Color::redColor());
+    card->addSublayer(dot);
+    card->setShouldRasterize(true);
+    root->addSublayer(card);
+    EXPECT_EQ(root->pixelAt({25, 25}), (RGBA{255, 0, 0, 255}));
+    dot->setBackgroundColor(Color::greenColor());
+    EXPECT_EQ(root->pixelAt({25, 25}), (RGBA{0, 255, 0, 255}));
+    card->setPosition({60, 60}); // moving the card reuses its bitmap
+    EXPECT_EQ(root->pixelAt({50, 50}), (RGBA{0, 255, 0, 255}));
+}
+
 TEST(Layer, ShapeAndContentsWithGravity) {
     auto root = layerAt({0, 0, 100, 100}, Color::whiteColor());
     auto shape = make<ShapeLayer>();
