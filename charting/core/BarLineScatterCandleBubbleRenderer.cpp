@@ -9,6 +9,25 @@
 
 namespace charting {
 
+namespace {
+
+// The index of the first entry equal to the one the search found, as a scan of the whole set would
+// give it, but in time of the run of equal x only: in data sorted by x, equal entries share their x
+// and so sit in that run. Runs every frame, per data set, so a full scan of large sets is too slow.
+std::int64_t indexOfFoundEntry(const ChartBaseDataSet& dataSet, std::int64_t found) {
+    const EntryPtr entry = dataSet.entryForIndex(found);
+    if (!entry) return 0;
+    std::int64_t first = found;
+    for (std::int64_t i = found - 1; i >= 0; --i) {
+        const EntryPtr before = dataSet.entryForIndex(i);
+        if (!before || before->x() != entry->x()) break;
+        if (before->isEqual(entry.get())) first = i;
+    }
+    return first;
+}
+
+} // namespace
+
 void XBounds::set(BarLineScatterCandleBubbleChartDataProvider& chart, const ChartBaseDataSet& dataSet,
                   const Animator* animator) {
     double phaseX = 1.0;
@@ -19,10 +38,8 @@ void XBounds::set(BarLineScatterCandleBubbleChartDataProvider& chart, const Char
     const double low = chart.lowestVisibleX();
     const double high = chart.highestVisibleX();
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-    EntryPtr from = dataSet.entryForXValue(low, nan, ChartDataSetRounding::down);
-    EntryPtr to = dataSet.entryForXValue(high, nan, ChartDataSetRounding::up);
-    min = from ? dataSet.entryIndexOf(*from) : 0;
-    max = to ? dataSet.entryIndexOf(*to) : 0;
+    min = indexOfFoundEntry(dataSet, dataSet.entryIndexForX(low, nan, ChartDataSetRounding::down));
+    max = indexOfFoundEntry(dataSet, dataSet.entryIndexForX(high, nan, ChartDataSetRounding::up));
     range = truncToInt(static_cast<double>(max - min) * phaseX);
 }
 

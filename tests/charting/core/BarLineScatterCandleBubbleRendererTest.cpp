@@ -80,6 +80,16 @@ TEST(XBounds, VisibleIndicesRevealedByThePhase) {
         b.set(*chart, *set, &animator);
         EXPECT_EQ(b.range, 5) << phase;
     }
+    // Runs of equal x (with repeated entries) give the index a scan for the found entry gives.
+    auto runs = dataSet({entry(0, 0), entry(1, 5), entry(1, 7), entry(1, 5), entry(2, 0), entry(2, 0), entry(3, 1)});
+    for (double low : {0.5, 1.0, 1.5, 2.0, 2.5}) {
+        chart->lowest = low;
+        chart->highest = low;
+        b.set(*chart, *runs, nullptr);
+        const auto nan = std::numeric_limits<double>::quiet_NaN();
+        EXPECT_EQ(b.min, runs->entryIndexOf(*runs->entryForXValue(low, nan, ChartDataSetRounding::down))) << low;
+        EXPECT_EQ(b.max, runs->entryIndexOf(*runs->entryForXValue(low, nan, ChartDataSetRounding::up))) << low;
+    }
     auto empty = dataSet({});
     b.set(*chart, *empty, &animator);
     EXPECT_EQ(indices(b), (std::vector<std::int64_t>{0}));

@@ -1,4 +1,7 @@
+#include "charting/core/BarLineScatterCandleBubbleRenderer.h"
 #include "charting/core/ChartViewBase.h"
+#include "charting/core/XAxisRenderer.h"
+#include "charting/core/YAxisRenderer.h"
 #include "charting/model/DefaultValueFormatter.h"
 #include "ChartTestSupport.h"
 #include "kit/base/Console.h"
@@ -7,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <type_traits>
 #include <limits>
 #include <memory>
 
@@ -271,3 +276,29 @@ TEST(ChartViewBase, ImageExport) {
     EXPECT_FALSE(chart->save((dir / "missing" / "chart.png").string(), ChartViewBase::ImageFormat::png, 1));
     std::filesystem::remove_all(dir);
 }
+
+TEST(ChartViewBase, RendersItsNoDataTextThroughTheView) {
+    auto chart = kit::make<TestChart>(kit::Rect{0, 0, 300, 120});
+    chart->setNoDataTextAlignment(kit::TextAlignment::center);
+    auto image = chart->getChartImage(false);
+    ASSERT_TRUE(image);
+    if (const char* dir = std::getenv("TINCTURA_RENDER_DIR")) image->savePNG(std::string(dir) + "/no-data.png");
+    // Dark text pixels around the centre, white at the edges.
+    const double scale = image->scale();
+    bool inked = false;
+    for (int x = static_cast<int>(90 * scale); x < 210 * scale && !inked; ++x)
+        for (int y = static_cast<int>(50 * scale); y < 70 * scale && !inked; ++y) inked = image->colorAt(x, y).red() < 0.5;
+    EXPECT_TRUE(inked);
+    EXPECT_EQ(image->colorAt(2, 2), kit::Color::whiteColor());
+}
+
+// Abstract operations cannot be reached without an override, and the initialisers that must not
+// be used do not exist.
+static_assert(std::is_abstract_v<ChartViewBase>);
+static_assert(std::is_abstract_v<ViewPortJob>);
+static_assert(!std::is_default_constructible_v<ViewPortJob>);
+static_assert(!std::is_default_constructible_v<XAxisRenderer>);
+static_assert(!std::is_default_constructible_v<YAxisRenderer>);
+static_assert(!std::is_default_constructible_v<LegendRenderer>);
+static_assert(!std::is_default_constructible_v<BarLineScatterCandleBubbleRenderer>);
+static_assert(!std::is_default_constructible_v<Transformer>);
