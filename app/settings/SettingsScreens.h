@@ -1,0 +1,29 @@
+#pragma once
+// Registers the settings, rating, videos, about and privacy screens with the storyboard "Main":
+// their scenes, the segues that leave the settings screen, and the main menu's rating check.
+#include <memory>
+
+namespace kit {
+class Storyboard;
+} // namespace kit
+
+namespace app {
+
+namespace scene {
+inline constexpr const char* settingsScreen = "SettingsVC";
+inline constexpr const char* videosScreen = "VideosVC";
+inline constexpr const char* aboutScreen = "AboutVC";
+inline constexpr const char* privacyScreen = "GDPRVC";
+} // namespace scene
+
+namespace segue {
+inline constexpr const char* privacy = "showPrivacy";
+inline constexpr const char* about = "showAbout";
+} // namespace segue
+
+// Safe to call more than once.
+void registerSettingsScreens(kit::Storyboard& board);
+// The same on the storyboard "Main".
+void registerSettingsScreens();
+
+} // namespace app

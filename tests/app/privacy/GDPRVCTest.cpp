@@ -1,0 +1,175 @@
+#include "app/settings/ScreensFixture.h"
+
+#include "app/privacy/GDPRVC.h"
+#include "app/privacy/PrivacyExport.h"
+#include "app/storage/DataModel.h"
+#include "app/storage/SaveHelpers.h"
+#include "kit/base/Console.h"
+#include "kit/store/CloudDatabaseDouble.h"
+#include "kit/store/CloudWorkers.h"
+#include "kit/store/Paths.h"
+#include "kit/store/SqliteDatabase.h"
+#include "kit/ui/Button.h"
+
+#include <nlohmann/json.hpp>
+
+#include <thread>
+
+namespace {
+
+using app::GDPRVC;
+using Call = kit::CloudDatabaseDouble::Call;
+
+struct PrivacyScreen : ScreensFixture {
+    std::shared_ptr<kit::CloudDatabaseDouble> cloud = kit::CloudDatabaseDouble::make();
+
+    void SetUp() override {
+        ScreensFixture::SetUp();
+        kit::CloudContainer::setDefaultContainer(kit::CloudContainer{"test.container", cloud});
+    }
+    void TearDown() override {
+        ScreensFixture::TearDown();
+        kit::CloudContainer::setDefaultContainer(std::nullopt);
+    }
+    std::shared_ptr<GDPRVC> open(const kit::DeviceProfile& device = kit::DeviceProfile::phone()) {
+        return presentScene<GDPRVC>(app::scene::privacyScreen, device);
+    }
+    // Lets the cloud workers and the main queue run until `done` holds.
+    template <class Pred>
+    void runUntil(Pred done) {
+        for (int i = 0; i < 5000 && !done(); ++i) {
+            kit::CloudWorkers::waitUntilIdle();
+            host->settle();
+            if (!done()) std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        ASSERT_TRUE(done());
+    }
+    void cloudRecord(const std::string& type, const std::string& name, const std::string& tag) {
+        kit::Record r(type, kit::RecordID{name, kit::RecordZoneID{"mirror.zone"}});
+        r.set("CD_tag", tag);
+        cloud->addRecord(r);
+    }
+    std::size_t localCombinations() {
+        return appDelegate->persistentContainer().viewContext()->fetch(app::CustomColorCombination::fetchRequest()).size();
+    }
+    void saveLocalCombination() {
+        colour::ColorCombination c;
+        c.numberOfColors = 1;
+        c.color1 = kit::Color::rgba(1, 0.25, 0.3137254902);
+        app::saveCustomCombination(c);
+        loop.advance(2);
+        app::Alerts::shared().resetRecord();
+    }
+};
+
+TEST_F(PrivacyScreen, ExportHandsTheJsonTextToTheShareSheet) {
+    cloudRecord("CD_CustomColorCombination", "r1", "custom");
+    cloudRecord("CD_CustomColorCombination", "r2", "liked \"best\"");
+    auto screen = open();
+    screenshot("privacy-phone");
+    host->tap(screen->exportButton());
+    runUntil([&] { return !kit::ActivitySheet::sharedTexts().empty(); });
+    EXPECT_TRUE(std::dynamic_pointer_cast<kit::ActivitySheet>(screen->presentedViewController()));
+    EXPECT_EQ(haptics(), 0u);
+
+    const auto text = kit::ActivitySheet::sharedTexts().front();
+    auto outer = nlohmann::json::parse(text);
+    ASSERT_TRUE(outer.contains("default_CD_CustomColorCombination.json"));
+    // The pieces are JSON texts held as strings.
+    auto combos = nlohmann::json::parse(outer["default_CD_CustomColorCombination.json"].get<std::string>());
+    ASSERT_EQ(combos.size(), 2u);
+    EXPECT_EQ(combos[1]["CD_tag"], "liked \"best\"");
+    EXPECT_NE(text.find("\n  \""), std::string::npos);  // pretty-printed
+}
+
+TEST_F(PrivacyScreen, EmptyCloudExportsEmptyArrays) {
+    cloud->addZone("mirror.zone");
+    auto screen = open();
+    host->tap(screen->exportButton());
+    runUntil([&] { return !kit::ActivitySheet::sharedTexts().empty(); });
+    auto outer = nlohmann::json::parse(kit::ActivitySheet::sharedTexts().front());
+    ASSERT_EQ(outer.size(), app::privacyRecordTypes().size());
+    for (const auto& type : app::privacyRecordTypes()) {
+        const auto piece = "default_" + type + ".json";
+        ASSERT_TRUE(outer.contains(piece)) << piece;
+        EXPECT_EQ(nlohmann::json::parse(outer[piece].get<std::string>()), nlohmann::json::array());
+    }
+}
+
+TEST_F(PrivacyScreen, FailedExportIsLoggedAndShowsNothing) {
+    cloudRecord("CD_CustomColorCombination", "r1", "custom");
+    cloud->injectFault(Call::QueryPage, kit::cloudError(kit::CloudErrorCode::networkUnavailable, "The network is down"));
+    kit::ConsoleCapture console;
+    auto screen = open();
+    host->tap(screen->exportButton());
+    runUntil([&] { return console.contains("GDPR export data error: "); });
+    host->settle();
+    EXPECT_FALSE(screen->presentedViewController());
+    EXPECT_TRUE(kit::ActivitySheet::sharedTexts().empty());
+    EXPECT_FALSE(toast());
+}
+
+TEST_F(PrivacyScreen, ShareTextThatCannotBeWrittenIsAnErrorNotAnEmptyExport) {
+    std::string error;
+    EXPECT_EQ(app::privacyShareText({{"default_x.json", "[]"}}, &error), "{\n  \"default_x.json\": \"[]\"\n}");
+    EXPECT_EQ(app::privacyShareText({{"default_x.json", "\xff\xfe"}}, &error), std::nullopt);
+    EXPECT_FALSE(error.empty());
+}
+
+TEST_F(PrivacyScreen, DeleteWipesTheCloudThenTheDevice) {
+    cloudRecord("CD_CustomColorCombination", "r1", "custom");
+    saveLocalCombination();
+    ASSERT_EQ(localCombinations(), 1u);
+    kit::ConsoleCapture console;
+    auto screen = open();
+    host->tap(screen->deleteButton());
+    runUntil([&] { return toast().has_value(); });
+    EXPECT_EQ(toast(), "Done!");
+    EXPECT_TRUE(console.contains("All user's private data deleted."));
+    EXPECT_TRUE(cloud->zoneIDs().empty());
+    EXPECT_EQ(localCombinations(), 0u);
+    EXPECT_EQ(haptics(), 1u);  // the save's; the deletion gives none
+}
+
+TEST_F(PrivacyScreen, FailedCloudDeletionKeepsTheDevicesData) {
+    cloudRecord("CD_CustomColorCombination", "r1", "custom");
+    saveLocalCombination();
+    cloud->injectFault(Call::ZoneDelete, kit::cloudError(kit::CloudErrorCode::networkUnavailable, "The network is down"));
+    kit::ConsoleCapture console;
+    auto screen = open();
+    host->tap(screen->deleteButton());
+    runUntil([&] { return console.contains("GDPR delete data error: "); });
+    host->settle();
+    EXPECT_EQ(localCombinations(), 1u);
+    EXPECT_FALSE(toast());
+}
+
+TEST_F(PrivacyScreen, FailedLocalDeletionIsNotReportedAsDone) {
+    cloudRecord("CD_CustomColorCombination", "r1", "custom");
+    saveLocalCombination();
+    // Another connection holds the store's write lock, so the device's deletion fails.
+    std::optional<kit::sqlite::Error> openError;
+    auto blocker = kit::sqlite::Database::open((kit::Paths::dataDir() / "DataModel.sqlite").string(), openError);
+    ASSERT_TRUE(blocker);
+    ASSERT_FALSE(blocker->exec("BEGIN EXCLUSIVE"));
+    kit::ConsoleCapture console;
+    auto screen = open();
+    host->tap(screen->deleteButton());
+    runUntil([&] { return console.contains("GDPR delete data error: "); });
+    EXPECT_TRUE(cloud->zoneIDs().empty());
+    EXPECT_FALSE(toast());
+    EXPECT_FALSE(console.contains("All user's private data deleted."));
+    blocker->exec("ROLLBACK");
+    EXPECT_EQ(localCombinations(), 1u);
+}
+
+TEST_F(PrivacyScreen, BackDismissesWithHaptic) {
+    auto screen = open(kit::DeviceProfile::pad());
+    screenshot("privacy-pad");
+    host->tap(screen->backButton());
+    host->advance(1);
+    EXPECT_FALSE(host->window()->rootViewController()->presentedViewController());
+    EXPECT_EQ(haptics(), 1u);
+}
+
+} // namespace
