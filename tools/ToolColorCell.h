@@ -1,0 +1,35 @@
+#pragma once
+// A row of the colour-group and light lists: the colour across the row with its code text. A tap
+// copies the colour (pasteboard and colour buffer), a press of 0.7 s saves it as a single colour,
+// once per press.
+#include "kit/base/Color.h"
+#include "kit/ui/CollectionView.h"
+
+#include <memory>
+#include <optional>
+
+namespace kit {
+class Label;
+class LongPressGesture;
+class TapGesture;
+} // namespace kit
+
+namespace tools {
+
+class ToolColorCell : public kit::CollectionViewCell {
+public:
+    void initialize();
+    // `number` (1-based) follows the code text as " (n)" when given.
+    void configure(const kit::Color& color, std::optional<int> number);
+    const std::optional<kit::Color>& color() const { return color_; }
+    const std::shared_ptr<kit::Label>& codeLabel() const { return label_; }
+
+private:
+    void saveToBuffer();
+    void saveToSingle();
+
+    std::optional<kit::Color> color_;
+    std::shared_ptr<kit::Label> label_;
+};
+
+} // namespace tools

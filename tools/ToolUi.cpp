@@ -1,0 +1,83 @@
+#include "tools/ToolUi.h"
+
+#include "app/AppDelegate.h"
+#include "app/ui/Ext.h"
+#include "kit/base/Make.h"
+#include "kit/ui/Assets.h"
+#include "kit/ui/Button.h"
+#include "kit/ui/ImageView.h"
+#include "kit/ui/NavigationController.h"
+#include "kit/ui/Slider.h"
+#include "kit/ui/SwipeGesture.h"
+#include "kit/ui/View.h"
+#include "kit/ui/ViewController.h"
+
+namespace tools {
+
+std::shared_ptr<kit::Button> makeImageButton(const std::string& imageName, bool asTemplate) {
+    auto button = kit::make<kit::Button>();
+    button->setImage(kit::Assets::imageNamed(imageName));
+    button->imageView()->setTemplate(asTemplate);
+    button->setAccessibilityIdentifier(imageName);
+    return button;
+}
+
+std::shared_ptr<kit::Button> makeBufferButton() {
+    auto button = kit::make<kit::Button>();
+    button->setBackgroundColor(kit::Color::greenColor());
+    button->layer()->setCornerRadius(12);
+    button->setClipsToBounds(true);
+    button->layer()->setBorderWidth(1);
+    button->layer()->setBorderColor(kit::Color::whiteColor());
+    button->setHidden(true);
+    return button;
+}
+
+std::shared_ptr<kit::Slider> makeToolSlider(float minimum, float maximum, float value) {
+    auto slider = kit::make<kit::Slider>();
+    slider->setMinimumValue(minimum);
+    slider->setMaximumValue(maximum);
+    slider->setValue(value);
+    slider->setContinuous(true);
+    const auto tint = kit::Color::gray(1, 0.68587255f);
+    slider->setTintColor(tint);
+    slider->setMinimumTrackTintColor(tint);
+    slider->setThumbTintColor(tint);
+    return slider;
+}
+
+void paintImageTint(kit::Button& button, const kit::Color& color) {
+    button.setTintColor(color);
+    button.imageView()->setTintColor(color);
+}
+
+void backBtnTapped(kit::ViewController& screen) {
+    app::delegate().hapticGenerator.impactOccurred();
+    if (auto nav = screen.navigationController()) nav->popViewController(true);
+}
+
+std::shared_ptr<kit::View> installBackSwipeStrip(kit::ViewController& screen) {
+    auto root = screen.view();
+    auto strip = kit::make<kit::View>();
+    root->addSubview(strip);
+    app::anchor(*strip, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0, 0, 0, 10);
+    std::weak_ptr<kit::ViewController> weak = screen.shared_from_this();
+    auto swipe = kit::make<kit::SwipeGesture>([weak](kit::GestureRecognizer&) {
+        if (auto s = weak.lock())
+            if (auto nav = s->navigationController()) nav->popViewController(true);
+    });
+    swipe->setDirection(kit::SwipeDirection::right);
+    strip->addGestureRecognizer(swipe);
+    return strip;
+}
+
+void pulseSavedSetsButton(kit::View& view) {
+    using kit::AnimationOptions;
+    std::weak_ptr<kit::View> weak = view.shared_from_this();
+    kit::View::animate(0.3, 0, AnimationOptions::curveEaseIn | AnimationOptions::allowUserInteraction,
+                       [weak] { if (auto v = weak.lock()) app::setScale(*v, 1.5); });
+    kit::View::animate(0.1, 0.3, AnimationOptions::curveEaseOut | AnimationOptions::allowUserInteraction,
+                       [weak] { if (auto v = weak.lock()) app::resetTransform(*v); });
+}
+
+} // namespace tools
