@@ -164,6 +164,7 @@ void Layer::insertSublayer(const std::shared_ptr<Layer>& layer, std::size_t inde
 }
 
 void Layer::addSublayer(const std::shared_ptr<Layer>& layer) {
+    if (layer && layer->superlayer_.lock().get() == this) return;
     insertSublayer(layer, sublayers_.size());
 }
 

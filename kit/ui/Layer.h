@@ -114,8 +114,9 @@ public:
     const std::string& name() const { return name_; }
     void setName(std::string name) { name_ = std::move(name); }
 
-    // Tree. Adding a layer that already has a superlayer moves it; re-adding an existing
-    // sublayer puts it on top again, which changes nothing visible when it already was.
+    // Tree. Adding a layer that has another superlayer moves it here, on top; adding one that is
+    // already a sublayer of this layer changes nothing (drawing code may re-add its layers every
+    // time). insertSublayer moves an existing sublayer to the given place.
     const std::vector<std::shared_ptr<Layer>>& sublayers() const { return sublayers_; }
     std::shared_ptr<Layer> superlayer() const { return superlayer_.lock(); }
     void addSublayer(const std::shared_ptr<Layer>& layer);

@@ -94,6 +94,11 @@ void TextField::deleteBackward() {
     sendActions(ControlEvent::editingChanged);
 }
 
+void TextField::willMoveToSuperview(View* newSuperview) {
+    // A field taken off the screen stops editing.
+    if (!newSuperview) resignFirstResponder();
+}
+
 void TextField::endTracking(const Touch* touch, const Event*) {
     if (touch && touchIsInside(*touch)) becomeFirstResponder();
 }

@@ -44,6 +44,7 @@ public:
     void deleteBackward() override;
 
     void endTracking(const Touch* touch, const Event* event) override;
+    void willMoveToSuperview(View* newSuperview) override;
     Size intrinsicContentSize() const override;
 
 protected:

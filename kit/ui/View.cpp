@@ -125,7 +125,7 @@ void View::placeLayerOf(const View& view) {
     auto it = std::find_if(subviews_.begin(), subviews_.end(), [&](auto& s) { return s.get() == &view; });
     const auto next = it == subviews_.end() ? subviews_.end() : std::next(it);
     if (next == subviews_.end() || (*next)->layer_->superlayer() != layer_) {
-        layer_->addSublayer(view.layer_);
+        layer_->insertSublayer(view.layer_, layer_->sublayers().size());
     } else {
         layer_->insertSublayerBelow(view.layer_, (*next)->layer_.get());
     }

@@ -50,7 +50,9 @@ TEST(Layer, SublayerOrderAndRemoval) {
     root->addSublayer(b);
     root->insertSublayerBelow(c, a.get());
     EXPECT_EQ(root->sublayers(), (std::vector<std::shared_ptr<Layer>>{c, a, b}));
-    root->addSublayer(c); // re-adding moves it on top, once
+    root->addSublayer(c); // re-adding changes nothing
+    EXPECT_EQ(root->sublayers(), (std::vector<std::shared_ptr<Layer>>{c, a, b}));
+    root->insertSublayer(c, 3); // an explicit place moves it
     EXPECT_EQ(root->sublayers(), (std::vector<std::shared_ptr<Layer>>{a, b, c}));
     auto other = make<Layer>();
     other->addSublayer(a); // moving between trees

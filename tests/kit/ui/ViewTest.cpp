@@ -27,10 +27,10 @@ TEST(View, SubviewsAndTheirLayersShareOneOrder) {
     EXPECT_EQ(root->subviews().back(), c);
     EXPECT_EQ(root->layer()->sublayers().back(), c->layer());
 
-    // Re-adding an existing sublayer keeps one entry.
+    // Re-adding an existing sublayer changes nothing.
     root->layer()->addSublayer(line);
     EXPECT_EQ(root->layer()->sublayers().size(), 4u);
-    EXPECT_EQ(root->layer()->sublayers().back(), line);
+    EXPECT_EQ(root->layer()->sublayers().front(), line);
 }
 
 TEST(View, RemovedViewStaysAliveWhileHeldAndCanBeReadded) {
