@@ -86,3 +86,59 @@ TEST(AxisAndLegendRendering, DrawsInsideTheChart) {
     EXPECT_TRUE(inked(40, 230, 360, 260)); // legend at the bottom
     EXPECT_FALSE(inked(0, 0, 400, 8));     // nothing above the top labels
 }
+
+TEST(AxisAndLegendRendering, RotatedLabelsAndAVerticalLegend) {
+    auto image = kit::Image::make(400, 260, 2.0);
+    ASSERT_TRUE(image);
+    kit::Context context(*image);
+    context.setFillColor(kit::Color::whiteColor());
+    context.fillRect({0, 0, 400, 260});
+
+    auto vp = std::make_shared<ViewPortHandler>(400, 260);
+    vp->restrainViewPort(50, 60, 130, 20);
+    auto transformer = std::make_shared<Transformer>(vp);
+    transformer->prepareMatrixValuePx(1000, 5000, 1, 0);
+    transformer->prepareMatrixOffset(false);
+
+    auto xAxis = std::make_shared<XAxis>(); // labels on top, turned by 45 degrees
+    xAxis->setLabelRotationAngle(-45);
+    xAxis->setAvoidFirstLastClippingEnabled(true);
+    XAxisRenderer xRenderer(vp, xAxis, transformer);
+    xRenderer.computeAxis(1000, 6000, false);
+    auto left = std::make_shared<YAxis>(AxisDependency::left);
+    left->setDrawZeroLineEnabled(true);
+    YAxisRenderer leftRenderer(vp, left, transformer);
+    leftRenderer.computeAxis(0, 1, false);
+
+    auto legend = std::make_shared<Legend>();
+    legend->setOrientation(Legend::Orientation::vertical);
+    legend->setHorizontalAlignment(Legend::HorizontalAlignment::right);
+    legend->setVerticalAlignment(Legend::VerticalAlignment::center);
+    LegendRenderer legendRenderer(vp, legend);
+    auto group = dataSet({entry(0, 1), entry(1, 1), entry(2, 1)}, "Group of three");
+    group->setColors({kit::Color::redColor(), kit::Color::greenColor(), kit::Color::blueColor()});
+    auto single = dataSet({entry(0, 1)}, "Single");
+    single->setColors({kit::Color::purpleColor()});
+    auto data = std::make_shared<ChartData>(std::vector<DataSetPtr>{group, single});
+    data->initialize();
+    legendRenderer.computeLegend(*data);
+
+    for (AxisRenderer* r : std::initializer_list<AxisRenderer*>{&xRenderer, &leftRenderer}) {
+        r->renderGridLines(context);
+        r->renderAxisLine(context);
+        r->renderAxisLabels(context);
+    }
+    legendRenderer.renderLegend(context);
+    EXPECT_TRUE(context.isHealthy());
+    if (const char* dir = std::getenv("TINCTURA_RENDER_DIR")) image->savePNG(std::string(dir) + "/rotated-and-vertical.png");
+
+    // The rotated labels stay in the band above the content; the legend at the right.
+    EXPECT_EQ(xAxis->labelRotatedHeight(), xAxis->labelRotatedWidth());
+    bool aboveContent = false, rightOfContent = false;
+    for (int y = 0; y < 60 * 2; ++y)
+        for (int x = 100; x < 700; ++x) aboveContent = aboveContent || image->colorAt(x, y).red() < 0.5;
+    for (int y = 200; y < 320; ++y)
+        for (int x = 560; x < 800; ++x) rightOfContent = rightOfContent || (image->colorAt(x, y).alpha() > 0.9 && image->colorAt(x, y).green() < 0.5);
+    EXPECT_TRUE(aboveContent);
+    EXPECT_TRUE(rightOfContent);
+}
