@@ -33,6 +33,9 @@ public:
     void setImage(std::shared_ptr<const Image> image, ControlState state = ControlState::normal);
     void setImage(std::optional<Image> image, ControlState state = ControlState::normal);
     std::shared_ptr<const Image> imageForState(ControlState state) const;
+    // Draw the images as shapes in the tint colour (template rendering).
+    bool imagesAreTemplates() const { return imageView_ && imageView_->isTemplate(); }
+    void setImagesAreTemplates(bool templates) { if (imageView_) imageView_->setTemplate(templates); }
     // Stretched over the whole button; nothing when absent.
     void setBackgroundImage(std::shared_ptr<const Image> image, ControlState state = ControlState::normal);
     void setBackgroundImage(std::optional<Image> image, ControlState state = ControlState::normal);
