@@ -1,4 +1,5 @@
 #include "kit/base/Clock.h"
+#include "kit/runtime/DisplayLink.h"
 #include "kit/ui/Layer.h"
 
 #include <algorithm>
@@ -9,6 +10,18 @@ namespace {
 std::vector<std::weak_ptr<Layer>>& animating() {
     static std::vector<std::weak_ptr<Layer>> layers;
     return layers;
+}
+
+// While anything animates, one display link paces frames so that hosts see the tree change
+// sixty times a second; it stops when the last animation has ended.
+void keepFramesComing() {
+    static std::shared_ptr<DisplayLink> link;
+    if (link && link->isValid()) return;
+    link = DisplayLink::scheduled([](DisplayLink& self) {
+        bool running = false;
+        for (auto& layer : Layer::animatingLayers()) running = layer->stepAnimations(Clock::current().now()) || running;
+        if (!running) self.invalidate();
+    });
 }
 } // namespace
 
@@ -26,6 +39,7 @@ void Layer::addAnimation(PropertyAnimation animation) {
         std::erase_if(animating(), [](auto& w) { return w.expired(); });
         animating().push_back(weak_from_this());
     }
+    keepFramesComing();
     markChanged(true);
 }
 

@@ -40,7 +40,10 @@ TEST(Animation, ModelAtOncePresentationOverTimeCompletionOnTheClock) {
     EXPECT_EQ(v->alpha(), 0); // the model value, at once
     EXPECT_EQ(v->transform(), AffineTransform::scale(2, 2));
     EXPECT_EQ(v->presentation().opacity, 1); // still in the delay
-    loop.advance(1.0);
+    const auto before = root->layer()->version();
+    loop.advance(1.0 / 60);
+    EXPECT_GT(root->layer()->version(), before) << "frames keep coming while it animates";
+    loop.advance(1.0 - 1.0 / 60);
     EXPECT_NEAR(v->presentation().opacity, 0.5, 1e-9);
     EXPECT_NEAR(v->presentation().transform.a, 1.5, 1e-9);
     EXPECT_EQ(root->hitTest({50, 50}, nullptr), root) << "an animating view takes no touches by default";
