@@ -11,18 +11,21 @@ CandleChartDataSet::CandleChartDataSet(std::vector<EntryPtr> entries, std::optio
     setDrawVerticalHighlightIndicatorEnabled(true);
 }
 
+// A bound stays unless the candle's value lies beyond it.
+void CandleChartDataSet::widenY(const CandleChartDataEntry& candle) {
+    if (candle.low() < yMin_) yMin_ = candle.low();
+    if (candle.high() > yMax_) yMax_ = candle.high();
+}
+
 void CandleChartDataSet::calcMinMaxForEntry(const ChartDataEntry& entry) {
-    if (!dynamic_cast<const CandleChartDataEntry*>(&entry)) return;
-    calcMinMaxYForEntry(entry);
+    auto* candle = dynamic_cast<const CandleChartDataEntry*>(&entry);
+    if (!candle) return;
+    widenY(*candle);
     calcMinMaxXForEntry(entry);
 }
 
 void CandleChartDataSet::calcMinMaxYForEntry(const ChartDataEntry& entry) {
-    auto* candle = dynamic_cast<const CandleChartDataEntry*>(&entry);
-    if (!candle) return;
-    // A bound stays unless the candle's value lies beyond it.
-    if (candle->low() < yMin_) yMin_ = candle->low();
-    if (candle->high() > yMax_) yMax_ = candle->high();
+    if (auto* candle = dynamic_cast<const CandleChartDataEntry*>(&entry)) widenY(*candle);
 }
 
 void CandleChartDataSet::setBarSpace(double space) {

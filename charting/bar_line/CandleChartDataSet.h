@@ -6,6 +6,8 @@
 
 namespace charting {
 
+class CandleChartDataEntry;
+
 class CandleChartDataSet : public LineScatterCandleRadarChartDataSet, public CandleChartDataSetProtocol {
 public:
     CandleChartDataSet() = default;
@@ -49,6 +51,8 @@ protected:
     void copyInto(ChartBaseDataSet& copy) const override;
 
 private:
+    void widenY(const CandleChartDataEntry& candle);
+
     double barSpace_ = 0.1;
     bool showCandleBar_ = true;
     double shadowWidth_ = 1.5;
