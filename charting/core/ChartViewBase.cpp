@@ -14,6 +14,10 @@ namespace charting {
 void ChartViewBase::initialize() {
     setBackgroundColor(kit::Color::clearColor());
     followsSize_ = true;
+    // An animator made while the view was being constructed could not be told about the view yet.
+    if (chartAnimator_ && !chartAnimator_->delegate()) {
+        chartAnimator_->setDelegate(std::shared_ptr<ChartAnimatorDelegate>(shared_from_this(), this));
+    }
 }
 
 // Data ---------------------------------------------------------------------------------------------

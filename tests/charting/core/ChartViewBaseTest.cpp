@@ -302,3 +302,11 @@ static_assert(!std::is_default_constructible_v<YAxisRenderer>);
 static_assert(!std::is_default_constructible_v<LegendRenderer>);
 static_assert(!std::is_default_constructible_v<BarLineScatterCandleBubbleRenderer>);
 static_assert(!std::is_default_constructible_v<Transformer>);
+
+TEST(ChartViewBase, AnimatorMadeDuringConstructionStillReportsToTheView) {
+    struct Eager : TestChart {
+        Eager() { chartAnimator()->setPhaseY(0.5); }
+    };
+    auto chart = kit::make<Eager>();
+    EXPECT_EQ(chart->chartAnimator()->delegate().get(), static_cast<ChartAnimatorDelegate*>(chart.get()));
+}
