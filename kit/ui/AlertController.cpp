@@ -67,7 +67,8 @@ void AlertController::loadView() {
                                   auto self = weak.lock();
                                   if (self && index < self->actions_.size() && self->actions_[index]->isEnabled())
                                       self->choose(self->actions_[index]);
-                              });
+                              },
+                              style_ == AlertControllerStyle::actionSheet);
     setView(view);
 }
 

@@ -16,7 +16,7 @@ class View;
 std::shared_ptr<View> makeAlertView(const std::string& title, const std::string& message,
                                     const std::vector<std::shared_ptr<AlertAction>>& actions,
                                     const std::vector<std::shared_ptr<TextField>>& fields,
-                                    std::function<void(std::size_t actionIndex)> onChoose);
+                                    std::function<void(std::size_t actionIndex)> onChoose, bool actionSheet = false);
 std::shared_ptr<TextField> makeAlertTextField();
 void setAlertTextFieldText(TextField& field, const std::string& text);
 void focusFirstAlertTextField(const std::vector<std::shared_ptr<TextField>>& fields);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <tuple>
 
 namespace kit {
 namespace {
@@ -88,7 +89,17 @@ std::optional<Image> Assets::imageNamed(const std::string& name, double scale) {
 std::optional<Image> Assets::imageNamed(const std::string& name, Size size, double scale) {
     RsvgHandle* handle = loadHandle(name);
     if (!handle || !(size.width > 0 && size.height > 0)) return std::nullopt;
-    return render(handle, size, scale);
+    if (!(scale > 0)) scale = Screen::scale();
+    // Screens ask for the same few sizes again and again (each tile of a menu, each visit).
+    using Key = std::tuple<std::string, double, double, double>;
+    static std::map<Key, Image> rendered;
+    Key key{directory() + "/" + name, size.width, size.height, scale};
+    if (auto it = rendered.find(key); it != rendered.end()) return it->second;
+    auto image = render(handle, size, scale);
+    if (!image) return std::nullopt;
+    if (rendered.size() >= 64) rendered.clear();
+    rendered.emplace(key, *image);
+    return image;
 }
 
 } // namespace kit

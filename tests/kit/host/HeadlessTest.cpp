@@ -104,6 +104,9 @@ TEST_F(HeadlessHost, AlertHandlerRunsAfterTheAlertIsDismissed) {
     screen->presentViewController(alert, true);
 
     ASSERT_EQ(host.presentedAlert(), alert);
+    // The screen under an alert takes no touches.
+    host.tap(Point{20, 20});
+    EXPECT_EQ(host.presentedAlert(), alert);
     EXPECT_EQ(host.presentedAlert()->actionTitles(), (std::vector<std::string>{"Cancel", "Add"}));
     EXPECT_FALSE(host.answerAlert("Missing"));
     EXPECT_TRUE(host.answerAlert("Add"));
@@ -111,6 +114,24 @@ TEST_F(HeadlessHost, AlertHandlerRunsAfterTheAlertIsDismissed) {
     EXPECT_EQ(typed, "FF4050");
     ASSERT_NE(host.presentedAlert(), nullptr);
     EXPECT_EQ(host.presentedAlert()->title(), "Next");
+}
+
+TEST_F(HeadlessHost, AlertButtonsAnswerRealTaps) {
+    Headless host;
+    auto screen = kit::make<ViewController>();
+    host.setRootViewController(screen);
+    auto alert = AlertController::make("Delete", "Do you want to delete this combination?");
+    std::vector<std::string> chosen;
+    for (const char* title : {"Yes", "No"})
+        alert->addAction(AlertAction::make(title, AlertActionStyle::defaultStyle,
+                                           [&chosen](AlertAction& a) { chosen.push_back(a.title()); }));
+    screen->presentViewController(alert, true);
+    host.settle();
+    // Two actions sit side by side at the bottom of the centred panel: "No" on the right.
+    auto panel = alert->view()->subviews().front()->frame();
+    host.tap(Point{panel.maxX() - 40, panel.maxY() - 20});
+    EXPECT_EQ(chosen, std::vector<std::string>{"No"});
+    EXPECT_EQ(host.presentedAlert(), nullptr);
 }
 
 } // namespace
