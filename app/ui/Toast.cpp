@@ -1,0 +1,69 @@
+#include "app/ui/Toast.h"
+
+#include "app/ui/Alerts.h"
+#include "app/ui/Ext.h"
+#include "app/ui/LayoutConstants.h"
+#include "colour/ThemeColors.h"
+#include "kit/base/Make.h"
+#include "kit/runtime/Timer.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/Label.h"
+#include "kit/ui/Window.h"
+
+namespace app {
+
+Toast& Toast::shared() {
+    static Toast* toast = new Toast();  // kept for the whole run, never torn down with statics
+    return *toast;
+}
+
+void Toast::install() {
+    Alerts::shared().setPresenter([](const std::string& text, bool atTop) { shared().show(text, atTop); });
+}
+
+Toast::Toast() {
+    bg_ = kit::make<kit::View>();
+    bg_->layer()->setCornerRadius(5);
+    bg_->setBackgroundColor(colour::panelBackgroundColor());
+    lbl_ = kit::make<kit::Label>();
+    lbl_->setFont(kit::Font::system(18, kit::FontWeight::regular));
+    lbl_->setTextColor(kit::Color::whiteColor());
+    lbl_->setNumberOfLines(0);
+    lbl_->setLineBreakMode(kit::LineBreakMode::wordWrap);
+    lbl_->setTextAlignment(kit::TextAlignment::center);
+}
+
+bool Toast::isShowing() const { return bg_->superview() != nullptr; }
+
+void Toast::show(const std::string& text, bool atTop) {
+    if (t_) t_->invalidate();
+    t_.reset();
+    lbl_->removeFromSuperview();
+    bg_->removeFromSuperview();
+    lbl_->setText(text);
+
+    auto window = kit::Application::shared().keyWindow();
+    if (!window) return;
+
+    window->addSubview(bg_);
+    if (atTop) {
+        anchorWithCenter(*bg_, window->topAnchor(), window->leftAnchor(), std::nullopt, window->rightAnchor(),
+                         window->centerXAnchor(), std::nullopt, 40, 15, 0, 15, 0, 70);
+    } else {
+        anchor(*bg_, std::nullopt, window->leftAnchor(), window->bottomAnchor(), window->rightAnchor(), 0, sidePadding,
+               -sidePadding, sidePadding, 0, 70);
+        bg_->centerXAnchor().equalTo(window->centerXAnchor())->setActive(true);
+    }
+    bg_->addSubview(lbl_);
+    anchorWithCenter(*lbl_, std::nullopt, bg_->leftAnchor(), std::nullopt, bg_->rightAnchor(), std::nullopt,
+                     bg_->centerYAnchor(), 0, 4, 0, 4);
+
+    // The timer holds the toast weakly, as a toast that is gone has nothing left to remove.
+    std::weak_ptr<int> alive = alive_;
+    t_ = kit::Timer::scheduled(1.5, false, [alive](kit::Timer& timer) {
+        if (alive.lock()) shared().bg_->removeFromSuperview();
+        timer.invalidate();
+    });
+}
+
+} // namespace app

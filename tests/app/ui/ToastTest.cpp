@@ -1,0 +1,80 @@
+#include "app/AppFixture.h"
+
+#include "app/ui/Alerts.h"
+#include "app/ui/Toast.h"
+#include "kit/base/Make.h"
+#include "kit/host/Headless.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/Label.h"
+#include "kit/ui/ViewController.h"
+#include "kit/ui/Window.h"
+
+namespace app {
+namespace {
+
+struct ToastFixture : AppFixture {
+    std::unique_ptr<kit::host::Headless> host;
+    void SetUp() override {
+        kit::Application::resetShared();
+        AppFixture::SetUp();
+        Toast::install();
+        host = std::make_unique<kit::host::Headless>(kit::DeviceProfile::phone());
+        host->setRootViewController(kit::make<kit::ViewController>());
+    }
+    void TearDown() override {
+        Toast::shared().bg()->removeFromSuperview();
+        host.reset();
+        Alerts::shared().setPresenter({});
+        AppFixture::TearDown();
+        kit::Application::resetShared();
+    }
+    kit::Rect panel() { return Toast::shared().bg()->frame(); }
+};
+
+TEST_F(ToastFixture, SitsNearTheBottomOrTheTopOfTheKeyWindow) {
+    Alerts::shared().showToast("Copied to clipboard");
+    host->settle();
+    EXPECT_EQ(Toast::shared().bg()->superview(), host->window());
+    EXPECT_EQ(panel(), (kit::Rect{24, 812 - 24 - 70, 375 - 48, 70}));
+    EXPECT_EQ(Toast::shared().lbl()->text(), "Copied to clipboard");
+
+    Alerts::shared().showToast("Image has been saved", true);
+    host->settle();
+    EXPECT_EQ(panel(), (kit::Rect{15, 40, 375 - 30, 70}));
+    auto label = Toast::shared().lbl()->frame();
+    EXPECT_EQ(label.x(), 4);
+    EXPECT_EQ(label.width(), 375 - 30 - 8);
+    EXPECT_NEAR(label.midY(), 35, 0.5);
+}
+
+TEST_F(ToastFixture, ANewToastReplacesTheOldOneAndStaysAFullSecondAndAHalf) {
+    Alerts::shared().showToast("first");
+    host->advance(0.5);
+    Alerts::shared().showToast("second");
+    host->advance(1.2);  // 1.7 s after the first: the first one's timer must not remove the second
+    EXPECT_TRUE(Toast::shared().isShowing());
+    EXPECT_EQ(Toast::shared().lbl()->text(), "second");
+    host->advance(0.35);
+    EXPECT_FALSE(Toast::shared().isShowing());
+}
+
+TEST_F(ToastFixture, LongTextWrapsInsideThePanel) {
+    Alerts::shared().showToast("Combination has been saved in \"Color Combinations > Saved\".");
+    host->settle();
+    auto label = Toast::shared().lbl()->frame();
+    EXPECT_GT(label.height(), 25);
+    EXPECT_LE(label.height(), 70);
+    EXPECT_LE(label.width(), panel().width() - 8);
+}
+
+TEST_F(ToastFixture, WithoutAKeyWindowNothingIsShownAndTheOldToastGoes) {
+    Alerts::shared().showToast("first");
+    host->settle();
+    kit::Application::shared().removeWindow(host->window());
+    Alerts::shared().showToast("second");
+    EXPECT_FALSE(Toast::shared().isShowing());
+    EXPECT_EQ(Alerts::shared().lastToastText(), "second");
+}
+
+} // namespace
+} // namespace app
