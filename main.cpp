@@ -1,20 +1,157 @@
+// The executable: the app in a window, or rendered without a display for screenshots.
+#include "app/AppDelegate.h"
+#include "app/menus/MainMenuSecondPageVC.h"
+#include "app/menus/MainMenuVC.h"
+#include "app/menus/MainStoryboard.h"
+#include "app/ui/Toast.h"
+#include "kit/base/Make.h"
+#include "kit/host/Headless.h"
+#include "kit/host/Window.h"
+#include "kit/store/Paths.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/Button.h"
+#include "kit/ui/NavigationController.h"
+#include "kit/ui/Storyboard.h"
+#include "kit/ui/Window.h"
+
 #include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
+
 void printUsage() {
     std::puts("Usage: tinctura [--headless --screenshot FILE] [--screen IDENTIFIER] [--device phone|pad]\n"
-              "                [--data-dir DIR] [--help]");
+              "                [--data-dir DIR] [--exit-screenshot FILE] [--help]\n"
+              "\n"
+              "  (no options)            open the app in a window\n"
+              "  --headless              render without a display (needs --screenshot)\n"
+              "  --screenshot FILE       write the screen as a PNG and exit\n"
+              "  --screen IDENTIFIER     open this screen over the main menu first\n"
+              "                          (a storyboard identifier, or MainMenuSecondPageVC)\n"
+              "  --device NAME           phone, small-phone, pad or small-pad (default phone)\n"
+              "  --data-dir DIR          keep settings and data in DIR\n"
+              "  --exit-screenshot FILE  write the last frame as a PNG when the window closes");
 }
+
+struct Options {
+    bool headless = false;
+    std::optional<std::string> screenshot;
+    std::optional<std::string> screen;
+    std::string device = "phone";
+    std::optional<std::string> dataDir;
+    std::optional<std::string> exitScreenshot;
+};
+
+// The initial scene, with the asked-for screen opened over the main menu.
+std::shared_ptr<kit::ViewController> openScreen(const std::shared_ptr<kit::ViewController>& root,
+                                                const std::optional<std::string>& screen) {
+    auto nav = std::dynamic_pointer_cast<kit::NavigationController>(root);
+    if (!screen || !nav) return nullptr;
+    if (*screen == "MainMenuSecondPageVC") {
+        auto menu = std::dynamic_pointer_cast<app::MainMenuVC>(nav->topViewController());
+        auto tile = menu ? menu->grayscale.lock() : nullptr;
+        if (tile) menu->moreToolsTapped(*tile);
+        return nav->topViewController();
+    }
+    auto controller = kit::Storyboard::named("Main")->instantiateViewController(*screen);
+    if (!controller) return nullptr;
+    nav->pushViewController(controller, false);
+    return controller;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    Options options;
+    if (const char* env = std::getenv("TINCTURA_EXIT_SCREENSHOT"); env && *env) options.exitScreenshot = env;
     for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--help") {
+        std::string_view arg = argv[i];
+        auto value = [&](const char* name) -> std::optional<std::string> {
+            if (i + 1 >= argc) {
+                std::cerr << "tinctura: " << name << " needs a value\n";
+                return std::nullopt;
+            }
+            return std::string(argv[++i]);
+        };
+        std::optional<std::string>* target = nullptr;
+        if (arg == "--help" || arg == "-h") {
             printUsage();
             return 0;
+        } else if (arg == "--headless") {
+            options.headless = true;
+            continue;
+        } else if (arg == "--screenshot") {
+            target = &options.screenshot;
+        } else if (arg == "--screen") {
+            target = &options.screen;
+        } else if (arg == "--data-dir") {
+            target = &options.dataDir;
+        } else if (arg == "--exit-screenshot") {
+            target = &options.exitScreenshot;
+        } else if (arg == "--device") {
+            auto v = value("--device");
+            if (!v) return 2;
+            options.device = *v;
+            continue;
+        } else {
+            std::cerr << "tinctura: unknown option " << arg << "\n";
+            printUsage();
+            return 2;
         }
+        auto v = value(std::string(arg).c_str());
+        if (!v) return 2;
+        *target = *v;
     }
-    printUsage();
-    return 0;
+
+    auto profile = kit::DeviceProfile::named(options.device);
+    if (!profile) {
+        std::cerr << "tinctura: unknown device " << options.device << " (phone, small-phone, pad, small-pad)\n";
+        return 2;
+    }
+    if (options.headless && !options.screenshot) {
+        std::cerr << "tinctura: --headless needs --screenshot FILE\n";
+        return 2;
+    }
+    if (options.dataDir) kit::Paths::setDataDir(*options.dataDir);
+
+    // The delegate comes first: its constructor reads the settings every screen relies on.
+    app::setDelegate(std::make_shared<app::AppDelegate>());
+    app::Toast::install();
+    auto board = app::registerMainStoryboard();
+    auto root = board->instantiateInitialViewController();
+
+    if (options.headless || options.screenshot) {
+        kit::host::Headless host(*profile);
+        host.setRootViewController(root);
+        if (options.screen && !openScreen(root, options.screen)) {
+            std::cerr << "tinctura: no screen " << *options.screen << "\n";
+            return 1;
+        }
+        host.advance(1.0);
+        if (!host.screenshot(*options.screenshot)) {
+            std::cerr << "tinctura: could not write " << *options.screenshot << "\n";
+            return 1;
+        }
+        return 0;
+    }
+
+    if (!kit::host::Window::displayAvailable()) {
+        std::cerr << "tinctura: no display (DISPLAY or WAYLAND_DISPLAY); use --headless --screenshot FILE\n";
+        return 1;
+    }
+    kit::host::Window window(*profile);
+    std::string error;
+    if (!window.open(&error)) {
+        std::cerr << "tinctura: cannot open a window: " << error << "\n";
+        return 1;
+    }
+    window.setTitle("Tinctura");
+    window.setExitScreenshot(options.exitScreenshot);
+    window.setRootViewController(root);
+    if (options.screen && !openScreen(root, options.screen)) std::cerr << "tinctura: no screen " << *options.screen << "\n";
+    return window.run();
 }
