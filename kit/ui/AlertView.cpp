@@ -4,6 +4,7 @@
 #include "kit/ui/AlertController.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/Label.h"
+#include "kit/ui/TextField.h"
 #include "kit/ui/View.h"
 
 #include <algorithm>
@@ -88,7 +89,6 @@ std::shared_ptr<View> makeAlertView(const std::string& titleText, const std::str
                                     const std::vector<std::shared_ptr<AlertAction>>& actions,
                                     const std::vector<std::shared_ptr<TextField>>& fields,
                                     std::function<void(std::size_t actionIndex)> onChoose, bool actionSheet) {
-    (void)fields;
     auto backdrop = kit::make<AlertBackdrop>(actionSheet);
     backdrop->setBackgroundColor(Color::gray(0, 0.4));
 
@@ -112,6 +112,11 @@ std::shared_ptr<View> makeAlertView(const std::string& titleText, const std::str
     };
     backdrop->title = makeLabel(titleText, Font::system(17, FontWeight::semibold), Color::whiteColor());
     backdrop->message = makeLabel(messageText, Font::system(13), Color::gray(1, 0.8));
+
+    for (const auto& field : fields) {
+        panel->addSubview(field);
+        backdrop->fields.push_back(field);
+    }
 
     for (std::size_t i = 0; i < actions.size(); ++i) {
         const auto& action = actions[i];
@@ -141,9 +146,20 @@ std::shared_ptr<View> makeAlertView(const std::string& titleText, const std::str
     return backdrop;
 }
 
-// Text fields join the alert once the toolkit has them.
-std::shared_ptr<TextField> makeAlertTextField() { return nullptr; }
-void setAlertTextFieldText(TextField&, const std::string&) {}
-void focusFirstAlertTextField(const std::vector<std::shared_ptr<TextField>>&) {}
+std::shared_ptr<TextField> makeAlertTextField() {
+    auto field = kit::make<TextField>();
+    field->setFont(Font::system(15));
+    field->setTextColor(Color::whiteColor());
+    field->setBackgroundColor(Color::gray(0.1));
+    field->setBorderStyle(TextBorderStyle::roundedRect);
+    field->layer()->setCornerRadius(6);
+    return field;
+}
+
+void setAlertTextFieldText(TextField& field, const std::string& text) { field.setText(text); }
+
+void focusFirstAlertTextField(const std::vector<std::shared_ptr<TextField>>& fields) {
+    if (!fields.empty()) fields.front()->becomeFirstResponder();
+}
 
 } // namespace kit

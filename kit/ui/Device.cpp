@@ -18,12 +18,11 @@ Rect DeviceProfile::windowFrame() const {
 }
 
 EdgeInsets DeviceProfile::safeAreaInsets() const {
-    // The notch sits on the side the top of the device turned to.
-    switch (orientation) {
-    case DeviceOrientation::landscapeLeft: return {0, safeArea.top, safeArea.bottom * 0.6, safeArea.top};
-    case DeviceOrientation::landscapeRight: return {0, safeArea.top, safeArea.bottom * 0.6, safeArea.top};
-    default: return safeArea;
-    }
+    if (!isLandscape() || idiom == UserInterfaceIdiom::pad) return safeArea;
+    // A notched phone on its side keeps the notch's depth on both sides and a shorter home
+    // indicator strip; a phone without a notch hides its status bar and has no insets.
+    if (safeArea.top > 20) return {0, safeArea.top, 21, safeArea.top};
+    return {};
 }
 
 DeviceProfile DeviceProfile::phone() {

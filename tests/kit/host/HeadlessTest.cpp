@@ -7,6 +7,7 @@
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/SwipeGesture.h"
 #include "kit/ui/TapGesture.h"
+#include "kit/ui/TextField.h"
 #include "kit/ui/View.h"
 #include "kit/ui/Window.h"
 
@@ -92,12 +93,13 @@ TEST_F(HeadlessHost, AlertHandlerRunsAfterTheAlertIsDismissed) {
     host.setRootViewController(screen);
 
     auto alert = AlertController::make("Enter HEX color", "");
+    alert->addTextField([](TextField& field) { field.setPlaceholder("HEX"); });
     std::shared_ptr<ViewController> presentedWhenHandled = screen;
     std::string typed;
     alert->addAction(AlertAction::make("Cancel", AlertActionStyle::cancel));
     alert->addAction(AlertAction::make("Add", AlertActionStyle::defaultStyle, [&](AlertAction&) {
         presentedWhenHandled = screen->presentedViewController();
-        typed = "FF4050";
+        typed = alert->textFields()[0]->text();
         // A handler may present the next alert at once.
         screen->presentViewController(AlertController::make("Next", ""), true);
     }));
@@ -108,6 +110,11 @@ TEST_F(HeadlessHost, AlertHandlerRunsAfterTheAlertIsDismissed) {
     host.tap(Point{20, 20});
     EXPECT_EQ(host.presentedAlert(), alert);
     EXPECT_EQ(host.presentedAlert()->actionTitles(), (std::vector<std::string>{"Cancel", "Add"}));
+    EXPECT_EQ(alert->textFields()[0]->placeholder(), "HEX");
+    // The first field has the keyboard as the alert appears.
+    host.typeText("FF40");
+    EXPECT_TRUE(alert->fillTextField(0, alert->textFields()[0]->text() + "50"));
+    EXPECT_FALSE(alert->fillTextField(1, "x"));
     EXPECT_FALSE(host.answerAlert("Missing"));
     EXPECT_TRUE(host.answerAlert("Add"));
     EXPECT_EQ(presentedWhenHandled, nullptr);

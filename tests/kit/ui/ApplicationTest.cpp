@@ -5,6 +5,7 @@
 #include "kit/runtime/NotificationCenter.h"
 #include "kit/runtime/RunLoop.h"
 #include "kit/ui/Application.h"
+#include "kit/ui/Device.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/ReviewRequest.h"
 #include "kit/ui/Storyboard.h"
@@ -146,6 +147,35 @@ TEST_F(ApplicationFixture, StoryboardMakesScenesByIdentifierAndPerformsSegues) {
     source->performSegue("unknown", std::string());
     EXPECT_EQ(nav->viewControllers().size(), 2u);
     EXPECT_EQ(source->prepared, Lines{"show"});
+}
+
+} // namespace
+} // namespace kit
+
+namespace kit {
+namespace {
+
+TEST(DeviceProfiles, OrientationAndSplitScreenChangeTheWindowNotTheScreen) {
+    auto phone = DeviceProfile::phone();
+    EXPECT_EQ(phone.bounds(), (Rect{0, 0, 375, 812}));
+    EXPECT_EQ(phone.safeAreaInsets(), (EdgeInsets{44, 0, 34, 0}));
+    phone.orientation = DeviceOrientation::landscapeRight;
+    EXPECT_EQ(static_cast<int>(phone.orientation), 4);
+    EXPECT_EQ(phone.bounds(), (Rect{0, 0, 812, 375}));
+    EXPECT_EQ(phone.safeAreaInsets(), (EdgeInsets{0, 44, 21, 44}));
+
+    auto pad = DeviceProfile::pad();
+    pad.orientation = DeviceOrientation::landscapeLeft;
+    EXPECT_EQ(static_cast<int>(pad.orientation), 3);
+    pad.windowWidth = 507;
+    EXPECT_EQ(pad.bounds().width(), 1366);
+    EXPECT_EQ(pad.windowFrame(), (Rect{0, 0, 507, 1024}));
+
+    DeviceProfileScope scope(pad);
+    EXPECT_EQ(Screen::nativeBounds(), (Rect{0, 0, 2048, 2732}));
+    EXPECT_EQ(Device::userInterfaceIdiom(), UserInterfaceIdiom::pad);
+    EXPECT_EQ(DeviceProfile::named("small-phone")->scale, 2);
+    EXPECT_EQ(DeviceProfile::named("watch"), std::nullopt);
 }
 
 } // namespace
