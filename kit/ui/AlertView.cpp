@@ -149,10 +149,7 @@ std::shared_ptr<View> makeAlertView(const std::string& titleText, const std::str
 std::shared_ptr<TextField> makeAlertTextField() {
     auto field = kit::make<TextField>();
     field->setFont(Font::system(15));
-    field->setTextColor(Color::whiteColor());
-    field->setBackgroundColor(Color::gray(0.1));
     field->setBorderStyle(TextBorderStyle::roundedRect);
-    field->layer()->setCornerRadius(6);
     return field;
 }
 
