@@ -177,7 +177,8 @@ public:
 protected:
     // Draws what a subclass adds (a shape, a gradient) above background and contents.
     virtual void drawContent(Context&) const {}
-    // Fills the layer's drawn shape for the shadow mask; subclasses with their own shape add it.
+    // Whether drawContent may paint outside the bounds (a path), which rules out skipping the
+    // layer when its bounds are outside what is being drawn.
     virtual bool hasOwnShape() const { return false; }
 
 private:

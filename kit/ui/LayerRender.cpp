@@ -200,9 +200,15 @@ void LayerRendering::content(const Layer& layer, Context& c, const LayerPresenta
 }
 
 bool LayerRendering::culled(const Layer& layer, Context& c, const LayerPresentation& p) {
-    // Only a layer that clips its drawing to its bounds can be skipped by its bounds (shapes and
-    // unclipped sublayers may reach anywhere).
-    if (!layer.masksToBounds_) return false;
+    // A layer can be skipped by its bounds when all it draws stays inside them: when it clips, or
+    // when it has no sublayers, no shape of its own and no contents placed beyond its bounds.
+    if (!layer.masksToBounds_) {
+        if (!layer.sublayers_.empty() || layer.hasOwnShape()) return false;
+        if (layer.contents_) {
+            const auto g = layer.contentsGravity_;
+            if (g != ContentsGravity::resize && g != ContentsGravity::resizeAspect) return false;
+        }
+    }
     double reach = layer.borderWidth_;
     if (layer.shadowOpacity_ > 0)
         reach += 1.5 * layer.shadowRadius_ + std::max(std::fabs(layer.shadowOffset_.width), std::fabs(layer.shadowOffset_.height));

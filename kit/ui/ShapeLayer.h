@@ -27,6 +27,7 @@ public:
 
 protected:
     void drawContent(Context& context) const override;
+    bool hasOwnShape() const override { return true; }
 
 private:
     std::optional<Path> path_;
