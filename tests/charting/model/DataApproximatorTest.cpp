@@ -109,7 +109,9 @@ TEST(DataApproximator, SameKeptPointsAsThePlainMethodOnRandomLines) {
         if (round % 4 == 0) points.back() = points.front();
         EXPECT_EQ(DataApproximator::reduceWithDouglasPeuker(points, 0.7), referenceTolerance(points, 0.7));
         auto count = std::int64_t(3 + next() % (n - 2));
-        if (count < std::int64_t(n)) EXPECT_EQ(DataApproximator::reduceWithDouglasPeukerN(points, count), referenceCounted(points, count));
+        if (count < std::int64_t(n)) {
+            EXPECT_EQ(DataApproximator::reduceWithDouglasPeukerN(points, count), referenceCounted(points, count));
+        }
     }
 }
 
