@@ -88,3 +88,33 @@ TEST(AttributedTitle, TextAndOneSpaceInTheRegularFont) {
 
 } // namespace
 } // namespace app
+
+#include "app/ui/BaseCells.h"
+
+namespace app {
+namespace {
+
+struct SwatchCell : BaseCVCell {
+    int setups = 0;
+    std::shared_ptr<kit::View> swatch;
+    void setupViews() override {
+        ++setups;
+        swatch = kit::make<kit::View>();
+        contentView()->addSubview(swatch);
+        addConstraintsWithFormat("H:|[v0]|", {swatch});
+        addConstraintsWithFormat("V:|[v0]|", {swatch});
+    }
+};
+
+TEST(BaseCells, SetupViewsRunsOnceOnTheFinishedCell) {
+    auto cell = kit::make<SwatchCell>();
+    EXPECT_EQ(cell->setups, 1);
+    cell->setFrame({0, 0, 80, 40});
+    cell->setWindowRoot(true);
+    cell->layoutIfNeeded();
+    EXPECT_EQ(cell->swatch->frame(), (kit::Rect{0, 0, 80, 40}));
+    cell->setWindowRoot(false);
+}
+
+} // namespace
+} // namespace app

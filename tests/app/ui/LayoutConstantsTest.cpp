@@ -41,3 +41,35 @@ TEST(ColorCodeRowHeight, ReadsTheFormatAtEachCall) {
 
 } // namespace
 } // namespace app
+
+#include "kit/ui/Device.h"
+
+#include <cstdlib>
+
+namespace app {
+namespace {
+
+// Value buttons are sized once, at first use; the process must start afresh to see that.
+TEST(ValueButtonsDeathTest, APadFirstUsedInLandscapeKeepsTheSmallSizes) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            auto pad = kit::DeviceProfile::pad();
+            pad.orientation = kit::DeviceOrientation::landscapeLeft;
+            kit::Device::setCurrent(pad);
+            bool first = valueButtonPadding() == 10 && valueButtonSize() == 28;
+            kit::Device::current().orientation = kit::DeviceOrientation::portrait;
+            bool kept = valueButtonPadding() == 10 && valueButtonSize() == 28;
+            std::exit(first && kept ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            kit::Device::setCurrent(kit::DeviceProfile::pad());
+            std::exit(valueButtonPadding() == 18 && valueButtonSize() == 48 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
+} // namespace app
