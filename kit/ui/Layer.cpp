@@ -30,6 +30,7 @@ Rect Layer::frame() const {
 
 void Layer::setFrame(const Rect& frame) {
     const Rect f = frame.standardized();
+    if (f == this->frame()) return;
     position_ = f.center();
     if (transform_.isIdentity()) {
         bounds_.size = f.size;

@@ -134,7 +134,8 @@ void View::placeLayerOf(const View& view) {
 void View::attach(const std::shared_ptr<View>& view, std::size_t index) {
     if (!view || view.get() == this || isDescendantOf(view.get())) return; // a view cannot hold its ancestor
     std::shared_ptr<View> keep = view;
-    auto self = shared_from_this();
+    // Empty for a view not held by a shared pointer: its subviews then see no superview.
+    std::weak_ptr<View> self = weak_from_this();
     auto old = view->superview_.lock();
     if (old.get() == this) {
         // Reordering among siblings: no hierarchy hooks.
@@ -215,16 +216,16 @@ void View::removeFromSuperview() {
 }
 
 std::shared_ptr<View> View::viewWithTag(int tag) {
-    if (tag_ == tag) return shared_from_this();
+    if (tag_ == tag) return weak_from_this().lock();
     for (auto& sub : subviews_)
         if (auto found = sub->viewWithTag(tag)) return found;
     return nullptr;
 }
 
 std::shared_ptr<View> View::window() const {
-    auto top = std::const_pointer_cast<View>(shared_from_this());
-    while (auto parent = top->superview_.lock()) top = parent;
-    return top->windowRoot_ ? top : nullptr;
+    const View* top = this;
+    while (auto parent = top->superview_.lock()) top = parent.get();
+    return top->windowRoot_ ? std::const_pointer_cast<View>(top->weak_from_this().lock()) : nullptr;
 }
 
 // ---- coordinates ------------------------------------------------------------------------------
@@ -275,7 +276,7 @@ std::shared_ptr<View> View::hitTest(Point p, const Event* event) {
         const Point q = (*it)->layer_->convertFromSuperlayer(p);
         if (auto hit = (*it)->hitTest(q, event)) return hit;
     }
-    return shared_from_this();
+    return std::const_pointer_cast<View>(weak_from_this().lock());
 }
 
 std::shared_ptr<Responder> View::nextResponder() const {
