@@ -247,15 +247,14 @@ void ColorGroupVC::showCopyHexArrayAlert() {
         f.setTextAlignment(kit::TextAlignment::center);
         f.setKeyboardType(kit::KeyboardType::numberPad);
     });
-    std::weak_ptr<kit::AlertController> weakAlert = alert;
+    const auto fields = alert->textFields();  // the alert is gone when its action runs
     std::weak_ptr<ColorGroupVC> weak = std::static_pointer_cast<ColorGroupVC>(shared_from_this());
     alert->addAction(kit::AlertAction::make(app::Strings::text("Copy"), kit::AlertActionStyle::defaultStyle,
-                                            [weak, weakAlert](kit::AlertAction&) {
+                                            [weak, fields](kit::AlertAction&) {
                                                 auto s = weak.lock();
-                                                auto a = weakAlert.lock();
-                                                if (!s || !a) return;
-                                                const auto [from, to] = hexArrayRange(
-                                                    a->textFields()[0]->text(), a->textFields()[1]->text(), s->numberOfColors);
+                                                if (!s || fields.size() < 2) return;
+                                                const auto [from, to] =
+                                                    hexArrayRange(fields[0]->text(), fields[1]->text(), s->numberOfColors);
                                                 app::copyTextToClipboard(hexArrayText(s->colorsArray, from, to));
                                             }));
     alert->addAction(kit::AlertAction::make("Cancel", kit::AlertActionStyle::cancel));

@@ -22,10 +22,10 @@ void openSet(const std::shared_ptr<kit::ViewController>& host, bool single, std:
     openColorSet({host, single, set, std::move(apply)});
 }
 
-std::optional<std::string> fieldText(const std::weak_ptr<AlertController>& alert, std::size_t index) {
-    auto a = alert.lock();
-    if (!a || index >= a->textFields().size()) return std::nullopt;
-    return a->textFields()[index]->text();
+// The alert is gone by the time its action runs; the handlers keep its fields.
+std::optional<std::string> fieldText(const std::vector<std::shared_ptr<kit::TextField>>& fields, std::size_t index) {
+    if (index >= fields.size() || !fields[index]) return std::nullopt;
+    return fields[index]->text();
 }
 
 } // namespace
@@ -54,10 +54,10 @@ void showImportSheet(const std::shared_ptr<kit::ViewController>& host, ApplyColo
 void showHexEntry(const std::shared_ptr<kit::ViewController>& host, ApplyColor apply) {
     auto alert = AlertController::make(text("Enter HEX color"), "");
     alert->addTextField([](kit::TextField& field) { field.setPlaceholder("HEX"); });
-    std::weak_ptr<AlertController> weakAlert = alert;
+    const auto fields = alert->textFields();
     alert->addAction(AlertAction::make(text("Cancel"), AlertActionStyle::cancel));
-    alert->addAction(AlertAction::make(text("Add"), AlertActionStyle::defaultStyle, [weakAlert, apply](AlertAction&) {
-        const auto hex = fieldText(weakAlert, 0);
+    alert->addAction(AlertAction::make(text("Add"), AlertActionStyle::defaultStyle, [fields, apply](AlertAction&) {
+        const auto hex = fieldText(fields, 0);
         if (hex && colour::isValidHexColor(*hex)) apply(colour::colorFromHex(*hex));
     }));
     host->presentViewController(alert, true);
@@ -67,12 +67,12 @@ void showRgbEntry(const std::shared_ptr<kit::ViewController>& host, ApplyColor a
     auto alert = AlertController::make(text("Enter RGB color") + " (0-255)", "");
     for (const char* placeholder : {"Red", "Green", "Blue"})
         alert->addTextField([placeholder](kit::TextField& field) { field.setPlaceholder(text(placeholder)); });
-    std::weak_ptr<AlertController> weakAlert = alert;
+    const auto fields = alert->textFields();
     alert->addAction(AlertAction::make(text("Cancel"), AlertActionStyle::cancel));
-    alert->addAction(AlertAction::make(text("Add"), AlertActionStyle::defaultStyle, [weakAlert, apply](AlertAction&) {
-        const double r = app::parseNumberField(fieldText(weakAlert, 0));
-        const double g = app::parseNumberField(fieldText(weakAlert, 1));
-        const double b = app::parseNumberField(fieldText(weakAlert, 2));
+    alert->addAction(AlertAction::make(text("Add"), AlertActionStyle::defaultStyle, [fields, apply](AlertAction&) {
+        const double r = app::parseNumberField(fieldText(fields, 0));
+        const double g = app::parseNumberField(fieldText(fields, 1));
+        const double b = app::parseNumberField(fieldText(fields, 2));
         apply(colour::initWithRgba(r, g, b, 255));
     }));
     host->presentViewController(alert, true);

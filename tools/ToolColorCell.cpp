@@ -7,6 +7,7 @@
 #include "kit/base/Make.h"
 #include "kit/ui/Label.h"
 #include "kit/ui/LongPressGesture.h"
+#include "kit/ui/SwipeGesture.h"
 #include "kit/ui/TapGesture.h"
 #include "tools/MixingMath.h"
 
@@ -41,6 +42,19 @@ void ToolColorCell::configure(const kit::Color& color, std::optional<int> number
     if (number) text += " (" + std::to_string(*number) + ")";
     label_->setText(text);
     label_->setTextColor(labelColorOn(color));
+}
+
+void ToolColorCell::setLeftSwipeAction(std::function<void(ToolColorCell&)> action) {
+    leftSwipe_ = std::move(action);
+    if (leftSwipeInstalled_) return;
+    leftSwipeInstalled_ = true;
+    std::weak_ptr<ToolColorCell> weak = std::static_pointer_cast<ToolColorCell>(shared_from_this());
+    auto swipe = kit::make<kit::SwipeGesture>([weak](kit::GestureRecognizer&) {
+        if (auto c = weak.lock())
+            if (c->leftSwipe_) c->leftSwipe_(*c);
+    });
+    swipe->setDirection(kit::SwipeDirection::left);
+    addGestureRecognizer(swipe);
 }
 
 void ToolColorCell::saveToBuffer() {

@@ -5,6 +5,7 @@
 #include "kit/base/Color.h"
 #include "kit/ui/CollectionView.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +24,8 @@ public:
     void configure(const kit::Color& color, std::optional<int> number);
     const std::optional<kit::Color>& color() const { return color_; }
     const std::shared_ptr<kit::Label>& codeLabel() const { return label_; }
+    // A left swipe on the row runs the action; installed once however often the row is reused.
+    void setLeftSwipeAction(std::function<void(ToolColorCell&)> action);
 
 private:
     void saveToBuffer();
@@ -30,6 +33,8 @@ private:
 
     std::optional<kit::Color> color_;
     std::shared_ptr<kit::Label> label_;
+    std::function<void(ToolColorCell&)> leftSwipe_;
+    bool leftSwipeInstalled_ = false;
 };
 
 } // namespace tools

@@ -1,5 +1,8 @@
 #include "tools/ToolOverlays.h"
 
+#include "kit/ui/Storyboard.h"
+#include "kit/ui/ViewController.h"
+
 namespace tools {
 namespace {
 
@@ -17,7 +20,19 @@ ChartPreviewSetup& chartPreviewSetup() {
     return setup;
 }
 
+DigitalWheelFactory& wheelFactory() {
+    static DigitalWheelFactory factory;
+    return factory;
+}
+
 } // namespace
+
+void setDigitalWheelFactory(DigitalWheelFactory factory) { wheelFactory() = std::move(factory); }
+
+std::shared_ptr<kit::ViewController> makeDigitalWheel(bool instantLoadFromClipboard) {
+    if (wheelFactory()) return wheelFactory()(instantLoadFromClipboard);
+    return kit::Storyboard::named("Main")->instantiateViewController("DcwVC");
+}
 
 void setChartPreviewSetup(ChartPreviewSetup setup) { chartPreviewSetup() = std::move(setup); }
 

@@ -41,7 +41,13 @@ using SavedSetOpener = std::function<void(const SavedSetRequest&)>;
 using ChartPreviewSetup = std::function<bool(kit::ViewController& screen, const std::vector<kit::Color>& colors,
                                              bool withoutLabels)>;
 
+// Makes the digital colour wheel (screen colours) that starts from the colour buffer when asked.
+using DigitalWheelFactory = std::function<std::shared_ptr<kit::ViewController>(bool instantLoadFromClipboard)>;
+
 void setColorSetOpener(ColorSetOpener opener);
+void setDigitalWheelFactory(DigitalWheelFactory factory);
+// The wheel from the installed factory, else the storyboard scene "DcwVC", else none.
+std::shared_ptr<kit::ViewController> makeDigitalWheel(bool instantLoadFromClipboard);
 void setChartPreviewSetup(ChartPreviewSetup setup);
 bool setUpChartPreview(kit::ViewController& screen, const std::vector<kit::Color>& colors, bool withoutLabels);
 void setSavedSetOpener(SavedSetOpener opener);

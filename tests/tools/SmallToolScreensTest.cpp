@@ -1,0 +1,130 @@
+// The lamp, the contrast checker and the colour-group generator on a headless device.
+#include "ToolScreensFixture.h"
+
+#include "app/SavedData.h"
+#include "colour/HexText.h"
+#include "colour/library/ColorLibrary.h"
+#include "kit/ui/Button.h"
+#include "kit/ui/Label.h"
+#include "kit/ui/Slider.h"
+#include "tools/ColorGroupVC.h"
+#include "tools/ContrastRatioVC.h"
+#include "tools/LedVC.h"
+
+namespace {
+
+using kit::Color;
+
+struct SmallToolScreens : ToolScreensFixture {};
+
+TEST_F(SmallToolScreens, LampShowsItsColourKeepsTheDisplayOnAndClosesOnATap) {
+    auto lamp = push<tools::LedVC>("LedVC");
+    EXPECT_EQ(lamp->view()->backgroundColor(), Color::whiteColor());  // no colour handed over
+    EXPECT_TRUE(kit::Application::shared().isIdleTimerDisabled());
+    pop();
+    auto red = push<tools::LedVC>("LedVC", kit::DeviceProfile::phone(), [](tools::LedVC& s) { s.color = Color::redColor(); });
+    EXPECT_EQ(red->view()->backgroundColor(), Color::redColor());
+    screenshot("lamp-phone");
+    const auto before = haptics();
+    host->tap(kit::Point{100, 300});
+    host->advance(1);
+    EXPECT_EQ(nav->topViewController(), nav->viewControllers().front());
+    EXPECT_FALSE(kit::Application::shared().isIdleTimerDisabled());
+    EXPECT_EQ(haptics(), before + 1);
+}
+
+TEST_F(SmallToolScreens, ContrastDefaultsRatingAndPersistence) {
+    auto screen = push<tools::ContrastRatioVC>("ContrastRatioVC");
+    EXPECT_EQ(screen->ratioText->text(), "3.02:1");
+    EXPECT_EQ(screen->ratioExplainText->text(), "Moderate contrast, suitable for large text.");
+    EXPECT_EQ(screen->ratioExplainText->textColor(), screen->color2);
+    // Each sample shows the other colour's code, written in its own colour.
+    EXPECT_EQ(screen->colorLbl1->titleColorForState(kit::ControlState::normal), screen->color1);
+    screenshot("contrast-phone");
+
+    screen->copy1stTo2nd();
+    EXPECT_EQ(screen->ratioText->text(), "1.0:1");
+    EXPECT_EQ(screen->importColorFrom1stColorBtn->backgroundColor(), screen->color1);
+    pop();
+    EXPECT_EQ(defaults().string(app::Keys::contrastRatioColor1), "#ff0040");
+    EXPECT_EQ(defaults().string(app::Keys::contrastRatioColor2), "#ff0040");
+    auto again = push<tools::ContrastRatioVC>("ContrastRatioVC");
+    EXPECT_EQ(again->color2, colour::colorFromHex("FF0040"));
+}
+
+TEST_F(SmallToolScreens, ContrastSlidersKeepTheHueAndBufferButtonsWriteTheirOwnColour) {
+    defaults().set("000000", app::Keys::lastColorMixing);
+    auto screen = push<tools::ContrastRatioVC>("ContrastRatioVC");
+    EXPECT_FALSE(screen->importColorFromBuffer1Btn->isHidden());
+    EXPECT_FALSE(screen->importColorFromBuffer2Btn->isHidden());
+    screen->getColorFromBufferButtonPressed(2);
+    EXPECT_EQ(screen->color2, Color::rgba(0, 0, 0, 1));
+    EXPECT_TRUE(screen->importColorFromBuffer2Btn->isHidden());
+    EXPECT_FALSE(screen->importColorFromBuffer1Btn->isHidden());
+    EXPECT_EQ(screen->color1, colour::colorFromHex("FF0040"));
+
+    screen->color1 = Color::gray(0.5);
+    screen->updateContrastRatio();
+    screen->updateSliders();
+    EXPECT_FLOAT_EQ(screen->saturationSlider1->value(), 0.01f);  // the slider's floor
+    screen->brightnessSlider1->setValue(0.8f);
+    screen->brightnessSlider1->sendActions(kit::ControlEvent::valueChanged);
+    EXPECT_DOUBLE_EQ(colour::hsbComponents(screen->color1).hue, 0);
+    EXPECT_NEAR(colour::hsbComponents(screen->color1).brightness, 0.8, 1e-6);
+}
+
+TEST_F(SmallToolScreens, ContrastImportGoesToTheChosenColour) {
+    auto screen = push<tools::ContrastRatioVC>("ContrastRatioVC");
+    screen->importColorBtnTapped(2);
+    EXPECT_EQ(alertActions(), (std::vector<std::string>{"Enter HEX color", "Enter RGB color", "Swatches",
+                                                        "Color Combinations > Single", "Cancel"}));
+    answer("Enter HEX color");
+    answer("Add", {"#ffffff"});  // white is refused
+    EXPECT_EQ(screen->color2, colour::colorFromHex("00FFC0"));
+    screen->importColorBtnTapped(2);
+    answer("Enter RGB color");
+    answer("Add", {"300", "-5", ""});
+    EXPECT_EQ(colour::hexString(screen->color2), "FF0000");
+    EXPECT_EQ(colour::hexString(screen->color1), "FF0040");
+}
+
+TEST_F(SmallToolScreens, ColourGroupDefaultsPersistAndGuardAStoredCountBelowOne) {
+    auto screen = push<tools::ColorGroupVC>("ColorGroupVC");
+    EXPECT_EQ(screen->colorsArray.size(), 20u);
+    EXPECT_EQ(screen->colorsArray.front(), colour::initWithHexString("#FFABB2"));
+    EXPECT_EQ(screen->numberOfColorsLabel->text(), "Number of colors: 20");
+    screenshot("colour-group-phone");
+    pop();
+    EXPECT_EQ(defaults().string(app::Keys::colorGroupColor), "#ffabb2");
+    EXPECT_EQ(defaults().integer(app::Keys::colorGroupNumberOfColors), 20);
+
+    defaults().set(0, app::Keys::colorGroupNumberOfColors);
+    auto guarded = push<tools::ColorGroupVC>("ColorGroupVC");
+    EXPECT_EQ(guarded->colorsArray.size(), 20u);
+}
+
+TEST_F(SmallToolScreens, ColourGroupReverseCopyRangeAndBuffer) {
+    defaults().set("FFABB2", app::Keys::lastColorMixing);
+    auto screen = push<tools::ColorGroupVC>("ColorGroupVC");
+    EXPECT_TRUE(screen->importColorFromBufferBtn->isHidden());  // the buffer holds the base colour
+    const auto forward = screen->colorsArray;
+    screen->reverseButtonTapped();
+    EXPECT_NE(screen->colorsArray, forward);
+    EXPECT_EQ(screen->colorsArray.front(), forward.front());
+    EXPECT_NE(screen->reverseButton->transform(), kit::AffineTransform::identity());
+    screen->reverseButtonTapped();
+    EXPECT_EQ(screen->colorsArray, forward);
+
+    screen->showCopyHexArrayAlert();
+    answer("Copy", {"2", "2"});
+    EXPECT_EQ(pasteboard(), "[" + colour::hexStringWithHash(forward[1]) + "]");
+    screen->showCopyHexArrayAlert();
+    answer("Copy", {"0", ""});  // the whole group
+    EXPECT_EQ(std::count(pasteboard().begin(), pasteboard().end(), '#'), 20);
+
+    screen->numberOfColorsSlider->setValue(6.9f);
+    screen->numberOfColorsSlider->sendActions(kit::ControlEvent::valueChanged);
+    EXPECT_EQ(screen->colorsArray.size(), 6u);
+}
+
+} // namespace
