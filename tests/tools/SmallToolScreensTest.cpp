@@ -120,7 +120,8 @@ TEST_F(SmallToolScreens, ColourGroupReverseCopyRangeAndBuffer) {
     EXPECT_EQ(pasteboard(), "[" + colour::hexStringWithHash(forward[1]) + "]");
     screen->showCopyHexArrayAlert();
     answer("Copy", {"0", ""});  // the whole group
-    EXPECT_EQ(std::count(pasteboard().begin(), pasteboard().end(), '#'), 20);
+    const auto all = pasteboard();
+    EXPECT_EQ(std::count(all.begin(), all.end(), '#'), 20);
 
     screen->numberOfColorsSlider->setValue(6.9f);
     screen->numberOfColorsSlider->sendActions(kit::ControlEvent::valueChanged);
