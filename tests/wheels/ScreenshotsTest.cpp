@@ -1,0 +1,69 @@
+// Renders every wheel screen on a phone and a pad (into $TINCTURA_SCREENSHOT_DIR when set), and
+// checks that each draws something other than its background.
+#include "WheelsFixture.h"
+
+#include "kit/store/Defaults.h"
+#include "wheels/digital/DcwEditCcVC.h"
+#include "wheels/digital/DcwVC.h"
+#include "wheels/other/CcwVC.h"
+#include "wheels/other/HueVC.h"
+#include "wheels/other/ZelVC.h"
+
+namespace {
+
+struct WheelScreenshots : WheelsFixture {
+    void shoot(const std::string& name, const kit::DeviceProfile& device, const std::function<std::shared_ptr<kit::ViewController>()>& make,
+               const std::function<void(kit::ViewController&)>& after = {}) {
+        auto screen = push(make(), device);
+        if (after) after(*screen);
+        host->advance(0.5);
+        screenshot(name + "_" + device.name);
+        const auto image = host->render(1);
+        EXPECT_GT(image.pixelWidth(), 0) << name;
+        host.reset();
+    }
+};
+
+TEST_F(WheelScreenshots, EveryScreenOnPhoneAndPad) {
+    kit::Defaults::standard().set(true, app::Keys::hideAbstractTip);
+    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::pad()}) {
+        kit::Defaults::standard().set(4, app::Keys::lastDcwCombination);
+        shoot("dcw_tetradic", device, [] { return kit::make<wheels::DcwVC>(); });
+        kit::Defaults::standard().set(7, app::Keys::lastDcwCombination);
+        shoot("dcw_mono", device, [] { return kit::make<wheels::DcwVC>(); });
+        kit::Defaults::standard().set(1, app::Keys::lastDcwCombination);
+        shoot("dcw_classic_analogous", device, [] {
+            auto s = kit::make<wheels::DcwVC>();
+            s->isClassic = true;
+            return s;
+        });
+        shoot("editor", device, [] {
+            auto e = kit::make<wheels::DcwEditCcVC>();
+            e->numberOfColors = 3;
+            e->withHue = true;
+            e->setColor(1, kit::Color::rgba(0.9, 0.3, 0.2));
+            e->setColor(2, kit::Color::rgba(0.2, 0.6, 0.9));
+            e->setColor(3, kit::Color::rgba(0.95, 0.85, 0.3));
+            e->setColor(4, kit::Color::whiteColor());
+            return e;
+        });
+        shoot("ccw", device, [] { return kit::make<wheels::CcwVC>(); });
+        shoot("zel", device, [] { return kit::make<wheels::ZelVC>(); });
+        shoot("zel_result", device, [] {
+            auto r = kit::make<wheels::ZelCcVC>();
+            r->colorTag = 4;
+            return r;
+        });
+        shoot("hue", device, [] { return kit::make<wheels::HueVC>(); }, [&](kit::ViewController& s) {
+            auto& hue = static_cast<wheels::HueVC&>(s);
+            const auto b = hue.imageView()->bounds();
+            hue.pickAt({b.midX() + b.height() * 0.3, b.midY()});
+            hue.addColor();
+            hue.pickAt({b.midX() - b.height() * 0.2, b.midY() - b.height() * 0.2});
+            hue.addColor();
+            hue.pickAt({b.midX(), b.midY() + b.height() * 0.35});
+        });
+    }
+}
+
+} // namespace

@@ -1,0 +1,111 @@
+#include "wheels/ScreenParts.h"
+
+#include "app/AppDelegate.h"
+#include "app/ui/Ext.h"
+#include "app/ui/LayoutConstants.h"
+#include "app/ui/Strings.h"
+#include "colour/library/ColorLibrary.h"
+#include "kit/base/Make.h"
+#include "kit/ui/Assets.h"
+#include "kit/ui/NavigationController.h"
+#include "kit/ui/SwipeGesture.h"
+
+namespace wheels {
+
+const std::string& tr(const char* english) { return app::Strings::text(english); }
+
+void haptic() { app::delegate().hapticGenerator.impactOccurred(); }
+
+std::shared_ptr<kit::Button> imageButton(const std::string& imageName) {
+    auto button = kit::make<kit::Button>(kit::Rect{0, 0, 45, 40});
+    if (auto image = kit::Assets::imageNamed(imageName)) button->setImage(std::move(*image));
+    button->setContentMode(kit::ContentMode::center);
+    return button;
+}
+
+void backAction(kit::ViewController& screen) {
+    haptic();
+    if (auto nav = screen.navigationController()) nav->popViewController(true);
+}
+
+void addBackSwipe(kit::View& strip, kit::ViewController& screen) {
+    std::weak_ptr<kit::ViewController> weakScreen = screen.weak_from_this();
+    auto swipe = kit::make<kit::SwipeGesture>([weakScreen](kit::GestureRecognizer&) {
+        auto s = weakScreen.lock();
+        if (!s) return;
+        if (auto nav = s->navigationController()) nav->popViewController(true);
+    });
+    swipe->setDirection(kit::SwipeDirection::right);
+    strip.addGestureRecognizer(swipe);
+}
+
+std::shared_ptr<kit::StackView> makeMenuStackView() {
+    auto stack = kit::make<kit::StackView>();
+    stack->setAxis(kit::layout::Axis::vertical);
+    stack->setDistribution(kit::StackDistribution::fillEqually);
+    stack->setAlignment(kit::StackAlignment::fill);
+    stack->setSpacing(0);
+    stack->setBackgroundColor(kit::Color::rgba(0.12, 0.12, 0.14, 0.94));
+    return stack;
+}
+
+std::shared_ptr<kit::Button> makeModeButton(const std::string& englishTitle) {
+    auto button = kit::make<kit::Button>();
+    button->setAttributedTitle(app::makeAttributedTitle(app::Strings::text(englishTitle)));
+    button->setAccessibilityIdentifier(englishTitle);
+    button->layer()->setBorderColor(kit::Color::whiteColor().withAlpha(0.15));
+    button->layer()->setBorderWidth(0.5);
+    return button;
+}
+
+std::shared_ptr<kit::Button> makeColorLabelButton() {
+    auto button = kit::make<kit::Button>();
+    button->setTitleColor(kit::Color::whiteColor());
+    button->titleLabel()->setFont(app::Fonts::lightFont18());
+    button->titleLabel()->setLineBreakMode(kit::LineBreakMode::wordWrap);
+    button->titleLabel()->setNumberOfLines(0);
+    button->titleLabel()->setTextAlignment(kit::TextAlignment::center);
+    button->setContentVerticalAlignment(kit::ContentVerticalAlignment::center);
+    return button;
+}
+
+std::shared_ptr<kit::Button> makeValueButton(int tag) {
+    auto button = kit::make<kit::Button>();
+    button->setTag(tag);
+    button->layer()->setBorderColor(kit::Color::whiteColor());
+    button->layer()->setBorderWidth(1.5);
+    button->layer()->setCornerRadius(app::valueButtonSize() / 2);
+    button->setClipsToBounds(true);
+    return button;
+}
+
+kit::Color labelTextColor(const kit::Color& background) {
+    return colour::brightness(background) > 0.5 ? kit::Color::hsb(0, 0, 0, 0.7) : kit::Color::hsb(0, 0, 1, 0.7);
+}
+
+namespace {
+SingleViewOpener& openerSlot() {
+    static SingleViewOpener opener;
+    return opener;
+}
+} // namespace
+
+void setSingleViewOpener(SingleViewOpener opener) { openerSlot() = std::move(opener); }
+const SingleViewOpener& singleViewOpener() { return openerSlot(); }
+
+void pulse(kit::View& view, double scale, double duration) {
+    std::weak_ptr<kit::View> weakView = view.shared_from_this();
+    const auto options = kit::AnimationOptions::allowUserInteraction;
+    kit::View::animate(
+        duration, 0, options | kit::AnimationOptions::curveEaseIn,
+        [weakView, scale] {
+            if (auto v = weakView.lock()) app::setScale(*v, scale);
+        },
+        [weakView, options](bool) {
+            kit::View::animate(0.1, 0, options | kit::AnimationOptions::curveEaseOut, [weakView] {
+                if (auto v = weakView.lock()) app::resetTransform(*v);
+            });
+        });
+}
+
+} // namespace wheels

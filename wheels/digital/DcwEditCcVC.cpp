@@ -1,0 +1,429 @@
+#include "wheels/digital/DcwEditCcVC.h"
+
+#include "app/AppDelegate.h"
+#include "app/SavedData.h"
+#include "app/storage/SaveHelpers.h"
+#include "app/ui/Ext.h"
+#include "app/ui/LayoutConstants.h"
+#include "colour/ColorCodeText.h"
+#include "colour/HexText.h"
+#include "colour/Ryb.h"
+#include "colour/library/DerivedColors.h"
+#include "kit/base/Console.h"
+#include "kit/base/Make.h"
+#include "kit/store/Defaults.h"
+#include "kit/ui/AlertController.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/NavigationController.h"
+#include "kit/ui/Storyboard.h"
+#include "wheels/ScreenParts.h"
+
+namespace wheels {
+
+namespace {
+const kit::Color kSliderTint = kit::Color::whiteColor().withAlpha(0.68587255);
+
+std::shared_ptr<kit::Slider> makeSlider(float minimum, float maximum, float value) {
+    auto slider = kit::make<kit::Slider>();
+    slider->setMinimumValue(minimum);
+    slider->setMaximumValue(maximum);
+    slider->setValue(value);
+    slider->setContinuous(true);
+    slider->setMinimumTrackTintColor(kSliderTint);
+    slider->setThumbTintColor(kSliderTint);
+    return slider;
+}
+
+void readd(kit::View& parent, const std::shared_ptr<kit::View>& child) {
+    child->removeFromSuperview();
+    parent.addSubview(child);
+}
+} // namespace
+
+DcwEditCcVC::DcwEditCcVC() {
+    for (auto& v : colorViews_) v = kit::make<kit::View>();
+    viewForBackSwipe_ = kit::make<kit::View>();
+    originalColors_.fill(kit::Color::whiteColor());
+    // Decided at creation, from the device and orientation of that moment.
+    (void)app::valueButtonSize();
+    (void)app::valueButtonPadding();
+}
+
+void DcwEditCcVC::setColor(int n, std::optional<kit::Color> color) {
+    colors_[static_cast<std::size_t>(n - 1)] = color;
+    updateValueButtons();
+}
+
+const std::shared_ptr<kit::Button>& DcwEditCcVC::colorLbl(int n) {
+    auto& slot = colorLbls_[static_cast<std::size_t>(n - 1)];
+    if (!slot) {
+        slot = makeColorLabelButton();
+        slot->addTarget(this, "colorLblTapped", kit::ControlEvent::touchDown, [this, n] { colorLblTapped(n); });
+    }
+    return slot;
+}
+
+const std::shared_ptr<kit::Button>& DcwEditCcVC::valueButton(int n) {
+    auto& slot = valueButtons_[static_cast<std::size_t>(n - 1)];
+    if (!slot) {
+        slot = makeValueButton(n);
+        slot->addTarget(this, "valueButtonPressed", kit::ControlEvent::touchDown, [this](kit::Control& sender) {
+            valueButtonPressed(sender.tag());
+        });
+    }
+    return slot;
+}
+
+const std::shared_ptr<kit::Button>& DcwEditCcVC::moveUpBtn(int band) {
+    auto& slot = moveUpBtns_[static_cast<std::size_t>(band - 2)];
+    if (!slot) {
+        slot = imageButton("arrow-up");
+        slot->addTarget(this, "moveUp", kit::ControlEvent::touchUpInside, [this, band] { moveUp(band); });
+    }
+    return slot;
+}
+
+const std::shared_ptr<kit::Slider>& DcwEditCcVC::saturationSlider(int n) {
+    auto& slot = saturationSliders_[static_cast<std::size_t>(n - 1)];
+    if (!slot) {
+        slot = makeSlider(0.01f, 1, 1);
+        slot->addTarget(this, "updateColorBySliders", kit::ControlEvent::valueChanged, [this, n] { updateColorBySliders(n); });
+    }
+    return slot;
+}
+
+const std::shared_ptr<kit::Slider>& DcwEditCcVC::brightnessSlider(int n) {
+    auto& slot = brightnessSliders_[static_cast<std::size_t>(n - 1)];
+    if (!slot) {
+        slot = makeSlider(0.01f, 1, 1);
+        slot->addTarget(this, "updateColorBySliders", kit::ControlEvent::valueChanged, [this, n] { updateColorBySliders(n); });
+    }
+    return slot;
+}
+
+const std::shared_ptr<kit::Slider>& DcwEditCcVC::hueSlider() {
+    if (!hueSlider_) {
+        hueSlider_ = makeSlider(-0.5f, 0.5f, 0);
+        hueSlider_->addTarget(this, "updateColors", kit::ControlEvent::valueChanged, [this] { updateColors(); });
+    }
+    return hueSlider_;
+}
+
+const std::shared_ptr<kit::Button>& DcwEditCcVC::backBtn() {
+    if (!backBtn_) {
+        backBtn_ = imageButton("back-btn");
+        backBtn_->addTarget(this, "backBtnTapped", kit::ControlEvent::touchUpInside, [this] { backAction(*this); });
+    }
+    return backBtn_;
+}
+
+const std::shared_ptr<kit::Button>& DcwEditCcVC::saveBtn() {
+    if (!saveBtn_) {
+        saveBtn_ = imageButton("save_img");
+        saveBtn_->addTarget(this, "saveColorCombination", kit::ControlEvent::touchDown, [this] { saveColorCombination(); });
+    }
+    return saveBtn_;
+}
+
+const std::shared_ptr<kit::Button>& DcwEditCcVC::moreBtn() {
+    if (!moreBtn_) {
+        moreBtn_ = imageButton("more_btn");
+        moreBtn_->addTarget(this, "moreTapped", kit::ControlEvent::touchDown, [this] { moreTapped(); });
+    }
+    return moreBtn_;
+}
+
+void DcwEditCcVC::viewDidLoad() {
+    view()->setBackgroundColor(kit::Color::blackColor());
+    app::delegate().savedData.tryItWasShown = true;
+    kit::Defaults::standard().set(true, app::Keys::showTryIt);
+}
+
+void DcwEditCcVC::viewWillAppear(bool animated) {
+    kit::ViewController::viewWillAppear(animated);
+    // The originals and slider positions are taken once: a screen pushed from here and left again
+    // must find the edits as they were, not shifted twice or reset.
+    const bool first = !originalsTaken_;
+    if (first) loadOriginalColors();
+    layoutColorViews();
+    paintColorViews();
+    updateColorLabels();
+    layoutControls();
+    layoutSliders();
+    if (first) {
+        setSliderStartValues();
+        addBackSwipe(*viewForBackSwipe_, *this);
+    }
+    originalsTaken_ = true;
+    kit::Application::shared().setIdleTimerDisabled(true);
+}
+
+void DcwEditCcVC::viewWillDisappear(bool animated) {
+    kit::ViewController::viewWillDisappear(animated);
+    kit::Application::shared().setIdleTimerDisabled(false);
+}
+
+void DcwEditCcVC::viewWillLayoutSubviews() {
+    if (willLayout >= 2) return;
+    addColorViewShadows();
+    ++willLayout;
+    kit::print("viewWillLayoutSubviews shadows have been added " + std::to_string(willLayout));
+}
+
+void DcwEditCcVC::loadOriginalColors() {
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (isClassic) {
+            const auto& c = classicColors[i];
+            colors_[i] = colour::ryb(c.hue, c.brightness, c.saturation);
+        }
+        classicOriginalHues_[i] = classicColors[i].hue;
+        if (colors_[i]) originalColors_[i] = *colors_[i];
+    }
+    updateValueButtons();
+}
+
+void DcwEditCcVC::layoutColorViews() {
+    auto root = view();
+    if (clrsSV_) {
+        for (auto sub : std::vector<std::shared_ptr<kit::View>>(clrsSV_->subviews())) sub->removeFromSuperview();
+        clrsSV_->removeFromSuperview();
+    }
+    clrsSV_ = kit::make<kit::StackView>();
+    clrsSV_->setDistribution(kit::StackDistribution::fillEqually);
+    clrsSV_->setAxis(kit::layout::Axis::vertical);
+    clrsSV_->setSpacing(0);
+    const int n = count();
+    if (n >= 2 && n <= 4)
+        for (int i = 0; i < n; ++i) clrsSV_->addArrangedSubview(colorViews_[static_cast<std::size_t>(i)]);
+    root->insertSubview(clrsSV_, 0);
+    app::anchor(*clrsSV_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), root->rightAnchor());
+}
+
+void DcwEditCcVC::paintColorViews() {
+    for (std::size_t i = 0; i < 4; ++i)
+        if (colors_[i]) colorViews_[i]->setBackgroundColor(*colors_[i]);
+}
+
+void DcwEditCcVC::updateColorLabels() {
+    const int n = count();
+    std::optional<kit::Color> last = n >= 1 && n <= 4 ? colors_[static_cast<std::size_t>(n - 1)] : std::nullopt;
+    const auto titleColor = last ? labelTextColor(*last) : kit::Color::hsb(0, 0, 1, 0.7);
+    for (int k = 1; k <= 4; ++k) {
+        const auto& c = colors_[static_cast<std::size_t>(k - 1)];
+        colorLbl(k)->setTitle(k <= n && c ? colour::colorCodeStringMultiline(*c) : std::string());
+        colorLbl(k)->setTitleColor(titleColor);
+    }
+}
+
+void DcwEditCcVC::layoutControls() {
+    auto root = view();
+    const int n = count();
+    if (clrBtnsSV_) clrBtnsSV_->removeFromSuperview();
+    clrBtnsSV_ = kit::make<kit::StackView>();
+    clrBtnsSV_->setAxis(kit::layout::Axis::horizontal);
+    clrBtnsSV_->setAlignment(kit::StackAlignment::fill);
+    clrBtnsSV_->setDistribution(kit::StackDistribution::fillEqually);
+    for (int k = 1; k <= std::min(n, 4); ++k) {
+        colorLbl(k)->removeFromSuperview();
+        clrBtnsSV_->addArrangedSubview(colorLbl(k));
+    }
+    root->addSubview(clrBtnsSV_);
+    app::anchor(*clrBtnsSV_, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 0, 0,
+                -app::colorCodeRowBottomPadding(), 0, 0, app::colorCodeRowHeight());
+    readd(*root, viewForBackSwipe_);
+    app::anchor(*viewForBackSwipe_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0, 0,
+                0, app::backSwipeAreaWidth, 0);
+    readd(*root, backBtn());
+    app::anchor(*backBtn(), root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt,
+                app::backButtonTopPadding, 0, 0, 0, 45, 40);
+    readd(*root, saveBtn());
+    app::anchorWithCenter(*saveBtn(), std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
+                          backBtn()->centerYAnchor(), 0, 0, 0, 0, 45, 40);
+    readd(*root, moreBtn());
+    app::anchorWithCenter(*moreBtn(), saveBtn()->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                          saveBtn()->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    const double size = app::valueButtonSize(), pad = app::valueButtonPadding();
+    for (int k = 1; k <= std::min(n, 4); ++k) {
+        auto& band = colorViews_[static_cast<std::size_t>(k - 1)];
+        readd(*root, valueButton(k));
+        if (k == 1)
+            app::anchor(*valueButton(k), std::nullopt, std::nullopt, band->bottomAnchor(), band->rightAnchor(), 0, 0, -pad,
+                        pad, size, size);
+        else
+            app::anchor(*valueButton(k), band->topAnchor(), std::nullopt, std::nullopt, band->rightAnchor(), pad, 0, 0, pad,
+                        size, size);
+    }
+    updateValueButtons();
+    addColorViewShadows();
+}
+
+void DcwEditCcVC::layoutSliders() {
+    auto root = view();
+    const int n = count();
+    auto place = [&](const std::shared_ptr<kit::Slider>& slider, kit::View& band, double dy) {
+        readd(*root, slider);
+        app::anchorWithCenter(*slider, std::nullopt, root->leftAnchor(), std::nullopt, root->rightAnchor(), std::nullopt,
+                              std::nullopt, 0, 40, 0, 40, 0, 30);
+        kit::layout::Constraint::activate({slider->centerYAnchor().equalTo(band.centerYAnchor(), dy)});
+    };
+    if (n < 1) return;
+    auto& band1 = *colorViews_[0];
+    if (withHue) {
+        place(hueSlider(), band1, -30);
+        place(saturationSlider(1), band1, 0);
+        place(brightnessSlider(1), band1, 30);
+    } else {
+        place(saturationSlider(1), band1, -20);
+        place(brightnessSlider(1), band1, 20);
+    }
+    for (int k = 2; k <= std::min(n, 4); ++k) {
+        auto& band = *colorViews_[static_cast<std::size_t>(k - 1)];
+        place(saturationSlider(k), band, -20);
+        place(brightnessSlider(k), band, 20);
+        readd(*root, moveUpBtn(k));
+        app::anchor(*moveUpBtn(k), band.topAnchor(), band.leftAnchor(), std::nullopt, std::nullopt, 8, 8, 0, 0, 45, 40);
+    }
+}
+
+void DcwEditCcVC::setSliderStartValues() {
+    kit::View::performWithoutAnimation([&] {
+        for (int k = 1; k <= 4; ++k) {
+            const auto i = static_cast<std::size_t>(k - 1);
+            if (isClassic) {
+                saturationSlider(k)->setValue(static_cast<float>(classicColors[i].saturation));
+                brightnessSlider(k)->setValue(static_cast<float>(classicColors[i].brightness));
+            } else if (colors_[i]) {
+                const auto hsb = colour::hsbComponents(*colors_[i]);
+                saturationSlider(k)->setValue(static_cast<float>(hsb.saturation));
+                brightnessSlider(k)->setValue(static_cast<float>(hsb.brightness));
+            }
+        }
+    });
+}
+
+void DcwEditCcVC::addColorViewShadows() {
+    const int n = count();
+    for (int k = 2; k <= std::min(n, 4); ++k) app::addShadowLayer(*colorViews_[static_cast<std::size_t>(k - 1)]);
+}
+
+void DcwEditCcVC::updateColorBySliders(int n) {
+    const auto i = static_cast<std::size_t>(n - 1);
+    const double h0 = isClassic ? classicOriginalHues_[i] : colour::hsbComponents(originalColors_[i]).hue;
+    double h = h0 + hueSlider()->value();
+    if (h > 1) h -= 1;
+    if (h < 0) h += 1;
+    const double s = saturationSlider(n)->value(), b = brightnessSlider(n)->value();
+    setColor(n, isClassic ? colour::ryb(h, b, s) : kit::Color::hsb(h, s, b, 1));
+    paintColorViews();
+    updateColorLabels();
+}
+
+void DcwEditCcVC::updateColors() {
+    for (int n = 1; n <= 4; ++n) updateColorBySliders(n);
+}
+
+void DcwEditCcVC::moveUp(int band) {
+    haptic();
+    const auto a = static_cast<std::size_t>(band - 2), b = static_cast<std::size_t>(band - 1);
+    if (isClassic) std::swap(classicOriginalHues_[a], classicOriginalHues_[b]);
+    else std::swap(originalColors_[a], originalColors_[b]);
+    kit::View::performWithoutAnimation([&] {
+        const float sa = saturationSlider(band - 1)->value(), sb = saturationSlider(band)->value();
+        saturationSlider(band - 1)->setValue(sb);
+        saturationSlider(band)->setValue(sa);
+        const float ba = brightnessSlider(band - 1)->value(), bb = brightnessSlider(band)->value();
+        brightnessSlider(band - 1)->setValue(bb);
+        brightnessSlider(band)->setValue(ba);
+    });
+    updateColors();
+}
+
+void DcwEditCcVC::updateValueButtons() {
+    const int n = count();
+    for (int k = 1; k <= std::min(n, 4); ++k) {
+        const auto& button = valueButtons_[static_cast<std::size_t>(k - 1)];
+        const auto& c = colors_[static_cast<std::size_t>(k - 1)];
+        if (!button || !button->superview() || !c) continue;
+        button->layer()->setBackgroundColor(colour::grayscaled(*c, colour::GrayscalingMode::lightness));
+    }
+}
+
+void DcwEditCcVC::valueButtonPressed(int tag) {
+    if (tag < 1 || tag > 4) return;
+    const auto& button = valueButtons_[static_cast<std::size_t>(tag - 1)];
+    if (!button) return;
+    if (const auto& grey = button->layer()->backgroundColor()) app::copyColorToClipboard(colour::hexString(*grey));
+}
+
+void DcwEditCcVC::colorLblTapped(int n) {
+    const auto& c = colors_[static_cast<std::size_t>(n - 1)];
+    if (c) app::copyColorToClipboard(colour::hexString(*c));
+}
+
+void DcwEditCcVC::saveColorCombination() {
+    colour::ColorCombination combination;
+    combination.numberOfColors = count();
+    combination.tag = "custom";
+    combination.isLiked = false;
+    combination.color1 = colors_[0];
+    combination.color2 = colors_[1];
+    combination.color3 = colors_[2];
+    combination.color4 = colors_[3];
+    combination.id = -1;
+    app::saveCustomCombination(combination);
+}
+
+std::vector<kit::Color> DcwEditCcVC::shownColors() const {
+    const int n = count();
+    if (n < 1 || n > 4) return {};
+    std::vector<kit::Color> out;
+    for (int k = 0; k < n; ++k) out.push_back(colors_[static_cast<std::size_t>(k)].value_or(kit::Color::whiteColor()));
+    return out;
+}
+
+void DcwEditCcVC::moreTapped() {
+    haptic();
+    auto alert = kit::AlertController::make(tr("More") + ":", "");
+    std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
+    auto act = [this, weakSelf](void (DcwEditCcVC::*method)()) {
+        return [this, weakSelf, method](kit::AlertAction&) {
+            if (weakSelf.lock()) (this->*method)();
+        };
+    };
+    alert->addAction(kit::AlertAction::make(tr("Preview as chart"), kit::AlertActionStyle::defaultStyle,
+                                            act(&DcwEditCcVC::openChartPreview)));
+    alert->addAction(kit::AlertAction::make(tr("Copy hex array"), kit::AlertActionStyle::defaultStyle,
+                                            act(&DcwEditCcVC::copyHexArray)));
+    alert->addAction(kit::AlertAction::make(tr("Save as image"), kit::AlertActionStyle::defaultStyle,
+                                            act(&DcwEditCcVC::openCcImage)));
+    alert->addAction(kit::AlertAction::make(tr("Cancel")));
+    presentViewController(alert, true);
+}
+
+void DcwEditCcVC::openWithColors(const char* identifier) {
+    auto screen = kit::Storyboard::named("Main")->instantiateViewController(identifier);
+    auto receiver = std::dynamic_pointer_cast<ColorsReceiver>(screen);
+    if (!receiver) return;
+    auto colours = shownColors();
+    if (colours.empty()) colours = {kit::Color::whiteColor()};
+    receiver->setColors(colours);
+    if (auto nav = navigationController()) nav->pushViewController(screen, true);
+}
+
+void DcwEditCcVC::openChartPreview() { openWithColors("PieChartVC"); }
+
+void DcwEditCcVC::openCcImage() {
+    if (count() < 2 || count() > 4) return;
+    openWithColors("CcImageVC");
+}
+
+void DcwEditCcVC::copyHexArray() {
+    const auto colours = shownColors();
+    if (colours.empty()) return;
+    std::string text = "[#" + colour::hexString(colours[0]);
+    for (std::size_t i = 1; i < colours.size(); ++i) text += ",#" + colour::hexString(colours[i]);
+    text += "]";
+    app::copyTextToClipboard(text);
+}
+
+} // namespace wheels

@@ -1,0 +1,557 @@
+// Building the wheel screen: strips, wheels of the mode, controls, and the "moveAll" answer.
+#include "wheels/digital/DcwVC.h"
+
+#include "app/AppDelegate.h"
+#include "app/SavedData.h"
+#include "app/ui/Ext.h"
+#include "app/ui/LayoutConstants.h"
+#include "app/ui/ScreenType.h"
+#include "colour/ColorCodeText.h"
+#include "colour/HexText.h"
+#include "colour/ThemeColors.h"
+#include "kit/base/Console.h"
+#include "kit/base/Make.h"
+#include "kit/runtime/NotificationCenter.h"
+#include "kit/store/Defaults.h"
+#include "kit/ui/Assets.h"
+#include "kit/ui/Device.h"
+#include "kit/ui/Label.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace wheels {
+
+namespace {
+constexpr float kPi = 3.1415927f;
+constexpr double kTwoPi = 2 * std::numbers::pi;
+const kit::Color kSliderTint = kit::Color::whiteColor().withAlpha(0.68587255);
+
+std::shared_ptr<kit::Slider> makeShadeSlider(float minimum, float maximum, float value) {
+    auto slider = kit::make<kit::Slider>();
+    slider->setMinimumValue(minimum);
+    slider->setMaximumValue(maximum);
+    slider->setValue(value);
+    slider->setContinuous(true);
+    slider->setMinimumTrackTintColor(kSliderTint);
+    slider->setThumbTintColor(kSliderTint);
+    return slider;
+}
+
+std::shared_ptr<kit::Label> makeCaptionLabel(const std::string& text) {
+    auto label = kit::make<kit::Label>();
+    std::string upper = text;
+    for (auto& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    label->setText(upper);
+    label->setTextColor(kit::Color::whiteColor().withAlpha(0.699406));
+    label->setTextAlignment(kit::TextAlignment::left);
+    label->setFont(kit::Font::boldSystem(18));
+    label->setTranslatesAutoresizingMaskIntoConstraints(false);
+    return label;
+}
+
+void readd(kit::View& parent, const std::shared_ptr<kit::View>& child) {
+    child->removeFromSuperview();
+    parent.addSubview(child);
+}
+} // namespace
+
+DcwVC::DcwVC() {
+    for (auto& v : colorViews) v = kit::make<kit::View>();
+    menuStackView_ = kit::make<kit::View>();
+    menuStackView_->layer()->setCornerRadius(30);
+    menuStackView_->setClipsToBounds(true);
+    modeNowMenuStack_ = makeMenuStackView();
+    viewForBackSwipe_ = kit::make<kit::View>();
+    tryItImageView_ = kit::make<kit::ImageView>(kit::Assets::imageNamed("try_it_frame"));
+    tap_ = kit::make<kit::TapGesture>();
+}
+
+DcwVC::~DcwVC() {
+    invalidateTimers();
+    kit::NotificationCenter::defaultCenter().removeObserver(static_cast<const void*>(this));
+}
+
+kit::Color& DcwVC::colorRef(int n) {
+    switch (n) {
+    case 1: return color1;
+    case 2: return color2;
+    case 3: return color3;
+    default: return color4;
+    }
+}
+
+// ---- Lazily built controls ----
+
+const std::shared_ptr<kit::Button>& DcwVC::colorLbl(int n) {
+    auto& slot = colorLbls_[static_cast<std::size_t>(n - 1)];
+    if (!slot) {
+        slot = makeColorLabelButton();
+        slot->addTarget(this, "colorLblTapped", kit::ControlEvent::touchDown, [this, n] { colorLblTapped(n); });
+    }
+    return slot;
+}
+
+const std::shared_ptr<kit::Button>& DcwVC::backBtn() {
+    if (!backBtn_) {
+        backBtn_ = imageButton("back-btn");
+        backBtn_->addTarget(this, "backBtnTapped", kit::ControlEvent::touchUpInside, [this] { backBtnTapped(); });
+    }
+    return backBtn_;
+}
+
+const std::shared_ptr<kit::Button>& DcwVC::modeNowBtn() {
+    if (!modeNowBtn_) {
+        modeNowBtn_ = kit::make<kit::Button>();
+        modeNowBtn_->setAttributedTitle(app::makeAttributedTitle(tr("Complementary")));
+        modeNowBtn_->titleLabel()->setFont(app::Fonts::regularFont20());
+        modeNowBtn_->layer()->setBorderColor(kit::Color::whiteColor());
+        modeNowBtn_->layer()->setBorderWidth(1);
+        modeNowBtn_->layer()->setCornerRadius(30);
+        modeNowBtn_->layer()->setBackgroundColor(colour::faintBlackColor());
+        modeNowBtn_->addTarget(this, "openModeNowMenu", kit::ControlEvent::touchUpInside, [this] { openModeNowMenu(); });
+    }
+    return modeNowBtn_;
+}
+
+const std::shared_ptr<kit::Button>& DcwVC::saveBtn() {
+    if (!saveBtn_) {
+        saveBtn_ = imageButton("save_img");
+        saveBtn_->addTarget(this, "saveColorCombination", kit::ControlEvent::touchDown, [this] { saveColorCombination(); });
+    }
+    return saveBtn_;
+}
+
+const std::shared_ptr<kit::Button>& DcwVC::importColorBtn() {
+    if (!importColorBtn_) {
+        importColorBtn_ = imageButton("Inport_color");
+        importColorBtn_->addTarget(this, "importColorBtnTapped", kit::ControlEvent::touchDown,
+                                   [this] { importColorBtnTapped(); });
+    }
+    return importColorBtn_;
+}
+
+const std::shared_ptr<kit::Button>& DcwVC::editCCBtn() {
+    if (!editCCBtn_) {
+        editCCBtn_ = imageButton("edit_cc_btn_2px");
+        editCCBtn_->addTarget(this, "editCCTapped", kit::ControlEvent::touchDown, [this] { editCCTapped(); });
+    }
+    return editCCBtn_;
+}
+
+const std::shared_ptr<kit::Button>& DcwVC::infoBtn() {
+    if (!infoBtn_) {
+        infoBtn_ = kit::make<kit::Button>();
+        infoBtn_->setAttributedTitle(kit::AttributedString("?", {kit::Font::boldSystem(21), kit::Color::whiteColor(), std::nullopt}));
+        infoBtn_->addTarget(this, "showInfo", kit::ControlEvent::touchUpInside, [this] { showInfo(); });
+    }
+    return infoBtn_;
+}
+
+const std::shared_ptr<kit::Button>& DcwVC::importColorFromBufferBtn() {
+    if (!importColorFromBufferBtn_) {
+        importColorFromBufferBtn_ = kit::make<kit::Button>();
+        importColorFromBufferBtn_->setBackgroundColor(kit::Color::greenColor());
+        importColorFromBufferBtn_->layer()->setCornerRadius(12);
+        importColorFromBufferBtn_->setClipsToBounds(true);
+        importColorFromBufferBtn_->layer()->setBorderWidth(1);
+        importColorFromBufferBtn_->layer()->setBorderColor(kit::Color::whiteColor());
+        importColorFromBufferBtn_->setHidden(true);
+        importColorFromBufferBtn_->addTarget(this, "getColorFromBufferButtonPressed", kit::ControlEvent::touchDown,
+                                             [this] { getColorFromBufferButtonPressed(); });
+    }
+    return importColorFromBufferBtn_;
+}
+
+const std::shared_ptr<kit::Slider>& DcwVC::saturationSlider() {
+    if (!saturationSlider_) {
+        saturationSlider_ = makeShadeSlider(0, 1, 1);
+        saturationSlider_->addTarget(this, "moveAll", kit::ControlEvent::valueChanged, [this] { moveAll(); });
+        saturationSlider_->addTarget(this, "editCCBtnPulseOnSliderEndTouch",
+                                     kit::ControlEvent::touchUpInside | kit::ControlEvent::touchUpOutside,
+                                     [this] { editCCBtnPulseOnSliderEndTouch(); });
+    }
+    return saturationSlider_;
+}
+
+const std::shared_ptr<kit::Slider>& DcwVC::brightnessSlider() {
+    if (!brightnessSlider_) {
+        brightnessSlider_ = makeShadeSlider(0, 1, 1);
+        brightnessSlider_->addTarget(this, "moveAll", kit::ControlEvent::valueChanged, [this] { moveAll(); });
+        brightnessSlider_->addTarget(this, "editCCBtnPulseOnSliderEndTouch",
+                                     kit::ControlEvent::touchUpInside | kit::ControlEvent::touchUpOutside,
+                                     [this] { editCCBtnPulseOnSliderEndTouch(); });
+    }
+    return brightnessSlider_;
+}
+
+const std::shared_ptr<kit::Slider>& DcwVC::angleSlider() {
+    if (!angleSlider_) {
+        angleSlider_ = makeShadeSlider(-0.26179937f, 1.0471975f, 0);
+        angleSlider_->setHidden(true);
+        angleSlider_->addTarget(this, "moveAngleSlider", kit::ControlEvent::valueChanged, [this] { moveAngleSlider(); });
+    }
+    return angleSlider_;
+}
+
+// ---- Building ----
+
+void DcwVC::rebuildScreen(bool clearAll) {
+    auto root = view();
+    if (clearAll) {
+        for (auto sub : std::vector<std::shared_ptr<kit::View>>(root->subviews())) sub->removeFromSuperview();
+        for (auto sub : std::vector<std::shared_ptr<kit::View>>(modeNowMenuStack_->arrangedSubviews()))
+            sub->removeFromSuperview();
+        menuStackView_->removeFromSuperview();
+    }
+    buildColorStrips();
+    buildWheelsForMode();
+    moveAll();
+    layoutControls();
+    refreshBufferButton();
+}
+
+void DcwVC::buildColorStrips() {
+    auto root = view();
+    if (clrsSV_) {
+        for (auto sub : std::vector<std::shared_ptr<kit::View>>(clrsSV_->subviews())) sub->removeFromSuperview();
+        clrsSV_->removeFromSuperview();
+    }
+    clrsSV_ = kit::make<kit::StackView>();
+    clrsSV_->setDistribution(kit::StackDistribution::fillEqually);
+    clrsSV_->setAxis(kit::layout::Axis::vertical);
+    clrsSV_->setSpacing(0);
+    const int n = numberOfColors(modeNow);
+    for (int i = n; i >= 1; --i) clrsSV_->addArrangedSubview(colorViews[static_cast<std::size_t>(i - 1)]);
+    if (modeNow == Mode::abstract) {
+        const char* captions[4] = {"Main", "Major accent", "Minor accent 1", "Minor accent 2"};
+        const double width = root->bounds().size.width * 2 / 3;
+        for (int i = 0; i < 4; ++i) {
+            auto strip = colorViews[static_cast<std::size_t>(3 - i)];
+            auto label = makeCaptionLabel(tr(captions[i]));
+            clrsSV_->addSubview(label);
+            app::anchorWithCenter(*label, std::nullopt, strip->leftAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                                  strip->centerYAnchor(), 0, 8, 0, 0, width, 25);
+        }
+    }
+    root->addSubview(clrsSV_);
+    app::anchor(*clrsSV_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), root->rightAnchor());
+}
+
+std::shared_ptr<DCW> DcwVC::makeWheel(float angle) {
+    double f = 1.0, e = 200;
+    if (kit::Device::userInterfaceIdiom() == kit::UserInterfaceIdiom::pad) {
+        if (app::isSplitScreen()) {
+            const int layout = app::multitaskingLayout();
+            if (layout == 2) f = 0.7, e = 400;
+            else if (layout == 1) f = 0.8, e = 400;
+        } else {
+            const auto o = kit::Device::orientation();
+            f = (o == kit::DeviceOrientation::landscapeLeft || o == kit::DeviceOrientation::landscapeRight) ? 0.7 : 0.8;
+            e = 400;
+        }
+    }
+    const auto b = view()->bounds();
+    const double w = f * b.size.width, h = e + f * b.size.width;
+    auto wheel = kit::make<DCW>(kit::Rect{b.midX() - w / 2, b.midY() - h / 2, w, h});
+    wheel->setPadding(10);
+    wheel->setStroke(7);
+    wheel->setCurrentAngle(angle);
+    if (isClassic) wheel->setIsClassic(true);
+    return wheel;
+}
+
+void DcwVC::buildWheelsForMode() {
+    // One registration per screen, however often the wheels are rebuilt.
+    auto& centre = kit::NotificationCenter::defaultCenter();
+    centre.removeObserver(static_cast<const void*>(this), moveAllNotification);
+    centre.addObserver(moveAllNotification, nullptr, [this](const kit::Notification&) { moveAll(); }, this);
+    buildWheelsAtAngle(kPi);
+}
+
+void DcwVC::buildWheelsAtAngle(float a) {
+    auto root = view();
+    if (modeNow == Mode::mono) {
+        dcw4 = makeWheel(a);
+        dcw4->setIsFirstDCW(true);
+        for (auto* w : wheels())
+            if (*w) (*w)->removeFromSuperview();
+        root->addSubview(dcw4);
+    } else {
+        dcw1 = makeWheel(a);
+        kit::print("dcw1 set");
+        const auto angles = companionAngles(modeNow, a, 0);
+        std::shared_ptr<DCW>* companions[3] = {&dcw2, &dcw3, &dcw4};
+        const int n = numberOfColors(modeNow);
+        for (int i = 0; i < n - 1; ++i) {
+            *companions[i] = makeWheel(angles[static_cast<std::size_t>(i)].value_or(a));
+            (*companions[i])->removeControls();
+        }
+        for (int i = 1; i <= n; ++i) (*wheels()[static_cast<std::size_t>(i - 1)])->setIsFirstDCW(i == n);
+        for (int i = n; i >= 1; --i) {
+            auto& w = *wheels()[static_cast<std::size_t>(i - 1)];
+            w->removeFromSuperview();
+            root->addSubview(w);
+        }
+    }
+    // The main wheel carries its hex label and shade slider, placed in its own coordinates.
+    auto main = modeNow == Mode::mono ? dcw4 : dcw1;
+    main->addSubview(main->hexLabel());
+    main->addSubview(main->shadeSlider());
+    main->addSubview(main->colorToggleButton());
+}
+
+void DcwVC::layoutControls() {
+    auto root = view();
+    const auto b = root->bounds();
+    const auto safeTop = root->safeAreaLayoutGuide().topAnchor();
+
+    clrBtnsSV_ = kit::make<kit::StackView>();
+    clrBtnsSV_->setAxis(kit::layout::Axis::horizontal);
+    clrBtnsSV_->setAlignment(kit::StackAlignment::fill);
+    clrBtnsSV_->setDistribution(kit::StackDistribution::fillEqually);
+    clrBtnsSV_->setSpacing(0);
+    for (int i = 1; i <= 4; ++i) {
+        colorLbl(i)->removeFromSuperview();
+        clrBtnsSV_->addArrangedSubview(colorLbl(i));
+    }
+    root->addSubview(clrBtnsSV_);
+    app::anchor(*clrBtnsSV_, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 0, 0,
+                -app::colorCodeRowBottomPadding(), 0, 0, app::colorCodeRowHeight());
+
+    readd(*root, saturationSlider());
+    saturationSlider()->setFrame({b.minX() + 20, b.maxY() - 134, b.maxX() - 40, 30});
+    readd(*root, brightnessSlider());
+    brightnessSlider()->setFrame({b.minX() + 20, b.maxY() - 84, b.maxX() - 40, 30});
+
+    readd(*root, backBtn());
+    app::anchor(*backBtn(), safeTop, root->leftAnchor(), std::nullopt, std::nullopt, app::backButtonTopPadding, 0, 0, 0,
+                45, 40);
+    readd(*root, modeNowBtn());
+    app::anchorWithCenter(*modeNowBtn(), safeTop, std::nullopt, std::nullopt, std::nullopt, root->centerXAnchor(),
+                          std::nullopt, app::contentTopPadding, 0, 0, 0, 240, 60);
+    readd(*root, angleSlider());
+    app::anchor(*angleSlider(), modeNowBtn()->bottomAnchor(), modeNowBtn()->leftAnchor(), std::nullopt,
+                modeNowBtn()->rightAnchor(), 12, 5, 0, 5, 0, 30);
+
+    for (auto sub : std::vector<std::shared_ptr<kit::View>>(modeNowMenuStack_->arrangedSubviews())) sub->removeFromSuperview();
+    const int modes = isClassic ? 6 : 8;
+    for (int i = 0; i < modes; ++i) {
+        auto button = makeModeButton(modeTitle(allModes[static_cast<std::size_t>(i)]));
+        std::weak_ptr<kit::Button> weakButton = button;
+        button->addTarget(this, "selectModeWithButton", kit::ControlEvent::touchUpInside, [this, weakButton] {
+            if (auto bt = weakButton.lock()) selectModeWithButton(*bt);
+        });
+        modeNowMenuStack_->addArrangedSubview(button);
+    }
+    readd(*root, menuStackView_);
+    app::anchorWithCenter(*menuStackView_, modeNowBtn()->topAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                          root->centerXAnchor(), std::nullopt, 0, 0, 0, 0, 240, isClassic ? 348 : 464);
+    menuStackView_->setHidden(true);
+    modeNowMenuStack_->removeFromSuperview();
+    menuStackView_->addSubview(modeNowMenuStack_);
+    app::anchor(*modeNowMenuStack_, menuStackView_->topAnchor(), menuStackView_->leftAnchor(),
+                menuStackView_->bottomAnchor(), menuStackView_->rightAnchor());
+
+    readd(*root, saveBtn());
+    app::anchorWithCenter(*saveBtn(), std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
+                          backBtn()->centerYAnchor(), 0, 0, 0, 0, 45, 40);
+    readd(*root, infoBtn());
+    app::anchorWithCenter(*infoBtn(), saveBtn()->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                          saveBtn()->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    if (!isClassic) {
+        readd(*root, importColorBtn());
+        app::anchorWithCenter(*importColorBtn(), infoBtn()->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                              saveBtn()->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+        readd(*root, importColorFromBufferBtn());
+        app::anchorWithCenter(*importColorFromBufferBtn(), importColorBtn()->bottomAnchor(), std::nullopt, std::nullopt,
+                              std::nullopt, saveBtn()->centerXAnchor(), std::nullopt, 13, 0, 0, 0, 24, 24);
+    }
+    readd(*root, editCCBtn());
+    app::anchorWithCenter(*editCCBtn(), backBtn()->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                          backBtn()->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    readd(*root, viewForBackSwipe_);
+    app::anchor(*viewForBackSwipe_, editCCBtn()->bottomAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt,
+                0, 0, 0, 0, app::backSwipeAreaWidth, 0);
+
+    scheduleTryItHint();
+    const int n = numberOfColors(modeNow);
+    for (int i = 1; i < n; ++i) app::addShadowLayer(*colorViews[static_cast<std::size_t>(i - 1)]);
+}
+
+// ---- Moving ----
+
+void DcwVC::moveAll() {
+    recomputeCombination();
+    refreshColorLabels();
+}
+
+void DcwVC::recomputeCombination() {
+    if (modeNow != Mode::mono && dcw1) {
+        const float a = dcw1->currentAngle();
+        const double s = dcw1->shadeSlider()->currentValue();
+        const auto angles = companionAngles(modeNow, a, addToAngle);
+        std::shared_ptr<DCW>* companions[3] = {&dcw2, &dcw3, &dcw4};
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (!angles[i] || !*companions[i]) continue;
+            auto& w = **companions[i];
+            w.setCurrentAngle(*angles[i]);
+            w.shadeSlider()->setCurrentValue(s);
+            w.moveHandle(std::nullopt);
+        }
+    }
+    const float S = saturationSlider()->value(), B = brightnessSlider()->value();
+    const int n = numberOfColors(modeNow);
+    if (modeNow == Mode::mono) {
+        if (dcw4) {
+            color1 = harmonyColor(dcw4->hueAngle(), S, B, isClassic);
+            dcw4->handleView()->circleLayer()->setFillColor(color1);
+        }
+        color2 = color3 = color4 = color1;
+        for (auto& v : colorViews) v->setBackgroundColor(color1);
+        for (auto* w : {&dcw1, &dcw2, &dcw3})
+            if (*w) {
+                (*w)->handleView()->removeFromSuperview();
+                (*w)->removeFromSuperview();
+            }
+        return;
+    }
+    for (int i = 1; i <= n; ++i) {
+        auto& w = *wheels()[static_cast<std::size_t>(i - 1)];
+        if (!w) continue;
+        colorRef(i) = harmonyColor(w->hueAngle(), S, B, isClassic);
+        w->handleView()->circleLayer()->setFillColor(colorRef(i));
+    }
+    // First colour at the top: the highest strip in use shows color1.
+    for (int i = 1; i <= n; ++i) colorViews[static_cast<std::size_t>(n - i)]->setBackgroundColor(colorRef(i));
+}
+
+void DcwVC::refreshColorLabels() {
+    const int n = numberOfColors(modeNow);
+    const auto titleColor = labelTextColor(colorRef(n));
+    for (int i = 1; i <= 4; ++i) {
+        auto& label = colorLbl(i);
+        label->setTitle(i <= n ? colour::colorCodeStringMultiline(colorRef(i)) : std::string());
+        label->setTitleColor(titleColor);
+    }
+}
+
+void DcwVC::moveByColor(const kit::Color& c) {
+    auto root = view();
+    for (auto sub : std::vector<std::shared_ptr<kit::View>>(root->subviews())) sub->removeFromSuperview();
+    for (auto sub : std::vector<std::shared_ptr<kit::View>>(modeNowMenuStack_->arrangedSubviews())) sub->removeFromSuperview();
+    menuStackView_->removeFromSuperview();
+    buildColorStrips();
+    if (!isClassic) {
+        const auto hsb = c.hsba();
+        buildWheelsAtAngle(static_cast<float>(2 * std::numbers::pi * hsb.hue));
+        const auto components = colour::hsbComponents(c);
+        kit::View::performWithoutAnimation([&] {
+            saturationSlider()->setValue(static_cast<float>(components.saturation));
+            brightnessSlider()->setValue(static_cast<float>(components.brightness));
+        });
+    } else if (atStart) {
+        buildWheelsAtAngle(0);
+        atStart = false;
+    } else {
+        buildWheelsAtAngle(fromEditCC ? lastAngle : (dcw1 ? dcw1->currentAngle() : 0.0f));
+    }
+    moveAll();
+    layoutControls();
+}
+
+void DcwVC::selectModeWithButton(kit::Button& button) { applyMode(&button); }
+
+void DcwVC::applyMode(kit::Button* button) {
+    Mode chosen = modeNow;
+    if (button) {
+        bool found = false;
+        for (auto mode : allModes)
+            if (button->accessibilityIdentifier() == modeTitle(mode)) chosen = mode, found = true;
+        if (!found) return;
+    }
+    modeNow = chosen;
+    modeNowBtn()->setAttributedTitle(app::makeAttributedTitle(tr(modeTitle(modeNow))));
+    colorNow = color1;
+    moveByColor(colorNow);
+    kit::Defaults::standard().set(modeIndex(modeNow), app::Keys::lastDcwCombination);
+    modeNowBtn()->setHidden(false);
+    menuStackView_->setHidden(true);
+    view()->removeGestureRecognizer(tap_.get());
+    applyModeAngleLimits();
+    if (modeNow == Mode::mono) startMonoPulse();
+}
+
+void DcwVC::applyModeAngleLimits() {
+    if (!app::delegate().savedData.isAdjustableSchemas) return;
+    addToAngle = 0;
+    kit::print("addToAngle has been set to 0.0");
+    angleSlider()->setValue(0);
+    angleSlider()->setHidden(!hasAngleSlider(modeNow));
+    if (auto limits = angleLimits(modeNow)) {
+        angleSlider()->setMaximumValue(limits->maximum);
+        angleSlider()->setMinimumValue(limits->minimum);
+    }
+    moveAll();
+}
+
+void DcwVC::moveAngleSlider() {
+    addToAngle = angleSlider()->value();
+    kit::print("addToAngle has been set to " + std::to_string(addToAngle));
+    angleToAddEditCCSave = addToAngle;
+    moveAll();
+}
+
+void DcwVC::loadStoredMode() {
+    modeNow = modeFromStoredIndex(kit::Defaults::standard().integer(app::Keys::lastDcwCombination), isClassic);
+}
+
+void DcwVC::refreshBufferButton() {
+    auto& defaults = kit::Defaults::standard();
+    const std::string buffer = defaults.string(app::Keys::lastColorMixing).value_or(app::defaultBufferColor);
+    if (instantLoadFromClipboard) {
+        colorInBuffer = colour::colorFromHex(buffer);
+        return;
+    }
+    const std::string last = defaults.string(app::Keys::lastColorInDcw).value_or(app::defaultBufferColor);
+    if (buffer == last) return;
+    colorInBuffer = colour::colorFromHex(buffer);
+    if (fromEditCC && colour::isNear(colorInBuffer, color1Save, 0.05)) return;
+    importColorFromBufferBtn()->setBackgroundColor(colorInBuffer);
+    importColorFromBufferBtn()->setHidden(false);
+}
+
+void DcwVC::scheduleTryItHint() {
+    if (isTryItImageWasShown || app::delegate().savedData.tryItWasShown) return;
+    if (tryItShowTimer_) tryItShowTimer_->invalidate();
+    std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
+    tryItShowTimer_ = kit::Timer::scheduled(1.0, false, [this, weakSelf] {
+        if (weakSelf.lock()) showTryItHint();
+    });
+}
+
+void DcwVC::showTryItHint() {
+    auto root = view();
+    readd(*root, tryItImageView_);
+    app::anchorWithCenter(*tryItImageView_, std::nullopt, editCCBtn()->rightAnchor(), std::nullopt, std::nullopt,
+                          std::nullopt, editCCBtn()->centerYAnchor(), 0, -7, 0, 0, 130, 24);
+    for (auto sub : std::vector<std::shared_ptr<kit::View>>(tryItImageView_->subviews())) sub->removeFromSuperview();
+    auto label = kit::make<kit::Label>();
+    std::string text = tr("try it");
+    for (auto& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    label->setText(text);
+    label->setTextColor(kit::Color::whiteColor());
+    label->setTextAlignment(kit::TextAlignment::center);
+    label->setFont(kit::Font::system(16));
+    tryItImageView_->addSubview(label);
+    app::anchor(*label, tryItImageView_->topAnchor(), tryItImageView_->leftAnchor(), tryItImageView_->bottomAnchor(),
+                tryItImageView_->rightAnchor(), 0, 6, 0, 4);
+    isTryItImageWasShown = true;
+    std::weak_ptr<kit::ImageView> weakHint = tryItImageView_;
+    if (tryItHideTimer_) tryItHideTimer_->invalidate();
+    tryItHideTimer_ = kit::Timer::scheduled(4.0, false, [weakHint] {
+        if (auto hint = weakHint.lock()) hint->removeFromSuperview();
+    });
+}
+
+} // namespace wheels

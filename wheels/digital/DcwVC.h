@@ -1,0 +1,139 @@
+#pragma once
+// The digital colour wheel screen (or, with isClassic, the painter's wheel): one to four linked hue
+// wheels of the current harmony mode over full-screen colour strips, with shade and angle sliders,
+// colour labels that copy, import, save, edit and info actions.
+#include "kit/runtime/Timer.h"
+#include "kit/ui/Button.h"
+#include "kit/ui/ImageView.h"
+#include "kit/ui/Slider.h"
+#include "kit/ui/StackView.h"
+#include "kit/ui/TapGesture.h"
+#include "kit/ui/ViewController.h"
+#include "wheels/DcwPicker.h"
+#include "wheels/ScreenParts.h"
+#include "wheels/digital/Mode.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace wheels {
+
+class DcwVC : public kit::ViewController {
+public:
+    DcwVC();
+    ~DcwVC() override;
+
+    // Entry properties, set before the push.
+    bool isClassic = false;
+    bool instantLoadFromClipboard = false;
+
+    // State (readable by tests and the screens that return here).
+    Mode modeNow = Mode::complementary;
+    std::shared_ptr<DCW> dcw1, dcw2, dcw3, dcw4;
+    std::array<std::shared_ptr<kit::View>, 4> colorViews;
+    kit::Color color1 = kit::Color::whiteColor(), color2 = kit::Color::whiteColor(),
+               color3 = kit::Color::whiteColor(), color4 = kit::Color::whiteColor();
+    bool isCopiedToClipboard = false;
+    kit::Color colorNow = kit::Color::whiteColor();
+    kit::Color colorInBuffer = kit::Color::clearColor();
+    bool fromEditCC = false;
+    kit::Color color1Save = kit::Color::whiteColor();
+    float angleToAddEditCCSave = 0;
+    float addToAngle = 0;
+    bool atStart = true;
+    float lastAngle = 0;
+    bool isTryItImageWasShown = false;
+    int willLayout = 0;
+
+    // Controls, built once on first use.
+    const std::shared_ptr<kit::Button>& colorLbl(int n);
+    const std::shared_ptr<kit::Button>& backBtn();
+    const std::shared_ptr<kit::Button>& modeNowBtn();
+    const std::shared_ptr<kit::Button>& saveBtn();
+    const std::shared_ptr<kit::Button>& importColorBtn();
+    const std::shared_ptr<kit::Button>& editCCBtn();
+    const std::shared_ptr<kit::Button>& infoBtn();
+    const std::shared_ptr<kit::Button>& importColorFromBufferBtn();
+    const std::shared_ptr<kit::Slider>& saturationSlider();
+    const std::shared_ptr<kit::Slider>& brightnessSlider();
+    const std::shared_ptr<kit::Slider>& angleSlider();
+    const std::shared_ptr<kit::View>& menuStackView() const { return menuStackView_; }
+    const std::shared_ptr<kit::StackView>& modeNowMenuStack() const { return modeNowMenuStack_; }
+    const std::shared_ptr<kit::View>& viewForBackSwipe() const { return viewForBackSwipe_; }
+    const std::shared_ptr<kit::ImageView>& tryItImageView() const { return tryItImageView_; }
+    const std::shared_ptr<kit::View>& infoView() const { return infoView_; }
+    const std::shared_ptr<kit::Timer>& editCCBtnAnimationTimer() const { return editCCBtnAnimationTimer_; }
+    const std::shared_ptr<kit::Timer>& sliderEndTouchTimer() const { return sliderEndTouchTimer_; }
+
+    // Building and moving the wheels.
+    void rebuildScreen(bool clearAll);
+    void buildColorStrips();
+    void buildWheelsForMode();
+    void buildWheelsAtAngle(float angle);
+    std::shared_ptr<DCW> makeWheel(float angle);
+    void layoutControls();
+    void refreshBufferButton();
+    void moveAll();
+    void recomputeCombination();
+    void refreshColorLabels();
+    void moveByColor(const kit::Color& color);
+    void selectModeWithButton(kit::Button& button);
+    void applyMode(kit::Button* button);
+    void applyModeAngleLimits();
+    void moveAngleSlider();
+    void loadStoredMode();
+    void scheduleTryItHint();
+    void showTryItHint();
+
+    // Actions.
+    void colorLblTapped(int n);
+    void importColorBtnTapped();
+    void showImportMenu();
+    void showHexEntry();
+    void showRgbEntry();
+    void showSwatchMenu();
+    void openSingleView(bool isSingleCC, std::optional<ImportSwatchesEnum> swatch);
+    void singleViewDidPick(const kit::Color& color);
+    void editCCTapped();
+    void showInfo();
+    void closeInfo();
+    void handleTap();
+    void saveColorCombination();
+    void backBtnTapped();
+    void openModeNowMenu();
+    void getColorFromBufferButtonPressed();
+    void editCCBtnPulseOnSliderEndTouch();
+    void startMonoPulse();
+    // The title and body of the current mode's info text.
+    std::pair<std::string, std::string> modeInfoText() const;
+
+    void loadView() override;
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+    void viewWillLayoutSubviews() override;
+    void viewWillTransitionToSize(kit::Size size, kit::TransitionCoordinator& coordinator) override;
+    kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
+
+private:
+    std::array<std::shared_ptr<DCW>*, 4> wheels() { return {&dcw1, &dcw2, &dcw3, &dcw4}; }
+    kit::Color& colorRef(int n);
+    void closeMenuState();
+    void invalidateTimers();
+
+    std::shared_ptr<kit::StackView> clrsSV_, clrBtnsSV_;
+    std::array<std::shared_ptr<kit::Button>, 4> colorLbls_;
+    std::shared_ptr<kit::Button> backBtn_, modeNowBtn_, saveBtn_, importColorBtn_, editCCBtn_, infoBtn_,
+        importColorFromBufferBtn_;
+    std::shared_ptr<kit::Slider> saturationSlider_, brightnessSlider_, angleSlider_;
+    std::shared_ptr<kit::View> menuStackView_;
+    std::shared_ptr<kit::StackView> modeNowMenuStack_;
+    std::shared_ptr<kit::View> viewForBackSwipe_;
+    std::shared_ptr<kit::ImageView> tryItImageView_;
+    std::shared_ptr<kit::TapGesture> tap_;
+    std::shared_ptr<kit::View> infoView_;
+    std::shared_ptr<kit::Timer> editCCBtnAnimationTimer_, sliderEndTouchTimer_, tryItShowTimer_, tryItHideTimer_;
+};
+
+} // namespace wheels

@@ -1,0 +1,256 @@
+#include "wheels/other/CcwVC.h"
+
+#include "app/ui/Ext.h"
+#include "colour/HexText.h"
+#include "colour/ThemeColors.h"
+#include "kit/base/Console.h"
+#include "kit/base/Make.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/Assets.h"
+#include "kit/ui/NavigationController.h"
+#include "kit/ui/Touch.h"
+#include "wheels/InfoPanel.h"
+#include "wheels/ScreenParts.h"
+#include "wheels/digital/DcwEditCcVC.h"
+
+#include <cmath>
+
+namespace wheels {
+
+namespace {
+const char* ccwInfoBody(CCWMode mode) {
+    switch (mode) {
+    case CCWMode::complementary: return "Create high contrast. When mixed with each other, they give gray tones.";
+    case CCWMode::analogous: return "Very harmonious, calm and comfortable, with no bright contrast between colors.";
+    case CCWMode::triad: return "The first is dominant, the second and third are accents.";
+    case CCWMode::split_complementary: return "The first color dominates, the second and third contrast with the first.";
+    case CCWMode::tetradic: return "No dominant color, bright, aggressive combination.";
+    case CCWMode::square: return "There is no dominant color, all colors must be evenly balanced.";
+    }
+    return "";
+}
+} // namespace
+
+CcwVC::CcwVC() {
+    spinningCircleImg_ = kit::make<kit::ImageView>(kit::Assets::imageNamed("Complementary"));
+    wheelBGImg_ = kit::make<kit::ImageView>(kit::Assets::imageNamed("ccw_wheel"));
+    viewForBackSwipe_ = kit::make<kit::View>();
+    menuStackView_ = kit::make<kit::View>();
+    menuStackView_->layer()->setCornerRadius(30);
+    menuStackView_->setClipsToBounds(true);
+    modeNowMenuStack_ = makeMenuStackView();
+    tap_ = kit::make<kit::TapGesture>();
+}
+
+CcwVC::~CcwVC() {
+    if (timer_) timer_->invalidate();
+}
+
+const std::shared_ptr<kit::Button>& CcwVC::modeNowBtn() {
+    if (!modeNowBtn_) {
+        modeNowBtn_ = kit::make<kit::Button>();
+        modeNowBtn_->setAttributedTitle(app::makeAttributedTitle(tr("Complementary")));
+        modeNowBtn_->titleLabel()->setFont(app::Fonts::regularFont20());
+        modeNowBtn_->layer()->setBorderColor(kit::Color::whiteColor());
+        modeNowBtn_->layer()->setBorderWidth(1);
+        modeNowBtn_->layer()->setCornerRadius(30);
+        modeNowBtn_->layer()->setBackgroundColor(colour::darkOverlayColor());
+        modeNowBtn_->addTarget(this, "openModeNowMenu", kit::ControlEvent::touchUpInside, [this] { openModeNowMenu(); });
+    }
+    return modeNowBtn_;
+}
+
+const std::shared_ptr<kit::Button>& CcwVC::editCCBtn() {
+    if (!editCCBtn_) {
+        editCCBtn_ = imageButton("edit_cc_btn_2px_black");
+        editCCBtn_->addTarget(this, "editCCTapped", kit::ControlEvent::touchDown, [this] { editCCTapped(); });
+    }
+    return editCCBtn_;
+}
+
+void CcwVC::loadView() {
+    kit::ViewController::loadView();
+    auto root = view();
+    root->setBackgroundColor(kit::Color::rgba(0.957, 0.945, 0.918));
+    // The scene: the painted wheel with the overlay above it, centred, and the back and info controls.
+    for (auto& image : {wheelBGImg_, spinningCircleImg_}) {
+        image->setContentMode(kit::ContentMode::scaleAspectFit);
+        root->addSubview(image);
+        app::anchorWithCenter(*image, std::nullopt, std::nullopt, std::nullopt, std::nullopt, root->centerXAnchor(),
+                              root->centerYAnchor());
+        kit::layout::Constraint::activate({image->widthAnchor().equalToMultiplier(root->widthAnchor(), 0.9),
+                                           image->heightAnchor().equalTo(image->widthAnchor())});
+    }
+    spinningCircleImg_->setUserInteractionEnabled(true);
+    backBtn_ = imageButton("back-btn-dark");
+    backBtn_->addTarget(this, "backBtnWasPressed", kit::ControlEvent::touchUpInside, [this] { backAction(*this); });
+    root->addSubview(backBtn_);
+    app::anchor(*backBtn_, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0,
+                0, 45, 40);
+    infoBtn_ = kit::make<kit::Button>();
+    infoBtn_->setAttributedTitle(kit::AttributedString("?", {kit::Font::boldSystem(21), kit::Color::rgba(0.1, 0.1, 0.1), std::nullopt}));
+    infoBtn_->addTarget(this, "changeWheelBGImg", kit::ControlEvent::touchUpInside, [this] { changeWheelBGImg(); });
+    root->addSubview(infoBtn_);
+    app::anchorWithCenter(*infoBtn_, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
+                          backBtn_->centerYAnchor(), 0, 0, 0, 0, 45, 40);
+    root->addSubview(viewForBackSwipe_);
+    app::anchor(*viewForBackSwipe_, backBtn_->bottomAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0,
+                0, 0, 10, 0);
+}
+
+void CcwVC::viewDidLoad() {
+    auto root = view();
+    modeNowBtn()->removeFromSuperview();
+    root->addSubview(modeNowBtn());
+    app::anchorWithCenter(*modeNowBtn(), root->safeAreaLayoutGuide().topAnchor(), std::nullopt, std::nullopt,
+                          std::nullopt, root->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 240, 60);
+    for (auto mode : allCcwModes) {
+        auto button = makeModeButton(ccwModeTitle(mode));
+        std::weak_ptr<kit::Button> weakButton = button;
+        button->addTarget(this, "selectModeWithButton", kit::ControlEvent::touchUpInside, [this, weakButton] {
+            if (auto b = weakButton.lock()) selectModeWithButton(b.get());
+        });
+        modeNowMenuStack_->addArrangedSubview(button);
+    }
+    menuStackView_->removeFromSuperview();
+    root->addSubview(menuStackView_);
+    app::anchorWithCenter(*menuStackView_, modeNowBtn()->topAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                          root->centerXAnchor(), std::nullopt, 0, 0, 0, 0, 240, 360);
+    menuStackView_->setHidden(true);
+    menuStackView_->addSubview(modeNowMenuStack_);
+    app::anchor(*modeNowMenuStack_, menuStackView_->topAnchor(), menuStackView_->leftAnchor(),
+                menuStackView_->bottomAnchor(), menuStackView_->rightAnchor());
+    editCCBtn()->removeFromSuperview();
+    root->addSubview(editCCBtn());
+    app::anchorWithCenter(*editCCBtn(), backBtn_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                          backBtn_->centerXAnchor(), std::nullopt, 2, 0, 0, 0, 45, 40);
+    addBackSwipe(*viewForBackSwipe_, *this);
+}
+
+void CcwVC::viewWillAppear(bool animated) {
+    kit::ViewController::viewWillAppear(animated);
+    updateCombinationColors();
+    kit::Application::shared().setIdleTimerDisabled(true);
+}
+
+void CcwVC::viewWillDisappear(bool animated) {
+    kit::ViewController::viewWillDisappear(animated);
+    kit::Application::shared().setIdleTimerDisabled(false);
+}
+
+void CcwVC::touchesMoved(const kit::TouchSet& touches, const kit::Event&) {
+    for (const auto& touch : touches) {
+        if (touch->view() != spinningCircleImg_) continue;
+        const auto p = touch->locationIn(view().get());
+        const auto c = spinningCircleImg_->center();
+        const double a = std::atan2(c.y - p.y, c.x - p.x);
+        kit::print(std::to_string(a));
+        endAngle = a;
+        spinningCircleImg_->setTransform(kit::AffineTransform::rotation(a - 3 * oneColor));
+        return;
+    }
+}
+
+void CcwVC::touchesEnded(const kit::TouchSet& touches, const kit::Event&) {
+    for (const auto& touch : touches) {
+        if (touch->view() != spinningCircleImg_) continue;
+        if (timer_) timer_->invalidate();
+        std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
+        timer_ = kit::Timer::scheduled(0.6, false, [this, weakSelf] {
+            if (weakSelf.lock()) settleWheel();
+        });
+        return;
+    }
+}
+
+void CcwVC::settleWheel() {
+    std::optional<Snap> snap;
+    if (endAngle > 0) snap = snapPositiveAngle(endAngle);
+    else if (endAngle < 0) snap = snapNegativeAngle(endAngle);
+    if (snap) {
+        if (snap->sector) colorNow = *snap->sector;
+        kit::print("colorNow " + std::to_string(sectorIndex(colorNow)));
+        const double angle = snap->angle - 3 * oneColor;
+        std::weak_ptr<kit::ImageView> weakImage = spinningCircleImg_;
+        kit::View::animate(1.0, [weakImage, angle] {
+            if (auto image = weakImage.lock()) image->setTransform(kit::AffineTransform::rotation(angle));
+        });
+    }
+    updateCombinationColors();
+}
+
+void CcwVC::updateCombinationColors() {
+    if (colorNow == ClassicCwColors::white) return;
+    midBtns = harmonySectors(modeNow, colorNow);
+    for (std::size_t i = 0; i < 4; ++i) {
+        colors[i] = colour::colorFromHex(hexCode(midBtns[i]));
+        kit::print(colour::hexString(colors[i]));
+    }
+}
+
+void CcwVC::closeInfo() {
+    if (infoView_) infoView_->removeFromSuperview();
+    infoView_.reset();
+}
+
+void CcwVC::closeMenuState() {
+    modeNowBtn()->setHidden(false);
+    menuStackView_->setHidden(true);
+    closeInfo();
+    view()->removeGestureRecognizer(tap_.get());
+}
+
+void CcwVC::openModeNowMenu() {
+    closeMenuState();
+    modeNowBtn()->setHidden(true);
+    menuStackView_->setHidden(false);
+    std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
+    tap_ = kit::make<kit::TapGesture>([this, weakSelf](kit::GestureRecognizer&) {
+        if (weakSelf.lock()) handleTap();
+    });
+    view()->addGestureRecognizer(tap_);
+}
+
+void CcwVC::handleTap() { closeMenuState(); }
+
+void CcwVC::selectModeWithButton(kit::Button* sender) {
+    if (sender) {
+        bool matched = false;
+        for (auto mode : allCcwModes) {
+            if (sender->accessibilityIdentifier() != ccwModeTitle(mode)) continue;
+            modeNowBtn()->setAttributedTitle(app::makeAttributedTitle(tr(ccwModeTitle(mode))));
+            spinningCircleImg_->setImage(kit::Assets::imageNamed(ccwModeTitle(mode)));
+            modeNow = mode;
+            closeInfo();
+            matched = true;
+            break;
+        }
+        if (!matched) modeNowBtn()->setAttributedTitle(app::makeAttributedTitle(tr("Complementary")));
+    }
+    menuStackView_->setHidden(true);
+    modeNowBtn()->setHidden(false);
+    view()->removeGestureRecognizer(tap_.get());
+    updateCombinationColors();
+}
+
+void CcwVC::changeWheelBGImg() {
+    haptic();
+    if (infoView_) {
+        closeInfo();
+        return;
+    }
+    std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
+    infoView_ = makeInfoPanel(*view(), *modeNowBtn(), tr(ccwModeTitle(modeNow)), tr(ccwInfoBody(modeNow)), [this, weakSelf] {
+        if (weakSelf.lock()) infoView_.reset();
+    });
+}
+
+void CcwVC::editCCTapped() {
+    haptic();
+    auto editor = kit::make<DcwEditCcVC>();
+    editor->numberOfColors = ccwNumberOfColors(modeNow);
+    for (int i = 1; i <= 4; ++i) editor->setColor(i, colors[static_cast<std::size_t>(i - 1)]);
+    if (auto nav = navigationController()) nav->pushViewController(editor, true);
+}
+
+} // namespace wheels
