@@ -4,6 +4,8 @@
 #include "kit/ui/Button.h"
 #include "kit/ui/GradientLayer.h"
 #include "kit/ui/Label.h"
+#include "kit/ui/SegmentedControl.h"
+#include "kit/ui/TextField.h"
 #include "kit/ui/Slider.h"
 #include "kit/ui/Switch.h"
 
@@ -28,7 +30,7 @@ struct Dot : View {
 // A small screen: a shadowed card with rounded corners and a border, a label, a gradient strip,
 // a custom-drawn dot and the standard controls.
 std::shared_ptr<View> screen(std::shared_ptr<Dot>& dot) {
-    auto root = make<View>(Rect{0, 0, 240, 160});
+    auto root = make<View>(Rect{0, 0, 240, 250});
     root->setBackgroundColor(Color::whiteColor());
     auto card = make<View>(Rect{20, 20, 120, 70});
     card->setBackgroundColor(Color::rgba(0.2, 0.4, 0.9));
@@ -57,6 +59,19 @@ std::shared_ptr<View> screen(std::shared_ptr<Dot>& dot) {
     auto sw = make<Switch>(Rect{175, 110, 0, 0});
     sw->setOn(true);
     root->addSubview(sw);
+    auto segments = make<SegmentedControl>(std::vector<std::string>{"Horizontal", "Vertical"});
+    segments->setFrame({20, 155, 200, 32});
+    segments->setSelectedSegmentIndex(0);
+    segments->setBackgroundColor(Color::gray(214 / 255.0, 0.4037));
+    segments->layer()->setCornerRadius(6);
+    root->addSubview(segments);
+    auto field = make<TextField>(Rect{20, 200, 120, 34});
+    field->setBorderStyle(TextBorderStyle::roundedRect);
+    field->setPlaceholder("HEX");
+    root->addSubview(field);
+    auto button = make<Button>(Rect{150, 200, 70, 34}, ButtonType::system);
+    button->setTitle("Done");
+    root->addSubview(button);
     return root;
 }
 
@@ -85,6 +100,8 @@ TEST(ViewDrawing, SmallTreeRendersWhatItShows) {
     EXPECT_TRUE(close(at(190, 89), 0.5, 0, 0.5)) << "gradient bottom";
     EXPECT_TRUE(close(at(35, 125), 1, 0, 0)) << "custom drawing";
     EXPECT_TRUE(close(at(190, 125), 52 / 255.0, 199 / 255.0, 89 / 255.0)) << "switch on";
+    EXPECT_TRUE(close(at(30, 160), 1, 1, 1)) << "selected segment";
+    EXPECT_FALSE(close(at(200, 160), 1, 1, 1)) << "the other segment shows the grey behind it";
     // Some white text pixels inside the card, where the label is.
     int textPixels = 0;
     for (int y = 40; y < 70; ++y)
