@@ -42,7 +42,7 @@ def tile(name, colour):
         tone = shade(colour, rnd.choice([0.12, 0.2, -0.12, -0.2]))
         opacity = rnd.uniform(0.18, 0.4)
         parts.append(f'<path d="M{x0:.1f},{y:.1f} q{length / 2:.1f},{bend:.1f} {length:.1f},{rnd.uniform(-6, 6):.1f}" '
-                     f'stroke="{tone}" stroke-width="{width:.1f}" stroke-linecap="round" fill="none" opacity="{opacity:.2f}"/>')
+                     f'stroke="{tone}" stroke-width="{width:.1f}" stroke-linecap="round" fill="none" stroke-opacity="{opacity:.2f}"/>')
     parts.append(f'<rect width="{w}" height="{h}" fill="none" stroke="#000" stroke-opacity="0.18" stroke-width="2"/>')
     parts.append('</svg>')
     return "\n".join(parts) + "\n"
