@@ -164,6 +164,9 @@ public:
                         std::function<void(bool finished)> completion = {});
     // Runs `changes` with animations off (what animate inside it sets is simply set).
     static void performWithoutAnimation(const std::function<void()>& changes);
+    // Off: every animate sets its values at once (completions still come on the next turn).
+    static void setAnimationsEnabled(bool enabled);
+    static bool areAnimationsEnabled();
     // The values drawn at this moment (the model values when nothing animates).
     LayerPresentation presentation() const { return layer_->presentation(); }
 

@@ -28,6 +28,11 @@ std::vector<AnimationScope>& scopes() {
 
 bool sameValue(const AnimatedValue& a, const AnimatedValue& b) { return a == b; }
 
+bool& animationsEnabled() {
+    static bool enabled = true;
+    return enabled;
+}
+
 } // namespace
 
 void View::recordAnimated(AnimatedProperty property, AnimatedValue from, AnimatedValue to) {
@@ -55,7 +60,7 @@ void View::animate(double duration, double delay, AnimationOptions options, cons
     scope.begin = Clock::current().now() + delay;
     scope.curve = curveOf(options);
     scope.allowsUserInteraction = has(options, AnimationOptions::allowUserInteraction);
-    scope.disabled = !scopes().empty() && scopes().back().disabled;
+    scope.disabled = !animationsEnabled() || (!scopes().empty() && scopes().back().disabled);
     scopes().push_back(scope);
     if (changes) changes();
     const int recorded = scopes().back().recorded;
@@ -72,6 +77,10 @@ void View::animate(double duration, double delay, AnimationOptions options, cons
 void View::animate(double duration, const std::function<void()>& changes, std::function<void(bool finished)> completion) {
     animate(duration, 0, AnimationOptions::none, changes, std::move(completion));
 }
+
+void View::setAnimationsEnabled(bool enabled) { animationsEnabled() = enabled; }
+
+bool View::areAnimationsEnabled() { return animationsEnabled(); }
 
 void View::performWithoutAnimation(const std::function<void()>& changes) {
     AnimationScope scope;

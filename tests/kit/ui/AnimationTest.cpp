@@ -80,6 +80,14 @@ TEST(Animation, PulseChainsAndInteractionOption) {
     View::animate(1, [&] { button->setAlpha(0); });
     button->setAlpha(0.25);
     EXPECT_EQ(button->presentation().opacity, 0.25);
+
+    View::setAnimationsEnabled(false);
+    called = false;
+    View::animate(1, [&] { button->setAlpha(1); }, [&](bool) { called = true; });
+    View::setAnimationsEnabled(true);
+    EXPECT_EQ(button->presentation().opacity, 1);
+    loop.advance(0);
+    EXPECT_TRUE(called);
 }
 
 } // namespace

@@ -131,6 +131,30 @@ TEST(Layer, ShadowIsSoftAndOffset) {
     EXPECT_EQ(root->pixelAt({50, 75}), below);
 }
 
+TEST(Layer, ShadowOfALayerAboveAClippedViewIsASoftLineAlongItsTop) {
+    // A dark layer sitting just above the strip casts its shadow into it; the strip clips the rest.
+    auto strip = layerAt({0, 0, 200, 80}, Color::whiteColor());
+    strip->setMasksToBounds(true);
+    auto caster = make<Layer>();
+    caster->setBounds({0, 0, 200, 80});
+    caster->setPosition({100, 0.25 - 40});
+    caster->setBackgroundColor(Color::darkGrayColor());
+    caster->setShadowColor(Color::blackColor());
+    caster->setShadowOffset({0.5, 0.5});
+    caster->setShadowOpacity(0.6);
+    caster->setShadowRadius(6);
+    strip->addSublayer(caster);
+    const int top = strip->pixelAt({100, 1})[0], near = strip->pixelAt({100, 4})[0], far = strip->pixelAt({100, 30})[0];
+    EXPECT_LT(top, near);
+    EXPECT_LT(near, 250);
+    EXPECT_EQ(far, 255);
+    auto outside = make<Layer>();
+    outside->setFrame({0, 0, 200, 200});
+    outside->addSublayer(strip);
+    strip->setPosition({100, 140});
+    EXPECT_EQ(outside->pixelAt({100, 95})[3], 0) << "nothing above the strip";
+}
+
 TEST(Layer, RasterizedSubtreeFollowsChangesBelowIt) {
     auto root = layerAt({0, 0, 100, 100}, Color::whiteColor());
     auto card = layerAt({10, 10, 50, 50}, Color::blueColor());
