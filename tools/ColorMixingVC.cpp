@@ -531,8 +531,9 @@ void ColorMixingVC::showMixStrip(bool fadeIn) {
     stack->setAlignment(kit::StackAlignment::center);
     stack->setDistribution(kit::StackDistribution::equalSpacing);
     mixedColorsView->addSubview(stack);
-    app::anchor(*stack, mixedColorsView->topAnchor(), mixedColorsView->leftAnchor(), mixedColorsView->bottomAnchor(),
-                mixedColorsView->rightAnchor(), 0, 2, 0, 2, (n + 1) * 35, 35);
+    // The swatches are (n + 1) × 35 wide in a strip 6 wider: centred, 3 points either side.
+    app::anchorWithCenter(*stack, mixedColorsView->topAnchor(), std::nullopt, mixedColorsView->bottomAnchor(), std::nullopt,
+                          mixedColorsView->centerXAnchor(), std::nullopt, 0, 0, 0, 0, (n + 1) * 35, 35);
     auto root = view();
     root->addSubview(mixedColorsView);
     app::anchorWithCenter(*mixedColorsView, colorNameLabel->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,

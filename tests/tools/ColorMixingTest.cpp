@@ -1,0 +1,241 @@
+// The mixing screen on a headless device: restore and store of its colour, the three models,
+// the buffer button, derived colours, mixing with typed colours, saved mixes and their one-time
+// carry-over from the old records, and the lamp.
+#include "ToolScreensFixture.h"
+
+#include "app/SavedData.h"
+#include "app/storage/DataModel.h"
+#include "colour/HexText.h"
+#include "colour/library/ColorLibrary.h"
+#include "kit/layout/Constraint.h"
+#include "kit/ui/Button.h"
+#include "kit/ui/Label.h"
+#include "kit/ui/Slider.h"
+#include "kit/ui/StackView.h"
+#include "tools/ColorMixingVC.h"
+#include "tools/LedVC.h"
+#include "tools/MixedColorMigration.h"
+
+#include <set>
+
+namespace {
+
+using kit::Color;
+using tools::ColorMixingMode;
+using tools::ColorMixingVC;
+
+struct ColorMixing : ToolScreensFixture {
+    kit::ManagedContext& context() { return *appDelegate->persistentContainer().viewContext(); }
+    std::vector<app::LargeCombination> mixes() {
+        return app::fetchRecords<app::LargeCombination>(context(), app::LargeCombination::fetchRequest());
+    }
+    std::shared_ptr<ColorMixingVC> open(const kit::DeviceProfile& device = kit::DeviceProfile::phone()) {
+        return push<ColorMixingVC>("ColorMixingVC", device);
+    }
+    static void slide(kit::Slider& slider, float value) {
+        slider.setValue(value);
+        slider.sendActions(kit::ControlEvent::valueChanged);
+    }
+    void mixWith(ColorMixingVC& screen, const std::string& hex) {
+        screen.showMixWithEntry();
+        answer("Mix", {hex});
+    }
+};
+
+TEST_F(ColorMixing, FirstVisitRestoresTheDefaultInRgbWithoutABufferButton) {
+    auto screen = open();
+    ASSERT_TRUE(screen->color);
+    EXPECT_EQ(colour::hexString(*screen->color), "FF4050");
+    EXPECT_EQ(screen->modeNow, ColorMixingMode::rgb);
+    EXPECT_EQ(screen->firstColorLbl->text(), "Red (63%)");
+    EXPECT_EQ(screen->secondColorLbl->text(), "Green (16%)");
+    EXPECT_EQ(screen->additionalButtons.size(), 9u);
+    // The buffer holds the restored colour, so nothing is offered, now or after a change.
+    EXPECT_TRUE(screen->importColorFromBufferBtn->isHidden());
+    slide(*screen->saturationSlider, 0.5f);
+    EXPECT_TRUE(screen->importColorFromBufferBtn->isHidden());
+    screenshot("mixing-phone");
+}
+
+TEST_F(ColorMixing, ModesLoadTheColourAndPersistTheChoice) {
+    auto screen = open();
+    screen->setSliders(Color::gray(0.5));
+    screen->didSelectElement(1);
+    EXPECT_EQ(defaults().integer(app::Keys::lastColorMixingMode), 1);
+    EXPECT_FALSE(screen->blackSlider->isHidden());
+    EXPECT_NEAR(screen->blackSlider->value(), 0.5, 1e-6);
+    EXPECT_EQ(screen->blackLbl->text(), "Black 50%");
+    EXPECT_EQ(screen->firstColorLbl->text(), "Cyan (0%)");
+    EXPECT_TRUE(screen->saturationSlider->isHidden());
+    screenshot("mixing-cmyk-phone");
+
+    mixWith(*screen, "FF0000");
+    ASSERT_TRUE(screen->isMixed);
+    screen->setSliders(Color::redColor());
+    screen->didSelectElement(2);
+    EXPECT_FALSE(screen->isMixed);  // RYB ends the mix
+    EXPECT_FLOAT_EQ(screen->firstSlider->value(), 1);
+    EXPECT_FLOAT_EQ(screen->secondSlider->value(), 0);
+    EXPECT_NEAR(screen->color->green(), 0, 1e-9);
+    for (auto& b : {screen->importColorBtn, screen->mixBtn, screen->colorMixesBtn, screen->importColorFromBufferBtn})
+        EXPECT_TRUE(b->isHidden());
+    screen->didSelectElement(7);  // ignored
+    EXPECT_EQ(screen->modeNow, ColorMixingMode::ryb);
+    EXPECT_EQ(app::delegate().savedData.lastColorMixingMode(), ColorMixingMode::ryb);
+}
+
+TEST_F(ColorMixing, ComponentSlidersEndAMixButTheHsbSlidersKeepIt) {
+    auto screen = open();
+    mixWith(*screen, "0000FF");
+    ASSERT_TRUE(screen->mixedColorsView->superview());
+    slide(*screen->saturationSlider, 0.3f);
+    EXPECT_TRUE(screen->isMixed);
+    EXPECT_EQ(screen->saturationLabel->text(), "Saturation (0.3)");
+    slide(*screen->firstSlider, 1);
+    EXPECT_FALSE(screen->isMixed);
+    EXPECT_FALSE(screen->mixedColorsView->superview());
+    EXPECT_TRUE(screen->colorsInMix.empty());
+}
+
+TEST_F(ColorMixing, MixingHalfAndHalfUpToFiveColours) {
+    auto screen = open();
+    screen->setSliders(Color::redColor());
+    mixWith(*screen, "0000FF");
+    EXPECT_EQ(colour::hexString(*screen->color), "7F007F");
+    EXPECT_EQ(screen->colorsInMix, (std::vector<Color>{Color::rgba(1, 0, 0, 1), colour::initWithHexString("0000FF")}));
+    host->advance(0.5);
+    EXPECT_DOUBLE_EQ(screen->mixedColorsView->frame().size.width, 3 * 35 + 6);
+    screenshot("mixing-strip-phone");
+    mixWith(*screen, "nothex");
+    EXPECT_EQ(screen->colorsInMix.size(), 2u);
+    mixWith(*screen, "#FFFFFF");  // white is fine here
+    mixWith(*screen, "000000");
+    mixWith(*screen, "00FF00");
+    EXPECT_EQ(screen->colorsInMix.size(), 5u);
+    screen->showMixWithEntry();
+    EXPECT_FALSE(host->presentedAlert());
+}
+
+TEST_F(ColorMixing, SavedMixesStoreOncePerThrottleAndComeBack) {
+    auto screen = open();
+    mixWith(*screen, "0000FF");
+    screen->saveColorMix();
+    screen->saveColorMix();
+    auto saved = mixes();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].color(), colour::hexString(screen->mixedColor));
+    EXPECT_TRUE(saved[0].isMixedColor());
+    EXPECT_EQ(saved[0].type(), 1);
+
+    tools::setSavedSetOpener([](const tools::SavedSetRequest& request) {
+        EXPECT_EQ(request.kind, tools::SavedSetKind::colorMixes);
+        auto record = app::LargeCombination::insert(*app::delegate().persistentContainer().viewContext());
+        record.setColors({"112233", "445566", "778899"});
+        request.onPick(record);  // no colour: the sliders stay
+    });
+    const auto before = *screen->color;
+    screen->openColorMixes();
+    EXPECT_EQ(*screen->color, before);
+    EXPECT_EQ(colour::hexString(screen->mixedColor), "555555");
+    EXPECT_EQ(screen->colorsInMix.size(), 3u);
+    EXPECT_DOUBLE_EQ(screen->mixedColorsView->layer()->opacity(), 1.0);  // faded in
+}
+
+TEST_F(ColorMixing, OldMixesAreCarriedOverOnceAndOnlyAfterASuccessfulRead) {
+    for (int i : {2, 1}) {
+        auto old = app::MixedColor::insert(context());
+        old.setId(100 + i);
+        old.setColor("AABBCC");
+        old.setColors({"AABBCC", std::to_string(i) + "00000"});
+    }
+    ASSERT_TRUE(appDelegate->saveContext());
+
+    // The second copy cannot be saved: nothing is marked done.
+    int saves = 0;
+    const auto failSecond = [&] {
+        if (++saves == 1) return appDelegate->saveContext();
+        context().rollback();  // as the delegate does when a save fails
+        return false;
+    };
+    EXPECT_FALSE(tools::convertMixedColorsOnce(context(), defaults(), failSecond));
+    EXPECT_FALSE(defaults().boolean(app::Keys::convertMixedColorsToLarge));
+    EXPECT_EQ(mixes().size(), 1u);  // the first copy was saved before the failure
+
+    auto screen = open();  // loading finishes the carry-over without copying the first again
+    EXPECT_TRUE(defaults().boolean(app::Keys::convertMixedColorsToLarge));
+    auto copied = mixes();
+    ASSERT_EQ(copied.size(), 2u);
+    std::set<std::int64_t> ids;
+    for (auto& c : copied) {
+        EXPECT_TRUE(c.isMixedColor());
+        ids.insert(c.id());
+    }
+    EXPECT_EQ(ids, (std::set<std::int64_t>{101, 102}));
+    EXPECT_EQ(app::fetchRecords<app::MixedColor>(context(), app::MixedColor::fetchRequest()).size(), 2u);
+    pop();
+    open();
+    EXPECT_EQ(mixes().size(), 2u);
+}
+
+TEST_F(ColorMixing, LeavingStoresTheColourUnlessItIsGreyAndKeepsACopiedDerivedColour) {
+    auto screen = open();
+    screen->setSliders(Color::gray(0.5));
+    pop();
+    EXPECT_FALSE(defaults().string(app::Keys::lastColorInColorMixing));
+    EXPECT_FALSE(defaults().string(app::Keys::lastColorMixing));
+
+    screen = open();
+    screen->setSliders(Color::rgba(0.2, 0.4, 0.8));
+    screen->additionalButtons[0]->sendActions(kit::ControlEvent::touchDown);  // the inverse
+    const auto derived = colour::hexString(*screen->additionalButtons[0]->backgroundColor());
+    EXPECT_EQ(pasteboard(), "#" + derived);
+    pop();
+    EXPECT_EQ(defaults().string(app::Keys::lastColorInColorMixing), "3366CC");
+    EXPECT_EQ(defaults().string(app::Keys::lastColorMixing), derived);
+}
+
+TEST_F(ColorMixing, TheBufferButtonOffersADifferentBufferColourOnce) {
+    defaults().set("3366CC", app::Keys::lastColorInColorMixing);
+    defaults().set("12AB34", app::Keys::lastColorMixing);
+    auto screen = open();
+    ASSERT_FALSE(screen->importColorFromBufferBtn->isHidden());
+    EXPECT_EQ(screen->importColorFromBufferBtn->backgroundColor(), colour::colorFromHex("12AB34"));
+    mixWith(*screen, "FF0000");
+    screen->importColorFromBufferBtn->sendActions(kit::ControlEvent::touchDown);
+    EXPECT_EQ(colour::hexString(*screen->color), "12AB34");
+    EXPECT_TRUE(screen->isMixed);  // the buffer keeps the mix
+    EXPECT_TRUE(screen->importColorFromBufferBtn->isHidden());
+    slide(*screen->brightnessSlider, 0.5f);
+    EXPECT_TRUE(screen->importColorFromBufferBtn->isHidden());
+
+    screen->showImportSheet();
+    answer("Enter HEX color");
+    answer("Add", {"ff4050"});
+    EXPECT_EQ(colour::hexString(*screen->color), "FF4050");
+    EXPECT_FALSE(screen->isMixed);  // an import ends it
+}
+
+TEST_F(ColorMixing, TheLampShowsTheColourAndComesBackToIt) {
+    auto screen = open();
+    screen->setSliders(Color::rgba(0.2, 0.4, 0.8));
+    screen->openLamp();
+    host->advance(1);
+    auto lamp = std::dynamic_pointer_cast<tools::LedVC>(nav->topViewController());
+    ASSERT_TRUE(lamp);
+    EXPECT_EQ(lamp->view()->backgroundColor(), screen->color);
+    EXPECT_EQ(defaults().string(app::Keys::lastColorInColorMixing), "3366CC");  // stored on the way
+    lamp->backTapped();
+    host->advance(1);
+    EXPECT_EQ(nav->topViewController(), screen);
+    EXPECT_EQ(colour::hexString(*screen->color), "3366CC");
+}
+
+TEST_F(ColorMixing, PadsUseWiderInsetsAndLargerDerivedColours) {
+    auto screen = open(kit::DeviceProfile::pad());
+    ASSERT_TRUE(screen->blackSliderLeadingOffset);
+    EXPECT_DOUBLE_EQ(screen->blackSliderLeadingOffset->constant(), 80);
+    EXPECT_DOUBLE_EQ(screen->additionalButtons[0]->frame().size.width, 48);
+    screenshot("mixing-pad");
+}
+
+} // namespace
