@@ -310,3 +310,15 @@ TEST(ChartViewBase, AnimatorMadeDuringConstructionStillReportsToTheView) {
     auto chart = kit::make<Eager>();
     EXPECT_EQ(chart->chartAnimator()->delegate().get(), static_cast<ChartAnimatorDelegate*>(chart.get()));
 }
+
+TEST(ChartViewBase, AccessibilityChildrenAreTheRenderersElements) {
+    auto chart = kit::make<TestChart>();
+    EXPECT_EQ(chart->accessibilityElementCount(), 0u);
+    auto renderer = std::make_shared<BarLineScatterCandleBubbleRenderer>(chart->chartAnimator(), chart->viewPortHandler());
+    auto header = renderer->createAccessibleHeader(*chart, *dataOf({}), "Chart");
+    renderer->setAccessibleChartElements({header});
+    chart->setRenderer(renderer);
+    EXPECT_EQ(chart->accessibilityElementCount(), 1u);
+    EXPECT_EQ(chart->accessibilityElement(0), header);
+    EXPECT_FALSE(chart->isAccessibilityElement());
+}
