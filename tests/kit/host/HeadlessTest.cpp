@@ -5,6 +5,9 @@
 #include "kit/ui/AlertController.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/NavigationController.h"
+#include "kit/ui/LongPressGesture.h"
+#include "kit/ui/PinchGesture.h"
+#include "kit/ui/RotationGesture.h"
 #include "kit/ui/SwipeGesture.h"
 #include "kit/ui/TapGesture.h"
 #include "kit/ui/TextField.h"
@@ -62,6 +65,41 @@ TEST_F(HeadlessHost, TapAndBackSwipeReachTheirRecognisers) {
     EXPECT_EQ(screen->swipes, 1);
     EXPECT_EQ(nav->topViewController(), root);
     EXPECT_EQ(host.topViewController(), root);
+}
+
+TEST_F(HeadlessHost, SynthesisedGesturesReachTheirRecognisers) {
+    Headless host;
+    auto screen = kit::make<ViewController>();
+    host.setRootViewController(screen);
+    auto target = kit::make<View>(Rect{50, 200, 275, 275});
+    screen->view()->addSubview(target);
+    target->setMultipleTouchEnabled(true);
+
+    double scale = 1, rotation = 0;
+    int doubleTaps = 0;
+    std::vector<GestureRecognizer::State> pressStates;
+    auto pinch = kit::make<PinchGesture>([&](GestureRecognizer& g) { scale = static_cast<PinchGesture&>(g).scale(); });
+    auto rotate = kit::make<RotationGesture>(
+        [&](GestureRecognizer& g) { rotation = static_cast<RotationGesture&>(g).rotation(); });
+    auto twice = kit::make<TapGesture>([&](GestureRecognizer&) { ++doubleTaps; });
+    twice->setNumberOfTapsRequired(2);
+    auto press = kit::make<LongPressGesture>([&](GestureRecognizer& g) { pressStates.push_back(g.state()); });
+    for (auto g : std::vector<std::shared_ptr<GestureRecognizer>>{pinch, twice, press}) target->addGestureRecognizer(g);
+
+    Point centre{187.5, 337.5};
+    host.pinch(centre, 100, 200);
+    EXPECT_NEAR(scale, 2, 0.05);
+    host.doubleTap(centre);
+    EXPECT_EQ(doubleTaps, 1);
+    host.longPress(centre, 1.0);
+    ASSERT_FALSE(pressStates.empty());
+    EXPECT_EQ(pressStates.front(), GestureRecognizer::State::began);
+    EXPECT_EQ(pressStates.back(), GestureRecognizer::State::ended);
+
+    target->removeGestureRecognizer(pinch.get());
+    target->addGestureRecognizer(rotate);
+    host.rotate(centre, 60, 0.5);
+    EXPECT_NEAR(rotation, 0.5, 0.05);
 }
 
 TEST_F(HeadlessHost, RendersTheWindowAtTheDeviceScale) {
