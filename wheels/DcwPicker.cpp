@@ -127,6 +127,9 @@ float DCWPICKER::angleOfPoint(kit::Point p) const {
 void DCWPICKER::moveHandle(std::optional<kit::Point> point) {
     if (point) {
         currentAngle_ = angleOfPoint(*point);
+        // The hue goes with the angle before the observers run: they colour the combination from
+        // it, and would otherwise stay one move behind the handle.
+        if (colorToggleButton_->colorState() != ColorState::grayscale) hueAngle_ = currentAngle_ / kTwoPi;
         // Observers run before the label is written, so a colour they store here is the one shown.
         kit::NotificationCenter::defaultCenter().post(moveAllNotification);
     }

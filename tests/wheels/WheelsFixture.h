@@ -54,3 +54,13 @@ struct WheelsFixture : AppFixture {
         if (const char* dir = std::getenv("TINCTURA_SCREENSHOT_DIR")) host->screenshot(std::string(dir) + "/" + name + ".png", 1);
     }
 };
+
+#include "app/storage/DataModel.h"
+#include "kit/store/ObjectStore.h"
+
+// The stored combinations with a tag ("custom", "colorPicker").
+inline std::vector<app::CustomColorCombination> storedWithTag(app::AppDelegate& delegate, const std::string& tag) {
+    auto request = app::CustomColorCombination::fetchRequest();
+    request.predicate = kit::Predicate::format("tag = %@", tag);
+    return app::fetchRecords<app::CustomColorCombination>(*delegate.persistentContainer().viewContext(), request);
+}
