@@ -44,7 +44,7 @@ EdgeInsets ScrollView::adjustedContentInset() const {
     auto win = window();
     if (!win) return inset;
     EdgeInsets safe = win->safeAreaInsets();
-    Rect inWindow = convertRectTo({{0, 0}, bounds().size}, nullptr);
+    Rect inWindow = convertRectTo(bounds(), nullptr);
     Rect w = win->bounds();
     inset.top += std::max(0.0, safe.top - (inWindow.minY() - w.minY()));
     inset.bottom += std::max(0.0, (inWindow.maxY() - w.maxY()) + safe.bottom);

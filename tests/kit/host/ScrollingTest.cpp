@@ -1,0 +1,74 @@
+#include "kit/host/Headless.h"
+
+#include "kit/base/Make.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/CollectionView.h"
+#include "kit/ui/ViewController.h"
+#include "kit/ui/Window.h"
+
+#include <gtest/gtest.h>
+
+namespace kit::host {
+namespace {
+
+struct Rows : CollectionViewDataSource, CollectionViewDelegate {
+    std::vector<IndexPath> selected;
+    int numberOfItemsInSection(CollectionView&, int) override { return 40; }
+    std::shared_ptr<CollectionViewCell> cellForItemAt(CollectionView& view, const IndexPath& path) override {
+        return view.dequeueReusableCell("row", path);
+    }
+    std::optional<Size> sizeForItemAt(CollectionView& view, const IndexPath&) override {
+        return Size{view.bounds().width(), 80};
+    }
+    void didSelectItemAt(CollectionView&, const IndexPath& path) override { selected.push_back(path); }
+};
+
+struct ListScreen : ViewController {
+    std::shared_ptr<CollectionView> list;
+    std::shared_ptr<Rows> rows = std::make_shared<Rows>();
+    void viewDidLoad() override {
+        FlowLayout layout;
+        layout.minimumLineSpacing = 0;
+        list = kit::make<CollectionView>(view()->bounds(), layout);
+        list->registerCellClass<CollectionViewCell>("row");
+        list->setAlwaysBounceVertical(true);
+        list->setDataSource(rows);
+        list->setDelegate(rows);
+        view()->addSubview(list);
+    }
+};
+
+struct ScrollingFixture : ::testing::Test {
+    void SetUp() override { Application::resetShared(); }
+    void TearDown() override { Application::resetShared(); }
+};
+
+TEST_F(ScrollingFixture, DragScrollsDecelerationStopsInRangeAndTapsSelect) {
+    Headless host;
+    auto screen = kit::make<ListScreen>();
+    host.setRootViewController(screen);
+    auto& list = screen->list;
+    // The list reaches under the notch and the home indicator: its insets grow by the safe area.
+    EXPECT_EQ(list->adjustedContentInset(), (EdgeInsets{44, 0, 34, 0}));
+
+    host.drag({{200, 600}, {200, 500}, {200, 400}}, 0.2);
+    double afterDrag = list->contentOffset().y;
+    EXPECT_GT(afterDrag, 150);
+    host.advance(3);
+    EXPECT_GT(list->contentOffset().y, afterDrag) << "the list carries on after the finger lifts";
+    EXPECT_FALSE(list->isDecelerating());
+    EXPECT_LE(list->contentOffset().y, list->maximumContentOffset().y);
+
+    // A fling far past the end comes back to rest at the end.
+    for (int i = 0; i < 6; ++i) host.drag({{200, 700}, {200, 100}}, 0.05);
+    host.advance(5);
+    EXPECT_EQ(list->contentOffset().y, list->maximumContentOffset().y);
+    EXPECT_EQ(list->maximumContentOffset().y, 40 * 80 + 34 - 812);
+
+    list->setContentOffset({0, -44});
+    host.tap(Point{100, 44 + 80 + 40});
+    EXPECT_EQ(screen->rows->selected, std::vector<IndexPath>{(IndexPath{0, 1})});
+}
+
+} // namespace
+} // namespace kit::host
