@@ -1,6 +1,8 @@
 #pragma once
-// Registers the settings, rating, videos, about and privacy screens with the storyboard "Main":
-// their scenes, the segues that leave the settings screen, and the main menu's rating check.
+// Registers the settings, videos, about and privacy screens with the storyboard "Main", the segues
+// that leave the settings screen, and the rating prompt as the main menu's check on appearing.
+#include "app/menus/MainStoryboard.h"
+
 #include <memory>
 
 namespace kit {
@@ -10,8 +12,6 @@ class Storyboard;
 namespace app {
 
 namespace scene {
-inline constexpr const char* settingsScreen = "SettingsVC";
-inline constexpr const char* videosScreen = "VideosVC";
 inline constexpr const char* aboutScreen = "AboutVC";
 inline constexpr const char* privacyScreen = "GDPRVC";
 } // namespace scene

@@ -12,7 +12,7 @@ namespace links = app::VideoLinks;
 
 struct VideosScreen : ScreensFixture {
     std::shared_ptr<VideosVC> open(const kit::DeviceProfile& device = kit::DeviceProfile::phone()) {
-        return pushScene<VideosVC>(app::scene::videosScreen, device);
+        return pushScene<VideosVC>(app::scene::videos, device);
     }
     const std::vector<std::string>& opened() const { return kit::Application::shared().openedURLs(); }
     // Scrolls the list so that the button is in view, then taps it.

@@ -1,7 +1,11 @@
 #include "ScreensFixture.h"
 
 #include "app/SavedData.h"
+#include "app/menus/MainMenuVC.h"
+#include "app/menus/VideosVC.h"
+#include "app/settings/SettingsVC.h"
 #include "kit/store/Defaults.h"
+#include "kit/ui/Button.h"
 
 namespace {
 
@@ -111,6 +115,48 @@ TEST_F(RatingPromptDeathTest, ZeroIntervalIsAProgrammingError) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     launchCount(9);
     EXPECT_DEATH(RateAs::rateIfNeeded(0, *menu), "interval");
+}
+
+} // namespace
+
+namespace {
+
+// The registered screens under the real main menu.
+struct MainMenuWithScreens : ScreensFixture {
+    std::shared_ptr<app::MainMenuVC> launch(std::int64_t previousLaunches) {
+        kit::Defaults::standard().set(previousLaunches, app::Keys::appOpenTimes);
+        app::registerMainStoryboard();
+        app::registerSettingsScreens();
+        host = std::make_unique<kit::host::Headless>();
+        host->setRootViewController(board()->instantiateInitialViewController());
+        host->advance(1);
+        return std::dynamic_pointer_cast<app::MainMenuVC>(nav()->viewControllers().front());
+    }
+};
+
+TEST_F(MainMenuWithScreens, NinthLaunchPromptsOnceAndTheMenuOpensSettingsAndVideos) {
+    auto menu = launch(8);
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(host->presentedAlert());
+    EXPECT_EQ(host->presentedAlert()->title(), "Do you like our app?");
+    ASSERT_TRUE(host->answerAlert("Not Now"));
+    host->advance(1);
+
+    host->tap(menu->settingsButton.lock());
+    host->advance(1);
+    EXPECT_TRUE(std::dynamic_pointer_cast<app::SettingsVC>(nav()->topViewController()));
+    nav()->popViewController(false);
+    host->advance(1);
+    EXPECT_FALSE(host->presentedAlert());  // once per run
+
+    host->tap(menu->videoInstructionsButton.lock());
+    host->advance(1);
+    EXPECT_TRUE(std::dynamic_pointer_cast<app::VideosVC>(nav()->topViewController()));
+}
+
+TEST_F(MainMenuWithScreens, OtherLaunchesDoNotPrompt) {
+    launch(0);
+    EXPECT_FALSE(host->presentedAlert());
 }
 
 } // namespace
