@@ -1,0 +1,67 @@
+#pragma once
+// Draws a pie chart: slices (with spacing and the inner arc the hole leaves), the hole and the
+// transparent ring around it, the centre text, slices pushed out when highlighted, value and label
+// texts inside slices or beyond them on value lines, icons, and the accessibility elements of the
+// slices. Angles in degrees, 0 pointing right, growing clockwise on screen.
+#include "charting/core/ChartRenderer.h"
+#include "kit/base/Geometry.h"
+
+#include <memory>
+#include <string>
+
+namespace kit {
+class Path;
+}
+
+namespace charting {
+
+class PieChartView;
+class PieChartDataSet;
+
+class PieChartRenderer : public ChartDataRenderer {
+public:
+    // The chart is seen weakly: it owns its renderer.
+    PieChartRenderer(const std::shared_ptr<PieChartView>& chart, std::shared_ptr<Animator> animator,
+                     std::shared_ptr<ViewPortHandler> viewPortHandler);
+    PieChartRenderer() = delete;
+
+    std::shared_ptr<PieChartView> chart() const { return chart_.lock(); }
+    void setChart(const std::shared_ptr<PieChartView>& chart) { chart_ = chart; }
+    ViewPortHandler& viewPortHandler() const override { return *viewPortHandler_; }
+    Animator& animator() const override { return *animator_; }
+    const AccessibilityElements& accessibleChartElements() const override { return accessibleChartElements_; }
+    void setAccessibleChartElements(AccessibilityElements elements) { accessibleChartElements_ = std::move(elements); }
+
+    // Every visible, non-empty pie set.
+    void drawData(kit::Context& context) override;
+    // The spacing to use: none when automatic disabling applies and the smallest slice is too thin.
+    double getSliceSpace(const PieChartDataSet& dataSet) const;
+    // How far the tip of a spaced slice stays from the centre (may be negative).
+    double calculateMinimumRadiusForSpacedSlice(kit::Point center, double radius, double angle, double arcStartPointX,
+                                                double arcStartPointY, double startAngle, double sweepAngle) const;
+    void drawDataSet(kit::Context& context, const PieChartDataSet& dataSet);
+    void drawValues(kit::Context& context) override;
+    // The hole, then the centre text over it.
+    void drawExtras(kit::Context& context) override;
+    void drawHighlighted(kit::Context& context, std::span<Highlight> indices) override;
+    void initBuffers() override {}
+    bool isDrawingValuesAllowed(const ChartDataProvider* dataProvider) const override;
+    void drawHole(kit::Context& context);
+    void drawCenterText(kit::Context& context);
+    std::shared_ptr<NSUIAccessibilityElement> createAccessibleHeader(ChartViewBase& chart, const ChartData& data,
+                                                                     const std::string& defaultDescription) override;
+    // The element of one slice: its label (or the prefix and number) and value, framed by the path.
+    std::shared_ptr<NSUIAccessibilityElement> createAccessibleElement(std::int64_t index, PieChartView& chart,
+                                                                      const PieChartDataSet& dataSet,
+                                                                      const kit::Path& path, bool selected) const;
+
+private:
+    std::shared_ptr<NSUIAccessibilityElement> createPieHeader(PieChartView& chart, const PieChartDataSet& dataSet) const;
+
+    std::shared_ptr<ViewPortHandler> viewPortHandler_;
+    AccessibilityElements accessibleChartElements_;
+    std::shared_ptr<Animator> animator_;
+    std::weak_ptr<PieChartView> chart_;
+};
+
+} // namespace charting

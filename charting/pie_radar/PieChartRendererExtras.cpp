@@ -1,0 +1,192 @@
+// The pie's centre text, its highlighted slices and the accessibility elements of slices and sets.
+#include "charting/core/ChartUtils.h"
+#include "charting/model/Description.h"
+#include "charting/pie_radar/PieChartData.h"
+#include "charting/pie_radar/PieChartDataEntry.h"
+#include "charting/pie_radar/PieChartDataSet.h"
+#include "charting/pie_radar/PieChartRenderer.h"
+#include "charting/pie_radar/PieChartView.h"
+#include "kit/graphics/Context.h"
+#include "kit/graphics/Path.h"
+#include "kit/graphics/Text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace charting {
+
+namespace {
+constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
+double rad(double degrees) { return degrees * std::numbers::pi / 180.0; }
+kit::Point onCircle(kit::Point c, double r, double degrees) {
+    return {c.x + r * std::cos(rad(degrees)), c.y + r * std::sin(rad(degrees))};
+}
+} // namespace
+
+void PieChartRenderer::drawCenterText(kit::Context& context) {
+    const auto chart = this->chart();
+    if (!chart || !chart->isDrawCenterTextEnabled()) return;
+    const auto& text = chart->centerAttributedText();
+    if (!text || text->length() == 0) return;
+    const kit::Point center{chart->centerCircleBox().x + chart->centerTextOffset().x,
+                            chart->centerCircleBox().y + chart->centerTextOffset().y};
+    const double radius = chart->radius();
+    const double innerRadius = chart->isDrawHoleEnabled() && !chart->isDrawSlicesUnderHoleEnabled()
+                                   ? radius * chart->holeRadiusPercent()
+                                   : radius;
+    const kit::Rect holeRect{center.x - innerRadius, center.y - innerRadius, innerRadius * 2.0, innerRadius * 2.0};
+    kit::Rect boundingRect = holeRect;
+    if (const double p = chart->centerTextRadiusPercent(); p > 0.0) {
+        const double dx = (boundingRect.width() - boundingRect.width() * p) / 2.0;
+        const double dy = (boundingRect.height() - boundingRect.height() * p) / 2.0;
+        boundingRect = kit::Rect{boundingRect.origin.x + dx, boundingRect.origin.y + dy, boundingRect.width() - 2 * dx,
+                                 boundingRect.height() - 2 * dy};
+    }
+    const kit::Size textBounds =
+        kit::measureText(*text, kit::TextLayoutOptions{boundingRect.width(), boundingRect.height(), 0});
+    const kit::Rect drawingRect{boundingRect.origin.x + (boundingRect.width() - textBounds.width) / 2.0,
+                                boundingRect.origin.y + (boundingRect.height() - textBounds.height) / 2.0,
+                                textBounds.width, textBounds.height};
+    kit::SavedState saved(context);
+    context.clipToPath(kit::Path::ellipse(holeRect));
+    kit::drawText(context, *text, drawingRect);
+}
+
+void PieChartRenderer::drawHighlighted(kit::Context& context, std::span<Highlight> indices) {
+    const auto chart = this->chart();
+    if (!chart || !chart->data()) return;
+    const auto data = chart->data();
+    kit::SavedState saved(context);
+    const double phaseX = animator_->phaseX();
+    const double phaseY = animator_->phaseY();
+    const double rotationAngle = chart->rotationAngle();
+    const std::vector<double>& drawAngles = chart->drawAngles();
+    const std::vector<double>& absoluteAngles = chart->absoluteAngles();
+    const kit::Point center = chart->centerCircleBox();
+    const double radius = chart->radius();
+    const bool drawInnerArc = chart->isDrawHoleEnabled() && !chart->isDrawSlicesUnderHoleEnabled();
+    const double userInnerRadius = drawInnerArc ? radius * chart->holeRadiusPercent() : 0.0;
+    AccessibilityElements highlightedElements;
+
+    for (const Highlight& highlight : indices) {
+        // Highlights outlive data changes and may come from callers: skip any that name no slice.
+        const double x = highlight.x();
+        if (!(x >= 0.0) || x >= static_cast<double>(drawAngles.size())) continue;
+        const auto index = static_cast<std::size_t>(x);
+        const int setIndex = highlight.dataSetIndex();
+        if (setIndex < 0 || setIndex >= data->dataSetCount()) continue;
+        const auto* set = dynamic_cast<const PieChartDataSet*>(data->dataSets()[static_cast<std::size_t>(setIndex)].get());
+        if (!set || !set->isHighlightEnabled()) continue;
+
+        int visibleAngleCount = 0;
+        for (std::int64_t j = 0; j < set->entryCount(); ++j) {
+            const EntryPtr e = set->entryForIndex(j);
+            if (e && std::fabs(e->y()) > kEpsilon) ++visibleAngleCount;
+        }
+        const double angle = index == 0 ? 0.0 : absoluteAngles[index - 1] * phaseX;
+        const double sliceSpace = visibleAngleCount <= 1 ? 0.0 : set->sliceSpace();
+        const double sliceAngle = drawAngles[index];
+        const double highlightedRadius = radius + set->selectionShift();
+        const bool accountForSliceSpacing = sliceSpace > 0.0 && sliceAngle <= 180.0;
+        context.setFillColor(set->highlightColor() ? *set->highlightColor() : set->color(static_cast<std::int64_t>(index)));
+
+        const double sliceSpaceAngleOuter = visibleAngleCount == 1 ? 0.0 : sliceSpace / (std::numbers::pi / 180.0 * radius);
+        const double sliceSpaceAngleShifted =
+            visibleAngleCount == 1 ? 0.0 : sliceSpace / (std::numbers::pi / 180.0 * highlightedRadius);
+        const double startAngleShifted = rotationAngle + (angle + sliceSpaceAngleShifted / 2.0) * phaseY;
+        const double sweepAngleShifted = std::max(0.0, (sliceAngle - sliceSpaceAngleShifted) * phaseY);
+
+        kit::Path path;
+        path.moveTo(onCircle(center, highlightedRadius, startAngleShifted));
+        path.relativeArc(center, highlightedRadius, rad(startAngleShifted), rad(sweepAngleShifted));
+
+        double sliceSpaceRadius = 0.0;
+        const double startAngleOuter = rotationAngle + (angle + sliceSpaceAngleOuter / 2.0) * phaseY;
+        const double sweepAngleOuter = std::max(0.0, (sliceAngle - sliceSpaceAngleOuter) * phaseY);
+        if (accountForSliceSpacing) {
+            const kit::Point arcStart = onCircle(center, radius, startAngleOuter);
+            sliceSpaceRadius = calculateMinimumRadiusForSpacedSlice(center, radius, sliceAngle * phaseY, arcStart.x,
+                                                                    arcStart.y, startAngleOuter, sweepAngleOuter);
+        }
+        const bool useInnerArc = drawInnerArc && userInnerRadius > 0.0;
+        if (useInnerArc) {
+            const double innerRadius = accountForSliceSpacing
+                                           ? std::min(radius, std::max(userInnerRadius, std::fabs(sliceSpaceRadius)))
+                                           : userInnerRadius;
+            const double sliceSpaceAngleInner = (visibleAngleCount == 1 || innerRadius == 0.0)
+                                                    ? 0.0
+                                                    : sliceSpace / (std::numbers::pi / 180.0 * innerRadius);
+            const double startAngleInner = rotationAngle + (angle + sliceSpaceAngleInner / 2.0) * phaseY;
+            const double sweepAngleInner = std::max(0.0, (sliceAngle - sliceSpaceAngleInner) * phaseY);
+            const double endAngleInner = startAngleInner + sweepAngleInner;
+            path.lineTo(onCircle(center, innerRadius, endAngleInner));
+            path.relativeArc(center, innerRadius, rad(endAngleInner), -rad(sweepAngleInner));
+        } else if (accountForSliceSpacing) {
+            path.lineTo(onCircle(center, sliceSpaceRadius, startAngleOuter + sweepAngleOuter / 2.0));
+        } else {
+            path.lineTo(center);
+        }
+        path.close();
+        context.beginPath();
+        context.addPath(path);
+        context.fillPath(true);
+        highlightedElements.push_back(
+            createAccessibleElement(static_cast<std::int64_t>(index), *chart, *set, path, true));
+    }
+    if (!accessibleChartElements_.empty()) {
+        accessibleChartElements_.insert(accessibleChartElements_.begin() + 1, highlightedElements.begin(),
+                                        highlightedElements.end());
+    }
+}
+
+std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::createPieHeader(PieChartView& chart,
+                                                                            const PieChartDataSet& dataSet) const {
+    std::string description = "Pie Chart";
+    if (const auto& text = chart.chartDescription()->text()) description = *text;
+    else if (dataSet.label()) description = *dataSet.label();
+    else if (const auto centre = chart.centerText()) description = *centre;
+    std::string prefix = "Element";
+    if (const auto data = chart.data(); data && data->accessibilityEntryLabelPrefix()) {
+        prefix = *data->accessibilityEntryLabelPrefix();
+    }
+    const std::int64_t count = dataSet.entryCount();
+    auto element = std::make_shared<NSUIAccessibilityElement>(chart.shared_from_this());
+    element->setAccessibilityLabel(description + ". " + std::to_string(count) + " " + prefix + (count == 1 ? "" : "s"));
+    element->setAccessibilityFrame(chart.bounds());
+    element->setIsHeader(true);
+    return element;
+}
+
+std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::createAccessibleElement(std::int64_t index,
+                                                                                    PieChartView& chart,
+                                                                                    const PieChartDataSet& dataSet,
+                                                                                    const kit::Path& path,
+                                                                                    bool selected) const {
+    auto element = std::make_shared<NSUIAccessibilityElement>(chart.shared_from_this());
+    const EntryPtr e = dataSet.entryForIndex(index);
+    const auto data = std::dynamic_pointer_cast<PieChartData>(chart.data());
+    if (!e || !data) return element;
+    double value = e->y();
+    if (chart.isUsePercentValuesEnabled()) {
+        const double sum = data->yValueSum();
+        value = sum == 0.0 ? 0.0 : e->y() / sum * 100.0;
+    }
+    const std::string valueText =
+        dataSet.valueFormatter()->stringForValue(value, *e, static_cast<int>(index), viewPortHandler_.get());
+    std::string elementDescription;
+    if (const auto& prefix = data->accessibilityEntryLabelPrefix()) {
+        elementDescription = *prefix + std::to_string(index + 1);
+    } else if (const auto* pieEntry = dynamic_cast<const PieChartDataEntry*>(e.get()); pieEntry && pieEntry->label()) {
+        elementDescription = *pieEntry->label();
+    }
+    const std::string suffix = data->accessibilityEntryLabelSuffix().value_or("");
+    const std::string plural = data->accessibilityEntryLabelSuffixIsCount() && e->y() != 1.0 ? "s" : "";
+    element->setAccessibilityLabel(elementDescription + " : " + valueText + " " + suffix + plural);
+    element->setAccessibilityFrame(path.boundingBox());
+    if (selected) element->setIsSelected(true);
+    return element;
+}
+
+} // namespace charting
