@@ -244,7 +244,8 @@ void ColorMixingVC::layOutComponentSliders(double leading) {
         Constraint::activate({lead, row.slider->rightAnchor().equalTo(root->rightAnchor(), -20),
                               row.slider->bottomAnchor().equalTo(*below, gap)});
         if (row.slider == blackSlider) blackSliderLeadingOffset = lead;
-        app::anchor(*row.label, std::nullopt, root->leftAnchor(), row.slider->topAnchor(), root->rightAnchor(), 0, 20, -2, 20);
+        app::anchor(*row.label, std::nullopt, root->leftAnchor(), row.slider->topAnchor(), root->rightAnchor(), 0, leading, -2,
+                    20);
         below = row.label->topAnchor();
         gap = -8;
     }

@@ -305,7 +305,8 @@ int LightVC::numberOfItemsInSection(kit::CollectionView&, int) { return static_c
 std::shared_ptr<kit::CollectionViewCell> LightVC::cellForItemAt(kit::CollectionView& view, const kit::IndexPath& path) {
     auto cell = std::dynamic_pointer_cast<ToolColorCell>(view.dequeueReusableCell(cellId, path));
     if (!cell) return kit::make<kit::CollectionViewCell>();
-    cell->configure(colorUnderLight(colorsArray[static_cast<std::size_t>(path.item)], lightType, power), std::nullopt);
+    cell->configure(colorUnderLight(colorsArray[static_cast<std::size_t>(path.item)], lightType, power), std::nullopt,
+                    path.item > 0);
     std::weak_ptr<LightVC> weak = std::static_pointer_cast<LightVC>(shared_from_this());
     std::weak_ptr<kit::CollectionView> list = colorsCollectionView;
     cell->setLeftSwipeAction([weak, list](ToolColorCell& swiped) {

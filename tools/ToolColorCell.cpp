@@ -5,6 +5,7 @@
 #include "colour/ColorCodeText.h"
 #include "colour/HexText.h"
 #include "kit/base/Make.h"
+#include "kit/ui/Layer.h"
 #include "kit/ui/Label.h"
 #include "kit/ui/LongPressGesture.h"
 #include "kit/ui/SwipeGesture.h"
@@ -35,13 +36,31 @@ void ToolColorCell::initialize() {
     addGestureRecognizer(press);
 }
 
-void ToolColorCell::configure(const kit::Color& color, std::optional<int> number) {
+void ToolColorCell::configure(const kit::Color& color, std::optional<int> number, bool topShadow) {
     color_ = color;
+    if (topShadow != topShadow_) {
+        topShadow_ = topShadow;
+        setNeedsLayout();
+    }
     setBackgroundColor(color);
     std::string text = colour::colorCodeString(color);
     if (number) text += " (" + std::to_string(*number) + ")";
     label_->setText(text);
     label_->setTextColor(labelColorOn(color));
+}
+
+void ToolColorCell::layoutSubviews() {
+    CollectionViewCell::layoutSubviews();
+    const auto size = bounds().size;
+    if (shadow_ && (!topShadow_ || size.width != shadowSize_.width || size.height != shadowSize_.height)) {
+        shadow_->removeFromSuperlayer();
+        shadow_.reset();
+    }
+    if (topShadow_ && !shadow_ && size.width > 0) {
+        shadow_ = app::makeShadowLayer(*this);
+        shadowSize_ = size;
+        layer()->addSublayer(shadow_);
+    }
 }
 
 void ToolColorCell::setLeftSwipeAction(std::function<void(ToolColorCell&)> action) {

@@ -20,8 +20,10 @@ namespace tools {
 class ToolColorCell : public kit::CollectionViewCell {
 public:
     void initialize();
-    // `number` (1-based) follows the code text as " (n)" when given.
-    void configure(const kit::Color& color, std::optional<int> number);
+    // `number` (1-based) follows the code text as " (n)" when given; `topShadow` darkens the top
+    // edge so that rows after the first read as separate bands.
+    void configure(const kit::Color& color, std::optional<int> number, bool topShadow = false);
+    void layoutSubviews() override;
     const std::optional<kit::Color>& color() const { return color_; }
     const std::shared_ptr<kit::Label>& codeLabel() const { return label_; }
     // A left swipe on the row runs the action; installed once however often the row is reused.
@@ -35,6 +37,9 @@ private:
     std::shared_ptr<kit::Label> label_;
     std::function<void(ToolColorCell&)> leftSwipe_;
     bool leftSwipeInstalled_ = false;
+    bool topShadow_ = false;
+    std::shared_ptr<kit::Layer> shadow_;
+    kit::Size shadowSize_;
 };
 
 } // namespace tools

@@ -30,6 +30,7 @@ struct ToolScreensFixture : AppFixture {
         tools::setColorSetOpener({});
         tools::setSavedSetOpener({});
         tools::setChartPreviewSetup({});
+        if (host) host->advance(2);  // lets a pending save throttle run out on the host's clock
         nav.reset();
         host.reset();
         AppFixture::TearDown();

@@ -1,0 +1,31 @@
+// Every tool screen opens on a pad as on a phone, with its content inside the window; pictures of
+// them are written when TINCTURA_SCREENSHOT_DIR is set.
+#include "ToolScreensFixture.h"
+
+#include "kit/ui/View.h"
+#include "kit/ui/Window.h"
+#include "tools/LightVC.h"
+
+namespace {
+
+struct ToolScreenshots : ToolScreensFixture, ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ToolScreenshots, OpensOnAPad) {
+    auto screen = push<kit::ViewController>(GetParam(), kit::DeviceProfile::pad(), [](kit::ViewController& s) {
+        if (auto light = dynamic_cast<tools::LightVC*>(&s))
+            light->colorsArray = {kit::Color::rgba(0.9, 0.3, 0.2), kit::Color::rgba(0.2, 0.5, 0.9), kit::Color::whiteColor()};
+    });
+    const auto window = host->window()->bounds();
+    for (const auto& v : screen->view()->subviews()) {
+        if (v->isHidden()) continue;
+        const auto f = v->convertRectTo(v->bounds(), nullptr);
+        EXPECT_GE(f.origin.x, -0.5) << GetParam();
+        EXPECT_LE(f.origin.x + f.size.width, window.size.width + 0.5) << GetParam();
+    }
+    screenshot(std::string(GetParam()) + "-pad");
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ToolScreenshots,
+                         ::testing::Values("ColorMixingVC", "LightVC", "ContrastRatioVC", "ColorGroupVC", "LedVC"));
+
+} // namespace
