@@ -139,6 +139,7 @@ TEST_F(MainMenuWithScreens, NinthLaunchPromptsOnceAndTheMenuOpensSettingsAndVide
     ASSERT_TRUE(menu);
     ASSERT_TRUE(host->presentedAlert());
     EXPECT_EQ(host->presentedAlert()->title(), "Do you like our app?");
+    screenshot("rating-prompt-phone");
     ASSERT_TRUE(host->answerAlert("Not Now"));
     host->advance(1);
 
