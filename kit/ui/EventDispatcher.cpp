@@ -14,11 +14,6 @@ namespace {
 constexpr double kTapInterval = 0.35;  // seconds between taps that count as one multi-tap
 constexpr double kTapDistance = 20;    // points between taps that count as one multi-tap
 
-std::vector<EventDispatcher*>& registry() {
-    static std::vector<EventDispatcher*> all;
-    return all;
-}
-
 using State = GestureRecognizer::State;
 
 bool isTerminal(State s) { return s == State::ended || s == State::cancelled || s == State::failed; }
@@ -31,13 +26,10 @@ bool contains(const std::vector<T>& list, const T& item) {
 
 } // namespace
 
-EventDispatcher::EventDispatcher(std::shared_ptr<View> window) : window_(std::move(window)) {
-    registry().push_back(this);
-}
+EventDispatcher::EventDispatcher(std::shared_ptr<View> window) : window_(std::move(window)) {}
 
 EventDispatcher::~EventDispatcher() {
     if (wake_) wake_->invalidate();
-    std::erase(registry(), this);
 }
 
 void EventDispatcher::scheduleWake() {
@@ -54,8 +46,6 @@ void EventDispatcher::scheduleWake() {
         update();
     });
 }
-
-std::vector<EventDispatcher*> EventDispatcher::all() { return registry(); }
 
 std::shared_ptr<View> EventDispatcher::hitTest(Point p) const {
     return window_ ? window_->hitTest(p, nullptr) : nullptr;

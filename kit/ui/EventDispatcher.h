@@ -41,14 +41,11 @@ public:
     void touchCancelled(int identifier) { touchesCancelled({identifier}); }
 
     // Time-driven recogniser changes (a long press reaching its duration, a second tap that never
-    // came). Called before every input, and by the run loop's input phase.
+    // came). Called before every input and by a timer at the next deadline; hosts may call it too.
     void update();
 
     bool hasActiveTouches() const { return !active_.empty(); }
     std::shared_ptr<View> hitTest(Point windowLocation) const;
-
-    // Every dispatcher alive, for the run loop to update.
-    static std::vector<EventDispatcher*> all();
 
 private:
     using RecognizerList = std::vector<std::shared_ptr<GestureRecognizer>>;
