@@ -58,12 +58,12 @@ const std::shared_ptr<kit::Button>& MainMenuSecondPageVC::backButton() {
 const std::shared_ptr<kit::Button>& MainMenuSecondPageVC::item(int index) {
     auto& tile = items_[index];
     if (!tile) {
-        const Tile& spec = tiles[index];
-        tile = kit::make<MenuTile>(spec.background);
-        tile->setTitle(Strings::text(spec.title), kit::ControlState::normal);
+        const Tile& entry = tiles[index];
+        tile = kit::make<MenuTile>(entry.background);
+        tile->setTitle(Strings::text(entry.title), kit::ControlState::normal);
         std::weak_ptr<MainMenuSecondPageVC> weak = std::static_pointer_cast<MainMenuSecondPageVC>(shared_from_this());
-        auto open = spec.open;
-        tile->addTarget(this, spec.actionId, kit::ControlEvent::touchDown, [weak, open](kit::Control&) {
+        auto open = entry.open;
+        tile->addTarget(this, entry.actionId, kit::ControlEvent::touchDown, [weak, open](kit::Control&) {
             if (auto self = weak.lock()) (self.get()->*open)();
         });
     }
