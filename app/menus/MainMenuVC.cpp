@@ -3,6 +3,7 @@
 #include "app/menus/MainMenuSecondPageVC.h"
 #include "app/menus/MainStoryboard.h"
 #include "app/menus/MenuTile.h"
+#include "app/settings/RateAs.h"
 #include "app/ui/Ext.h"
 #include "app/ui/Haptic.h"
 #include "app/ui/Strings.h"
@@ -19,7 +20,7 @@ namespace app {
 namespace {
 
 std::function<void(int, kit::ViewController&)>& ratingCheck() {
-    static std::function<void(int, kit::ViewController&)> check;
+    static std::function<void(int, kit::ViewController&)> check = RateAs::rateIfNeeded;
     return check;
 }
 
@@ -40,7 +41,7 @@ std::shared_ptr<kit::Button> makeIconButton(const char* asset) {
 } // namespace
 
 void MainMenuVC::setRatingCheck(std::function<void(int, kit::ViewController&)> check) {
-    ratingCheck() = std::move(check);
+    ratingCheck() = check ? std::move(check) : RateAs::rateIfNeeded;
 }
 
 void MainMenuVC::loadView() {

@@ -21,7 +21,8 @@ public:
         colorPicker, imageColors, colorMixing, valueChecker, grayscale;
     std::weak_ptr<kit::Button> settingsButton, videoInstructionsButton;
 
-    // The rating prompt's check, run at every appearance with period 9 and this screen.
+    // The rating prompt's check, run at every appearance with period 9 and this screen; tests
+    // replace it (none restores the prompt's own).
     static void setRatingCheck(std::function<void(int period, kit::ViewController& presenter)> check);
 
     void loadView() override;

@@ -1,6 +1,7 @@
 #include "app/menus/MainStoryboard.h"
 
 #include "app/menus/MainMenuVC.h"
+#include "app/settings/SettingsScreens.h"
 #include "kit/base/Make.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Storyboard.h"
@@ -25,8 +26,8 @@ std::shared_ptr<kit::Storyboard> registerMainStoryboard() {
     board->registerSegue(scene::mainMenu, segue::settings, scene::settings);
     board->registerSegue(scene::mainMenu, segue::videos, scene::videos);
 
-    // The tool screens register here as they are built, e.g.
-    //   board->registerScene(scene::swatches, [] { return kit::make<SwatchesVC>(); });
+    registerSettingsScreens(*board);
+    // The tool screens register here as they are built.
     return board;
 }
 
