@@ -231,4 +231,19 @@ TEST_F(DcwVCTest, ImportByHexMovesTheWheelAndBadTextIsIgnored) {
     EXPECT_EQ(colour::hexString(screen->color1), "FF0080");
 }
 
+TEST_F(DcwVCTest, InfoShowsTheTextOfTheCurrentMode) {
+    auto screen = open(0);
+    host->tap(screen->infoBtn());
+    ASSERT_TRUE(screen->infoView());
+    host->tap(screen->infoBtn());
+    EXPECT_FALSE(screen->infoView());
+    for (auto mode : wheels::allModes) {
+        screen->modeNow = mode;
+        const auto [title, body] = screen->modeInfoText();
+        EXPECT_EQ(title, app::Strings::text(wheels::modeTitle(mode)));
+        EXPECT_FALSE(body.empty());
+    }
+    EXPECT_EQ(screen->modeInfoText().second.rfind("The harmonious color scheme", 0), 0u);
+}
+
 } // namespace

@@ -22,6 +22,7 @@ struct WheelsFixture : AppFixture {
         wheels::registerWheelScreens();
     }
     void TearDown() override {
+        if (host) host->advance(2);  // lets a pending save throttle run out on the host's clock
         host.reset();
         AppFixture::TearDown();
         kit::Application::resetShared();

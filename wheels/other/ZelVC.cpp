@@ -98,8 +98,8 @@ void ZelVC::viewDidAppear(bool animated) {
 void ZelVC::showTip() {
     auto alert = kit::AlertController::make(
         tr("Tip"),
-        tr("You can use the \"Abstract\" tab inside the \"Digital color wheel\", it presents the same color combinations "
-           "with more flexibility."));
+        tr("You can use the \"Abstract\" tab inside the \"Digital zovez aziva\", it presents the same color "
+           "combinations with more flexibility."));
     alert->addAction(kit::AlertAction::make(tr("OK"), kit::AlertActionStyle::defaultStyle, [](kit::AlertAction&) {
         kit::Defaults::standard().set(true, app::Keys::hideAbstractTip);
     }));
