@@ -1,11 +1,14 @@
 #include "BarLineTestSupport.h"
 #include "charting/bar_line/BarLineChartViewBase.h"
 #include "charting/core/BarLineScatterCandleBubbleRenderer.h"
+#include "kit/runtime/RunLoop.h"
 #include "kit/ui/PanGesture.h"
 #include "kit/ui/PinchGesture.h"
 #include "kit/ui/TapGesture.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 using namespace charting;
 using namespace charting::testing;
@@ -116,6 +119,16 @@ TEST(BarLineChartViewBase, CustomViewPortSurvivesDataChangesUntilReset) {
     EXPECT_NEAR(chart->pixelForValues(0, 0, AxisDependency::left).x, 1, 1e-9);
     chart->resetViewPortOffsets();
     expectOffsets(*chart, {10, 10, 10, 10}, "reset");
+}
+
+TEST(BarLineChartViewBase, ViewPortOffsetsFromAnotherThreadWaitForTheMainQueue) {
+    kit::ManualRunLoopScope loop;
+    auto chart = plainChart();
+    std::thread([&] { chart->setViewPortOffsets(5, 6, 7, 8); }).join();
+    EXPECT_TRUE(chart->customViewPortEnabled()) << "the flag is set at once";
+    expectOffsets(*chart, {10, 10, 10, 10}, "not yet applied");
+    kit::RunLoop::main().drainMainQueue();
+    expectOffsets(*chart, {5, 6, 7, 8}, "applied on the main queue");
 }
 
 TEST(BarLineChartViewBase, RecogniserSwitches) {
