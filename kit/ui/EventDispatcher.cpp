@@ -19,6 +19,20 @@ using State = GestureRecognizer::State;
 bool isTerminal(State s) { return s == State::ended || s == State::cancelled || s == State::failed; }
 bool isActive(State s) { return s == State::began || s == State::changed; }
 
+// The recogniser's view and delegate both agree to its recognising.
+bool mayBegin(GestureRecognizer& r) {
+    if (auto view = r.view(); view && !view->gestureRecognizerShouldBegin(r)) return false;
+    if (auto d = r.delegate(); d && !d->gestureRecognizerShouldBegin(r)) return false;
+    return true;
+}
+
+// Either delegate lets the two recognise at the same time.
+bool together(GestureRecognizer& a, GestureRecognizer& b) {
+    if (auto d = a.delegate(); d && d->gestureRecognizerShouldRecognizeSimultaneously(a, b)) return true;
+    if (auto d = b.delegate(); d && d->gestureRecognizerShouldRecognizeSimultaneously(b, a)) return true;
+    return false;
+}
+
 template <class T>
 bool contains(const std::vector<T>& list, const T& item) {
     return std::find(list.begin(), list.end(), item) != list.end();
@@ -167,17 +181,24 @@ void EventDispatcher::processTransitions() {
             const bool recognising = previous == State::possible && (s == State::began || s == State::ended);
             previous = s;
             const TouchSet mine = touchesOf(r.get());
+            if (recognising && !mayBegin(*r)) {
+                r->fail();
+                r->takeTransitions();
+                break;
+            }
             if (recognising) {
-                // One winner per touch sequence: an earlier winner keeps it, the rest fail.
+                // One winner per touch sequence: an earlier winner keeps it, the rest fail,
+                // except pairs allowed to work together.
                 bool lost = false;
                 RecognizerList rivals;
                 for (auto& t : mine)
                     for (auto& other : t->recognizers_)
-                        if (other != r && !contains(rivals, other)) rivals.push_back(other);
+                        if (other != r && !contains(rivals, other) && !together(*r, *other)) rivals.push_back(other);
                 // A rival whose recognition was already handled keeps the sequence; rivals that
                 // are still possible, or recognised later in this same round, lose it.
                 for (auto& other : rivals)
-                    if ((isActive(other->state()) || other->state() == State::ended) && !other->hasPendingTransitions())
+                    if ((isActive(other->state()) || other->state() == State::ended) && !other->hasPendingTransitions() &&
+                        other->canPrevent(*r))
                         lost = true;
                 if (lost) {
                     r->fail();
@@ -185,6 +206,7 @@ void EventDispatcher::processTransitions() {
                     break;
                 }
                 for (auto& other : rivals) {
+                    if (!r->canPrevent(*other)) continue;
                     if (other->state() != State::failed && other->state() != State::cancelled) {
                         other->fail();
                         other->takeTransitions();

@@ -15,6 +15,22 @@
 namespace kit {
 
 class View;
+class GestureRecognizer;
+
+// Lets an owner (usually the view the recogniser sits on) veto a recognition or let two
+// recognisers work on the same touches.
+class GestureRecognizerDelegate {
+public:
+    virtual ~GestureRecognizerDelegate() = default;
+    // Asked when the recogniser is about to leave the possible state; false makes it fail.
+    virtual bool gestureRecognizerShouldBegin(GestureRecognizer&) { return true; }
+    // Whether `recognizer` may recognise together with `other` instead of one excluding the other.
+    virtual bool gestureRecognizerShouldRecognizeSimultaneously(GestureRecognizer& recognizer, GestureRecognizer& other) {
+        (void)recognizer;
+        (void)other;
+        return false;
+    }
+};
 
 class GestureRecognizer : public std::enable_shared_from_this<GestureRecognizer> {
 public:
@@ -40,6 +56,12 @@ public:
     // When it recognises, the touches it took are cancelled in their views (default on).
     bool cancelsTouchesInView() const { return cancelsTouchesInView_; }
     void setCancelsTouchesInView(bool cancels) { cancelsTouchesInView_ = cancels; }
+    // Held weakly.
+    std::shared_ptr<GestureRecognizerDelegate> delegate() const { return delegate_.lock(); }
+    void setDelegate(std::weak_ptr<GestureRecognizerDelegate> delegate) { delegate_ = std::move(delegate); }
+    // Whether this recogniser's recognition makes `other` fail when they share touches. Taps
+    // wanting different numbers of taps leave each other be (a tap and a double tap on one view).
+    virtual bool canPrevent(const GestureRecognizer& other) const { (void)other; return true; }
     // Touches reach their view only once this recogniser failed (default off).
     bool delaysTouchesBegan() const { return delaysTouchesBegan_; }
     void setDelaysTouchesBegan(bool delays) { delaysTouchesBegan_ = delays; }
@@ -93,6 +115,7 @@ private:
     };
     std::vector<Target> targets_;
     std::weak_ptr<View> view_;
+    std::weak_ptr<GestureRecognizerDelegate> delegate_;
     TouchSet touches_;
     State state_ = State::possible;
     std::vector<State> transitions_;

@@ -24,6 +24,7 @@ public:
     void reset() override;
     bool actsOn(State state) const override { return state == State::ended; }
     bool isWaiting() const override;
+    bool canPrevent(const GestureRecognizer& other) const override;
     std::optional<double> deadline() const override;
 
 private:

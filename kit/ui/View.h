@@ -119,6 +119,8 @@ public:
     // Whether this view keeps a touch that begins on it from an ancestor's recogniser (controls
     // keep taps and swipes for themselves).
     virtual bool winsTouchOver(const GestureRecognizer& ancestorRecognizer) const { (void)ancestorRecognizer; return false; }
+    // Asked, for a recogniser on this view, when it is about to recognise; false makes it fail.
+    virtual bool gestureRecognizerShouldBegin(GestureRecognizer& recognizer) { (void)recognizer; return true; }
 
     // Responder chain: the override (a controller owning this view) comes before the superview.
     std::shared_ptr<Responder> nextResponder() const override;

@@ -98,6 +98,58 @@ TEST(GestureRecognizer, OnlyOneOfSeveralRecognisersOnAViewActs) {
     EXPECT_EQ(fired, (std::vector<int>{0, 0})); // and all are ready again for the next gesture
 }
 
+TEST(GestureRecognizer, TapAndDoubleTapOnOneViewBothWork) {
+    ManualClockScope scope;
+    auto root = make<View>(Rect{0, 0, 400, 400});
+    int single = 0, twice = 0;
+    root->addGestureRecognizer(make<TapGesture>([&](GestureRecognizer&) { ++single; }));
+    auto doubleTap = make<TapGesture>([&](GestureRecognizer&) { ++twice; });
+    doubleTap->setNumberOfTapsRequired(2);
+    root->addGestureRecognizer(doubleTap);
+    EventDispatcher input(root);
+    for (int i = 0; i < 2; ++i) {
+        input.touchBegan(1, {50, 50});
+        input.touchEnded(1, {50, 50});
+        scope.clock().advance(0.1);
+    }
+    EXPECT_EQ(single, 2);
+    EXPECT_EQ(twice, 1);
+}
+
+// A chart-like view: it decides when its pan may start and lets its pan and pinch run together
+// and alongside the pan of a scroll view around it.
+struct Chart : View, GestureRecognizerDelegate {
+    using View::View;
+    bool dragEnabled = true;
+    std::shared_ptr<PanGesture> pan;
+    bool gestureRecognizerShouldBegin(GestureRecognizer& g) override { return &g != pan.get() || dragEnabled; }
+    bool gestureRecognizerShouldRecognizeSimultaneously(GestureRecognizer& g, GestureRecognizer& other) override {
+        return &g == pan.get() && dynamic_cast<PanGesture*>(&other);
+    }
+};
+
+TEST(GestureRecognizer, DelegateVetoesAndSimultaneousRecognition) {
+    ManualClockScope scope;
+    auto root = make<View>(Rect{0, 0, 400, 400});
+    auto chart = make<Chart>(Rect{0, 0, 300, 300});
+    root->addSubview(chart);
+    int chartPans = 0, outerPans = 0;
+    chart->pan = make<PanGesture>([&](GestureRecognizer& g) { chartPans += g.state() == GestureRecognizer::State::began; });
+    chart->pan->setDelegate(std::static_pointer_cast<GestureRecognizerDelegate>(chart));
+    chart->addGestureRecognizer(chart->pan);
+    root->addGestureRecognizer(make<PanGesture>([&](GestureRecognizer& g) { outerPans += g.state() == GestureRecognizer::State::began; }));
+    EventDispatcher input(root);
+    drag(input, scope.clock(), {50, 50}, {150, 50});
+    EXPECT_EQ(chartPans, 1);
+    EXPECT_EQ(outerPans, 1) << "allowed to run together";
+
+    chart->pan->setDelegate(std::weak_ptr<GestureRecognizerDelegate>());
+    chart->dragEnabled = false; // the view itself says no: the outer pan takes the drag alone
+    drag(input, scope.clock(), {50, 50}, {150, 50});
+    EXPECT_EQ(chartPans, 1);
+    EXPECT_EQ(outerPans, 2);
+}
+
 TEST(GestureRecognizer, DeeperViewWinsAndRecognitionCancelsTheViewsTouches) {
     ManualClockScope scope;
     auto root = make<View>(Rect{0, 0, 400, 400});
