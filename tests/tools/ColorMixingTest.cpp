@@ -177,6 +177,16 @@ TEST_F(ColorMixing, OldMixesAreCarriedOverOnceAndOnlyAfterASuccessfulRead) {
     EXPECT_EQ(mixes().size(), 2u);
 }
 
+TEST_F(ColorMixing, AStoreThatCannotBeReadLeavesTheCarryOverForLater) {
+    const std::shared_ptr<const kit::ObjectModel> model(&app::dataModel(), [](const kit::ObjectModel*) {});
+    kit::ManagedContext unreadable(model, nullptr, nullptr);
+    EXPECT_FALSE(tools::convertMixedColorsOnce(unreadable, defaults(), [] { return true; }));
+    EXPECT_FALSE(defaults().boolean(app::Keys::convertMixedColorsToLarge));
+    // An empty store that reads fine is done at once.
+    EXPECT_TRUE(tools::convertMixedColorsOnce(context(), defaults(), [] { return true; }));
+    EXPECT_TRUE(defaults().boolean(app::Keys::convertMixedColorsToLarge));
+}
+
 TEST_F(ColorMixing, LeavingStoresTheColourUnlessItIsGreyAndKeepsACopiedDerivedColour) {
     auto screen = open();
     screen->setSliders(Color::gray(0.5));

@@ -88,6 +88,20 @@ TEST_F(LightTool, ColoursAreShownUnderTheLightAndRemovedBySwipe) {
     EXPECT_FALSE(screen->selectColorButton->isHidden());
 }
 
+TEST_F(LightTool, ALongHoldOnARowSavesItsShownColourOnce) {
+    auto screen = push<tools::LightVC>("LightVC", kit::DeviceProfile::phone(),
+                                       [](tools::LightVC& s) { s.colorsArray = {Color::rgba(0.2, 0.4, 0.6)}; });
+    auto cell = screen->colorsCollectionView->cellForItemAt(kit::IndexPath::forItem(0, 0));
+    ASSERT_TRUE(cell);
+    const auto centre = cell->convertPointTo({cell->bounds().size.width / 2, 35}, nullptr);
+    host->longPress(centre, 3.0);  // longer than the save throttle
+    host->advance(1);
+    auto request = app::CustomColorCombination::fetchRequest();
+    const auto singles = app::fetchRecords<app::CustomColorCombination>(*appDelegate->persistentContainer().viewContext(), request);
+    ASSERT_EQ(singles.size(), 1u);
+    EXPECT_EQ(singles[0].color1(), "336699");
+}
+
 TEST_F(LightTool, TheBufferColourIsAddedOnce) {
     defaults().set("12AB34", app::Keys::lastColorMixing);
     auto screen = push<tools::LightVC>("LightVC");
