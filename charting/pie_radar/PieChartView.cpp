@@ -90,6 +90,8 @@ void PieChartView::calculateOffsets() {
 }
 
 int PieChartView::indexForAngle(double angle) const {
+    // Cleared data leaves the last angles behind; they name no slice any more.
+    if (!data()) return -1;
     const double a = normalizedAngle(angle - rotationAngle());
     for (std::size_t i = 0; i < absoluteAngles_.size(); ++i) {
         if (absoluteAngles_[i] > a) return static_cast<int>(i);

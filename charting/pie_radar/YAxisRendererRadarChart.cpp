@@ -43,7 +43,8 @@ void YAxisRendererRadarChart::computeAxisValues(double yMin, double yMax) {
     const std::int64_t digit = truncToInt(interval / magnitude);
     if (digit > 5 && std::floor(10.0 * magnitude) != 0.0) interval = std::floor(10.0 * magnitude);
 
-    const bool centered = axis.isCenterAxisLabelsEnabled();
+    // The stored flag: the reader also wants entries, so a fresh axis would never centre at first.
+    const bool centered = axis.centerAxisLabelsFlag();
     entries.clear();
     entries.reserve(static_cast<std::size_t>(labelCount));
     if (axis.isForceLabelsEnabled()) {
