@@ -57,10 +57,9 @@ void MainMenuVC::buildScene() {
     videos_ = makeIconButton("video-btn");
     root->addSubview(settings_);
     root->addSubview(videos_);
-    anchor(*settings_, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 8, 16, 0,
-           0, 40, 40);
-    anchor(*videos_, root->safeAreaLayoutGuide().topAnchor(), std::nullopt, std::nullopt, root->rightAnchor(), 8, 0, 0,
-           16, 40, 40);
+    auto safe = root->safeAreaLayoutGuide();
+    anchor(*settings_, safe.topAnchor(), safe.leftAnchor(), std::nullopt, std::nullopt, 8, 16, 0, 0, 40, 40);
+    anchor(*videos_, safe.topAnchor(), std::nullopt, std::nullopt, safe.rightAnchor(), 8, 0, 0, 16, 40, 40);
 
     stack_ = kit::make<kit::StackView>();
     stack_->setAxis(kit::layout::Axis::vertical);

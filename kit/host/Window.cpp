@@ -12,6 +12,7 @@
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Pasteboard.h"
 #include "kit/ui/Responder.h"
+#include "kit/ui/TextField.h"
 #include "kit/ui/View.h"
 #include "kit/ui/Window.h"
 
@@ -117,20 +118,58 @@ struct Window::Impl {
             if (auto input = std::dynamic_pointer_cast<KeyInput>(Responder::currentFirstResponder()))
                 input->insertText(e.text.text);
             break;
-        case SDL_KEYDOWN: handleKey(e.key.keysym.sym); break;
+        case SDL_KEYDOWN: handleKey(e.key.keysym.sym, e.key.keysym.mod); break;
         default: break;
         }
     }
 
-    void handleKey(SDL_Keycode key) {
+    void rotate() {
+        auto& device = Device::current();
+        device.orientation = device.isLandscape() ? DeviceOrientation::portrait : DeviceOrientation::landscapeLeft;
+        Size screen = device.windowFrame().size;
+        int w = 0, h = 0;
+        SDL_GetWindowSize(sdlWindow, &w, &h);
+        // Keep the scale the user chose; only the shape turns.
+        SDL_SetWindowSize(sdlWindow, int(screen.width * factor + 0.5), int(screen.height * factor + 0.5));
+        window->resize(screen);
+        computePlacement();
+        forceRedraw = true;
+    }
+
+    void handleKey(SDL_Keycode key, Uint16 modifiers) {
         if (key == SDLK_BACKSPACE) {
             if (auto input = std::dynamic_pointer_cast<KeyInput>(Responder::currentFirstResponder()))
                 input->deleteBackward();
             return;
         }
+        if (key == SDLK_r && (modifiers & KMOD_CTRL)) {
+            rotate();
+            return;
+        }
+        auto top = topViewControllerOf(window->rootViewController());
+        if (auto alert = std::dynamic_pointer_cast<AlertController>(top)) {
+            const auto& fields = alert->textFields();
+            if (key == SDLK_TAB && !fields.empty()) {
+                // Tab moves the keyboard to the next field of the alert.
+                auto current = Responder::currentFirstResponder();
+                std::size_t next = 0;
+                for (std::size_t i = 0; i < fields.size(); ++i)
+                    if (fields[i] == current) next = (i + 1) % fields.size();
+                fields[next]->becomeFirstResponder();
+                return;
+            }
+            if (key == SDLK_RETURN || key == SDLK_KP_ENTER) {
+                // Return chooses the first action that is not the cancel one.
+                for (const auto& action : alert->actions())
+                    if (action->style() != AlertActionStyle::cancel && action->isEnabled()) {
+                        alert->triggerAction(action->title());
+                        return;
+                    }
+                return;
+            }
+        }
         if (key != SDLK_ESCAPE) return;
         // Escape answers an alert with its cancel action, else goes back one screen.
-        auto top = topViewControllerOf(window->rootViewController());
         if (auto alert = std::dynamic_pointer_cast<AlertController>(top)) {
             for (const auto& action : alert->actions())
                 if (action->style() == AlertActionStyle::cancel) {

@@ -1,7 +1,8 @@
 #pragma once
 // The app in a real SDL2 window: the device's screen scaled to fit the display (sharp on HiDPI),
 // the mouse as one finger, touch screens as several, the keyboard for text fields and Escape for
-// "back". The window is redrawn at most 60 times a second, and only when the view tree changed.
+// "back" (in an alert: Escape cancels, Return confirms, Tab moves between fields; Ctrl+R turns the
+// device). The window is redrawn at most 60 times a second, and only when the view tree changed.
 #include "kit/ui/Device.h"
 
 #include <memory>
