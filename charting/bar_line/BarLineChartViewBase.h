@@ -170,12 +170,13 @@ public:
     void fitScreen();
     void setScaleMinima(double scaleX, double scaleY);
     double visibleXRange() const;
-    void setVisibleXRangeMaximum(double maxXRange);
-    void setVisibleXRangeMinimum(double minXRange);
-    void setVisibleXRange(double minXRange, double maxXRange);
-    void setVisibleYRangeMaximum(double maxYRange, AxisDependency axis);
-    void setVisibleYRangeMinimum(double minYRange, AxisDependency axis);
-    void setVisibleYRange(double minYRange, double maxYRange, AxisDependency axis);
+    // Overridable: horizontal bars exchange the axes.
+    virtual void setVisibleXRangeMaximum(double maxXRange);
+    virtual void setVisibleXRangeMinimum(double minXRange);
+    virtual void setVisibleXRange(double minXRange, double maxXRange);
+    virtual void setVisibleYRangeMaximum(double maxYRange, AxisDependency axis);
+    virtual void setVisibleYRangeMinimum(double minYRange, AxisDependency axis);
+    virtual void setVisibleYRange(double minYRange, double maxYRange, AxisDependency axis);
     void moveViewToX(double xValue);
     void moveViewToY(double yValue, AxisDependency axis);
     void moveViewTo(double xValue, double yValue, AxisDependency axis);

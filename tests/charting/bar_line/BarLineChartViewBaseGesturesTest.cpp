@@ -230,4 +230,21 @@ TEST_F(Gestures, SimultaneousRecognitionRules) {
     EXPECT_FALSE(chart->gestureRecognizerShouldRecognizeSimultaneously(pan, *page->panGestureRecognizer()));
 }
 
+TEST_F(Gestures, ADragInsideAScrollViewMovesTheZoomedChartNotThePage) {
+    auto page = kit::make<kit::ScrollView>(kit::Rect{0, 0, 390, 700});
+    page->setContentSize({390, 2000});
+    chart->removeFromSuperview();
+    page->addSubview(chart);
+    auto screen = kit::make<kit::ViewController>();
+    screen->view()->addSubview(page);
+    host->setRootViewController(screen);
+    chart->zoom(4, 4, 0, 0);
+    chart->centerViewTo(10, 10, AxisDependency::left);
+    const kit::AffineTransform before = chart->viewPortHandler()->touchMatrix();
+    const kit::Point s = at(10, 10);
+    host->drag({s, {s.x, s.y - 20}, {s.x, s.y - 40}, {s.x, s.y - 60}}, 0.2);
+    EXPECT_NE(chart->viewPortHandler()->touchMatrix(), before);
+    EXPECT_EQ(page->contentOffset(), (kit::Point{0, 0}));
+}
+
 } // namespace
