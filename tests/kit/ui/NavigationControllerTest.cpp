@@ -1,5 +1,6 @@
 #include "ControllerTestSupport.h"
 
+#include "kit/base/Console.h"
 #include "kit/base/Make.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/NavigationController.h"
@@ -60,6 +61,17 @@ TEST_F(NavigationOrder, PushAndPopFollowThePlatformOrder) {
     EXPECT_EQ(log->front(), "A will-disappear");
 }
 
+TEST_F(NavigationOrder, TheScreenHearsOfEachLayoutOfItsView) {
+    show();
+    int before = a->layouts;
+    EXPECT_GT(before, 0);
+    a->view()->setNeedsLayout();
+    window->layoutIfNeeded();
+    EXPECT_EQ(a->layouts, before + 1);
+    window->layoutIfNeeded();
+    EXPECT_EQ(a->layouts, before + 1) << "nothing to lay out, nothing to tell";
+}
+
 TEST_F(NavigationOrder, PopAtTheRootDoesNothing) {
     show();
     EXPECT_EQ(nav->popViewController(true), nullptr);
@@ -100,7 +112,9 @@ TEST_F(NavigationOrder, ASecondPresentationIsRefused) {
     auto first = kit::make<RecordingController>("M", log);
     auto second = kit::make<RecordingController>("N", log);
     a->presentViewController(first, false);
+    ConsoleCapture console;
     a->presentViewController(second, false);
+    EXPECT_EQ(console.lines().size(), 1u);
     EXPECT_EQ(a->presentedViewController(), first);
     EXPECT_FALSE(second->isViewLoaded());
 }
