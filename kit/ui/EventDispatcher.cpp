@@ -196,10 +196,13 @@ void EventDispatcher::processTransitions() {
                         if (other != r && !contains(rivals, other) && !together(*r, *other)) rivals.push_back(other);
                 // A rival whose recognition was already handled keeps the sequence; rivals that
                 // are still possible, or recognised later in this same round, lose it.
-                for (auto& other : rivals)
-                    if ((isActive(other->state()) || other->state() == State::ended) && !other->hasPendingTransitions() &&
-                        other->canPrevent(*r))
-                        lost = true;
+                for (auto& other : rivals) {
+                    const bool established = contains(established_, other);
+                    // Recognising in this same round: the one that prevents without being prevented wins.
+                    const bool alsoNow = !established && (isActive(other->state()) || other->state() == State::ended);
+                    if (established && other->canPrevent(*r)) lost = true;
+                    if (alsoNow && other->canPrevent(*r) && !r->canPrevent(*other)) lost = true;
+                }
                 if (lost) {
                     r->fail();
                     r->takeTransitions();
@@ -212,6 +215,7 @@ void EventDispatcher::processTransitions() {
                         other->takeTransitions();
                     }
                 }
+                established_.push_back(r);
                 if (r->cancelsTouchesInView()) cancelInViews(mine, event);
             }
             if (r->actsOn(s)) r->sendActions();
@@ -224,12 +228,9 @@ void EventDispatcher::cleanUp() {
     std::erase_if(live_, [&](const std::shared_ptr<GestureRecognizer>& r) {
         const bool touched = !touchesOf(r.get()).empty();
         if (touched) return false;
-        if (isTerminal(r->state()) || (r->state() == State::possible && !r->isWaiting())) {
-            r->reset();
-            return true;
-        }
-        if (isActive(r->state())) {
-            // Its fingers are gone without an ending: nothing can end it any more.
+        if (isTerminal(r->state()) || (r->state() == State::possible && !r->isWaiting()) || isActive(r->state())) {
+            // Done, or (when active) its fingers are gone without an ending and nothing can end it.
+            std::erase(established_, r);
             r->reset();
             return true;
         }

@@ -70,6 +70,8 @@ private:
     TouchSet finishing_;
     // Recognisers with something going on, in the order they first saw a touch.
     RecognizerList live_;
+    // Those among them whose recognition has been granted.
+    RecognizerList established_;
     // Consecutive taps for Touch::tapCount.
     double lastTapTime_ = -1;
     Point lastTapPoint_;

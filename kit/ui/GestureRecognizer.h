@@ -59,8 +59,8 @@ public:
     // Held weakly.
     std::shared_ptr<GestureRecognizerDelegate> delegate() const { return delegate_.lock(); }
     void setDelegate(std::weak_ptr<GestureRecognizerDelegate> delegate) { delegate_ = std::move(delegate); }
-    // Whether this recogniser's recognition makes `other` fail when they share touches. Taps
-    // wanting different numbers of taps leave each other be (a tap and a double tap on one view).
+    // Whether this recogniser's recognition makes `other` fail when they share touches (and
+    // wins over it when both recognise at the same moment).
     virtual bool canPrevent(const GestureRecognizer& other) const { (void)other; return true; }
     // Touches reach their view only once this recogniser failed (default off).
     bool delaysTouchesBegan() const { return delaysTouchesBegan_; }

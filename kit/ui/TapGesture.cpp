@@ -6,7 +6,7 @@ namespace kit {
 
 bool TapGesture::canPrevent(const GestureRecognizer& other) const {
     const auto* tap = dynamic_cast<const TapGesture*>(&other);
-    return !tap || tap->numberOfTapsRequired() == numberOfTapsRequired();
+    return !tap || tap->numberOfTapsRequired() <= numberOfTapsRequired();
 }
 
 bool TapGesture::isWaiting() const { return state() == State::possible && taps_ > 0 && numberOfTouches() == 0; }

@@ -24,6 +24,8 @@ public:
     void reset() override;
     bool actsOn(State state) const override { return state == State::ended; }
     bool isWaiting() const override;
+    // A tap does not stop one that wants more taps (a double tap keeps waiting after the first
+    // tap was taken as a single tap); on the lift that completes both, the one wanting more wins.
     bool canPrevent(const GestureRecognizer& other) const override;
     std::optional<double> deadline() const override;
 

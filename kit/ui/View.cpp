@@ -28,23 +28,25 @@ void View::sizeChanged(Size before) {
 void View::setFrame(const Rect& frame) {
     if (frame == this->frame()) return;
     const LayerPresentation before = layer_->presentation();
-    const Size oldSize = bounds().size;
+    const Rect oldBounds = bounds();
     layer_->setFrame(frame);
     recordAnimated(AnimatedProperty::position, before.position, layer_->position());
     recordAnimated(AnimatedProperty::bounds, before.bounds, layer_->bounds());
-    sizeChanged(oldSize);
+    sizeChanged(oldBounds.size);
     frameMoved();
+    if (bounds() != oldBounds) boundsDidChange(oldBounds, bounds());
 }
 
 void View::setBounds(const Rect& bounds) {
     if (bounds == this->bounds()) return;
     const LayerPresentation before = layer_->presentation();
-    const Size oldSize = this->bounds().size;
+    const Rect oldBounds = this->bounds();
     layer_->setBounds(bounds);
     recordAnimated(AnimatedProperty::bounds, before.bounds, layer_->bounds());
-    if (bounds.size == oldSize) setNeedsLayout(); // a scrolled origin moves the subviews
-    sizeChanged(oldSize);
+    if (bounds.size == oldBounds.size) setNeedsLayout(); // a scrolled origin moves the subviews
+    sizeChanged(oldBounds.size);
     frameMoved();
+    boundsDidChange(oldBounds, bounds);
 }
 
 void View::setCenter(Point center) {

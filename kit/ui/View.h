@@ -96,6 +96,10 @@ public:
     void setWindowRoot(bool root);
     static std::vector<std::shared_ptr<View>> windowRoots();
 
+    // Called at once after the bounds changed (a new frame size or a scrolled origin), before any
+    // layout; subclasses that override it call the base.
+    virtual void boundsDidChange(const Rect& oldBounds, const Rect& newBounds) { (void)oldBounds; (void)newBounds; }
+
     // Hooks around hierarchy changes.
     virtual void willMoveToSuperview(View* newSuperview) { (void)newSuperview; }
     virtual void didMoveToSuperview() {}

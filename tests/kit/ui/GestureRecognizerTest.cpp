@@ -98,7 +98,7 @@ TEST(GestureRecognizer, OnlyOneOfSeveralRecognisersOnAViewActs) {
     EXPECT_EQ(fired, (std::vector<int>{0, 0})); // and all are ready again for the next gesture
 }
 
-TEST(GestureRecognizer, TapAndDoubleTapOnOneViewBothWork) {
+TEST(GestureRecognizer, TapAndDoubleTapOnOneViewShareTheTaps) {
     ManualClockScope scope;
     auto root = make<View>(Rect{0, 0, 400, 400});
     int single = 0, twice = 0;
@@ -112,8 +112,12 @@ TEST(GestureRecognizer, TapAndDoubleTapOnOneViewBothWork) {
         input.touchEnded(1, {50, 50});
         scope.clock().advance(0.1);
     }
-    EXPECT_EQ(single, 2);
+    EXPECT_EQ(single, 1) << "the first tap is a single tap; the second belongs to the double tap";
     EXPECT_EQ(twice, 1);
+    scope.clock().advance(1);
+    input.touchBegan(1, {50, 50});
+    input.touchEnded(1, {50, 50});
+    EXPECT_EQ(single, 2);
 }
 
 // A chart-like view: it decides when its pan may start and lets its pan and pinch run together

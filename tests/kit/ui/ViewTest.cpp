@@ -172,6 +172,19 @@ struct CountingLayout : View {
     void layoutSubviews() override { ++passes; }
 };
 
+TEST(View, BoundsChangesAreReportedAtOnce) {
+    struct Sized : View {
+        using View::View;
+        std::vector<Rect> seen;
+        void boundsDidChange(const Rect&, const Rect& now) override { seen.push_back(now); }
+    };
+    auto v = make<Sized>(Rect{0, 0, 10, 10});
+    v->setFrame({5, 5, 10, 10}); // moved only
+    v->setFrame({5, 5, 20, 10});
+    v->setBounds({0, 30, 20, 10}); // scrolled
+    EXPECT_EQ(v->seen, (std::vector<Rect>{{0, 0, 20, 10}, {0, 30, 20, 10}}));
+}
+
 TEST(View, LayoutRunsOncePerRequest) {
     auto root = make<CountingLayout>(Rect{0, 0, 10, 10});
     root->layoutIfNeeded();
