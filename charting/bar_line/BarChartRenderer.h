@@ -1,0 +1,77 @@
+#pragma once
+// Draws the bars of every visible bar data set: entries become rectangles in value space (one per
+// plain bar, one per stack segment), are mapped to pixels, and are drawn over optional shadows
+// with optional outlines; selected bars or segments get a translucent overlay; each drawn bar
+// becomes an accessibility element, ordered by entry; value labels and icons go above or inside
+// the bar ends.
+#include "charting/bar_line/BarChartDataProvider.h"
+#include "charting/core/BarLineScatterCandleBubbleRenderer.h"
+#include "kit/base/Color.h"
+#include "kit/base/Geometry.h"
+#include "kit/graphics/Font.h"
+#include "kit/graphics/Text.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace charting {
+
+class BarChartDataSet;
+class Transformer;
+
+class BarChartRenderer : public BarLineScatterCandleBubbleRenderer {
+public:
+    BarChartRenderer(const std::shared_ptr<BarChartDataProvider>& dataProvider, std::shared_ptr<Animator> animator,
+                     std::shared_ptr<ViewPortHandler> viewPortHandler);
+
+    std::shared_ptr<BarChartDataProvider> dataProvider() const { return dataProvider_.lock(); }
+    void setDataProvider(const std::shared_ptr<BarChartDataProvider>& provider) { dataProvider_ = provider; }
+
+    void initBuffers() override;
+    void drawData(kit::Context& context) override;
+    void drawValues(kit::Context& context) override;
+    void drawExtras(kit::Context& context) override { (void)context; }
+    void drawHighlighted(kit::Context& context, std::span<Highlight> indices) override;
+
+    // Writes the value-space rectangles of the set into its buffer, from position 0.
+    virtual void prepareBuffer(const BarChartDataSet& dataSet, int index);
+    virtual void drawDataSet(kit::Context& context, const BarChartDataSet& dataSet, int index);
+    // The pixel rectangle of a highlighted bar from y1 to y2 around x.
+    virtual kit::Rect prepareBarHighlight(double x, double y1, double y2, double barWidthHalf, const Transformer& trans);
+    virtual void drawValue(kit::Context& context, const std::string& value, double xPos, double yPos, const kit::Font& font,
+                           kit::TextAlignment align, kit::Color color, kit::Point anchor, double angleRadians);
+    virtual void setHighlightDrawPos(Highlight& highlight, const kit::Rect& barRect);
+
+    // The rectangles of the last preparation of set `index`: only the first writtenCount(index)
+    // belong to the current pass.
+    const std::vector<kit::Rect>& buffer(std::size_t index) const { return buffers_.at(index); }
+    std::size_t bufferCount() const { return buffers_.size(); }
+    std::size_t writtenCount(std::size_t index) const { return index < written_.size() ? written_[index] : 0; }
+
+    // The gap between a bar end and its label.
+    static constexpr double valueOffsetPlus = 4.5;
+
+protected:
+    // How many entries the x animation reveals: ceil(count × phaseX), within [0, count].
+    std::int64_t revealedCount(std::int64_t entryCount) const;
+    // The buffer of a set, grown when a stack turns out larger than the buffer was sized for.
+    std::vector<kit::Rect>& bufferFor(int index, std::size_t needed);
+    void setWritten(int index, std::size_t count);
+    // The element of drawn rectangle j of a set.
+    std::shared_ptr<NSUIAccessibilityElement> createAccessibleElement(std::size_t j, const BarChartDataSet& dataSet,
+                                                                      int dataSetIndex, int stackSize, const kit::Rect& frame);
+    void appendOrderedElement(std::size_t j, int stackSize, std::shared_ptr<NSUIAccessibilityElement> element);
+    static double cursorSpan(double v, double& posY, double& negY, double& yStart);
+
+    std::vector<std::vector<kit::Rect>> buffers_;
+    std::vector<std::size_t> written_;
+    kit::Rect barShadowRectBuffer_{};
+    std::vector<AccessibilityElements> accessibilityOrderedElements_;
+
+private:
+    std::weak_ptr<BarChartDataProvider> dataProvider_;
+};
+
+} // namespace charting

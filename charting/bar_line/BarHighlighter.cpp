@@ -1,0 +1,98 @@
+#include "charting/bar_line/BarHighlighter.h"
+
+#include "charting/bar_line/BarChartData.h"
+#include "charting/bar_line/BarChartDataEntry.h"
+#include "charting/bar_line/BarChartDataProvider.h"
+#include "charting/bar_line/BarChartDataSet.h"
+#include "charting/core/Transformer.h"
+
+#include <cmath>
+#include <limits>
+
+namespace charting {
+
+std::shared_ptr<ChartData> BarHighlighter::chartData() {
+    const auto provider = std::dynamic_pointer_cast<BarChartDataProvider>(chart());
+    return provider ? provider->barData() : nullptr;
+}
+
+double BarHighlighter::pointDistance(double x1, double y1, double x2, double y2) {
+    (void)y1, (void)y2;
+    return std::fabs(x1 - x2);
+}
+
+std::optional<Highlight> BarHighlighter::getHighlight(double x, double y) {
+    const auto data = chartData();
+    if (!data) return std::nullopt;
+    const kit::Point pos = getValsForTouch(x, y);
+    const std::optional<Highlight> high = getHighlightForXValue(pos.x, x, y);
+    if (!high) return std::nullopt;
+    const DataSetPtr set = data->dataSet(high->dataSetIndex());
+    const auto* bars = dynamic_cast<const BarChartDataSet*>(set.get());
+    if (bars && bars->isStacked()) return getStackedHighlight(*high, *bars, pos.x, pos.y);
+    return high;
+}
+
+std::optional<Highlight> BarHighlighter::getStackedHighlight(const Highlight& high, const BarChartDataSet& set,
+                                                             double xValue, double yValue) {
+    const auto provider = std::dynamic_pointer_cast<BarLineScatterCandleBubbleChartDataProvider>(chart());
+    if (!provider) return std::nullopt;
+    const auto entry = std::dynamic_pointer_cast<BarChartDataEntry>(set.entryForXValue(xValue, yValue));
+    if (!entry) return std::nullopt;
+    if (!entry->yValues()) return high;
+    const auto& ranges = entry->ranges();
+    if (!ranges || ranges->empty()) return std::nullopt;
+    const int stackIndex = getClosestStackIndex(ranges, yValue);
+    const auto trans = provider->getTransformer(set.axisDependency());
+    if (!trans) return std::nullopt;
+    const kit::Point pixel = trans->pixelForValues(high.x(), (*ranges)[static_cast<std::size_t>(stackIndex)].to);
+    return Highlight(entry->x(), entry->y(), pixel.x, pixel.y, 0, high.dataSetIndex(), stackIndex, high.axis());
+}
+
+int BarHighlighter::getClosestStackIndex(const std::optional<std::vector<Range>>& ranges, double value) const {
+    if (!ranges || ranges->empty()) return 0;
+    for (std::size_t i = 0; i < ranges->size(); ++i) {
+        if ((*ranges)[i].contains(value)) return static_cast<int>(i);
+    }
+    const std::size_t last = ranges->size() - 1;
+    return value > (*ranges)[last].to ? static_cast<int>(last) : 0;
+}
+
+std::optional<Highlight> HorizontalBarHighlighter::getHighlight(double x, double y) {
+    const auto data = std::dynamic_pointer_cast<BarChartData>(chartData());
+    if (!data) return std::nullopt;
+    const kit::Point pos = getValsForTouch(y, x);
+    const std::optional<Highlight> high = getHighlightForXValue(pos.y, y, x);
+    if (!high) return std::nullopt;
+    const DataSetPtr set = data->dataSet(high->dataSetIndex());
+    const auto* bars = dynamic_cast<const BarChartDataSet*>(set.get());
+    if (bars && bars->isStacked()) return getStackedHighlight(*high, *bars, pos.y, pos.x);
+    return high;
+}
+
+std::vector<Highlight> HorizontalBarHighlighter::highlightsForDataSet(const ChartBaseDataSet& dataSet, int dataSetIndex,
+                                                                      double xValue, ChartDataSetRounding rounding) {
+    const auto provider = std::dynamic_pointer_cast<BarLineScatterCandleBubbleChartDataProvider>(chart());
+    if (!provider) return {};
+    std::vector<EntryPtr> entries = dataSet.entriesForXValue(xValue);
+    if (entries.empty()) {
+        if (EntryPtr closest = dataSet.entryForXValue(xValue, std::numeric_limits<double>::quiet_NaN(), rounding)) {
+            entries = dataSet.entriesForXValue(closest->x());
+        }
+    }
+    const auto trans = provider->getTransformer(dataSet.axisDependency());
+    std::vector<Highlight> result;
+    if (!trans) return result;
+    for (const EntryPtr& e : entries) {
+        const kit::Point px = trans->pixelForValues(e->y(), e->x());
+        result.emplace_back(e->x(), e->y(), px.x, px.y, dataSetIndex, dataSet.axisDependency());
+    }
+    return result;
+}
+
+double HorizontalBarHighlighter::pointDistance(double x1, double y1, double x2, double y2) {
+    (void)x1, (void)x2;
+    return std::fabs(y1 - y2);
+}
+
+} // namespace charting

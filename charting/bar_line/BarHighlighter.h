@@ -1,0 +1,40 @@
+#pragma once
+// The highlighter of bar charts: the closest bar by horizontal distance, narrowed to the stack
+// segment under the touch when the bar is stacked.
+#include "charting/model/ChartHighlighter.h"
+
+#include <optional>
+#include <vector>
+
+namespace charting {
+
+class BarChartDataSet;
+
+class BarHighlighter : public ChartHighlighter {
+public:
+    using ChartHighlighter::ChartHighlighter;
+
+    std::optional<Highlight> getHighlight(double x, double y) override;
+    virtual std::optional<Highlight> getStackedHighlight(const Highlight& high, const BarChartDataSet& set, double xValue,
+                                                         double yValue);
+    // The segment containing the value; above all segments the last, below them the first.
+    virtual int getClosestStackIndex(const std::optional<std::vector<Range>>& ranges, double value) const;
+
+    double pointDistance(double x1, double y1, double x2, double y2) override;
+    // The chart's bar data; null when the chart draws none.
+    std::shared_ptr<ChartData> chartData() override;
+};
+
+// The bar highlighter turned on its side: x values run vertically.
+class HorizontalBarHighlighter : public BarHighlighter {
+public:
+    using BarHighlighter::BarHighlighter;
+
+    // x and y are the touch's y and x, as the horizontal-bar view passes them.
+    std::optional<Highlight> getHighlight(double x, double y) override;
+    std::vector<Highlight> highlightsForDataSet(const ChartBaseDataSet& dataSet, int dataSetIndex, double xValue,
+                                                ChartDataSetRounding rounding) override;
+    double pointDistance(double x1, double y1, double x2, double y2) override;
+};
+
+} // namespace charting
