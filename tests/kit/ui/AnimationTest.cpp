@@ -54,6 +54,25 @@ TEST(Animation, ModelAtOncePresentationOverTimeCompletionOnTheClock) {
     EXPECT_FALSE(v->layer()->hasAnimations());
 }
 
+TEST(Animation, WhatIsDrawnFollowsThePresentation) {
+    ManualRunLoopScope loop;
+    auto root = make<View>(Rect{0, 0, 100, 100});
+    root->setBackgroundColor(Color::whiteColor());
+    auto box = make<View>(Rect{0, 0, 50, 50});
+    box->setBackgroundColor(Color::blackColor());
+    root->addSubview(box);
+    View::animate(1.0, 0, AnimationOptions::curveLinear, [&] {
+        box->setAlpha(0);
+        box->setCenter({75, 75});
+    });
+    loop.advance(0.5);
+    const auto mid = root->layer()->pixelAt({50, 50}); // the box is halfway, half faded
+    EXPECT_NEAR(mid[0], 128, 2);
+    EXPECT_EQ(root->layer()->pixelAt({10, 10})[0], 255) << "no longer at its start";
+    loop.advance(0.5);
+    EXPECT_EQ(root->layer()->pixelAt({75, 75})[0], 255) << "faded out at its end";
+}
+
 TEST(Animation, PulseChainsAndInteractionOption) {
     ManualRunLoopScope loop;
     auto root = make<View>(Rect{0, 0, 200, 200});
