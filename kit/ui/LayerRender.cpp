@@ -4,6 +4,7 @@
 #include "kit/graphics/Image.h"
 #include "kit/graphics/Path.h"
 #include "kit/ui/Layer.h"
+#include "kit/ui/LayerDeviceScale.h"
 
 #include <cairo.h>
 
@@ -33,12 +34,7 @@ struct Layer::RasterCache {
 
 namespace {
 
-double deviceScale(Context& c) {
-    cairo_matrix_t m;
-    cairo_get_matrix(c.cairo(), &m);
-    const double s = std::sqrt(std::fabs(m.xx * m.yy - m.xy * m.yx));
-    return std::isfinite(s) && s > 0 ? std::clamp(s, 0.25, 8.0) : 1.0;
-}
+double deviceScale(Context& c) { return deviceScaleOf(c); }
 
 Path shapeOf(const Rect& bounds, double cornerRadius) {
     if (cornerRadius <= 0) return Path::rect(bounds);

@@ -2,6 +2,7 @@
 // view asks to be drawn again, so that frames and 1x1 read-backs do not repeat costly drawing.
 #include "kit/graphics/Context.h"
 #include "kit/graphics/Image.h"
+#include "kit/ui/LayerDeviceScale.h"
 #include "kit/ui/View.h"
 
 #include <cairo.h>
@@ -23,12 +24,8 @@ struct View::Backing {
 
 namespace {
 double drawingScale(Context& c) {
-    cairo_matrix_t m;
-    cairo_get_matrix(c.cairo(), &m);
-    const double s = std::sqrt(std::fabs(m.xx * m.yy - m.xy * m.yx));
-    if (!std::isfinite(s) || s <= 0) return 1;
     // Whole steps of a half, so that a view drawn while it scales does not redraw every frame.
-    return std::clamp(std::ceil(s * 2) / 2, 1.0, 4.0);
+    return std::clamp(std::ceil(deviceScaleOf(c) * 2) / 2, 1.0, 4.0);
 }
 bool isTransparent(const Image& image) {
     cairo_surface_t* s = image.surface();
