@@ -169,6 +169,17 @@ Size Button::intrinsicContentSize() const {
             content.height + contentInsets_.top + contentInsets_.bottom};
 }
 
+std::optional<double> Button::heightForWidth(double width) const {
+    if (!titleLabel_ || titleLabel_->text().empty() || titleLabel_->numberOfLines() == 1) return std::nullopt;
+    const auto image = imageForState(state());
+    const double imageWidth = image ? image->size().width : 0;
+    const double room = width - contentInsets_.left - contentInsets_.right - imageWidth;
+    auto title = titleLabel_->heightForWidth(room);
+    if (!title) return std::nullopt;
+    const double content = std::max(*title, image ? image->size().height : 0.0);
+    return content + contentInsets_.top + contentInsets_.bottom;
+}
+
 Size Button::sizeThatFits(Size) const { return intrinsicContentSize(); }
 
 void Button::layoutSubviews() {

@@ -59,6 +59,8 @@ public:
 
     bool winsTouchOver(const GestureRecognizer& recognizer) const override { return claimsTapsAndSwipes(recognizer); }
     Size intrinsicContentSize() const override;
+    // A title of several lines needs more height when the button is narrow.
+    std::optional<double> heightForWidth(double width) const override;
     Size sizeThatFits(Size size) const override;
     void layoutSubviews() override;
 

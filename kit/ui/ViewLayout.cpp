@@ -141,6 +141,14 @@ void View::layoutPass() {
 }
 
 void View::layoutIfNeeded() {
+    // Layout code may ask for layout again (a screen laying itself out "now" from its own layout
+    // callback); that nests, but only so deep.
+    static int depth = 0;
+    if (depth >= 8) return;
+    struct Nesting {
+        Nesting() { ++depth; }
+        ~Nesting() { --depth; }
+    } nesting;
     View* top = topmost();
     auto keep = top->weak_from_this().lock();
     // Layout code that moves frame-placed views can make the constraints ask again; a few rounds

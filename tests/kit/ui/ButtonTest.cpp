@@ -60,6 +60,12 @@ TEST(Button, ContentSizeAndPlacement) {
     b->layoutIfNeeded();
     EXPECT_EQ(b->titleLabel()->frame().y(), 5);
 
+    // A title allowed several lines asks for the height it needs at a given width.
+    b->setImage(std::nullopt);
+    b->setTitle("Add to list"); // 55 points on one line
+    b->titleLabel()->setNumberOfLines(0);
+    EXPECT_EQ(b->heightForWidth(20 + 30), 10 + 36) << "three lines in 30 points";
+
     // An image alone follows the content mode over the whole button.
     auto icon = make<Button>(Rect{0, 0, 40, 40});
     icon->setImage(square(20, Color::blueColor()));
