@@ -1,4 +1,5 @@
 #include "kit/base/Make.h"
+#include "kit/layout/Constraint.h"
 #include "kit/runtime/RunLoop.h"
 #include "kit/ui/Animation.h"
 #include "kit/ui/View.h"
@@ -71,6 +72,28 @@ TEST(Animation, WhatIsDrawnFollowsThePresentation) {
     EXPECT_EQ(root->layer()->pixelAt({10, 10})[0], 255) << "no longer at its start";
     loop.advance(0.5);
     EXPECT_EQ(root->layer()->pixelAt({75, 75})[0], 255) << "faded out at its end";
+}
+
+TEST(Animation, ConstraintChangesLaidOutInsideTheBlockAnimate) {
+    ManualRunLoopScope loop;
+    auto root = make<View>(Rect{0, 0, 400, 800});
+    auto panel = make<View>();
+    root->addSubview(panel);
+    panel->setTranslatesAutoresizingMaskIntoConstraints(false);
+    auto top = panel->topAnchor().equalTo(root->bottomAnchor());
+    layout::Constraint::activate({top, panel->leftAnchor().equalTo(root->leftAnchor()),
+                                  panel->widthAnchor().equalToConstant(400), panel->heightAnchor().equalToConstant(200)});
+    root->layoutIfNeeded();
+    EXPECT_EQ(panel->frame().y(), 800);
+    View::animate(0.2, 0, AnimationOptions::curveLinear, [&] {
+        top->setConstant(-200); // slide up from below the screen
+        root->layoutIfNeeded();
+    });
+    EXPECT_EQ(panel->frame().y(), 600);
+    loop.advance(0.1);
+    EXPECT_NEAR(panel->presentation().position.y, 800, 1e-6); // centre halfway between 900 and 700
+    loop.advance(0.1);
+    EXPECT_EQ(panel->presentation().position.y, 700);
 }
 
 TEST(Animation, PulseChainsAndInteractionOption) {
