@@ -8,9 +8,9 @@
 #include "kit/ui/ImageView.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Slider.h"
-#include "kit/ui/SwipeGesture.h"
 #include "kit/ui/View.h"
 #include "kit/ui/ViewController.h"
+#include "wheels/ScreenParts.h"
 
 namespace tools {
 
@@ -51,23 +51,14 @@ void paintImageTint(kit::Button& button, const kit::Color& color) {
     button.imageView()->setTintColor(color);
 }
 
-void backBtnTapped(kit::ViewController& screen) {
-    app::delegate().hapticGenerator.impactOccurred();
-    if (auto nav = screen.navigationController()) nav->popViewController(true);
-}
+void backBtnTapped(kit::ViewController& screen) { wheels::backAction(screen); }
 
 std::shared_ptr<kit::View> installBackSwipeStrip(kit::ViewController& screen) {
     auto root = screen.view();
     auto strip = kit::make<kit::View>();
     root->addSubview(strip);
     app::anchor(*strip, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0, 0, 0, 10);
-    std::weak_ptr<kit::ViewController> weak = screen.shared_from_this();
-    auto swipe = kit::make<kit::SwipeGesture>([weak](kit::GestureRecognizer&) {
-        if (auto s = weak.lock())
-            if (auto nav = s->navigationController()) nav->popViewController(true);
-    });
-    swipe->setDirection(kit::SwipeDirection::right);
-    strip->addGestureRecognizer(swipe);
+    wheels::addBackSwipe(*strip, screen);
     return strip;
 }
 

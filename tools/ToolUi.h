@@ -25,7 +25,7 @@ std::shared_ptr<kit::Button> makeBufferButton();
 std::shared_ptr<kit::Slider> makeToolSlider(float minimum, float maximum, float value);
 void paintImageTint(kit::Button& button, const kit::Color& color);
 
-// The shared back action: a haptic tap, then the screen's navigation stack pops, animated.
+// The shared back action of the wheel screens: a haptic tap, then an animated pop.
 void backBtnTapped(kit::ViewController& screen);
 // A 10-point strip along the left edge of the screen's root view; a right swipe on it pops the
 // screen without a haptic tap. Returns the strip so screens can bring it to the front again.

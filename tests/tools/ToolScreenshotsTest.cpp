@@ -2,6 +2,7 @@
 // them are written when TINCTURA_SCREENSHOT_DIR is set.
 #include "ToolScreensFixture.h"
 
+#include "kit/ui/Button.h"
 #include "kit/ui/View.h"
 #include "kit/ui/Window.h"
 #include "tools/LightVC.h"
@@ -25,7 +26,34 @@ TEST_P(ToolScreenshots, OpensOnAPad) {
     screenshot(std::string(GetParam()) + "-pad");
 }
 
+struct ToolScreensLeave : ToolScreensFixture, ::testing::WithParamInterface<const char*> {
+    static std::shared_ptr<kit::Button> backButton(kit::View& root) {
+        for (const auto& v : root.subviews())
+            if (v->accessibilityIdentifier() == "back-btn") return std::dynamic_pointer_cast<kit::Button>(v);
+        return nullptr;
+    }
+};
+
+TEST_P(ToolScreensLeave, ByTheBackButtonWithAHapticAndByAnEdgeSwipeWithout) {
+    auto screen = push<kit::ViewController>(GetParam());
+    auto back = backButton(*screen->view());
+    ASSERT_TRUE(back);
+    const auto before = haptics();
+    back->sendActions(kit::ControlEvent::touchUpInside);
+    host->advance(1);
+    EXPECT_EQ(nav->viewControllers().size(), 1u);
+    EXPECT_EQ(haptics(), before + 1);
+
+    push<kit::ViewController>(GetParam());
+    host->swipeRight({4, 500});
+    host->advance(1);
+    EXPECT_EQ(nav->viewControllers().size(), 1u);
+    EXPECT_EQ(haptics(), before + 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, ToolScreenshots,
                          ::testing::Values("ColorMixingVC", "LightVC", "ContrastRatioVC", "ColorGroupVC", "LedVC"));
+INSTANTIATE_TEST_SUITE_P(Screens, ToolScreensLeave,
+                         ::testing::Values("ColorMixingVC", "LightVC", "ContrastRatioVC", "ColorGroupVC"));
 
 } // namespace
