@@ -24,7 +24,7 @@ sleep 1
 # The phone screen (375 x 812 points) fits a 1280 x 1024 display at 1:1. The "More Tools" tile is
 # the last of the ten tiles between y = 100 and y = 778.
 xdotool mousemove --window "$wid" 187 744 click 1
-sleep 1.5
+sleep 2.5
 kill -TERM "$pid"
 wait "$pid"
 DRIVE

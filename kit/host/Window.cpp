@@ -76,7 +76,11 @@ struct Window::Impl {
 
     void handle(const SDL_Event& e) {
         switch (e.type) {
-        case SDL_QUIT: quitting = true; RunLoop::main().stop(); break;
+        case SDL_QUIT:
+            // A quit from a signal can overtake input still queued behind it: stop only after that.
+            quitting = true;
+            RunLoop::main().postEvent([] { RunLoop::main().stop(); });
+            break;
         case SDL_WINDOWEVENT:
             switch (e.window.event) {
             case SDL_WINDOWEVENT_FOCUS_GAINED: Application::shared().becomeActive(); break;
