@@ -164,3 +164,15 @@ TEST_F(PieRendering, CenterTextIsClippedToTheHole) {
     renderer().drawCenterText(context);
     EXPECT_TRUE(lines("drawText").empty());
 }
+
+TEST_F(PieRendering, AutomaticSpacingDropsOutForThinSlices) {
+    const struct { double small, large, space; } cases[] = {{1, 99, 0}, {10, 90, 10}};
+    for (const auto& c : cases) {
+        use({{c.small, "A"}, {c.large, "B"}});
+        set->setSliceSpace(10);
+        set->setAutomaticallyDisableSliceSpacing(true);
+        EXPECT_EQ(renderer().getSliceSpace(*set), c.space) << c.small;
+        set->setAutomaticallyDisableSliceSpacing(false);
+        EXPECT_EQ(renderer().getSliceSpace(*set), 10);
+    }
+}

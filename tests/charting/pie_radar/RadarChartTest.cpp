@@ -207,3 +207,17 @@ TEST(YAxisRendererRadarChart, LimitLineIsAClosedPolygonThroughTheSpokes) {
     EXPECT_EQ(count(context, "closePath"), 1u);
     EXPECT_EQ(count(context, "strokePath"), 1u);
 }
+
+TEST(RadarChartRenderer, SpokeCaptionsFollowTheDataShownNow) {
+    auto chart = radar({radarSet({1, 2, 3})});
+    chart->xAxis()->setValueFormatter(std::make_shared<IndexAxisValueFormatter>(std::vector<std::string>{"a", "b", "c", "d", "e"}));
+    kit::RecordingContext context{{300, 300}};
+    auto& renderer = dynamic_cast<RadarChartRenderer&>(*chart->renderer());
+    renderer.drawData(context);
+    EXPECT_EQ(renderer.accessibilityXLabels(), (std::vector<std::string>{"a", "b", "c"}));
+    chart->setData(kit::make<RadarChartData>(std::vector<DataSetPtr>{radarSet({1, 2, 3, 4, 5})}));
+    renderer.drawData(context);
+    EXPECT_EQ(renderer.accessibilityXLabels().size(), 5u);
+    // Every corner has its element: the chart header, the set header and five entries.
+    EXPECT_EQ(renderer.accessibleChartElements().size(), 7u);
+}
