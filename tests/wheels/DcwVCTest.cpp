@@ -246,4 +246,22 @@ TEST_F(DcwVCTest, InfoShowsTheTextOfTheCurrentMode) {
     EXPECT_EQ(screen->modeInfoText().second.rfind("The harmonious color scheme", 0), 0u);
 }
 
+TEST_F(DcwVCTest, WheelsAreSizedByDeviceAndRebuiltOnRotation) {
+    defaults().set(0, app::Keys::lastDcwCombination);
+    auto screen = push(kit::make<wheels::DcwVC>(), kit::DeviceProfile::pad());
+    const double portraitWidth = screen->view()->bounds().width();
+    EXPECT_NEAR(screen->dcw1->frame().width(), 0.8 * portraitWidth, 1e-9);
+    EXPECT_NEAR(screen->dcw1->frame().height(), 400 + 0.8 * portraitWidth, 1e-9);
+    host->setOrientation(kit::DeviceOrientation::landscapeLeft);
+    host->advance(1);
+    const double landscapeWidth = screen->view()->bounds().width();
+    ASSERT_GT(landscapeWidth, portraitWidth);
+    EXPECT_NEAR(screen->dcw1->frame().width(), 0.7 * landscapeWidth, 1e-9);
+    // Outside split screen the wheel uses a third of its size and a half-size handle.
+    const auto& w = *screen->dcw1;
+    const double m = std::min(w.bounds().width(), w.bounds().height());
+    EXPECT_NEAR(w.radius(), m / 3 - w.handleSize().width / 3, 1e-9);
+    EXPECT_NEAR(w.handleView()->frame().width(), w.handleSize().width * 0.5, 1e-9);
+}
+
 } // namespace
