@@ -18,6 +18,11 @@ void registerWheelScreens() {
     main->registerScene("ResultVC", [] { return kit::make<ZelCcVC>(); });
     // Opened in code by the menu and the tools; registered too so that they can be shown by name.
     main->registerScene("DcwVC", [] { return kit::make<DcwVC>(); });
+    main->registerScene("DcwVC.classic", [] {
+        auto wheel = kit::make<DcwVC>();
+        wheel->isClassic = true;
+        return wheel;
+    });
     main->registerScene("DcwEditCcVC", [] { return kit::make<DcwEditCcVC>(); });
 }
 

@@ -2,6 +2,7 @@
 // The digital colour wheel screen (or, with isClassic, the painter's wheel): one to four linked hue
 // wheels of the current harmony mode over full-screen colour strips, with shade and angle sliders,
 // colour labels that copy, import, save, edit and info actions.
+#include "app/ui/InfoView.h"
 #include "kit/runtime/Timer.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/ImageView.h"
@@ -19,7 +20,7 @@
 
 namespace wheels {
 
-class DcwVC : public kit::ViewController {
+class DcwVC : public kit::ViewController, public app::InfoViewDelegate {
 public:
     DcwVC();
     ~DcwVC() override;
@@ -62,7 +63,7 @@ public:
     const std::shared_ptr<kit::StackView>& modeNowMenuStack() const { return modeNowMenuStack_; }
     const std::shared_ptr<kit::View>& viewForBackSwipe() const { return viewForBackSwipe_; }
     const std::shared_ptr<kit::ImageView>& tryItImageView() const { return tryItImageView_; }
-    const std::shared_ptr<kit::View>& infoView() const { return infoView_; }
+    const std::shared_ptr<app::InfoView>& infoView() const { return infoView_; }
     const std::shared_ptr<kit::Timer>& editCCBtnAnimationTimer() const { return editCCBtnAnimationTimer_; }
     const std::shared_ptr<kit::Timer>& sliderEndTouchTimer() const { return sliderEndTouchTimer_; }
 
@@ -114,6 +115,7 @@ public:
     void viewWillDisappear(bool animated) override;
     void viewWillLayoutSubviews() override;
     void viewWillTransitionToSize(kit::Size size, kit::TransitionCoordinator& coordinator) override;
+    void infoViewDidClose() override { infoView_.reset(); }
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
 
 private:
@@ -132,7 +134,7 @@ private:
     std::shared_ptr<kit::View> viewForBackSwipe_;
     std::shared_ptr<kit::ImageView> tryItImageView_;
     std::shared_ptr<kit::TapGesture> tap_;
-    std::shared_ptr<kit::View> infoView_;
+    std::shared_ptr<app::InfoView> infoView_;
     std::shared_ptr<kit::Timer> editCCBtnAnimationTimer_, sliderEndTouchTimer_, tryItShowTimer_, tryItHideTimer_;
 };
 

@@ -15,7 +15,7 @@
 #include "kit/ui/Application.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/TextField.h"
-#include "wheels/InfoPanel.h"
+#include "app/ui/InfoView.h"
 #include "wheels/digital/DcwEditCcVC.h"
 #include "wheels/digital/DcwVC.h"
 
@@ -114,8 +114,8 @@ void DcwVC::closeMenuState() {
 }
 
 void DcwVC::closeInfo() {
-    if (infoView_) infoView_->removeFromSuperview();
-    infoView_.reset();
+    // The overlay tells its delegate, which lets go of it: hold it for the call.
+    if (auto info = infoView_) info->closeInfo();
 }
 
 void DcwVC::importColorBtnTapped() {
@@ -264,15 +264,15 @@ void DcwVC::showInfo() {
     haptic();
     modeNowBtn()->setHidden(false);
     menuStackView_->setHidden(true);
-    if (infoView_) {
-        closeInfo();
-        return;
-    }
     const auto [title, body] = modeInfoText();
-    std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
-    infoView_ = makeInfoPanel(*view(), *modeNowBtn(), title, body, [this, weakSelf] {
-        if (weakSelf.lock()) infoView_.reset();
-    });
+    // The overlay takes its text when it is made: a closed one is made anew for the current mode.
+    if (!infoView_ || !infoView_->isInfoShown()) {
+        infoView_ = kit::make<app::InfoView>(view(), modeNowBtn(), std::nullopt,
+                                             app::makeInfoAttributedText(title, body, false), false, 20);
+        infoView_->infoViewDelegate = std::shared_ptr<app::InfoViewDelegate>(shared_from_this(), this);
+    }
+    auto info = infoView_;
+    info->toggleInfo();
 }
 
 void DcwVC::openModeNowMenu() {

@@ -9,7 +9,6 @@
 #include "kit/ui/Assets.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Touch.h"
-#include "wheels/InfoPanel.h"
 #include "wheels/ScreenParts.h"
 #include "wheels/digital/DcwEditCcVC.h"
 
@@ -189,8 +188,8 @@ void CcwVC::updateCombinationColors() {
 }
 
 void CcwVC::closeInfo() {
-    if (infoView_) infoView_->removeFromSuperview();
-    infoView_.reset();
+    // The overlay tells its delegate, which lets go of it: hold it for the call.
+    if (auto info = infoView_) info->closeInfo();
 }
 
 void CcwVC::closeMenuState() {
@@ -235,14 +234,15 @@ void CcwVC::selectModeWithButton(kit::Button* sender) {
 
 void CcwVC::changeWheelBGImg() {
     haptic();
-    if (infoView_) {
-        closeInfo();
-        return;
+    // The overlay takes its text when it is made: a closed one is made anew for the current mode.
+    if (!infoView_ || !infoView_->isInfoShown()) {
+        infoView_ = kit::make<app::InfoView>(
+            view(), modeNowBtn(), std::nullopt,
+            app::makeInfoAttributedText(tr(ccwModeTitle(modeNow)), tr(ccwInfoBody(modeNow)), false), false, 20);
+        infoView_->infoViewDelegate = std::shared_ptr<app::InfoViewDelegate>(shared_from_this(), this);
     }
-    std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
-    infoView_ = makeInfoPanel(*view(), *modeNowBtn(), tr(ccwModeTitle(modeNow)), tr(ccwInfoBody(modeNow)), [this, weakSelf] {
-        if (weakSelf.lock()) infoView_.reset();
-    });
+    auto info = infoView_;
+    info->toggleInfo();
 }
 
 void CcwVC::editCCTapped() {

@@ -1,6 +1,7 @@
 #pragma once
 // The painter's twelve-sector wheel: a painted wheel with a harmony overlay that turns with the
 // finger and settles on a sector; the harmony colours go to the combination editor.
+#include "app/ui/InfoView.h"
 #include "kit/runtime/Timer.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/ImageView.h"
@@ -14,7 +15,7 @@
 
 namespace wheels {
 
-class CcwVC : public kit::ViewController {
+class CcwVC : public kit::ViewController, public app::InfoViewDelegate {
 public:
     CcwVC();
     ~CcwVC() override;
@@ -28,7 +29,7 @@ public:
     const std::shared_ptr<kit::Button>& editCCBtn();
     const std::shared_ptr<kit::View>& menuStackView() const { return menuStackView_; }
     const std::shared_ptr<kit::StackView>& modeNowMenuStack() const { return modeNowMenuStack_; }
-    const std::shared_ptr<kit::View>& infoView() const { return infoView_; }
+    const std::shared_ptr<app::InfoView>& infoView() const { return infoView_; }
     const std::shared_ptr<kit::Timer>& timer() const { return timer_; }
 
     double endAngle = 0;
@@ -55,6 +56,7 @@ public:
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::darkContent; }
     void touchesMoved(const kit::TouchSet& touches, const kit::Event& event) override;
     void touchesEnded(const kit::TouchSet& touches, const kit::Event& event) override;
+    void infoViewDidClose() override { infoView_.reset(); }
 
 private:
     void closeMenuState();
@@ -67,7 +69,7 @@ private:
     std::shared_ptr<kit::View> menuStackView_;
     std::shared_ptr<kit::StackView> modeNowMenuStack_;
     std::shared_ptr<kit::TapGesture> tap_;
-    std::shared_ptr<kit::View> infoView_;
+    std::shared_ptr<app::InfoView> infoView_;
 };
 
 } // namespace wheels

@@ -16,7 +16,6 @@
 #include "kit/store/Defaults.h"
 #include "kit/ui/Device.h"
 #include "kit/ui/NavigationController.h"
-#include "wheels/InfoPanel.h"
 #include "wheels/ScreenParts.h"
 #include "wheels/digital/DcwEditCcVC.h"
 #include "wheels/digital/DcwVC.h"
@@ -323,16 +322,14 @@ void HueVC::valueButtonPressed(int tag) {
 
 void HueVC::showInfo() {
     haptic();
-    if (infoView_) {
-        infoView_->removeFromSuperview();
-        infoView_.reset();
-        return;
+    if (!infoView_) {
+        infoView_ = kit::make<app::InfoView>(
+            view(), backBtn(), std::nullopt,
+            app::makeInfoAttributedText(tr("How to use"), app::Strings::saveButtonSavesColorInSaved(), false), false, 20);
+        infoView_->infoViewDelegate = std::shared_ptr<app::InfoViewDelegate>(shared_from_this(), this);
     }
-    std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
-    infoView_ = makeInfoPanel(*view(), *backBtn(), tr("How to use"), app::Strings::saveButtonSavesColorInSaved(),
-                              [this, weakSelf] {
-                                  if (weakSelf.lock()) infoView_.reset();
-                              });
+    auto info = infoView_;
+    info->toggleInfo();
 }
 
 } // namespace wheels

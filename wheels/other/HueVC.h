@@ -1,6 +1,7 @@
 #pragma once
 // The custom-hue screen: up to four colours picked by touching a hue-saturation disc, shown as
 // bands with their codes and grey values, saved, copied, edited or opened in the digital wheel.
+#include "app/ui/InfoView.h"
 #include "kit/ui/ActivityIndicator.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/ImageView.h"
@@ -14,7 +15,7 @@
 
 namespace wheels {
 
-class HueVC : public kit::ViewController {
+class HueVC : public kit::ViewController, public app::InfoViewDelegate {
 public:
     HueVC();
 
@@ -55,6 +56,8 @@ public:
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
     void touchesBegan(const kit::TouchSet& touches, const kit::Event& event) override;
     void touchesMoved(const kit::TouchSet& touches, const kit::Event& event) override;
+    void infoViewDidClose() override { infoView_.reset(); }
+    const std::shared_ptr<app::InfoView>& infoView() const { return infoView_; }
 
 private:
     void pickAtTouch(const kit::TouchSet& touches);
@@ -71,7 +74,7 @@ private:
     std::shared_ptr<kit::View> viewForBackSwipe_;
     std::shared_ptr<kit::TextView> instructionText_;
     std::array<std::shared_ptr<DrawCircle>, 4> circles_;
-    std::shared_ptr<kit::View> infoView_;
+    std::shared_ptr<app::InfoView> infoView_;
 };
 
 } // namespace wheels
