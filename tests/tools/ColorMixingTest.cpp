@@ -84,6 +84,21 @@ TEST_F(ColorMixing, ModesLoadTheColourAndPersistTheChoice) {
     EXPECT_EQ(app::delegate().savedData.lastColorMixingMode(), ColorMixingMode::ryb);
 }
 
+TEST_F(ColorMixing, TheModeMenuSwitchesByTouch) {
+    auto screen = open();
+    host->tap(screen->dropMenu->menuButton());
+    host->advance(0.5);
+    ASSERT_TRUE(screen->dropMenu->isOpen());
+    const auto rows = screen->dropMenu->buttonsStack()->arrangedSubviews();
+    ASSERT_EQ(rows.size(), 3u);
+    screenshot("mixing-menu-phone");
+    host->tap(rows[1]);
+    host->advance(0.5);
+    EXPECT_EQ(screen->modeNow, ColorMixingMode::cmyk);
+    EXPECT_EQ(screen->dropMenu->menuButton()->currentTitle(), "CMYK");
+    EXPECT_EQ(defaults().integer(app::Keys::lastColorMixingMode), 1);
+}
+
 TEST_F(ColorMixing, ComponentSlidersEndAMixButTheHsbSlidersKeepIt) {
     auto screen = open();
     mixWith(*screen, "0000FF");
@@ -238,6 +253,28 @@ TEST_F(ColorMixing, TheLampShowsTheColourAndComesBackToIt) {
     host->advance(1);
     EXPECT_EQ(nav->topViewController(), screen);
     EXPECT_EQ(colour::hexString(*screen->color), "3366CC");
+}
+
+TEST_F(ColorMixing, OpenInTheWheelFillsTheBufferWithAUsableColourOnly) {
+    std::vector<bool> asked;
+    tools::setDigitalWheelFactory([&](bool instantLoad) {
+        asked.push_back(instantLoad);
+        return kit::make<kit::ViewController>();
+    });
+    defaults().set("ABCDEF", app::Keys::lastColorMixing);
+    defaults().set("ABCDEF", app::Keys::lastColorInColorMixing);
+    auto screen = open();
+    screen->setSliders(Color::whiteColor());
+    screen->openDcwBtn->sendActions(kit::ControlEvent::touchUpInside);
+    host->advance(1);
+    EXPECT_EQ(asked, std::vector<bool>{true});
+    EXPECT_EQ(nav->viewControllers().size(), 3u);
+    EXPECT_EQ(defaults().string(app::Keys::lastColorMixing), "ABCDEF");  // white is not a buffer colour
+    pop();
+    screen->setSliders(Color::rgba(0.2, 0.4, 0.8));
+    screen->openInColorWheel();
+    EXPECT_EQ(defaults().string(app::Keys::lastColorMixing), "3366CC");
+    tools::setDigitalWheelFactory({});
 }
 
 TEST_F(ColorMixing, PadsUseWiderInsetsAndLargerDerivedColours) {
