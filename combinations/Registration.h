@@ -1,0 +1,8 @@
+#pragma once
+// Puts the combination screens into the storyboard "Main" ("ColorCombinationVC", "CcImageVC",
+// "SwatchesVC") and installs the colour-set and saved-set overlays for the tools and the wheels.
+namespace combinations {
+
+void registerCombinationScreens();
+
+} // namespace combinations
