@@ -51,6 +51,12 @@ void HorizontalBarChartView::calculateLegendOffsets(double& offsetLeft, double& 
 }
 
 void HorizontalBarChartView::calculateOffsets() {
+    // Offsets the caller fixed with setViewPortOffsets stay as they are.
+    if (customViewPortEnabled()) {
+        prepareOffsetMatrix();
+        prepareValuePxMatrix();
+        return;
+    }
     double offsetLeft = 0, offsetTop = 0, offsetRight = 0, offsetBottom = 0;
     calculateLegendOffsets(offsetLeft, offsetTop, offsetRight, offsetBottom);
     if (leftAxis()->needsOffset()) offsetTop += leftAxis()->getRequiredHeightSpace();

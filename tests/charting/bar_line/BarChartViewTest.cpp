@@ -114,3 +114,14 @@ TEST(HorizontalBarChartView, OffsetsBoundsTouchesAndVisibleRanges) {
     EXPECT_DOUBLE_EQ(vp.minScaleY(), 10);
     EXPECT_DOUBLE_EQ(vp.maxScaleY(), 50);
 }
+
+TEST(HorizontalBarChartView, OffsetsFixedByTheCallerSurviveADataChange) {
+    auto view = viewWith<HorizontalBarChartView>({barSet({bar(1, 3)})});
+    view->setViewPortOffsets(20, 30, 40, 50);
+    view->notifyDataSetChanged();
+    const ViewPortHandler& vp = *view->viewPortHandler();
+    EXPECT_DOUBLE_EQ(vp.offsetLeft(), 20);
+    EXPECT_DOUBLE_EQ(vp.offsetTop(), 30);
+    EXPECT_DOUBLE_EQ(vp.offsetRight(), 40);
+    EXPECT_DOUBLE_EQ(vp.offsetBottom(), 50);
+}
