@@ -125,3 +125,18 @@ TEST(HorizontalBarChartView, OffsetsFixedByTheCallerSurviveADataChange) {
     EXPECT_DOUBLE_EQ(vp.offsetRight(), 40);
     EXPECT_DOUBLE_EQ(vp.offsetBottom(), 50);
 }
+
+TEST(HorizontalBarChartView, LegendAtTheTopAlsoClearsTheTopAxisLabels) {
+    auto view = viewWith<HorizontalBarChartView>({barSet({bar(1, 3)})});
+    view->setMinOffset(0);
+    view->legend()->setEnabled(false);
+    view->notifyDataSetChanged();
+    const double without = view->viewPortHandler()->offsetTop();
+    view->legend()->setEnabled(true);
+    view->legend()->setOrientation(Legend::Orientation::horizontal);
+    view->legend()->setVerticalAlignment(Legend::VerticalAlignment::top);
+    view->notifyDataSetChanged();
+    const Legend& l = *view->legend();
+    EXPECT_DOUBLE_EQ(view->viewPortHandler()->offsetTop(),
+                     without + l.neededHeight() + l.yOffset() + view->leftAxis()->getRequiredHeightSpace());
+}
