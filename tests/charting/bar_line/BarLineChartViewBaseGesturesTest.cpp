@@ -95,6 +95,12 @@ TEST_F(Gestures, PinchScalesTheAxisTheFingersLieAlong) {
     EXPECT_NEAR(chart->scaleX(), 1, 1e-9);
     EXPECT_NEAR(chart->scaleY(), 2, 0.05);
 
+    // An exact diagonal counts as vertical.
+    chart->fitScreen();
+    pinch({c.x - 30, c.y - 30}, {c.x + 30, c.y + 30}, {c.x - 60, c.y - 60}, {c.x + 60, c.y + 60});
+    EXPECT_NEAR(chart->scaleX(), 1, 1e-9);
+    EXPECT_NEAR(chart->scaleY(), 2, 0.05);
+
     chart->fitScreen();
     chart->setPinchZoomEnabled(true);
     pinch({c.x - 30, c.y - 30}, {c.x + 30, c.y + 30}, {c.x - 60, c.y - 60}, {c.x + 60, c.y + 60});
