@@ -11,6 +11,7 @@
 #include "combinations/LargeCombinationsView.h"
 #include "combinations/SingleView.h"
 #include "kit/base/Console.h"
+#include "kit/runtime/NotificationCenter.h"
 #include "kit/text/CaseMapping.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/Label.h"
@@ -164,7 +165,14 @@ TEST_F(LargeOverlay, ListsMixesOrLightSetsNewestFirst) {
     storeLightSet(2000, "Studio", {"FF0000"}, "Sunset", 0.5);
     storeLightSet(4000, "Porch", {"00FF00", "0000FF"}, "Moonlight", 1);
     storeLightSet(500, "Old", {"FFFFFF"}, "Daylight", 0);
-    EXPECT_EQ(ids(*openLarge(LargeCombinationViewType::colorMixes)), (std::vector<std::int64_t>{3000, 1000}));
+    auto mixes = openLarge(LargeCombinationViewType::colorMixes);
+    EXPECT_EQ(ids(*mixes), (std::vector<std::int64_t>{3000, 1000}));
+    // The update notification refetches while the overlay is shown.
+    storeMix(5000, "123456", {});
+    kit::NotificationCenter::defaultCenter().post("updateLargeCombinationView");
+    host->advance(1);
+    EXPECT_EQ(ids(*mixes), (std::vector<std::int64_t>{5000, 3000, 1000}));
+    EXPECT_EQ(mixes->collectionView->numberOfItemsInSection(0), 3);
     EXPECT_EQ(ids(*openLarge(LargeCombinationViewType::light)), (std::vector<std::int64_t>{4000, 2000, 500}));
     EXPECT_TRUE(openLarge(LargeCombinationViewType::notSelected)->largeCombinations.empty());
 }
