@@ -30,7 +30,8 @@ TEST_F(WheelScreenshots, EveryScreenOnPhoneAndPad) {
         kit::Defaults::standard().set(4, app::Keys::lastDcwCombination);
         shoot("dcw_tetradic", device, [] { return kit::make<wheels::DcwVC>(); });
         kit::Defaults::standard().set(7, app::Keys::lastDcwCombination);
-        shoot("dcw_mono", device, [] { return kit::make<wheels::DcwVC>(); });
+        shoot("dcw_mono_info", device, [] { return kit::make<wheels::DcwVC>(); },
+              [](kit::ViewController& s) { static_cast<wheels::DcwVC&>(s).showInfo(); });
         kit::Defaults::standard().set(1, app::Keys::lastDcwCombination);
         shoot("dcw_classic_analogous", device, [] {
             auto s = kit::make<wheels::DcwVC>();
