@@ -98,7 +98,8 @@ void PieChartRenderer::drawValues(kit::Context& context) {
                 labelFont, set->entryLabelColor() ? *set->entryLabelColor() : set->valueTextColorAt(j), std::nullopt};
             const auto drawAligned = [&](const std::string& text, double x, double y, const kit::TextAttributes& a,
                                          double widthShare) {
-                const double w = kit::measureText(text, a).width;
+                // Left-aligned texts need no measuring.
+                const double w = widthShare == 0.0 ? 0.0 : kit::measureText(text, a).width;
                 drawValueText(context, text, kit::Point{x - w * widthShare, y}, angleRadians, a);
             };
 

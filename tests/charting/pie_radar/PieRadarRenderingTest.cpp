@@ -102,3 +102,27 @@ TEST(PieRadarRendering, RadarWithWebCaptionsAndValues) {
     EXPECT_NE(image.colorAt(static_cast<int>(c.x * 2), static_cast<int>(c.y * 2)), kit::Color::whiteColor());
     EXPECT_EQ(image.colorAt(2, 2), kit::Color::whiteColor());
 }
+
+TEST(PieRadarRendering, HalfPieWithSpacedSlicesAndNoHole) {
+    auto chart = kit::make<PieChartView>(kit::Rect{0, 0, 480, 260});
+    std::vector<EntryPtr> entries;
+    for (double v : {4.0, 3.0, 2.0, 1.0}) entries.push_back(kit::make<PieChartDataEntry>(v, std::string("S")));
+    auto set = kit::make<PieChartDataSet>(entries, std::string("Half"));
+    set->setColors(ChartColorTemplates::material());
+    set->setSliceSpace(6);
+    auto data = kit::make<PieChartData>(std::vector<DataSetPtr>{set});
+    chart->legend()->setEnabled(false);
+    chart->setDrawHoleEnabled(false);
+    chart->setMaxAngle(180);
+    chart->setRotationAngle(180);
+    chart->setExtraBottomOffset(20);
+    chart->setData(data);
+    kit::Image image = render(*chart);
+    keep(image, "half-pie.png");
+
+    // The half pie stands on its centre line: painted just above it, nothing below.
+    const kit::Point c = chart->centerCircleBox();
+    const double r = chart->radius();
+    EXPECT_NE(image.colorAt(static_cast<int>((c.x - r / 2) * 2), static_cast<int>((c.y - 10) * 2)), kit::Color::whiteColor());
+    EXPECT_EQ(image.colorAt(static_cast<int>((c.x - r / 2) * 2), static_cast<int>((c.y + 10) * 2)), kit::Color::whiteColor());
+}
