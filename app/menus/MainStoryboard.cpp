@@ -1,7 +1,9 @@
 #include "app/menus/MainStoryboard.h"
 
 #include "app/menus/MainMenuVC.h"
+#include "app/preview/PreviewScreens.h"
 #include "app/settings/SettingsScreens.h"
+#include "wheels/Registration.h"
 #include "kit/base/Make.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Storyboard.h"
@@ -26,8 +28,10 @@ std::shared_ptr<kit::Storyboard> registerMainStoryboard() {
     board->registerSegue(scene::mainMenu, segue::settings, scene::settings);
     board->registerSegue(scene::mainMenu, segue::videos, scene::videos);
 
+    // The screens of each part of the app, as they are built.
     registerSettingsScreens(*board);
-    // The tool screens register here as they are built.
+    registerPreviewScreens(*board);
+    wheels::registerWheelScreens();
     return board;
 }
 
