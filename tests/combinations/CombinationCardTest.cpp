@@ -3,6 +3,8 @@
 #include "CombinationsFixture.h"
 
 #include "app/SavedData.h"
+#include "app/preview/PieChartVC.h"
+#include "app/preview/PreviewScreens.h"
 #include "colour/ColorCodeText.h"
 #include "combinations/CcImageVC.h"
 #include "combinations/ColorCombinationCell.h"
@@ -174,6 +176,16 @@ TEST_F(CombinationCard, MoreMenuListsItsEntriesAndHandsTheColoursOn) {
     auto light = std::dynamic_pointer_cast<tools::LightVC>(nav->topViewController());
     ASSERT_TRUE(light);
     EXPECT_EQ(light->colorsArray, (std::vector<Color>{red, navy, yellow}));
+    nav->popViewController(false);
+    host->advance(1);
+
+    app::registerPreviewScreens(*kit::Storyboard::named("Main"));
+    card->previewAsChart();
+    host->advance(1);
+    auto chart = std::dynamic_pointer_cast<app::PieChartVC>(nav->topViewController());
+    ASSERT_TRUE(chart);
+    EXPECT_EQ(chart->colors, (std::vector<Color>{red, navy, yellow}));
+    tools::setChartPreviewSetup({});
 }
 
 TEST_F(CombinationCard, OneColourCardsOpenOnlyTheLightToolAndLikedCopiesAreNotCopiedAgain) {
