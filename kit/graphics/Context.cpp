@@ -150,17 +150,17 @@ void Context::restore() {
 
 void Context::setFillColor(const Color& c) {
     state().fill = c;
-    record("setFillColor " + describe(c));
+    record([&] { return "setFillColor " + describe(c); });
 }
 
 void Context::setStrokeColor(const Color& c) {
     state().stroke = c;
-    record("setStrokeColor " + describe(c));
+    record([&] { return "setStrokeColor " + describe(c); });
 }
 
 void Context::setAlpha(double alpha) {
     state().alpha = std::isnan(alpha) ? 1.0 : std::clamp(alpha, 0.0, 1.0);
-    record("setAlpha " + describe(state().alpha));
+    record([&] { return "setAlpha " + describe(state().alpha); });
 }
 
 void Context::applySource(const Color& c) const {
@@ -171,7 +171,7 @@ void Context::setLineWidth(double width) {
     const double w = finite(width) ? std::max(0.0, width) : state().lineWidth;
     state().lineWidth = w;
     cairo_set_line_width(cr_, w);
-    record("setLineWidth " + describe(w));
+    record([&] { return "setLineWidth " + describe(w); });
 }
 
 void Context::setLineCap(LineCap cap) {
@@ -179,7 +179,7 @@ void Context::setLineCap(LineCap cap) {
     cairo_set_line_cap(cr_, cap == LineCap::round ? CAIRO_LINE_CAP_ROUND
                             : cap == LineCap::square ? CAIRO_LINE_CAP_SQUARE
                                                      : CAIRO_LINE_CAP_BUTT);
-    record(std::string("setLineCap ") + name(cap));
+    record([&] { return std::string("setLineCap ") + name(cap); });
 }
 
 void Context::setLineJoin(LineJoin join) {
@@ -187,13 +187,13 @@ void Context::setLineJoin(LineJoin join) {
     cairo_set_line_join(cr_, join == LineJoin::round ? CAIRO_LINE_JOIN_ROUND
                              : join == LineJoin::bevel ? CAIRO_LINE_JOIN_BEVEL
                                                        : CAIRO_LINE_JOIN_MITER);
-    record(std::string("setLineJoin ") + name(join));
+    record([&] { return std::string("setLineJoin ") + name(join); });
 }
 
 void Context::setMiterLimit(double limit) {
     if (!finite(limit)) return;
     cairo_set_miter_limit(cr_, std::max(1.0, limit));
-    record("setMiterLimit " + describe(std::max(1.0, limit)));
+    record([&] { return "setMiterLimit " + describe(std::max(1.0, limit)); });
 }
 
 void Context::setLineDash(double phase, const std::vector<double>& lengths) {
@@ -211,9 +211,11 @@ void Context::setLineDash(double phase, const std::vector<double>& lengths) {
     cairo_set_dash(cr_, dash.lengths.empty() ? nullptr : dash.lengths.data(), static_cast<int>(dash.lengths.size()),
                    dash.phase);
     if (dash.isSolid()) return record("setLineDash solid");
-    std::string line = "setLineDash " + describe(dash.phase) + " [";
-    for (std::size_t i = 0; i < dash.lengths.size(); ++i) line += (i ? " " : "") + describe(dash.lengths[i]);
-    record(line + "]");
+    record([&] {
+        std::string line = "setLineDash " + describe(dash.phase) + " [";
+        for (std::size_t i = 0; i < dash.lengths.size(); ++i) line += (i ? " " : "") + describe(dash.lengths[i]);
+        return line + "]";
+    });
 }
 
 void Context::setShouldAntialias(bool on) {
@@ -232,7 +234,7 @@ void Context::setBlendMode(BlendMode mode) {
     case BlendMode::normal: break;
     }
     cairo_set_operator(cr_, op);
-    record(std::string("setBlendMode ") + name(mode));
+    record([&] { return std::string("setBlendMode ") + name(mode); });
 }
 
 // ---- transform
@@ -247,29 +249,33 @@ void Context::syncMatrix() {
     cairo_set_matrix(cr_, &m);
 }
 
-void Context::applyTransform(const AffineTransform& t, std::string line) {
-    if (!finite(t)) return;
+bool Context::applyTransform(const AffineTransform& t) {
+    if (!finite(t)) return false;
     state().ctm = t.concat(state().ctm);
     syncMatrix();
-    record(std::move(line));
+    return true;
 }
 
 void Context::translate(double dx, double dy) {
-    applyTransform(AffineTransform::translation(dx, dy), "translate " + describe(dx) + ' ' + describe(dy));
+    if (applyTransform(AffineTransform::translation(dx, dy)))
+        record([&] { return "translate " + describe(dx) + ' ' + describe(dy); });
 }
 
 void Context::scale(double sx, double sy) {
-    applyTransform(AffineTransform::scale(sx, sy), "scale " + describe(sx) + ' ' + describe(sy));
+    if (applyTransform(AffineTransform::scale(sx, sy))) record([&] { return "scale " + describe(sx) + ' ' + describe(sy); });
 }
 
 void Context::rotate(double radians) {
     if (!finite(radians)) return;
-    applyTransform(AffineTransform::rotation(radians), "rotate " + describe(radians));
+    if (applyTransform(AffineTransform::rotation(radians))) record([&] { return "rotate " + describe(radians); });
 }
 
 void Context::concat(const AffineTransform& t) {
-    applyTransform(t, "concat " + describe(t.a) + ' ' + describe(t.b) + ' ' + describe(t.c) + ' ' + describe(t.d) + ' ' +
-                          describe(t.tx) + ' ' + describe(t.ty));
+    if (!applyTransform(t)) return;
+    record([&] {
+        return "concat " + describe(t.a) + ' ' + describe(t.b) + ' ' + describe(t.c) + ' ' + describe(t.d) + ' ' +
+               describe(t.tx) + ' ' + describe(t.ty);
+    });
 }
 
 // ---- paths
@@ -306,19 +312,19 @@ void Context::beginPath() {
 void Context::moveTo(Point p) {
     if (!finite(p) || !isDrawable()) return;
     cairo_move_to(cr_, p.x, p.y);
-    record("moveTo " + describe(p));
+    record([&] { return "moveTo " + describe(p); });
 }
 
 void Context::lineTo(Point p) {
     if (!finite(p) || !isDrawable()) return;
     cairo_line_to(cr_, p.x, p.y);
-    record("lineTo " + describe(p));
+    record([&] { return "lineTo " + describe(p); });
 }
 
 void Context::curveTo(Point c1, Point c2, Point end) {
     if (!finite(c1) || !finite(c2) || !finite(end) || !isDrawable()) return;
     cairo_curve_to(cr_, c1.x, c1.y, c2.x, c2.y, end.x, end.y);
-    record("curveTo " + describe(c1) + ' ' + describe(c2) + ' ' + describe(end));
+    record([&] { return "curveTo " + describe(c1) + ' ' + describe(c2) + ' ' + describe(end); });
 }
 
 void Context::closePath() {
@@ -330,19 +336,19 @@ void Context::closePath() {
 void Context::addRect(const Rect& r) {
     if (!finite(r) || !isDrawable()) return;
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
-    record("addRect " + describe(r));
+    record([&] { return "addRect " + describe(r); });
 }
 
 void Context::addEllipse(const Rect& r) {
     if (!finite(r) || !isDrawable()) return;
     appendPath(Path::ellipse(r));
-    record("addEllipse " + describe(r));
+    record([&] { return "addEllipse " + describe(r); });
 }
 
 void Context::addPath(const Path& path) {
     if (!isDrawable() || path.isEmpty()) return;
     appendPath(path);
-    record("addPath " + pathText(path));
+    record([&] { return "addPath " + pathText(path); });
 }
 
 bool Context::isPathEmpty() const { return !cairo_has_current_point(cr_); }
@@ -350,7 +356,7 @@ bool Context::isPathEmpty() const { return !cairo_has_current_point(cr_); }
 bool Context::strokeReady() const { return isDrawable() && state().lineWidth > 0; }
 
 void Context::fillPath(bool evenOdd) {
-    record(std::string("fillPath ") + (evenOdd ? "evenodd " : "") + describe(state().fill));
+    record([&] { return std::string("fillPath ") + (evenOdd ? "evenodd " : "") + describe(state().fill); });
     if (!isDrawable()) return cairo_new_path(cr_);
     cairo_set_fill_rule(cr_, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
     applySource(state().fill);
@@ -359,7 +365,7 @@ void Context::fillPath(bool evenOdd) {
 }
 
 void Context::strokePath() {
-    record("strokePath " + describe(state().stroke));
+    record([&] { return "strokePath " + describe(state().stroke); });
     if (!strokeReady()) return cairo_new_path(cr_);
     applySource(state().stroke);
     cairo_stroke(cr_);
@@ -367,7 +373,7 @@ void Context::strokePath() {
 
 void Context::fill(const Path& path, bool evenOdd) {
     if (path.isEmpty()) return;
-    record(std::string("fill ") + (evenOdd ? "evenodd " : "") + pathText(path) + ' ' + describe(state().fill));
+    record([&] { return std::string("fill ") + (evenOdd ? "evenodd " : "") + pathText(path) + ' ' + describe(state().fill); });
     keepingPath([&] {
         appendPath(path);
         cairo_set_fill_rule(cr_, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
@@ -379,7 +385,7 @@ void Context::fill(const Path& path, bool evenOdd) {
 
 void Context::stroke(const Path& path) {
     if (path.isEmpty()) return;
-    record("stroke " + pathText(path) + ' ' + describe(state().stroke));
+    record([&] { return "stroke " + pathText(path) + ' ' + describe(state().stroke); });
     if (!strokeReady()) return;
     keepingPath([&] {
         appendPath(path);
@@ -390,7 +396,7 @@ void Context::stroke(const Path& path) {
 
 void Context::fillRect(const Rect& r) {
     if (!finite(r)) return;
-    record("fillRect " + describe(r) + ' ' + describe(state().fill));
+    record([&] { return "fillRect " + describe(r) + ' ' + describe(state().fill); });
     keepingPath([&] {
         cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
         applySource(state().fill);
@@ -400,7 +406,7 @@ void Context::fillRect(const Rect& r) {
 
 void Context::strokeRect(const Rect& r) {
     if (!finite(r)) return;
-    record("strokeRect " + describe(r) + ' ' + describe(state().stroke));
+    record([&] { return "strokeRect " + describe(r) + ' ' + describe(state().stroke); });
     if (!strokeReady()) return;
     keepingPath([&] {
         cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
@@ -411,7 +417,7 @@ void Context::strokeRect(const Rect& r) {
 
 void Context::clearRect(const Rect& r) {
     if (!finite(r)) return;
-    record("clearRect " + describe(r));
+    record([&] { return "clearRect " + describe(r); });
     keepingPath([&] {
         cairo_save(cr_);
         cairo_set_operator(cr_, CAIRO_OPERATOR_CLEAR);
@@ -423,7 +429,7 @@ void Context::clearRect(const Rect& r) {
 
 void Context::fillEllipse(const Rect& r) {
     if (!finite(r)) return;
-    record("fillEllipse " + describe(r) + ' ' + describe(state().fill));
+    record([&] { return "fillEllipse " + describe(r) + ' ' + describe(state().fill); });
     keepingPath([&] {
         appendPath(Path::ellipse(r));
         applySource(state().fill);
@@ -433,7 +439,7 @@ void Context::fillEllipse(const Rect& r) {
 
 void Context::strokeEllipse(const Rect& r) {
     if (!finite(r)) return;
-    record("strokeEllipse " + describe(r) + ' ' + describe(state().stroke));
+    record([&] { return "strokeEllipse " + describe(r) + ' ' + describe(state().stroke); });
     if (!strokeReady()) return;
     keepingPath([&] {
         appendPath(Path::ellipse(r));
@@ -444,7 +450,7 @@ void Context::strokeEllipse(const Rect& r) {
 
 void Context::drawLine(Point from, Point to) {
     if (!finite(from) || !finite(to)) return;
-    record("drawLine " + describe(from) + ' ' + describe(to) + ' ' + describe(state().stroke));
+    record([&] { return "drawLine " + describe(from) + ' ' + describe(to) + ' ' + describe(state().stroke); });
     if (!strokeReady()) return;
     keepingPath([&] {
         cairo_move_to(cr_, from.x, from.y);
@@ -455,16 +461,19 @@ void Context::drawLine(Point from, Point to) {
 }
 
 void Context::strokeLineSegments(const std::vector<Point>& points) {
-    std::string line = "strokeLineSegments";
     Path segments;
     for (std::size_t i = 0; i + 1 < points.size(); i += 2) {
         if (!finite(points[i]) || !finite(points[i + 1])) continue;
         segments.moveTo(points[i]);
         segments.lineTo(points[i + 1]);
-        line += ' ' + describe(points[i]) + ' ' + describe(points[i + 1]);
     }
     if (segments.isEmpty()) return;
-    record(line + ' ' + describe(state().stroke));
+    record([&] {
+        std::string line = "strokeLineSegments";
+        for (std::size_t i = 0; i + 1 < points.size(); i += 2)
+            if (finite(points[i]) && finite(points[i + 1])) line += ' ' + describe(points[i]) + ' ' + describe(points[i + 1]);
+        return line + ' ' + describe(state().stroke);
+    });
     if (!strokeReady()) return;
     keepingPath([&] {
         appendPath(segments);
@@ -477,7 +486,7 @@ void Context::strokeLineSegments(const std::vector<Point>& points) {
 
 void Context::clipToRect(const Rect& r) {
     if (!finite(r)) return;
-    record("clipToRect " + describe(r));
+    record([&] { return "clipToRect " + describe(r); });
     keepingPath([&] {
         cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
         cairo_clip(cr_);
@@ -485,7 +494,7 @@ void Context::clipToRect(const Rect& r) {
 }
 
 void Context::clipToPath(const Path& path, bool evenOdd) {
-    record(std::string("clipToPath ") + (evenOdd ? "evenodd " : "") + pathText(path));
+    record([&] { return std::string("clipToPath ") + (evenOdd ? "evenodd " : "") + pathText(path); });
     keepingPath([&] {
         appendPath(path);
         cairo_set_fill_rule(cr_, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
@@ -514,7 +523,7 @@ Rect Context::clipBoundingBox() const {
 void Context::drawImage(const Image& image, const Rect& in) {
     if (image.isEmpty() || !finite(in) || in.isEmpty()) return;
     const Rect r = in.standardized();
-    record("drawImage " + std::to_string(image.pixelWidth()) + 'x' + std::to_string(image.pixelHeight()) + ' ' + describe(r));
+    record([&] { return "drawImage " + std::to_string(image.pixelWidth()) + 'x' + std::to_string(image.pixelHeight()) + ' ' + describe(r); });
     keepingPath([&] {
         cairo_pattern_t* p = cairo_pattern_create_for_surface(image.surface());
         cairo_matrix_t m;
@@ -536,8 +545,8 @@ void Context::drawImage(const Image& image, const Rect& in) {
 void Context::drawTiledImage(const Image& image, const Rect& in) {
     if (image.isEmpty() || !finite(in) || in.isEmpty()) return;
     const Rect r = in.standardized();
-    record("drawTiledImage " + std::to_string(image.pixelWidth()) + 'x' + std::to_string(image.pixelHeight()) + ' ' +
-           describe(r));
+    record([&] { return "drawTiledImage " + std::to_string(image.pixelWidth()) + 'x' + std::to_string(image.pixelHeight()) + ' ' +
+           describe(r); });
     keepingPath([&] {
         cairo_pattern_t* p = cairo_pattern_create_for_surface(image.surface());
         cairo_matrix_t m;
@@ -590,21 +599,21 @@ void Context::paintGradient(const Gradient& g, Point p0, double r0, Point p1, do
 
 void Context::drawLinearGradient(const Gradient& g, Point start, Point end, GradientExtend extend) {
     if (!finite(start) || !finite(end)) return;
-    record("drawLinearGradient " + describe(start) + ' ' + describe(end) + ' ' + stopsText(g) + ' ' + extendText(extend));
+    record([&] { return "drawLinearGradient " + describe(start) + ' ' + describe(end) + ' ' + stopsText(g) + ' ' + extendText(extend); });
     keepingPath([&] { paintGradient(g, start, 0, end, 0, false, extend); });
 }
 
 void Context::drawRadialGradient(const Gradient& g, Point c0, double r0, Point c1, double r1, GradientExtend extend) {
     if (!finite(c0) || !finite(c1) || !finite(r0) || !finite(r1) || r0 < 0 || r1 < 0) return;
-    record("drawRadialGradient " + describe(c0) + ' ' + describe(r0) + ' ' + describe(c1) + ' ' + describe(r1) + ' ' +
-           stopsText(g) + ' ' + extendText(extend));
+    record([&] { return "drawRadialGradient " + describe(c0) + ' ' + describe(r0) + ' ' + describe(c1) + ' ' + describe(r1) + ' ' +
+           stopsText(g) + ' ' + extendText(extend); });
     keepingPath([&] { paintGradient(g, c0, r0, c1, r1, true, extend); });
 }
 
 void Context::strokeWithGradient(const Path& path, const Gradient& g, Point start, Point end, GradientExtend extend) {
     if (path.isEmpty() || !finite(start) || !finite(end)) return;
-    record("strokeWithGradient " + pathText(path) + ' ' + describe(start) + ' ' + describe(end) + ' ' + stopsText(g) +
-           ' ' + extendText(extend));
+    record([&] { return "strokeWithGradient " + pathText(path) + ' ' + describe(start) + ' ' + describe(end) + ' ' + stopsText(g) +
+           ' ' + extendText(extend); });
     if (!strokeReady()) return;
     keepingPath([&] {
         cairo_pattern_t* p = cairo_pattern_create_linear(start.x, start.y, end.x, end.y);

@@ -10,6 +10,7 @@
 #include "kit/graphics/Image.h"
 #include "kit/graphics/Path.h"
 
+#include <concepts>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -125,6 +126,11 @@ public:
     const std::vector<std::string>& recordedLines() const { return lines_; }
     void clearRecording() { lines_.clear(); }
     void record(std::string line);
+    // Builds the line only while recording, so that drawing pays nothing for the text otherwise.
+    template <std::invocable MakeLine>
+    void record(MakeLine&& makeLine) {
+        if (recording_) record(std::string(makeLine()));
+    }
     static std::string describe(double v);
     static std::string describe(const Color& c);
     static std::string describe(const Rect& r);
@@ -153,7 +159,8 @@ private:
     };
     State& state() { return stack_.back(); }
     const State& state() const { return stack_.back(); }
-    void applyTransform(const AffineTransform& t, std::string line);
+    // False when the transform is not finite and nothing was applied.
+    bool applyTransform(const AffineTransform& t);
     void syncMatrix();
     bool strokeReady() const;
     template <class F> void keepingPath(F&& draw);

@@ -263,7 +263,7 @@ Size measureText(std::string_view text, const Font& font, double maxWidth, int m
 
 void drawText(Context& context, const AttributedString& text, Point at) {
     if (!finitePoint(at) || text.isEmpty()) return;
-    context.record("drawText " + quoted(text.string()) + ' ' + Context::describe(at) + ' ' + styleText(text));
+    context.record([&] { return "drawText " + quoted(text.string()) + ' ' + Context::describe(at) + ' ' + styleText(text); });
     show(context, text, at, {}, 0);
 }
 
@@ -274,7 +274,7 @@ void drawText(Context& context, std::string_view text, Point at, const TextAttri
 void drawText(Context& context, const AttributedString& text, const Rect& in, int maxLines) {
     if (!finitePoint(in.origin) || !std::isfinite(in.width()) || !std::isfinite(in.height()) || text.isEmpty()) return;
     const Rect r = in.standardized();
-    context.record("drawText " + quoted(text.string()) + " in " + Context::describe(r) + ' ' + styleText(text));
+    context.record([&] { return "drawText " + quoted(text.string()) + " in " + Context::describe(r) + ' ' + styleText(text); });
     const bool clipMode = text.paragraphStyle().lineBreakMode == LineBreakMode::clip;
     show(context, text, r.origin, {r.width(), r.height(), maxLines}, clipMode ? r.width() : 0);
 }
