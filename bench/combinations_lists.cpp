@@ -35,7 +35,7 @@ struct Session {
         kit::Application::resetShared();
         delegate = std::make_shared<app::AppDelegate>();
         app::setDelegate(delegate);
-        combinations::registerCombinationScreens();
+        combinations::registerCombinationScreens(*kit::Storyboard::named("Main"));
         nav = kit::make<kit::NavigationController>(kit::make<kit::ViewController>());
         host.setRootViewController(nav);
         host.advance(1);

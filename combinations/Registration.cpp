@@ -23,11 +23,10 @@ std::optional<ImportSwatchesEnum> importSet(const std::optional<Set>& set) {
 
 } // namespace
 
-void registerCombinationScreens() {
-    auto main = kit::Storyboard::named("Main");
-    main->registerScene("ColorCombinationVC", [] { return kit::make<ColorCombinationsVC>(); });
-    main->registerScene("CcImageVC", [] { return kit::make<CcImageVC>(); });
-    main->registerScene("SwatchesVC", [] { return kit::make<SwatchesVC>(); });
+void registerCombinationScreens(kit::Storyboard& board) {
+    board.registerScene("ColorCombinationVC", [] { return kit::make<ColorCombinationsVC>(); });
+    board.registerScene("CcImageVC", [] { return kit::make<CcImageVC>(); });
+    board.registerScene("SwatchesVC", [] { return kit::make<SwatchesVC>(); });
 
     tools::setColorSetOpener([](const tools::ColorSetRequest& request) {
         if (!request.host) return;

@@ -10,20 +10,19 @@
 
 namespace wheels {
 
-void registerWheelScreens() {
-    auto main = kit::Storyboard::named("Main");
-    main->registerScene("ClassicColorWheelVC", [] { return kit::make<CcwVC>(); });
-    main->registerScene("HueVC", [] { return kit::make<HueVC>(); });
-    main->registerScene("ZelVC", [] { return kit::make<ZelVC>(); });
-    main->registerScene("ResultVC", [] { return kit::make<ZelCcVC>(); });
+void registerWheelScreens(kit::Storyboard& board) {
+    board.registerScene("ClassicColorWheelVC", [] { return kit::make<CcwVC>(); });
+    board.registerScene("HueVC", [] { return kit::make<HueVC>(); });
+    board.registerScene("ZelVC", [] { return kit::make<ZelVC>(); });
+    board.registerScene("ResultVC", [] { return kit::make<ZelCcVC>(); });
     // Opened in code by the menu and the tools; registered too so that they can be shown by name.
-    main->registerScene("DcwVC", [] { return kit::make<DcwVC>(); });
-    main->registerScene("DcwVC.classic", [] {
+    board.registerScene("DcwVC", [] { return kit::make<DcwVC>(); });
+    board.registerScene("DcwVC.classic", [] {
         auto wheel = kit::make<DcwVC>();
         wheel->isClassic = true;
         return wheel;
     });
-    main->registerScene("DcwEditCcVC", [] { return kit::make<DcwEditCcVC>(); });
+    board.registerScene("DcwEditCcVC", [] { return kit::make<DcwEditCcVC>(); });
 }
 
 } // namespace wheels

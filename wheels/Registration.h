@@ -1,7 +1,11 @@
 #pragma once
 // Puts the wheel screens into the storyboard "Main" under their identifiers.
+namespace kit {
+class Storyboard;
+}
+
 namespace wheels {
 
-void registerWheelScreens();
+void registerWheelScreens(kit::Storyboard& board);
 
 } // namespace wheels

@@ -3,6 +3,8 @@
 #include "app/menus/MainMenuVC.h"
 #include "app/preview/PreviewScreens.h"
 #include "app/settings/SettingsScreens.h"
+#include "combinations/Registration.h"
+#include "tools/ToolScreens.h"
 #include "wheels/Registration.h"
 #include "kit/base/Make.h"
 #include "kit/ui/NavigationController.h"
@@ -31,7 +33,9 @@ std::shared_ptr<kit::Storyboard> registerMainStoryboard() {
     // The screens of each part of the app, as they are built.
     registerSettingsScreens(*board);
     registerPreviewScreens(*board);
-    wheels::registerWheelScreens();
+    wheels::registerWheelScreens(*board);
+    combinations::registerCombinationScreens(*board);
+    tools::registerToolScreens(*board);
     return board;
 }
 

@@ -30,7 +30,7 @@ struct CombinationsFixture : AppFixture {
     void SetUp() override {
         kit::Application::resetShared();
         AppFixture::SetUp();
-        combinations::registerCombinationScreens();
+        combinations::registerCombinationScreens(*kit::Storyboard::named("Main"));
     }
     void TearDown() override {
         tools::setColorSetOpener({});

@@ -19,7 +19,7 @@ struct WheelsFixture : AppFixture {
     void SetUp() override {
         kit::Application::resetShared();
         AppFixture::SetUp();
-        wheels::registerWheelScreens();
+        wheels::registerWheelScreens(*kit::Storyboard::named("Main"));
     }
     void TearDown() override {
         if (host) host->advance(2);  // lets a pending save throttle run out on the host's clock

@@ -98,13 +98,13 @@ TEST_F(MenuFixture, SecondPageTilesFollowTheGivenGeometry) {
 
 TEST_F(MenuFixture, TilesOpenRegisteredScreensAndOthersDoNothing) {
     show();
-    host->tap(menu->swatches.lock());
-    EXPECT_EQ(nav->topViewController(), menu) << "no swatches screen registered yet";
+    host->tap(menu->valueChecker.lock()); // the AR stencil tile
+    EXPECT_EQ(nav->topViewController(), menu) << "no AR stencil screen registered";
 
     auto board = kit::Storyboard::named("Main");
-    board->registerScene(scene::swatches, [] { return kit::make<Tool>(); });
+    board->registerScene(scene::arStencil, [] { return kit::make<Tool>(); });
     board->registerScene(scene::zel, [] { return kit::make<Tool>(); });
-    host->tap(menu->swatches.lock());
+    host->tap(menu->valueChecker.lock()); // the AR stencil tile
     EXPECT_NE(std::dynamic_pointer_cast<Tool>(nav->topViewController()), nullptr);
     nav->popViewController(false);
     host->tap(menu->abstractColorWheel.lock());
