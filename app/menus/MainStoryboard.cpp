@@ -3,6 +3,7 @@
 #include "app/menus/MainMenuVC.h"
 #include "app/preview/PreviewScreens.h"
 #include "app/settings/SettingsScreens.h"
+#include "capture/CaptureScreens.h"
 #include "combinations/Registration.h"
 #include "tools/ToolScreens.h"
 #include "wheels/Registration.h"
@@ -36,6 +37,7 @@ std::shared_ptr<kit::Storyboard> registerMainStoryboard() {
     wheels::registerWheelScreens(*board);
     combinations::registerCombinationScreens(*board);
     tools::registerToolScreens(*board);
+    capture::registerCaptureScreens(*board);
     return board;
 }
 
