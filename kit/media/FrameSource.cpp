@@ -1,0 +1,41 @@
+#include "kit/media/FrameSource.h"
+
+#include "kit/media/SyntheticSource.h"
+#include "kit/media/V4l2Source.h"
+
+namespace kit::media {
+namespace {
+
+// One picture, delivered again for every frame.
+class StillSource final : public FrameSource {
+public:
+    explicit StillSource(Image still) : still_(std::move(still)) {}
+    bool start(Size, std::string*) override { return true; }
+    void stop() override {}
+    std::optional<Image> nextFrame(double) override { return still_; }
+
+private:
+    Image still_;
+};
+
+bool startsWith(const std::string& text, std::string_view prefix) { return text.rfind(prefix, 0) == 0; }
+
+} // namespace
+
+std::unique_ptr<FrameSource> makeFrameSource(const std::string& description, std::string* error) {
+    if (startsWith(description, "synthetic:")) return SyntheticSource::parse(description.substr(10), error);
+    if (startsWith(description, "file:")) {
+        std::string why;
+        auto still = Image::loadFile(description.substr(5), 1.0, &why);
+        if (!still) {
+            if (error) *error = "camera picture " + description.substr(5) + ": " + why;
+            return nullptr;
+        }
+        return std::make_unique<StillSource>(std::move(*still));
+    }
+    if (startsWith(description, "v4l2:")) return std::make_unique<V4l2Source>(description.substr(5));
+    if (error) *error = "no camera source \"" + description + "\"";
+    return nullptr;
+}
+
+} // namespace kit::media
