@@ -58,13 +58,8 @@ void readd(kit::View& parent, const std::shared_ptr<kit::View>& child) {
 
 DcwVC::DcwVC() {
     for (auto& v : colorViews) v = kit::make<kit::View>();
-    menuStackView_ = kit::make<kit::View>();
-    menuStackView_->layer()->setCornerRadius(30);
-    menuStackView_->setClipsToBounds(true);
-    modeNowMenuStack_ = makeMenuStackView();
     viewForBackSwipe_ = kit::make<kit::View>();
     tryItImageView_ = kit::make<kit::ImageView>(kit::Assets::imageNamed("try_it_frame"));
-    tap_ = kit::make<kit::TapGesture>();
 }
 
 DcwVC::~DcwVC() {
@@ -102,13 +97,7 @@ const std::shared_ptr<kit::Button>& DcwVC::backBtn() {
 
 const std::shared_ptr<kit::Button>& DcwVC::modeNowBtn() {
     if (!modeNowBtn_) {
-        modeNowBtn_ = kit::make<kit::Button>();
-        modeNowBtn_->setAttributedTitle(app::makeAttributedTitle(tr("Complementary")));
-        modeNowBtn_->titleLabel()->setFont(app::Fonts::regularFont20());
-        modeNowBtn_->layer()->setBorderColor(kit::Color::whiteColor());
-        modeNowBtn_->layer()->setBorderWidth(1);
-        modeNowBtn_->layer()->setCornerRadius(30);
-        modeNowBtn_->layer()->setBackgroundColor(colour::faintBlackColor());
+        modeNowBtn_ = makeModeNowButton(colour::faintBlackColor());
         modeNowBtn_->addTarget(this, "openModeNowMenu", kit::ControlEvent::touchUpInside, [this] { openModeNowMenu(); });
     }
     return modeNowBtn_;
@@ -200,9 +189,7 @@ void DcwVC::rebuildScreen(bool clearAll) {
     auto root = view();
     if (clearAll) {
         for (auto sub : std::vector<std::shared_ptr<kit::View>>(root->subviews())) sub->removeFromSuperview();
-        for (auto sub : std::vector<std::shared_ptr<kit::View>>(modeNowMenuStack_->arrangedSubviews()))
-            sub->removeFromSuperview();
-        menuStackView_->removeFromSuperview();
+        modeMenu_.clear();
     }
     buildColorStrips();
     buildWheelsForMode();
@@ -334,24 +321,11 @@ void DcwVC::layoutControls() {
     app::anchor(*angleSlider(), modeNowBtn()->bottomAnchor(), modeNowBtn()->leftAnchor(), std::nullopt,
                 modeNowBtn()->rightAnchor(), 12, 5, 0, 5, 0, 30);
 
-    for (auto sub : std::vector<std::shared_ptr<kit::View>>(modeNowMenuStack_->arrangedSubviews())) sub->removeFromSuperview();
-    const int modes = isClassic ? 6 : 8;
-    for (int i = 0; i < modes; ++i) {
-        auto button = makeModeButton(modeTitle(allModes[static_cast<std::size_t>(i)]));
-        std::weak_ptr<kit::Button> weakButton = button;
-        button->addTarget(this, "selectModeWithButton", kit::ControlEvent::touchUpInside, [this, weakButton] {
-            if (auto bt = weakButton.lock()) selectModeWithButton(*bt);
-        });
-        modeNowMenuStack_->addArrangedSubview(button);
-    }
-    readd(*root, menuStackView_);
-    app::anchorWithCenter(*menuStackView_, modeNowBtn()->topAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          root->centerXAnchor(), std::nullopt, 0, 0, 0, 0, 240, isClassic ? 348 : 464);
-    menuStackView_->setHidden(true);
-    modeNowMenuStack_->removeFromSuperview();
-    menuStackView_->addSubview(modeNowMenuStack_);
-    app::anchor(*modeNowMenuStack_, menuStackView_->topAnchor(), menuStackView_->leftAnchor(),
-                menuStackView_->bottomAnchor(), menuStackView_->rightAnchor());
+    modeMenu_.clear();
+    std::vector<std::string> titles;
+    for (int i = 0; i < (isClassic ? 6 : 8); ++i) titles.push_back(modeTitle(allModes[static_cast<std::size_t>(i)]));
+    modeMenu_.addModeButtons(titles, this, [this](kit::Button& button) { selectModeWithButton(button); });
+    modeMenu_.hang(*root, *modeNowBtn(), isClassic ? 348 : 464);
 
     readd(*root, saveBtn());
     app::anchorWithCenter(*saveBtn(), std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
@@ -439,8 +413,7 @@ void DcwVC::refreshColorLabels() {
 void DcwVC::moveByColor(const kit::Color& c) {
     auto root = view();
     for (auto sub : std::vector<std::shared_ptr<kit::View>>(root->subviews())) sub->removeFromSuperview();
-    for (auto sub : std::vector<std::shared_ptr<kit::View>>(modeNowMenuStack_->arrangedSubviews())) sub->removeFromSuperview();
-    menuStackView_->removeFromSuperview();
+    modeMenu_.clear();
     buildColorStrips();
     if (!isClassic) {
         const auto hsb = c.hsba();
@@ -475,9 +448,7 @@ void DcwVC::applyMode(kit::Button* button) {
     colorNow = color1;
     moveByColor(colorNow);
     kit::Defaults::standard().set(modeIndex(modeNow), app::Keys::lastDcwCombination);
-    modeNowBtn()->setHidden(false);
-    menuStackView_->setHidden(true);
-    view()->removeGestureRecognizer(tap_.get());
+    modeMenu_.close(*view(), *modeNowBtn());
     applyModeAngleLimits();
     if (modeNow == Mode::mono) startMonoPulse();
 }

@@ -11,6 +11,7 @@
 #include "kit/ui/TapGesture.h"
 #include "kit/ui/ViewController.h"
 #include "wheels/DcwPicker.h"
+#include "wheels/ModeMenu.h"
 #include "wheels/ScreenParts.h"
 #include "wheels/digital/Mode.h"
 
@@ -59,8 +60,8 @@ public:
     const std::shared_ptr<kit::Slider>& saturationSlider();
     const std::shared_ptr<kit::Slider>& brightnessSlider();
     const std::shared_ptr<kit::Slider>& angleSlider();
-    const std::shared_ptr<kit::View>& menuStackView() const { return menuStackView_; }
-    const std::shared_ptr<kit::StackView>& modeNowMenuStack() const { return modeNowMenuStack_; }
+    const std::shared_ptr<kit::View>& menuStackView() const { return modeMenu_.frame(); }
+    const std::shared_ptr<kit::StackView>& modeNowMenuStack() const { return modeMenu_.stack(); }
     const std::shared_ptr<kit::View>& viewForBackSwipe() const { return viewForBackSwipe_; }
     const std::shared_ptr<kit::ImageView>& tryItImageView() const { return tryItImageView_; }
     const std::shared_ptr<app::InfoView>& infoView() const { return infoView_; }
@@ -129,11 +130,9 @@ private:
     std::shared_ptr<kit::Button> backBtn_, modeNowBtn_, saveBtn_, importColorBtn_, editCCBtn_, infoBtn_,
         importColorFromBufferBtn_;
     std::shared_ptr<kit::Slider> saturationSlider_, brightnessSlider_, angleSlider_;
-    std::shared_ptr<kit::View> menuStackView_;
-    std::shared_ptr<kit::StackView> modeNowMenuStack_;
+    ModeMenu modeMenu_;
     std::shared_ptr<kit::View> viewForBackSwipe_;
     std::shared_ptr<kit::ImageView> tryItImageView_;
-    std::shared_ptr<kit::TapGesture> tap_;
     std::shared_ptr<app::InfoView> infoView_;
     std::shared_ptr<kit::Timer> editCCBtnAnimationTimer_, sliderEndTouchTimer_, tryItShowTimer_, tryItHideTimer_;
 };

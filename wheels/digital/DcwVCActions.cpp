@@ -107,10 +107,8 @@ void DcwVC::getColorFromBufferButtonPressed() {
 }
 
 void DcwVC::closeMenuState() {
-    modeNowBtn()->setHidden(false);
-    menuStackView_->setHidden(true);
+    modeMenu_.close(*view(), *modeNowBtn());
     closeInfo();
-    view()->removeGestureRecognizer(tap_.get());
 }
 
 void DcwVC::closeInfo() {
@@ -263,7 +261,7 @@ std::pair<std::string, std::string> DcwVC::modeInfoText() const {
 void DcwVC::showInfo() {
     haptic();
     modeNowBtn()->setHidden(false);
-    menuStackView_->setHidden(true);
+    modeMenu_.frame()->setHidden(true);
     const auto [title, body] = modeInfoText();
     // The overlay takes its text when it is made: a closed one is made anew for the current mode.
     if (!infoView_ || !infoView_->isInfoShown()) {
@@ -278,13 +276,7 @@ void DcwVC::showInfo() {
 void DcwVC::openModeNowMenu() {
     tryItImageView_->removeFromSuperview();
     closeMenuState();
-    modeNowBtn()->setHidden(true);
-    menuStackView_->setHidden(false);
-    std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
-    tap_ = kit::make<kit::TapGesture>([this, weakSelf](kit::GestureRecognizer&) {
-        if (weakSelf.lock()) handleTap();
-    });
-    view()->addGestureRecognizer(tap_);
+    modeMenu_.open(*this, *modeNowBtn(), [this] { handleTap(); });
 }
 
 void DcwVC::handleTap() { closeMenuState(); }

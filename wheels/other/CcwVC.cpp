@@ -34,11 +34,6 @@ CcwVC::CcwVC() {
     spinningCircleImg_ = kit::make<kit::ImageView>(kit::Assets::imageNamed("Complementary"));
     wheelBGImg_ = kit::make<kit::ImageView>(kit::Assets::imageNamed("ccw_wheel"));
     viewForBackSwipe_ = kit::make<kit::View>();
-    menuStackView_ = kit::make<kit::View>();
-    menuStackView_->layer()->setCornerRadius(30);
-    menuStackView_->setClipsToBounds(true);
-    modeNowMenuStack_ = makeMenuStackView();
-    tap_ = kit::make<kit::TapGesture>();
 }
 
 CcwVC::~CcwVC() {
@@ -47,13 +42,7 @@ CcwVC::~CcwVC() {
 
 const std::shared_ptr<kit::Button>& CcwVC::modeNowBtn() {
     if (!modeNowBtn_) {
-        modeNowBtn_ = kit::make<kit::Button>();
-        modeNowBtn_->setAttributedTitle(app::makeAttributedTitle(tr("Complementary")));
-        modeNowBtn_->titleLabel()->setFont(app::Fonts::regularFont20());
-        modeNowBtn_->layer()->setBorderColor(kit::Color::whiteColor());
-        modeNowBtn_->layer()->setBorderWidth(1);
-        modeNowBtn_->layer()->setCornerRadius(30);
-        modeNowBtn_->layer()->setBackgroundColor(colour::darkOverlayColor());
+        modeNowBtn_ = makeModeNowButton(colour::darkOverlayColor());
         modeNowBtn_->addTarget(this, "openModeNowMenu", kit::ControlEvent::touchUpInside, [this] { openModeNowMenu(); });
     }
     return modeNowBtn_;
@@ -103,22 +92,10 @@ void CcwVC::viewDidLoad() {
     root->addSubview(modeNowBtn());
     app::anchorWithCenter(*modeNowBtn(), root->safeAreaLayoutGuide().topAnchor(), std::nullopt, std::nullopt,
                           std::nullopt, root->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 240, 60);
-    for (auto mode : allCcwModes) {
-        auto button = makeModeButton(ccwModeTitle(mode));
-        std::weak_ptr<kit::Button> weakButton = button;
-        button->addTarget(this, "selectModeWithButton", kit::ControlEvent::touchUpInside, [this, weakButton] {
-            if (auto b = weakButton.lock()) selectModeWithButton(b.get());
-        });
-        modeNowMenuStack_->addArrangedSubview(button);
-    }
-    menuStackView_->removeFromSuperview();
-    root->addSubview(menuStackView_);
-    app::anchorWithCenter(*menuStackView_, modeNowBtn()->topAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          root->centerXAnchor(), std::nullopt, 0, 0, 0, 0, 240, 360);
-    menuStackView_->setHidden(true);
-    menuStackView_->addSubview(modeNowMenuStack_);
-    app::anchor(*modeNowMenuStack_, menuStackView_->topAnchor(), menuStackView_->leftAnchor(),
-                menuStackView_->bottomAnchor(), menuStackView_->rightAnchor());
+    std::vector<std::string> titles;
+    for (auto mode : allCcwModes) titles.push_back(ccwModeTitle(mode));
+    modeMenu_.addModeButtons(titles, this, [this](kit::Button& button) { selectModeWithButton(&button); });
+    modeMenu_.hang(*root, *modeNowBtn(), 360);
     editCCBtn()->removeFromSuperview();
     root->addSubview(editCCBtn());
     app::anchorWithCenter(*editCCBtn(), backBtn_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
@@ -193,21 +170,13 @@ void CcwVC::closeInfo() {
 }
 
 void CcwVC::closeMenuState() {
-    modeNowBtn()->setHidden(false);
-    menuStackView_->setHidden(true);
+    modeMenu_.close(*view(), *modeNowBtn());
     closeInfo();
-    view()->removeGestureRecognizer(tap_.get());
 }
 
 void CcwVC::openModeNowMenu() {
     closeMenuState();
-    modeNowBtn()->setHidden(true);
-    menuStackView_->setHidden(false);
-    std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
-    tap_ = kit::make<kit::TapGesture>([this, weakSelf](kit::GestureRecognizer&) {
-        if (weakSelf.lock()) handleTap();
-    });
-    view()->addGestureRecognizer(tap_);
+    modeMenu_.open(*this, *modeNowBtn(), [this] { handleTap(); });
 }
 
 void CcwVC::handleTap() { closeMenuState(); }
@@ -226,9 +195,7 @@ void CcwVC::selectModeWithButton(kit::Button* sender) {
         }
         if (!matched) modeNowBtn()->setAttributedTitle(app::makeAttributedTitle(tr("Complementary")));
     }
-    menuStackView_->setHidden(true);
-    modeNowBtn()->setHidden(false);
-    view()->removeGestureRecognizer(tap_.get());
+    modeMenu_.close(*view(), *modeNowBtn());
     updateCombinationColors();
 }
 

@@ -8,6 +8,7 @@
 #include "kit/ui/StackView.h"
 #include "kit/ui/TapGesture.h"
 #include "kit/ui/ViewController.h"
+#include "wheels/ModeMenu.h"
 #include "wheels/other/ClassicWheel.h"
 
 #include <array>
@@ -27,8 +28,8 @@ public:
     const std::shared_ptr<kit::Button>& infoBtn() const { return infoBtn_; }
     const std::shared_ptr<kit::Button>& modeNowBtn();
     const std::shared_ptr<kit::Button>& editCCBtn();
-    const std::shared_ptr<kit::View>& menuStackView() const { return menuStackView_; }
-    const std::shared_ptr<kit::StackView>& modeNowMenuStack() const { return modeNowMenuStack_; }
+    const std::shared_ptr<kit::View>& menuStackView() const { return modeMenu_.frame(); }
+    const std::shared_ptr<kit::StackView>& modeNowMenuStack() const { return modeMenu_.stack(); }
     const std::shared_ptr<app::InfoView>& infoView() const { return infoView_; }
     const std::shared_ptr<kit::Timer>& timer() const { return timer_; }
 
@@ -66,9 +67,7 @@ private:
     std::shared_ptr<kit::View> viewForBackSwipe_;
     std::shared_ptr<kit::Button> backBtn_, infoBtn_, modeNowBtn_, editCCBtn_;
     std::shared_ptr<kit::Timer> timer_;
-    std::shared_ptr<kit::View> menuStackView_;
-    std::shared_ptr<kit::StackView> modeNowMenuStack_;
-    std::shared_ptr<kit::TapGesture> tap_;
+    ModeMenu modeMenu_;
     std::shared_ptr<app::InfoView> infoView_;
 };
 

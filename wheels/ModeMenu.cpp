@@ -1,0 +1,72 @@
+#include "wheels/ModeMenu.h"
+
+#include "app/ui/Ext.h"
+#include "kit/base/Make.h"
+#include "wheels/ScreenParts.h"
+
+namespace wheels {
+
+std::shared_ptr<kit::Button> makeModeNowButton(const kit::Color& background) {
+    auto button = kit::make<kit::Button>();
+    button->setAttributedTitle(app::makeAttributedTitle(tr("Complementary")));
+    button->titleLabel()->setFont(app::Fonts::regularFont20());
+    button->layer()->setBorderColor(kit::Color::whiteColor());
+    button->layer()->setBorderWidth(1);
+    button->layer()->setCornerRadius(30);
+    button->layer()->setBackgroundColor(background);
+    return button;
+}
+
+ModeMenu::ModeMenu() {
+    frame_ = kit::make<kit::View>();
+    frame_->layer()->setCornerRadius(30);
+    frame_->setClipsToBounds(true);
+    stack_ = makeMenuStackView();
+    tap_ = kit::make<kit::TapGesture>();
+}
+
+void ModeMenu::clear() {
+    for (auto sub : std::vector<std::shared_ptr<kit::View>>(stack_->arrangedSubviews())) sub->removeFromSuperview();
+    frame_->removeFromSuperview();
+}
+
+void ModeMenu::addModeButtons(const std::vector<std::string>& englishTitles, const void* owner,
+                              std::function<void(kit::Button&)> select) {
+    for (const auto& title : englishTitles) {
+        auto button = makeModeButton(title);
+        std::weak_ptr<kit::Button> weakButton = button;
+        button->addTarget(owner, "selectModeWithButton", kit::ControlEvent::touchUpInside, [select, weakButton] {
+            if (auto b = weakButton.lock()) select(*b);
+        });
+        stack_->addArrangedSubview(button);
+    }
+}
+
+void ModeMenu::hang(kit::View& root, kit::View& modeButton, double height) {
+    frame_->removeFromSuperview();
+    root.addSubview(frame_);
+    app::anchorWithCenter(*frame_, modeButton.topAnchor(), std::nullopt, std::nullopt, std::nullopt, root.centerXAnchor(),
+                          std::nullopt, 0, 0, 0, 0, 240, height);
+    frame_->setHidden(true);
+    stack_->removeFromSuperview();
+    frame_->addSubview(stack_);
+    app::anchor(*stack_, frame_->topAnchor(), frame_->leftAnchor(), frame_->bottomAnchor(), frame_->rightAnchor());
+}
+
+void ModeMenu::open(kit::ViewController& screen, kit::Button& modeButton, std::function<void()> onTap) {
+    modeButton.setHidden(true);
+    frame_->setHidden(false);
+    std::weak_ptr<kit::ViewController> weakScreen = screen.weak_from_this();
+    tap_ = kit::make<kit::TapGesture>([weakScreen, onTap = std::move(onTap)](kit::GestureRecognizer&) {
+        if (weakScreen.lock()) onTap();
+    });
+    screen.view()->addGestureRecognizer(tap_);
+}
+
+void ModeMenu::close(kit::View& root, kit::Button& modeButton) {
+    modeButton.setHidden(false);
+    frame_->setHidden(true);
+    root.removeGestureRecognizer(tap_.get());
+}
+
+} // namespace wheels
