@@ -7,9 +7,9 @@
 #include "app/ui/Strings.h"
 #include "colour/HexText.h"
 #include "colour/ThemeColors.h"
-#include "combinations/PhotoSaving.h"
 #include "kit/base/Make.h"
 #include "kit/layout/Constraint.h"
+#include "kit/store/PhotoLibrary.h"
 #include "kit/text/CaseMapping.h"
 #include "kit/ui/AlertController.h"
 #include "kit/ui/Assets.h"
@@ -163,9 +163,12 @@ void CcImageVC::saveImageToPhotos() {
     view()->layoutIfNeeded();
     const auto image = app::snapshotImage(*imageView);
     std::weak_ptr<CcImageVC> weak = std::static_pointer_cast<CcImageVC>(shared_from_this());
-    combinations::saveImageToPhotos(image, [weak](const std::optional<std::string>& error) {
-        if (auto s = weak.lock()) s->didFinishSaving(error);
-    });
+    kit::PhotoLibrary::saveImage(
+        image,
+        [weak](const std::optional<std::string>& error) {
+            if (auto s = weak.lock()) s->didFinishSaving(error);
+        },
+        "combination");
 }
 
 void CcImageVC::didFinishSaving(const std::optional<std::string>& error) {

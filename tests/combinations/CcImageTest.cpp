@@ -4,9 +4,9 @@
 
 #include "app/ui/Strings.h"
 #include "combinations/CcImageVC.h"
-#include "combinations/PhotoSaving.h"
 #include "kit/graphics/Image.h"
 #include "kit/store/Paths.h"
+#include "kit/store/PhotoLibrary.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/Switch.h"
 #include "kit/ui/Device.h"
@@ -77,7 +77,7 @@ TEST_F(CcImage, SaveWritesOnlyThePictureAndConfirmsWithAToastAtTheTop) {
     auto screen = open({Color::rgba(1, 0, 0), Color::rgba(0, 0, 1)}, "Pair");
     host->tap(screen->saveButton);
     host->advance(1);
-    const auto file = combinations::lastSavedPhoto();
+    const auto file = kit::PhotoLibrary::lastSavedFile();
     ASSERT_TRUE(file);
     EXPECT_EQ(file->parent_path(), kit::Paths::picturesDir());
     auto image = kit::Image::loadFile(file->string());

@@ -1,0 +1,118 @@
+#include "kit/store/PhotoLibrary.h"
+
+#include "kit/graphics/Image.h"
+#include "kit/runtime/DispatchQueue.h"
+#include "kit/store/Paths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <mutex>
+#include <system_error>
+
+namespace kit {
+namespace fs = std::filesystem;
+namespace {
+
+struct SaveState {
+    std::mutex mutex;
+    std::optional<fs::path> lastFile;
+    std::optional<std::string> failure;
+};
+
+SaveState& saveState() {
+    static SaveState state;
+    return state;
+}
+
+bool isPictureFile(const fs::path& file) {
+    std::string ext = file.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext == ".png" || ext == ".jpg" || ext == ".jpeg";
+}
+
+bool isHidden(const fs::path& entry) {
+    const auto name = entry.filename().string();
+    return !name.empty() && name.front() == '.';
+}
+
+std::optional<std::string> writePicture(const Image& image, std::string_view baseName) {
+    const auto folder = Paths::picturesDir();
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) return "The pictures folder " + folder.string() + " cannot be made: " + ec.message();
+    fs::path file;
+    for (int n = 1;; ++n) {
+        file = folder / (std::string(baseName) + "-" + std::to_string(n) + ".png");
+        if (!fs::exists(file, ec)) break;
+    }
+    std::string reason;
+    if (!image.savePNG(file.string(), &reason))
+        return "The picture could not be written to " + file.string() + (reason.empty() ? "" : ": " + reason);
+    std::lock_guard lock(saveState().mutex);
+    saveState().lastFile = file;
+    return std::nullopt;
+}
+
+} // namespace
+
+fs::path PhotoLibrary::folder() {
+    // Under an override the app's pictures folder is the whole library; otherwise it is the
+    // "Tinctura" folder inside the user's pictures folder.
+    const auto own = Paths::picturesDir();
+    return Paths::dataDirOverride().empty() ? own.parent_path() : own;
+}
+
+std::vector<fs::path> PhotoLibrary::pictures(std::size_t limit) {
+    struct Found {
+        fs::path file;
+        fs::file_time_type time;
+    };
+    std::vector<Found> found;
+    std::error_code ec;
+    fs::recursive_directory_iterator it(folder(), fs::directory_options::skip_permission_denied, ec);
+    for (; !ec && it != fs::recursive_directory_iterator() && found.size() < limit; it.increment(ec)) {
+        const auto& entry = *it;
+        if (isHidden(entry.path())) {
+            if (entry.is_directory(ec)) it.disable_recursion_pending();
+            continue;
+        }
+        if (!entry.is_regular_file(ec) || !isPictureFile(entry.path())) continue;
+        found.push_back({entry.path(), entry.last_write_time(ec)});
+    }
+    // Newest first; equal times by name, so the order is stable between listings.
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        return a.time != b.time ? a.time > b.time : a.file < b.file;
+    });
+    std::vector<fs::path> files;
+    files.reserve(found.size());
+    for (auto& f : found) files.push_back(std::move(f.file));
+    return files;
+}
+
+std::optional<Image> PhotoLibrary::load(const fs::path& file, std::string* error) {
+    return Image::loadFile(file.string(), 1.0, error);
+}
+
+void PhotoLibrary::saveImage(const Image& image, SaveCompletion completion, std::string_view baseName) {
+    std::optional<std::string> error;
+    {
+        std::lock_guard lock(saveState().mutex);
+        error = saveState().failure;
+    }
+    if (!error) error = writePicture(image, baseName);
+    DispatchQueue::main().async([completion = std::move(completion), error] {
+        if (completion) completion(error);
+    });
+}
+
+std::optional<fs::path> PhotoLibrary::lastSavedFile() {
+    std::lock_guard lock(saveState().mutex);
+    return saveState().lastFile;
+}
+
+void PhotoLibrary::setSaveFailure(std::optional<std::string> description) {
+    std::lock_guard lock(saveState().mutex);
+    saveState().failure = std::move(description);
+}
+
+} // namespace kit

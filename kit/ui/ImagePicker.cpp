@@ -1,0 +1,294 @@
+#include "kit/ui/ImagePicker.h"
+
+#include "kit/base/Console.h"
+#include "kit/base/Make.h"
+#include "kit/layout/Constraint.h"
+#include "kit/runtime/DispatchQueue.h"
+#include "kit/store/PhotoLibrary.h"
+#include "kit/ui/Button.h"
+#include "kit/ui/Device.h"
+#include "kit/ui/ImageCropView.h"
+#include "kit/ui/ImageView.h"
+#include "kit/ui/Label.h"
+
+#include <algorithm>
+#include <cmath>
+#include <mutex>
+
+namespace kit {
+namespace {
+
+using layout::Constraint;
+
+constexpr double kBarHeight = 44;
+constexpr double kSpacing = 2;
+constexpr int kColumns = 4;
+constexpr double kThumbnailPixels = 240;
+const char* const kCellId = "thumbnail";
+
+std::mutex scriptMutex;
+std::optional<ImagePickerScript> currentScript;
+
+std::optional<ImagePickerScript> script() {
+    std::lock_guard lock(scriptMutex);
+    return currentScript;
+}
+
+Color barColor() { return Color::rgba(0.11, 0.11, 0.12); }
+
+class ThumbnailCell : public CollectionViewCell {
+public:
+    void initialize() {
+        image->setContentMode(ContentMode::scaleAspectFill);
+        image->setClipsToBounds(true);
+        setBackgroundColor(Color::rgba(0.2, 0.2, 0.2));
+        contentView()->addSubview(image);
+    }
+    void layoutSubviews() override {
+        CollectionViewCell::layoutSubviews();
+        image->setFrame(contentView()->bounds());
+    }
+    void prepareForReuse() override { image->setImage(std::shared_ptr<const Image>()); }
+    std::shared_ptr<ImageView> image = make<ImageView>();
+};
+
+std::shared_ptr<Button> makeBarButton(const std::string& title) {
+    auto button = make<Button>();
+    button->setTitle(title);
+    button->setTitleColor(Color::whiteColor());
+    button->setTranslatesAutoresizingMaskIntoConstraints(false);
+    return button;
+}
+
+// The picture scaled so that its shorter side is the thumbnail size (never enlarged).
+std::optional<Image> thumbnailOf(const Image& picture) {
+    const double shorter = std::min(picture.pixelWidth(), picture.pixelHeight());
+    if (shorter <= kThumbnailPixels) return picture;
+    const double f = kThumbnailPixels / shorter;
+    return picture.resized({std::round(picture.pixelWidth() * f), std::round(picture.pixelHeight() * f)}, 1.0);
+}
+
+} // namespace
+
+void ImagePickerDelegate::imagePickerDidCancel(ImagePicker& picker) { picker.dismissViewController(true); }
+
+void ImagePicker::setScript(std::optional<ImagePickerScript> s) {
+    std::lock_guard lock(scriptMutex);
+    currentScript = std::move(s);
+}
+
+ImagePicker::ImagePicker() : thumbnailQueue_(DispatchQueue::serial("image picker thumbnails")) {
+    setModalPresentationStyle(ModalPresentationStyle::fullScreen);
+}
+
+ImagePicker::~ImagePicker() { alive_->store(false); }
+
+std::shared_ptr<ImagePicker> ImagePicker::self() { return std::static_pointer_cast<ImagePicker>(shared_from_this()); }
+
+void ImagePicker::loadView() {
+    auto root = make<View>();
+    root->setBackgroundColor(Color::blackColor());
+    setView(root);
+}
+
+void ImagePicker::viewDidLoad() {
+    auto root = view();
+    pictures_ = PhotoLibrary::pictures();
+
+    auto bar = make<View>();
+    bar->setBackgroundColor(barColor());
+    bar->setTranslatesAutoresizingMaskIntoConstraints(false);
+    root->addSubview(bar);
+    auto title = make<Label>();
+    title->setText("Photos");
+    title->setFont(Font::system(17, FontWeight::semibold));
+    title->setTextColor(Color::whiteColor());
+    title->setTranslatesAutoresizingMaskIntoConstraints(false);
+    bar->addSubview(title);
+    cancelButton_ = makeBarButton("Cancel");
+    std::weak_ptr<ImagePicker> weak = self();
+    cancelButton_->addTarget(this, "cancel", ControlEvent::touchUpInside, [weak](Control&) {
+        if (auto s = weak.lock()) s->cancel();
+    });
+    bar->addSubview(cancelButton_);
+
+    FlowLayout flow;
+    flow.minimumLineSpacing = kSpacing;
+    flow.minimumInteritemSpacing = kSpacing;
+    grid_ = make<CollectionView>(Rect{}, flow);
+    grid_->setBackgroundColor(Color::blackColor());
+    grid_->registerCellClass<ThumbnailCell>(kCellId);
+    grid_->setDataSource(std::static_pointer_cast<CollectionViewDataSource>(self()));
+    grid_->setDelegate(std::static_pointer_cast<CollectionViewDelegate>(self()));
+    grid_->setTranslatesAutoresizingMaskIntoConstraints(false);
+    root->addSubview(grid_);
+
+    emptyLabel_ = make<Label>();
+    emptyLabel_->setText("No pictures in " + PhotoLibrary::folder().string());
+    emptyLabel_->setNumberOfLines(0);
+    emptyLabel_->setTextAlignment(TextAlignment::center);
+    emptyLabel_->setTextColor(Color::whiteColor().withAlpha(0.6));
+    emptyLabel_->setTranslatesAutoresizingMaskIntoConstraints(false);
+    emptyLabel_->setHidden(!pictures_.empty());
+    root->addSubview(emptyLabel_);
+
+    const auto safe = root->safeAreaLayoutGuide();
+    Constraint::activate({
+        bar->topAnchor().equalTo(root->topAnchor()),
+        bar->leftAnchor().equalTo(root->leftAnchor()),
+        bar->rightAnchor().equalTo(root->rightAnchor()),
+        bar->bottomAnchor().equalTo(safe.topAnchor(), kBarHeight),
+        title->centerXAnchor().equalTo(bar->centerXAnchor()),
+        title->bottomAnchor().equalTo(bar->bottomAnchor(), -12),
+        cancelButton_->rightAnchor().equalTo(bar->rightAnchor(), -16),
+        cancelButton_->centerYAnchor().equalTo(title->centerYAnchor()),
+        grid_->topAnchor().equalTo(bar->bottomAnchor()),
+        grid_->leftAnchor().equalTo(root->leftAnchor()),
+        grid_->rightAnchor().equalTo(root->rightAnchor()),
+        grid_->bottomAnchor().equalTo(root->bottomAnchor()),
+        emptyLabel_->centerYAnchor().equalTo(grid_->centerYAnchor()),
+        emptyLabel_->leftAnchor().equalTo(root->leftAnchor(), 24),
+        emptyLabel_->rightAnchor().equalTo(root->rightAnchor(), -24),
+    });
+}
+
+void ImagePicker::viewDidAppear(bool) {
+    auto s = script();
+    if (!s) return;
+    std::weak_ptr<ImagePicker> weak = self();
+    // After the presentation has finished, as a user's choice would come.
+    DispatchQueue::main().async([weak, s = std::move(*s)] {
+        auto picker = weak.lock();
+        if (!picker) return;
+        switch (s.outcome) {
+        case ImagePickerScript::Outcome::image: picker->finish({s.image, s.image}); break;
+        case ImagePickerScript::Outcome::originalOnly: picker->finish({std::nullopt, s.image}); break;
+        case ImagePickerScript::Outcome::cancel: picker->cancel(); break;
+        }
+    });
+}
+
+int ImagePicker::numberOfItemsInSection(CollectionView&, int) { return static_cast<int>(pictures_.size()); }
+
+std::optional<Size> ImagePicker::sizeForItemAt(CollectionView& view, const IndexPath&) {
+    const double side = std::floor((view.bounds().width() - kSpacing * (kColumns - 1)) / kColumns);
+    return Size{std::max(1.0, side), std::max(1.0, side)};
+}
+
+std::shared_ptr<CollectionViewCell> ImagePicker::cellForItemAt(CollectionView& view, const IndexPath& indexPath) {
+    auto cell = std::static_pointer_cast<ThumbnailCell>(view.dequeueReusableCell(kCellId, indexPath));
+    const auto index = static_cast<std::size_t>(indexPath.item);
+    if (auto it = thumbnails_.find(index); it != thumbnails_.end()) cell->image->setImage(it->second);
+    else requestThumbnail(index);
+    return cell;
+}
+
+void ImagePicker::requestThumbnail(std::size_t index) {
+    if (index >= pictures_.size() || !requested_.insert(index).second) return;
+    std::weak_ptr<ImagePicker> weak = self();
+    thumbnailQueue_->async([weak, alive = alive_, index, file = pictures_[index]] {
+        if (!alive->load()) return;
+        auto picture = PhotoLibrary::load(file);
+        auto thumbnail = picture ? thumbnailOf(*picture) : std::nullopt;
+        if (!thumbnail) return;
+        auto shared = std::make_shared<const Image>(std::move(*thumbnail));
+        DispatchQueue::main().async([weak, index, shared] {
+            auto picker = weak.lock();
+            if (!picker) return;
+            picker->thumbnails_[index] = shared;
+            auto cell = std::static_pointer_cast<ThumbnailCell>(
+                picker->grid_->cellForItemAt(IndexPath::forItem(static_cast<int>(index), 0)));
+            if (cell) cell->image->setImage(shared);
+        });
+    });
+}
+
+void ImagePicker::waitForThumbnails() {
+    thumbnailQueue_->waitUntilIdle();
+    DispatchQueue::main().waitUntilIdle();
+}
+
+void ImagePicker::didSelectItemAt(CollectionView&, const IndexPath& indexPath) {
+    choosePicture(static_cast<std::size_t>(indexPath.item));
+}
+
+void ImagePicker::choosePicture(std::size_t index) {
+    if (index >= pictures_.size() || cropView_) return;
+    std::string error;
+    auto picture = PhotoLibrary::load(pictures_[index], &error);
+    if (!picture) {
+        print("The picture " + pictures_[index].string() + " cannot be opened: " + error);
+        return;
+    }
+    if (allowsEditing) showCropStep(std::move(*picture));
+    else finish({std::nullopt, std::move(*picture)});
+}
+
+void ImagePicker::showCropStep(Image picture) {
+    auto root = view();
+    cropStep_ = make<View>();
+    cropStep_->setBackgroundColor(Color::blackColor());
+    cropStep_->setTranslatesAutoresizingMaskIntoConstraints(false);
+    root->addSubview(cropStep_);
+    cropView_ = make<ImageCropView>(std::make_shared<const Image>(std::move(picture)));
+    cropView_->setTranslatesAutoresizingMaskIntoConstraints(false);
+    cropStep_->addSubview(cropView_);
+    std::weak_ptr<ImagePicker> weak = self();
+    auto back = makeBarButton("Cancel");
+    back->addTarget(this, "leaveCrop", ControlEvent::touchUpInside, [weak](Control&) {
+        if (auto s = weak.lock()) s->leaveCrop();
+    });
+    auto choose = makeBarButton("Choose");
+    choose->titleLabel()->setFont(Font::system(17, FontWeight::semibold));
+    choose->addTarget(this, "confirmCrop", ControlEvent::touchUpInside, [weak](Control&) {
+        if (auto s = weak.lock()) s->confirmCrop();
+    });
+    cropStep_->addSubview(back);
+    cropStep_->addSubview(choose);
+    const auto safe = root->safeAreaLayoutGuide();
+    Constraint::activate({
+        cropStep_->topAnchor().equalTo(root->topAnchor()),
+        cropStep_->leftAnchor().equalTo(root->leftAnchor()),
+        cropStep_->rightAnchor().equalTo(root->rightAnchor()),
+        cropStep_->bottomAnchor().equalTo(root->bottomAnchor()),
+        cropView_->topAnchor().equalTo(safe.topAnchor()),
+        cropView_->leftAnchor().equalTo(root->leftAnchor()),
+        cropView_->rightAnchor().equalTo(root->rightAnchor()),
+        cropView_->bottomAnchor().equalTo(back->topAnchor(), -8),
+        back->leftAnchor().equalTo(root->leftAnchor(), 16),
+        back->bottomAnchor().equalTo(safe.bottomAnchor(), -12),
+        back->heightAnchor().equalToConstant(kBarHeight),
+        choose->rightAnchor().equalTo(root->rightAnchor(), -16),
+        choose->centerYAnchor().equalTo(back->centerYAnchor()),
+    });
+}
+
+void ImagePicker::leaveCrop() {
+    if (cropStep_) cropStep_->removeFromSuperview();
+    cropStep_.reset();
+    cropView_.reset();
+}
+
+void ImagePicker::confirmCrop() {
+    if (!cropView_) return;
+    ImagePickerResult result{cropView_->croppedImage(), *cropView_->image()};
+    leaveCrop();
+    finish(std::move(result));
+}
+
+void ImagePicker::cancel() {
+    if (answered_) return;
+    answered_ = true;
+    if (auto d = delegate()) d->imagePickerDidCancel(*this);
+    else dismissViewController(true);
+}
+
+void ImagePicker::finish(ImagePickerResult result) {
+    // One answer per picker: a scripted answer and a late tap cannot both reach the delegate.
+    if (answered_) return;
+    answered_ = true;
+    if (auto d = delegate()) d->imagePickerDidFinishPicking(*this, std::move(result));
+    else dismissViewController(true);
+}
+
+} // namespace kit

@@ -1,0 +1,164 @@
+// The image picker over the pictures folder: the grid, the square crop step, cancel, the answer
+// given once, and the scripted answers tests of picking screens rely on.
+#include "kit/base/Make.h"
+#include "kit/host/Headless.h"
+#include "kit/store/Paths.h"
+#include "kit/store/PhotoLibrary.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/CollectionView.h"
+#include "kit/ui/ImageCropView.h"
+#include "kit/ui/ImagePicker.h"
+#include "kit/ui/ImageView.h"
+
+#include <gtest/gtest.h>
+
+namespace kit {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Presenter : ViewController, ImagePickerDelegate {
+    std::vector<ImagePickerResult> results;
+    int appearances = 0;
+    bool cancelTakenOver = false;
+    int cancels = 0;
+    void viewWillAppear(bool) override { ++appearances; }
+    void imagePickerDidFinishPicking(ImagePicker& picker, ImagePickerResult result) override {
+        results.push_back(std::move(result));
+        picker.dismissViewController(true);
+    }
+    void imagePickerDidCancel(ImagePicker& picker) override {
+        ++cancels;
+        if (!cancelTakenOver) ImagePickerDelegate::imagePickerDidCancel(picker);
+    }
+};
+
+// A 300 x 200 picture: left half red, right half blue.
+Image halves() {
+    std::vector<std::uint8_t> px;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x) px.insert(px.end(), {std::uint8_t(x < 150 ? 255 : 0), 0, std::uint8_t(x < 150 ? 0 : 255), 255});
+    return *Image::fromRGBA(300, 200, px);
+}
+
+struct ImagePickerFixture : ::testing::Test {
+    TemporaryDataDir dir;
+    std::unique_ptr<host::Headless> host;
+    std::shared_ptr<Presenter> screen = make<Presenter>();
+
+    void SetUp() override {
+        Application::resetShared();
+        fs::create_directories(PhotoLibrary::folder());
+        ASSERT_TRUE(halves().savePNG((PhotoLibrary::folder() / "halves.png").string()));
+        host = std::make_unique<host::Headless>();
+        host->setRootViewController(screen);
+        host->advance(0.1);
+    }
+    void TearDown() override {
+        ImagePicker::setScript(std::nullopt);
+        host.reset();
+        Application::resetShared();
+    }
+    std::shared_ptr<ImagePicker> present(bool editing) {
+        auto picker = make<ImagePicker>();
+        picker->allowsEditing = editing;
+        picker->setDelegate(std::static_pointer_cast<ImagePickerDelegate>(screen));
+        screen->presentViewController(picker, true);
+        host->advance(1);
+        return picker;
+    }
+};
+
+TEST_F(ImagePickerFixture, ShowsTheFolderAsThumbnailsAndAnswersWithTheWholePicture) {
+    auto picker = present(false);
+    EXPECT_EQ(screen->appearances, 1);  // the full-screen picker hid the screen under it
+    ASSERT_EQ(picker->grid()->numberOfItemsInSection(0), 1);
+    picker->waitForThumbnails();
+    host->settle();
+    auto cell = picker->grid()->cellForItemAt(IndexPath::forItem(0, 0));
+    ASSERT_TRUE(cell);
+    host->tap(cell);
+    host->advance(1);
+    ASSERT_EQ(screen->results.size(), 1u);
+    EXPECT_FALSE(screen->results[0].editedImage);
+    ASSERT_TRUE(screen->results[0].originalImage);
+    EXPECT_EQ(screen->results[0].originalImage->pixelWidth(), 300);
+    EXPECT_EQ(screen->presentedViewController(), nullptr);
+    EXPECT_EQ(screen->appearances, 2);
+}
+
+TEST_F(ImagePickerFixture, TheCropStepCutsASquareThatCanBeMovedAndZoomed) {
+    auto picker = present(true);
+    picker->choosePicture(0);
+    host->settle();
+    auto crop = picker->cropView();
+    ASSERT_TRUE(crop);
+    EXPECT_TRUE(screen->results.empty());
+    // At first the square shows the middle of the picture at its full height.
+    EXPECT_EQ(crop->cropRectInPixels(), (Rect{50, 0, 200, 200}));
+    const double pointsPerPixel = crop->cropSquare().width() / 200;
+    crop->moveBy({-1000, 0});  // as far right as the picture goes, and no further
+    EXPECT_EQ(crop->cropRectInPixels(), (Rect{100, 0, 200, 200}));
+    crop->setZoom(2);
+    EXPECT_EQ(crop->cropRectInPixels().width(), 100);
+    crop->setZoom(0.2);  // never smaller than the square
+    EXPECT_EQ(crop->zoom(), 1);
+    crop->moveBy({50 * pointsPerPixel, 0});
+    EXPECT_EQ(crop->cropRectInPixels(), (Rect{50, 0, 200, 200}));
+
+    picker->confirmCrop();
+    host->advance(1);
+    ASSERT_EQ(screen->results.size(), 1u);
+    const auto& edited = screen->results[0].editedImage;
+    ASSERT_TRUE(edited);
+    EXPECT_EQ(edited->pixelWidth(), 200);
+    EXPECT_EQ(edited->pixelHeight(), 200);
+    EXPECT_EQ(edited->pixelRGBA(10, 100), (std::array<std::uint8_t, 4>{255, 0, 0, 255}));
+    EXPECT_EQ(edited->pixelRGBA(190, 100), (std::array<std::uint8_t, 4>{0, 0, 255, 255}));
+    EXPECT_EQ(screen->results[0].originalImage->pixelWidth(), 300);
+}
+
+TEST_F(ImagePickerFixture, CancelDismissesUnlessTheDelegateTakesItOverAndAnswersOnce) {
+    auto picker = present(true);
+    picker->choosePicture(0);
+    picker->leaveCrop();  // back to the grid: nothing answered yet
+    EXPECT_FALSE(picker->cropView());
+    host->advance(1);
+    EXPECT_EQ(screen->presentedViewController(), picker);
+    picker->cancel();
+    host->advance(1);
+    EXPECT_EQ(screen->cancels, 1);
+    EXPECT_EQ(screen->presentedViewController(), nullptr);
+    EXPECT_EQ(screen->appearances, 2);
+
+    screen->cancelTakenOver = true;
+    auto second = present(false);
+    second->cancel();
+    second->choosePicture(0);  // a late tap after the answer changes nothing
+    host->advance(1);
+    EXPECT_EQ(screen->presentedViewController(), second);
+    EXPECT_TRUE(screen->results.empty());
+}
+
+TEST_F(ImagePickerFixture, AScriptAnswersEachPickerOnceItHasAppeared) {
+    std::vector<std::pair<ImagePickerScript::Outcome, std::pair<bool, bool>>> cases = {
+        {ImagePickerScript::Outcome::image, {true, true}},
+        {ImagePickerScript::Outcome::originalOnly, {false, true}},
+    };
+    for (const auto& [outcome, expected] : cases) {
+        ImagePicker::setScript(ImagePickerScript{outcome, halves()});
+        screen->results.clear();
+        present(true);
+        ASSERT_EQ(screen->results.size(), 1u);
+        EXPECT_EQ(bool(screen->results[0].editedImage), expected.first);
+        EXPECT_EQ(bool(screen->results[0].originalImage), expected.second);
+        EXPECT_EQ(screen->presentedViewController(), nullptr);
+    }
+    ImagePicker::setScript(ImagePickerScript{ImagePickerScript::Outcome::cancel, {}});
+    present(true);
+    EXPECT_EQ(screen->cancels, 1);
+    EXPECT_EQ(screen->presentedViewController(), nullptr);
+}
+
+} // namespace
+} // namespace kit
