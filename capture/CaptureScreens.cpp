@@ -1,12 +1,16 @@
 #include "capture/CaptureScreens.h"
 
+#include "app/menus/MainStoryboard.h"
+#include "capture/ValueBreakerVC.h"
+#include "capture/ValueCheckerImageVC.h"
 #include "kit/base/Make.h"
 #include "kit/ui/Storyboard.h"
 
 namespace capture {
 
 void registerCaptureScreens(kit::Storyboard& board) {
-    (void)board;
+    board.registerScene(app::scene::valueBreaker, [] { return kit::make<ValueBreakerVC>(); });
+    board.registerScene("ValueCheckerImageVC", [] { return kit::make<ValueCheckerImageVC>(); });
 }
 
 } // namespace capture
