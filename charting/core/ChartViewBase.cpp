@@ -4,6 +4,7 @@
 #include "charting/core/NSUIShims.h"
 #include "charting/model/DefaultValueFormatter.h"
 #include "kit/base/Console.h"
+#include "kit/base/Files.h"
 #include "kit/graphics/Context.h"
 
 #include <cmath>

@@ -1,10 +1,11 @@
 #include "kit/graphics/Image.h"
 
+#include "kit/base/Files.h"
+
 #include <cairo.h>
 #include <turbojpeg.h>
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -13,7 +14,6 @@
 #include <fstream>
 #include <limits>
 #include <memory>
-#include <unistd.h>
 #include <utility>
 
 namespace kit {
@@ -319,29 +319,6 @@ std::optional<std::vector<std::uint8_t>> Image::jpegData(double quality) const {
     std::vector<std::uint8_t> out(jpeg, jpeg + size);
     tjFree(jpeg);
     return out;
-}
-
-bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error) {
-    static std::atomic<unsigned> counter{0};
-    const std::string temp = path + ".tmp-" + std::to_string(::getpid()) + '-' + std::to_string(counter++);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return setError(error, "cannot write " + path), false;
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return setError(error, "cannot write " + path), false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        return setError(error, "cannot write " + path + ": " + ec.message()), false;
-    }
-    return true;
 }
 
 bool Image::savePNG(const std::string& path, std::string* error) const {

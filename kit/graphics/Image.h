@@ -75,7 +75,4 @@ private:
     double scale_ = 1.0;
 };
 
-// Writes bytes to a file through a temporary file and a rename.
-bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error = nullptr);
-
 } // namespace kit

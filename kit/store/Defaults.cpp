@@ -10,6 +10,7 @@
 
 #include "kit/base/Clock.h"
 #include "kit/base/Console.h"
+#include "kit/base/Files.h"
 #include "kit/store/Paths.h"
 
 namespace kit {

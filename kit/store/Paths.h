@@ -24,15 +24,6 @@ public:
     static unsigned generation();
 };
 
-// Replaces `file` with `bytes` so that readers see either the old or the new content, never a mix:
-// a temporary file in the same folder, then renamed over the target. Creates the folder if needed.
-// On failure nothing is left behind, the old file is untouched, and false is returned with the
-// reason in `error` (if given). `Sync::flush` also waits until the data is on the disk, so that it
-// survives a power cut (several milliseconds); `Sync::none` is safe against the app crashing.
-enum class Sync { flush, none };
-bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes, std::string* error = nullptr,
-                         Sync sync = Sync::flush);
-
 // Creates a fresh temporary folder, makes it the data dir while it lives, then restores the previous
 // setting and removes the folder with everything in it.
 class TemporaryDataDir {

@@ -1,14 +1,13 @@
 #include "kit/ui/ActivitySheet.h"
 
 #include "kit/base/Console.h"
+#include "kit/base/Files.h"
 #include "kit/base/Make.h"
-#include "kit/graphics/Image.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/Pasteboard.h"
 
 #include <chrono>
 #include <cstdlib>
-#include <span>
 
 namespace kit {
 namespace {
@@ -65,8 +64,7 @@ void ActivitySheet::initialize() {
         if (auto path = chooser()("tinctura-export.txt")) {
             std::string text = self->joined();
             std::string error;
-            ok = writeFileAtomically(path->string(),
-                                     std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), &error);
+            ok = writeFileAtomically(*path, text, &error);
             kit::print(ok ? "Saved to " + path->string() : "Could not save " + path->string() + ": " + error);
         }
         if (self->completionHandler) self->completionHandler(ok, "save");

@@ -1,0 +1,26 @@
+#pragma once
+// Whole-file writes that never leave a half-written file behind.
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kit {
+
+// Replaces `file` with `bytes` so that readers see either the old or the new content, never a mix:
+// a temporary file in the same folder, then renamed over the target. Creates the folder if needed.
+// On failure nothing is left behind, the old file is untouched, and false is returned with the
+// reason in `error` (if given). `Sync::flush` also waits until the data is on the disk, so that it
+// survives a power cut (several milliseconds); `Sync::none` is safe against the app crashing.
+enum class Sync { flush, none };
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes, std::string* error = nullptr,
+                         Sync sync = Sync::flush);
+
+inline bool writeFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes,
+                                std::string* error = nullptr, Sync sync = Sync::flush) {
+    return writeFileAtomically(file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                               error, sync);
+}
+
+} // namespace kit
