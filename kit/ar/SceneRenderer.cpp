@@ -99,17 +99,13 @@ void collect(const Node& node, const Matrix4& parentToWorld, const Vector3& eye,
 void coverage(const Quad& quad, const Camera& camera, Size viewSize, double scale, const Pixels& out, int& x0,
               int& y0, int& x1, int& y1) {
     x0 = 0, y0 = 0, x1 = out.width, y1 = out.height;
-    Matrix4 toCamera;
-    if (!camera.transform().inverted(toCamera)) return;
-    double focal = viewSize.height / 2 / std::tan(camera.verticalFieldOfView / 2);
     double minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
     for (float cx : {-0.5f, 0.5f})
         for (float cy : {-0.5f, 0.5f}) {
-            Vector3 p = toCamera.transformPoint(quad.toWorld.transformPoint({cx, cy, 0}));
-            if (p.z > -1e-3f) return;
-            double sx = viewSize.width / 2 + focal * p.x / -p.z, sy = viewSize.height / 2 - focal * p.y / -p.z;
-            minX = std::min(minX, sx), maxX = std::max(maxX, sx);
-            minY = std::min(minY, sy), maxY = std::max(maxY, sy);
+            auto p = camera.project(quad.toWorld.transformPoint({cx, cy, 0}), viewSize);
+            if (!p) return;
+            minX = std::min(minX, p->x), maxX = std::max(maxX, p->x);
+            minY = std::min(minY, p->y), maxY = std::max(maxY, p->y);
         }
     auto clampTo = [](double v, int hi) { return int(std::clamp(v, 0.0, double(hi))); };
     x0 = clampTo(std::floor(minX * scale) - 1, out.width);

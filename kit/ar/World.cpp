@@ -15,6 +15,15 @@ Ray Camera::ray(Point point, Size viewSize) const {
     return {position, direction * (1 / length(direction))};
 }
 
+std::optional<Point> Camera::project(const Vector3& world, Size viewSize) const {
+    Matrix4 toCamera;
+    if (!transform().inverted(toCamera)) return std::nullopt;
+    Vector3 p = toCamera.transformPoint(world);
+    if (p.z > -1e-3f) return std::nullopt;
+    double focal = viewSize.height / 2 / std::tan(verticalFieldOfView / 2);
+    return Point{viewSize.width / 2 + focal * p.x / -p.z, viewSize.height / 2 - focal * p.y / -p.z};
+}
+
 Camera::PixelRays Camera::pixelRays(Size viewSize, double scale, const Matrix4& toSpace) const {
     double focal = viewSize.height / 2 / std::tan(verticalFieldOfView / 2) * scale;
     Matrix4 toTarget = toSpace * transform();

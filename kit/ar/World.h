@@ -5,6 +5,7 @@
 #include "kit/ar/PlaneAnchor.h"
 #include "kit/base/Geometry.h"
 
+#include <optional>
 #include <vector>
 
 namespace kit::ar {
@@ -27,6 +28,8 @@ struct Camera {
     Matrix4 transform() const;
     // The ray through a point of a view of that size (points, y down).
     Ray ray(Point point, Size viewSize) const;
+    // Where a point of the world shows in such a view; none when it lies behind the camera.
+    std::optional<Point> project(const Vector3& world, Size viewSize) const;
 
     // The directions (not of unit length) of the rays through the pixel centres of a picture of the
     // view at `scale`, as seen in the space `toSpace` maps world directions into. They are linear

@@ -119,13 +119,7 @@ TEST(ArSceneView, HitTestsFindPlanesWithinTheirExtentsNearestFirst) {
     view->step(0.5);
 
     // Aim at the floor patch's middle.
-    Camera camera = view->session().camera();
-    Vector3 middle{0, 0, -2};
-    Matrix4 toCamera;
-    ASSERT_TRUE(camera.transform().inverted(toCamera));
-    Vector3 p = toCamera.transformPoint(middle);
-    double focal = 812.0 / 2 / std::tan(camera.verticalFieldOfView / 2);
-    Point aim{375.0 / 2 + focal * p.x / -p.z, 812.0 / 2 - focal * p.y / -p.z};
+    Point aim = *view->session().camera().project({0, 0, -2}, {375, 812});
 
     auto results = view->hitTest(aim, HitTestType::existingPlaneUsingExtent);
     ASSERT_EQ(results.size(), 2u);
