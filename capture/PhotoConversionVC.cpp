@@ -5,6 +5,7 @@
 #include "app/ui/Ext.h"
 #include "app/ui/Haptic.h"
 #include "app/ui/Strings.h"
+#include "capture/PhotoPicking.h"
 #include "capture/SelectImageLabel.h"
 #include "colour/ThemeColors.h"
 #include "kit/base/Make.h"
@@ -112,24 +113,8 @@ void PhotoConversionVC::viewWillAppear(bool) {
     if (!loadedImage) selectImageText->setHidden(false);
 }
 
-void PhotoConversionVC::showLoadingIndicator() {
-    auto root = view();
-    loadingIndicator->removeFromSuperview();
-    root->addSubview(loadingIndicator);
-    app::anchorWithCenter(*loadingIndicator, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
-                          selectedImageView->centerXAnchor(), selectedImageView->centerYAnchor());
-    loadingIndicator->startAnimating();
-}
-
 void PhotoConversionVC::selectImage() {
-    app::lightImpact();
-    showLoadingIndicator();
-    selectImageText->setHidden(true);
-    auto picker = kit::make<kit::ImagePicker>();
-    picker->setDelegate(std::static_pointer_cast<kit::ImagePickerDelegate>(self()));
-    picker->allowsEditing = true;
-    picker->setModalPresentationStyle(kit::ModalPresentationStyle::fullScreen);
-    presentViewController(picker, true);
+    openImagePicker(*this, self(), *selectedImageView, *loadingIndicator, *selectImageText);
 }
 
 void PhotoConversionVC::imagePickerDidFinishPicking(kit::ImagePicker& picker, kit::ImagePickerResult result) {

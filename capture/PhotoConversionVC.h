@@ -69,7 +69,6 @@ protected:
     virtual const char* savedFileName() const = 0;
 
 private:
-    void showLoadingIndicator();
     std::shared_ptr<PhotoConversionVC> self();
 };
 
