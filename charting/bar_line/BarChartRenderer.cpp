@@ -75,6 +75,32 @@ double BarChartRenderer::cursorSpan(double v, double& posY, double& negY, double
     return y;
 }
 
+kit::Rect BarChartRenderer::barRect(double x, double barWidthHalf, double end, double base) const {
+    const double left = x - barWidthHalf, right = x + barWidthHalf;
+    return kit::Rect{left, end, right - left, base - end};
+}
+
+const YAxis* BarChartRenderer::clippingAxis(AxisDependency axis) const {
+    const auto provider = dataProvider();
+    return provider ? provider->barClippingAxis(axis) : nullptr;
+}
+
+BarChartRenderer::Reach BarChartRenderer::reach(const kit::Rect& pixelRect) const {
+    const ViewPortHandler& vph = viewPortHandler();
+    if (!vph.isInBoundsLeft(pixelRect.x() + pixelRect.width())) return Reach::before;
+    if (!vph.isInBoundsRight(pixelRect.x())) return Reach::beyond;
+    return Reach::on;
+}
+
+kit::Rect BarChartRenderer::shadowRect(double x, double barWidth) const {
+    return kit::Rect{x - barWidth / 2.0, 0.0, barWidth, 0.0};
+}
+
+void BarChartRenderer::spanContent(kit::Rect& shadow) const {
+    shadow.origin.y = viewPortHandler().contentTop();
+    shadow.size.height = viewPortHandler().contentHeight();
+}
+
 void BarChartRenderer::prepareBuffer(const BarChartDataSet& dataSet, int index) {
     const auto provider = dataProvider();
     const auto data = provider ? provider->barData() : nullptr;
@@ -83,7 +109,7 @@ void BarChartRenderer::prepareBuffer(const BarChartDataSet& dataSet, int index) 
     const bool containsStacks = dataSet.isStacked();
     const bool isInverted = provider->isInverted(dataSet.axisDependency());
     const double phaseY = animator().phaseY();
-    const YAxis* axis = provider->barClippingAxis(dataSet.axisDependency());
+    const YAxis* axis = clippingAxis(dataSet.axisDependency());
     const std::int64_t count = revealedCount(dataSet.entryCount());
 
     std::size_t needed = 0;
@@ -98,7 +124,6 @@ void BarChartRenderer::prepareBuffer(const BarChartDataSet& dataSet, int index) 
     for (std::int64_t i = 0; i < count; ++i) {
         const auto e = std::dynamic_pointer_cast<BarChartDataEntry>(dataSet.entryForIndex(i));
         if (!e) continue;
-        const double left = e->x() - barWidthHalf, right = e->x() + barWidthHalf;
         if (containsStacks && e->yValues()) {
             double posY = 0.0, negY = -e->negativeSum();
             for (const double v : *e->yValues()) {
@@ -108,7 +133,7 @@ void BarChartRenderer::prepareBuffer(const BarChartDataSet& dataSet, int index) 
                 double bottom = isInverted ? std::max(y, yStart) : std::min(y, yStart);
                 top *= phaseY;
                 bottom *= phaseY;
-                buffer[position++] = kit::Rect{left, top, right - left, bottom - top};
+                buffer[position++] = barRect(e->x(), barWidthHalf, top, bottom);
             }
             continue;
         }
@@ -137,7 +162,7 @@ void BarChartRenderer::prepareBuffer(const BarChartDataSet& dataSet, int index) 
         bottom = isInverted ? bottom - bottomOffset : bottom + bottomOffset;
         if (top > 0 + topOffset) top *= phaseY;
         else bottom *= phaseY;
-        buffer[position++] = kit::Rect{left, top, right - left, bottom - top};
+        buffer[position++] = barRect(e->x(), barWidthHalf, top, bottom);
     }
     setWritten(index, position);
 }
@@ -179,7 +204,6 @@ void BarChartRenderer::drawDataSet(kit::Context& context, const BarChartDataSet&
     const double borderWidth = dataSet.barBorderWidth();
     const bool drawBorder = borderWidth > 0;
     kit::SavedState saved(context);
-    ViewPortHandler& vph = viewPortHandler();
 
     if (provider->isDrawBarShadowEnabled()) {
         const auto data = provider->barData();
@@ -190,19 +214,19 @@ void BarChartRenderer::drawDataSet(kit::Context& context, const BarChartDataSet&
         for (std::int64_t i = 0; i < count; ++i) {
             const auto e = std::dynamic_pointer_cast<BarChartDataEntry>(dataSet.entryForIndex(i));
             if (!e) continue;
-            barShadowRectBuffer_ = kit::Rect{e->x() - barWidth / 2.0, 0.0, barWidth, 0.0};
+            barShadowRectBuffer_ = shadowRect(e->x(), barWidth);
             trans->convertRectToPixels(barShadowRectBuffer_);
-            if (!vph.isInBoundsLeft(barShadowRectBuffer_.x() + barShadowRectBuffer_.width())) continue;
-            if (!vph.isInBoundsRight(barShadowRectBuffer_.x())) break;
-            barShadowRectBuffer_.origin.y = vph.contentTop();
-            barShadowRectBuffer_.size.height = vph.contentHeight();
+            const Reach where = reach(barShadowRectBuffer_);
+            if (where == Reach::before) continue;
+            if (where == Reach::beyond) break;
+            spanContent(barShadowRectBuffer_);
             context.fillRect(barShadowRectBuffer_);
         }
-        for (std::size_t j = 0; j < written; ++j) {
-            const kit::Rect& r = buffer[j];
-            if (!vph.isInBoundsLeft(r.x() + r.width())) continue;
-            if (!vph.isInBoundsRight(r.x())) break;
-            context.fillRect(r);
+        for (std::size_t j = 0; shadowsUnderBars() && j < written; ++j) {
+            const Reach where = reach(buffer[j]);
+            if (where == Reach::before) continue;
+            if (where == Reach::beyond) break;
+            context.fillRect(buffer[j]);
         }
     }
 
@@ -212,8 +236,9 @@ void BarChartRenderer::drawDataSet(kit::Context& context, const BarChartDataSet&
     const bool accessible = provider->barAccessibilityContainer() != nullptr;
     for (std::size_t j = 0; j < written; ++j) {
         const kit::Rect& r = buffer[j];
-        if (!vph.isInBoundsLeft(r.x() + r.width())) continue;
-        if (!vph.isInBoundsRight(r.x())) break;
+        const Reach where = reach(r);
+        if (where == Reach::before) continue;
+        if (where == Reach::beyond) break;
         if (!isSingleColor) context.setFillColor(dataSet.color(static_cast<std::int64_t>(j)));
         context.fillRect(r);
         if (drawBorder) {

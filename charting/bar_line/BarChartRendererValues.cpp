@@ -20,100 +20,103 @@ void BarChartRenderer::drawValue(kit::Context& context, const std::string& value
     drawText(context, value, kit::Point{xPos, yPos}, align, anchor, angleRadians, attributes);
 }
 
+BarChartRenderer::ValueOffsets BarChartRenderer::valueOffsets(bool afterPositiveEnd, double extent, double gap, bool inverted) {
+    ValueOffsets offsets{afterPositiveEnd ? gap : -(gap + extent), afterPositiveEnd ? -(gap + extent) : gap};
+    if (inverted) {
+        offsets.positive = -offsets.positive - extent;
+        offsets.negative = -offsets.negative - extent;
+    }
+    return offsets;
+}
+
+std::string BarChartRenderer::valueText(const ValueLabels& labels, const ValueSite& site) {
+    return labels.set.valueFormatter()->stringForValue(site.value, site.entry, labels.setIndex, &viewPortHandler());
+}
+
+void BarChartRenderer::drawValueAndIcon(kit::Context& context, const ValueLabels& labels, const ValueSite& site,
+                                        const std::string& text, kit::Point textAt, kit::TextAlignment align,
+                                        kit::Point anchor, kit::Point iconAt) {
+    if (labels.set.isDrawValuesEnabled()) {
+        drawValue(context, text, textAt.x, textAt.y, labels.font, align, labels.set.valueTextColorAt(site.entryIndex), anchor,
+                  labels.angleRadians);
+    }
+    if (const auto icon = site.entry.icon(); icon && labels.set.isDrawIconsEnabled()) {
+        const kit::Point offset = labels.set.iconsOffset();
+        drawImage(context, icon, kit::Point{iconAt.x + offset.x, iconAt.y + offset.y}, icon->size());
+    }
+}
+
+BarChartRenderer::Reach BarChartRenderer::drawValueLabel(kit::Context& context, const ValueLabels& labels,
+                                                         const ValueSite& site) {
+    const ViewPortHandler& vph = viewPortHandler();
+    const kit::Rect& rect = site.rect;
+    const double x = rect.x() + rect.width() / 2.0;
+    const auto [posOffset, negOffset] =
+        valueOffsets(!labels.drawValueAboveBar, labels.font.lineHeight(), valueOffsetPlus, labels.inverted);
+    double y;
+    if (site.stackEnd) y = site.stackEnd->y + (site.drawBelow ? negOffset : posOffset);
+    else if (site.inStackedSet) y = rect.y() + (site.value >= 0 ? posOffset : negOffset);
+    else y = site.value >= 0 ? rect.y() + posOffset : rect.y() + rect.height() + negOffset;
+    if (!vph.isInBoundsRight(x)) return Reach::beyond;
+    // A plain bar's label is kept while the bar's top is on the content, a stack value's while the label is.
+    if (!vph.isInBoundsY(site.stackEnd ? y : rect.y()) || !vph.isInBoundsLeft(x)) return Reach::before;
+    const kit::Point at{x, y};
+    drawValueAndIcon(context, labels, site, labels.set.isDrawValuesEnabled() ? valueText(labels, site) : std::string(), at,
+                     kit::TextAlignment::center, kit::Point{0.5, 0.5}, at);
+    return Reach::on;
+}
+
 void BarChartRenderer::drawValues(kit::Context& context) {
     const auto provider = dataProvider();
     if (!provider || !isDrawingValuesAllowed(provider.get())) return;
     const auto data = provider->barData();
     if (!data || data->dataSetCount() == 0) return;
-    const bool drawValueAboveBar = provider->isDrawValueAboveBarEnabled();
-    ViewPortHandler& vph = viewPortHandler();
     const double phaseY = animator().phaseY();
 
     for (int i = 0; i < data->dataSetCount(); ++i) {
         const DataSetPtr set = data->dataSet(i);
         const auto* dataSet = dynamic_cast<const BarChartDataSet*>(set.get());
         if (!dataSet || !shouldDrawValues(*dataSet)) continue;
-        const bool isInverted = provider->isInverted(dataSet->axisDependency());
-        const kit::Font& font = dataSet->valueFont();
-        const double valueTextHeight = font.lineHeight();
-        double posOffset = drawValueAboveBar ? -(valueOffsetPlus + valueTextHeight) : valueOffsetPlus;
-        double negOffset = drawValueAboveBar ? valueOffsetPlus : -(valueOffsetPlus + valueTextHeight);
-        if (isInverted) {
-            posOffset = -posOffset - valueTextHeight;
-            negOffset = -negOffset - valueTextHeight;
-        }
         if (static_cast<std::size_t>(i) >= buffers_.size()) continue;
+        const ValueLabels labels{*dataSet,
+                                 i,
+                                 dataSet->valueFont(),
+                                 provider->isInverted(dataSet->axisDependency()),
+                                 provider->isDrawValueAboveBarEnabled(),
+                                 dataSet->valueLabelAngle() * std::numbers::pi / 180.0};
         const std::vector<kit::Rect>& buffer = buffers_[static_cast<std::size_t>(i)];
         const std::size_t written = writtenCount(static_cast<std::size_t>(i));
-        const double angleRadians = dataSet->valueLabelAngle() * std::numbers::pi / 180.0;
         const auto trans = provider->getTransformer(dataSet->axisDependency());
-        const kit::Point iconsOffset = dataSet->iconsOffset();
-        const auto formatter = dataSet->valueFormatter();
         const std::int64_t count = revealedCount(dataSet->entryCount());
 
-        auto drawOne = [&](double value, const BarChartDataEntry& e, double x, double y, std::int64_t colorIndex) {
-            if (dataSet->isDrawValuesEnabled()) {
-                drawValue(context, formatter->stringForValue(value, e, i, &vph), x, y, font, kit::TextAlignment::center,
-                          dataSet->valueTextColorAt(colorIndex), kit::Point{0.5, 0.5}, angleRadians);
-            }
-            if (const auto icon = e.icon(); icon && dataSet->isDrawIconsEnabled()) {
-                drawImage(context, icon, kit::Point{x + iconsOffset.x, y + iconsOffset.y}, icon->size());
-            }
-        };
-
-        if (!dataSet->isStacked()) {
-            std::size_t position = 0;
-            for (std::int64_t j = 0; j < count && position < written; ++j) {
-                const auto e = std::dynamic_pointer_cast<BarChartDataEntry>(dataSet->entryForIndex(j));
-                if (!e) continue;
-                const kit::Rect& rect = buffer[position++];
-                const double x = rect.x() + rect.width() / 2.0;
-                if (!vph.isInBoundsRight(x)) break;
-                if (!vph.isInBoundsY(rect.y()) || !vph.isInBoundsLeft(x)) continue;
-                const double val = e->y();
-                const double yPos = val >= 0 ? rect.y() + posOffset : rect.y() + rect.height() + negOffset;
-                drawOne(val, *e, x, yPos, j);
-            }
-            continue;
-        }
-
+        // The buffer holds one rectangle per plain bar and one per stack value.
         std::size_t position = 0;
         std::vector<kit::Point> points;
-        for (std::int64_t index = 0; index < count && position < written; ++index) {
-            const auto e = std::dynamic_pointer_cast<BarChartDataEntry>(dataSet->entryForIndex(index));
+        for (std::int64_t j = 0; j < count && position < written; ++j) {
+            const auto e = std::dynamic_pointer_cast<BarChartDataEntry>(dataSet->entryForIndex(j));
             if (!e) continue;
             const kit::Rect& rect = buffer[position];
-            const double x = rect.x() + rect.width() / 2.0;
-            if (!e->yValues()) {
+            if (!dataSet->isStacked() || !e->yValues()) {
                 ++position;
-                if (!vph.isInBoundsRight(x)) break;
-                if (!vph.isInBoundsY(rect.y()) || !vph.isInBoundsLeft(x)) continue;
-                drawOne(e->y(), *e, x, rect.y() + (e->y() >= 0 ? posOffset : negOffset), index);
+                const ValueSite site{*e, j, e->y(), rect, dataSet->isStacked(), std::nullopt, false};
+                if (drawValueLabel(context, labels, site) == Reach::beyond) break;
                 continue;
             }
             const std::vector<double>& values = *e->yValues();
             points.clear();
             double posY = 0.0, negY = -e->negativeSum();
             for (const double v : values) {
-                double y;
-                if (v == 0.0 && (posY == 0.0 || negY == 0.0)) y = v;
-                else if (v >= 0.0) {
-                    posY += v;
-                    y = posY;
-                } else {
-                    y = negY;
-                    negY -= v;
-                }
-                points.push_back(kit::Point{0.0, y * phaseY});
+                double yStart = 0.0;
+                const double y = cursorSpan(v, posY, negY, yStart);
+                // A positive value's label goes at the far end of its span, a negative one's at the near end.
+                points.push_back(valuePoint((v >= 0.0 ? yStart : y) * phaseY));
             }
             if (trans) trans->convertPointsToPixels(points);
             for (std::size_t k = 0; k < points.size(); ++k) {
                 const double val = values[k];
                 const bool drawBelow = (val == 0.0 && negY == 0.0 && posY > 0.0) || val < 0.0;
-                const double y = points[k].y + (drawBelow ? negOffset : posOffset);
-                if (!vph.isInBoundsRight(x)) break;
-                if (!vph.isInBoundsY(y) || !vph.isInBoundsLeft(x)) continue;
-                drawOne(val, *e, x, y, index);
+                const ValueSite site{*e, j, val, rect, true, points[k], drawBelow};
+                if (drawValueLabel(context, labels, site) == Reach::beyond) break;
             }
             position += values.size();
         }
