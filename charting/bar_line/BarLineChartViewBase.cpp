@@ -89,28 +89,36 @@ void BarLineChartViewBase::calculateOffsets() {
         if (leftAxis_->needsOffset()) offsetLeft += leftAxis_->requiredSize().width;
         if (rightAxis_->needsOffset()) offsetRight += rightAxis_->requiredSize().width;
         const XAxis& x = *xAxis();
-        if (x.isEnabled() && x.isDrawLabelsEnabled()) {
-            const double h = x.labelRotatedHeight() + x.yOffset();
-            switch (x.labelPosition()) {
-            case XAxis::LabelPosition::bottom: offsetBottom += h; break;
-            case XAxis::LabelPosition::top: offsetTop += h; break;
-            case XAxis::LabelPosition::bothSided:
-                offsetBottom += h;
-                offsetTop += h;
-                break;
-            default: break;
-            }
-        }
-        offsetTop += extraTopOffset();
-        offsetRight += extraRightOffset();
-        offsetBottom += extraBottomOffset();
-        offsetLeft += extraLeftOffset();
-        const double m = minOffset_;
-        viewPortHandler()->restrainViewPort(std::max(m, offsetLeft), std::max(m, offsetTop), std::max(m, offsetRight),
-                                            std::max(m, offsetBottom));
+        if (x.isEnabled() && x.isDrawLabelsEnabled())
+            addXAxisLabelRoom(x.labelPosition(), x.labelRotatedHeight() + x.yOffset(), offsetBottom, offsetTop);
+        restrainViewPortToOffsets(offsetLeft, offsetTop, offsetRight, offsetBottom);
     }
     prepareOffsetMatrix();
     prepareValuePxMatrix();
+}
+
+void BarLineChartViewBase::addXAxisLabelRoom(XAxis::LabelPosition position, double room, double& bottomSide,
+                                             double& topSide) {
+    switch (position) {
+    case XAxis::LabelPosition::bottom: bottomSide += room; break;
+    case XAxis::LabelPosition::top: topSide += room; break;
+    case XAxis::LabelPosition::bothSided:
+        bottomSide += room;
+        topSide += room;
+        break;
+    default: break;
+    }
+}
+
+void BarLineChartViewBase::restrainViewPortToOffsets(double offsetLeft, double offsetTop, double offsetRight,
+                                                     double offsetBottom) {
+    offsetTop += extraTopOffset();
+    offsetRight += extraRightOffset();
+    offsetBottom += extraBottomOffset();
+    offsetLeft += extraLeftOffset();
+    const double m = minOffset_;
+    viewPortHandler()->restrainViewPort(std::max(m, offsetLeft), std::max(m, offsetTop), std::max(m, offsetRight),
+                                        std::max(m, offsetBottom));
 }
 
 void BarLineChartViewBase::calculateLegendOffsets(double& offsetLeft, double& offsetTop, double& offsetRight,

@@ -234,6 +234,11 @@ protected:
     void boundsSizeChanged() override;
     // Horizontal bars move against the finger along x when the touched axis is inverted.
     virtual bool pansInvertedAlongX() const { return false; }
+    // The offsets of both orientations: the room of the x axis labels, on the side (or both sides)
+    // its label position names, and the view port restrained to the offsets with the extra
+    // offsets and the minimum offset.
+    static void addXAxisLabelRoom(XAxis::LabelPosition position, double room, double& bottomSide, double& topSide);
+    void restrainViewPortToOffsets(double offsetLeft, double offsetTop, double offsetRight, double offsetBottom);
 
 private:
     void updatePinchEnabled();

@@ -61,26 +61,10 @@ void HorizontalBarChartView::calculateOffsets() {
     calculateLegendOffsets(offsetLeft, offsetTop, offsetRight, offsetBottom);
     if (leftAxis()->needsOffset()) offsetTop += leftAxis()->getRequiredHeightSpace();
     if (rightAxis()->needsOffset()) offsetBottom += rightAxis()->getRequiredHeightSpace();
+    // The x axis labels stand at the left and right, so their width is the room they take.
     const XAxis& x = *xAxis();
-    if (x.isEnabled()) {
-        const double w = x.labelRotatedWidth();
-        switch (x.labelPosition()) {
-        case XAxis::LabelPosition::bottom: offsetLeft += w; break;
-        case XAxis::LabelPosition::top: offsetRight += w; break;
-        case XAxis::LabelPosition::bothSided:
-            offsetLeft += w;
-            offsetRight += w;
-            break;
-        default: break;
-        }
-    }
-    offsetTop += extraTopOffset();
-    offsetRight += extraRightOffset();
-    offsetBottom += extraBottomOffset();
-    offsetLeft += extraLeftOffset();
-    const double m = minOffset();
-    viewPortHandler()->restrainViewPort(std::max(m, offsetLeft), std::max(m, offsetTop), std::max(m, offsetRight),
-                                        std::max(m, offsetBottom));
+    if (x.isEnabled()) addXAxisLabelRoom(x.labelPosition(), x.labelRotatedWidth(), offsetLeft, offsetRight);
+    restrainViewPortToOffsets(offsetLeft, offsetTop, offsetRight, offsetBottom);
     prepareOffsetMatrix();
     prepareValuePxMatrix();
 }
