@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,10 +16,6 @@ bool writeFileAtomically(const fs::path& file, std::string_view bytes, std::stri
         return false;
     };
     fs::path dir = file.parent_path().empty() ? fs::path(".") : file.parent_path();
-    std::error_code ec;
-    fs::create_directories(dir, ec);
-    if (ec) return fail("cannot create " + dir.string(), ec.value());
-
     std::string name = ".";
     name.append(file.filename().string()).append(".XXXXXX"); // hidden, beside the target
     std::string temp = (dir / name).string();

@@ -9,7 +9,7 @@
 namespace kit {
 
 // Replaces `file` with `bytes` so that readers see either the old or the new content, never a mix:
-// a temporary file in the same folder, then renamed over the target. Creates the folder if needed.
+// a temporary file in the same folder, then renamed over the target.
 // On failure nothing is left behind, the old file is untouched, and false is returned with the
 // reason in `error` (if given). `Sync::flush` also waits until the data is on the disk, so that it
 // survives a power cut (several milliseconds); `Sync::none` is safe against the app crashing.

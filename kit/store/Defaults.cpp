@@ -275,6 +275,8 @@ void Defaults::registerDefaults(const Value& map) {
 bool Defaults::writeFile() {
     if (!writable_) return false;
     std::string error;
+    std::error_code ec;
+    std::filesystem::create_directories(file_.parent_path(), ec);
     // Written at every change, so no flush to disk: the rename alone already protects the file
     // from a crash of the app, and a flush costs more than a settings change may take.
     if (writeFileAtomically(file_, stored_.dump(4) + "\n", &error, Sync::none)) {
