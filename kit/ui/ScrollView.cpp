@@ -94,6 +94,14 @@ void ScrollView::setContentOffset(Point offset, bool animated) {
     if (didScroll) didScroll(*this);
 }
 
+bool ScrollView::gestureRecognizerShouldBegin(GestureRecognizer& recognizer) {
+    if (&recognizer != pan_.get()) return View::gestureRecognizerShouldBegin(recognizer);
+    const Point t = pan_->translationIn(this);
+    if (std::fabs(t.x) > std::fabs(t.y)) return scrollsHorizontally();
+    if (std::fabs(t.y) > std::fabs(t.x)) return scrollsVertically();
+    return scrollsHorizontally() || scrollsVertically();
+}
+
 void ScrollView::handlePan() {
     if (!scrollEnabled_) return;
     using State = GestureRecognizer::State;

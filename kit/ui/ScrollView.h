@@ -47,6 +47,10 @@ public:
     // Called after every change of the offset.
     std::function<void(ScrollView&)> didScroll;
 
+    // The pan does not begin for a movement mostly along an axis the view cannot scroll on, so
+    // a sideways swipe on a row of a vertical list reaches the row.
+    bool gestureRecognizerShouldBegin(GestureRecognizer& recognizer) override;
+
 protected:
     // Subclasses lay out their content for the new offset.
     virtual void contentOffsetChanged() {}

@@ -3,6 +3,7 @@
 #include "kit/base/Make.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/CollectionView.h"
+#include "kit/ui/SwipeGesture.h"
 #include "kit/ui/ViewController.h"
 #include "kit/ui/Window.h"
 
@@ -13,7 +14,8 @@ namespace {
 
 struct Rows : CollectionViewDataSource, CollectionViewDelegate {
     std::vector<IndexPath> selected;
-    int numberOfItemsInSection(CollectionView&, int) override { return 40; }
+    int count = 40;
+    int numberOfItemsInSection(CollectionView&, int) override { return count; }
     std::shared_ptr<CollectionViewCell> cellForItemAt(CollectionView& view, const IndexPath& path) override {
         return view.dequeueReusableCell("row", path);
     }
@@ -26,12 +28,13 @@ struct Rows : CollectionViewDataSource, CollectionViewDelegate {
 struct ListScreen : ViewController {
     std::shared_ptr<CollectionView> list;
     std::shared_ptr<Rows> rows = std::make_shared<Rows>();
+    bool bounces = true;
     void viewDidLoad() override {
         FlowLayout layout;
         layout.minimumLineSpacing = 0;
         list = kit::make<CollectionView>(view()->bounds(), layout);
         list->registerCellClass<CollectionViewCell>("row");
-        list->setAlwaysBounceVertical(true);
+        list->setAlwaysBounceVertical(bounces);
         list->setDataSource(rows);
         list->setDelegate(rows);
         view()->addSubview(list);
@@ -68,6 +71,45 @@ TEST_F(ScrollingFixture, DragScrollsDecelerationStopsInRangeAndTapsSelect) {
     list->setContentOffset({0, -44});
     host.tap(Point{100, 44 + 80 + 40});
     EXPECT_EQ(screen->rows->selected, std::vector<IndexPath>{(IndexPath{0, 1})});
+}
+
+TEST_F(ScrollingFixture, HorizontalSwipesOnRowsOfAVerticalListReachTheRows) {
+    for (int count : {40, 3}) { // a list that scrolls, and one whose rows all fit
+        Headless host;
+        auto screen = kit::make<ListScreen>();
+        screen->rows->count = count;
+        screen->bounces = count > 3;
+        host.setRootViewController(screen);
+        auto& list = screen->list;
+        int left = 0, right = 0;
+        auto row = list->cellForItemAt({0, 1});
+        ASSERT_TRUE(row);
+        for (auto [direction, counter] : {std::pair{SwipeDirection::left, &left}, std::pair{SwipeDirection::right, &right}}) {
+            auto swipe = kit::make<SwipeGesture>([counter](GestureRecognizer&) { ++*counter; });
+            swipe->setDirection(direction);
+            row->addGestureRecognizer(swipe);
+        }
+        const Point start = row->convertPointTo({0, 0}, nullptr);
+        const Point offset = list->contentOffset();
+        // A finger moving a few points per event, as real input does: the list's pan could
+        // begin well before the swipe has travelled far enough.
+        auto stroke = [&](Point from, Point to) {
+            std::vector<Point> points;
+            for (int i = 0; i <= 40; ++i) points.push_back({from.x + (to.x - from.x) * i / 40, from.y + (to.y - from.y) * i / 40});
+            host.drag(points, 0.3);
+        };
+        stroke({start.x + 300, start.y + 40}, {start.x + 100, start.y + 48});
+        stroke({start.x + 100, start.y + 40}, {start.x + 300, start.y + 30});
+        EXPECT_EQ(left, 1) << count;
+        EXPECT_EQ(right, 1) << count;
+        EXPECT_EQ(list->contentOffset(), offset) << count;
+        if (count == 3) continue;
+        // A mostly vertical drag from the same row still scrolls the list and swipes nothing.
+        host.advance(1);
+        host.drag({{start.x + 200, start.y + 40}, {start.x + 210, start.y - 60}, {start.x + 220, start.y - 160}}, 0.3);
+        EXPECT_GT(list->contentOffset().y, offset.y + 100);
+        EXPECT_EQ(left + right, 2);
+    }
 }
 
 } // namespace
