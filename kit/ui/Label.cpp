@@ -48,9 +48,13 @@ bool truncates(LineBreakMode m) {
 }
 } // namespace
 
-AttributedString Label::effectiveText() const {
-    // Without a line limit a truncating label wraps by words (there is no last line to cut).
-    auto breakMode = [&](LineBreakMode m) { return lines_ == 0 && truncates(m) ? LineBreakMode::wordWrap : m; };
+AttributedString Label::effectiveText() const { return styledText(false); }
+
+AttributedString Label::styledText(bool truncateToFit) const {
+    // Without a line limit a truncating label measures as wrapped by words (there is no last line
+    // to cut); drawn in its bounds, it keeps the lines that fit and truncates the last of them.
+    const bool unlimitedWrap = lines_ == 0 && !truncateToFit;
+    auto breakMode = [&](LineBreakMode m) { return unlimitedWrap && truncates(m) ? LineBreakMode::wordWrap : m; };
     ParagraphStyle style;
     style.alignment = alignment_;
     style.lineBreakMode = breakMode(lineBreak_);
@@ -60,7 +64,7 @@ AttributedString Label::effectiveText() const {
                                         [](const AttributedString::Run& r) { return r.attributes.paragraphStyle.has_value(); });
         if (!styled) {
             copy.setParagraphStyle(style);
-        } else if (lines_ == 0 && truncates(copy.paragraphStyle().lineBreakMode)) {
+        } else if (unlimitedWrap && truncates(copy.paragraphStyle().lineBreakMode)) {
             ParagraphStyle own = copy.paragraphStyle();
             own.lineBreakMode = LineBreakMode::wordWrap;
             copy.setParagraphStyle(own);
@@ -117,26 +121,30 @@ double Label::fittedFontSize() const {
     return size;
 }
 
-Rect Label::textRectForBounds(const Rect& b) const {
-    AttributedString t = effectiveText();
+Label::Fitted Label::fittedText(const Rect& b) const {
+    Fitted f{styledText(true), options(b.width())};
     const double fitted = fittedFontSize();
-    if (fitted != font_.pointSize()) t.setFont(font_.withSize(fitted), 0, t.length());
-    const Size s = measureText(t, options(b.width()));
+    if (fitted != font_.pointSize()) f.text.setFont(font_.withSize(fitted), 0, f.text.length());
+    if (lines_ == 0 && truncates(f.text.paragraphStyle().lineBreakMode)) f.options.maxHeight = b.height();
+    return f;
+}
+
+Rect Label::textRectForBounds(const Rect& b) const {
+    const Fitted f = fittedText(b);
+    const Size s = measureText(f.text, f.options);
     const double h = std::min(s.height, b.height());
     return {b.x(), b.y() + (b.height() - h) / 2, b.width(), h};
 }
 
 void Label::drawRect(Context& c, const Rect&) {
     if (text_.empty()) return;
-    AttributedString t = effectiveText();
-    const double fitted = fittedFontSize();
-    if (fitted != font_.pointSize()) t.setFont(font_.withSize(fitted), 0, t.length());
     const Rect b = bounds();
-    const Size s = measureText(t, options(b.width()));
+    const Fitted f = fittedText(b);
+    const Size s = measureText(f.text, f.options);
     // Vertically centred; text taller than the bounds starts at the top and is cut at the bottom.
-    const double h = std::min(s.height, b.height());
-    const Rect box{b.x(), b.y() + std::max(0.0, (b.height() - s.height) / 2), b.width(), std::max(h, s.height)};
-    drawText(c, t, box, lines_);
+    // The box is never shorter than the bounds, which decided how many lines fit.
+    const Rect box{b.x(), b.y() + std::max(0.0, (b.height() - s.height) / 2), b.width(), std::max(b.height(), s.height)};
+    drawText(c, f.text, box, lines_);
 }
 
 } // namespace kit

@@ -60,6 +60,14 @@ protected:
 private:
     void changed();
     TextLayoutOptions options(double width) const;
+    AttributedString styledText(bool truncateToFit) const;
+    // The text and limits as drawn in a rectangle: shrunk to fit when asked, and without a line
+    // limit truncated at the last line that fits.
+    struct Fitted {
+        AttributedString text;
+        TextLayoutOptions options;
+    };
+    Fitted fittedText(const Rect& bounds) const;
 
     std::string text_;
     std::optional<AttributedString> attributed_;

@@ -1,9 +1,12 @@
 #include "kit/base/Make.h"
+#include "kit/graphics/Image.h"
 #include "kit/graphics/TextMetrics.h"
 #include "kit/layout/Constraint.h"
 #include "kit/ui/Label.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace kit {
 namespace {
@@ -61,6 +64,40 @@ TEST(Label, ConstraintPlacedLabelTakesItsNaturalSize) {
     root->layoutIfNeeded();
     EXPECT_EQ(centred->frame(), (Rect{87.5, 194, 25, 12}));
     EXPECT_EQ(info->frame().height(), 36) << "\"one two\", \"three\", \"four\" at 40 points";
+}
+
+
+// Rows of the label's snapshot that hold ink, as bands of consecutive rows.
+int inkBands(const Label& label) {
+    const Image image = label.snapshot(1);
+    int bands = 0;
+    bool inBand = false;
+    for (int y = 0; y < image.pixelHeight(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < image.pixelWidth() && !ink; ++x) ink = image.pixelRGBA(x, y)[3] > 0;
+        if (ink && !inBand) ++bands;
+        inBand = ink;
+    }
+    return bands;
+}
+
+TEST(Label, UnlimitedLinesFillTheHeightAndTruncateTheLast) {
+    auto label = make<Label>();
+    label->setFont(Font::system(17));
+    label->setNumberOfLines(0);
+    label->setText("the quick brown fox jumps over the lazy dog and runs on through the long grass of the field");
+    const double line = Font::system(17).lineHeight();
+    label->setFrame({0, 0, 120, std::ceil(line * 3.5)});
+    EXPECT_EQ(inkBands(*label), 3) << "as many lines as fit";
+    // The last line ends in an ellipsis: it differs from the same line merely wrapped.
+    EXPECT_GT(measureText(label->text(), label->font(), 120).height, line * 4) << "the text does not fit";
+    const Image truncated = label->snapshot(1);
+    label->setLineBreakMode(LineBreakMode::wordWrap);
+    const Image wrapped = label->snapshot(1);
+    int differing = 0;
+    for (int y = static_cast<int>(line * 2); y < static_cast<int>(line * 3); ++y)
+        for (int x = 0; x < truncated.pixelWidth(); ++x) differing += truncated.pixelRGBA(x, y) != wrapped.pixelRGBA(x, y);
+    EXPECT_GT(differing, 0);
 }
 
 } // namespace
