@@ -218,10 +218,21 @@ std::string styleText(const AttributedString& text) {
     return a.font.description() + ' ' + Context::describe(a.foregroundColor);
 }
 
+// How far an unwrapped layout moves right to sit aligned in a band `spare` points wider than it.
+double alignmentShift(TextAlignment alignment, double spare) {
+    switch (alignment) {
+    case TextAlignment::center: return spare / 2;
+    case TextAlignment::right: return spare;
+    default: return 0;
+    }
+}
+
 void show(Context& context, const AttributedString& text, Point at, const TextLayoutOptions& options, double clipWidth) {
     if (!context.isDrawable() || text.isEmpty()) return;
     PangoLayout* layout = newLayout(text, options, context.alpha());
     const Extent extent = extentOf(layout, options);
+    // A clipped layout has no width of its own to align in: it is placed in the band instead.
+    const double x = clipWidth > 0 ? at.x + alignmentShift(text.paragraphStyle().alignment, clipWidth - extent.size.width) : at.x;
     cairo_t* cr = context.cairo();
     cairo_save(cr);
     if (extent.cut || clipWidth > 0) {
@@ -233,7 +244,7 @@ void show(Context& context, const AttributedString& text, Point at, const TextLa
         cairo_clip(cr);
     }
     cairo_new_path(cr);
-    cairo_move_to(cr, at.x, at.y);
+    cairo_move_to(cr, x, at.y);
     pango_cairo_show_layout(cr, layout);
     cairo_new_path(cr);
     cairo_restore(cr);

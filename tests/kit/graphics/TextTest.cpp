@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 using namespace kit;
 
@@ -142,4 +144,30 @@ TEST(Text, DrawsInkWhereMeasuredAndRecordsIt) {
     drawText(r, "one\ntwo\nthree", Rect{0, 0, 100, Font().lineHeight() * 1.5});
     for (int y = static_cast<int>(Font().lineHeight()) + 1; y < 100; ++y)
         for (int x = 0; x < 100; ++x) ASSERT_EQ(r.image().pixelRGBA(x, y)[3], 0) << x << "," << y;
+}
+
+TEST(Text, ClippedTextKeepsItsAlignment) {
+    // The ink's horizontal extent in a 200-point band, for each alignment.
+    auto inkSpan = [](TextAlignment alignment, const char* text) {
+        RecordingContext c({200, 40});
+        TextAttributes a{.font = Font::system(17), .foregroundColor = Color::blackColor(), .paragraphStyle = {}};
+        a.paragraphStyle = ParagraphStyle{.alignment = alignment, .lineBreakMode = LineBreakMode::clip};
+        drawText(c, text, Rect{0, 0, 200, 40}, a);
+        int first = 200, last = -1;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 200; ++x)
+                if (c.image().pixelRGBA(x, y)[3] > 0) first = std::min(first, x), last = std::max(last, x);
+        return std::pair{first, last};
+    };
+    const auto [leftFirst, leftLast] = inkSpan(TextAlignment::left, "Hue");
+    EXPECT_LT(leftFirst, 5);
+    const auto [centreFirst, centreLast] = inkSpan(TextAlignment::center, "Hue");
+    EXPECT_NEAR((centreFirst + centreLast) / 2.0, 100, 3);
+    const auto [rightFirst, rightLast] = inkSpan(TextAlignment::right, "Hue");
+    EXPECT_GT(rightLast, 194);
+    EXPECT_EQ(rightLast - rightFirst, leftLast - leftFirst);
+    // Too wide for the band, centred text is cut on both sides.
+    const auto [wideFirst, wideLast] = inkSpan(TextAlignment::center, "MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM");
+    EXPECT_LE(wideFirst, 3);
+    EXPECT_GE(wideLast, 196);
 }
