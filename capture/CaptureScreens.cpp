@@ -1,6 +1,7 @@
 #include "capture/CaptureScreens.h"
 
 #include "app/menus/MainStoryboard.h"
+#include "capture/ColorPicker2VC.h"
 #include "capture/ValueBreakerVC.h"
 #include "capture/ValueCheckerImageVC.h"
 #include "kit/base/Make.h"
@@ -9,6 +10,7 @@
 namespace capture {
 
 void registerCaptureScreens(kit::Storyboard& board) {
+    board.registerScene(app::scene::colorPicker, [] { return kit::make<ColorPicker2VC>(); });
     board.registerScene(app::scene::valueBreaker, [] { return kit::make<ValueBreakerVC>(); });
     board.registerScene("ValueCheckerImageVC", [] { return kit::make<ValueCheckerImageVC>(); });
 }

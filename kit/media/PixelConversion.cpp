@@ -31,6 +31,17 @@ Pixels pixelsOf(const Image& image) {
 
 } // namespace
 
+std::optional<Image> imageFromBGRA(const std::uint8_t* bytes, int width, int height, int bytesPerRow) {
+    if (!bytes || width < 1 || height < 1 || bytesPerRow < width * 4) return std::nullopt;
+    auto image = Image::make(width, height, 1.0, false);
+    if (!image) return std::nullopt;
+    const Pixels out = pixelsOf(*image);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(out.row(y), bytes + static_cast<std::ptrdiff_t>(y) * bytesPerRow, static_cast<std::size_t>(width) * 4);
+    image->markDirty();
+    return image;
+}
+
 std::optional<Image> imageFromYUYV(std::span<const std::uint8_t> yuyv, int width, int height, int bytesPerLine) {
     if (width < 2 || height < 1 || bytesPerLine < width * 2) return std::nullopt;
     if (yuyv.size() < static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(height - 1) +
@@ -70,6 +81,17 @@ Image rotatedQuarterTurns(const Image& image, int turns) {
             }
         }
     }
+    result->markDirty();
+    return *result;
+}
+
+Image mirroredHorizontally(const Image& image) {
+    if (image.isEmpty()) return image;
+    const int w = image.pixelWidth(), h = image.pixelHeight();
+    auto result = Image::make(w, h, 1.0, image.isOpaque());
+    if (!result) return image;
+    const Pixels in = pixelsOf(image), out = pixelsOf(*result);
+    for (int y = 0; y < h; ++y) std::reverse_copy(in.row(y), in.row(y) + w, out.row(y));
     result->markDirty();
     return *result;
 }
