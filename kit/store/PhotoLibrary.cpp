@@ -3,9 +3,12 @@
 #include "kit/graphics/Image.h"
 #include "kit/runtime/DispatchQueue.h"
 #include "kit/store/Paths.h"
+#include "kit/store/PhotoOrientation.h"
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <iterator>
 #include <mutex>
 #include <system_error>
 
@@ -90,7 +93,15 @@ std::vector<fs::path> PhotoLibrary::pictures(std::size_t limit) {
 }
 
 std::optional<Image> PhotoLibrary::load(const fs::path& file, std::string* error) {
-    return Image::loadFile(file.string(), 1.0, error);
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        if (error) *error = "cannot open " + file.string();
+        return std::nullopt;
+    }
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    auto picture = Image::decode(bytes, 1.0, error);
+    if (!picture) return std::nullopt;
+    return orientedForDisplay(*picture, exifOrientation(bytes));
 }
 
 void PhotoLibrary::saveImage(const Image& image, SaveCompletion completion, std::string_view baseName) {

@@ -19,7 +19,8 @@ public:
     // PNG and JPEG files in the folder and below it, newest first. Hidden files and folders are
     // skipped, unreadable folders too; at most `limit` files, so a huge folder stays quick to list.
     static std::vector<std::filesystem::path> pictures(std::size_t limit = 2000);
-    // A picture of the library, or none with the reason in `error`.
+    // A picture of the library, turned upright as its EXIF orientation asks; none (with the reason
+    // in `error`) when it cannot be read.
     static std::optional<Image> load(const std::filesystem::path& file, std::string* error = nullptr);
 
     // Writes the image as a PNG into Paths::picturesDir() under a fresh name, `baseName`-N.png with

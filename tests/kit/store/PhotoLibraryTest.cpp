@@ -3,6 +3,7 @@
 #include "kit/runtime/RunLoop.h"
 #include "kit/store/Paths.h"
 #include "kit/store/PhotoLibrary.h"
+#include "kit/store/PhotoOrientation.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,58 @@ TEST_F(PhotoLibraryFixture, AFailedSaveReportsWhyAndWritesNothing) {
     PhotoLibrary::setSaveFailure("The disk is full.");
     EXPECT_EQ(save(solid(1, 1, 1), "values"), "The disk is full.");
     EXPECT_FALSE(fs::exists(Paths::picturesDir() / "values-1.png"));
+}
+
+// A JPEG with an Exif block after its start marker giving the orientation, in either byte order.
+std::vector<std::uint8_t> jpegWithOrientation(const Image& image, int orientation, bool bigEndian) {
+    auto jpeg = *image.jpegData(1.0);
+    auto u16 = [&](std::uint16_t v) {
+        return bigEndian ? std::vector<std::uint8_t>{std::uint8_t(v >> 8), std::uint8_t(v)}
+                         : std::vector<std::uint8_t>{std::uint8_t(v), std::uint8_t(v >> 8)};
+    };
+    std::vector<std::uint8_t> tiff = {std::uint8_t(bigEndian ? 'M' : 'I'), std::uint8_t(bigEndian ? 'M' : 'I')};
+    auto append = [&](const std::vector<std::uint8_t>& b) { tiff.insert(tiff.end(), b.begin(), b.end()); };
+    append(u16(42));
+    append(bigEndian ? std::vector<std::uint8_t>{0, 0, 0, 8} : std::vector<std::uint8_t>{8, 0, 0, 0});
+    append(u16(2));  // two entries: something else first, then the orientation
+    append(u16(0x010F)), append(u16(2)), append({0, 0, 0, 0}), append({0, 0, 0, 0});
+    append(u16(0x0112)), append(u16(3)), append(bigEndian ? std::vector<std::uint8_t>{0, 0, 0, 1} : std::vector<std::uint8_t>{1, 0, 0, 0});
+    append(u16(std::uint16_t(orientation))), append({0, 0});
+    std::vector<std::uint8_t> segment = {0xFF, 0xE1};
+    const auto length = std::uint16_t(2 + 6 + tiff.size());
+    segment.insert(segment.end(), {std::uint8_t(length >> 8), std::uint8_t(length), 'E', 'x', 'i', 'f', 0, 0});
+    segment.insert(segment.end(), tiff.begin(), tiff.end());
+    jpeg.insert(jpeg.begin() + 2, segment.begin(), segment.end());
+    return jpeg;
+}
+
+TEST_F(PhotoLibraryFixture, PhotosAreTurnedUprightAsTheirExifOrientationAsks) {
+    // 32 x 16: red on the left, blue on the right.
+    std::vector<std::uint8_t> px;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 32; ++x) px.insert(px.end(), {std::uint8_t(x < 16 ? 255 : 0), 0, std::uint8_t(x < 16 ? 0 : 255), 255});
+    const auto stored = *Image::fromRGBA(32, 16, px);
+    struct Case {
+        int orientation;
+        bool bigEndian;
+        int width;
+        Point red;  // where the red half ends up (a pixel well inside it)
+    };
+    for (const auto& c : std::vector<Case>{{1, true, 32, {4, 8}}, {2, false, 32, {28, 8}}, {3, true, 32, {28, 8}},
+                                           {6, true, 16, {8, 4}}, {6, false, 16, {8, 4}}, {8, false, 16, {8, 28}}}) {
+        const auto file = PhotoLibrary::folder() / ("o" + std::to_string(c.orientation) + (c.bigEndian ? "m" : "i") + ".jpg");
+        fs::create_directories(file.parent_path());
+        const auto bytes = jpegWithOrientation(stored, c.orientation, c.bigEndian);
+        EXPECT_EQ(exifOrientation(bytes), c.orientation);
+        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        auto shown = PhotoLibrary::load(file);
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(shown->pixelWidth(), c.width) << c.orientation;
+        EXPECT_GT(shown->pixelRGBA(int(c.red.x), int(c.red.y))[0], 200) << c.orientation;
+        EXPECT_LT(shown->pixelRGBA(int(c.red.x), int(c.red.y))[2], 60) << c.orientation;
+    }
+    EXPECT_EQ(exifOrientation(*stored.pngData()), 1);
+    EXPECT_EQ(exifOrientation(std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF, 0xE1, 0xFF, 0xFF}), 1);  // cut short
 }
 
 } // namespace
