@@ -47,10 +47,7 @@ void LargeCombinationsView::initialize() {
     closeBtn->addTarget(this, "close", kit::ControlEvent::touchDown, [weak](kit::Control&) {
         if (auto s = weak.lock()) s->close();
     });
-    infoBtn = kit::make<kit::Button>();
-    infoBtn->setAttributedTitle(
-        kit::AttributedString("?", {kit::Font::system(21, kit::FontWeight::bold), kit::Color::whiteColor(), std::nullopt}),
-        kit::ControlState::normal);
+    infoBtn = app::makeHelpButton();
     infoBtn->addTarget(this, "showInfo", kit::ControlEvent::touchUpInside, [weak](kit::Control&) {
         if (auto s = weak.lock()) s->showInfo();
     });

@@ -50,10 +50,7 @@ void ModeListVC::makeButtons() {
     modeNowBtn->addTarget(this, "openModeNowMenu:", kit::ControlEvent::touchUpInside, [weak](kit::Control&) {
         if (auto s = weak.lock()) s->openModeNowMenu();
     });
-    infoBtn = kit::make<kit::Button>();
-    infoBtn->setAttributedTitle(
-        kit::AttributedString("?", {kit::Font::system(21, kit::FontWeight::bold), kit::Color::whiteColor(), std::nullopt}),
-        kit::ControlState::normal);
+    infoBtn = app::makeHelpButton();
     infoBtn->addTarget(this, "showInfo", kit::ControlEvent::touchUpInside, [weak](kit::Control&) {
         if (auto s = weak.lock()) s->showInfo();
     });

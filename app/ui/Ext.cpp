@@ -2,6 +2,7 @@
 
 #include "kit/base/Make.h"
 #include "kit/layout/VisualFormat.h"
+#include "kit/ui/Button.h"
 #include "kit/ui/Device.h"
 #include "kit/ui/Layer.h"
 #include "kit/ui/View.h"
@@ -114,6 +115,12 @@ const kit::Font& Fonts::regularFont17() {
 
 kit::AttributedString makeAttributedTitle(const std::string& text) {
     return kit::AttributedString(text + " ", {Fonts::regularFont20(), kit::Color::whiteColor(), std::nullopt});
+}
+
+std::shared_ptr<kit::Button> makeHelpButton(const kit::Color& color) {
+    auto button = kit::make<kit::Button>();
+    button->setAttributedTitle(kit::AttributedString("?", {kit::Font::boldSystem(21), color, std::nullopt}));
+    return button;
 }
 
 } // namespace app

@@ -1,7 +1,7 @@
 #pragma once
 // The small toolkit every screen is laid out with: anchor helpers with fixed sign conventions, the
-// visual-format helper, transform and snapshot helpers, the inner-shadow layer, shared fonts and
-// attributed titles.
+// visual-format helper, transform and snapshot helpers, the inner-shadow layer, shared fonts,
+// attributed titles and the help button.
 #include "kit/graphics/Font.h"
 #include "kit/graphics/Image.h"
 #include "kit/graphics/Text.h"
@@ -14,6 +14,7 @@
 #include <vector>
 
 namespace kit {
+class Button;
 class Layer;
 class View;
 } // namespace kit
@@ -57,5 +58,8 @@ struct Fonts {
 
 // The text followed by one space, in regularFont20, white (mode-button titles).
 kit::AttributedString makeAttributedTitle(const std::string& text);
+
+// The bold 21-point "?" that opens a screen's help text.
+std::shared_ptr<kit::Button> makeHelpButton(const kit::Color& color = kit::Color::whiteColor());
 
 } // namespace app

@@ -130,8 +130,7 @@ const std::shared_ptr<kit::Button>& DcwVC::editCCBtn() {
 
 const std::shared_ptr<kit::Button>& DcwVC::infoBtn() {
     if (!infoBtn_) {
-        infoBtn_ = kit::make<kit::Button>();
-        infoBtn_->setAttributedTitle(kit::AttributedString("?", {kit::Font::boldSystem(21), kit::Color::whiteColor(), std::nullopt}));
+        infoBtn_ = app::makeHelpButton();
         infoBtn_->addTarget(this, "showInfo", kit::ControlEvent::touchUpInside, [this] { showInfo(); });
     }
     return infoBtn_;

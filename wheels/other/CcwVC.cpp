@@ -75,8 +75,7 @@ void CcwVC::loadView() {
     root->addSubview(backBtn_);
     app::anchor(*backBtn_, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0,
                 0, 45, 40);
-    infoBtn_ = kit::make<kit::Button>();
-    infoBtn_->setAttributedTitle(kit::AttributedString("?", {kit::Font::boldSystem(21), kit::Color::rgba(0.1, 0.1, 0.1), std::nullopt}));
+    infoBtn_ = app::makeHelpButton(kit::Color::rgba(0.1, 0.1, 0.1));
     infoBtn_->addTarget(this, "changeWheelBGImg", kit::ControlEvent::touchUpInside, [this] { changeWheelBGImg(); });
     root->addSubview(infoBtn_);
     app::anchorWithCenter(*infoBtn_, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,

@@ -56,8 +56,7 @@ void ZelVC::loadView() {
     root->addSubview(backBtn_);
     app::anchor(*backBtn_, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0,
                 0, 45, 40);
-    tipBtn_ = kit::make<kit::Button>();
-    tipBtn_->setAttributedTitle(kit::AttributedString("?", {kit::Font::boldSystem(21), kit::Color::whiteColor(), std::nullopt}));
+    tipBtn_ = app::makeHelpButton();
     tipBtn_->addTarget(this, "showTip", kit::ControlEvent::touchUpInside, [this] {
         haptic();
         showTip();
