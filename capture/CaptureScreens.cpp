@@ -2,6 +2,7 @@
 
 #include "app/menus/MainStoryboard.h"
 #include "capture/ColorPicker2VC.h"
+#include "capture/ImageColorsVC.h"
 #include "capture/ValueBreakerVC.h"
 #include "capture/ValueCheckerImageVC.h"
 #include "kit/base/Make.h"
@@ -11,6 +12,7 @@ namespace capture {
 
 void registerCaptureScreens(kit::Storyboard& board) {
     board.registerScene(app::scene::colorPicker, [] { return kit::make<ColorPicker2VC>(); });
+    board.registerScene(app::scene::imageColors, [] { return kit::make<ImageColorsVC>(); });
     board.registerScene(app::scene::valueBreaker, [] { return kit::make<ValueBreakerVC>(); });
     board.registerScene("ValueCheckerImageVC", [] { return kit::make<ValueCheckerImageVC>(); });
 }

@@ -68,20 +68,12 @@ void ColorPicker2VC::buildUI() {
 
     backBtn_ = app::addBackButton(*root);
     backBtn_->addTarget(this, "backBtnTapped", kit::ControlEvent::touchUpInside, [this] { app::backBtnTapped(*this); });
+    panel.placeCornerButtons(*backBtn_);
     const auto& save = panel.saveBtn();
-    root->addSubview(save);
-    app::anchorWithCenter(*save, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
-                          backBtn_->centerYAnchor(), 0, 0, 0, 0, 45, 40);
     save->addTarget(this, "saveColorCombination", kit::ControlEvent::touchDown, [this] { saveColorCombination(); });
     const auto& edit = panel.editCCBtn();
-    root->addSubview(edit);
-    app::anchorWithCenter(*edit, backBtn_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          backBtn_->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
     edit->addTarget(this, "editCCTapped", kit::ControlEvent::touchDown, [this] { editCCTapped(); });
     const auto& wheel = panel.openDcwBtn();
-    root->addSubview(wheel);
-    app::anchorWithCenter(*wheel, save->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt, save->centerXAnchor(),
-                          std::nullopt, 4, 0, 0, 0, 45, 40);
     wheel->addTarget(this, "openDcwTapped", kit::ControlEvent::touchUpInside, [this] { openDcwTapped(); });
 
     std::weak_ptr<kit::ViewController> weak = weak_from_this();

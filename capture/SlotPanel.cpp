@@ -72,6 +72,20 @@ std::shared_ptr<kit::View> SlotPanel::root() const {
     return screen ? screen->view() : nullptr;
 }
 
+void SlotPanel::placeCornerButtons(kit::View& backBtn) {
+    auto view = root();
+    if (!view) return;
+    view->addSubview(saveBtn_);
+    app::anchorWithCenter(*saveBtn_, std::nullopt, std::nullopt, std::nullopt, view->rightAnchor(), std::nullopt,
+                          backBtn.centerYAnchor(), 0, 0, 0, 0, 45, 40);
+    view->addSubview(editCCBtn_);
+    app::anchorWithCenter(*editCCBtn_, backBtn.bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                          backBtn.centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    view->addSubview(openDcwBtn_);
+    app::anchorWithCenter(*openDcwBtn_, saveBtn_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                          saveBtn_->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+}
+
 const std::shared_ptr<kit::Button>& SlotPanel::valueButton(int k) {
     auto& button = valueButtons_[static_cast<std::size_t>(k - 1)];
     if (!button) {

@@ -43,6 +43,9 @@ public:
     // The strip the rebuild brings to the front again (10 points along the left edge).
     void setBackSwipeStrip(std::shared_ptr<kit::View> strip) { backSwipeStrip_ = std::move(strip); }
 
+    // Puts the save button at the right edge level with the back button, the editor button under
+    // the back button and "CW" under the save button, all 45 x 40 (each screen wires their actions).
+    void placeCornerButtons(kit::View& backBtn);
     // Rebuilds the slots under the control row: views, shadows, label and value buttons.
     void layoutColorSlots();
     // The current slot takes the colour (nothing at N = 5).

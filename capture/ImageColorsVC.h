@@ -1,0 +1,75 @@
+#pragma once
+// Colours from a photo: the picked picture fills the upper half; touching or dragging over it puts
+// the colour under the finger into the current slot of the slot panel, marked by a small ring.
+// "Add", "Delete", save, editor and wheel work as on the camera picker, with the refusals of a
+// screen that may have no picture or no sample yet.
+#include "capture/SlotPanel.h"
+#include "kit/graphics/Image.h"
+#include "kit/ui/ImagePicker.h"
+#include "kit/ui/ViewController.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace kit {
+class ActivityIndicator;
+class ImageView;
+class Label;
+class Timer;
+} // namespace kit
+
+namespace wheels {
+class DrawCircle;
+} // namespace wheels
+
+namespace capture {
+
+class ImageColorsVC : public kit::ViewController, public kit::ImagePickerDelegate {
+public:
+    ImageColorsVC();
+    ~ImageColorsVC() override;
+    void initialize();
+
+    std::unique_ptr<SlotPanel> panel;
+    bool isAnyColorSelected = false;
+    std::shared_ptr<kit::ImageView> imageView;
+    std::shared_ptr<kit::Button> selectImageBtn;
+    std::shared_ptr<kit::Button> backBtn;
+    std::shared_ptr<kit::ActivityIndicator> loadingIndicator;
+    std::shared_ptr<kit::View> viewForBackSwipe;
+    std::array<std::shared_ptr<wheels::DrawCircle>, 4> circles;
+    std::shared_ptr<kit::Label> selectImageText;
+    std::optional<kit::Image> loadedImage;
+    std::shared_ptr<kit::Timer> pressTimer;
+    bool isImageViewCanBePressed = true;
+
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
+    void touchesBegan(const kit::TouchSet& touches, const kit::Event& event) override;
+    void touchesMoved(const kit::TouchSet& touches, const kit::Event& event) override;
+
+    void handleTouches(const kit::TouchSet& touches);
+    // The colour of the picture as shown, one pixel at a point of imageView (clear in the margins).
+    kit::Color colorAtPoint(kit::Point point) const;
+    void handleImageTouch(const kit::Color& color, kit::Point point);
+    void selectImage();
+    void imagePickerDidFinishPicking(kit::ImagePicker& picker, kit::ImagePickerResult result) override;
+    void addSlot();
+    void deleteSlot();
+    void saveColors();
+    void openInEditor();
+
+private:
+    void buildUI();
+    void placeMarker(const kit::Color& color, kit::Point point);
+    void removeMarkersAbove(int n);
+    void resetForNewImage();
+    // Refuses touches for a second (the picker opening, or a full panel pulsing "Delete").
+    void startPressTimer();
+    void refuseWithoutSample();
+    std::shared_ptr<ImageColorsVC> self();
+};
+
+} // namespace capture
