@@ -17,12 +17,7 @@ XAxisRendererHorizontalBarChart::XAxisRendererHorizontalBarChart(std::shared_ptr
 
 void XAxisRendererHorizontalBarChart::computeAxis(double min, double max, bool inverted) {
     ViewPortHandler& vp = viewPortHandler();
-    if (transformer() && vp.contentWidth() > 10 && !vp.isFullyZoomedOutY()) {
-        const kit::Point p1 = transformer()->valueForTouchPoint(vp.contentLeft(), vp.contentBottom());
-        const kit::Point p2 = transformer()->valueForTouchPoint(vp.contentLeft(), vp.contentTop());
-        min = inverted ? p2.y : p1.y;
-        max = inverted ? p1.y : p2.y;
-    }
+    if (transformer() && vp.contentWidth() > 10 && !vp.isFullyZoomedOutY()) visibleRange(vp, *transformer(), false, inverted, min, max);
     computeAxisValues(min, max);
 }
 
@@ -92,19 +87,14 @@ void XAxisRendererHorizontalBarChart::drawLabel(kit::Context& context, const std
 }
 
 kit::Rect XAxisRendererHorizontalBarChart::gridClippingRect() const {
-    kit::Rect r = viewPortHandler().contentRect();
-    r.origin.y -= axis().gridLineWidth() / 2.0;
-    r.size.height += axis().gridLineWidth();
-    return r;
+    return contentClip(viewPortHandler(), ContentLine::horizontal, axis().gridLineWidth());
 }
 
 void XAxisRendererHorizontalBarChart::drawGridLine(kit::Context& context, double x, double y) {
     (void)x;
     const ViewPortHandler& vp = viewPortHandler();
     if (!vp.isInBoundsY(y)) return;
-    context.beginPath();
-    context.moveTo({vp.contentLeft(), y});
-    context.lineTo({vp.contentRight(), y});
+    addContentLine(context, vp, ContentLine::horizontal, y);
     context.strokePath();
 }
 
@@ -113,9 +103,7 @@ void XAxisRendererHorizontalBarChart::renderAxisLine(kit::Context& context) {
     if (!axis.isEnabled() || !axis.isDrawAxisLineEnabled()) return;
     const ViewPortHandler& vp = viewPortHandler();
     kit::SavedState saved(context);
-    context.setStrokeColor(axis.axisLineColor());
-    context.setLineWidth(axis.axisLineWidth());
-    setComponentDash(context, axis.axisLineDashPhase(), axis.axisLineDashLengths());
+    setLineStroke(context, axis.axisLineColor(), axis.axisLineWidth(), axis.axisLineDashPhase(), axis.axisLineDashLengths());
     using P = XAxis::LabelPosition;
     const P position = axis.labelPosition();
     if (position == P::top || position == P::topInside || position == P::bothSided) {
@@ -131,41 +119,25 @@ void XAxisRendererHorizontalBarChart::renderAxisLine(kit::Context& context) {
 void XAxisRendererHorizontalBarChart::renderLimitLines(kit::Context& context) {
     if (!transformer() || axis().limitLines().empty()) return;
     const ViewPortHandler& vp = viewPortHandler();
-    const kit::AffineTransform matrix = transformer()->valueToPixelMatrix();
-    const auto lines = axis().limitLines();
-    for (const auto& line : lines) {
-        if (!line || !line->isEnabled()) continue;
-        kit::SavedState saved(context);
-        kit::Rect clip = vp.contentRect();
-        clip.origin.y -= line->lineWidth() / 2.0;
-        clip.size.height += line->lineWidth();
-        context.clipToRect(clip);
-        const double y = matrix.apply(kit::Point{0, line->limit()}).y;
-        context.beginPath();
-        context.moveTo({vp.contentLeft(), y});
-        context.lineTo({vp.contentRight(), y});
-        context.setStrokeColor(line->lineColor());
-        context.setLineWidth(line->lineWidth());
-        setComponentDash(context, line->lineDashPhase(), line->lineDashLengths());
-        context.strokePath();
-
-        if (!line->drawLabelEnabled() || line->label().empty()) continue;
-        const double h = line->valueFont().lineHeight();
-        const double xOffset = line->xOffset() + 4.0;
-        const double yOffset = h + line->lineWidth() + line->yOffset();
-        const kit::TextAttributes attributes{line->valueFont(), line->valueTextColor(), std::nullopt};
-        const double w = kit::measureText(line->label(), attributes).width;
+    forEachLimitLine(context, vp, axis(), *transformer(), ContentLine::horizontal, [&](const ChartLimitLine& line, double y) {
+        strokeLimitLine(context, vp, line, ContentLine::horizontal, y);
+        if (!line.drawLabelEnabled() || line.label().empty()) return;
+        const double h = line.valueFont().lineHeight();
+        const double xOffset = line.xOffset() + 4.0;
+        const double yOffset = h + line.lineWidth() + line.yOffset();
+        const kit::TextAttributes attributes{line.valueFont(), line.valueTextColor(), std::nullopt};
+        const double w = kit::measureText(line.label(), attributes).width;
         using P = ChartLimitLine::LabelPosition;
         kit::Point at;
-        switch (line->labelPosition()) {
+        switch (line.labelPosition()) {
         case P::leftTop: at = {vp.contentLeft() + xOffset, y - yOffset}; break;
         case P::leftBottom: at = {vp.contentLeft() + xOffset, y + yOffset - h}; break;
         case P::rightTop: at = {vp.contentRight() - xOffset - w, y - yOffset}; break;
         case P::rightBottom: at = {vp.contentRight() - xOffset - w, y + yOffset - h}; break;
         }
         kit::SavedState pushed(context);
-        kit::drawText(context, line->label(), at, attributes);
-    }
+        kit::drawText(context, line.label(), at, attributes);
+    });
 }
 
 } // namespace charting

@@ -7,12 +7,7 @@ namespace charting {
 
 void YAxisRendererHorizontalBarChart::computeAxis(double min, double max, bool inverted) {
     ViewPortHandler& vp = viewPortHandler();
-    if (transformer() && vp.contentHeight() > 10 && !vp.isFullyZoomedOutX()) {
-        const kit::Point p1 = transformer()->valueForTouchPoint(vp.contentLeft(), vp.contentTop());
-        const kit::Point p2 = transformer()->valueForTouchPoint(vp.contentRight(), vp.contentTop());
-        min = inverted ? p2.x : p1.x;
-        max = inverted ? p1.x : p2.x;
-    }
+    if (transformer() && vp.contentHeight() > 10 && !vp.isFullyZoomedOutX()) visibleRange(vp, *transformer(), true, inverted, min, max);
     computeAxisValues(min, max);
 }
 
@@ -56,17 +51,11 @@ std::vector<kit::Point> YAxisRendererHorizontalBarChart::transformedPositions() 
 }
 
 kit::Rect YAxisRendererHorizontalBarChart::gridClippingRect() const {
-    kit::Rect r = viewPortHandler().contentRect();
-    r.origin.x -= axis().gridLineWidth() / 2.0;
-    r.size.width += axis().gridLineWidth();
-    return r;
+    return contentClip(viewPortHandler(), ContentLine::vertical, axis().gridLineWidth());
 }
 
 void YAxisRendererHorizontalBarChart::drawGridLine(kit::Context& context, kit::Point position) {
-    const ViewPortHandler& vp = viewPortHandler();
-    context.beginPath();
-    context.moveTo({position.x, vp.contentTop()});
-    context.lineTo({position.x, vp.contentBottom()});
+    addContentLine(context, viewPortHandler(), ContentLine::vertical, position.x);
     context.strokePath();
 }
 
@@ -75,74 +64,40 @@ void YAxisRendererHorizontalBarChart::renderAxisLine(kit::Context& context) {
     if (!axis.isEnabled() || !axis.drawAxisLineEnabled()) return;
     const ViewPortHandler& vp = viewPortHandler();
     kit::SavedState saved(context);
-    context.setStrokeColor(axis.axisLineColor());
-    context.setLineWidth(axis.axisLineWidth());
-    setComponentDash(context, axis.axisLineDashPhase(), axis.axisLineDashLengths());
+    setLineStroke(context, axis.axisLineColor(), axis.axisLineWidth(), axis.axisLineDashPhase(), axis.axisLineDashLengths());
     const double y = axis.axisDependency() == AxisDependency::left ? vp.contentTop() : vp.contentBottom();
-    context.beginPath();
-    context.moveTo({vp.contentLeft(), y});
-    context.lineTo({vp.contentRight(), y});
+    addContentLine(context, vp, ContentLine::horizontal, y);
     context.strokePath();
 }
 
 void YAxisRendererHorizontalBarChart::drawZeroLine(kit::Context& context) {
-    YAxis& axis = this->axis();
-    if (!transformer() || !axis.zeroLineColor()) return;
-    const ViewPortHandler& vp = viewPortHandler();
-    kit::SavedState saved(context);
-    kit::Rect clip = vp.contentRect();
-    clip.origin.x -= axis.zeroLineWidth() / 2.0;
-    clip.size.width += axis.zeroLineWidth();
-    context.clipToRect(clip);
-    context.setStrokeColor(*axis.zeroLineColor());
-    context.setLineWidth(axis.zeroLineWidth());
-    setComponentDash(context, axis.zeroLineDashPhase(), axis.zeroLineDashLengths());
-    const double x = transformer()->pixelForValues(0, 0).x - 1.0;
-    context.beginPath();
-    context.moveTo({x, vp.contentTop()});
-    context.lineTo({x, vp.contentBottom()});
-    context.strokePath();
+    if (!transformer() || !axis().zeroLineColor()) return;
+    strokeZeroLine(context, ContentLine::vertical, transformer()->pixelForValues(0, 0).x - 1.0);
 }
 
 void YAxisRendererHorizontalBarChart::renderLimitLines(kit::Context& context) {
     if (!transformer() || axis().limitLines().empty()) return;
     const ViewPortHandler& vp = viewPortHandler();
-    const kit::AffineTransform matrix = transformer()->valueToPixelMatrix();
     kit::SavedState pass(context);
-    const auto lines = axis().limitLines();
-    for (const auto& line : lines) {
-        if (!line || !line->isEnabled()) continue;
-        kit::SavedState saved(context);
-        kit::Rect clip = vp.contentRect();
-        clip.origin.x -= line->lineWidth() / 2.0;
-        clip.size.width += line->lineWidth();
-        context.clipToRect(clip);
-        const double x = matrix.apply(kit::Point{line->limit(), 0}).x;
-        context.beginPath();
-        context.moveTo({x, vp.contentTop()});
-        context.lineTo({x, vp.contentBottom()});
-        context.setStrokeColor(line->lineColor());
-        context.setLineWidth(line->lineWidth());
-        setComponentDash(context, line->lineDashPhase(), line->lineDashLengths());
-        context.strokePath();
-
-        if (!line->drawLabelEnabled() || line->label().empty()) continue;
-        const double h = line->valueFont().lineHeight();
-        const double xOffset = line->lineWidth() + line->xOffset();
-        const double yOffset = line->yOffset() + 2.0;
-        const kit::TextAttributes attributes{line->valueFont(), line->valueTextColor(), std::nullopt};
-        const double w = kit::measureText(line->label(), attributes).width;
+    forEachLimitLine(context, vp, axis(), *transformer(), ContentLine::vertical, [&](const ChartLimitLine& line, double x) {
+        strokeLimitLine(context, vp, line, ContentLine::vertical, x);
+        if (!line.drawLabelEnabled() || line.label().empty()) return;
+        const double h = line.valueFont().lineHeight();
+        const double xOffset = line.lineWidth() + line.xOffset();
+        const double yOffset = line.yOffset() + 2.0;
+        const kit::TextAttributes attributes{line.valueFont(), line.valueTextColor(), std::nullopt};
+        const double w = kit::measureText(line.label(), attributes).width;
         using P = ChartLimitLine::LabelPosition;
         kit::Point at;
-        switch (line->labelPosition()) {
+        switch (line.labelPosition()) {
         case P::leftTop: at = {x - xOffset - w, vp.contentTop() + yOffset}; break;
         case P::leftBottom: at = {x - xOffset - w, vp.contentBottom() - h - yOffset}; break;
         case P::rightTop: at = {x + xOffset, vp.contentTop() + yOffset}; break;
         case P::rightBottom: at = {x + xOffset, vp.contentBottom() - h - yOffset}; break;
         }
         kit::SavedState pushed(context);
-        kit::drawText(context, line->label(), at, attributes);
-    }
+        kit::drawText(context, line.label(), at, attributes);
+    });
 }
 
 } // namespace charting

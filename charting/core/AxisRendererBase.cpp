@@ -1,6 +1,8 @@
 #include "charting/core/AxisRendererBase.h"
 
 #include "charting/core/ChartUtils.h"
+#include "charting/model/LimitLine.h"
+#include "kit/graphics/Context.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,6 +99,81 @@ AxisValueSteps computeAxisValueEntries(AxisBase& axis, double min, double max) {
     steps.interval = interval;
     steps.n = static_cast<std::size_t>(std::max<std::int64_t>(n, 0));
     return steps;
+}
+
+kit::Rect contentClip(const ViewPortHandler& viewPortHandler, ContentLine direction, double lineWidth) {
+    kit::Rect r = viewPortHandler.contentRect();
+    if (direction == ContentLine::horizontal) {
+        r.origin.y -= lineWidth / 2;
+        r.size.height += lineWidth;
+    } else {
+        r.origin.x -= lineWidth / 2;
+        r.size.width += lineWidth;
+    }
+    return r;
+}
+
+void addContentLine(kit::Context& context, const ViewPortHandler& viewPortHandler, ContentLine direction, double at) {
+    context.beginPath();
+    if (direction == ContentLine::horizontal) {
+        context.moveTo({viewPortHandler.contentLeft(), at});
+        context.lineTo({viewPortHandler.contentRight(), at});
+    } else {
+        context.moveTo({at, viewPortHandler.contentTop()});
+        context.lineTo({at, viewPortHandler.contentBottom()});
+    }
+}
+
+void setComponentDash(kit::Context& context, double phase, const std::optional<std::vector<double>>& lengths) {
+    if (lengths) context.setLineDash(phase, *lengths);
+    else context.setLineDashSolid();
+}
+
+void setLineStroke(kit::Context& context, const kit::Color& color, double width, double dashPhase,
+                   const std::optional<std::vector<double>>& dashLengths) {
+    context.setStrokeColor(color);
+    context.setLineWidth(width);
+    setComponentDash(context, dashPhase, dashLengths);
+}
+
+void forEachLimitLine(kit::Context& context, const ViewPortHandler& viewPortHandler, const AxisBase& axis,
+                      const Transformer& transformer, ContentLine direction,
+                      const std::function<void(const ChartLimitLine& line, double at)>& draw) {
+    const kit::AffineTransform matrix = transformer.valueToPixelMatrix();
+    // A copy: drawing may not change the list under the loop.
+    const auto lines = axis.limitLines();
+    for (const auto& line : lines) {
+        if (!line || !line->isEnabled()) continue;
+        kit::SavedState saved(context);
+        context.clipToRect(contentClip(viewPortHandler, direction, line->lineWidth()));
+        // A vertical line stands at the limit's x, a horizontal one at its y.
+        const double at = direction == ContentLine::vertical ? matrix.apply(kit::Point{line->limit(), 0}).x
+                                                             : matrix.apply(kit::Point{0, line->limit()}).y;
+        draw(*line, at);
+    }
+}
+
+void strokeLimitLine(kit::Context& context, const ViewPortHandler& viewPortHandler, const ChartLimitLine& line,
+                     ContentLine direction, double at) {
+    addContentLine(context, viewPortHandler, direction, at);
+    setLineStroke(context, line.lineColor(), line.lineWidth(), line.lineDashPhase(), line.lineDashLengths());
+    context.strokePath();
+}
+
+void visibleRange(const ViewPortHandler& viewPortHandler, const Transformer& transformer, bool alongX, bool inverted,
+                  double& min, double& max) {
+    const ViewPortHandler& vp = viewPortHandler;
+    if (alongX) {
+        const double first = transformer.valueForTouchPoint(vp.contentLeft(), vp.contentTop()).x;
+        const double last = transformer.valueForTouchPoint(vp.contentRight(), vp.contentTop()).x;
+        min = inverted ? last : first;
+        max = inverted ? first : last;
+    } else {
+        const double first = transformer.valueForTouchPoint(vp.contentLeft(), vp.contentBottom()).y;
+        const double last = transformer.valueForTouchPoint(vp.contentLeft(), vp.contentTop()).y;
+        min = inverted ? last : first;
+        max = inverted ? first : last;
+    }
 }
 
 } // namespace charting

@@ -12,23 +12,13 @@ namespace {
 constexpr double degreesToRadians = 3.141592653589793 / 180.0;
 }
 
-void setComponentDash(kit::Context& context, double phase, const std::optional<std::vector<double>>& lengths) {
-    if (lengths) context.setLineDash(phase, *lengths);
-    else context.setLineDashSolid();
-}
-
 XAxisRenderer::XAxisRenderer(std::shared_ptr<ViewPortHandler> viewPortHandler, std::shared_ptr<XAxis> axis,
                              std::shared_ptr<Transformer> transformer)
     : viewPortHandler_(std::move(viewPortHandler)), axis_(std::move(axis)), transformer_(std::move(transformer)) {}
 
 void XAxisRenderer::computeAxis(double min, double max, bool inverted) {
     const ViewPortHandler& vp = *viewPortHandler_;
-    if (transformer_ && vp.contentWidth() > 10 && !vp.isFullyZoomedOutX()) {
-        const kit::Point p1 = transformer_->valueForTouchPoint(vp.contentLeft(), vp.contentTop());
-        const kit::Point p2 = transformer_->valueForTouchPoint(vp.contentRight(), vp.contentTop());
-        min = inverted ? p2.x : p1.x;
-        max = inverted ? p1.x : p2.x;
-    }
+    if (transformer_ && vp.contentWidth() > 10 && !vp.isFullyZoomedOutX()) visibleRange(vp, *transformer_, true, inverted, min, max);
     computeAxisValues(min, max);
 }
 
@@ -87,9 +77,7 @@ void XAxisRenderer::renderAxisLine(kit::Context& context) {
     if (!axis_->isEnabled() || !axis_->isDrawAxisLineEnabled()) return;
     const ViewPortHandler& vp = *viewPortHandler_;
     kit::SavedState saved(context);
-    context.setStrokeColor(axis_->axisLineColor());
-    context.setLineWidth(axis_->axisLineWidth());
-    setComponentDash(context, axis_->axisLineDashPhase(), axis_->axisLineDashLengths());
+    setLineStroke(context, axis_->axisLineColor(), axis_->axisLineWidth(), axis_->axisLineDashPhase(), axis_->axisLineDashLengths());
     const XAxis::LabelPosition position = axis_->labelPosition();
     using P = XAxis::LabelPosition;
     if (position == P::top || position == P::topInside || position == P::bothSided) {
@@ -155,11 +143,7 @@ void XAxisRenderer::drawLabel(kit::Context& context, const std::string& formatte
 }
 
 kit::Rect XAxisRenderer::gridClippingRect() const {
-    kit::Rect r = viewPortHandler_->contentRect();
-    const double width = axis_->gridLineWidth();
-    r.origin.x -= width / 2;
-    r.size.width += width;
-    return r;
+    return contentClip(*viewPortHandler_, ContentLine::vertical, axis_->gridLineWidth());
 }
 
 void XAxisRenderer::renderGridLines(kit::Context& context) {
@@ -184,38 +168,23 @@ void XAxisRenderer::drawGridLine(kit::Context& context, double x, double y) {
     (void)y;
     const ViewPortHandler& vp = *viewPortHandler_;
     if (x < vp.offsetLeft() || x > vp.chartWidth()) return;
-    context.beginPath();
-    context.moveTo({x, vp.contentTop()});
-    context.lineTo({x, vp.contentBottom()});
+    addContentLine(context, vp, ContentLine::vertical, x);
     context.strokePath();
 }
 
 void XAxisRenderer::renderLimitLines(kit::Context& context) {
     if (!transformer_ || axis_->limitLines().empty()) return;
     const kit::AffineTransform matrix = transformer_->valueToPixelMatrix();
-    const auto lines = axis_->limitLines();
-    for (const auto& line : lines) {
-        if (!line || !line->isEnabled()) continue;
-        kit::SavedState saved(context);
-        kit::Rect clip = viewPortHandler_->contentRect();
-        clip.origin.x -= line->lineWidth() / 2;
-        clip.size.width += line->lineWidth();
-        context.clipToRect(clip);
-        const kit::Point position = matrix.apply(kit::Point{line->limit(), 0});
-        renderLimitLineLine(context, *line, position);
-        renderLimitLineLabel(context, *line, position, 2.0 + line->yOffset());
-    }
+    forEachLimitLine(context, *viewPortHandler_, *axis_, *transformer_, ContentLine::vertical,
+                     [&](const ChartLimitLine& line, double) {
+                         const kit::Point position = matrix.apply(kit::Point{line.limit(), 0});
+                         renderLimitLineLine(context, line, position);
+                         renderLimitLineLabel(context, line, position, 2.0 + line.yOffset());
+                     });
 }
 
 void XAxisRenderer::renderLimitLineLine(kit::Context& context, const ChartLimitLine& limitLine, kit::Point position) {
-    const ViewPortHandler& vp = *viewPortHandler_;
-    context.beginPath();
-    context.moveTo({position.x, vp.contentTop()});
-    context.lineTo({position.x, vp.contentBottom()});
-    context.setStrokeColor(limitLine.lineColor());
-    context.setLineWidth(limitLine.lineWidth());
-    setComponentDash(context, limitLine.lineDashPhase(), limitLine.lineDashLengths());
-    context.strokePath();
+    strokeLimitLine(context, *viewPortHandler_, limitLine, ContentLine::vertical, position.x);
 }
 
 void XAxisRenderer::renderLimitLineLabel(kit::Context& context, const ChartLimitLine& limitLine, kit::Point position,

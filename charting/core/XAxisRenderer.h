@@ -52,7 +52,4 @@ private:
     std::shared_ptr<Transformer> transformer_;
 };
 
-// Sets the dash of a component: the lengths when present, else a solid line.
-void setComponentDash(kit::Context& context, double phase, const std::optional<std::vector<double>>& lengths);
-
 } // namespace charting

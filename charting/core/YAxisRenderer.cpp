@@ -57,22 +57,14 @@ void YAxisRenderer::renderAxisLine(kit::Context& context) {
     if (!axis_->isEnabled() || !axis_->drawAxisLineEnabled()) return;
     const ViewPortHandler& vp = *viewPortHandler_;
     kit::SavedState saved(context);
-    context.setStrokeColor(axis_->axisLineColor());
-    context.setLineWidth(axis_->axisLineWidth());
-    setComponentDash(context, axis_->axisLineDashPhase(), axis_->axisLineDashLengths());
+    setLineStroke(context, axis_->axisLineColor(), axis_->axisLineWidth(), axis_->axisLineDashPhase(), axis_->axisLineDashLengths());
     const double x = axis_->axisDependency() == AxisDependency::left ? vp.contentLeft() : vp.contentRight();
-    context.beginPath();
-    context.moveTo({x, vp.contentTop()});
-    context.lineTo({x, vp.contentBottom()});
+    addContentLine(context, vp, ContentLine::vertical, x);
     context.strokePath();
 }
 
 kit::Rect YAxisRenderer::gridClippingRect() const {
-    kit::Rect r = viewPortHandler_->contentRect();
-    const double width = axis_->gridLineWidth();
-    r.origin.y -= width / 2;
-    r.size.height += width;
-    return r;
+    return contentClip(*viewPortHandler_, ContentLine::horizontal, axis_->gridLineWidth());
 }
 
 void YAxisRenderer::renderGridLines(kit::Context& context) {
@@ -93,28 +85,21 @@ void YAxisRenderer::renderGridLines(kit::Context& context) {
 }
 
 void YAxisRenderer::drawGridLine(kit::Context& context, kit::Point position) {
-    const ViewPortHandler& vp = *viewPortHandler_;
-    context.beginPath();
-    context.moveTo({vp.contentLeft(), position.y});
-    context.lineTo({vp.contentRight(), position.y});
+    addContentLine(context, *viewPortHandler_, ContentLine::horizontal, position.y);
     context.strokePath();
 }
 
 void YAxisRenderer::drawZeroLine(kit::Context& context) {
     if (!transformer_ || !axis_->zeroLineColor()) return;
-    const ViewPortHandler& vp = *viewPortHandler_;
+    strokeZeroLine(context, ContentLine::horizontal, transformer_->pixelForValues(0, 0).y);
+}
+
+void YAxisRenderer::strokeZeroLine(kit::Context& context, ContentLine direction, double at) {
+    const YAxis& axis = *axis_;
     kit::SavedState saved(context);
-    kit::Rect clip = vp.contentRect();
-    clip.origin.y -= axis_->zeroLineWidth() / 2;
-    clip.size.height += axis_->zeroLineWidth();
-    context.clipToRect(clip);
-    context.setStrokeColor(*axis_->zeroLineColor());
-    context.setLineWidth(axis_->zeroLineWidth());
-    const double y0 = transformer_->pixelForValues(0, 0).y;
-    setComponentDash(context, axis_->zeroLineDashPhase(), axis_->zeroLineDashLengths());
-    context.beginPath();
-    context.moveTo({vp.contentLeft(), y0});
-    context.lineTo({vp.contentRight(), y0});
+    context.clipToRect(contentClip(*viewPortHandler_, direction, axis.zeroLineWidth()));
+    setLineStroke(context, *axis.zeroLineColor(), axis.zeroLineWidth(), axis.zeroLineDashPhase(), axis.zeroLineDashLengths());
+    addContentLine(context, *viewPortHandler_, direction, at);
     context.strokePath();
 }
 
@@ -122,34 +107,17 @@ void YAxisRenderer::renderLimitLines(kit::Context& context) {
     if (!transformer_ || axis_->limitLines().empty()) return;
     const ViewPortHandler& vp = *viewPortHandler_;
     kit::SavedState outer(context);
-    const kit::AffineTransform matrix = transformer_->valueToPixelMatrix();
-    const auto lines = axis_->limitLines();
-    for (const auto& line : lines) {
-        if (!line || !line->isEnabled()) continue;
-        kit::SavedState saved(context);
-        kit::Rect clip = vp.contentRect();
-        clip.origin.y -= line->lineWidth() / 2;
-        clip.size.height += line->lineWidth();
-        context.clipToRect(clip);
-
-        const double y = matrix.apply(kit::Point{0, line->limit()}).y;
-        context.beginPath();
-        context.moveTo({vp.contentLeft(), y});
-        context.lineTo({vp.contentRight(), y});
-        context.setStrokeColor(line->lineColor());
-        context.setLineWidth(line->lineWidth());
-        setComponentDash(context, line->lineDashPhase(), line->lineDashLengths());
-        context.strokePath();
-
-        if (!line->drawLabelEnabled() || line->label().empty()) continue;
-        const double h = line->valueFont().lineHeight();
-        const double xOffset = 4.0 + line->xOffset();
-        const double yOffset = line->lineWidth() + h + line->yOffset();
-        const kit::TextAttributes attributes{line->valueFont(), line->valueTextColor(), std::nullopt};
+    forEachLimitLine(context, vp, *axis_, *transformer_, ContentLine::horizontal, [&](const ChartLimitLine& line, double y) {
+        strokeLimitLine(context, vp, line, ContentLine::horizontal, y);
+        if (!line.drawLabelEnabled() || line.label().empty()) return;
+        const double h = line.valueFont().lineHeight();
+        const double xOffset = 4.0 + line.xOffset();
+        const double yOffset = line.lineWidth() + h + line.yOffset();
+        const kit::TextAttributes attributes{line.valueFont(), line.valueTextColor(), std::nullopt};
         using P = ChartLimitLine::LabelPosition;
         kit::Point at;
         kit::TextAlignment align = kit::TextAlignment::left;
-        switch (line->labelPosition()) {
+        switch (line.labelPosition()) {
         case P::leftTop:
             at = {vp.contentLeft() + xOffset, y - yOffset};
             break;
@@ -167,18 +135,13 @@ void YAxisRenderer::renderLimitLines(kit::Context& context) {
         default:
             kit::fatal("YAxisRenderer: unexpected limit line label position");
         }
-        drawText(context, line->label(), at, align, kit::Point{0, 0}, 0, attributes);
-    }
+        drawText(context, line.label(), at, align, kit::Point{0, 0}, 0, attributes);
+    });
 }
 
 void YAxisRenderer::computeAxis(double min, double max, bool inverted) {
     const ViewPortHandler& vp = *viewPortHandler_;
-    if (transformer_ && vp.contentWidth() > 10 && !vp.isFullyZoomedOutY()) {
-        const kit::Point p1 = transformer_->valueForTouchPoint(vp.contentLeft(), vp.contentTop());
-        const kit::Point p2 = transformer_->valueForTouchPoint(vp.contentLeft(), vp.contentBottom());
-        min = inverted ? p1.y : p2.y;
-        max = inverted ? p2.y : p1.y;
-    }
+    if (transformer_ && vp.contentWidth() > 10 && !vp.isFullyZoomedOutY()) visibleRange(vp, *transformer_, false, inverted, min, max);
     computeAxisValues(min, max);
 }
 

@@ -32,6 +32,8 @@ public:
     // The entries as pixel points (0, v); empty without a transformer.
     virtual std::vector<kit::Point> transformedPositions() const;
     virtual void drawZeroLine(kit::Context& context);
+    // The zero line across the content at pixel `at`, clipped to the content widened by its width.
+    void strokeZeroLine(kit::Context& context, ContentLine direction, double at);
     void renderLimitLines(kit::Context& context) override;
     void computeAxis(double min, double max, bool inverted) override;
     void computeAxisValues(double min, double max) override;

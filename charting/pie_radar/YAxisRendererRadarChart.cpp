@@ -120,9 +120,7 @@ void YAxisRendererRadarChart::renderLimitLines(kit::Context& context) {
     const std::int64_t n = longest ? longest->entryCount() : 0;
     for (const auto& line : axis().limitLines()) {
         if (!line || !line->isEnabled()) continue;
-        context.setStrokeColor(line->lineColor());
-        context.setLineWidth(line->lineWidth());
-        setComponentDash(context, line->lineDashPhase(), line->lineDashLengths());
+        setLineStroke(context, line->lineColor(), line->lineWidth(), line->lineDashPhase(), line->lineDashLengths());
         const double r = (line->limit() - chart->chartYMin()) * factor;
         context.beginPath();
         for (std::int64_t j = 0; j < n; ++j) {
