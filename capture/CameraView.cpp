@@ -1,5 +1,7 @@
 #include "capture/CameraView.h"
 
+#include "capture/BackgroundSession.h"
+
 #include "kit/base/Console.h"
 #include "kit/base/Make.h"
 #include "kit/runtime/DispatchQueue.h"
@@ -62,8 +64,7 @@ void CameraView::beginSession() {
     layer()->setMasksToBounds(true);
     previewLayer_->setFrame(bounds());
     layer()->addSublayer(previewLayer_);
-    // Opening a webcam takes a while: start off the main thread so the screen does not stall.
-    kit::DispatchQueue::global().async([session = session_] { session->startRunning(); });
+    startRunningInBackground(session_);
 }
 
 } // namespace capture

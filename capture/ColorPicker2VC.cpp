@@ -3,6 +3,7 @@
 #include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/Strings.h"
+#include "capture/BackgroundSession.h"
 #include "capture/CameraPermission.h"
 #include "capture/OrientedImage.h"
 #include "colour/PixelColor.h"
@@ -19,9 +20,6 @@ using namespace kit::media;
 
 namespace {
 
-// Capture sessions start and stop off the main thread: opening a camera takes a while.
-void runInBackground(std::function<void()> block) { kit::DispatchQueue::global().async(std::move(block)); }
-
 struct BaseAddressLock {
     PixelBuffer& buffer;
     explicit BaseAddressLock(PixelBuffer& b) : buffer(b) { buffer.lockBaseAddress(); }
@@ -35,7 +33,13 @@ ColorPicker2VC::ColorPicker2VC()
       cameraView_(kit::make<kit::View>()), dotView_(kit::make<kit::View>()),
       viewForBackSwipe_(kit::make<kit::View>()) {}
 
-void ColorPicker2VC::initialize() { panel_ = std::make_unique<SlotPanel>(*this); }
+void ColorPicker2VC::initialize() {
+    panel_ = std::make_unique<SlotPanel>(*this);
+    std::weak_ptr<kit::ViewController> weak = weak_from_this();
+    frames_ = std::make_shared<FrameHandoff>([weak](const kit::Image& frame) {
+        if (auto screen = std::static_pointer_cast<ColorPicker2VC>(weak.lock())) screen->showFrame(frame);
+    });
+}
 
 void ColorPicker2VC::viewDidLoad() {
     buildUI();
@@ -101,28 +105,16 @@ void ColorPicker2VC::setupCamera() {
 
 void ColorPicker2VC::viewWillAppear(bool animated) {
     ViewController::viewWillAppear(animated);
-    std::weak_ptr<kit::ViewController> weak = weak_from_this();
-    CaptureDevice::requestAccess([weak](bool granted) {
-        kit::print(granted ? "Camera authorization granted." : "Camera authorization denied.");
-        kit::DispatchQueue::main().async([weak, granted] {
-            if (auto screen = std::static_pointer_cast<ColorPicker2VC>(weak.lock())) screen->accessAnswered(granted);
-        });
+    requestCameraAccess(*this, [](kit::ViewController& screen) {
+        auto& picker = static_cast<ColorPicker2VC&>(screen);
+        startRunningInBackground(picker.sssn_);
+        picker.panel_->layoutColorSlots();
     });
-}
-
-void ColorPicker2VC::accessAnswered(bool granted) {
-    if (granted) {
-        runInBackground([session = sssn_] { session->startRunning(); });
-        panel_->layoutColorSlots();
-        return;
-    }
-    if (auto nav = navigationController()) nav->popViewController(true);
-    showCameraPermissionAlert();
 }
 
 void ColorPicker2VC::viewWillDisappear(bool animated) {
     ViewController::viewWillDisappear(animated);
-    runInBackground([session = sssn_] { session->stopRunning(); });
+    stopRunningInBackground(sssn_);
 }
 
 void ColorPicker2VC::captureOutput(VideoDataOutput&, SampleBuffer& sampleBuffer, CaptureConnection&) {
@@ -135,24 +127,7 @@ void ColorPicker2VC::captureOutput(VideoDataOutput&, SampleBuffer& sampleBuffer,
         frame = imageFromBGRA(pixels.baseAddress(), pixels.width(), pixels.height(), pixels.bytesPerRow());
     }
     if (!frame) return;
-    bool posted;
-    {
-        std::lock_guard guard(frameMutex_);
-        posted = pendingFrame_.has_value();
-        pendingFrame_ = std::move(frame);
-    }
-    if (posted) return;
-    std::weak_ptr<kit::ViewController> weak = weak_from_this();
-    kit::DispatchQueue::main().async([weak] {
-        auto screen = std::static_pointer_cast<ColorPicker2VC>(weak.lock());
-        if (!screen) return;
-        std::optional<kit::Image> newest;
-        {
-            std::lock_guard guard(screen->frameMutex_);
-            newest.swap(screen->pendingFrame_);
-        }
-        if (newest) screen->showFrame(*newest);
-    });
+    frames_->post(std::move(*frame));
 }
 
 void ColorPicker2VC::showFrame(const kit::Image& frame) {

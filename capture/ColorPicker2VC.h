@@ -2,13 +2,13 @@
 // The live camera colour picker: the back camera's picture in the upper half with a dot at its
 // centre; the colour under the dot flows frame by frame into the current slot of the slot panel.
 #include "app/ui/InfoView.h"
+#include "capture/FrameHandoff.h"
 #include "capture/SlotPanel.h"
 #include "kit/graphics/Image.h"
 #include "kit/media/CaptureSession.h"
 #include "kit/ui/ViewController.h"
 
 #include <memory>
-#include <mutex>
 #include <optional>
 
 namespace capture {
@@ -53,7 +53,6 @@ public:
 private:
     void buildUI();
     void setupCamera();
-    void accessAnswered(bool granted);
 
     std::shared_ptr<kit::media::CaptureDevice> dvc_;
     std::shared_ptr<kit::media::CaptureDevice> bckCmr_;
@@ -66,11 +65,7 @@ private:
     std::shared_ptr<kit::Button> backBtn_;
     std::shared_ptr<app::InfoView> infoView_;
     std::shared_ptr<kit::View> viewForBackSwipe_;
-
-    // The newest frame not yet shown: frames that come faster than the main thread shows them
-    // replace each other instead of queueing up.
-    std::mutex frameMutex_;
-    std::optional<kit::Image> pendingFrame_;
+    std::shared_ptr<FrameHandoff> frames_;
 };
 
 } // namespace capture
