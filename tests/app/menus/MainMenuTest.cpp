@@ -98,6 +98,7 @@ TEST_F(MenuFixture, SecondPageTilesFollowTheGivenGeometry) {
 
 TEST_F(MenuFixture, TilesOpenRegisteredScreensAndOthersDoNothing) {
     show();
+    kit::Storyboard::named("Main")->registerScene(scene::arStencil, {}); // as if none were registered
     host->tap(menu->valueChecker.lock()); // the AR stencil tile
     EXPECT_EQ(nav->topViewController(), menu) << "no AR stencil screen registered";
 
