@@ -1,7 +1,9 @@
 #include "wheels/ModeMenu.h"
 
 #include "app/ui/Ext.h"
+#include "app/ui/LayoutConstants.h"
 #include "kit/base/Make.h"
+#include "wheels/ScreenLayout.h"
 #include "wheels/ScreenParts.h"
 
 namespace wheels {
@@ -15,6 +17,12 @@ std::shared_ptr<kit::Button> makeModeNowButton(const kit::Color& background) {
     button->layer()->setCornerRadius(30);
     button->layer()->setBackgroundColor(background);
     return button;
+}
+
+void placeModeNowButton(kit::View& root, const std::shared_ptr<kit::Button>& button) {
+    readd(root, button);
+    app::anchorWithCenter(*button, root.safeAreaLayoutGuide().topAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                          root.centerXAnchor(), std::nullopt, app::contentTopPadding, 0, 0, 0, 240, 60);
 }
 
 ModeMenu::ModeMenu() {
@@ -43,13 +51,11 @@ void ModeMenu::addModeButtons(const std::vector<std::string>& englishTitles, con
 }
 
 void ModeMenu::hang(kit::View& root, kit::View& modeButton, double height) {
-    frame_->removeFromSuperview();
-    root.addSubview(frame_);
+    readd(root, frame_);
     app::anchorWithCenter(*frame_, modeButton.topAnchor(), std::nullopt, std::nullopt, std::nullopt, root.centerXAnchor(),
                           std::nullopt, 0, 0, 0, 0, 240, height);
     frame_->setHidden(true);
-    stack_->removeFromSuperview();
-    frame_->addSubview(stack_);
+    readd(*frame_, stack_);
     app::anchor(*stack_, frame_->topAnchor(), frame_->leftAnchor(), frame_->bottomAnchor(), frame_->rightAnchor());
 }
 

@@ -15,6 +15,8 @@ namespace wheels {
 
 // The round, white-bordered button naming the current mode ("Complementary" until one is chosen).
 std::shared_ptr<kit::Button> makeModeNowButton(const kit::Color& background);
+// Puts it 240 x 60 at the top centre, just below the safe area.
+void placeModeNowButton(kit::View& root, const std::shared_ptr<kit::Button>& button);
 
 class ModeMenu {
 public:

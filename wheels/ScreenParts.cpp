@@ -28,6 +28,12 @@ void backAction(kit::ViewController& screen) {
     if (auto nav = screen.navigationController()) nav->popViewController(true);
 }
 
+std::shared_ptr<kit::Button> makeBackButton(kit::ViewController& screen, const std::string& imageName) {
+    auto button = imageButton(imageName);
+    button->addTarget(&screen, "backBtnTapped", kit::ControlEvent::touchUpInside, [&screen] { backAction(screen); });
+    return button;
+}
+
 void addBackSwipe(kit::View& strip, kit::ViewController& screen) {
     std::weak_ptr<kit::ViewController> weakScreen = screen.weak_from_this();
     auto swipe = kit::make<kit::SwipeGesture>([weakScreen](kit::GestureRecognizer&) {
@@ -77,6 +83,18 @@ std::shared_ptr<kit::Button> makeValueButton(int tag) {
     button->layer()->setCornerRadius(app::valueButtonSize() / 2);
     button->setClipsToBounds(true);
     return button;
+}
+
+std::shared_ptr<kit::Slider> makeShadeSlider(float minimum, float maximum, float value) {
+    static const kit::Color tint = kit::Color::whiteColor().withAlpha(0.68587255);
+    auto slider = kit::make<kit::Slider>();
+    slider->setMinimumValue(minimum);
+    slider->setMaximumValue(maximum);
+    slider->setValue(value);
+    slider->setContinuous(true);
+    slider->setMinimumTrackTintColor(tint);
+    slider->setThumbTintColor(tint);
+    return slider;
 }
 
 kit::Color labelTextColor(const kit::Color& background) {

@@ -2,6 +2,7 @@
 // The pieces the wheel screens share: image buttons, the back action and back-swipe strip, the
 // mode menu, colour-label and grey-value buttons, and the button pulse.
 #include "kit/ui/Button.h"
+#include "kit/ui/Slider.h"
 #include "kit/ui/StackView.h"
 #include "kit/ui/ViewController.h"
 
@@ -24,6 +25,8 @@ std::shared_ptr<kit::Button> imageButton(const std::string& imageName);
 
 // The shared back action: a light haptic, then an animated pop.
 void backAction(kit::ViewController& screen);
+// The screen's back button, the named image, running the back action.
+std::shared_ptr<kit::Button> makeBackButton(kit::ViewController& screen, const std::string& imageName = "back-btn");
 // A right swipe on the strip pops the screen without the haptic.
 void addBackSwipe(kit::View& strip, kit::ViewController& screen);
 
@@ -35,6 +38,8 @@ std::shared_ptr<kit::Button> makeModeButton(const std::string& englishTitle);
 std::shared_ptr<kit::Button> makeColorLabelButton();
 // A small round button showing a colour's grey value.
 std::shared_ptr<kit::Button> makeValueButton(int tag);
+// A continuous slider with a translucent white track and thumb.
+std::shared_ptr<kit::Slider> makeShadeSlider(float minimum, float maximum, float value);
 // Title colour over a background: dark when the colour is light, else white.
 kit::Color labelTextColor(const kit::Color& background);
 

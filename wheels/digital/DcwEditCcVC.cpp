@@ -16,29 +16,10 @@
 #include "kit/ui/Application.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Storyboard.h"
+#include "wheels/ScreenLayout.h"
 #include "wheels/ScreenParts.h"
 
 namespace wheels {
-
-namespace {
-const kit::Color kSliderTint = kit::Color::whiteColor().withAlpha(0.68587255);
-
-std::shared_ptr<kit::Slider> makeSlider(float minimum, float maximum, float value) {
-    auto slider = kit::make<kit::Slider>();
-    slider->setMinimumValue(minimum);
-    slider->setMaximumValue(maximum);
-    slider->setValue(value);
-    slider->setContinuous(true);
-    slider->setMinimumTrackTintColor(kSliderTint);
-    slider->setThumbTintColor(kSliderTint);
-    return slider;
-}
-
-void readd(kit::View& parent, const std::shared_ptr<kit::View>& child) {
-    child->removeFromSuperview();
-    parent.addSubview(child);
-}
-} // namespace
 
 DcwEditCcVC::DcwEditCcVC() {
     for (auto& v : colorViews_) v = kit::make<kit::View>();
@@ -86,7 +67,7 @@ const std::shared_ptr<kit::Button>& DcwEditCcVC::moveUpBtn(int band) {
 const std::shared_ptr<kit::Slider>& DcwEditCcVC::saturationSlider(int n) {
     auto& slot = saturationSliders_[static_cast<std::size_t>(n - 1)];
     if (!slot) {
-        slot = makeSlider(0.01f, 1, 1);
+        slot = makeShadeSlider(0.01f, 1, 1);
         slot->addTarget(this, "updateColorBySliders", kit::ControlEvent::valueChanged, [this, n] { updateColorBySliders(n); });
     }
     return slot;
@@ -95,7 +76,7 @@ const std::shared_ptr<kit::Slider>& DcwEditCcVC::saturationSlider(int n) {
 const std::shared_ptr<kit::Slider>& DcwEditCcVC::brightnessSlider(int n) {
     auto& slot = brightnessSliders_[static_cast<std::size_t>(n - 1)];
     if (!slot) {
-        slot = makeSlider(0.01f, 1, 1);
+        slot = makeShadeSlider(0.01f, 1, 1);
         slot->addTarget(this, "updateColorBySliders", kit::ControlEvent::valueChanged, [this, n] { updateColorBySliders(n); });
     }
     return slot;
@@ -103,7 +84,7 @@ const std::shared_ptr<kit::Slider>& DcwEditCcVC::brightnessSlider(int n) {
 
 const std::shared_ptr<kit::Slider>& DcwEditCcVC::hueSlider() {
     if (!hueSlider_) {
-        hueSlider_ = makeSlider(-0.5f, 0.5f, 0);
+        hueSlider_ = makeShadeSlider(-0.5f, 0.5f, 0);
         hueSlider_->addTarget(this, "updateColors", kit::ControlEvent::valueChanged, [this] { updateColors(); });
     }
     return hueSlider_;
@@ -111,8 +92,7 @@ const std::shared_ptr<kit::Slider>& DcwEditCcVC::hueSlider() {
 
 const std::shared_ptr<kit::Button>& DcwEditCcVC::backBtn() {
     if (!backBtn_) {
-        backBtn_ = imageButton("back-btn");
-        backBtn_->addTarget(this, "backBtnTapped", kit::ControlEvent::touchUpInside, [this] { backAction(*this); });
+        backBtn_ = makeBackButton(*this);
     }
     return backBtn_;
 }
@@ -184,14 +164,7 @@ void DcwEditCcVC::loadOriginalColors() {
 
 void DcwEditCcVC::layoutColorViews() {
     auto root = view();
-    if (clrsSV_) {
-        for (auto sub : std::vector<std::shared_ptr<kit::View>>(clrsSV_->subviews())) sub->removeFromSuperview();
-        clrsSV_->removeFromSuperview();
-    }
-    clrsSV_ = kit::make<kit::StackView>();
-    clrsSV_->setDistribution(kit::StackDistribution::fillEqually);
-    clrsSV_->setAxis(kit::layout::Axis::vertical);
-    clrsSV_->setSpacing(0);
+    clrsSV_ = remakeStripStack(clrsSV_);
     const int n = count();
     if (n >= 2 && n <= 4)
         for (int i = 0; i < n; ++i) clrsSV_->addArrangedSubview(colorViews_[static_cast<std::size_t>(i)]);
@@ -219,29 +192,13 @@ void DcwEditCcVC::layoutControls() {
     auto root = view();
     const int n = count();
     if (clrBtnsSV_) clrBtnsSV_->removeFromSuperview();
-    clrBtnsSV_ = kit::make<kit::StackView>();
-    clrBtnsSV_->setAxis(kit::layout::Axis::horizontal);
-    clrBtnsSV_->setAlignment(kit::StackAlignment::fill);
-    clrBtnsSV_->setDistribution(kit::StackDistribution::fillEqually);
-    for (int k = 1; k <= std::min(n, 4); ++k) {
-        colorLbl(k)->removeFromSuperview();
-        clrBtnsSV_->addArrangedSubview(colorLbl(k));
-    }
-    root->addSubview(clrBtnsSV_);
-    app::anchor(*clrBtnsSV_, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 0, 0,
-                -app::colorCodeRowBottomPadding(), 0, 0, app::colorCodeRowHeight());
-    readd(*root, viewForBackSwipe_);
-    app::anchor(*viewForBackSwipe_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0, 0,
-                0, app::backSwipeAreaWidth, 0);
-    readd(*root, backBtn());
-    app::anchor(*backBtn(), root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt,
-                app::backButtonTopPadding, 0, 0, 0, 45, 40);
-    readd(*root, saveBtn());
-    app::anchorWithCenter(*saveBtn(), std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
-                          backBtn()->centerYAnchor(), 0, 0, 0, 0, 45, 40);
-    readd(*root, moreBtn());
-    app::anchorWithCenter(*moreBtn(), saveBtn()->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          saveBtn()->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    std::vector<std::shared_ptr<kit::Button>> labels;
+    for (int k = 1; k <= std::min(n, 4); ++k) labels.push_back(colorLbl(k));
+    clrBtnsSV_ = addColorLabelRow(*root, labels);
+    placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
+    placeBackButton(*root, backBtn());
+    placeTopRight(*root, saveBtn(), *backBtn());
+    placeUnder(*root, moreBtn(), *saveBtn(), 4);
     const double size = app::valueButtonSize(), pad = app::valueButtonPadding();
     for (int k = 1; k <= std::min(n, 4); ++k) {
         auto& band = colorViews_[static_cast<std::size_t>(k - 1)];

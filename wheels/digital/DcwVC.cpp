@@ -25,19 +25,6 @@ namespace wheels {
 namespace {
 constexpr float kPi = 3.1415927f;
 constexpr double kTwoPi = 2 * std::numbers::pi;
-const kit::Color kSliderTint = kit::Color::whiteColor().withAlpha(0.68587255);
-
-std::shared_ptr<kit::Slider> makeShadeSlider(float minimum, float maximum, float value) {
-    auto slider = kit::make<kit::Slider>();
-    slider->setMinimumValue(minimum);
-    slider->setMaximumValue(maximum);
-    slider->setValue(value);
-    slider->setContinuous(true);
-    slider->setMinimumTrackTintColor(kSliderTint);
-    slider->setThumbTintColor(kSliderTint);
-    return slider;
-}
-
 std::shared_ptr<kit::Label> makeCaptionLabel(const std::string& text) {
     auto label = kit::make<kit::Label>();
     std::string upper = text;
@@ -48,11 +35,6 @@ std::shared_ptr<kit::Label> makeCaptionLabel(const std::string& text) {
     label->setFont(kit::Font::boldSystem(18));
     label->setTranslatesAutoresizingMaskIntoConstraints(false);
     return label;
-}
-
-void readd(kit::View& parent, const std::shared_ptr<kit::View>& child) {
-    child->removeFromSuperview();
-    parent.addSubview(child);
 }
 } // namespace
 
@@ -89,8 +71,7 @@ const std::shared_ptr<kit::Button>& DcwVC::colorLbl(int n) {
 
 const std::shared_ptr<kit::Button>& DcwVC::backBtn() {
     if (!backBtn_) {
-        backBtn_ = imageButton("back-btn");
-        backBtn_->addTarget(this, "backBtnTapped", kit::ControlEvent::touchUpInside, [this] { backBtnTapped(); });
+        backBtn_ = makeBackButton(*this);
     }
     return backBtn_;
 }
@@ -199,14 +180,7 @@ void DcwVC::rebuildScreen(bool clearAll) {
 
 void DcwVC::buildColorStrips() {
     auto root = view();
-    if (clrsSV_) {
-        for (auto sub : std::vector<std::shared_ptr<kit::View>>(clrsSV_->subviews())) sub->removeFromSuperview();
-        clrsSV_->removeFromSuperview();
-    }
-    clrsSV_ = kit::make<kit::StackView>();
-    clrsSV_->setDistribution(kit::StackDistribution::fillEqually);
-    clrsSV_->setAxis(kit::layout::Axis::vertical);
-    clrsSV_->setSpacing(0);
+    clrsSV_ = remakeStripStack(clrsSV_);
     const int n = numberOfColors(modeNow);
     for (int i = n; i >= 1; --i) clrsSV_->addArrangedSubview(colorViews[static_cast<std::size_t>(i - 1)]);
     if (modeNow == Mode::abstract) {
@@ -290,32 +264,16 @@ void DcwVC::buildWheelsAtAngle(float a) {
 void DcwVC::layoutControls() {
     auto root = view();
     const auto b = root->bounds();
-    const auto safeTop = root->safeAreaLayoutGuide().topAnchor();
 
-    clrBtnsSV_ = kit::make<kit::StackView>();
-    clrBtnsSV_->setAxis(kit::layout::Axis::horizontal);
-    clrBtnsSV_->setAlignment(kit::StackAlignment::fill);
-    clrBtnsSV_->setDistribution(kit::StackDistribution::fillEqually);
-    clrBtnsSV_->setSpacing(0);
-    for (int i = 1; i <= 4; ++i) {
-        colorLbl(i)->removeFromSuperview();
-        clrBtnsSV_->addArrangedSubview(colorLbl(i));
-    }
-    root->addSubview(clrBtnsSV_);
-    app::anchor(*clrBtnsSV_, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 0, 0,
-                -app::colorCodeRowBottomPadding(), 0, 0, app::colorCodeRowHeight());
+    clrBtnsSV_ = addColorLabelRow(*root, {colorLbl(1), colorLbl(2), colorLbl(3), colorLbl(4)});
 
     readd(*root, saturationSlider());
     saturationSlider()->setFrame({b.minX() + 20, b.maxY() - 134, b.maxX() - 40, 30});
     readd(*root, brightnessSlider());
     brightnessSlider()->setFrame({b.minX() + 20, b.maxY() - 84, b.maxX() - 40, 30});
 
-    readd(*root, backBtn());
-    app::anchor(*backBtn(), safeTop, root->leftAnchor(), std::nullopt, std::nullopt, app::backButtonTopPadding, 0, 0, 0,
-                45, 40);
-    readd(*root, modeNowBtn());
-    app::anchorWithCenter(*modeNowBtn(), safeTop, std::nullopt, std::nullopt, std::nullopt, root->centerXAnchor(),
-                          std::nullopt, app::contentTopPadding, 0, 0, 0, 240, 60);
+    placeBackButton(*root, backBtn());
+    placeModeNowButton(*root, modeNowBtn());
     readd(*root, angleSlider());
     app::anchor(*angleSlider(), modeNowBtn()->bottomAnchor(), modeNowBtn()->leftAnchor(), std::nullopt,
                 modeNowBtn()->rightAnchor(), 12, 5, 0, 5, 0, 30);
@@ -326,12 +284,8 @@ void DcwVC::layoutControls() {
     modeMenu_.addModeButtons(titles, this, [this](kit::Button& button) { selectModeWithButton(button); });
     modeMenu_.hang(*root, *modeNowBtn(), isClassic ? 348 : 464);
 
-    readd(*root, saveBtn());
-    app::anchorWithCenter(*saveBtn(), std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
-                          backBtn()->centerYAnchor(), 0, 0, 0, 0, 45, 40);
-    readd(*root, infoBtn());
-    app::anchorWithCenter(*infoBtn(), saveBtn()->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          saveBtn()->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    placeTopRight(*root, saveBtn(), *backBtn());
+    placeUnder(*root, infoBtn(), *saveBtn(), 4);
     if (!isClassic) {
         readd(*root, importColorBtn());
         app::anchorWithCenter(*importColorBtn(), infoBtn()->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
@@ -340,12 +294,8 @@ void DcwVC::layoutControls() {
         app::anchorWithCenter(*importColorFromBufferBtn(), importColorBtn()->bottomAnchor(), std::nullopt, std::nullopt,
                               std::nullopt, saveBtn()->centerXAnchor(), std::nullopt, 13, 0, 0, 0, 24, 24);
     }
-    readd(*root, editCCBtn());
-    app::anchorWithCenter(*editCCBtn(), backBtn()->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          backBtn()->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
-    readd(*root, viewForBackSwipe_);
-    app::anchor(*viewForBackSwipe_, editCCBtn()->bottomAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt,
-                0, 0, 0, 0, app::backSwipeAreaWidth, 0);
+    placeUnder(*root, editCCBtn(), *backBtn(), 4);
+    placeBackSwipeStrip(*root, viewForBackSwipe_, editCCBtn()->bottomAnchor());
 
     scheduleTryItHint();
     const int n = numberOfColors(modeNow);

@@ -12,6 +12,7 @@
 #include "kit/ui/ViewController.h"
 #include "wheels/DcwPicker.h"
 #include "wheels/ModeMenu.h"
+#include "wheels/ScreenLayout.h"
 #include "wheels/ScreenParts.h"
 #include "wheels/digital/Mode.h"
 

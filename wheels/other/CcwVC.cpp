@@ -9,6 +9,7 @@
 #include "kit/ui/Assets.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Touch.h"
+#include "wheels/ScreenLayout.h"
 #include "wheels/ScreenParts.h"
 #include "wheels/digital/DcwEditCcVC.h"
 
@@ -70,35 +71,22 @@ void CcwVC::loadView() {
                                            image->heightAnchor().equalTo(image->widthAnchor())});
     }
     spinningCircleImg_->setUserInteractionEnabled(true);
-    backBtn_ = imageButton("back-btn-dark");
-    backBtn_->addTarget(this, "backBtnWasPressed", kit::ControlEvent::touchUpInside, [this] { backAction(*this); });
-    root->addSubview(backBtn_);
-    app::anchor(*backBtn_, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0,
-                0, 45, 40);
+    backBtn_ = makeBackButton(*this, "back-btn-dark");
+    placeBackButton(*root, backBtn_);
     infoBtn_ = app::makeHelpButton(kit::Color::rgba(0.1, 0.1, 0.1));
     infoBtn_->addTarget(this, "changeWheelBGImg", kit::ControlEvent::touchUpInside, [this] { changeWheelBGImg(); });
-    root->addSubview(infoBtn_);
-    app::anchorWithCenter(*infoBtn_, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
-                          backBtn_->centerYAnchor(), 0, 0, 0, 0, 45, 40);
-    root->addSubview(viewForBackSwipe_);
-    app::anchor(*viewForBackSwipe_, backBtn_->bottomAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0,
-                0, 0, 10, 0);
+    placeTopRight(*root, infoBtn_, *backBtn_);
+    placeBackSwipeStrip(*root, viewForBackSwipe_, backBtn_->bottomAnchor());
 }
 
 void CcwVC::viewDidLoad() {
     auto root = view();
-    modeNowBtn()->removeFromSuperview();
-    root->addSubview(modeNowBtn());
-    app::anchorWithCenter(*modeNowBtn(), root->safeAreaLayoutGuide().topAnchor(), std::nullopt, std::nullopt,
-                          std::nullopt, root->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 240, 60);
+    placeModeNowButton(*root, modeNowBtn());
     std::vector<std::string> titles;
     for (auto mode : allCcwModes) titles.push_back(ccwModeTitle(mode));
     modeMenu_.addModeButtons(titles, this, [this](kit::Button& button) { selectModeWithButton(&button); });
     modeMenu_.hang(*root, *modeNowBtn(), 360);
-    editCCBtn()->removeFromSuperview();
-    root->addSubview(editCCBtn());
-    app::anchorWithCenter(*editCCBtn(), backBtn_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          backBtn_->centerXAnchor(), std::nullopt, 2, 0, 0, 0, 45, 40);
+    placeUnder(*root, editCCBtn(), *backBtn_, 2);
     addBackSwipe(*viewForBackSwipe_, *this);
 }
 

@@ -16,6 +16,7 @@
 #include "kit/store/Defaults.h"
 #include "kit/ui/Device.h"
 #include "kit/ui/NavigationController.h"
+#include "wheels/ScreenLayout.h"
 #include "wheels/ScreenParts.h"
 #include "wheels/digital/DcwEditCcVC.h"
 #include "wheels/digital/DcwVC.h"
@@ -78,8 +79,7 @@ const std::shared_ptr<kit::Button>& HueVC::deleteBtn() {
 
 const std::shared_ptr<kit::Button>& HueVC::backBtn() {
     if (!backBtn_) {
-        backBtn_ = imageButton("back-btn");
-        backBtn_->addTarget(this, "backBtnTapped", kit::ControlEvent::touchUpInside, [this] { backAction(*this); });
+        backBtn_ = makeBackButton(*this);
     }
     return backBtn_;
 }
@@ -137,21 +137,11 @@ void HueVC::viewDidLoad() {
     root->addSubview(controlSV_);
     app::anchor(*controlSV_, imageView_->bottomAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(), 8, 8, 0, 8,
                 0, 40);
-    root->addSubview(viewForBackSwipe_);
-    app::anchor(*viewForBackSwipe_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0, 0, 0,
-                app::backSwipeAreaWidth, 0);
-    root->addSubview(backBtn());
-    app::anchor(*backBtn(), root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0,
-                0, 45, 40);
-    root->addSubview(saveBtn());
-    app::anchorWithCenter(*saveBtn(), std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
-                          backBtn()->centerYAnchor(), 0, 0, 0, 0, 45, 40);
-    root->addSubview(editCCBtn());
-    app::anchorWithCenter(*editCCBtn(), backBtn()->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          backBtn()->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
-    root->addSubview(openDcwBtn());
-    app::anchorWithCenter(*openDcwBtn(), saveBtn()->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          saveBtn()->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
+    placeBackButton(*root, backBtn());
+    placeTopRight(*root, saveBtn(), *backBtn());
+    placeUnder(*root, editCCBtn(), *backBtn(), 4);
+    placeUnder(*root, openDcwBtn(), *saveBtn(), 4);
     instructionText_->setText(tr("Tap on color"));
     root->addSubview(instructionText_);
     app::anchor(*instructionText_, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 0, 0, -24, 0,

@@ -10,6 +10,7 @@
 #include "kit/ui/Assets.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Storyboard.h"
+#include "wheels/ScreenLayout.h"
 #include "wheels/ScreenParts.h"
 
 #include <cmath>
@@ -51,19 +52,14 @@ void ZelVC::loadView() {
         root->addSubview(button);
         hueButtons_[static_cast<std::size_t>(tag - 1)] = button;
     }
-    backBtn_ = imageButton("back-btn");
-    backBtn_->addTarget(this, "backBtnWasPressed", kit::ControlEvent::touchUpInside, [this] { backAction(*this); });
-    root->addSubview(backBtn_);
-    app::anchor(*backBtn_, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0,
-                0, 45, 40);
+    backBtn_ = makeBackButton(*this);
+    placeBackButton(*root, backBtn_);
     tipBtn_ = app::makeHelpButton();
     tipBtn_->addTarget(this, "showTip", kit::ControlEvent::touchUpInside, [this] {
         haptic();
         showTip();
     });
-    root->addSubview(tipBtn_);
-    app::anchorWithCenter(*tipBtn_, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
-                          backBtn_->centerYAnchor(), 0, 0, 0, 0, 45, 40);
+    placeTopRight(*root, tipBtn_, *backBtn_);
 }
 
 void ZelVC::viewDidLayoutSubviews() {
@@ -82,10 +78,7 @@ void ZelVC::viewDidLayoutSubviews() {
 void ZelVC::viewWillAppear(bool animated) {
     kit::ViewController::viewWillAppear(animated);
     auto root = view();
-    viewForBackSwipe_->removeFromSuperview();
-    root->addSubview(viewForBackSwipe_);
-    app::anchor(*viewForBackSwipe_, backBtn_->bottomAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0,
-                0, 0, 10, 0);
+    placeBackSwipeStrip(*root, viewForBackSwipe_, backBtn_->bottomAnchor());
     addBackSwipe(*viewForBackSwipe_, *this);
 }
 
@@ -120,11 +113,8 @@ void ZelCcVC::loadView() {
     kit::ViewController::loadView();
     auto root = view();
     root->setBackgroundColor(colour::screenBackgroundColor());
-    backBtn_ = imageButton("back-btn");
-    backBtn_->addTarget(this, "backBtnWasPressed", kit::ControlEvent::touchUpInside, [this] { backAction(*this); });
-    root->addSubview(backBtn_);
-    app::anchor(*backBtn_, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0,
-                0, 45, 40);
+    backBtn_ = makeBackButton(*this);
+    placeBackButton(*root, backBtn_);
     // The scene: the four swatches in proportion to their share of the painting (72, 14, 7, 7).
     const double shares[4] = {0.62, 0.18, 0.1, 0.1};
     std::shared_ptr<kit::View> above;
@@ -163,10 +153,7 @@ void ZelCcVC::showScheme() {
     for (std::size_t i = 0; i < 4; ++i)
         buttons_[i]->setBackgroundImage(kit::Assets::imageNamed(abstractHueAsset(scheme[i]), kit::Size{400, 100}));
     auto root = view();
-    viewForBackSwipe_->removeFromSuperview();
-    root->addSubview(viewForBackSwipe_);
-    app::anchor(*viewForBackSwipe_, backBtn_->bottomAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0,
-                0, 0, 10, 0);
+    placeBackSwipeStrip(*root, viewForBackSwipe_, backBtn_->bottomAnchor());
 }
 
 } // namespace wheels

@@ -1,0 +1,64 @@
+#include "wheels/ScreenLayout.h"
+
+#include "app/ui/Ext.h"
+#include "app/ui/LayoutConstants.h"
+#include "kit/base/Make.h"
+
+namespace wheels {
+
+void readd(kit::View& parent, const std::shared_ptr<kit::View>& child) {
+    child->removeFromSuperview();
+    parent.addSubview(child);
+}
+
+std::shared_ptr<kit::StackView> remakeStripStack(const std::shared_ptr<kit::StackView>& previous) {
+    if (previous) {
+        for (auto sub : std::vector<std::shared_ptr<kit::View>>(previous->subviews())) sub->removeFromSuperview();
+        previous->removeFromSuperview();
+    }
+    auto stack = kit::make<kit::StackView>();
+    stack->setDistribution(kit::StackDistribution::fillEqually);
+    stack->setAxis(kit::layout::Axis::vertical);
+    stack->setSpacing(0);
+    return stack;
+}
+
+std::shared_ptr<kit::StackView> addColorLabelRow(kit::View& root, const std::vector<std::shared_ptr<kit::Button>>& labels) {
+    auto row = kit::make<kit::StackView>();
+    row->setAxis(kit::layout::Axis::horizontal);
+    row->setAlignment(kit::StackAlignment::fill);
+    row->setDistribution(kit::StackDistribution::fillEqually);
+    for (const auto& label : labels) {
+        label->removeFromSuperview();
+        row->addArrangedSubview(label);
+    }
+    root.addSubview(row);
+    app::anchor(*row, std::nullopt, root.leftAnchor(), root.bottomAnchor(), root.rightAnchor(), 0, 0,
+                -app::colorCodeRowBottomPadding(), 0, 0, app::colorCodeRowHeight());
+    return row;
+}
+
+void placeBackButton(kit::View& root, const std::shared_ptr<kit::Button>& back) {
+    readd(root, back);
+    app::anchor(*back, root.safeAreaLayoutGuide().topAnchor(), root.leftAnchor(), std::nullopt, std::nullopt,
+                app::backButtonTopPadding, 0, 0, 0, 45, 40);
+}
+
+void placeTopRight(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& back) {
+    readd(root, button);
+    app::anchorWithCenter(*button, std::nullopt, std::nullopt, std::nullopt, root.rightAnchor(), std::nullopt,
+                          back.centerYAnchor(), 0, 0, 0, 0, 45, 40);
+}
+
+void placeUnder(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& above, double gap) {
+    readd(root, button);
+    app::anchorWithCenter(*button, above.bottomAnchor(), std::nullopt, std::nullopt, std::nullopt, above.centerXAnchor(),
+                          std::nullopt, gap, 0, 0, 0, 45, 40);
+}
+
+void placeBackSwipeStrip(kit::View& root, const std::shared_ptr<kit::View>& strip, const kit::layout::Anchor& top) {
+    readd(root, strip);
+    app::anchor(*strip, top, root.leftAnchor(), root.bottomAnchor(), std::nullopt, 0, 0, 0, 0, app::backSwipeAreaWidth, 0);
+}
+
+} // namespace wheels
