@@ -10,6 +10,7 @@
 #include "kit/ui/StackView.h"
 #include "kit/ui/TapGesture.h"
 #include "kit/ui/ViewController.h"
+#include "tools/ColorImportSheet.h"
 #include "wheels/DcwPicker.h"
 #include "wheels/ModeMenu.h"
 #include "wheels/ScreenLayout.h"
@@ -123,6 +124,7 @@ public:
 private:
     std::array<std::shared_ptr<DCW>*, 4> wheels() { return {&dcw1, &dcw2, &dcw3, &dcw4}; }
     kit::Color& colorRef(int n);
+    tools::ApplyColor moveToTypedColor();
     void closeMenuState();
     void invalidateTimers();
 

@@ -14,8 +14,8 @@
 #include "kit/ui/AlertController.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/NavigationController.h"
-#include "kit/ui/TextField.h"
 #include "app/ui/InfoView.h"
+#include "tools/ColorImportSheet.h"
 #include "wheels/digital/DcwEditCcVC.h"
 #include "wheels/digital/DcwVC.h"
 
@@ -143,41 +143,17 @@ void DcwVC::showImportMenu() {
     presentViewController(alert, true);
 }
 
-void DcwVC::showHexEntry() {
-    auto alert = kit::AlertController::make(tr("Enter HEX color"), "");
-    alert->addTextField([](kit::TextField& field) { field.setPlaceholder("HEX"); });
-    alert->addAction(kit::AlertAction::make(tr("Cancel"), kit::AlertActionStyle::cancel));
+// The typed colour moves the wheels, while the screen lives.
+tools::ApplyColor DcwVC::moveToTypedColor() {
     std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
-    std::weak_ptr<kit::AlertController> weakAlert = alert;
-    alert->addAction(kit::AlertAction::make(tr("Add"), kit::AlertActionStyle::defaultStyle,
-                                            [this, weakSelf, weakAlert](kit::AlertAction&) {
-                                                auto a = weakAlert.lock();
-                                                if (!weakSelf.lock() || !a) return;
-                                                const std::string text = a->textFields().front()->text();
-                                                if (colour::isValidHexColor(text)) moveByColor(colour::colorFromHex(text));
-                                            }));
-    presentViewController(alert, true);
+    return [this, weakSelf](const kit::Color& color) {
+        if (weakSelf.lock()) moveByColor(color);
+    };
 }
 
-void DcwVC::showRgbEntry() {
-    auto alert = kit::AlertController::make(tr("Enter RGB color") + " (0-255)", "");
-    for (const char* name : {"Red", "Green", "Blue"})
-        alert->addTextField([name](kit::TextField& field) { field.setPlaceholder(tr(name)); });
-    alert->addAction(kit::AlertAction::make(tr("Cancel"), kit::AlertActionStyle::cancel));
-    std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
-    std::weak_ptr<kit::AlertController> weakAlert = alert;
-    alert->addAction(kit::AlertAction::make(tr("Add"), kit::AlertActionStyle::defaultStyle,
-                                            [this, weakSelf, weakAlert](kit::AlertAction&) {
-                                                auto a = weakAlert.lock();
-                                                if (!weakSelf.lock() || !a) return;
-                                                const auto& f = a->textFields();
-                                                const double r = app::parseNumberField(f[0]->text());
-                                                const double g = app::parseNumberField(f[1]->text());
-                                                const double b = app::parseNumberField(f[2]->text());
-                                                moveByColor(colour::initWithRgba(r, g, b, 255));
-                                            }));
-    presentViewController(alert, true);
-}
+void DcwVC::showHexEntry() { tools::showHexEntry(shared_from_this(), moveToTypedColor()); }
+
+void DcwVC::showRgbEntry() { tools::showRgbEntry(shared_from_this(), moveToTypedColor()); }
 
 void DcwVC::showSwatchMenu() {
     auto alert = kit::AlertController::make(tr("Swatches"), "");
