@@ -3,19 +3,17 @@
 // label values of an axis (round steps over the visible range, or a forced count, optionally
 // shifted to the middles between values).
 #include "charting/core/ChartRenderer.h"
+#include "charting/core/ContentLine.h"
 #include "charting/core/Transformer.h"
 #include "charting/model/AxisBase.h"
 
 #include <cstddef>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <vector>
 
 namespace kit {
-class Color;
 class Context;
-} // namespace kit
+}
 
 namespace charting {
 
@@ -48,23 +46,6 @@ struct AxisValueSteps {
 // caller, whose rule differs by axis.
 AxisValueSteps computeAxisValueEntries(AxisBase& axis, double min, double max);
 
-// Lines that the axis renderers draw across the content (grid, axis, zero and limit lines), the same
-// for either axis of either chart orientation.
-enum class ContentLine {
-    horizontal, // along x, at a pixel y
-    vertical,   // along y, at a pixel x
-};
-
-// The content rectangle widened across lines of the direction by `lineWidth`, so that a line on
-// its edge is drawn whole.
-kit::Rect contentClip(const ViewPortHandler& viewPortHandler, ContentLine direction, double lineWidth);
-// Starts a path with the line across the whole content at pixel `at`.
-void addContentLine(kit::Context& context, const ViewPortHandler& viewPortHandler, ContentLine direction, double at);
-// Sets the dash of a component: the lengths when present, else a solid line.
-void setComponentDash(kit::Context& context, double phase, const std::optional<std::vector<double>>& lengths);
-// Sets colour, width and dash (solid without lengths) of a line an axis draws.
-void setLineStroke(kit::Context& context, const kit::Color& color, double width, double dashPhase,
-                   const std::optional<std::vector<double>>& dashLengths);
 // For each enabled limit line of the axis, with the context saved and clipped to the content
 // widened by the line's width: draw(line, the pixel of its limit across the direction).
 void forEachLimitLine(kit::Context& context, const ViewPortHandler& viewPortHandler, const AxisBase& axis,
