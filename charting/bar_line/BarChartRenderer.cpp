@@ -20,13 +20,6 @@ BarChartRenderer::BarChartRenderer(const std::shared_ptr<BarChartDataProvider>& 
                                    std::shared_ptr<Animator> animator, std::shared_ptr<ViewPortHandler> viewPortHandler)
     : BarLineScatterCandleBubbleRenderer(std::move(animator), std::move(viewPortHandler)), dataProvider_(dataProvider) {}
 
-std::int64_t BarChartRenderer::revealedCount(std::int64_t entryCount) const {
-    const double revealed = std::ceil(static_cast<double>(entryCount) * animator().phaseX());
-    // An overshooting easing or a NaN phase must not run past the entries.
-    if (!(revealed > 0)) return 0;
-    return revealed >= static_cast<double>(entryCount) ? entryCount : static_cast<std::int64_t>(revealed);
-}
-
 void BarChartRenderer::initBuffers() {
     const auto provider = dataProvider();
     const auto data = provider ? provider->barData() : nullptr;

@@ -112,8 +112,6 @@ protected:
     // on the side of larger pixel coordinates. An inverted axis mirrors both.
     static ValueOffsets valueOffsets(bool afterPositiveEnd, double extent, double gap, bool inverted);
 
-    // How many entries the x animation reveals: ceil(count × phaseX), within [0, count].
-    std::int64_t revealedCount(std::int64_t entryCount) const;
     // The buffer of a set, grown when a stack turns out larger than the buffer was sized for.
     std::vector<kit::Rect>& bufferFor(int index, std::size_t needed);
     void setWritten(int index, std::size_t count);

@@ -40,10 +40,7 @@ void BarChartRenderer::drawValueAndIcon(kit::Context& context, const ValueLabels
         drawValue(context, text, textAt.x, textAt.y, labels.font, align, labels.set.valueTextColorAt(site.entryIndex), anchor,
                   labels.angleRadians);
     }
-    if (const auto icon = site.entry.icon(); icon && labels.set.isDrawIconsEnabled()) {
-        const kit::Point offset = labels.set.iconsOffset();
-        drawImage(context, icon, kit::Point{iconAt.x + offset.x, iconAt.y + offset.y}, icon->size());
-    }
+    drawEntryIcon(context, site.entry, labels.set, iconAt);
 }
 
 BarChartRenderer::Reach BarChartRenderer::drawValueLabel(kit::Context& context, const ValueLabels& labels,

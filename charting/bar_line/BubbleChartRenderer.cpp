@@ -115,7 +115,6 @@ void BubbleChartRenderer::drawValues(kit::Context& context) {
         const auto formatter = dataSet->valueFormatter();
         xBounds_.set(*provider, *dataSet, &animator());
         const kit::AffineTransform matrix = trans->valueToPixelMatrix();
-        const kit::Point iconsOffset = dataSet->iconsOffset();
         const double angleRadians = dataSet->valueLabelAngle() * std::numbers::pi / 180.0;
         const kit::Font& font = dataSet->valueFont();
         for (const std::int64_t j : xBounds_) {
@@ -128,14 +127,9 @@ void BubbleChartRenderer::drawValues(kit::Context& context) {
             if (dataSet->isDrawValuesEnabled()) {
                 const std::string text = formatter->stringForValue(e->size(), *e, i, &vph);
                 const kit::TextAttributes attributes{font, color, std::nullopt};
-                const double w = kit::measureText(text, attributes).width;
-                const kit::Point at{pt.x - w / 2.0, pt.y - font.lineHeight() / 2.0};
-                if (angleRadians == 0.0) kit::drawText(context, text, at, attributes);
-                else drawText(context, text, at, kit::Point{0.5, 0.5}, angleRadians, attributes);
+                drawCentredLabel(context, text, pt.x, pt.y - font.lineHeight() / 2.0, attributes, angleRadians);
             }
-            if (const auto icon = e->icon(); icon && dataSet->isDrawIconsEnabled()) {
-                drawImage(context, icon, kit::Point{pt.x + iconsOffset.x, pt.y + iconsOffset.y}, icon->size());
-            }
+            drawEntryIcon(context, *e, *dataSet, pt);
         }
     }
 }

@@ -155,7 +155,6 @@ void CandleStickChartRenderer::drawValues(kit::Context& context) {
         const kit::Font& font = set->valueFont();
         const auto formatter = set->valueFormatter();
         const kit::AffineTransform matrix = trans->valueToPixelMatrix();
-        const kit::Point iconsOffset = set->iconsOffset();
         const double angleRadians = set->valueLabelAngle() * std::numbers::pi / 180.0;
         xBounds_.set(*provider, *set, &animator());
         const double yOffset = font.lineHeight() + 5.0;
@@ -168,14 +167,9 @@ void CandleStickChartRenderer::drawValues(kit::Context& context) {
             if (set->isDrawValuesEnabled()) {
                 const std::string text = formatter->stringForValue(e->high(), *e, i, &vph);
                 const kit::TextAttributes attributes{font, set->valueTextColorAt(j), std::nullopt};
-                const double w = kit::measureText(text, attributes).width;
-                const kit::Point at{pt.x - w / 2.0, pt.y - yOffset};
-                if (angleRadians == 0.0) kit::drawText(context, text, at, attributes);
-                else drawText(context, text, at, kit::Point{0.5, 0.5}, angleRadians, attributes);
+                drawCentredLabel(context, text, pt.x, pt.y - yOffset, attributes, angleRadians);
             }
-            if (const auto icon = e->icon(); icon && set->isDrawIconsEnabled()) {
-                drawImage(context, icon, kit::Point{pt.x + iconsOffset.x, pt.y + iconsOffset.y}, icon->size());
-            }
+            drawEntryIcon(context, *e, *set, pt);
         }
     }
 }
@@ -196,10 +190,7 @@ void CandleStickChartRenderer::drawHighlighted(kit::Context& context, std::span<
         if (!e || !isInBoundsX(*e, *candles)) continue;
         const auto trans = provider->getTransformer(candles->axisDependency());
         if (!trans) continue;
-        context.setStrokeColor(candles->highlightColor());
-        context.setLineWidth(candles->highlightLineWidth());
-        if (const auto& lengths = candles->highlightLineDashLengths()) context.setLineDash(candles->highlightLineDashPhase(), *lengths);
-        else context.setLineDashSolid();
+        setHighlightStroke(context, *candles);
         const double y = (e->low() * phaseY + e->high() * phaseY) * 0.5;
         const kit::Point pt = trans->pixelForValues(e->x(), y);
         h.setDraw(pt);

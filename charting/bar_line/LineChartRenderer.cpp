@@ -2,6 +2,7 @@
 
 #include "charting/bar_line/LineChartData.h"
 #include "charting/bar_line/LineChartView.h"
+#include "charting/core/ContentLine.h"
 #include "charting/core/Transformer.h"
 #include "kit/base/Console.h"
 #include "kit/graphics/Context.h"
@@ -32,8 +33,7 @@ void LineChartRenderer::drawDataSet(kit::Context& context, const LineChartDataSe
     if (dataSet.entryCount() < 1) return;
     kit::SavedState saved(context);
     context.setLineWidth(dataSet.lineWidth());
-    if (dataSet.lineDashLengths()) context.setLineDash(dataSet.lineDashPhase(), *dataSet.lineDashLengths());
-    else context.setLineDashSolid();
+    setComponentDash(context, dataSet.lineDashPhase(), dataSet.lineDashLengths());
     context.setLineCap(dataSet.lineCapType());
     switch (dataSet.mode()) {
     case LineChartDataSet::Mode::linear:
@@ -83,19 +83,7 @@ void LineChartRenderer::drawCubicBezier(kit::Context& context, const LineChartDa
         }
     }
 
-    kit::SavedState saved(context);
-    if (dataSet.isDrawFilledEnabled()) {
-        kit::Path fillPath = path;
-        drawCubicFill(context, dataSet, fillPath, matrix, xBounds_);
-    }
-    if (dataSet.isDrawLineWithGradientEnabled()) {
-        drawGradientLine(context, dataSet, path, matrix);
-    } else {
-        context.beginPath();
-        context.addPath(path);
-        context.setStrokeColor(dataSet.color(0));
-        context.strokePath();
-    }
+    drawSpline(context, dataSet, path, matrix);
 }
 
 void LineChartRenderer::drawHorizontalBezier(kit::Context& context, const LineChartDataSet& dataSet) {
@@ -121,16 +109,21 @@ void LineChartRenderer::drawHorizontalBezier(kit::Context& context, const LineCh
         }
     }
 
+    drawSpline(context, dataSet, path, matrix);
+}
+
+void LineChartRenderer::drawSpline(kit::Context& context, const LineChartDataSet& dataSet, const kit::Path& spline,
+                                   const kit::AffineTransform& matrix) {
     kit::SavedState saved(context);
     if (dataSet.isDrawFilledEnabled()) {
-        kit::Path fillPath = path;
+        kit::Path fillPath = spline;
         drawCubicFill(context, dataSet, fillPath, matrix, xBounds_);
     }
     if (dataSet.isDrawLineWithGradientEnabled()) {
-        drawGradientLine(context, dataSet, path, matrix);
+        drawGradientLine(context, dataSet, spline, matrix);
     } else {
         context.beginPath();
-        context.addPath(path);
+        context.addPath(spline);
         context.setStrokeColor(dataSet.color(0));
         context.strokePath();
     }

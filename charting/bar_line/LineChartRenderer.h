@@ -46,6 +46,9 @@ private:
     void drawGradientLine(kit::Context& context, const LineChartDataSet& dataSet, const kit::Path& spline,
                           const kit::AffineTransform& matrix);
     void fillArea(kit::Context& context, const LineChartDataSet& dataSet, const kit::Path& path);
+    // A curved line (cubic or horizontal Bézier) with the area under it when the set is filled.
+    void drawSpline(kit::Context& context, const LineChartDataSet& dataSet, const kit::Path& spline,
+                    const kit::AffineTransform& matrix);
     ElementLists freshElementLists() const;
     std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(std::int64_t index, const LineChartDataSet& dataSet,
                                                                        int dataSetIndex, ChartViewBase& chart,

@@ -2,15 +2,12 @@
 #include "charting/bar_line/LineChartData.h"
 #include "charting/bar_line/LineChartRenderer.h"
 #include "charting/bar_line/LineChartView.h"
-#include "charting/core/ChartUtils.h"
 #include "charting/core/Transformer.h"
 #include "kit/text/DoubleText.h"
 #include "kit/graphics/Context.h"
-#include "kit/graphics/Text.h"
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace charting {
 
@@ -111,43 +108,16 @@ void LineChartRenderer::drawValues(kit::Context& context) {
     if (!provider) return;
     auto lineData = provider->lineData();
     if (!lineData || !isDrawingValuesAllowed(provider.get())) return;
-    const ViewPortHandler& vp = viewPortHandler();
-    const double phaseY = animator().phaseY();
     const auto& sets = lineData->dataSets();
     for (std::size_t i = 0; i < sets.size(); ++i) {
         const auto* set = dynamic_cast<const LineChartDataSet*>(sets[i].get());
         if (!set || !shouldDrawValues(*set)) continue;
-        const double angle = set->valueLabelAngle() * std::numbers::pi / 180.0;
-        const kit::Font& font = set->valueFont();
-        auto formatter = set->valueFormatter();
-        const kit::AffineTransform matrix = provider->getTransformer(set->axisDependency())->valueToPixelMatrix();
-        const kit::Point iconsOffset = set->iconsOffset();
         // A radius that is not a number or does not fit an integer leaves the set without labels.
         const double scaled = set->circleRadius() * 1.75;
         if (!std::isfinite(scaled) || std::abs(scaled) >= 1e15) continue;
         std::int64_t valOffset = static_cast<std::int64_t>(std::trunc(scaled));
         if (!set->isDrawCirclesEnabled()) valOffset /= 2;
-        const double lineHeight = font.lineHeight();
-
-        xBounds_.set(*provider, *set, &animator());
-        for (const std::int64_t j : xBounds_) {
-            const EntryPtr e = set->entryForIndex(j);
-            if (!e) break;
-            const kit::Point p = matrix.apply(kit::Point{e->x(), e->y() * phaseY});
-            if (!vp.isInBoundsRight(p.x)) break;
-            if (!vp.isInBoundsLeft(p.x) || !vp.isInBoundsY(p.y)) continue;
-            if (set->isDrawValuesEnabled() && formatter) {
-                const std::string text =
-                    formatter->stringForValue(e->y(), *e, static_cast<int>(i), const_cast<ViewPortHandler*>(&vp));
-                const kit::TextAttributes attributes{font, set->valueTextColorAt(j), std::nullopt};
-                const double y = p.y - static_cast<double>(valOffset) - lineHeight;
-                const double x = p.x - kit::measureText(text, attributes).width / 2.0;
-                if (angle == 0) drawText(context, text, {x, y}, kit::Point{0, 0}, 0, attributes);
-                else drawText(context, text, {x, y}, kit::Point{0.5, 0.5}, angle, attributes);
-            }
-            if (e->icon() && set->isDrawIconsEnabled())
-                drawImage(context, e->icon(), {p.x + iconsOffset.x, p.y + iconsOffset.y}, e->icon()->size());
-        }
+        drawPointValues(context, *provider, *set, static_cast<int>(i), static_cast<double>(valOffset));
     }
 }
 
@@ -166,10 +136,7 @@ void LineChartRenderer::drawHighlighted(kit::Context& context, std::span<Highlig
         if (!set || !set->isHighlightEnabled()) continue;
         const EntryPtr e = set->entryForXValue(high.x(), high.y());
         if (!e || !isInBoundsX(*e, *set)) continue;
-        context.setStrokeColor(set->highlightColor());
-        context.setLineWidth(set->highlightLineWidth());
-        if (set->highlightLineDashLengths()) context.setLineDash(set->highlightLineDashPhase(), *set->highlightLineDashLengths());
-        else context.setLineDashSolid();
+        setHighlightStroke(context, *set);
         const double x = e->x(), y = e->y() * phaseY;
         if (x > chartXMax * phaseX) continue;
         const kit::Point p = provider->getTransformer(set->axisDependency())->pixelForValues(x, y);

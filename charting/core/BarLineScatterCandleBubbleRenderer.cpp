@@ -110,4 +110,28 @@ std::shared_ptr<NSUIAccessibilityElement> createAccessibleHeader(ChartViewBase& 
     return element;
 }
 
+std::int64_t BarLineScatterCandleBubbleRenderer::revealedCount(std::int64_t entryCount) const {
+    const double revealed = std::ceil(static_cast<double>(entryCount) * animator().phaseX());
+    // An overshooting easing or a NaN phase must not run past the entries.
+    if (!(revealed > 0)) return 0;
+    return revealed >= static_cast<double>(entryCount) ? entryCount : static_cast<std::int64_t>(revealed);
+}
+
+void BarLineScatterCandleBubbleRenderer::drawCentredLabel(kit::Context& context, const std::string& text, double centreX,
+                                                          double top, const kit::TextAttributes& attributes,
+                                                          double angleRadians) {
+    const double width = kit::measureText(text, attributes).width;
+    const kit::Point at{centreX - width / 2.0, top};
+    if (angleRadians == 0.0) kit::drawText(context, text, at, attributes);
+    else drawText(context, text, at, kit::Point{0.5, 0.5}, angleRadians, attributes);
+}
+
+void BarLineScatterCandleBubbleRenderer::drawEntryIcon(kit::Context& context, const ChartDataEntryBase& entry,
+                                                       const ChartBaseDataSet& set, kit::Point point) {
+    if (const auto icon = entry.icon(); icon && set.isDrawIconsEnabled()) {
+        const kit::Point offset = set.iconsOffset();
+        drawImage(context, icon, kit::Point{point.x + offset.x, point.y + offset.y}, icon->size());
+    }
+}
+
 } // namespace charting

@@ -7,6 +7,7 @@
 #include "charting/core/ChartRenderer.h"
 #include "charting/core/ViewPortHandler.h"
 #include "charting/model/ChartBaseDataSet.h"
+#include "kit/graphics/Text.h"
 
 #include <cstdint>
 #include <memory>
@@ -97,6 +98,17 @@ public:
     bool shouldDrawValues(const ChartBaseDataSet& dataSet) const;
 
 protected:
+    // How many entries the x animation reveals: ceil(count × phaseX), within [0, count].
+    std::int64_t revealedCount(std::int64_t entryCount) const;
+    // A value label centred on centreX with its top at `top`, turned by angleRadians about its
+    // centre when that is not 0.
+    static void drawCentredLabel(kit::Context& context, const std::string& text, double centreX, double top,
+                                 const kit::TextAttributes& attributes, double angleRadians);
+    // The entry's icon, when it has one and the set draws icons, centred on the point moved by the
+    // set's icon offset.
+    static void drawEntryIcon(kit::Context& context, const ChartDataEntryBase& entry, const ChartBaseDataSet& set,
+                              kit::Point point);
+
     XBounds xBounds_;
 
 private:

@@ -1,6 +1,10 @@
 #include "charting/core/LineScatterCandleRadarRenderer.h"
 
+#include "charting/core/ContentLine.h"
+#include "charting/core/Transformer.h"
 #include "kit/graphics/Context.h"
+
+#include <numbers>
 
 namespace charting {
 
@@ -8,16 +12,44 @@ void LineScatterCandleRadarRenderer::drawHighlightLines(kit::Context& context, k
                                                         const LineScatterCandleRadarChartDataSet& set) {
     const ViewPortHandler& vp = viewPortHandler();
     if (set.isVerticalHighlightIndicatorEnabled()) {
-        context.beginPath();
-        context.moveTo({point.x, vp.contentTop()});
-        context.lineTo({point.x, vp.contentBottom()});
+        addContentLine(context, vp, ContentLine::vertical, point.x);
         context.strokePath();
     }
     if (set.isHorizontalHighlightIndicatorEnabled()) {
-        context.beginPath();
-        context.moveTo({vp.contentLeft(), point.y});
-        context.lineTo({vp.contentRight(), point.y});
+        addContentLine(context, vp, ContentLine::horizontal, point.y);
         context.strokePath();
+    }
+}
+
+void LineScatterCandleRadarRenderer::setHighlightStroke(kit::Context& context, const BarLineScatterCandleBubbleChartDataSet& set) {
+    context.setStrokeColor(set.highlightColor());
+    context.setLineWidth(set.highlightLineWidth());
+    setComponentDash(context, set.highlightLineDashPhase(), set.highlightLineDashLengths());
+}
+
+void LineScatterCandleRadarRenderer::drawPointValues(kit::Context& context, BarLineScatterCandleBubbleChartDataProvider& provider,
+                                                     const ChartBaseDataSet& set, int setIndex, double lift) {
+    const ViewPortHandler& vp = viewPortHandler();
+    const double phaseY = animator().phaseY();
+    const double angle = set.valueLabelAngle() * std::numbers::pi / 180.0;
+    const kit::Font& font = set.valueFont();
+    const auto formatter = set.valueFormatter();
+    const kit::AffineTransform matrix = provider.getTransformer(set.axisDependency())->valueToPixelMatrix();
+    const double lineHeight = font.lineHeight();
+
+    xBounds_.set(provider, set, &animator());
+    for (const std::int64_t j : xBounds_) {
+        const EntryPtr e = set.entryForIndex(j);
+        if (!e) break;
+        const kit::Point p = matrix.apply(kit::Point{e->x(), e->y() * phaseY});
+        if (!vp.isInBoundsRight(p.x)) break;
+        if (!vp.isInBoundsLeft(p.x) || !vp.isInBoundsY(p.y)) continue;
+        if (set.isDrawValuesEnabled() && formatter) {
+            const std::string text = formatter->stringForValue(e->y(), *e, setIndex, const_cast<ViewPortHandler*>(&vp));
+            const kit::TextAttributes attributes{font, set.valueTextColorAt(j), std::nullopt};
+            drawCentredLabel(context, text, p.x, p.y - lift - lineHeight, attributes, angle);
+        }
+        drawEntryIcon(context, *e, set, p);
     }
 }
 

@@ -14,6 +14,14 @@ public:
 
     // Draws in the stroke style the caller has set; spans the whole content rectangle.
     virtual void drawHighlightLines(kit::Context& context, kit::Point point, const LineScatterCandleRadarChartDataSet& set);
+
+protected:
+    // The stroke of the highlight lines: the set's highlight colour, width and dash.
+    static void setHighlightStroke(kit::Context& context, const BarLineScatterCandleBubbleChartDataSet& set);
+    // The value labels of a set whose entries are points (line, scatter): each entry's y, centred
+    // above its point by `lift` and a line height; its icon on the point.
+    void drawPointValues(kit::Context& context, BarLineScatterCandleBubbleChartDataProvider& provider,
+                         const ChartBaseDataSet& set, int setIndex, double lift);
 };
 
 class LineRadarRenderer : public LineScatterCandleRadarRenderer {
