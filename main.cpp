@@ -16,10 +16,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <chrono>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace {
 
@@ -132,6 +134,11 @@ int main(int argc, char** argv) {
             return 1;
         }
         host.advance(1.0);
+        // A camera delivers on threads of its own: give its first picture a moment to arrive.
+        for (int i = 0; i < 8; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(60));
+            host.advance(0.05);
+        }
         if (!host.screenshot(*options.screenshot)) {
             std::cerr << "tinctura: could not write " << *options.screenshot << "\n";
             return 1;

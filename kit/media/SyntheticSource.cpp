@@ -84,6 +84,11 @@ std::optional<Image> SyntheticSource::nextFrame(double) {
     if (!image) return std::nullopt;
     const std::uint64_t n = frameIndex_++;
     const auto bars = barColors();
+    // The gradient's hue runs along x and its brightness down y: one colour per column, scaled per row.
+    std::vector<Color> hues;
+    if (pattern_ == Pattern::gradient)
+        for (int x = 0; x < w; ++x)
+            hues.push_back(Color::hsb(std::fmod(static_cast<double>(x) / w + static_cast<double>(n % 120) / 120.0, 1.0), 1, 1));
     std::uint8_t* data = cairo_image_surface_get_data(image->surface());
     const int stride = cairo_image_surface_get_stride(image->surface());
     for (int y = 0; y < h; ++y) {
@@ -97,8 +102,9 @@ std::optional<Image> SyntheticSource::nextFrame(double) {
                 break;
             }
             case Pattern::gradient: {
-                const double hue = std::fmod(static_cast<double>(x) / w + static_cast<double>(n % 120) / 120.0, 1.0);
-                row[x] = packed(Color::hsb(hue, 1, 0.35 + 0.65 * (1.0 - static_cast<double>(y) / h)));
+                const double v = 0.35 + 0.65 * (1.0 - static_cast<double>(y) / h);
+                const Color& c = hues[static_cast<std::size_t>(x)];
+                row[x] = packed(Color::rgba(c.red() * v, c.green() * v, c.blue() * v));
                 break;
             }
             case Pattern::colors: row[x] = packed(colors_[n % colors_.size()]); break;
