@@ -73,6 +73,27 @@ void fullScreenRedrawAtScale2(benchmark::State& state) {
 }
 BENCHMARK(fullScreenRedrawAtScale2)->Unit(benchmark::kMillisecond);
 
+// A shadowed card that changes size every frame (as during a resize animation), so its blurred
+// shadow is made again each time.
+void shadowOfAResizingCardAtScale2(benchmark::State& state) {
+    auto card = make<View>(Rect{40, 40, 300, 200});
+    card->setBackgroundColor(Color::whiteColor());
+    card->layer()->setCornerRadius(16);
+    card->layer()->setShadowOpacity(0.4);
+    card->layer()->setShadowRadius(12);
+    auto image = Image::make(390, 300, 2);
+    double grow = 0;
+    for (auto _ : state) {
+        grow = grow > 20 ? 0 : grow + 1;
+        card->setFrame({40, 40, 300 + grow, 200 + grow});
+        Context c(*image);
+        c.clearRect({0, 0, 390, 300});
+        card->layer()->renderInContext(c);
+        benchmark::DoNotOptimize(image->surface());
+    }
+}
+BENCHMARK(shadowOfAResizingCardAtScale2)->Unit(benchmark::kMillisecond);
+
 void onePixelOfTheScreen(benchmark::State& state) {
     auto root = toolScreen();
     (void)root->snapshot(2);

@@ -70,51 +70,68 @@ Rect placeContents(Size image, const Rect& b, ContentsGravity g) {
     return {x, y, image.width, image.height};
 }
 
+// One box blur of radius `reach` along each row of a width x height plane.
+void boxBlurRows(const float* src, float* dst, std::size_t width, std::size_t height, std::size_t reach, float inv) {
+    for (std::size_t y = 0; y < height; ++y) {
+        const float* in = src + y * width;
+        float* out = dst + y * width;
+        float sum = 0;
+        for (std::size_t i = 0; i <= reach && i < width; ++i) sum += in[i];
+        for (std::size_t i = 0; i < width; ++i) {
+            out[i] = sum * inv;
+            if (i + reach + 1 < width) sum += in[i + reach + 1];
+            if (i >= reach) sum -= in[i - reach];
+        }
+    }
+}
+
+// The same down each column, a whole row at a time so that memory is read in order; `sums`
+// holds one running sum per column.
+void boxBlurColumns(const float* src, float* dst, std::size_t width, std::size_t height, std::size_t reach, float inv,
+                    std::vector<float>& sums) {
+    auto addRow = [&](std::size_t y, float sign) {
+        const float* in = src + y * width;
+        for (std::size_t x = 0; x < width; ++x) sums[x] += sign * in[x];
+    };
+    std::fill(sums.begin(), sums.end(), 0.0f);
+    for (std::size_t i = 0; i <= reach && i < height; ++i) addRow(i, 1.0f);
+    for (std::size_t i = 0; i < height; ++i) {
+        float* out = dst + i * width;
+        for (std::size_t x = 0; x < width; ++x) out[x] = sums[x] * inv;
+        if (i + reach + 1 < height) addRow(i + reach + 1, 1.0f);
+        if (i >= reach) addRow(i - reach, -1.0f);
+    }
+}
+
 // Three box blurs of the alpha channel approximate a Gaussian of the given sigma (in pixels).
 void blurAlpha(Image& image, double sigma) {
     cairo_surface_t* s = image.surface();
-    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-    const int stride = cairo_image_surface_get_stride(s);
     unsigned char* data = cairo_image_surface_get_data(s);
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
     if (!data || w <= 0 || h <= 0) return;
-    std::vector<float> a(static_cast<std::size_t>(w) * h), tmp(a.size());
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            a[static_cast<std::size_t>(y) * w + x] =
-                static_cast<float>(reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] >> 24);
+    const std::size_t width = static_cast<std::size_t>(w), height = static_cast<std::size_t>(h);
+    const std::size_t stride = static_cast<std::size_t>(cairo_image_surface_get_stride(s));
+    std::vector<float> a(width * height), tmp(a.size());
+    for (std::size_t y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
+        float* out = a.data() + y * width;
+        for (std::size_t x = 0; x < width; ++x) out[x] = static_cast<float>(row[x] >> 24);
+    }
     const int r = std::max(0, static_cast<int>(std::lround((std::sqrt(1 + 4 * sigma * sigma) - 1) / 2)));
     if (r > 0) {
-        auto pass = [&](std::vector<float>& src, std::vector<float>& dst, bool horizontal) {
-            const int n = horizontal ? w : h, lines = horizontal ? h : w;
-            const float inv = 1.0f / static_cast<float>(2 * r + 1);
-            for (int line = 0; line < lines; ++line) {
-                auto at = [&](int i) -> float& {
-                    return horizontal ? src[static_cast<std::size_t>(line) * w + i] : src[static_cast<std::size_t>(i) * w + line];
-                };
-                auto out = [&](int i) -> float& {
-                    return horizontal ? dst[static_cast<std::size_t>(line) * w + i] : dst[static_cast<std::size_t>(i) * w + line];
-                };
-                float sum = 0;
-                for (int i = -r; i <= r; ++i) sum += (i >= 0 && i < n) ? at(i) : 0.0f;
-                for (int i = 0; i < n; ++i) {
-                    out(i) = sum * inv;
-                    const int add = i + r + 1, drop = i - r;
-                    if (add < n) sum += at(add);
-                    if (drop >= 0) sum -= at(drop);
-                }
-            }
-        };
+        const float inv = 1.0f / static_cast<float>(2 * r + 1);
+        const auto reach = static_cast<std::size_t>(r);
+        std::vector<float> sums(width);
         for (int i = 0; i < 3; ++i) {
-            pass(a, tmp, true);
-            pass(tmp, a, false);
+            boxBlurRows(a.data(), tmp.data(), width, height, reach, inv);
+            boxBlurColumns(tmp.data(), a.data(), width, height, reach, inv, sums);
         }
     }
-    for (int y = 0; y < h; ++y) {
+    for (std::size_t y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
-        for (int x = 0; x < w; ++x) {
-            const auto v = static_cast<std::uint32_t>(std::clamp(a[static_cast<std::size_t>(y) * w + x] + 0.5f, 0.0f, 255.0f));
-            row[x] = v << 24; // black at that coverage: only the alpha is used, as a mask
-        }
+        const float* in = a.data() + y * width;
+        // Black at that coverage: only the alpha is used, as a mask.
+        for (std::size_t x = 0; x < width; ++x) row[x] = static_cast<std::uint32_t>(std::clamp(in[x] + 0.5f, 0.0f, 255.0f)) << 24;
     }
     image.markDirty();
 }
