@@ -1,50 +1,20 @@
 #include "kit/ui/CollectionView.h"
 
 #include "kit/base/Console.h"
-#include "kit/ui/TapGesture.h"
 
 #include <algorithm>
 
 namespace kit {
-namespace {
-
-// Cells are made a little beyond the visible area, so a short scroll finds them ready.
-constexpr double preloadMargin = 100;
-
-} // namespace
 
 CollectionViewCell::CollectionViewCell() = default;
-CollectionViewCell::CollectionViewCell(const Rect& frame) : View(frame) {}
-
-const std::shared_ptr<View>& CollectionViewCell::contentView() {
-    if (!contentView_) {
-        contentView_ = kit::make<View>(Rect{{0, 0}, bounds().size});
-        insertSubview(contentView_, 0);
-    }
-    return contentView_;
-}
-
-void CollectionViewCell::layoutSubviews() {
-    View::layoutSubviews();
-    if (contentView_) contentView_->setFrame({{0, 0}, bounds().size});
-}
+CollectionViewCell::CollectionViewCell(const Rect& frame) : ReusableCell(frame) {}
 
 CollectionView::CollectionView() = default;
-CollectionView::CollectionView(const Rect& frame, FlowLayout layout) : ScrollView(frame), layout_(layout) {}
-
-void CollectionView::initialize() {
-    ScrollView::initialize();
-    auto tap = kit::make<TapGesture>([weak = std::weak_ptr<View>(shared_from_this())](GestureRecognizer& g) {
-        auto self = std::static_pointer_cast<CollectionView>(weak.lock());
-        if (self) self->handleTap(g.locationIn(self.get()));
-    });
-    addGestureRecognizer(tap);
-}
+CollectionView::CollectionView(const Rect& frame, FlowLayout layout) : CellScrollView(frame), layout_(layout) {}
 
 void CollectionView::setFlowLayout(const FlowLayout& layout) {
     layout_ = layout;
-    layoutValid_ = false;
-    setNeedsLayout();
+    invalidateLayout();
 }
 
 void CollectionView::setDataSource(const std::shared_ptr<CollectionViewDataSource>& dataSource) {
@@ -54,39 +24,19 @@ void CollectionView::setDataSource(const std::shared_ptr<CollectionViewDataSourc
 
 void CollectionView::setDelegate(const std::shared_ptr<CollectionViewDelegate>& delegate) {
     delegate_ = delegate;
-    layoutValid_ = false;
-    setNeedsLayout();
+    invalidateLayout();
 }
 
 void CollectionView::registerCell(const std::string& reuseIdentifier, CellFactory factory) {
-    factories_[reuseIdentifier] = std::move(factory);
+    registerFactory(reuseIdentifier, std::move(factory));
 }
 
 std::shared_ptr<CollectionViewCell> CollectionView::dequeueReusableCell(const std::string& reuseIdentifier,
                                                                         const IndexPath& indexPath) {
     (void)indexPath;
-    auto& pool = reusePool_[reuseIdentifier];
-    if (!pool.empty()) {
-        auto cell = pool.back();
-        pool.pop_back();
-        cell->prepareForReuse();
-        return cell;
-    }
-    auto it = factories_.find(reuseIdentifier);
-    if (it == factories_.end()) kit::fatal("could not dequeue a cell with identifier " + reuseIdentifier);
-    auto cell = it->second();
-    cell->reuseIdentifier_ = reuseIdentifier;
-    return cell;
-}
-
-void CollectionView::reloadData() {
-    for (auto& [path, cell] : visible_) {
-        cell->removeFromSuperview();
-        if (!cell->reuseIdentifier_.empty()) reusePool_[cell->reuseIdentifier_].push_back(cell);
-    }
-    visible_.clear();
-    layoutValid_ = false;
-    setNeedsLayout();
+    auto cell = reuseOrMake(reuseIdentifier);
+    if (!cell) kit::fatal("could not dequeue a cell with identifier " + reuseIdentifier);
+    return std::static_pointer_cast<CollectionViewCell>(cell);
 }
 
 int CollectionView::numberOfSections() {
@@ -100,8 +50,8 @@ int CollectionView::numberOfItemsInSection(int section) {
     return std::max(0, source->numberOfItemsInSection(*this, section));
 }
 
-void CollectionView::prepareLayout() {
-    frames_.clear();
+std::vector<std::vector<Rect>> CollectionView::layoutItems() {
+    std::vector<std::vector<Rect>> laidOut;
     auto delegate = delegate_.lock();
     const bool vertical = layout_.scrollDirection == ScrollDirection::vertical;
     const double width = bounds().width(), height = bounds().height();
@@ -158,138 +108,35 @@ void CollectionView::prepareLayout() {
             cursor += lineThickness;
         }
         cursor += vertical ? inset.bottom : inset.right;
-        frames_.push_back(std::move(frames));
+        laidOut.push_back(std::move(frames));
     }
     setContentSize(vertical ? Size{width, cursor} : Size{cursor, height});
-    layoutValid_ = true;
-    laidOutWidth_ = vertical ? width : height;
+    return laidOut;
 }
 
-void CollectionView::layoutSubviews() {
-    ScrollView::layoutSubviews();
-    double across = layout_.scrollDirection == ScrollDirection::vertical ? bounds().width() : bounds().height();
-    if (!layoutValid_ || across != laidOutWidth_) {
-        // A new width (rotation, split screen) asks the sizes again; cells move to new frames.
-        prepareLayout();
-        for (auto& [path, cell] : visible_) {
-            if (auto f = frameForItemAt(path)) cell->setFrame(*f);
-        }
-    }
-    updateVisibleCells();
+double CollectionView::layoutBreadth() const {
+    return layout_.scrollDirection == ScrollDirection::vertical ? bounds().width() : bounds().height();
 }
 
-void CollectionView::contentOffsetChanged() { updateVisibleCells(); }
-
-void CollectionView::updateVisibleCells() {
-    if (!layoutValid_) return;
+std::shared_ptr<ReusableCell> CollectionView::makeCell(const IndexPath& indexPath) {
     auto source = dataSource_.lock();
-    Rect area = bounds().insetBy(-preloadMargin, -preloadMargin);
-    // Cells scrolled out go back to the pool.
-    for (auto it = visible_.begin(); it != visible_.end();) {
-        auto f = frameForItemAt(it->first);
-        if (!f || !f->intersects(area)) {
-            it->second->removeFromSuperview();
-            if (!it->second->reuseIdentifier_.empty()) reusePool_[it->second->reuseIdentifier_].push_back(it->second);
-            it = visible_.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    if (!source) return;
-    auto delegate = delegate_.lock();
-    for (int s = 0; s < static_cast<int>(frames_.size()); ++s) {
-        const auto& frames = frames_[static_cast<std::size_t>(s)];
-        for (int i = 0; i < static_cast<int>(frames.size()); ++i) {
-            const Rect& f = frames[static_cast<std::size_t>(i)];
-            if (!f.intersects(area) || visible_.count({s, i})) continue;
-            auto cell = source->cellForItemAt(*this, {s, i});
-            if (!cell) continue;
-            cell->setFrame(f);
-            cell->setSelected(selected_ && *selected_ == IndexPath{s, i});
-            visible_[{s, i}] = cell;
-            if (delegate) delegate->willDisplayCell(*this, *cell, {s, i});
-            insertSubview(cell, 0);
-            cell->layoutIfNeeded();
-        }
-    }
+    return source ? source->cellForItemAt(*this, indexPath) : nullptr;
 }
 
-std::vector<std::shared_ptr<CollectionViewCell>> CollectionView::visibleCells() const {
-    std::vector<std::shared_ptr<CollectionViewCell>> cells;
-    for (const auto& [path, cell] : visible_)
-        if (cell->frame().intersects(bounds())) cells.push_back(cell);
-    return cells;
+void CollectionView::willDisplay(ReusableCell& cell, const IndexPath& indexPath, const Rect&) {
+    if (auto delegate = delegate_.lock()) delegate->willDisplayCell(*this, static_cast<CollectionViewCell&>(cell), indexPath);
 }
 
-std::vector<IndexPath> CollectionView::indexPathsForVisibleItems() const {
-    std::vector<IndexPath> paths;
-    for (const auto& [path, cell] : visible_)
-        if (cell->frame().intersects(bounds())) paths.push_back(path);
-    return paths;
-}
-
-std::shared_ptr<CollectionViewCell> CollectionView::cellForItemAt(const IndexPath& indexPath) const {
-    auto it = visible_.find(indexPath);
-    return it == visible_.end() ? nullptr : it->second;
-}
-
-std::optional<IndexPath> CollectionView::indexPathForCell(const CollectionViewCell& cell) const {
-    for (const auto& [path, c] : visible_)
-        if (c.get() == &cell) return path;
-    return std::nullopt;
-}
-
-std::optional<Rect> CollectionView::frameForItemAt(const IndexPath& indexPath) {
-    if (!layoutValid_) prepareLayout();
-    if (indexPath.section < 0 || indexPath.section >= static_cast<int>(frames_.size())) return std::nullopt;
-    const auto& frames = frames_[static_cast<std::size_t>(indexPath.section)];
-    if (indexPath.item < 0 || indexPath.item >= static_cast<int>(frames.size())) return std::nullopt;
-    return frames[static_cast<std::size_t>(indexPath.item)];
-}
-
-std::optional<IndexPath> CollectionView::indexPathForItemAtPoint(Point p) {
-    if (!layoutValid_) prepareLayout();
-    for (int s = 0; s < static_cast<int>(frames_.size()); ++s)
-        for (int i = 0; i < static_cast<int>(frames_[static_cast<std::size_t>(s)].size()); ++i)
-            if (frames_[static_cast<std::size_t>(s)][static_cast<std::size_t>(i)].contains(p)) return IndexPath{s, i};
-    return std::nullopt;
-}
-
-void CollectionView::scrollToItem(const IndexPath& indexPath, ScrollPosition position, bool animated) {
-    auto f = frameForItemAt(indexPath);
-    if (!f) return;
-    Point offset = contentOffset();
-    double h = bounds().height();
-    auto inset = adjustedContentInset();
-    switch (position) {
-    case ScrollPosition::top: offset.y = f->minY() - inset.top; break;
-    case ScrollPosition::centeredVertically: offset.y = f->midY() - h / 2; break;
-    case ScrollPosition::bottom: offset.y = f->maxY() - h + inset.bottom; break;
-    }
-    Point lo = minimumContentOffset(), hi = maximumContentOffset();
-    offset.y = std::clamp(offset.y, lo.y, hi.y);
-    setContentOffset(offset, animated);
-}
-
-void CollectionView::selectItem(const std::optional<IndexPath>& indexPath) {
-    if (selected_) {
-        if (auto cell = cellForItemAt(*selected_)) cell->setSelected(false);
-    }
-    selected_ = indexPath;
-    if (selected_) {
-        if (auto cell = cellForItemAt(*selected_)) cell->setSelected(true);
-    }
-}
-
-void CollectionView::tapItem(const IndexPath& indexPath) {
-    if (!frameForItemAt(indexPath)) return;
-    selectItem(indexPath);
+void CollectionView::didSelect(const IndexPath& indexPath) {
     if (auto delegate = delegate_.lock()) delegate->didSelectItemAt(*this, indexPath);
 }
 
-void CollectionView::handleTap(Point location) {
-    if (isDecelerating()) return;  // a tap that stops a moving list selects nothing
-    if (auto path = indexPathForItemAtPoint(location)) tapItem(*path);
+std::shared_ptr<CollectionViewCell> CollectionView::cellForItemAt(const IndexPath& indexPath) const {
+    return std::static_pointer_cast<CollectionViewCell>(visibleCell(indexPath));
+}
+
+void CollectionView::scrollToItem(const IndexPath& indexPath, ScrollPosition position, bool animated) {
+    if (auto f = frameForItemAt(indexPath)) scrollToFrame(*f, position, adjustedContentInset(), animated);
 }
 
 } // namespace kit

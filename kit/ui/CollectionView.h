@@ -3,10 +3,9 @@
 // Cells are registered by reuse identifier, made only for items near the visible area and reused
 // as the content scrolls. A tap on an item (no movement, no other recogniser taking it) selects it.
 #include "kit/base/Make.h"
-#include "kit/ui/ScrollView.h"
+#include "kit/ui/CellScrollView.h"
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,36 +13,14 @@
 
 namespace kit {
 
-struct IndexPath {
-    int section = 0;
-    int item = 0;
-    int row() const { return item; }
-    static IndexPath forItem(int item, int section) { return {section, item}; }
-    static IndexPath forRow(int row, int section) { return {section, row}; }
-    friend bool operator==(const IndexPath&, const IndexPath&) = default;
-    friend auto operator<=>(const IndexPath&, const IndexPath&) = default;
-};
-
-class CollectionViewCell : public View {
+class CollectionViewCell : public ReusableCell {
 public:
     CollectionViewCell();
     explicit CollectionViewCell(const Rect& frame);
-    // Subviews of a cell go here.
-    const std::shared_ptr<View>& contentView();
-    const std::string& reuseIdentifier() const { return reuseIdentifier_; }
-    bool isSelected() const { return selected_; }
-    virtual void setSelected(bool selected) { selected_ = selected; }
     bool isHighlighted() const { return highlighted_; }
     virtual void setHighlighted(bool highlighted) { highlighted_ = highlighted; }
-    // Called before the cell is handed out again.
-    virtual void prepareForReuse() {}
-    void layoutSubviews() override;
 
 private:
-    friend class CollectionView;
-    std::shared_ptr<View> contentView_;
-    std::string reuseIdentifier_;
-    bool selected_ = false;
     bool highlighted_ = false;
 };
 
@@ -71,7 +48,6 @@ public:
 };
 
 enum class ScrollDirection { vertical, horizontal };
-enum class ScrollPosition { top, centeredVertically, bottom };
 
 struct FlowLayout {
     Size itemSize{50, 50};
@@ -81,11 +57,10 @@ struct FlowLayout {
     ScrollDirection scrollDirection = ScrollDirection::vertical;
 };
 
-class CollectionView : public ScrollView {
+class CollectionView : public CellScrollView {
 public:
     CollectionView();
     explicit CollectionView(const Rect& frame, FlowLayout layout = {});
-    void initialize();
 
     FlowLayout& flowLayout() { return layout_; }
     void setFlowLayout(const FlowLayout& layout);
@@ -102,42 +77,32 @@ public:
     // A reused or new cell of that identifier; an unregistered identifier is a programming error.
     std::shared_ptr<CollectionViewCell> dequeueReusableCell(const std::string& reuseIdentifier, const IndexPath& indexPath);
 
-    void reloadData();
     int numberOfSections();
     int numberOfItemsInSection(int section);
-    std::vector<std::shared_ptr<CollectionViewCell>> visibleCells() const;
-    std::vector<IndexPath> indexPathsForVisibleItems() const;
+    std::vector<std::shared_ptr<CollectionViewCell>> visibleCells() const { return visibleCellsAs<CollectionViewCell>(); }
+    std::vector<IndexPath> indexPathsForVisibleItems() const { return visibleIndexPaths(); }
     std::shared_ptr<CollectionViewCell> cellForItemAt(const IndexPath& indexPath) const;
-    std::optional<IndexPath> indexPathForCell(const CollectionViewCell& cell) const;
-    std::optional<IndexPath> indexPathForItemAtPoint(Point p);
-    std::optional<Rect> frameForItemAt(const IndexPath& indexPath);
+    std::optional<IndexPath> indexPathForCell(const CollectionViewCell& cell) const { return indexPathOf(cell); }
+    std::optional<IndexPath> indexPathForItemAtPoint(Point p) { return itemAtPoint(p); }
+    std::optional<Rect> frameForItemAt(const IndexPath& indexPath) { return frameOf(indexPath); }
     void scrollToItem(const IndexPath& indexPath, ScrollPosition position, bool animated);
 
-    std::optional<IndexPath> indexPathForSelectedItem() const { return selected_; }
-    void selectItem(const std::optional<IndexPath>& indexPath);
+    std::optional<IndexPath> indexPathForSelectedItem() const { return selection(); }
+    void selectItem(const std::optional<IndexPath>& indexPath) { select(indexPath); }
     // As a tap on the item would: selects it and tells the delegate.
-    void tapItem(const IndexPath& indexPath);
-
-    void layoutSubviews() override;
+    void tapItem(const IndexPath& indexPath) { tap(indexPath); }
 
 protected:
-    void contentOffsetChanged() override;
+    std::vector<std::vector<Rect>> layoutItems() override;
+    double layoutBreadth() const override;
+    std::shared_ptr<ReusableCell> makeCell(const IndexPath& indexPath) override;
+    void willDisplay(ReusableCell& cell, const IndexPath& indexPath, const Rect& frame) override;
+    void didSelect(const IndexPath& indexPath) override;
 
 private:
-    void prepareLayout();
-    void updateVisibleCells();
-    void handleTap(Point location);
-
     FlowLayout layout_;
     std::weak_ptr<CollectionViewDataSource> dataSource_;
     std::weak_ptr<CollectionViewDelegate> delegate_;
-    std::map<std::string, CellFactory> factories_;
-    std::map<std::string, std::vector<std::shared_ptr<CollectionViewCell>>> reusePool_;
-    std::map<IndexPath, std::shared_ptr<CollectionViewCell>> visible_;
-    std::vector<std::vector<Rect>> frames_;  // per section, per item
-    bool layoutValid_ = false;
-    double laidOutWidth_ = -1;
-    std::optional<IndexPath> selected_;
 };
 
 } // namespace kit

@@ -1,6 +1,6 @@
 #pragma once
 // A scrolling list of full-width rows in sections, with single-line separators between rows.
-#include "kit/ui/CollectionView.h"
+#include "kit/ui/CellScrollView.h"
 
 #include <functional>
 #include <map>
@@ -13,23 +13,13 @@ namespace kit {
 
 enum class TableViewCellStyle { defaultStyle, value1, value2, subtitle };
 
-class TableViewCell : public View {
+class TableViewCell : public ReusableCell {
 public:
     explicit TableViewCell(TableViewCellStyle style = TableViewCellStyle::defaultStyle, std::string reuseIdentifier = {});
-    const std::shared_ptr<View>& contentView();
-    const std::string& reuseIdentifier() const { return reuseIdentifier_; }
     TableViewCellStyle style() const { return style_; }
-    bool isSelected() const { return selected_; }
-    virtual void setSelected(bool selected) { selected_ = selected; }
-    virtual void prepareForReuse() {}
-    void layoutSubviews() override;
 
 private:
-    friend class TableView;
     TableViewCellStyle style_;
-    std::string reuseIdentifier_;
-    std::shared_ptr<View> contentView_;
-    bool selected_ = false;
 };
 
 class TableView;
@@ -51,7 +41,7 @@ public:
 
 enum class TableViewSeparatorStyle { none, singleLine };
 
-class TableView : public ScrollView {
+class TableView : public CellScrollView {
 public:
     TableView();
     explicit TableView(const Rect& frame);
@@ -69,43 +59,40 @@ public:
     using CellFactory = std::function<std::shared_ptr<TableViewCell>()>;
     void registerCell(const std::string& reuseIdentifier, CellFactory factory);
     // A reused cell of that identifier, else a new one from its factory, else none.
-    std::shared_ptr<TableViewCell> dequeueReusableCell(const std::string& reuseIdentifier);
+    std::shared_ptr<TableViewCell> dequeueReusableCell(const std::string& reuseIdentifier) {
+        return std::static_pointer_cast<TableViewCell>(reuseOrMake(reuseIdentifier));
+    }
 
-    void reloadData();
     int numberOfSections();
     int numberOfRowsInSection(int section);
-    std::shared_ptr<TableViewCell> cellForRowAt(const IndexPath& indexPath) const;
-    std::vector<std::shared_ptr<TableViewCell>> visibleCells() const;
-    std::optional<IndexPath> indexPathForRowAtPoint(Point p);
-    std::optional<Rect> rectForRowAt(const IndexPath& indexPath);
+    std::shared_ptr<TableViewCell> cellForRowAt(const IndexPath& indexPath) const {
+        return std::static_pointer_cast<TableViewCell>(visibleCell(indexPath));
+    }
+    std::vector<std::shared_ptr<TableViewCell>> visibleCells() const { return visibleCellsAs<TableViewCell>(); }
+    std::optional<IndexPath> indexPathForRowAtPoint(Point p) { return itemAtPoint(p); }
+    std::optional<Rect> rectForRowAt(const IndexPath& indexPath) { return frameOf(indexPath); }
     void scrollToRow(const IndexPath& indexPath, ScrollPosition position, bool animated);
-    std::optional<IndexPath> indexPathForSelectedRow() const { return selected_; }
-    void selectRow(const std::optional<IndexPath>& indexPath);
+    std::optional<IndexPath> indexPathForSelectedRow() const { return selection(); }
+    void selectRow(const std::optional<IndexPath>& indexPath) { select(indexPath); }
     // As a tap on the row would.
-    void tapRow(const IndexPath& indexPath);
-
-    void layoutSubviews() override;
+    void tapRow(const IndexPath& indexPath) { tap(indexPath); }
 
 protected:
-    void contentOffsetChanged() override;
+    std::vector<std::vector<Rect>> layoutItems() override;
+    double layoutBreadth() const override { return bounds().width(); }
+    std::shared_ptr<ReusableCell> makeCell(const IndexPath& indexPath) override;
+    // A row other than the last of its section gets a separator line along its bottom.
+    void willDisplay(ReusableCell& cell, const IndexPath& indexPath, const Rect& frame) override;
+    void didEndDisplaying(const IndexPath& indexPath) override;
+    void didSelect(const IndexPath& indexPath) override;
 
 private:
-    void prepareLayout();
-    void updateVisibleCells();
-
     std::weak_ptr<TableViewDataSource> dataSource_;
     std::weak_ptr<TableViewDelegate> delegate_;
     double rowHeight_ = 44;
     TableViewSeparatorStyle separatorStyle_ = TableViewSeparatorStyle::singleLine;
     Color separatorColor_ = Color::gray(0.5, 0.5);
-    std::map<std::string, CellFactory> factories_;
-    std::map<std::string, std::vector<std::shared_ptr<TableViewCell>>> reusePool_;
-    std::map<IndexPath, std::shared_ptr<TableViewCell>> visible_;
     std::map<IndexPath, std::shared_ptr<View>> separators_;
-    std::vector<std::vector<Rect>> frames_;
-    bool layoutValid_ = false;
-    double laidOutWidth_ = -1;
-    std::optional<IndexPath> selected_;
 };
 
 } // namespace kit

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kit {
 namespace {
 
@@ -128,6 +130,33 @@ TEST(TableView, RowsOfAFixedHeightWithSelection) {
     table->tapRow({0, 2});
     EXPECT_EQ(list->selected, (std::vector<IndexPath>{{0, 2}}));
     EXPECT_NE(table->cellForRowAt({0, 0}), nullptr);
+}
+
+TEST(TableView, SeparatorsComeAndGoWithTheirRowsAndTheLastRowHasNone) {
+    auto list = std::make_shared<List>();
+    auto table = kit::make<TableView>(Rect{0, 0, 300, 510});
+    table->setRowHeight(50);
+    table->setDataSource(list);
+    table->layoutIfNeeded();
+    // The bottoms of the separator lines, in content coordinates.
+    auto lines = [&] {
+        std::vector<double> bottoms;
+        for (auto& v : table->subviews())
+            if (!std::dynamic_pointer_cast<TableViewCell>(v) && v->frame().height() == 0.5) bottoms.push_back(v->frame().maxY());
+        std::sort(bottoms.begin(), bottoms.end());
+        return bottoms;
+    };
+    // Rows 0 to 12 are made (up to 100 points below the visible area).
+    ASSERT_EQ(lines().size(), 13u);
+    EXPECT_EQ(lines().front(), 50);
+    EXPECT_EQ(lines().back(), 650);
+    table->setContentOffset({0, 240}); // the end: rows 2 to 14 are made, the last without a line
+    ASSERT_EQ(lines().size(), 12u);
+    EXPECT_EQ(lines().front(), 150);
+    EXPECT_EQ(lines().back(), 700);
+    table->setSeparatorStyle(TableViewSeparatorStyle::none);
+    table->layoutIfNeeded();
+    EXPECT_TRUE(lines().empty());
 }
 
 } // namespace
