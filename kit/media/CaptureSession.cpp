@@ -74,6 +74,8 @@ void VideoDataOutput::deliver(const Image& frame) {
                 rotatedQuarterTurns(frame, clockwiseTurns(connection->videoOrientation)))};
             delegate->captureOutput(*self, sample, *connection);
             ++self->delivered_;
+            // Delegates are screens: one closed meanwhile is torn down on the main thread, not here.
+            DispatchQueue::main().async([last = std::move(delegate)] {});
         }
         self->busy_ = false;
     });

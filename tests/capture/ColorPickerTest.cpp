@@ -234,3 +234,20 @@ TEST_F(ColorPickerTest, LeavingTheScreenStopsTheCamera) {
     settle();
     EXPECT_FALSE(s->session()->isRunning());
 }
+
+TEST_F(ColorPickerTest, ValueButtonsAreLargerOnAPadHeldUpright) {
+    auto landscapePad = kit::DeviceProfile::pad();
+    landscapePad.orientation = kit::DeviceOrientation::landscapeLeft;
+    const std::vector<std::tuple<kit::DeviceProfile, double, double>> cases{
+        {kit::DeviceProfile::phone(), 10, 28}, {kit::DeviceProfile::pad(), 18, 48}, {landscapePad, 10, 28}};
+    for (const auto& [device, padding, size] : cases) {
+        nav.reset();
+        host.reset();  // the next host's profile must not be undone by this one going away
+        auto s = push<ColorPicker2VC>("ColorPicker2VC", device);
+        settle();
+        EXPECT_EQ(s->panel().valueButtonPadding(), padding) << device.name;
+        const auto frame = s->panel().valueButton(1)->frame();
+        EXPECT_EQ(frame.size, (kit::Size{size, size})) << device.name;
+        EXPECT_EQ(frame.origin.x + size + padding, s->view()->bounds().size.width) << device.name;
+    }
+}
