@@ -16,6 +16,7 @@
 #include "kit/ui/Assets.h"
 #include "kit/ui/Device.h"
 #include "kit/ui/Label.h"
+#include "tools/ToolUi.h"
 
 #include <cmath>
 #include <numbers>
@@ -119,13 +120,7 @@ const std::shared_ptr<kit::Button>& DcwVC::infoBtn() {
 
 const std::shared_ptr<kit::Button>& DcwVC::importColorFromBufferBtn() {
     if (!importColorFromBufferBtn_) {
-        importColorFromBufferBtn_ = kit::make<kit::Button>();
-        importColorFromBufferBtn_->setBackgroundColor(kit::Color::greenColor());
-        importColorFromBufferBtn_->layer()->setCornerRadius(12);
-        importColorFromBufferBtn_->setClipsToBounds(true);
-        importColorFromBufferBtn_->layer()->setBorderWidth(1);
-        importColorFromBufferBtn_->layer()->setBorderColor(kit::Color::whiteColor());
-        importColorFromBufferBtn_->setHidden(true);
+        importColorFromBufferBtn_ = tools::makeBufferButton();
         importColorFromBufferBtn_->addTarget(this, "getColorFromBufferButtonPressed", kit::ControlEvent::touchDown,
                                              [this] { getColorFromBufferButtonPressed(); });
     }
