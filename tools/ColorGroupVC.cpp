@@ -97,9 +97,7 @@ void ColorGroupVC::buildUI() {
     auto root = view();
     root->setBackgroundColor(colour::screenBackgroundColor());
     std::weak_ptr<ColorGroupVC> weak = std::static_pointer_cast<ColorGroupVC>(shared_from_this());
-    const auto act = [weak](auto f) {
-        return [weak, f](kit::Control&) { if (auto s = weak.lock()) f(*s); };
-    };
+    const auto act = controlActions(weak);
     auto safe = root->safeAreaLayoutGuide();
 
     root->addSubview(colorBg);

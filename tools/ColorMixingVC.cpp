@@ -108,9 +108,7 @@ void ColorMixingVC::setUpInterface() {
     root->setBackgroundColor(colour::screenBackgroundColor());
     auto self = std::static_pointer_cast<ColorMixingVC>(shared_from_this());
     std::weak_ptr<ColorMixingVC> weak = self;
-    const auto act = [weak](auto f) {
-        return [weak, f](kit::Control&) { if (auto s = weak.lock()) f(*s); };
-    };
+    const auto act = controlActions(weak);
     auto safe = root->safeAreaLayoutGuide();
     const double leading = isPad() ? 80 : 60;
 

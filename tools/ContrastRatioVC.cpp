@@ -98,9 +98,7 @@ void ContrastRatioVC::buildUI() {
     auto root = view();
     root->setBackgroundColor(colour::screenBackgroundColor());
     std::weak_ptr<ContrastRatioVC> weak = std::static_pointer_cast<ContrastRatioVC>(shared_from_this());
-    const auto act = [weak](auto f) {
-        return [weak, f](kit::Control&) { if (auto s = weak.lock()) f(*s); };
-    };
+    const auto act = controlActions(weak);
 
     const bool padFull = kit::Device::userInterfaceIdiom() == kit::UserInterfaceIdiom::pad && !app::isSplitScreen() &&
                          app::multitaskingLayout() != 2;

@@ -106,9 +106,7 @@ void LightVC::buildUI() {
     root->setBackgroundColor(colour::screenBackgroundColor());
     auto self = std::static_pointer_cast<LightVC>(shared_from_this());
     std::weak_ptr<LightVC> weak = self;
-    const auto act = [weak](auto f) {
-        return [weak, f](kit::Control&) { if (auto s = weak.lock()) f(*s); };
-    };
+    const auto act = controlActions(weak);
     auto safe = root->safeAreaLayoutGuide();
 
     backBtn = makeImageButton("back-btn");
