@@ -11,19 +11,6 @@
 #include "kit/ui/View.h"
 
 namespace app {
-namespace {
-
-std::shared_ptr<kit::Label> makeLabel(const std::string& text, const kit::Font& font, kit::Color color) {
-    auto label = kit::make<kit::Label>();
-    label->setText(text);
-    label->setFont(font);
-    label->setTextColor(color);
-    label->setTextAlignment(kit::TextAlignment::center);
-    label->setNumberOfLines(0);
-    return label;
-}
-
-} // namespace
 
 void AboutVC::viewDidLoad() {
     auto root = view();
@@ -35,18 +22,18 @@ void AboutVC::viewDidLoad() {
     anchorWithCenter(*logo, root->safeAreaLayoutGuide().topAnchor(), std::nullopt, std::nullopt, std::nullopt,
                      root->centerXAnchor(), std::nullopt, 70, 0, 0, 0, 120, 120);
 
-    auto name = makeLabel("Tinctura", kit::Font::system(30, kit::FontWeight::semibold), kit::Color::whiteColor());
+    auto name = makeCenteredLabel("Tinctura", kit::Font::system(30, kit::FontWeight::semibold), kit::Color::whiteColor());
     root->addSubview(name);
     anchorWithCenter(*name, logo->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt, root->centerXAnchor(),
                      std::nullopt, 18, 0, 0, 0, 300, 38);
 
-    auto tagline = makeLabel("A color-theory toolbox for painters and designers",
+    auto tagline = makeCenteredLabel("A color-theory toolbox for painters and designers",
                              kit::Font::system(16, kit::FontWeight::light), kit::Color::rgba(1, 1, 1, 0.7));
     root->addSubview(tagline);
     anchorWithCenter(*tagline, name->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt, root->centerXAnchor(),
                      std::nullopt, 4, 0, 0, 0, 300, 0);
 
-    auto body = makeLabel("Find, combine, mix, name and judge colors, and carry them from the screen to the canvas: "
+    auto body = makeCenteredLabel("Find, combine, mix, name and judge colors, and carry them from the screen to the canvas: "
                           "color wheels and harmonies, swatch catalogues, a camera color picker, a mixing "
                           "calculator, value and contrast checks, light tints and an AR stencil for tracing.",
                           kit::Font::system(16), kit::Color::rgba(1, 1, 1, 0.85));
@@ -54,7 +41,7 @@ void AboutVC::viewDidLoad() {
     anchorWithCenter(*body, tagline->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt, root->centerXAnchor(),
                      std::nullopt, 28, 0, 0, 0, 310, 0);
 
-    auto footer = makeLabel("Your combinations stay on this device, or in your own private cloud database when "
+    auto footer = makeCenteredLabel("Your combinations stay on this device, or in your own private cloud database when "
                             "cloud storage is on.",
                             kit::Font::system(13), kit::Color::rgba(1, 1, 1, 0.5));
     root->addSubview(footer);

@@ -20,16 +20,6 @@
 namespace app {
 namespace {
 
-std::shared_ptr<kit::Label> makeLabel(const std::string& text, const kit::Font& font, kit::Color color) {
-    auto label = kit::make<kit::Label>();
-    label->setText(text);
-    label->setFont(font);
-    label->setTextColor(color);
-    label->setTextAlignment(kit::TextAlignment::center);
-    label->setNumberOfLines(0);
-    return label;
-}
-
 std::shared_ptr<kit::Button> makeActionButton(const std::string& title, kit::Color background) {
     auto button = kit::make<kit::Button>();
     button->setTitle(title, kit::ControlState::normal);
@@ -61,12 +51,12 @@ void GDPRVC::viewDidLoad() {
     root->setBackgroundColor(colour::screenBackgroundColor());
     std::weak_ptr<GDPRVC> weak = std::static_pointer_cast<GDPRVC>(shared_from_this());
 
-    auto title = makeLabel("Privacy", kit::Font::system(23, kit::FontWeight::semibold), kit::Color::whiteColor());
+    auto title = makeCenteredLabel("Privacy", kit::Font::system(23, kit::FontWeight::semibold), kit::Color::whiteColor());
     root->addSubview(title);
     anchorWithCenter(*title, root->safeAreaLayoutGuide().topAnchor(), std::nullopt, std::nullopt, std::nullopt,
                      root->centerXAnchor(), std::nullopt, 1, 0, 0, 0, 250, 40);
 
-    auto intro = makeLabel("With cloud storage on, your saved combinations, color mixes and light sets are also kept "
+    auto intro = makeCenteredLabel("With cloud storage on, your saved combinations, color mixes and light sets are also kept "
                            "in your own private cloud database.",
                            kit::Font::system(16), kit::Color::rgba(1, 1, 1, 0.85));
     root->addSubview(intro);
@@ -77,7 +67,7 @@ void GDPRVC::viewDidLoad() {
     root->addSubview(exportButton_);
     anchorWithCenter(*exportButton_, intro->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
                      root->centerXAnchor(), std::nullopt, 34, 0, 0, 0, 280, 50);
-    auto exportNote = makeLabel("Everything in the cloud as one text, to save or share.", kit::Font::system(13),
+    auto exportNote = makeCenteredLabel("Everything in the cloud as one text, to save or share.", kit::Font::system(13),
                                 kit::Color::rgba(1, 1, 1, 0.55));
     root->addSubview(exportNote);
     anchorWithCenter(*exportNote, exportButton_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
@@ -87,7 +77,7 @@ void GDPRVC::viewDidLoad() {
     root->addSubview(deleteButton_);
     anchorWithCenter(*deleteButton_, exportNote->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
                      root->centerXAnchor(), std::nullopt, 34, 0, 0, 0, 280, 50);
-    auto deleteNote = makeLabel("Deletes it from the cloud, then every saved item on this device. This cannot be "
+    auto deleteNote = makeCenteredLabel("Deletes it from the cloud, then every saved item on this device. This cannot be "
                                 "undone.",
                                 kit::Font::system(13), kit::Color::rgba(1, 1, 1, 0.55));
     root->addSubview(deleteNote);

@@ -3,6 +3,7 @@
 #include "kit/base/Make.h"
 #include "kit/layout/VisualFormat.h"
 #include "kit/ui/Button.h"
+#include "kit/ui/Label.h"
 #include "kit/ui/Device.h"
 #include "kit/ui/Layer.h"
 #include "kit/ui/View.h"
@@ -115,6 +116,16 @@ const kit::Font& Fonts::regularFont17() {
 
 kit::AttributedString makeAttributedTitle(const std::string& text) {
     return kit::AttributedString(text + " ", {Fonts::regularFont20(), kit::Color::whiteColor(), std::nullopt});
+}
+
+std::shared_ptr<kit::Label> makeCenteredLabel(const std::string& text, const kit::Font& font, const kit::Color& color) {
+    auto label = kit::make<kit::Label>();
+    label->setText(text);
+    label->setFont(font);
+    label->setTextColor(color);
+    label->setTextAlignment(kit::TextAlignment::center);
+    label->setNumberOfLines(0);
+    return label;
 }
 
 std::shared_ptr<kit::Button> makeHelpButton(const kit::Color& color) {

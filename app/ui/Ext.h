@@ -1,7 +1,7 @@
 #pragma once
 // The small toolkit every screen is laid out with: anchor helpers with fixed sign conventions, the
 // visual-format helper, transform and snapshot helpers, the inner-shadow layer, shared fonts,
-// attributed titles and the help button.
+// attributed titles, centred text labels and the help button.
 #include "kit/graphics/Font.h"
 #include "kit/graphics/Image.h"
 #include "kit/graphics/Text.h"
@@ -15,6 +15,7 @@
 
 namespace kit {
 class Button;
+class Label;
 class Layer;
 class View;
 } // namespace kit
@@ -58,6 +59,9 @@ struct Fonts {
 
 // The text followed by one space, in regularFont20, white (mode-button titles).
 kit::AttributedString makeAttributedTitle(const std::string& text);
+
+// A centred label of as many lines as the text needs.
+std::shared_ptr<kit::Label> makeCenteredLabel(const std::string& text, const kit::Font& font, const kit::Color& color);
 
 // The bold 21-point "?" that opens a screen's help text.
 std::shared_ptr<kit::Button> makeHelpButton(const kit::Color& color = kit::Color::whiteColor());
