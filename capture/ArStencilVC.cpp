@@ -68,13 +68,13 @@ ArStencilVC::ArStencilVC(kit::ar::PlaneDetection planeType, std::optional<kit::I
 void ArStencilVC::initialize() {
     sceneView = kit::make<kit::ar::SceneView>();
     std::weak_ptr<ArStencilVC> weak = std::static_pointer_cast<ArStencilVC>(shared_from_this());
-    auto button = [weak](const char* asset, void (ArStencilVC::*action)()) {
+    auto button = [this, weak](const char* asset, void (ArStencilVC::*action)()) {
         auto b = kit::make<kit::Button>();
         b->setImage(kit::Assets::imageNamed(asset));
         b->setAccessibilityIdentifier(asset);
         b->setBackgroundColor(colour::halfBlackColor());
         b->layer()->setCornerRadius(adjustmentButtonSize / 2);
-        b->addTarget(nullptr, asset, kit::ControlEvent::touchDown, [weak, action] {
+        b->addTarget(this, asset, kit::ControlEvent::touchDown, [weak, action] {
             if (auto s = weak.lock()) ((*s).*action)();
         });
         return b;
@@ -133,14 +133,14 @@ void ArStencilVC::buildViews() {
 
     std::weak_ptr<ArStencilVC> weak = std::static_pointer_cast<ArStencilVC>(shared_from_this());
     backButton = app::addBackButton(*root);
-    backButton->addTarget(nullptr, "backButtonPressed", kit::ControlEvent::touchUpInside, [weak] {
+    backButton->addTarget(this, "backButtonPressed", kit::ControlEvent::touchUpInside, [weak] {
         if (auto s = weak.lock()) app::backBtnTapped(*s);
     });
     freezeButton = kit::make<kit::Button>();
     freezeButton->setImage(snowflake(0.6));
     freezeButton->setContentMode(kit::ContentMode::scaleAspectFill);
     freezeButton->setHidden(true);
-    freezeButton->addTarget(nullptr, "freezeButtonPressed", kit::ControlEvent::touchUpInside, [weak] {
+    freezeButton->addTarget(this, "freezeButtonPressed", kit::ControlEvent::touchUpInside, [weak] {
         if (auto s = weak.lock()) s->freezeButtonPressed();
     });
     root->addSubview(freezeButton);

@@ -214,6 +214,18 @@ TEST_F(ArStencilVCTest, FreezingHidesTheAdjustmentsAndIgnoresTaps) {
     EXPECT_NE(screen->imageNode, laid);
 }
 
+TEST_F(ArStencilVCTest, LiveFramesBringGridsFromTheRendererThread) {
+    auto live = kit::make<ArStencilVC>(PlaneDetection::horizontal(), picture(100, 100), CanvasFormat::a4);
+    live->sceneView->session().setWorld(world());
+    nav->pushViewController(live, false);
+    answerAccess();
+    host->advance(2);
+    live->sceneView->step(0); // waits for the renderer's turns under way
+    ASSERT_EQ(live->grids().size(), 1u);
+    EXPECT_DOUBLE_EQ(live->grids().front()->planeGeometry()->width(), 1.0f);
+    host->render();
+}
+
 TEST_F(ArStencilVCTest, TheSessionRunsWhileShownAndKeepsItsPlanesAcrossVisits) {
     openAndFind(PlaneDetection::horizontal());
     EXPECT_TRUE(screen->sceneView->session().isRunning());
