@@ -8,6 +8,7 @@
 #include "combinations/CcImageVC.h"
 #include "kit/base/Console.h"
 #include "combinations/ShownOverlays.h"
+#include "combinations/SlidingPanel.h"
 #include "kit/base/Make.h"
 #include "kit/runtime/DispatchQueue.h"
 #include "kit/runtime/NotificationCenter.h"
@@ -35,12 +36,7 @@ void LargeCombinationsView::initialize() {
     bgView->setBackgroundColor(colour::screenBackgroundColor());
     bgView->setHidden(false);
     bgView->setClipsToBounds(true);
-    kit::FlowLayout layout;
-    layout.scrollDirection = kit::ScrollDirection::vertical;
-    layout.minimumLineSpacing = 0;
-    collectionView = kit::make<kit::CollectionView>(kit::Rect{}, layout);
-    collectionView->setBackgroundColor(kit::Color::clearColor());
-    collectionView->setClipsToBounds(true);
+    collectionView = makePanelList();
     std::weak_ptr<LargeCombinationsView> weak = weak_from_this();
     closeBtn = kit::make<kit::Button>();
     closeBtn->setImage(kit::Assets::imageNamed("down_btn"), kit::ControlState::normal);
@@ -83,14 +79,7 @@ void LargeCombinationsView::showLargeCombinations() {
     shown_ = true;
     closing_ = false;
     ShownOverlays<LargeCombinationsView>::add(shared_from_this(), view);
-    const double below = host->frame().maxY();
-    bgView->setTransform(kit::AffineTransform::translation(0, below));
-    bgView->setAlpha(0);
-    auto panel = bgView;
-    kit::View::animate(0.2, 0, kit::AnimationOptions::none, [panel] {
-        panel->setTransform(kit::AffineTransform::identity());
-        panel->setAlpha(1);
-    });
+    slidePanelIn(bgView, *host, kit::AnimationOptions::none);
 }
 
 void LargeCombinationsView::update() {
@@ -149,26 +138,18 @@ void LargeCombinationsView::close() {
     closing_ = true;
     app::lightImpact();
     auto host = view.lock();
-    const double below = host ? host->frame().maxY() : 0;
-    auto panel = bgView;
     std::weak_ptr<LargeCombinationsView> weak = weak_from_this();
-    kit::View::animate(
-        0.2, 0, kit::AnimationOptions::none,
-        [panel, below] {
-            panel->setTransform(kit::AffineTransform::translation(0, below));
-            panel->setAlpha(0);
-        },
-        [weak](bool) {
-            auto s = weak.lock();
-            if (!s) return;
-            if (s->closeTGR) s->closeBtn->removeGestureRecognizer(s->closeTGR.get());
-            s->bgView->removeFromSuperview();
-            s->largeCombinations.clear();
-            if (auto info = s->infoView) info->closeInfo();
-            s->shown_ = false;
-            s->closing_ = false;
-            ShownOverlays<LargeCombinationsView>::remove(s.get());
-        });
+    slidePanelOut(bgView, host.get(), kit::AnimationOptions::none, [weak] {
+        auto s = weak.lock();
+        if (!s) return;
+        if (s->closeTGR) s->closeBtn->removeGestureRecognizer(s->closeTGR.get());
+        s->bgView->removeFromSuperview();
+        s->largeCombinations.clear();
+        if (auto info = s->infoView) info->closeInfo();
+        s->shown_ = false;
+        s->closing_ = false;
+        ShownOverlays<LargeCombinationsView>::remove(s.get());
+    });
 }
 
 void LargeCombinationsView::showInfo() {

@@ -9,6 +9,7 @@
 #include "combinations/Swatches.h"
 #include "kit/base/Console.h"
 #include "combinations/ShownOverlays.h"
+#include "combinations/SlidingPanel.h"
 #include "kit/base/Make.h"
 #include "kit/ui/Animation.h"
 #include "kit/ui/Assets.h"
@@ -41,16 +42,6 @@ bool isPlainImportSet(ImportSwatchesEnum set) { return static_cast<int>(set) <= 
 
 } // namespace
 
-std::shared_ptr<kit::CollectionView> makeSingleViewCollectionView() {
-    kit::FlowLayout layout;
-    layout.scrollDirection = kit::ScrollDirection::vertical;
-    layout.minimumLineSpacing = 0;
-    auto list = kit::make<kit::CollectionView>(kit::Rect{}, layout);
-    list->setBackgroundColor(kit::Color::clearColor());
-    list->setClipsToBounds(true);
-    return list;
-}
-
 SingleView::SingleView(const std::shared_ptr<kit::View>& host, bool singleCC, std::optional<ImportSwatchesEnum> set)
     : view(host), isSingleCC(singleCC), swatchType(set) {}
 
@@ -59,7 +50,7 @@ void SingleView::initialize() {
     singleView->setBackgroundColor(colour::screenBackgroundColor());
     singleView->setHidden(false);
     singleView->setClipsToBounds(true);
-    collectionView = makeSingleViewCollectionView();
+    collectionView = makePanelList();
     closeBtn = kit::make<kit::Button>();
     closeBtn->setImage(kit::Assets::imageNamed("down_btn"), kit::ControlState::normal);
     std::weak_ptr<SingleView> weak = weak_from_this();
@@ -126,14 +117,7 @@ void SingleView::presentSingleView() {
     shown_ = true;
     closing_ = false;
     ShownOverlays<SingleView>::add(shared_from_this(), view);
-    const double below = host->frame().maxY();
-    singleView->setTransform(kit::AffineTransform::translation(0, below));
-    singleView->setAlpha(0);
-    auto panel = singleView;
-    kit::View::animate(0.2, 0, curlUp, [panel] {
-        panel->setTransform(kit::AffineTransform::identity());
-        panel->setAlpha(1);
-    });
+    slidePanelIn(singleView, *host, curlUp);
 }
 
 void SingleView::hideSingleView() {
@@ -141,25 +125,17 @@ void SingleView::hideSingleView() {
     if (!shown_ || closing_) return;
     closing_ = true;
     auto host = view.lock();
-    const double below = host ? host->frame().maxY() : 0;
-    auto panel = singleView;
     std::weak_ptr<SingleView> weak = weak_from_this();
-    kit::View::animate(
-        0.2, 0, curlDown,
-        [panel, below] {
-            panel->setTransform(kit::AffineTransform::translation(0, below));
-            panel->setAlpha(0);
-        },
-        [weak](bool) {
-            auto s = weak.lock();
-            if (!s) return;
-            if (s->closeTGR) s->closeBtn->removeGestureRecognizer(s->closeTGR.get());
-            s->singleView->removeFromSuperview();
-            s->singleColorArr.clear();
-            s->shown_ = false;
-            s->closing_ = false;
-            ShownOverlays<SingleView>::remove(s.get());
-        });
+    slidePanelOut(singleView, host.get(), curlDown, [weak] {
+        auto s = weak.lock();
+        if (!s) return;
+        if (s->closeTGR) s->closeBtn->removeGestureRecognizer(s->closeTGR.get());
+        s->singleView->removeFromSuperview();
+        s->singleColorArr.clear();
+        s->shown_ = false;
+        s->closing_ = false;
+        ShownOverlays<SingleView>::remove(s.get());
+    });
 }
 
 int SingleView::numberOfItemsInSection(kit::CollectionView&, int) {

@@ -34,9 +34,6 @@ public:
     virtual void singleViewDidSelect(const kit::Color& color) = 0;
 };
 
-// A vertical list without row gaps, clear, clipping.
-std::shared_ptr<kit::CollectionView> makeSingleViewCollectionView();
-
 class SingleView : public std::enable_shared_from_this<SingleView>,
                    public kit::CollectionViewDataSource,
                    public kit::CollectionViewDelegate {
