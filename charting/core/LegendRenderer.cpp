@@ -116,17 +116,23 @@ void LegendRenderer::renderLegend(kit::Context& context) {
     else renderVertical(context, originPosX);
 }
 
+LegendRenderer::Settings LegendRenderer::settingsOf(const Legend& legend) {
+    const kit::Font font = legend.font();
+    const double lineHeight = font.lineHeight();
+    return Settings{font,
+                    legend.textColor(),
+                    lineHeight,
+                    lineHeight / 2,
+                    legend.entries(),
+                    legend.formSize(),
+                    legend.direction() == Legend::Direction::rightToLeft,
+                    legend.horizontalAlignment() == Legend::HorizontalAlignment::center};
+}
+
 void LegendRenderer::renderHorizontal(kit::Context& context, double originPosX) {
     const Legend& legend = *legend_;
     const ViewPortHandler& vp = *viewPortHandler_;
-    const kit::Font labelFont = legend.font();
-    const kit::Color labelTextColor = legend.textColor();
-    const double lineHeight = labelFont.lineHeight();
-    const double formYOffset = lineHeight / 2;
-    const Legend::Entries entries = legend.entries();
-    const double defaultFormSize = legend.formSize();
-    const bool rtl = legend.direction() == Legend::Direction::rightToLeft;
-    const bool centred = legend.horizontalAlignment() == Legend::HorizontalAlignment::center;
+    const auto [labelFont, labelTextColor, lineHeight, formYOffset, entries, defaultFormSize, rtl, centred] = settingsOf(legend);
 
     double posY = 0;
     switch (legend.verticalAlignment()) {
@@ -182,14 +188,7 @@ void LegendRenderer::renderHorizontal(kit::Context& context, double originPosX) 
 void LegendRenderer::renderVertical(kit::Context& context, double originPosX) {
     const Legend& legend = *legend_;
     const ViewPortHandler& vp = *viewPortHandler_;
-    const kit::Font labelFont = legend.font();
-    const kit::Color labelTextColor = legend.textColor();
-    const double lineHeight = labelFont.lineHeight();
-    const double formYOffset = lineHeight / 2;
-    const Legend::Entries entries = legend.entries();
-    const double defaultFormSize = legend.formSize();
-    const bool rtl = legend.direction() == Legend::Direction::rightToLeft;
-    const bool centred = legend.horizontalAlignment() == Legend::HorizontalAlignment::center;
+    const auto [labelFont, labelTextColor, lineHeight, formYOffset, entries, defaultFormSize, rtl, centred] = settingsOf(legend);
 
     double posY = 0;
     switch (legend.verticalAlignment()) {

@@ -31,6 +31,18 @@ public:
                            const kit::Color& textColor);
 
 private:
+    // What both layouts read of the legend.
+    struct Settings {
+        kit::Font labelFont;
+        kit::Color labelTextColor;
+        double lineHeight;
+        double formYOffset;
+        Legend::Entries entries;
+        double defaultFormSize;
+        bool rtl;
+        bool centred;
+    };
+    static Settings settingsOf(const Legend& legend);
     void renderHorizontal(kit::Context& context, double originPosX);
     void renderVertical(kit::Context& context, double originPosX);
 
