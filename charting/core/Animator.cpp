@@ -6,14 +6,19 @@
 #include <algorithm>
 
 namespace charting {
-namespace {
 
-double phaseAt(double time, double start, double duration, const EasingFunction& easing) {
-    const double elapsed = std::min(time - start, duration);
-    return easing ? easing(elapsed, duration) : elapsed / duration;
+void Animator::AxisAnimation::start(double now, double length, EasingFunction easingFunction) {
+    startTime = now;
+    duration = length;
+    endTime = now + length;
+    enabled = length > 0.0;
+    easing = std::move(easingFunction);
 }
 
-} // namespace
+double Animator::AxisAnimation::phaseAt(double time) const {
+    const double elapsed = std::min(time - startTime, duration);
+    return easing ? easing(elapsed, duration) : elapsed / duration;
+}
 
 Animator::~Animator() { Animator::stop(); }
 
@@ -28,8 +33,8 @@ void Animator::stop() {
     // callback below starts a new animation.
     displayLink_->invalidate();
     displayLink_.reset();
-    enabledX_ = false;
-    enabledY_ = false;
+    x_.enabled = false;
+    y_.enabled = false;
 
     if (phaseX() != 1.0 || phaseY() != 1.0) {
         setPhaseX(1.0);
@@ -41,8 +46,8 @@ void Animator::stop() {
 }
 
 void Animator::updateAnimationPhases(double currentTime) {
-    if (enabledX_) setPhaseX(phaseAt(currentTime, startTimeX_, durationX_, easingX_));
-    if (enabledY_) setPhaseY(phaseAt(currentTime, startTimeY_, durationY_, easingY_));
+    if (x_.enabled) setPhaseX(x_.phaseAt(currentTime));
+    if (y_.enabled) setPhaseY(y_.phaseAt(currentTime));
 }
 
 void Animator::animationLoop() {
@@ -53,7 +58,7 @@ void Animator::animationLoop() {
 }
 
 void Animator::startDisplayLinkIfNeeded() {
-    if (displayLink_ || !(enabledX_ || enabledY_)) return;
+    if (displayLink_ || !(x_.enabled || y_.enabled)) return;
     // The animator owns the link and invalidates it in stop(), which its destructor runs, so the
     // callback never outlives it.
     displayLink_ = kit::DisplayLink::scheduled([this](kit::DisplayLink&) { animationLoop(); });
@@ -63,17 +68,9 @@ void Animator::animateXY(double xAxisDuration, double yAxisDuration, EasingFunct
                          EasingFunction easingY) {
     stop();
     const double start = kit::mediaTime();
-    startTimeX_ = start;
-    startTimeY_ = start;
-    durationX_ = xAxisDuration;
-    durationY_ = yAxisDuration;
-    endTimeX_ = start + xAxisDuration;
-    endTimeY_ = start + yAxisDuration;
-    endTime_ = std::max(endTimeX_, endTimeY_);
-    enabledX_ = xAxisDuration > 0.0;
-    enabledY_ = yAxisDuration > 0.0;
-    easingX_ = std::move(easingX);
-    easingY_ = std::move(easingY);
+    x_.start(start, xAxisDuration, std::move(easingX));
+    y_.start(start, yAxisDuration, std::move(easingY));
+    endTime_ = std::max(x_.endTime, y_.endTime);
 
     updateAnimationPhases(start);
     startDisplayLinkIfNeeded();
@@ -94,15 +91,9 @@ void Animator::animateXY(double xAxisDuration, double yAxisDuration, ChartEasing
 }
 
 void Animator::animateX(double xAxisDuration, EasingFunction easing) {
-    const double start = kit::mediaTime();
-    startTimeX_ = start;
-    durationX_ = xAxisDuration;
-    endTimeX_ = start + xAxisDuration;
-    endTime_ = std::max(endTimeX_, endTimeY_);
-    enabledX_ = xAxisDuration > 0.0;
-    easingX_ = std::move(easing);
-
-    updateAnimationPhases(startTimeX_);
+    x_.start(kit::mediaTime(), xAxisDuration, std::move(easing));
+    endTime_ = std::max(x_.endTime, y_.endTime);
+    updateAnimationPhases(x_.startTime);
     startDisplayLinkIfNeeded();
 }
 
@@ -111,15 +102,9 @@ void Animator::animateX(double xAxisDuration, ChartEasingOption easingOption) {
 }
 
 void Animator::animateY(double yAxisDuration, EasingFunction easing) {
-    const double start = kit::mediaTime();
-    startTimeY_ = start;
-    durationY_ = yAxisDuration;
-    endTimeY_ = start + yAxisDuration;
-    endTime_ = std::max(endTimeX_, endTimeY_);
-    enabledY_ = yAxisDuration > 0.0;
-    easingY_ = std::move(easing);
-
-    updateAnimationPhases(startTimeY_);
+    y_.start(kit::mediaTime(), yAxisDuration, std::move(easing));
+    endTime_ = std::max(x_.endTime, y_.endTime);
+    updateAnimationPhases(y_.startTime);
     startDisplayLinkIfNeeded();
 }
 

@@ -73,18 +73,21 @@ private:
     std::function<void()> stopBlock_;
     double phaseX_ = 1.0;
     double phaseY_ = 1.0;
-    double startTimeX_ = 0;
-    double startTimeY_ = 0;
     std::shared_ptr<kit::DisplayLink> displayLink_;
-    double durationX_ = 0;
-    double durationY_ = 0;
-    double endTimeX_ = 0;
-    double endTimeY_ = 0;
+    // The animation of one axis: its phase follows the easing from start to end.
+    struct AxisAnimation {
+        double startTime = 0;
+        double duration = 0;
+        double endTime = 0;
+        bool enabled = false;
+        EasingFunction easing;
+
+        void start(double now, double length, EasingFunction easingFunction);
+        double phaseAt(double time) const;
+    };
+    AxisAnimation x_;
+    AxisAnimation y_;
     double endTime_ = 0;
-    bool enabledX_ = false;
-    bool enabledY_ = false;
-    EasingFunction easingX_;
-    EasingFunction easingY_;
 };
 
 } // namespace charting
