@@ -3,6 +3,7 @@
 #include "charting/core/BarLineScatterCandleBubbleRenderer.h"
 #include "charting/core/ChartUtils.h"
 #include "charting/core/ViewPortHandler.h"
+#include "charting/pie_radar/CircleGeometry.h"
 #include "charting/pie_radar/PieChartData.h"
 #include "charting/pie_radar/PieChartDataSet.h"
 #include "charting/pie_radar/PieChartView.h"
@@ -18,10 +19,6 @@ namespace charting {
 
 namespace {
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
-double rad(double degrees) { return degrees * std::numbers::pi / 180.0; }
-kit::Point onCircle(kit::Point c, double r, double degrees) {
-    return {c.x + r * std::cos(rad(degrees)), c.y + r * std::sin(rad(degrees))};
-}
 } // namespace
 
 PieChartRenderer::PieChartRenderer(const std::shared_ptr<PieChartView>& chart, std::shared_ptr<Animator> animator,
@@ -54,7 +51,7 @@ double PieChartRenderer::calculateMinimumRadiusForSpacedSlice(kit::Point center,
     const kit::Point end = onCircle(center, radius, startAngle + sweepAngle);
     const kit::Point mid = onCircle(center, radius, startAngle + sweepAngle / 2.0);
     const double basePointsDistance = std::hypot(end.x - arcStartPointX, end.y - arcStartPointY);
-    const double containedTriangleHeight = basePointsDistance / 2.0 * std::tan(rad(180.0 - angle) / 2.0);
+    const double containedTriangleHeight = basePointsDistance / 2.0 * std::tan(radians(180.0 - angle) / 2.0);
     double spacedRadius = radius - containedTriangleHeight;
     spacedRadius -= std::hypot(mid.x - (end.x + arcStartPointX) / 2.0, mid.y - (end.y + arcStartPointY) / 2.0);
     return spacedRadius;
@@ -102,7 +99,7 @@ void PieChartRenderer::drawDataSet(kit::Context& context, const PieChartDataSet&
             kit::Path path;
             const kit::Point arcStart = onCircle(center, radius, startAngleOuter);
             path.moveTo(arcStart);
-            path.relativeArc(center, radius, rad(startAngleOuter), rad(sweepAngleOuter));
+            path.relativeArc(center, radius, radians(startAngleOuter), radians(sweepAngleOuter));
 
             const auto minSpacedRadius = [&] {
                 return calculateMinimumRadiusForSpacedSlice(center, radius, sliceAngle * phaseY, arcStart.x, arcStart.y,
@@ -126,7 +123,7 @@ void PieChartRenderer::drawDataSet(kit::Context& context, const PieChartDataSet&
                 const double sweepAngleInner = std::max(0.0, (sliceAngle - sliceSpaceAngleInner) * phaseY);
                 const double endAngleInner = startAngleInner + sweepAngleInner;
                 path.lineTo(onCircle(center, innerRadius, endAngleInner));
-                path.relativeArc(center, innerRadius, rad(endAngleInner), -rad(sweepAngleInner));
+                path.relativeArc(center, innerRadius, radians(endAngleInner), -radians(sweepAngleInner));
             }
             path.close();
             context.beginPath();

@@ -1,6 +1,7 @@
 // The pie's centre text, its highlighted slices and the accessibility elements of slices and sets.
 #include "charting/core/ChartUtils.h"
 #include "charting/model/Description.h"
+#include "charting/pie_radar/CircleGeometry.h"
 #include "charting/pie_radar/PieChartData.h"
 #include "charting/pie_radar/PieChartDataEntry.h"
 #include "charting/pie_radar/PieChartDataSet.h"
@@ -19,10 +20,6 @@ namespace charting {
 
 namespace {
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
-double rad(double degrees) { return degrees * std::numbers::pi / 180.0; }
-kit::Point onCircle(kit::Point c, double r, double degrees) {
-    return {c.x + r * std::cos(rad(degrees)), c.y + r * std::sin(rad(degrees))};
-}
 } // namespace
 
 void PieChartRenderer::drawCenterText(kit::Context& context) {
@@ -100,7 +97,7 @@ void PieChartRenderer::drawHighlighted(kit::Context& context, std::span<Highligh
 
         kit::Path path;
         path.moveTo(onCircle(center, highlightedRadius, startAngleShifted));
-        path.relativeArc(center, highlightedRadius, rad(startAngleShifted), rad(sweepAngleShifted));
+        path.relativeArc(center, highlightedRadius, radians(startAngleShifted), radians(sweepAngleShifted));
 
         double sliceSpaceRadius = 0.0;
         const double startAngleOuter = rotationAngle + (angle + sliceSpaceAngleOuter / 2.0) * phaseY;
@@ -122,7 +119,7 @@ void PieChartRenderer::drawHighlighted(kit::Context& context, std::span<Highligh
             const double sweepAngleInner = std::max(0.0, (sliceAngle - sliceSpaceAngleInner) * phaseY);
             const double endAngleInner = startAngleInner + sweepAngleInner;
             path.lineTo(onCircle(center, innerRadius, endAngleInner));
-            path.relativeArc(center, innerRadius, rad(endAngleInner), -rad(sweepAngleInner));
+            path.relativeArc(center, innerRadius, radians(endAngleInner), -radians(sweepAngleInner));
         } else if (accountForSliceSpacing) {
             path.lineTo(onCircle(center, sliceSpaceRadius, startAngleOuter + sweepAngleOuter / 2.0));
         } else {

@@ -1,5 +1,6 @@
 // Value texts, entry labels, value lines and icons of the pie.
 #include "charting/core/ChartUtils.h"
+#include "charting/pie_radar/CircleGeometry.h"
 #include "charting/pie_radar/PieChartData.h"
 #include "charting/pie_radar/PieChartDataEntry.h"
 #include "charting/pie_radar/PieChartDataSet.h"
@@ -15,8 +16,6 @@
 namespace charting {
 
 namespace {
-
-double rad(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
 // Top-left placement unless the set turns its texts, which then turn about that point.
 void drawValueText(kit::Context& context, const std::string& text, kit::Point at, double angleRadians,
@@ -61,7 +60,7 @@ void PieChartRenderer::drawValues(kit::Context& context) {
         const bool setXOutside = drawEntryLabels && set->xValuePosition() == Position::beyondSlice;
         const bool setYInside = drawValues && set->yValuePosition() == Position::withinSlice;
         const bool setYOutside = drawValues && set->yValuePosition() == Position::beyondSlice;
-        const double angleRadians = rad(set->valueLabelAngle());
+        const double angleRadians = radians(set->valueLabelAngle());
         const kit::Font& valueFont = set->valueFont();
         const double lineHeight = valueFont.lineHeight();
         const kit::Font& labelFont = set->entryLabelFont() ? *set->entryLabelFont() : valueFont;
@@ -77,8 +76,8 @@ void PieChartRenderer::drawValues(kit::Context& context) {
             const double sliceAngle = drawAngles[xIndex];
             const double angleOffset = (sliceAngle - sliceSpaceMiddleAngle / 2.0) / 2.0;
             const double transformedAngle = rotationAngle + (angle + angleOffset) * phaseY;
-            const double sliceXBase = std::cos(rad(transformedAngle));
-            const double sliceYBase = std::sin(rad(transformedAngle));
+            const double sliceXBase = std::cos(radians(transformedAngle));
+            const double sliceYBase = std::sin(radians(transformedAngle));
 
             // A zero sum has no shares: its percentages read 0.
             const double value = usePercentValues ? (yValueSum == 0.0 ? 0.0 : e->y() / yValueSum * 100.0) : e->y();

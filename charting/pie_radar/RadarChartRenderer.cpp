@@ -1,6 +1,7 @@
 #include "charting/pie_radar/RadarChartRenderer.h"
 
 #include "charting/core/ChartUtils.h"
+#include "charting/pie_radar/CircleGeometry.h"
 #include "charting/pie_radar/RadarChartData.h"
 #include "charting/pie_radar/RadarChartDataEntry.h"
 #include "charting/pie_radar/RadarChartDataSet.h"
@@ -16,13 +17,6 @@
 #include <numbers>
 
 namespace charting {
-
-namespace {
-kit::Point onCircle(kit::Point c, double r, double degrees) {
-    const double a = degrees * std::numbers::pi / 180.0;
-    return {c.x + r * std::cos(a), c.y + r * std::sin(a)};
-}
-} // namespace
 
 RadarChartRenderer::RadarChartRenderer(const std::shared_ptr<RadarChartView>& chart, std::shared_ptr<Animator> animator,
                                        std::shared_ptr<ViewPortHandler> viewPortHandler)

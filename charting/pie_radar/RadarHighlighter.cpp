@@ -1,5 +1,6 @@
 #include "charting/pie_radar/RadarHighlighter.h"
 
+#include "charting/pie_radar/CircleGeometry.h"
 #include "charting/pie_radar/RadarChartView.h"
 
 #include <cmath>
@@ -20,9 +21,8 @@ std::vector<Highlight> RadarHighlighter::getHighlights(int index) {
         const EntryPtr e = sets[i]->entryForIndex(index);
         if (!e) continue;
         const double r = (e->y() - chart->chartYMin()) * factor * phaseY;
-        const double a = (sliceAngle * index * phaseX + chart->rotationAngle()) * std::numbers::pi / 180.0;
-        out.emplace_back(static_cast<double>(index), e->y(), center.x + r * std::cos(a), center.y + r * std::sin(a),
-                         static_cast<int>(i), sets[i]->axisDependency());
+        const kit::Point p = onCircle(center, r, sliceAngle * index * phaseX + chart->rotationAngle());
+        out.emplace_back(static_cast<double>(index), e->y(), p.x, p.y, static_cast<int>(i), sets[i]->axisDependency());
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #include "charting/pie_radar/XAxisRendererRadarChart.h"
 
 #include "charting/core/ChartUtils.h"
+#include "charting/pie_radar/CircleGeometry.h"
 #include "charting/pie_radar/RadarChartView.h"
 
 #include <cmath>
@@ -28,8 +29,7 @@ void XAxisRendererRadarChart::renderAxisLabels(kit::Context& context) {
         const std::string label = formatter ? formatter->stringForValue(static_cast<double>(i), &xAxis) : std::string();
         const double angle = std::fmod(sliceAngle * static_cast<double>(i) + chart->rotationAngle(), 360.0);
         const double distance = chart->yRange() * factor + xAxis.labelRotatedWidth() / 2.0;
-        const double a = angle * std::numbers::pi / 180.0;
-        const kit::Point p{center.x + distance * std::cos(a), center.y + distance * std::sin(a)};
+        const kit::Point p = onCircle(center, distance, angle);
         drawLabel(context, label, p.x, p.y - xAxis.labelRotatedHeight() / 2.0, attributes, kit::Point{0.5, 0.25},
                   angleRadians);
     }

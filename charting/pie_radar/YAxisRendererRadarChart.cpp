@@ -3,6 +3,7 @@
 #include "charting/core/ChartUtils.h"
 #include "charting/core/XAxisRenderer.h"
 #include "charting/model/LimitLine.h"
+#include "charting/pie_radar/CircleGeometry.h"
 #include "charting/pie_radar/RadarChartView.h"
 #include "kit/graphics/Context.h"
 #include "kit/graphics/Text.h"
@@ -12,13 +13,6 @@
 #include <numbers>
 
 namespace charting {
-
-namespace {
-kit::Point onCircle(kit::Point c, double r, double degrees) {
-    const double a = degrees * std::numbers::pi / 180.0;
-    return {c.x + r * std::cos(a), c.y + r * std::sin(a)};
-}
-} // namespace
 
 YAxisRendererRadarChart::YAxisRendererRadarChart(std::shared_ptr<ViewPortHandler> viewPortHandler,
                                                  std::shared_ptr<YAxis> axis, const std::shared_ptr<RadarChartView>& chart)
