@@ -20,6 +20,32 @@ std::string valueText(const kit::Record& record, const std::string& key) {
     return value ? kit::description(*value) : std::string();
 }
 
+using PieceWriter = std::function<Result<std::string>(const std::vector<kit::Record>&)>;
+
+// On the queue, one piece per container and record type, named with the extension; the first
+// piece that cannot be written fails the export. The completion comes on the main queue.
+void writePieces(kit::DispatchQueue& queue, Records records, const ContainerNames& names, const char* extension,
+                 PieceWriter write, std::function<void(Result<Pieces>)> completion) {
+    queue.async([records = std::move(records), names, extension, write = std::move(write),
+                 completion = std::move(completion)] {
+        Pieces pieces;
+        for (const auto& [container, types] : records)
+            for (const auto& [type, list] : types) {
+                auto text = write(list);
+                if (!text.isSuccess()) {
+                    kit::DispatchQueue::main().async([completion, error = text.error()] {
+                        completion(Result<Pieces>::failure(error));
+                    });
+                    return;
+                }
+                pieces[pieceName(container, names, type, extension)] = text.value();
+            }
+        kit::DispatchQueue::main().async([completion, pieces = std::move(pieces)] {
+            completion(Result<Pieces>::success(pieces));
+        });
+    });
+}
+
 } // namespace
 
 const std::shared_ptr<JSONDataTransformer>& JSONDataTransformer::shared() {
@@ -34,32 +60,20 @@ const std::shared_ptr<CSVDataTransformer>& CSVDataTransformer::shared() {
 
 void JSONDataTransformer::transformData(Records records, const ContainerNames& names,
                                         std::function<void(CloudKitGDPR::Result<Result>)> completion) {
-    dispatchQueue->async([records = std::move(records), names, completion = std::move(completion)] {
-        Pieces pieces;
-        for (const auto& [container, types] : records)
-            for (const auto& [type, list] : types) {
-                auto array = nlohmann::json::array();
-                for (const auto& record : list) {
-                    auto object = nlohmann::json::object();
-                    for (const auto& key : record.allKeys()) object[key] = valueText(record, key);
-                    array.push_back(std::move(object));
-                }
-                std::string text;
-                try {
-                    text = array.dump(2);  // strict: a text that is not UTF-8 fails the export
-                } catch (const nlohmann::json::exception& e) {
-                    Error error{"JSONSerialization", e.id, e.what(), std::nullopt};
-                    kit::DispatchQueue::main().async([completion, error] {
-                        completion(CloudKitGDPR::Result<Result>::failure(error));
-                    });
-                    return;
-                }
-                pieces[pieceName(container, names, type, ".json")] = std::move(text);
-            }
-        kit::DispatchQueue::main().async([completion, pieces = std::move(pieces)] {
-            completion(CloudKitGDPR::Result<Result>::success(pieces));
-        });
-    });
+    writePieces(*dispatchQueue, std::move(records), names, ".json", [](const std::vector<kit::Record>& list) {
+        auto array = nlohmann::json::array();
+        for (const auto& record : list) {
+            auto object = nlohmann::json::object();
+            for (const auto& key : record.allKeys()) object[key] = valueText(record, key);
+            array.push_back(std::move(object));
+        }
+        // Strict: a text that is not UTF-8 fails the export.
+        try {
+            return CloudKitGDPR::Result<std::string>::success(array.dump(2));
+        } catch (const nlohmann::json::exception& e) {
+            return CloudKitGDPR::Result<std::string>::failure(Error{"JSONSerialization", e.id, e.what(), std::nullopt});
+        }
+    }, std::move(completion));
 }
 
 std::string csvField(const std::string& text) {
@@ -73,30 +87,23 @@ std::string csvField(const std::string& text) {
 
 void CSVDataTransformer::transformData(Records records, const ContainerNames& names,
                                        std::function<void(CloudKitGDPR::Result<Result>)> completion) {
-    dispatchQueue->async([records = std::move(records), names, completion = std::move(completion)] {
-        Pieces pieces;
-        for (const auto& [container, types] : records)
-            for (const auto& [type, list] : types) {
-                std::set<std::string> keySet;
-                for (const auto& record : list)
-                    for (const auto& key : record.allKeys()) keySet.insert(key);
-                const std::vector<std::string> columns(keySet.begin(), keySet.end());
-                std::string text;
-                for (std::size_t i = 0; i < columns.size(); ++i) text += (i ? "," : "") + csvField(columns[i]);
-                text += "\n";
-                for (const auto& record : list) {
-                    for (std::size_t i = 0; i < columns.size(); ++i) {
-                        if (i) text += ",";
-                        if (record.value(columns[i])) text += csvField(valueText(record, columns[i]));
-                    }
-                    text += "\n";
-                }
-                pieces[pieceName(container, names, type, ".csv")] = std::move(text);
+    writePieces(*dispatchQueue, std::move(records), names, ".csv", [](const std::vector<kit::Record>& list) {
+        std::set<std::string> keySet;
+        for (const auto& record : list)
+            for (const auto& key : record.allKeys()) keySet.insert(key);
+        const std::vector<std::string> columns(keySet.begin(), keySet.end());
+        std::string text;
+        for (std::size_t i = 0; i < columns.size(); ++i) text += (i ? "," : "") + csvField(columns[i]);
+        text += "\n";
+        for (const auto& record : list) {
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                if (i) text += ",";
+                if (record.value(columns[i])) text += csvField(valueText(record, columns[i]));
             }
-        kit::DispatchQueue::main().async([completion, pieces = std::move(pieces)] {
-            completion(CloudKitGDPR::Result<Result>::success(pieces));
-        });
-    });
+            text += "\n";
+        }
+        return CloudKitGDPR::Result<std::string>::success(std::move(text));
+    }, std::move(completion));
 }
 
 std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
