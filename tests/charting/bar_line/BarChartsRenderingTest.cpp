@@ -1,6 +1,7 @@
 // Draws bar (stacked and grouped, with values), horizontal-bar, candle-stick and bubble charts with
 // the real text layer, so layout faults that exact-metric tests cannot see show up. Set
 // TINCTURA_RENDER_DIR to keep the PNGs.
+#include "../core/RenderTestSupport.h"
 #include "charting/bar_line/BarChartDataSet.h"
 #include "charting/bar_line/BarChartView.h"
 #include "charting/bar_line/BubbleChartDataEntry.h"
@@ -17,29 +18,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 using namespace charting;
+using namespace charting::testing;
 
 namespace {
-
-kit::Image render(ChartViewBase& chart) {
-    const kit::Rect b = chart.bounds();
-    auto image = kit::Image::make(b.width(), b.height(), 2.0);
-    EXPECT_TRUE(image);
-    kit::Context context(*image);
-    context.setFillColor(kit::Color::whiteColor());
-    context.fillRect(b);
-    chart.drawRect(context, b);
-    EXPECT_TRUE(context.isHealthy());
-    EXPECT_EQ(context.saveDepth(), 0);
-    return std::move(*image);
-}
-
-void keep(kit::Image& image, const std::string& name) {
-    if (const char* dir = std::getenv("TINCTURA_RENDER_DIR")) image.savePNG(std::string(dir) + "/" + name);
-}
 
 kit::Color pixel(const kit::Image& image, kit::Point p) {
     return image.colorAt(static_cast<int>(p.x * 2), static_cast<int>(p.y * 2));
@@ -62,8 +46,8 @@ TEST(BarChartsRendering, StackedAndGroupedBarsWithValues) {
     data->setBarWidth(0.6);
     stacked->setData(data);
     stacked->highlightValue(Highlight(1, 5, 0, 0, 0, 0, 0, AxisDependency::left));
-    kit::Image a = render(*stacked);
-    keep(a, "bar-stacked.png");
+    kit::Image a = renderChart(*stacked);
+    keepRender(a, "bar-stacked.png");
     // The highlighted bottom segment is drawn over with the highlight colour.
     const auto bounds = stacked->getBarBounds(std::dynamic_pointer_cast<BarChartDataEntry>(entries[0]));
     ASSERT_TRUE(bounds);
@@ -84,8 +68,8 @@ TEST(BarChartsRendering, StackedAndGroupedBarsWithValues) {
     grouped->setData(groupedData);
     grouped->groupBars(0, 0.16, 0.03);
     grouped->setDrawBarShadowEnabled(true);
-    kit::Image b = render(*grouped);
-    keep(b, "bar-grouped.png");
+    kit::Image b = renderChart(*grouped);
+    keepRender(b, "bar-grouped.png");
 }
 
 TEST(BarChartsRendering, HorizontalBars) {
@@ -99,8 +83,8 @@ TEST(BarChartsRendering, HorizontalBars) {
     data->setBarWidth(0.7);
     chart->setData(data);
     chart->highlightValue(Highlight(1, 7, 0, 0, 0, 0, -1, AxisDependency::left));
-    kit::Image image = render(*chart);
-    keep(image, "bar-horizontal.png");
+    kit::Image image = renderChart(*chart);
+    keepRender(image, "bar-horizontal.png");
     const auto bounds = chart->getBarBounds(std::dynamic_pointer_cast<BarChartDataEntry>(entries[3]));
     ASSERT_TRUE(bounds);
     EXPECT_GT(bounds->width(), bounds->height()) << "bars lie sideways";
@@ -123,8 +107,8 @@ TEST(BarChartsRendering, CandlesAndBubbles) {
     set->setShadowColorSameAsCandle(true);
     candles->setData(kit::make<CandleChartData>(std::vector<DataSetPtr>{set}));
     candles->highlightValue(Highlight(2, 14, 0, 0, 0, 0, -1, AxisDependency::left));
-    kit::Image c = render(*candles);
-    keep(c, "candle.png");
+    kit::Image c = renderChart(*candles);
+    keepRender(c, "candle.png");
     // A decreasing body is filled.
     const kit::Point mid = candles->getTransformer(AxisDependency::left)->pixelForValues(1, 11.5);
     const kit::Color body = pixel(c, mid);
@@ -145,6 +129,6 @@ TEST(BarChartsRendering, CandlesAndBubbles) {
     bubbles->xAxis()->setSpaceMax(0.6);
     bubbles->setData(kit::make<BubbleChartData>(sets));
     bubbles->highlightValue(Highlight(2, 7, 0, 0, 0, 0, -1, AxisDependency::left));
-    kit::Image d = render(*bubbles);
-    keep(d, "bubble.png");
+    kit::Image d = renderChart(*bubbles);
+    keepRender(d, "bubble.png");
 }

@@ -191,15 +191,6 @@ TEST(BarLineChartViewBase, VisibleRangesBecomeScaleLimits) {
     EXPECT_EQ(vp.minScaleY(), 3);
 }
 
-struct CountingChart : LineChartView {
-    using LineChartView::LineChartView;
-    int offsetCalculations = 0;
-    void calculateOffsets() override {
-        ++offsetCalculations;
-        LineChartView::calculateOffsets();
-    }
-};
-
 TEST(BarLineChartViewBase, ImmediateZoomsFlipTheSignOfY) {
     auto chart = kit::make<CountingChart>(kit::Rect{0, 0, 300, 200});
     chart->setData(kit::make<LineChartData>(std::vector<DataSetPtr>{lineSet(series(11, [](int i) { return i; }))}));

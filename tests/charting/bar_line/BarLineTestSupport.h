@@ -58,6 +58,16 @@ inline std::vector<std::string> recorded(const kit::RecordingContext& context, c
     return out;
 }
 
+// A line chart that counts its offset computations.
+struct CountingChart : LineChartView {
+    using LineChartView::LineChartView;
+    int offsetCalculations = 0;
+    void calculateOffsets() override {
+        ++offsetCalculations;
+        LineChartView::calculateOffsets();
+    }
+};
+
 struct LoggingDelegate : ChartViewDelegate {
     std::vector<std::string> log;
     double lastScaleX = 0, lastScaleY = 0;

@@ -1,5 +1,6 @@
 // The combined chart: sub-renderers by draw order, highlights routed by their sub-data, the
 // combined highlighter, and a rendering check (TINCTURA_RENDER_DIR keeps the PNG).
+#include "../core/RenderTestSupport.h"
 #include "charting/bar_line/BarChartDataEntry.h"
 #include "charting/bar_line/BarChartDataSet.h"
 #include "charting/bar_line/BarChartRenderer.h"
@@ -17,9 +18,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 using namespace charting;
+using charting::testing::keepRender;
+using charting::testing::renderChart;
 
 namespace {
 
@@ -142,14 +144,5 @@ TEST(CombinedChartView, Rendering) {
     chart->setData(barsAndLine(true));
     chart->highlightValue(Highlight(3, 7, 0, 0, *chart->combinedData()->dataIndex(chart->barData().get()), 0, -1,
                                     AxisDependency::left));
-    const kit::Rect b = chart->bounds();
-    auto image = kit::Image::make(b.width(), b.height(), 2.0);
-    ASSERT_TRUE(image);
-    kit::Context context(*image);
-    context.setFillColor(kit::Color::whiteColor());
-    context.fillRect(b);
-    chart->drawRect(context, b);
-    EXPECT_TRUE(context.isHealthy());
-    EXPECT_EQ(context.saveDepth(), 0);
-    if (const char* dir = std::getenv("TINCTURA_RENDER_DIR")) image->savePNG(std::string(dir) + "/combined.png");
+    keepRender(renderChart(*chart), "combined.png");
 }

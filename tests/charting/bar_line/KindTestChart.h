@@ -1,6 +1,7 @@
 #pragma once
 // An x/y chart of one data kind for renderer tests: x 0...10 and y 0...10 over the content
-// rectangle (50, 50, 100, 100) unless prepared otherwise, all entries visible.
+// rectangle (50, 50, 100, 100) unless prepared otherwise (y up, or down when inverted), all
+// entries visible.
 #include "charting/core/ChartViewBase.h"
 #include "charting/core/Transformer.h"
 #include "kit/base/Make.h"
@@ -25,7 +26,7 @@ public:
     std::shared_ptr<Transformer> getTransformer(AxisDependency axis) const override {
         return axis == AxisDependency::left ? left : right;
     }
-    bool isInverted(AxisDependency) const override { return false; }
+    bool isInverted(AxisDependency) const override { return inverted; }
     double lowestVisibleX() const override { return 0; }
     double highestVisibleX() const override { return 10; }
 
@@ -34,7 +35,7 @@ public:
         viewPortHandler()->restrainViewPort(50, 50, 50, 50);
         for (auto& t : {left, right}) {
             t->prepareMatrixValuePx(xMin, dx, dy, yMin);
-            t->prepareMatrixOffset(false);
+            t->prepareMatrixOffset(inverted);
         }
     }
     std::shared_ptr<ChartViewBase> self() const {
@@ -43,6 +44,7 @@ public:
 
     std::shared_ptr<Transformer> left;
     std::shared_ptr<Transformer> right;
+    bool inverted = false;
 };
 
 } // namespace charting::testing

@@ -1,20 +1,16 @@
 // Whole line and scatter charts drawn into images: axes, legend, line, fill, circles and values
 // all land where they belong. Set TINCTURA_RENDER_DIR to keep the images for a look.
+#include "../core/RenderTestSupport.h"
 #include "BarLineTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 
 using namespace charting;
 using namespace charting::testing;
 
 namespace {
-
-void keep(const kit::Image& image, const std::string& name) {
-    if (const char* dir = std::getenv("TINCTURA_RENDER_DIR")) image.savePNG(std::string(dir) + "/" + name);
-}
 
 bool isWhite(const kit::Color& c) { return c.red() > 0.97 && c.green() > 0.97 && c.blue() > 0.97; }
 
@@ -48,7 +44,7 @@ TEST(LineChartView, RendersAFilledLineWithCirclesValuesLegendAndAxes) {
 
     auto image = chart->getChartImage(false);
     ASSERT_TRUE(image);
-    keep(*image, "line-chart.png");
+    keepRender(*image, "line-chart.png");
     const double scale = image->scale();
     auto px = [&](kit::Point p) { return image->colorAt(static_cast<int>(p.x * scale), static_cast<int>(p.y * scale)); };
 
@@ -94,7 +90,7 @@ TEST(ScatterChartView, RendersShapesAboveTheirValues) {
     auto chart = scatterChart(sets, {0, 0, 600, 420});
     auto image = chart->getChartImage(false);
     ASSERT_TRUE(image);
-    keep(*image, "scatter-chart.png");
+    keepRender(*image, "scatter-chart.png");
     const double scale = image->scale();
     // The square of the first set, centred on its entry, in its colour.
     const kit::Point p = chart->pixelForValues(0, 0, AxisDependency::left);

@@ -102,15 +102,6 @@ TEST_F(ViewPortJobs, EasingIsCalledWithElapsedAndDurationAndNotClamped) {
     job->stop(false);
 }
 
-struct CountingChart : LineChartView {
-    using LineChartView::LineChartView;
-    int offsetCalculations = 0;
-    void calculateOffsets() override {
-        ++offsetCalculations;
-        LineChartView::calculateOffsets();
-    }
-};
-
 TEST_F(ViewPortJobs, AnimatedZoomEndsCentredAndOnlyAFinishedOneRecomputesOffsets) {
     auto counting = kit::make<CountingChart>(kit::Rect{0, 0, 300, 200});
     counting->setData(kit::make<LineChartData>(std::vector<DataSetPtr>{lineSet(series(21, [](int i) { return i; }))}));

@@ -5,15 +5,16 @@
 #include "charting/core/XAxisRenderer.h"
 #include "charting/core/YAxisRenderer.h"
 #include "ChartTestSupport.h"
+#include "RenderTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 
 using namespace charting;
 using charting::testing::dataSet;
 using charting::testing::entry;
+using charting::testing::keepRender;
 
 TEST(AxisAndLegendRendering, DrawsInsideTheChart) {
     auto image = kit::Image::make(400, 260, 2.0);
@@ -72,7 +73,7 @@ TEST(AxisAndLegendRendering, DrawsInsideTheChart) {
     EXPECT_TRUE(context.isHealthy());
     EXPECT_EQ(context.saveDepth(), 0);
 
-    if (const char* dir = std::getenv("TINCTURA_RENDER_DIR")) image->savePNG(std::string(dir) + "/axes-and-legend.png");
+    keepRender(*image, "axes-and-legend.png");
 
     // Ink where the labels and the legend are, none far outside the layout.
     auto inked = [&](double x0, double y0, double x1, double y1) {
@@ -130,7 +131,7 @@ TEST(AxisAndLegendRendering, RotatedLabelsAndAVerticalLegend) {
     }
     legendRenderer.renderLegend(context);
     EXPECT_TRUE(context.isHealthy());
-    if (const char* dir = std::getenv("TINCTURA_RENDER_DIR")) image->savePNG(std::string(dir) + "/rotated-and-vertical.png");
+    keepRender(*image, "rotated-and-vertical.png");
 
     // The rotated labels stay in the band above the content; the legend at the right.
     EXPECT_EQ(xAxis->labelRotatedHeight(), xAxis->labelRotatedWidth());

@@ -1,6 +1,7 @@
 // Draws a pie chart (hole, centre text, labels, values beyond the slices, legend) and a radar chart
 // with the real text layer, so layout faults that exact-metric tests cannot see show up. Set
 // TINCTURA_RENDER_DIR to keep the PNGs.
+#include "../core/RenderTestSupport.h"
 #include "charting/model/ChartColorTemplates.h"
 #include "charting/model/IndexAxisValueFormatter.h"
 #include "charting/pie_radar/PieChartData.h"
@@ -16,31 +17,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 using namespace charting;
-
-namespace {
-
-kit::Image render(ChartViewBase& chart) {
-    const kit::Rect b = chart.bounds();
-    auto image = kit::Image::make(b.width(), b.height(), 2.0);
-    EXPECT_TRUE(image);
-    kit::Context context(*image);
-    context.setFillColor(kit::Color::whiteColor());
-    context.fillRect(b);
-    chart.drawRect(context, b);
-    EXPECT_TRUE(context.isHealthy());
-    EXPECT_EQ(context.saveDepth(), 0);
-    return std::move(*image);
-}
-
-void keep(kit::Image& image, const std::string& name) {
-    if (const char* dir = std::getenv("TINCTURA_RENDER_DIR")) image.savePNG(std::string(dir) + "/" + name);
-}
-
-} // namespace
+using namespace charting::testing;
 
 TEST(PieRadarRendering, PieWithHoleLabelsValuesAndLegend) {
     auto chart = kit::make<PieChartView>(kit::Rect{0, 0, 420, 420});
@@ -63,8 +43,8 @@ TEST(PieRadarRendering, PieWithHoleLabelsValuesAndLegend) {
     chart->setExtraOffsets(0, 10, 0, 10);
     chart->setData(data);
     chart->highlightValue(Highlight(2, 0, 0), false);
-    kit::Image image = render(*chart);
-    keep(image, "pie-chart.png");
+    kit::Image image = renderChart(*chart);
+    keepRender(image, "pie-chart.png");
 
     const kit::Point c = chart->centerCircleBox();
     EXPECT_EQ(image.colorAt(static_cast<int>(c.x * 2), static_cast<int>(c.y * 2)), kit::Color::whiteColor()) << "hole";
@@ -95,8 +75,8 @@ TEST(PieRadarRendering, RadarWithWebCaptionsAndValues) {
     chart->yAxis()->setLabelCount(5);
     chart->setData(data);
     chart->highlightValue(Highlight(3, 0, 0), false);
-    kit::Image image = render(*chart);
-    keep(image, "radar-chart.png");
+    kit::Image image = renderChart(*chart);
+    keepRender(image, "radar-chart.png");
 
     const kit::Point c = chart->centerOffsets();
     EXPECT_NE(image.colorAt(static_cast<int>(c.x * 2), static_cast<int>(c.y * 2)), kit::Color::whiteColor());
@@ -117,8 +97,8 @@ TEST(PieRadarRendering, HalfPieWithSpacedSlicesAndNoHole) {
     chart->setRotationAngle(180);
     chart->setExtraBottomOffset(20);
     chart->setData(data);
-    kit::Image image = render(*chart);
-    keep(image, "half-pie.png");
+    kit::Image image = renderChart(*chart);
+    keepRender(image, "half-pie.png");
 
     // The half pie stands on its centre line: painted just above it, nothing below.
     const kit::Point c = chart->centerCircleBox();
