@@ -1,5 +1,6 @@
 // Drawing line and scatter charts: whole frames at 1000 x 600 points, the data pass alone for the
 // kinds that stress it, and one pan step without the draw. A frame at 60 fps has 16.7 ms.
+#include "ChartFrames.h"
 #include "charting/bar_line/LineChartData.h"
 #include "charting/bar_line/LineChartDataSet.h"
 #include "charting/bar_line/LineChartView.h"
@@ -50,15 +51,6 @@ std::shared_ptr<LineChartDataSet> plainLine(const std::vector<kit::Point>& point
     set->setDrawCirclesEnabled(false);
     set->setDrawValuesEnabled(false);
     return set;
-}
-
-void drawFrames(benchmark::State& state, BarLineChartViewBase& chart, bool dataOnly = false) {
-    auto image = kit::Image::make(frame.width(), frame.height(), 1.0, true);
-    kit::Context context(*image);
-    for (auto _ : state) {
-        if (dataOnly) chart.renderer()->drawData(context);
-        else chart.drawRect(context, frame);
-    }
 }
 
 void BM_LineFrame(benchmark::State& state) {

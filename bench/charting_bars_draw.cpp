@@ -1,5 +1,6 @@
 // Drawing bar, horizontal-bar, candle and bubble charts: whole frames at 1000 x 600 points and the
 // bar data pass alone (plain and stacked). A frame at 60 fps has 16.7 ms.
+#include "ChartFrames.h"
 #include "charting/bar_line/BarChartDataSet.h"
 #include "charting/bar_line/BarChartView.h"
 #include "charting/bar_line/BubbleChartDataEntry.h"
@@ -42,15 +43,6 @@ std::shared_ptr<BarChartData> bars(std::int64_t n, int stack) {
     auto set = kit::make<BarChartDataSet>(entries, std::string("bars"));
     set->setColors({kit::Color::redColor(), kit::Color::greenColor(), kit::Color::blueColor()});
     return kit::make<BarChartData>(std::vector<DataSetPtr>{set});
-}
-
-void drawFrames(benchmark::State& state, BarLineChartViewBase& chart, bool dataOnly = false) {
-    auto image = kit::Image::make(frame.width(), frame.height(), 1.0, true);
-    kit::Context context(*image);
-    for (auto _ : state) {
-        if (dataOnly) chart.renderer()->drawData(context);
-        else chart.drawRect(context, frame);
-    }
 }
 
 void BM_BarFrame(benchmark::State& state) {
