@@ -98,18 +98,18 @@ bool Matrix4::inverted(Matrix4& out) const {
 }
 
 Matrix4 rotationFromEuler(const Vector3& angles) {
-    return Matrix4::rotation(angles.x, 1, 0, 0) * Matrix4::rotation(angles.y, 0, 1, 0) *
-           Matrix4::rotation(angles.z, 0, 0, 1);
+    return Matrix4::rotation(angles.z, 0, 0, 1) * Matrix4::rotation(angles.y, 0, 1, 0) *
+           Matrix4::rotation(angles.x, 1, 0, 0);
 }
 
 Vector3 eulerFromRotation(const Matrix4& r) {
-    float sinY = std::clamp(r.at(0, 2), -1.0f, 1.0f);
+    float sinY = std::clamp(-r.at(2, 0), -1.0f, 1.0f);
     float y = std::asin(sinY);
     if (std::fabs(sinY) > 0.99999f) {
         // Pitch and roll turn about the same axis here: give it all to pitch.
-        return {std::atan2(r.at(2, 1), r.at(1, 1)), y, 0};
+        return {std::atan2(-r.at(1, 2), r.at(1, 1)), y, 0};
     }
-    return {std::atan2(-r.at(1, 2), r.at(2, 2)), y, std::atan2(-r.at(0, 1), r.at(0, 0))};
+    return {std::atan2(r.at(2, 1), r.at(2, 2)), y, std::atan2(r.at(1, 0), r.at(0, 0))};
 }
 
 } // namespace kit::ar

@@ -41,8 +41,9 @@ struct Matrix4 {
     bool inverted(Matrix4& out) const;
 };
 
-// Euler angles (x pitch, y yaw, z roll) turn a vector by roll first, then yaw, then pitch:
-// R = Rx(x) * Ry(y) * Rz(z).
+// Euler angles (x pitch, y yaw, z roll) turn the node about its own axes by roll first, then yaw,
+// then pitch; as a matrix on column vectors R = Rz(z) * Ry(y) * Rx(x). So a node laid flat by its
+// pitch turns within the floor by its yaw.
 Matrix4 rotationFromEuler(const Vector3& angles);
 // The angles of a pure rotation under the convention above; y is kept within [-pi/2, pi/2].
 Vector3 eulerFromRotation(const Matrix4& rotation);

@@ -45,11 +45,11 @@ World World::standard() {
     // A wall anchor's y axis points out of the wall, so its x-z plane lies on the wall.
     ScriptedPlane wall;
     wall.alignment = PlaneAlignment::vertical;
-    wall.transform = Matrix4::translation({0.2f, 1.0f, -world.room.depth}) *
+    wall.transform = Matrix4::translation({0, 1.0f, -world.room.depth}) *
                      Matrix4::rotation(std::numbers::pi_v<float> / 2, 1, 0, 0);
     wall.foundAfter = 1.2;
     wall.firstExtent = {0.4f, 0, 0.3f};
-    wall.lastExtent = {1.4f, 0, 0.9f};
+    wall.lastExtent = {1.0f, 0, 0.75f};
     wall.growthSeconds = 2.5;
 
     ScriptedPlane nearFloor;

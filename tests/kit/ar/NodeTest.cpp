@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numbers>
 
 namespace kit::ar {
@@ -21,14 +22,15 @@ void expectNear(const Matrix4& a, const Matrix4& b, float tolerance = 1e-5f) {
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(a.m[i], b.m[i], tolerance) << "element " << i;
 }
 
-TEST(ArNode, EulerAnglesTurnRollFirstThenYawThenPitch) {
+TEST(ArNode, EulerAnglesTurnAboutTheNodesOwnAxesRollFirstThenYawThenPitch) {
     Node node;
-    node.setEulerAngles({halfPi, halfPi, 0});
-    // Yaw turns +x to -z, then pitch turns -z to +y.
-    expectNear(node.transform().transformDirection({1, 0, 0}), {0, 1, 0});
     node.setEulerAngles({0, halfPi, halfPi});
-    // Roll turns +x to +y first; yaw leaves y alone.
-    expectNear(node.transform().transformDirection({1, 0, 0}), {0, 1, 0});
+    // Yaw turns +z to +x, then roll about the fixed z turns +x to +y.
+    expectNear(node.transform().transformDirection({0, 0, 1}), {0, 1, 0});
+    // Laid flat by its pitch, a plane turns within the floor by its yaw: its normal stays up.
+    node.setEulerAngles({-halfPi, 0.7f, 0});
+    expectNear(node.transform().transformDirection({0, 0, 1}), {0, 1, 0});
+    expectNear(node.transform().transformDirection({1, 0, 0}), {std::cos(0.7f), 0, -std::sin(0.7f)});
 }
 
 TEST(ArNode, TransformSplitsIntoPositionAnglesAndScale) {
