@@ -16,4 +16,7 @@ inline kit::Point onCircle(kit::Point center, double radius, double degrees) {
     return {center.x + radius * std::cos(a), center.y + radius * std::sin(a)};
 }
 
+// The angle in degrees that an arc of `length` spans at `radius`.
+inline double arcAngle(double length, double radius) { return length / (std::numbers::pi / 180.0 * radius); }
+
 } // namespace charting

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace charting {
 
@@ -57,6 +56,23 @@ double PieChartRenderer::calculateMinimumRadiusForSpacedSlice(kit::Point center,
     return spacedRadius;
 }
 
+int PieChartRenderer::visibleSliceCount(const PieChartDataSet& dataSet) {
+    int count = 0;
+    for (std::int64_t j = 0; j < dataSet.entryCount(); ++j) {
+        const EntryPtr e = dataSet.entryForIndex(j);
+        if (e && std::fabs(e->y()) > kEpsilon) ++count;
+    }
+    return count;
+}
+
+void PieChartRenderer::SliceLayout::addInnerArc(kit::Path& path, double innerRadius, double angle, double sliceAngle) const {
+    const double spaceAngleInner = innerRadius == 0.0 ? 0.0 : spaceAngle(innerRadius);
+    const double sweep = sweepAngle(sliceAngle, spaceAngleInner);
+    const double end = startAngle(angle, spaceAngleInner) + sweep;
+    path.lineTo(onCircle(center, innerRadius, end));
+    path.relativeArc(center, innerRadius, radians(end), -radians(sweep));
+}
+
 void PieChartRenderer::drawDataSet(kit::Context& context, const PieChartDataSet& dataSet) {
     const auto chart = this->chart();
     if (!chart) return;
@@ -72,18 +88,15 @@ void PieChartRenderer::drawDataSet(kit::Context& context, const PieChartDataSet&
     const bool drawInnerArc = chart->isDrawHoleEnabled() && !chart->isDrawSlicesUnderHoleEnabled();
     const double userInnerRadius = drawInnerArc ? radius * chart->holeRadiusPercent() : 0.0;
 
-    int visibleAngleCount = 0;
-    for (std::int64_t j = 0; j < entryCount; ++j) {
-        const EntryPtr e = dataSet.entryForIndex(j);
-        if (e && std::fabs(e->y()) > kEpsilon) ++visibleAngleCount;
-    }
+    const int visibleAngleCount = visibleSliceCount(dataSet);
     const double sliceSpace = visibleAngleCount <= 1 ? 0.0 : getSliceSpace(dataSet);
+    const SliceLayout layout{center, rotationAngle, phaseY, sliceSpace, visibleAngleCount == 1};
 
     kit::SavedState saved(context);
     accessibleChartElements_.push_back(createPieHeader(*chart, dataSet));
 
     double angle = 0.0;
-    const double sliceSpaceAngleOuter = visibleAngleCount == 1 ? 0.0 : sliceSpace / (std::numbers::pi / 180.0 * radius);
+    const double sliceSpaceAngleOuter = layout.spaceAngle(radius);
     for (std::int64_t j = 0; j < entryCount; ++j) {
         const double sliceAngle = drawAngles[static_cast<std::size_t>(j)];
         const EntryPtr e = dataSet.entryForIndex(j);
@@ -93,8 +106,8 @@ void PieChartRenderer::drawDataSet(kit::Context& context, const PieChartDataSet&
         if (!(std::fabs(e->y()) < kEpsilon) && !highlightedHere) {
             const bool accountForSliceSpacing = sliceSpace > 0.0 && sliceAngle <= 180.0;
             context.setFillColor(dataSet.color(j));
-            const double startAngleOuter = rotationAngle + (angle + sliceSpaceAngleOuter / 2.0) * phaseY;
-            const double sweepAngleOuter = std::max(0.0, (sliceAngle - sliceSpaceAngleOuter) * phaseY);
+            const double startAngleOuter = layout.startAngle(angle, sliceSpaceAngleOuter);
+            const double sweepAngleOuter = layout.sweepAngle(sliceAngle, sliceSpaceAngleOuter);
 
             kit::Path path;
             const kit::Point arcStart = onCircle(center, radius, startAngleOuter);
@@ -116,14 +129,7 @@ void PieChartRenderer::drawDataSet(kit::Context& context, const PieChartDataSet&
             } else {
                 double innerRadius = userInnerRadius;
                 if (accountForSliceSpacing) innerRadius = std::min(radius, std::max(std::fabs(minSpacedRadius()), userInnerRadius));
-                const double sliceSpaceAngleInner = (visibleAngleCount == 1 || innerRadius == 0.0)
-                                                        ? 0.0
-                                                        : sliceSpace / (std::numbers::pi / 180.0 * innerRadius);
-                const double startAngleInner = rotationAngle + (angle + sliceSpaceAngleInner / 2.0) * phaseY;
-                const double sweepAngleInner = std::max(0.0, (sliceAngle - sliceSpaceAngleInner) * phaseY);
-                const double endAngleInner = startAngleInner + sweepAngleInner;
-                path.lineTo(onCircle(center, innerRadius, endAngleInner));
-                path.relativeArc(center, innerRadius, radians(endAngleInner), -radians(sweepAngleInner));
+                layout.addInnerArc(path, innerRadius, angle, sliceAngle);
             }
             path.close();
             context.beginPath();

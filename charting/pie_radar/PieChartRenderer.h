@@ -4,8 +4,11 @@
 // texts inside slices or beyond them on value lines, icons, and the accessibility elements of the
 // slices. Angles in degrees, 0 pointing right, growing clockwise on screen.
 #include "charting/core/ChartRenderer.h"
+#include "charting/pie_radar/CircleGeometry.h"
 #include "kit/base/Geometry.h"
+#include "kit/graphics/Path.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -56,6 +59,28 @@ public:
                                                                       const kit::Path& path, bool selected) const;
 
 private:
+    // What a pass over one set's slices shares: where slices start and how far they sweep under
+    // the animation, and the angle the space between neighbours takes at a radius.
+    struct SliceLayout {
+        kit::Point center;
+        double rotationAngle;
+        double phaseY;
+        double sliceSpace;
+        // One visible slice has no neighbours to keep a space from.
+        bool single;
+
+        double spaceAngle(double radius) const { return single ? 0.0 : arcAngle(sliceSpace, radius); }
+        // Of a slice `angle` degrees into the pie, with its share of the space taken off both sides.
+        double startAngle(double angle, double spaceAngle) const { return rotationAngle + (angle + spaceAngle / 2.0) * phaseY; }
+        double sweepAngle(double sliceAngle, double spaceAngle) const {
+            return std::max(0.0, (sliceAngle - spaceAngle) * phaseY);
+        }
+        // Ends a slice's outline along the inner circle, from the slice's end back to its start.
+        void addInnerArc(kit::Path& path, double innerRadius, double angle, double sliceAngle) const;
+    };
+    // How many slices have a value other than zero.
+    static int visibleSliceCount(const PieChartDataSet& dataSet);
+
     std::shared_ptr<NSUIAccessibilityElement> createPieHeader(PieChartView& chart, const PieChartDataSet& dataSet) const;
 
     std::shared_ptr<ViewPortHandler> viewPortHandler_;

@@ -13,14 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <numbers>
 
 namespace charting {
-
-namespace {
-constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
-} // namespace
 
 void PieChartRenderer::drawCenterText(kit::Context& context) {
     const auto chart = this->chart();
@@ -77,31 +71,27 @@ void PieChartRenderer::drawHighlighted(kit::Context& context, std::span<Highligh
         const auto* set = dynamic_cast<const PieChartDataSet*>(data->dataSets()[static_cast<std::size_t>(setIndex)].get());
         if (!set || !set->isHighlightEnabled()) continue;
 
-        int visibleAngleCount = 0;
-        for (std::int64_t j = 0; j < set->entryCount(); ++j) {
-            const EntryPtr e = set->entryForIndex(j);
-            if (e && std::fabs(e->y()) > kEpsilon) ++visibleAngleCount;
-        }
+        const int visibleAngleCount = visibleSliceCount(*set);
         const double angle = index == 0 ? 0.0 : absoluteAngles[index - 1] * phaseX;
         const double sliceSpace = visibleAngleCount <= 1 ? 0.0 : set->sliceSpace();
+        const SliceLayout layout{center, rotationAngle, phaseY, sliceSpace, visibleAngleCount == 1};
         const double sliceAngle = drawAngles[index];
         const double highlightedRadius = radius + set->selectionShift();
         const bool accountForSliceSpacing = sliceSpace > 0.0 && sliceAngle <= 180.0;
         context.setFillColor(set->highlightColor() ? *set->highlightColor() : set->color(static_cast<std::int64_t>(index)));
 
-        const double sliceSpaceAngleOuter = visibleAngleCount == 1 ? 0.0 : sliceSpace / (std::numbers::pi / 180.0 * radius);
-        const double sliceSpaceAngleShifted =
-            visibleAngleCount == 1 ? 0.0 : sliceSpace / (std::numbers::pi / 180.0 * highlightedRadius);
-        const double startAngleShifted = rotationAngle + (angle + sliceSpaceAngleShifted / 2.0) * phaseY;
-        const double sweepAngleShifted = std::max(0.0, (sliceAngle - sliceSpaceAngleShifted) * phaseY);
+        const double sliceSpaceAngleOuter = layout.spaceAngle(radius);
+        const double sliceSpaceAngleShifted = layout.spaceAngle(highlightedRadius);
+        const double startAngleShifted = layout.startAngle(angle, sliceSpaceAngleShifted);
+        const double sweepAngleShifted = layout.sweepAngle(sliceAngle, sliceSpaceAngleShifted);
 
         kit::Path path;
         path.moveTo(onCircle(center, highlightedRadius, startAngleShifted));
         path.relativeArc(center, highlightedRadius, radians(startAngleShifted), radians(sweepAngleShifted));
 
         double sliceSpaceRadius = 0.0;
-        const double startAngleOuter = rotationAngle + (angle + sliceSpaceAngleOuter / 2.0) * phaseY;
-        const double sweepAngleOuter = std::max(0.0, (sliceAngle - sliceSpaceAngleOuter) * phaseY);
+        const double startAngleOuter = layout.startAngle(angle, sliceSpaceAngleOuter);
+        const double sweepAngleOuter = layout.sweepAngle(sliceAngle, sliceSpaceAngleOuter);
         if (accountForSliceSpacing) {
             const kit::Point arcStart = onCircle(center, radius, startAngleOuter);
             sliceSpaceRadius = calculateMinimumRadiusForSpacedSlice(center, radius, sliceAngle * phaseY, arcStart.x,
@@ -112,14 +102,7 @@ void PieChartRenderer::drawHighlighted(kit::Context& context, std::span<Highligh
             const double innerRadius = accountForSliceSpacing
                                            ? std::min(radius, std::max(userInnerRadius, std::fabs(sliceSpaceRadius)))
                                            : userInnerRadius;
-            const double sliceSpaceAngleInner = (visibleAngleCount == 1 || innerRadius == 0.0)
-                                                    ? 0.0
-                                                    : sliceSpace / (std::numbers::pi / 180.0 * innerRadius);
-            const double startAngleInner = rotationAngle + (angle + sliceSpaceAngleInner / 2.0) * phaseY;
-            const double sweepAngleInner = std::max(0.0, (sliceAngle - sliceSpaceAngleInner) * phaseY);
-            const double endAngleInner = startAngleInner + sweepAngleInner;
-            path.lineTo(onCircle(center, innerRadius, endAngleInner));
-            path.relativeArc(center, innerRadius, radians(endAngleInner), -radians(sweepAngleInner));
+            layout.addInnerArc(path, innerRadius, angle, sliceAngle);
         } else if (accountForSliceSpacing) {
             path.lineTo(onCircle(center, sliceSpaceRadius, startAngleOuter + sweepAngleOuter / 2.0));
         } else {

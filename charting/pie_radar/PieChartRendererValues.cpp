@@ -11,7 +11,6 @@
 #include "kit/graphics/Text.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace charting {
 
@@ -65,7 +64,7 @@ void PieChartRenderer::drawValues(kit::Context& context) {
         const double lineHeight = valueFont.lineHeight();
         const kit::Font& labelFont = set->entryLabelFont() ? *set->entryLabelFont() : valueFont;
         const double sliceSpace = getSliceSpace(*set);
-        const double sliceSpaceMiddleAngle = sliceSpace / (std::numbers::pi / 180.0 * labelRadius);
+        const double sliceSpaceMiddleAngle = arcAngle(sliceSpace, labelRadius);
         const auto formatter = set->valueFormatter();
 
         for (std::int64_t j = 0; j < set->entryCount(); ++j) {
