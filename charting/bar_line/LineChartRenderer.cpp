@@ -51,19 +51,12 @@ kit::Point mapped(const kit::AffineTransform& m, double x, double y) { return m.
 } // namespace
 
 void LineChartRenderer::drawCubicBezier(kit::Context& context, const LineChartDataSet& dataSet) {
-    auto provider = dataProvider();
-    if (!provider) return;
-    const auto trans = provider->getTransformer(dataSet.axisDependency());
-    const double phaseY = animator().phaseY();
-    xBounds_.set(*provider, dataSet, &animator());
-    const kit::AffineTransform matrix = trans->valueToPixelMatrix();
     const double k = dataSet.cubicIntensity();
-    kit::Path path;
-
-    if (xBounds_.range >= 1) {
+    drawCurve(context, dataSet, [&](kit::Path& path, const kit::AffineTransform& matrix, double phaseY) {
+        if (xBounds_.range < 1) return true;
         EntryPtr prevPrev = dataSet.entryForIndex(std::max<std::int64_t>(xBounds_.min - 1, 0));
         EntryPtr prev = dataSet.entryForIndex(std::max<std::int64_t>(xBounds_.min, 0));
-        if (!prev || !prevPrev) return;
+        if (!prev || !prevPrev) return false;
         path.moveTo(mapped(matrix, prev->x(), prev->y() * phaseY));
         EntryPtr next = prev;
         const std::int64_t count = dataSet.entryCount();
@@ -81,23 +74,15 @@ void LineChartRenderer::drawCubicBezier(kit::Context& context, const LineChartDa
             prevPrev = prev;
             prev = cur;
         }
-    }
-
-    drawSpline(context, dataSet, path, matrix);
+        return true;
+    });
 }
 
 void LineChartRenderer::drawHorizontalBezier(kit::Context& context, const LineChartDataSet& dataSet) {
-    auto provider = dataProvider();
-    if (!provider) return;
-    const auto trans = provider->getTransformer(dataSet.axisDependency());
-    const double phaseY = animator().phaseY();
-    xBounds_.set(*provider, dataSet, &animator());
-    const kit::AffineTransform matrix = trans->valueToPixelMatrix();
-    kit::Path path;
-
-    if (xBounds_.range >= 1) {
+    drawCurve(context, dataSet, [&](kit::Path& path, const kit::AffineTransform& matrix, double phaseY) {
+        if (xBounds_.range < 1) return true;
         EntryPtr prev = dataSet.entryForIndex(xBounds_.min);
-        if (!prev) return;
+        if (!prev) return false;
         path.moveTo(mapped(matrix, prev->x(), prev->y() * phaseY));
         for (std::int64_t j = xBounds_.min + 1; j <= xBounds_.min + xBounds_.range; ++j) {
             EntryPtr cur = dataSet.entryForIndex(j);
@@ -107,13 +92,20 @@ void LineChartRenderer::drawHorizontalBezier(kit::Context& context, const LineCh
                          mapped(matrix, cur->x(), cur->y() * phaseY));
             prev = cur;
         }
-    }
-
-    drawSpline(context, dataSet, path, matrix);
+        return true;
+    });
 }
 
-void LineChartRenderer::drawSpline(kit::Context& context, const LineChartDataSet& dataSet, const kit::Path& spline,
-                                   const kit::AffineTransform& matrix) {
+void LineChartRenderer::drawCurve(kit::Context& context, const LineChartDataSet& dataSet, const CurveBuilder& build) {
+    auto provider = dataProvider();
+    if (!provider) return;
+    const auto trans = provider->getTransformer(dataSet.axisDependency());
+    const double phaseY = animator().phaseY();
+    xBounds_.set(*provider, dataSet, &animator());
+    const kit::AffineTransform matrix = trans->valueToPixelMatrix();
+    kit::Path spline;
+    if (!build(spline, matrix, phaseY)) return;
+
     kit::SavedState saved(context);
     if (dataSet.isDrawFilledEnabled()) {
         kit::Path fillPath = spline;

@@ -6,6 +6,7 @@
 #include "charting/bar_line/LineDataProvider.h"
 #include "charting/core/LineScatterCandleRadarRenderer.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -46,9 +47,11 @@ private:
     void drawGradientLine(kit::Context& context, const LineChartDataSet& dataSet, const kit::Path& spline,
                           const kit::AffineTransform& matrix);
     void fillArea(kit::Context& context, const LineChartDataSet& dataSet, const kit::Path& path);
+    // Lays a curve through the visible entries into the path (in pixels, given the value-to-pixel
+    // matrix and phaseY); false when an entry it needs is missing and nothing is drawn.
+    using CurveBuilder = std::function<bool(kit::Path& path, const kit::AffineTransform& matrix, double phaseY)>;
     // A curved line (cubic or horizontal Bézier) with the area under it when the set is filled.
-    void drawSpline(kit::Context& context, const LineChartDataSet& dataSet, const kit::Path& spline,
-                    const kit::AffineTransform& matrix);
+    void drawCurve(kit::Context& context, const LineChartDataSet& dataSet, const CurveBuilder& build);
     ElementLists freshElementLists() const;
     std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(std::int64_t index, const LineChartDataSet& dataSet,
                                                                        int dataSetIndex, ChartViewBase& chart,
