@@ -113,24 +113,20 @@ void BubbleChartRenderer::drawValues(kit::Context& context) {
         const auto trans = provider->getTransformer(dataSet->axisDependency());
         if (!trans) continue;
         const auto formatter = dataSet->valueFormatter();
-        xBounds_.set(*provider, *dataSet, &animator());
         const kit::AffineTransform matrix = trans->valueToPixelMatrix();
         const double angleRadians = dataSet->valueLabelAngle() * std::numbers::pi / 180.0;
         const kit::Font& font = dataSet->valueFont();
-        for (const std::int64_t j : xBounds_) {
-            const auto e = std::dynamic_pointer_cast<BubbleChartDataEntry>(dataSet->entryForIndex(j));
-            if (!e) break;
-            const kit::Color color = dataSet->valueTextColorAt(j).withAlpha(alpha);
-            const kit::Point pt = matrix.apply(kit::Point{e->x(), e->y() * phaseY});
-            if (!vph.isInBoundsRight(pt.x)) break;
-            if (!vph.isInBoundsLeft(pt.x) || !vph.isInBoundsY(pt.y)) continue;
-            if (dataSet->isDrawValuesEnabled()) {
-                const std::string text = formatter->stringForValue(e->size(), *e, i, &vph);
-                const kit::TextAttributes attributes{font, color, std::nullopt};
-                drawCentredLabel(context, text, pt.x, pt.y - font.lineHeight() / 2.0, attributes, angleRadians);
-            }
-            drawEntryIcon(context, *e, *dataSet, pt);
-        }
+        // The label, the bubble's size, is centred on the bubble.
+        forEachPointOnContent<BubbleChartDataEntry>(
+            *provider, *dataSet, matrix, [](const BubbleChartDataEntry& e) { return e.y(); },
+            [&](const BubbleChartDataEntry& e, std::int64_t j, kit::Point pt) {
+                if (dataSet->isDrawValuesEnabled()) {
+                    const std::string text = formatter->stringForValue(e.size(), e, i, &vph);
+                    const kit::TextAttributes attributes{font, dataSet->valueTextColorAt(j).withAlpha(alpha), std::nullopt};
+                    drawCentredLabel(context, text, pt.x, pt.y - font.lineHeight() / 2.0, attributes, angleRadians);
+                }
+                drawEntryIcon(context, e, *dataSet, pt);
+            });
     }
 }
 

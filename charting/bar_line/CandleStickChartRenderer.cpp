@@ -145,7 +145,6 @@ void CandleStickChartRenderer::drawValues(kit::Context& context) {
     const auto provider = dataProvider();
     const auto data = provider ? provider->candleData() : nullptr;
     if (!data || !isDrawingValuesAllowed(provider.get())) return;
-    const double phaseY = animator().phaseY();
     ViewPortHandler& vph = viewPortHandler();
     for (int i = 0; i < data->dataSetCount(); ++i) {
         const DataSetPtr set = data->dataSet(i);
@@ -156,21 +155,18 @@ void CandleStickChartRenderer::drawValues(kit::Context& context) {
         const auto formatter = set->valueFormatter();
         const kit::AffineTransform matrix = trans->valueToPixelMatrix();
         const double angleRadians = set->valueLabelAngle() * std::numbers::pi / 180.0;
-        xBounds_.set(*provider, *set, &animator());
         const double yOffset = font.lineHeight() + 5.0;
-        for (const std::int64_t j : xBounds_) {
-            const auto e = std::dynamic_pointer_cast<CandleChartDataEntry>(set->entryForIndex(j));
-            if (!e) break;
-            const kit::Point pt = matrix.apply(kit::Point{e->x(), e->high() * phaseY});
-            if (!vph.isInBoundsRight(pt.x)) break;
-            if (!vph.isInBoundsLeft(pt.x) || !vph.isInBoundsY(pt.y)) continue;
-            if (set->isDrawValuesEnabled()) {
-                const std::string text = formatter->stringForValue(e->high(), *e, i, &vph);
-                const kit::TextAttributes attributes{font, set->valueTextColorAt(j), std::nullopt};
-                drawCentredLabel(context, text, pt.x, pt.y - yOffset, attributes, angleRadians);
-            }
-            drawEntryIcon(context, *e, *set, pt);
-        }
+        // The label stands over the candle's high.
+        forEachPointOnContent<CandleChartDataEntry>(
+            *provider, *set, matrix, [](const CandleChartDataEntry& e) { return e.high(); },
+            [&](const CandleChartDataEntry& e, std::int64_t j, kit::Point pt) {
+                if (set->isDrawValuesEnabled()) {
+                    const std::string text = formatter->stringForValue(e.high(), e, i, &vph);
+                    const kit::TextAttributes attributes{font, set->valueTextColorAt(j), std::nullopt};
+                    drawCentredLabel(context, text, pt.x, pt.y - yOffset, attributes, angleRadians);
+                }
+                drawEntryIcon(context, e, *set, pt);
+            });
     }
 }
 

@@ -35,46 +35,40 @@ void LineChartRenderer::drawCircles(kit::Context& context) {
     ElementLists& ordered = *accessibilityOrderedElements_;
     if (view) accessibleChartElements().push_back(createAccessibleHeader(*view, *lineData, "Line Chart"));
 
-    const ViewPortHandler& vp = viewPortHandler();
-    const double phaseY = animator().phaseY();
     context.save();
     const auto& sets = lineData->dataSets();
     for (std::size_t i = 0; i < sets.size(); ++i) {
         const auto* set = dynamic_cast<const LineChartDataSet*>(sets[i].get());
         if (!set || !set->isVisible() || !set->isDrawCirclesEnabled() || set->entryCount() == 0) continue;
         const kit::AffineTransform matrix = provider->getTransformer(set->axisDependency())->valueToPixelMatrix();
-        xBounds_.set(*provider, *set, &animator());
         const double r = set->circleRadius();
         const double h = set->circleHoleRadius();
         const bool drawHole = set->isDrawCircleHoleEnabled() && h < r && h > 0;
         const auto& holeColor = set->circleHoleColor();
         const bool transparentHole = drawHole && (!holeColor || *holeColor == kit::Color::clearColor());
 
-        for (const std::int64_t j : xBounds_) {
-            const EntryPtr e = set->entryForIndex(j);
-            if (!e) break;
-            const kit::Point p = matrix.apply(kit::Point{e->x(), e->y() * phaseY});
-            if (!vp.isInBoundsRight(p.x)) break;
-            if (!vp.isInBoundsLeft(p.x) || !vp.isInBoundsY(p.y)) continue;
-            if (view && i < ordered.size())
-                ordered[i].push_back(makeAccessibilityElement(j, *set, static_cast<int>(i), *view,
-                                                              {p.x - 3 * r, p.y - 3 * r, 6 * r, 6 * r}));
-            context.setFillColor(set->getCircleColor(j));
-            const kit::Rect circle{p.x - r, p.y - r, 2 * r, 2 * r};
-            const kit::Rect hole{p.x - h, p.y - h, 2 * h, 2 * h};
-            if (transparentHole) {
-                kit::Path ring;
-                ring.addEllipse(circle);
-                ring.addEllipse(hole);
-                context.fill(ring, true);
-            } else {
-                context.fillEllipse(circle);
-                if (drawHole) {
-                    context.setFillColor(*holeColor);
-                    context.fillEllipse(hole);
+        forEachPointOnContent<ChartDataEntry>(
+            *provider, *set, matrix, [](const ChartDataEntry& e) { return e.y(); },
+            [&](const ChartDataEntry&, std::int64_t j, kit::Point p) {
+                if (view && i < ordered.size())
+                    ordered[i].push_back(makeAccessibilityElement(j, *set, static_cast<int>(i), *view,
+                                                                  {p.x - 3 * r, p.y - 3 * r, 6 * r, 6 * r}));
+                context.setFillColor(set->getCircleColor(j));
+                const kit::Rect circle{p.x - r, p.y - r, 2 * r, 2 * r};
+                const kit::Rect hole{p.x - h, p.y - h, 2 * h, 2 * h};
+                if (transparentHole) {
+                    kit::Path ring;
+                    ring.addEllipse(circle);
+                    ring.addEllipse(hole);
+                    context.fill(ring, true);
+                } else {
+                    context.fillEllipse(circle);
+                    if (drawHole) {
+                        context.setFillColor(*holeColor);
+                        context.fillEllipse(hole);
+                    }
                 }
-            }
-        }
+            });
     }
     context.restore();
     for (auto& list : ordered)

@@ -109,6 +109,25 @@ protected:
     static void drawEntryIcon(kit::Context& context, const ChartDataEntryBase& entry, const ChartBaseDataSet& set,
                               kit::Point point);
 
+    // Visits each visible, revealed entry of the set (as an `Entry`) whose point (x, value(entry)
+    // × phaseY) lies on the content, with its index and pixel point: entries left of the content
+    // are skipped; the walk ends at the first one right of it, or at an entry that is missing.
+    template <class Entry, class Value, class Visit>
+    void forEachPointOnContent(BarLineScatterCandleBubbleChartDataProvider& provider, const ChartBaseDataSet& set,
+                               const kit::AffineTransform& matrix, Value value, Visit visit) {
+        const ViewPortHandler& vp = viewPortHandler();
+        const double phaseY = animator().phaseY();
+        xBounds_.set(provider, set, &animator());
+        for (const std::int64_t j : xBounds_) {
+            const auto e = std::dynamic_pointer_cast<Entry>(set.entryForIndex(j));
+            if (!e) break;
+            const kit::Point p = matrix.apply(kit::Point{e->x(), value(*e) * phaseY});
+            if (!vp.isInBoundsRight(p.x)) break;
+            if (!vp.isInBoundsLeft(p.x) || !vp.isInBoundsY(p.y)) continue;
+            visit(*e, j, p);
+        }
+    }
+
     XBounds xBounds_;
 
 private:

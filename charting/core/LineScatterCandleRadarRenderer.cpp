@@ -29,28 +29,21 @@ void LineScatterCandleRadarRenderer::setHighlightStroke(kit::Context& context, c
 
 void LineScatterCandleRadarRenderer::drawPointValues(kit::Context& context, BarLineScatterCandleBubbleChartDataProvider& provider,
                                                      const ChartBaseDataSet& set, int setIndex, double lift) {
-    const ViewPortHandler& vp = viewPortHandler();
-    const double phaseY = animator().phaseY();
     const double angle = set.valueLabelAngle() * std::numbers::pi / 180.0;
     const kit::Font& font = set.valueFont();
     const auto formatter = set.valueFormatter();
     const kit::AffineTransform matrix = provider.getTransformer(set.axisDependency())->valueToPixelMatrix();
     const double lineHeight = font.lineHeight();
-
-    xBounds_.set(provider, set, &animator());
-    for (const std::int64_t j : xBounds_) {
-        const EntryPtr e = set.entryForIndex(j);
-        if (!e) break;
-        const kit::Point p = matrix.apply(kit::Point{e->x(), e->y() * phaseY});
-        if (!vp.isInBoundsRight(p.x)) break;
-        if (!vp.isInBoundsLeft(p.x) || !vp.isInBoundsY(p.y)) continue;
-        if (set.isDrawValuesEnabled() && formatter) {
-            const std::string text = formatter->stringForValue(e->y(), *e, setIndex, const_cast<ViewPortHandler*>(&vp));
-            const kit::TextAttributes attributes{font, set.valueTextColorAt(j), std::nullopt};
-            drawCentredLabel(context, text, p.x, p.y - lift - lineHeight, attributes, angle);
-        }
-        drawEntryIcon(context, *e, set, p);
-    }
+    forEachPointOnContent<ChartDataEntry>(
+        provider, set, matrix, [](const ChartDataEntry& e) { return e.y(); },
+        [&](const ChartDataEntry& e, std::int64_t j, kit::Point p) {
+            if (set.isDrawValuesEnabled() && formatter) {
+                const std::string text = formatter->stringForValue(e.y(), e, setIndex, &viewPortHandler());
+                const kit::TextAttributes attributes{font, set.valueTextColorAt(j), std::nullopt};
+                drawCentredLabel(context, text, p.x, p.y - lift - lineHeight, attributes, angle);
+            }
+            drawEntryIcon(context, e, set, p);
+        });
 }
 
 void LineRadarRenderer::drawFilledPath(kit::Context& context, const kit::Path& path, const ChartFill& fill,
