@@ -22,14 +22,19 @@ double BarHighlighter::pointDistance(double x1, double y1, double x2, double y2)
 }
 
 std::optional<Highlight> BarHighlighter::getHighlight(double x, double y) {
+    if (!chartData()) return std::nullopt;
+    const kit::Point pos = getValsForTouch(x, y);
+    return highlightNarrowedToStack(pos.x, pos.y, x, y);
+}
+
+std::optional<Highlight> BarHighlighter::highlightNarrowedToStack(double xValue, double yValue, double x, double y) {
     const auto data = chartData();
     if (!data) return std::nullopt;
-    const kit::Point pos = getValsForTouch(x, y);
-    const std::optional<Highlight> high = getHighlightForXValue(pos.x, x, y);
+    const std::optional<Highlight> high = getHighlightForXValue(xValue, x, y);
     if (!high) return std::nullopt;
     const DataSetPtr set = data->dataSet(high->dataSetIndex());
     const auto* bars = dynamic_cast<const BarChartDataSet*>(set.get());
-    if (bars && bars->isStacked()) return getStackedHighlight(*high, *bars, pos.x, pos.y);
+    if (bars && bars->isStacked()) return getStackedHighlight(*high, *bars, xValue, yValue);
     return high;
 }
 
@@ -59,15 +64,9 @@ int BarHighlighter::getClosestStackIndex(const std::optional<std::vector<Range>>
 }
 
 std::optional<Highlight> HorizontalBarHighlighter::getHighlight(double x, double y) {
-    const auto data = std::dynamic_pointer_cast<BarChartData>(chartData());
-    if (!data) return std::nullopt;
+    if (!chartData()) return std::nullopt;
     const kit::Point pos = getValsForTouch(y, x);
-    const std::optional<Highlight> high = getHighlightForXValue(pos.y, y, x);
-    if (!high) return std::nullopt;
-    const DataSetPtr set = data->dataSet(high->dataSetIndex());
-    const auto* bars = dynamic_cast<const BarChartDataSet*>(set.get());
-    if (bars && bars->isStacked()) return getStackedHighlight(*high, *bars, pos.y, pos.x);
-    return high;
+    return highlightNarrowedToStack(pos.y, pos.x, y, x);
 }
 
 std::vector<Highlight> HorizontalBarHighlighter::highlightsForDataSet(const ChartBaseDataSet& dataSet, int dataSetIndex,

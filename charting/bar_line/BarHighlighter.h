@@ -23,6 +23,11 @@ public:
     double pointDistance(double x1, double y1, double x2, double y2) override;
     // The chart's bar data; null when the chart draws none.
     std::shared_ptr<ChartData> chartData() override;
+
+protected:
+    // The highlight of the closest bar to the x value at the touch (x, y), narrowed to the stack
+    // segment holding the y value when its set is stacked.
+    std::optional<Highlight> highlightNarrowedToStack(double xValue, double yValue, double x, double y);
 };
 
 // The bar highlighter turned on its side: x values run vertically.
