@@ -24,6 +24,12 @@ void CombinedChartRenderer::setDrawOrder(std::vector<DrawOrder> order) {
     if (!order.empty()) drawOrder_ = std::move(order);
 }
 
+// A sub-renderer reads the combined chart through its own kind's provider.
+template <class Renderer, class Provider>
+void CombinedChartRenderer::addRenderer(const std::shared_ptr<CombinedChartView>& chart) {
+    renderers_.push_back(std::make_shared<Renderer>(std::shared_ptr<Provider>(chart, chart.get()), animator_, viewPortHandler_));
+}
+
 void CombinedChartRenderer::createRenderers() {
     renderers_.clear();
     const auto chart = chart_.lock();
@@ -31,29 +37,19 @@ void CombinedChartRenderer::createRenderers() {
     for (const DrawOrder kind : drawOrder_) {
         switch (kind) {
         case DrawOrder::bar:
-            if (chart->barData())
-                renderers_.push_back(std::make_shared<BarChartRenderer>(
-                    std::shared_ptr<BarChartDataProvider>(chart, chart.get()), animator_, viewPortHandler_));
+            if (chart->barData()) addRenderer<BarChartRenderer, BarChartDataProvider>(chart);
             break;
         case DrawOrder::bubble:
-            if (chart->bubbleData())
-                renderers_.push_back(std::make_shared<BubbleChartRenderer>(
-                    std::shared_ptr<BubbleChartDataProvider>(chart, chart.get()), animator_, viewPortHandler_));
+            if (chart->bubbleData()) addRenderer<BubbleChartRenderer, BubbleChartDataProvider>(chart);
             break;
         case DrawOrder::line:
-            if (chart->lineData())
-                renderers_.push_back(std::make_shared<LineChartRenderer>(
-                    std::shared_ptr<LineDataProvider>(chart, chart.get()), animator_, viewPortHandler_));
+            if (chart->lineData()) addRenderer<LineChartRenderer, LineDataProvider>(chart);
             break;
         case DrawOrder::candle:
-            if (chart->candleData())
-                renderers_.push_back(std::make_shared<CandleStickChartRenderer>(
-                    std::shared_ptr<CandleChartDataProvider>(chart, chart.get()), animator_, viewPortHandler_));
+            if (chart->candleData()) addRenderer<CandleStickChartRenderer, CandleChartDataProvider>(chart);
             break;
         case DrawOrder::scatter:
-            if (chart->scatterData())
-                renderers_.push_back(std::make_shared<ScatterChartRenderer>(
-                    std::shared_ptr<ScatterChartDataProvider>(chart, chart.get()), animator_, viewPortHandler_));
+            if (chart->scatterData()) addRenderer<ScatterChartRenderer, ScatterChartDataProvider>(chart);
             break;
         }
     }

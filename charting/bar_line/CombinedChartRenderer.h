@@ -44,6 +44,8 @@ public:
     void setDrawBarShadowEnabled(bool enabled) { drawBarShadowEnabled_ = enabled; }
 
 private:
+    template <class Renderer, class Provider> void addRenderer(const std::shared_ptr<CombinedChartView>& chart);
+
     std::shared_ptr<ViewPortHandler> viewPortHandler_;
     AccessibilityElements accessibleChartElements_;
     std::shared_ptr<Animator> animator_;

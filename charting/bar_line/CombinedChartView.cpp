@@ -37,26 +37,17 @@ std::shared_ptr<CombinedChartData> CombinedChartView::combinedData() const {
     return std::dynamic_pointer_cast<CombinedChartData>(ChartViewBase::data());
 }
 
-std::shared_ptr<LineChartData> CombinedChartView::lineData() const {
+template <class Data>
+std::shared_ptr<Data> CombinedChartView::subData(const std::shared_ptr<Data>& (CombinedChartData::*kind)() const) const {
     const auto d = combinedData();
-    return d ? d->lineData() : nullptr;
+    return d ? ((*d).*kind)() : nullptr;
 }
-std::shared_ptr<BarChartData> CombinedChartView::barData() const {
-    const auto d = combinedData();
-    return d ? d->barData() : nullptr;
-}
-std::shared_ptr<ScatterChartData> CombinedChartView::scatterData() const {
-    const auto d = combinedData();
-    return d ? d->scatterData() : nullptr;
-}
-std::shared_ptr<CandleChartData> CombinedChartView::candleData() const {
-    const auto d = combinedData();
-    return d ? d->candleData() : nullptr;
-}
-std::shared_ptr<BubbleChartData> CombinedChartView::bubbleData() const {
-    const auto d = combinedData();
-    return d ? d->bubbleData() : nullptr;
-}
+
+std::shared_ptr<LineChartData> CombinedChartView::lineData() const { return subData(&CombinedChartData::lineData); }
+std::shared_ptr<BarChartData> CombinedChartView::barData() const { return subData(&CombinedChartData::barData); }
+std::shared_ptr<ScatterChartData> CombinedChartView::scatterData() const { return subData(&CombinedChartData::scatterData); }
+std::shared_ptr<CandleChartData> CombinedChartView::candleData() const { return subData(&CombinedChartData::candleData); }
+std::shared_ptr<BubbleChartData> CombinedChartView::bubbleData() const { return subData(&CombinedChartData::bubbleData); }
 
 std::shared_ptr<ChartViewBase> CombinedChartView::accessibilityContainer() const {
     return std::static_pointer_cast<ChartViewBase>(const_cast<CombinedChartView*>(this)->shared_from_this());

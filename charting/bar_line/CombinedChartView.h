@@ -57,6 +57,9 @@ public:
     double chartYMax() const override { return BarLineChartViewBase::chartYMax(); }
 
 private:
+    // One kind's data of the combined data; null without combined data.
+    template <class Data>
+    std::shared_ptr<Data> subData(const std::shared_ptr<Data>& (CombinedChartData::*kind)() const) const;
     std::shared_ptr<CombinedChartRenderer> combinedRenderer() const;
     void installHighlighter();
 
