@@ -86,11 +86,8 @@ void ModeListVC::layOut(const std::vector<std::string>& modeTitles, double width
     app::anchor(*modeNowMenuStack, menuStackView->topAnchor(), menuStackView->leftAnchor(), menuStackView->bottomAnchor(),
                 menuStackView->rightAnchor());
 
-    root->addSubview(viewForBackSwipe);
-    app::anchor(*viewForBackSwipe, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0, 0, 0,
-                10);
-    root->addSubview(backBtn);
-    app::anchor(*backBtn, safe.topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0, 0, 45, 40);
+    app::placeBackSwipeStrip(*root, viewForBackSwipe, root->topAnchor());
+    app::placeBackButton(*root, backBtn);
     root->addSubview(infoBtn);
     app::anchorWithCenter(*infoBtn, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
                           backBtn->centerYAnchor(), 0, 0, 0, 0, 45, 40);

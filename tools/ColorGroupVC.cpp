@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/SavedData.h"
 #include "app/storage/SaveHelpers.h"
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/Strings.h"
 #include "colour/ArgbHex.h"
@@ -98,7 +99,6 @@ void ColorGroupVC::buildUI() {
     root->setBackgroundColor(colour::screenBackgroundColor());
     std::weak_ptr<ColorGroupVC> weak = std::static_pointer_cast<ColorGroupVC>(shared_from_this());
     const auto act = controlActions(weak);
-    auto safe = root->safeAreaLayoutGuide();
 
     root->addSubview(colorBg);
     app::anchor(*colorBg, root->topAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(), 0, 0, 0, 0, 0, 210);
@@ -151,9 +151,8 @@ void ColorGroupVC::buildUI() {
     backButton = makeImageButton("back-btn", true);
     backButton->setContentMode(kit::ContentMode::scaleAspectFill);
     backButton->addTarget(this, "backButtonPressed:", kit::ControlEvent::touchUpInside,
-                          act([](ColorGroupVC& s) { backBtnTapped(s); }));
-    root->addSubview(backButton);
-    app::anchor(*backButton, safe.topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0, 0, 45, 40);
+                          act([](ColorGroupVC& s) { app::backBtnTapped(s); }));
+    app::placeBackButton(*root, backButton);
 
     saveBtn = makeImageButton("save_img", true);
     saveBtn->addTarget(this, "saveColor", kit::ControlEvent::touchUpInside,

@@ -4,6 +4,7 @@
 #include "app/SavedData.h"
 #include "app/storage/DataModel.h"
 #include "app/storage/SaveHelpers.h"
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/ScreenType.h"
 #include "app/ui/Strings.h"
@@ -142,9 +143,8 @@ void ColorMixingVC::setUpInterface() {
 
     backBtn = makeImageButton("back-btn");
     backBtn->addTarget(this, "backBtnWasPressed:", kit::ControlEvent::touchUpInside,
-                       act([](ColorMixingVC& s) { backBtnTapped(s); }));
-    root->addSubview(backBtn);
-    app::anchor(*backBtn, safe.topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0, 0, 45, 40);
+                       act([](ColorMixingVC& s) { app::backBtnTapped(s); }));
+    app::placeBackButton(*root, backBtn);
     saveBtn = makeImageButton("save_img");
     saveBtn->addTarget(this, "saveColorCombination", kit::ControlEvent::touchUpInside,
                        act([](ColorMixingVC& s) { s.saveColorCombination(); }));

@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/SavedData.h"
 #include "app/storage/SaveHelpers.h"
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/ScreenType.h"
 #include "colour/ArgbHex.h"
@@ -107,7 +108,7 @@ void ContrastRatioVC::buildUI() {
     backButton = makeImageButton("back-btn");
     backButton->setContentMode(kit::ContentMode::scaleAspectFill);
     backButton->addTarget(this, "backButtonPressed:", kit::ControlEvent::touchUpInside,
-                          act([](ContrastRatioVC& s) { backBtnTapped(s); }));
+                          act([](ContrastRatioVC& s) { app::backBtnTapped(s); }));
 
     auto safe = root->safeAreaLayoutGuide();
     root->addSubview(ratioText);
@@ -122,8 +123,7 @@ void ContrastRatioVC::buildUI() {
     clrsSV_->addArrangedSubview(colorView2);
     root->addSubview(clrsSV_);
     app::anchor(*clrsSV_, ratioText->bottomAnchor(), root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 12);
-    root->addSubview(backButton);
-    app::anchor(*backButton, safe.topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0, 0, 45, 40);
+    app::placeBackButton(*root, backButton);
 
     saturationSlider1 = makeToolSlider(0.01f, 1.0f, 1.0f);
     brightnessSlider1 = makeToolSlider(0.01f, 1.0f, 1.0f);

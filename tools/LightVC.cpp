@@ -4,6 +4,7 @@
 #include "app/SavedData.h"
 #include "app/storage/DataModel.h"
 #include "app/storage/SaveHelpers.h"
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/ScreenType.h"
 #include "app/ui/Strings.h"
@@ -111,7 +112,7 @@ void LightVC::buildUI() {
 
     backBtn = makeImageButton("back-btn");
     backBtn->setContentMode(kit::ContentMode::scaleAspectFill);
-    backBtn->addTarget(this, "backButtonPressed:", kit::ControlEvent::touchUpInside, act([](LightVC& s) { backBtnTapped(s); }));
+    backBtn->addTarget(this, "backButtonPressed:", kit::ControlEvent::touchUpInside, act([](LightVC& s) { app::backBtnTapped(s); }));
     saveBtn = makeImageButton("save_img");
     saveBtn->addTarget(this, "save", kit::ControlEvent::touchUpInside, act([](LightVC& s) { s.showSaveAlert(); }));
     colorMixesBtn = makeImageButton("table-rows", true);
@@ -125,8 +126,7 @@ void LightVC::buildUI() {
     importColorFromBufferBtn->addTarget(this, "getColorFromBufferButtonPressed", kit::ControlEvent::touchDown,
                                         act([](LightVC& s) { s.addColorFromBuffer(); }));
 
-    root->addSubview(backBtn);
-    app::anchor(*backBtn, safe.topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0, 0, 0, 45, 40);
+    app::placeBackButton(*root, backBtn);
     root->addSubview(saveBtn);
     app::anchor(*saveBtn, safe.topAnchor(), std::nullopt, std::nullopt, root->rightAnchor(), 1, 0, 0, 0, 45, 40);
     root->addSubview(colorMixesBtn);

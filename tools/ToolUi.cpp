@@ -1,12 +1,12 @@
 #include "tools/ToolUi.h"
 
 #include "app/AppDelegate.h"
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "kit/base/Make.h"
 #include "kit/ui/Assets.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/ImageView.h"
-#include "kit/ui/NavigationController.h"
 #include "kit/ui/Slider.h"
 #include "kit/ui/View.h"
 #include "kit/ui/ViewController.h"
@@ -51,13 +51,10 @@ void paintImageTint(kit::Button& button, const kit::Color& color) {
     button.imageView()->setTintColor(color);
 }
 
-void backBtnTapped(kit::ViewController& screen) { wheels::backAction(screen); }
-
 std::shared_ptr<kit::View> installBackSwipeStrip(kit::ViewController& screen) {
     auto root = screen.view();
     auto strip = kit::make<kit::View>();
-    root->addSubview(strip);
-    app::anchor(*strip, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0, 0, 0, 10);
+    app::placeBackSwipeStrip(*root, strip, root->topAnchor());
     wheels::addBackSwipe(*strip, screen);
     return strip;
 }

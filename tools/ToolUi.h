@@ -1,6 +1,6 @@
 #pragma once
 // Small pieces the tool screens share: image buttons from named assets, the colour-buffer swatch,
-// the translucent white sliders, the back action and the left-edge back swipe, control actions
+// the translucent white sliders, the left-edge back swipe, control actions
 // that do not hold their screen, and the pulse of a button after a save.
 #include "kit/base/Color.h"
 
@@ -26,8 +26,6 @@ std::shared_ptr<kit::Button> makeBufferButton();
 std::shared_ptr<kit::Slider> makeToolSlider(float minimum, float maximum, float value);
 void paintImageTint(kit::Button& button, const kit::Color& color);
 
-// The shared back action of the wheel screens: a haptic tap, then an animated pop.
-void backBtnTapped(kit::ViewController& screen);
 // A 10-point strip along the left edge of the screen's root view; a right swipe on it pops the
 // screen without a haptic tap. Returns the strip so screens can bring it to the front again.
 std::shared_ptr<kit::View> installBackSwipeStrip(kit::ViewController& screen);

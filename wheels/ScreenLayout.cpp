@@ -38,12 +38,6 @@ std::shared_ptr<kit::StackView> addColorLabelRow(kit::View& root, const std::vec
     return row;
 }
 
-void placeBackButton(kit::View& root, const std::shared_ptr<kit::Button>& back) {
-    readd(root, back);
-    app::anchor(*back, root.safeAreaLayoutGuide().topAnchor(), root.leftAnchor(), std::nullopt, std::nullopt,
-                app::backButtonTopPadding, 0, 0, 0, 45, 40);
-}
-
 void placeTopRight(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& back) {
     readd(root, button);
     app::anchorWithCenter(*button, std::nullopt, std::nullopt, std::nullopt, root.rightAnchor(), std::nullopt,
@@ -54,11 +48,6 @@ void placeUnder(kit::View& root, const std::shared_ptr<kit::Button>& button, kit
     readd(root, button);
     app::anchorWithCenter(*button, above.bottomAnchor(), std::nullopt, std::nullopt, std::nullopt, above.centerXAnchor(),
                           std::nullopt, gap, 0, 0, 0, 45, 40);
-}
-
-void placeBackSwipeStrip(kit::View& root, const std::shared_ptr<kit::View>& strip, const kit::layout::Anchor& top) {
-    readd(root, strip);
-    app::anchor(*strip, top, root.leftAnchor(), root.bottomAnchor(), std::nullopt, 0, 0, 0, 0, app::backSwipeAreaWidth, 0);
 }
 
 } // namespace wheels

@@ -2,7 +2,6 @@
 // Where the wheel screens put their shared controls. A screen rebuilt for a new mode or number of
 // colours keeps one instance of each control: placing one takes it off (dropping its constraints)
 // and puts it back on top before anchoring it anew.
-#include "kit/layout/Anchor.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/StackView.h"
 
@@ -20,13 +19,9 @@ std::shared_ptr<kit::StackView> remakeStripStack(const std::shared_ptr<kit::Stac
 // The row of colour-code labels along the bottom edge, in equal widths.
 std::shared_ptr<kit::StackView> addColorLabelRow(kit::View& root, const std::vector<std::shared_ptr<kit::Button>>& labels);
 
-// The back button at the top left, just below the safe area.
-void placeBackButton(kit::View& root, const std::shared_ptr<kit::Button>& back);
 // A 45 x 40 button at the right edge, level with the back button.
 void placeTopRight(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& back);
 // A 45 x 40 button centred under another, `gap` below it.
 void placeUnder(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& above, double gap);
-// The back-swipe strip along the left edge, from `top` down to the bottom.
-void placeBackSwipeStrip(kit::View& root, const std::shared_ptr<kit::View>& strip, const kit::layout::Anchor& top);
 
 } // namespace wheels

@@ -1,13 +1,13 @@
 #include "wheels/ScreenParts.h"
 
 #include "app/AppDelegate.h"
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/LayoutConstants.h"
 #include "app/ui/Strings.h"
 #include "colour/library/ColorLibrary.h"
 #include "kit/base/Make.h"
 #include "kit/ui/Assets.h"
-#include "kit/ui/NavigationController.h"
 #include "kit/ui/SwipeGesture.h"
 
 namespace wheels {
@@ -23,23 +23,16 @@ std::shared_ptr<kit::Button> imageButton(const std::string& imageName) {
     return button;
 }
 
-void backAction(kit::ViewController& screen) {
-    haptic();
-    if (auto nav = screen.navigationController()) nav->popViewController(true);
-}
-
 std::shared_ptr<kit::Button> makeBackButton(kit::ViewController& screen, const std::string& imageName) {
     auto button = imageButton(imageName);
-    button->addTarget(&screen, "backBtnTapped", kit::ControlEvent::touchUpInside, [&screen] { backAction(screen); });
+    button->addTarget(&screen, "backBtnTapped", kit::ControlEvent::touchUpInside, [&screen] { app::backBtnTapped(screen); });
     return button;
 }
 
 void addBackSwipe(kit::View& strip, kit::ViewController& screen) {
     std::weak_ptr<kit::ViewController> weakScreen = screen.weak_from_this();
     auto swipe = kit::make<kit::SwipeGesture>([weakScreen](kit::GestureRecognizer&) {
-        auto s = weakScreen.lock();
-        if (!s) return;
-        if (auto nav = s->navigationController()) nav->popViewController(true);
+        if (auto s = weakScreen.lock()) app::backBySwipe(*s);
     });
     swipe->setDirection(kit::SwipeDirection::right);
     strip.addGestureRecognizer(swipe);

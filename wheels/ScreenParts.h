@@ -23,9 +23,7 @@ void haptic();
 // A 45 x 40 button showing the named image centred.
 std::shared_ptr<kit::Button> imageButton(const std::string& imageName);
 
-// The shared back action: a light haptic, then an animated pop.
-void backAction(kit::ViewController& screen);
-// The screen's back button, the named image, running the back action.
+// The screen's back button, the named image, running the shared back action.
 std::shared_ptr<kit::Button> makeBackButton(kit::ViewController& screen, const std::string& imageName = "back-btn");
 // A right swipe on the strip pops the screen without the haptic.
 void addBackSwipe(kit::View& strip, kit::ViewController& screen);

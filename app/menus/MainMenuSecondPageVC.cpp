@@ -2,6 +2,7 @@
 
 #include "app/menus/MainStoryboard.h"
 #include "app/menus/MenuTile.h"
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/Haptic.h"
 #include "app/ui/LayoutConstants.h"
@@ -93,13 +94,8 @@ void MainMenuSecondPageVC::setupLayout() {
     root->setBackgroundColor(colour::screenBackgroundColor());
 
     viewForBackSwipe_ = kit::make<kit::View>();
-    root->addSubview(viewForBackSwipe_);
-    anchor(*viewForBackSwipe_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0, 0, 0,
-           backSwipeAreaWidth);
-
-    root->addSubview(backButton());
-    anchor(*backButton(), root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt,
-           backButtonTopPadding, 0, 0, 0, 45, 40);
+    placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
+    placeBackButton(*root, backButton());
 
     const double height = menuItemHeight.value_or(60);
     const double top = topPadding.value_or(0);

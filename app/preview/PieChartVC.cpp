@@ -116,10 +116,7 @@ void PieChartVC::layoutPieScreen() {
     }
 
     const auto& back = backBtn();
-    back->removeFromSuperview();
-    root->addSubview(back);
-    anchor(*back, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt,
-           backButtonTopPadding, 0, 0, 0, 45, 40);
+    placeBackButton(*root, back);
 
     const auto& toggle = labelSwitch();
     toggle->removeFromSuperview();
@@ -138,10 +135,7 @@ void PieChartVC::layoutPieScreen() {
     root->addSubview(pieChart_);
     anchor(*pieChart_, back->bottomAnchor(), root->leftAnchor(), clrBtnsSV_->topAnchor(), root->rightAnchor(), 0, 4, 0, 4);
 
-    viewForBackSwipe_->removeFromSuperview();
-    root->addSubview(viewForBackSwipe_);
-    anchor(*viewForBackSwipe_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0, 0, 0,
-           backSwipeAreaWidth);
+    placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
 }
 
 void PieChartVC::setupPieChart() {

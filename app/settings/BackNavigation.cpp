@@ -12,21 +12,31 @@
 
 namespace app {
 
+void placeBackButton(kit::View& root, const std::shared_ptr<kit::Button>& button) {
+    button->removeFromSuperview();
+    root.addSubview(button);
+    anchor(*button, root.safeAreaLayoutGuide().topAnchor(), root.leftAnchor(), std::nullopt, std::nullopt,
+           backButtonTopPadding, 0, 0, 0, 45, 40);
+}
+
+void placeBackSwipeStrip(kit::View& root, const std::shared_ptr<kit::View>& strip, const kit::layout::Anchor& top,
+                         double offset) {
+    strip->removeFromSuperview();
+    root.addSubview(strip);
+    anchor(*strip, top, root.leftAnchor(), root.bottomAnchor(), std::nullopt, offset, 0, 0, 0, backSwipeAreaWidth);
+}
+
 std::shared_ptr<kit::Button> addBackButton(kit::View& root, const char* asset) {
     auto button = kit::make<kit::Button>();
     button->setImage(kit::Assets::imageNamed(asset), kit::ControlState::normal);
     button->setContentMode(kit::ContentMode::scaleAspectFill);
-    root.addSubview(button);
-    anchor(*button, root.safeAreaLayoutGuide().topAnchor(), root.leftAnchor(), std::nullopt, std::nullopt,
-           backButtonTopPadding, 0, 0, 0, 45, 40);
+    placeBackButton(root, button);
     return button;
 }
 
 std::shared_ptr<kit::View> addBackSwipeStrip(kit::View& root, double top, std::function<void()> action) {
     auto strip = kit::make<kit::View>();
-    root.addSubview(strip);
-    anchor(*strip, root.topAnchor(), root.leftAnchor(), root.bottomAnchor(), std::nullopt, top, 0, 0, 0,
-           backSwipeAreaWidth);
+    placeBackSwipeStrip(root, strip, root.topAnchor(), top);
     auto swipe = kit::make<kit::SwipeGesture>([action = std::move(action)](kit::GestureRecognizer&) { action(); });
     swipe->setDirection(kit::SwipeDirection::right);
     strip->addGestureRecognizer(swipe);

@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/SavedData.h"
 #include "app/storage/SaveHelpers.h"
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/LayoutConstants.h"
 #include "colour/ColorCodeText.h"
@@ -195,8 +196,8 @@ void DcwEditCcVC::layoutControls() {
     std::vector<std::shared_ptr<kit::Button>> labels;
     for (int k = 1; k <= std::min(n, 4); ++k) labels.push_back(colorLbl(k));
     clrBtnsSV_ = addColorLabelRow(*root, labels);
-    placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
-    placeBackButton(*root, backBtn());
+    app::placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
+    app::placeBackButton(*root, backBtn());
     placeTopRight(*root, saveBtn(), *backBtn());
     placeUnder(*root, moreBtn(), *saveBtn(), 4);
     const double size = app::valueButtonSize(), pad = app::valueButtonPadding();

@@ -3,6 +3,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/SavedData.h"
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/LayoutConstants.h"
 #include "app/ui/ScreenType.h"
@@ -267,7 +268,7 @@ void DcwVC::layoutControls() {
     readd(*root, brightnessSlider());
     brightnessSlider()->setFrame({b.minX() + 20, b.maxY() - 84, b.maxX() - 40, 30});
 
-    placeBackButton(*root, backBtn());
+    app::placeBackButton(*root, backBtn());
     placeModeNowButton(*root, modeNowBtn());
     readd(*root, angleSlider());
     app::anchor(*angleSlider(), modeNowBtn()->bottomAnchor(), modeNowBtn()->leftAnchor(), std::nullopt,
@@ -290,7 +291,7 @@ void DcwVC::layoutControls() {
                               std::nullopt, saveBtn()->centerXAnchor(), std::nullopt, 13, 0, 0, 0, 24, 24);
     }
     placeUnder(*root, editCCBtn(), *backBtn(), 4);
-    placeBackSwipeStrip(*root, viewForBackSwipe_, editCCBtn()->bottomAnchor());
+    app::placeBackSwipeStrip(*root, viewForBackSwipe_, editCCBtn()->bottomAnchor());
 
     scheduleTryItHint();
     const int n = numberOfColors(modeNow);

@@ -1,6 +1,7 @@
 // The wheel screen's lifecycle, colour labels, import, editor hand-off, info, save and pulses.
 #include "app/AppDelegate.h"
 #include "app/SavedData.h"
+#include "app/settings/BackNavigation.h"
 #include "app/storage/SaveHelpers.h"
 #include "app/ui/Ext.h"
 #include "app/ui/LayoutConstants.h"
@@ -276,7 +277,7 @@ void DcwVC::saveColorCombination() {
     app::saveCustomCombination(combination);
 }
 
-void DcwVC::backBtnTapped() { backAction(*this); }
+void DcwVC::backBtnTapped() { app::backBtnTapped(*this); }
 
 void DcwVC::editCCBtnPulseOnSliderEndTouch() {
     if (modeNow == Mode::mono) return;

@@ -1,5 +1,6 @@
 #include "wheels/other/CcwVC.h"
 
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "colour/HexText.h"
 #include "colour/ThemeColors.h"
@@ -72,11 +73,11 @@ void CcwVC::loadView() {
     }
     spinningCircleImg_->setUserInteractionEnabled(true);
     backBtn_ = makeBackButton(*this, "back-btn-dark");
-    placeBackButton(*root, backBtn_);
+    app::placeBackButton(*root, backBtn_);
     infoBtn_ = app::makeHelpButton(kit::Color::rgba(0.1, 0.1, 0.1));
     infoBtn_->addTarget(this, "changeWheelBGImg", kit::ControlEvent::touchUpInside, [this] { changeWheelBGImg(); });
     placeTopRight(*root, infoBtn_, *backBtn_);
-    placeBackSwipeStrip(*root, viewForBackSwipe_, backBtn_->bottomAnchor());
+    app::placeBackSwipeStrip(*root, viewForBackSwipe_, backBtn_->bottomAnchor());
 }
 
 void CcwVC::viewDidLoad() {

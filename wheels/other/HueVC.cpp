@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/SavedData.h"
 #include "app/storage/SaveHelpers.h"
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/LayoutConstants.h"
 #include "app/ui/Strings.h"
@@ -137,8 +138,8 @@ void HueVC::viewDidLoad() {
     root->addSubview(controlSV_);
     app::anchor(*controlSV_, imageView_->bottomAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(), 8, 8, 0, 8,
                 0, 40);
-    placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
-    placeBackButton(*root, backBtn());
+    app::placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
+    app::placeBackButton(*root, backBtn());
     placeTopRight(*root, saveBtn(), *backBtn());
     placeUnder(*root, editCCBtn(), *backBtn(), 4);
     placeUnder(*root, openDcwBtn(), *saveBtn(), 4);

@@ -1,6 +1,7 @@
 #include "wheels/other/ZelVC.h"
 
 #include "app/SavedData.h"
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "colour/ThemeColors.h"
 #include "kit/base/Make.h"
@@ -53,7 +54,7 @@ void ZelVC::loadView() {
         hueButtons_[static_cast<std::size_t>(tag - 1)] = button;
     }
     backBtn_ = makeBackButton(*this);
-    placeBackButton(*root, backBtn_);
+    app::placeBackButton(*root, backBtn_);
     tipBtn_ = app::makeHelpButton();
     tipBtn_->addTarget(this, "showTip", kit::ControlEvent::touchUpInside, [this] {
         haptic();
@@ -78,7 +79,7 @@ void ZelVC::viewDidLayoutSubviews() {
 void ZelVC::viewWillAppear(bool animated) {
     kit::ViewController::viewWillAppear(animated);
     auto root = view();
-    placeBackSwipeStrip(*root, viewForBackSwipe_, backBtn_->bottomAnchor());
+    app::placeBackSwipeStrip(*root, viewForBackSwipe_, backBtn_->bottomAnchor());
     addBackSwipe(*viewForBackSwipe_, *this);
 }
 
@@ -114,7 +115,7 @@ void ZelCcVC::loadView() {
     auto root = view();
     root->setBackgroundColor(colour::screenBackgroundColor());
     backBtn_ = makeBackButton(*this);
-    placeBackButton(*root, backBtn_);
+    app::placeBackButton(*root, backBtn_);
     // The scene: the four swatches in proportion to their share of the painting (72, 14, 7, 7).
     const double shares[4] = {0.62, 0.18, 0.1, 0.1};
     std::shared_ptr<kit::View> above;
@@ -153,7 +154,7 @@ void ZelCcVC::showScheme() {
     for (std::size_t i = 0; i < 4; ++i)
         buttons_[i]->setBackgroundImage(kit::Assets::imageNamed(abstractHueAsset(scheme[i]), kit::Size{400, 100}));
     auto root = view();
-    placeBackSwipeStrip(*root, viewForBackSwipe_, backBtn_->bottomAnchor());
+    app::placeBackSwipeStrip(*root, viewForBackSwipe_, backBtn_->bottomAnchor());
 }
 
 } // namespace wheels
