@@ -241,6 +241,8 @@ protected:
     void restrainViewPortToOffsets(double offsetLeft, double offsetTop, double offsetRight, double offsetBottom);
 
 private:
+    // An immediate zoom: the view port takes the matrix, then offsets and drawing follow.
+    void applyZoom(const kit::AffineTransform& matrix);
     void updatePinchEnabled();
     void startDeceleration(kit::Point velocity);
 

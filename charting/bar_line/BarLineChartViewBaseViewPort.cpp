@@ -16,34 +16,28 @@ constexpr ChartEasingOption defaultEasing = static_cast<ChartEasingOption>(15); 
 
 // Immediate zooms --------------------------------------------------------------------------------
 
+void BarLineChartViewBase::applyZoom(const kit::AffineTransform& matrix) {
+    viewPortHandler()->refresh(matrix, *this, false);
+    calculateOffsets();
+    setNeedsDisplay();
+}
+
 void BarLineChartViewBase::zoomIn() {
     ViewPortHandler& vp = *viewPortHandler();
     const kit::Point c = vp.contentCenter();
-    vp.refresh(vp.zoomIn(c.x, -c.y), *this, false);
-    calculateOffsets();
-    setNeedsDisplay();
+    applyZoom(vp.zoomIn(c.x, -c.y));
 }
 
 void BarLineChartViewBase::zoomOut() {
     ViewPortHandler& vp = *viewPortHandler();
     const kit::Point c = vp.contentCenter();
-    vp.refresh(vp.zoomOut(c.x, -c.y), *this, false);
-    calculateOffsets();
-    setNeedsDisplay();
+    applyZoom(vp.zoomOut(c.x, -c.y));
 }
 
-void BarLineChartViewBase::resetZoom() {
-    ViewPortHandler& vp = *viewPortHandler();
-    vp.refresh(vp.resetZoom(), *this, false);
-    calculateOffsets();
-    setNeedsDisplay();
-}
+void BarLineChartViewBase::resetZoom() { applyZoom(viewPortHandler()->resetZoom()); }
 
 void BarLineChartViewBase::zoom(double scaleX, double scaleY, double x, double y) {
-    ViewPortHandler& vp = *viewPortHandler();
-    vp.refresh(vp.zoom(scaleX, scaleY, x, -y), *this, false);
-    calculateOffsets();
-    setNeedsDisplay();
+    applyZoom(viewPortHandler()->zoom(scaleX, scaleY, x, -y));
 }
 
 void BarLineChartViewBase::zoomToCenter(double scaleX, double scaleY) {
@@ -52,12 +46,7 @@ void BarLineChartViewBase::zoomToCenter(double scaleX, double scaleY) {
     vp.refresh(vp.zoom(scaleX, scaleY, p.x, -p.y), *this, false);
 }
 
-void BarLineChartViewBase::fitScreen() {
-    ViewPortHandler& vp = *viewPortHandler();
-    vp.refresh(vp.fitScreen(), *this, false);
-    calculateOffsets();
-    setNeedsDisplay();
-}
+void BarLineChartViewBase::fitScreen() { applyZoom(viewPortHandler()->fitScreen()); }
 
 // Jobs -------------------------------------------------------------------------------------------
 
