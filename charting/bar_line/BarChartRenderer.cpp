@@ -298,13 +298,9 @@ void BarChartRenderer::drawHighlighted(kit::Context& context, std::span<Highligh
     if (!data) return;
     kit::SavedState saved(context);
     for (Highlight& high : indices) {
-        // Highlights outlive data changes and may be built by callers: unknown sets are skipped.
-        if (high.dataSetIndex() < 0 || high.dataSetIndex() >= data->dataSetCount()) continue;
-        const DataSetPtr set = data->dataSet(high.dataSetIndex());
-        const auto* bars = dynamic_cast<const BarChartDataSet*>(set.get());
-        if (!bars || !bars->isHighlightEnabled()) continue;
-        const auto e = std::dynamic_pointer_cast<BarChartDataEntry>(bars->entryForXValue(high.x(), high.y()));
-        if (!e || !isInBoundsX(*e, *bars)) continue;
+        const auto target = highlightTarget<BarChartDataSet, BarChartDataEntry>(*data, high);
+        if (!target) continue;
+        const auto& [bars, e] = *target;
         const auto trans = provider->getTransformer(bars->axisDependency());
         if (!trans) continue;
 

@@ -138,12 +138,9 @@ void BubbleChartRenderer::drawHighlighted(kit::Context& context, std::span<Highl
     const double phaseY = animator().phaseY();
     const ViewPortHandler& vph = viewPortHandler();
     for (Highlight& h : indices) {
-        if (h.dataSetIndex() < 0 || h.dataSetIndex() >= data->dataSetCount()) continue;
-        const DataSetPtr set = data->dataSet(h.dataSetIndex());
-        const auto* dataSet = dynamic_cast<const BubbleChartDataSet*>(set.get());
-        if (!dataSet || !dataSet->isHighlightEnabled()) continue;
-        const auto e = std::dynamic_pointer_cast<BubbleChartDataEntry>(dataSet->entryForXValue(h.x(), h.y()));
-        if (!e || !isInBoundsX(*e, *dataSet)) continue;
+        const auto target = highlightTarget<BubbleChartDataSet, BubbleChartDataEntry>(*data, h);
+        if (!target) continue;
+        const auto& [dataSet, e] = *target;
         const auto trans = provider->getTransformer(dataSet->axisDependency());
         if (!trans) continue;
         const double reference = referenceSize(*trans);

@@ -177,13 +177,9 @@ void CandleStickChartRenderer::drawHighlighted(kit::Context& context, std::span<
     kit::SavedState saved(context);
     const double phaseY = animator().phaseY();
     for (Highlight& h : indices) {
-        // Highlights made for other data (or another sub-chart of a combined chart) are skipped.
-        if (h.dataSetIndex() < 0 || h.dataSetIndex() >= data->dataSetCount()) continue;
-        const DataSetPtr set = data->dataSet(h.dataSetIndex());
-        const auto* candles = dynamic_cast<const CandleChartDataSet*>(set.get());
-        if (!candles || !candles->isHighlightEnabled()) continue;
-        const auto e = std::dynamic_pointer_cast<CandleChartDataEntry>(candles->entryForXValue(h.x(), h.y()));
-        if (!e || !isInBoundsX(*e, *candles)) continue;
+        const auto target = highlightTarget<CandleChartDataSet, CandleChartDataEntry>(*data, h);
+        if (!target) continue;
+        const auto& [candles, e] = *target;
         const auto trans = provider->getTransformer(candles->axisDependency());
         if (!trans) continue;
         setHighlightStroke(context, *candles);

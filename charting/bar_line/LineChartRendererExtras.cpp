@@ -125,11 +125,9 @@ void LineChartRenderer::drawHighlighted(kit::Context& context, std::span<Highlig
     const double phaseY = animator().phaseY();
     kit::SavedState saved(context);
     for (Highlight& high : indices) {
-        // A highlight kept from other data may name a set that is not there.
-        const auto* set = dynamic_cast<const LineChartDataSet*>(lineData->dataSet(high.dataSetIndex()).get());
-        if (!set || !set->isHighlightEnabled()) continue;
-        const EntryPtr e = set->entryForXValue(high.x(), high.y());
-        if (!e || !isInBoundsX(*e, *set)) continue;
+        const auto target = highlightTarget<LineChartDataSet>(*lineData, high);
+        if (!target) continue;
+        const auto& [set, e] = *target;
         setHighlightStroke(context, *set);
         const double x = e->x(), y = e->y() * phaseY;
         if (x > chartXMax * phaseX) continue;

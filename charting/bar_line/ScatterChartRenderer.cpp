@@ -71,11 +71,9 @@ void ScatterChartRenderer::drawHighlighted(kit::Context& context, std::span<High
     if (!scatterData) return;
     kit::SavedState saved(context);
     for (Highlight& high : indices) {
-        // A highlight kept from other data may name a set that is not there.
-        const auto* set = dynamic_cast<const ScatterChartDataSet*>(scatterData->dataSet(high.dataSetIndex()).get());
-        if (!set || !set->isHighlightEnabled()) continue;
-        const EntryPtr e = set->entryForXValue(high.x(), high.y());
-        if (!e || !isInBoundsX(*e, *set)) continue;
+        const auto target = highlightTarget<ScatterChartDataSet>(*scatterData, high);
+        if (!target) continue;
+        const auto& [set, e] = *target;
         setHighlightStroke(context, *set);
         const kit::Point p =
             provider->getTransformer(set->axisDependency())->pixelForValues(e->x(), e->y() * animator().phaseY());

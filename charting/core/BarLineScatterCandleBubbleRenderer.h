@@ -7,10 +7,12 @@
 #include "charting/core/ChartRenderer.h"
 #include "charting/core/ViewPortHandler.h"
 #include "charting/model/ChartBaseDataSet.h"
+#include "charting/model/ChartData.h"
 #include "kit/graphics/Text.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace charting {
@@ -126,6 +128,22 @@ protected:
             if (!vp.isInBoundsLeft(p.x) || !vp.isInBoundsY(p.y)) continue;
             visit(*e, j, p);
         }
+    }
+
+    // The set and entry a highlight names, when the set is a `Set` with highlighting on and its
+    // entry at the highlight is an `Entry` that the x animation has revealed. Highlights outlive
+    // data changes and come from callers and other sub-charts, so any other is passed over.
+    template <class Set, class Entry> struct HighlightTarget {
+        const Set* set;
+        std::shared_ptr<Entry> entry;
+    };
+    template <class Set, class Entry = ChartDataEntry>
+    std::optional<HighlightTarget<Set, Entry>> highlightTarget(const ChartData& data, const Highlight& high) const {
+        const auto* set = dynamic_cast<const Set*>(data.dataSet(high.dataSetIndex()).get());
+        if (!set || !set->isHighlightEnabled()) return std::nullopt;
+        auto entry = std::dynamic_pointer_cast<Entry>(set->entryForXValue(high.x(), high.y()));
+        if (!entry || !isInBoundsX(*entry, *set)) return std::nullopt;
+        return HighlightTarget<Set, Entry>{set, std::move(entry)};
     }
 
     XBounds xBounds_;
