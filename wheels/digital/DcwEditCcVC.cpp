@@ -65,8 +65,9 @@ const std::shared_ptr<kit::Button>& DcwEditCcVC::moveUpBtn(int band) {
     return slot;
 }
 
-const std::shared_ptr<kit::Slider>& DcwEditCcVC::saturationSlider(int n) {
-    auto& slot = saturationSliders_[static_cast<std::size_t>(n - 1)];
+// Saturation and brightness alike recolour their band.
+const std::shared_ptr<kit::Slider>& DcwEditCcVC::shadeSlider(std::array<std::shared_ptr<kit::Slider>, 4>& slots, int n) {
+    auto& slot = slots[static_cast<std::size_t>(n - 1)];
     if (!slot) {
         slot = makeShadeSlider(0.01f, 1, 1);
         slot->addTarget(this, "updateColorBySliders", kit::ControlEvent::valueChanged, [this, n] { updateColorBySliders(n); });
@@ -74,14 +75,9 @@ const std::shared_ptr<kit::Slider>& DcwEditCcVC::saturationSlider(int n) {
     return slot;
 }
 
-const std::shared_ptr<kit::Slider>& DcwEditCcVC::brightnessSlider(int n) {
-    auto& slot = brightnessSliders_[static_cast<std::size_t>(n - 1)];
-    if (!slot) {
-        slot = makeShadeSlider(0.01f, 1, 1);
-        slot->addTarget(this, "updateColorBySliders", kit::ControlEvent::valueChanged, [this, n] { updateColorBySliders(n); });
-    }
-    return slot;
-}
+const std::shared_ptr<kit::Slider>& DcwEditCcVC::saturationSlider(int n) { return shadeSlider(saturationSliders_, n); }
+
+const std::shared_ptr<kit::Slider>& DcwEditCcVC::brightnessSlider(int n) { return shadeSlider(brightnessSliders_, n); }
 
 const std::shared_ptr<kit::Slider>& DcwEditCcVC::hueSlider() {
     if (!hueSlider_) {

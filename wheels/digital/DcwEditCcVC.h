@@ -66,6 +66,7 @@ public:
 
 private:
     int count() const { return numberOfColors.value_or(0); }
+    const std::shared_ptr<kit::Slider>& shadeSlider(std::array<std::shared_ptr<kit::Slider>, 4>& slots, int n);
     void loadOriginalColors();
     void layoutColorViews();
     void paintColorViews();

@@ -128,27 +128,21 @@ const std::shared_ptr<kit::Button>& DcwVC::importColorFromBufferBtn() {
     return importColorFromBufferBtn_;
 }
 
-const std::shared_ptr<kit::Slider>& DcwVC::saturationSlider() {
-    if (!saturationSlider_) {
-        saturationSlider_ = makeShadeSlider(0, 1, 1);
-        saturationSlider_->addTarget(this, "moveAll", kit::ControlEvent::valueChanged, [this] { moveAll(); });
-        saturationSlider_->addTarget(this, "editCCBtnPulseOnSliderEndTouch",
-                                     kit::ControlEvent::touchUpInside | kit::ControlEvent::touchUpOutside,
-                                     [this] { editCCBtnPulseOnSliderEndTouch(); });
+// Saturation and brightness alike move every wheel, and pulse the editor button when let go.
+const std::shared_ptr<kit::Slider>& DcwVC::shadeSlider(std::shared_ptr<kit::Slider>& slot) {
+    if (!slot) {
+        slot = makeShadeSlider(0, 1, 1);
+        slot->addTarget(this, "moveAll", kit::ControlEvent::valueChanged, [this] { moveAll(); });
+        slot->addTarget(this, "editCCBtnPulseOnSliderEndTouch",
+                        kit::ControlEvent::touchUpInside | kit::ControlEvent::touchUpOutside,
+                        [this] { editCCBtnPulseOnSliderEndTouch(); });
     }
-    return saturationSlider_;
+    return slot;
 }
 
-const std::shared_ptr<kit::Slider>& DcwVC::brightnessSlider() {
-    if (!brightnessSlider_) {
-        brightnessSlider_ = makeShadeSlider(0, 1, 1);
-        brightnessSlider_->addTarget(this, "moveAll", kit::ControlEvent::valueChanged, [this] { moveAll(); });
-        brightnessSlider_->addTarget(this, "editCCBtnPulseOnSliderEndTouch",
-                                     kit::ControlEvent::touchUpInside | kit::ControlEvent::touchUpOutside,
-                                     [this] { editCCBtnPulseOnSliderEndTouch(); });
-    }
-    return brightnessSlider_;
-}
+const std::shared_ptr<kit::Slider>& DcwVC::saturationSlider() { return shadeSlider(saturationSlider_); }
+
+const std::shared_ptr<kit::Slider>& DcwVC::brightnessSlider() { return shadeSlider(brightnessSlider_); }
 
 const std::shared_ptr<kit::Slider>& DcwVC::angleSlider() {
     if (!angleSlider_) {

@@ -124,6 +124,7 @@ public:
 private:
     std::array<std::shared_ptr<DCW>*, 4> wheels() { return {&dcw1, &dcw2, &dcw3, &dcw4}; }
     kit::Color& colorRef(int n);
+    const std::shared_ptr<kit::Slider>& shadeSlider(std::shared_ptr<kit::Slider>& slot);
     tools::ApplyColor moveToTypedColor();
     void closeMenuState();
     void invalidateTimers();
