@@ -10,7 +10,9 @@
 #include "kit/ui/View.h"
 #include "kit/ui/Window.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace kit::host {
 namespace {
@@ -19,6 +21,12 @@ namespace {
 constexpr double touchStep = 0.02;
 
 bool clockIsManual() { return dynamic_cast<ManualClock*>(&Clock::current()) != nullptr; }
+
+// Live hosts, oldest first. A test that replaces its host makes the new one before the old one goes.
+std::vector<Headless*>& liveHosts() {
+    static std::vector<Headless*> hosts;
+    return hosts;
+}
 
 } // namespace
 
@@ -44,9 +52,19 @@ Headless::Headless(const DeviceProfile& profile) : profile_(profile) {
     if (!clockIsManual()) clock_ = std::make_unique<ManualClockScope>();
     window_ = kit::make<Window>(profile.windowFrame());
     dispatcher_ = std::make_unique<EventDispatcher>(window_);
+    liveHosts().push_back(this);
 }
 
 Headless::~Headless() {
+    auto& hosts = liveHosts();
+    auto self = std::find(hosts.begin(), hosts.end(), this);
+    if (self + 1 != hosts.end()) {
+        // A newer host is in force: it keeps the manual clock and restores what this one found.
+        Headless& newer = **(self + 1);
+        profile_.handOverTo(newer.profile_);
+        if (clock_ && !newer.clock_) newer.clock_ = std::move(clock_);
+    }
+    hosts.erase(self);
     Application::shared().removeWindow(window_);
     if (auto root = window_->rootViewController()) {
         if (root->presentedViewController()) root->dismissViewController(false);

@@ -58,7 +58,14 @@ DeviceProfileScope::DeviceProfileScope(const DeviceProfile& profile) : previous_
     Device::setCurrent(profile);
 }
 
-DeviceProfileScope::~DeviceProfileScope() { Device::setCurrent(previous_); }
+DeviceProfileScope::~DeviceProfileScope() {
+    if (restores_) Device::setCurrent(previous_);
+}
+
+void DeviceProfileScope::handOverTo(DeviceProfileScope& newer) {
+    newer.previous_ = previous_;
+    restores_ = false;
+}
 
 Rect Screen::nativeBounds() {
     const auto& p = Device::current();

@@ -59,9 +59,13 @@ public:
     ~DeviceProfileScope();
     DeviceProfileScope(const DeviceProfileScope&) = delete;
     DeviceProfileScope& operator=(const DeviceProfileScope&) = delete;
+    // For a guard that ends while a newer one is still in force: the newer one will restore what
+    // this one found, and this one restores nothing, so guards may end in either order.
+    void handOverTo(DeviceProfileScope& newer);
 
 private:
     DeviceProfile previous_;
+    bool restores_ = true;
 };
 
 // The main screen as the platform describes it.

@@ -179,5 +179,20 @@ TEST_F(HeadlessHost, AlertButtonsAnswerRealTaps) {
     EXPECT_EQ(host.presentedAlert(), nullptr);
 }
 
+TEST_F(HeadlessHost, AReplacedHostLeavesItsSuccessorTheClockAndTheDevice) {
+    const std::string before = Device::current().name;
+    auto host = std::make_unique<Headless>(DeviceProfile::phone());
+    host = std::make_unique<Headless>(DeviceProfile::pad()); // the new host is made before the old one goes
+    EXPECT_EQ(Device::current().name, DeviceProfile::pad().name);
+    ASSERT_NE(dynamic_cast<ManualClock*>(&Clock::current()), nullptr);
+    int fired = 0;
+    auto timer = Timer::scheduled(1.0, false, [&](Timer&) { ++fired; });
+    host->advance(1.5);
+    EXPECT_EQ(fired, 1);
+    host.reset();
+    EXPECT_EQ(Device::current().name, before);
+    EXPECT_EQ(dynamic_cast<ManualClock*>(&Clock::current()), nullptr);
+}
+
 } // namespace
 } // namespace kit::host
