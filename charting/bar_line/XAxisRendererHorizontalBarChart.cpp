@@ -98,22 +98,11 @@ void XAxisRendererHorizontalBarChart::drawGridLine(kit::Context& context, double
     context.strokePath();
 }
 
+// The label sides are the right (top) and the left (bottom) of the content.
 void XAxisRendererHorizontalBarChart::renderAxisLine(kit::Context& context) {
-    XAxis& axis = this->axis();
-    if (!axis.isEnabled() || !axis.isDrawAxisLineEnabled()) return;
     const ViewPortHandler& vp = viewPortHandler();
-    kit::SavedState saved(context);
-    setLineStroke(context, axis.axisLineColor(), axis.axisLineWidth(), axis.axisLineDashPhase(), axis.axisLineDashLengths());
-    using P = XAxis::LabelPosition;
-    const P position = axis.labelPosition();
-    if (position == P::top || position == P::topInside || position == P::bothSided) {
-        axisLineSegmentsBuffer_ = {kit::Point{vp.contentRight(), vp.contentTop()}, kit::Point{vp.contentRight(), vp.contentBottom()}};
-        context.strokeLineSegments({axisLineSegmentsBuffer_.begin(), axisLineSegmentsBuffer_.end()});
-    }
-    if (position == P::bottom || position == P::bottomInside || position == P::bothSided) {
-        axisLineSegmentsBuffer_ = {kit::Point{vp.contentLeft(), vp.contentTop()}, kit::Point{vp.contentLeft(), vp.contentBottom()}};
-        context.strokeLineSegments({axisLineSegmentsBuffer_.begin(), axisLineSegmentsBuffer_.end()});
-    }
+    strokeAxisLines(context, {kit::Point{vp.contentRight(), vp.contentTop()}, kit::Point{vp.contentRight(), vp.contentBottom()}},
+                    {kit::Point{vp.contentLeft(), vp.contentTop()}, kit::Point{vp.contentLeft(), vp.contentBottom()}});
 }
 
 void XAxisRendererHorizontalBarChart::renderLimitLines(kit::Context& context) {

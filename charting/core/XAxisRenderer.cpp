@@ -74,19 +74,24 @@ void XAxisRenderer::renderAxisLabels(kit::Context& context) {
 }
 
 void XAxisRenderer::renderAxisLine(kit::Context& context) {
-    if (!axis_->isEnabled() || !axis_->isDrawAxisLineEnabled()) return;
     const ViewPortHandler& vp = *viewPortHandler_;
+    strokeAxisLines(context, {kit::Point{vp.contentLeft(), vp.contentTop()}, kit::Point{vp.contentRight(), vp.contentTop()}},
+                    {kit::Point{vp.contentLeft(), vp.contentBottom()}, kit::Point{vp.contentRight(), vp.contentBottom()}});
+}
+
+void XAxisRenderer::strokeAxisLines(kit::Context& context, const std::array<kit::Point, 2>& topSide,
+                                    const std::array<kit::Point, 2>& bottomSide) {
+    if (!axis_->isEnabled() || !axis_->isDrawAxisLineEnabled()) return;
     kit::SavedState saved(context);
     setLineStroke(context, axis_->axisLineColor(), axis_->axisLineWidth(), axis_->axisLineDashPhase(), axis_->axisLineDashLengths());
     const XAxis::LabelPosition position = axis_->labelPosition();
     using P = XAxis::LabelPosition;
     if (position == P::top || position == P::topInside || position == P::bothSided) {
-        axisLineSegmentsBuffer_ = {kit::Point{vp.contentLeft(), vp.contentTop()}, kit::Point{vp.contentRight(), vp.contentTop()}};
+        axisLineSegmentsBuffer_ = topSide;
         context.strokeLineSegments({axisLineSegmentsBuffer_.begin(), axisLineSegmentsBuffer_.end()});
     }
     if (position == P::bottom || position == P::bottomInside || position == P::bothSided) {
-        axisLineSegmentsBuffer_ = {kit::Point{vp.contentLeft(), vp.contentBottom()},
-                                   kit::Point{vp.contentRight(), vp.contentBottom()}};
+        axisLineSegmentsBuffer_ = bottomSide;
         context.strokeLineSegments({axisLineSegmentsBuffer_.begin(), axisLineSegmentsBuffer_.end()});
     }
 }

@@ -44,6 +44,11 @@ public:
                                       double yOffset);
 
 protected:
+    // The axis line on the sides its label position names: the top side for top, top-inside and
+    // both-sided labels, the bottom side for bottom, bottom-inside and both-sided ones.
+    void strokeAxisLines(kit::Context& context, const std::array<kit::Point, 2>& topSide,
+                         const std::array<kit::Point, 2>& bottomSide);
+
     std::array<kit::Point, 2> axisLineSegmentsBuffer_{};
 
 private:
