@@ -51,13 +51,19 @@ void BarChartView::calcMinMax() {
 }
 
 std::optional<kit::Rect> BarChartView::getBarBounds(const std::shared_ptr<BarChartDataEntry>& entry) const {
+    return pixelBarBounds(entry, [](double x, double y, double half) {
+        const double top = y >= 0 ? y : 0, bottom = y <= 0 ? y : 0;
+        return kit::Rect{x - half, top, 2.0 * half, bottom - top};
+    });
+}
+
+std::optional<kit::Rect> BarChartView::pixelBarBounds(const std::shared_ptr<BarChartDataEntry>& entry,
+                                                      const ValueRect& valueRect) const {
     const auto data = barData();
     if (!data || !entry) return std::nullopt;
     const auto set = std::dynamic_pointer_cast<BarChartDataSet>(data->getDataSetForEntry(entry));
     if (!set) return std::nullopt;
-    const double y = entry->y(), x = entry->x(), half = data->barWidth() / 2.0;
-    const double top = y >= 0 ? y : 0, bottom = y <= 0 ? y : 0;
-    kit::Rect rect{x - half, top, 2.0 * half, bottom - top};
+    kit::Rect rect = valueRect(entry->x(), entry->y(), data->barWidth() / 2.0);
     getTransformer(set->axisDependency())->convertRectToPixels(rect);
     return rect;
 }

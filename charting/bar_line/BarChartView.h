@@ -7,6 +7,7 @@
 #include "charting/bar_line/BarChartDataProvider.h"
 #include "charting/bar_line/BarLineChartViewBase.h"
 
+#include <functional>
 #include <optional>
 
 namespace charting {
@@ -50,6 +51,10 @@ public:
 
 protected:
     std::shared_ptr<ChartDataProvider> selfProvider();
+    // The value-space rectangle of a plain bar of value y at x, half a bar width to each side.
+    using ValueRect = std::function<kit::Rect(double x, double y, double half)>;
+    // The bar's rectangle in pixels; none for an entry outside the bar data.
+    std::optional<kit::Rect> pixelBarBounds(const std::shared_ptr<BarChartDataEntry>& entry, const ValueRect& valueRect) const;
 
 private:
     bool drawValueAboveBarEnabled_ = true;

@@ -82,15 +82,10 @@ kit::Point HorizontalBarChartView::getMarkerPosition(const Highlight& highlight)
 }
 
 std::optional<kit::Rect> HorizontalBarChartView::getBarBounds(const std::shared_ptr<BarChartDataEntry>& entry) const {
-    const auto data = barData();
-    if (!data || !entry) return std::nullopt;
-    const auto set = std::dynamic_pointer_cast<BarChartDataSet>(data->getDataSetForEntry(entry));
-    if (!set) return std::nullopt;
-    const double y = entry->y(), x = entry->x(), half = data->barWidth() / 2.0;
-    const double left = y >= 0 ? y : 0, right = y <= 0 ? y : 0;
-    kit::Rect rect{left, x - half, right - left, 2.0 * half};
-    getTransformer(set->axisDependency())->convertRectToPixels(rect);
-    return rect;
+    return pixelBarBounds(entry, [](double x, double y, double half) {
+        const double left = y >= 0 ? y : 0, right = y <= 0 ? y : 0;
+        return kit::Rect{left, x - half, right - left, 2.0 * half};
+    });
 }
 
 kit::Point HorizontalBarChartView::getPosition(const ChartDataEntry& entry, AxisDependency axis) const {
