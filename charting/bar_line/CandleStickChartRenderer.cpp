@@ -81,26 +81,21 @@ void CandleStickChartRenderer::drawDataSet(kit::Context& context, const CandleCh
             bodyRect_ = kit::Rect{left, close * phaseY, right - left, open * phaseY - close * phaseY};
             trans->convertRectToPixels(bodyRect_);
 
+            const auto drawBody = [&](const kit::Color& color, bool filled) {
+                if (filled) {
+                    context.setFillColor(color);
+                    context.fillRect(bodyRect_);
+                } else {
+                    context.setStrokeColor(color);
+                    context.strokeRect(bodyRect_);
+                }
+            };
             if (decreasing) {
                 movement = "decreasing";
-                const kit::Color c = dataSet.decreasingColor().value_or(own);
-                if (dataSet.isDecreasingFilled()) {
-                    context.setFillColor(c);
-                    context.fillRect(bodyRect_);
-                } else {
-                    context.setStrokeColor(c);
-                    context.strokeRect(bodyRect_);
-                }
+                drawBody(dataSet.decreasingColor().value_or(own), dataSet.isDecreasingFilled());
             } else if (increasing) {
                 movement = "increasing";
-                const kit::Color c = dataSet.increasingColor().value_or(own);
-                if (dataSet.isIncreasingFilled()) {
-                    context.setFillColor(c);
-                    context.fillRect(bodyRect_);
-                } else {
-                    context.setStrokeColor(c);
-                    context.strokeRect(bodyRect_);
-                }
+                drawBody(dataSet.increasingColor().value_or(own), dataSet.isIncreasingFilled());
             } else {
                 context.setStrokeColor(dataSet.neutralColor().value_or(own));
                 context.strokeRect(bodyRect_);
