@@ -7,7 +7,6 @@
 #include "charting/core/Transformer.h"
 
 #include <cmath>
-#include <limits>
 
 namespace charting {
 
@@ -69,24 +68,8 @@ std::optional<Highlight> HorizontalBarHighlighter::getHighlight(double x, double
     return highlightNarrowedToStack(pos.y, pos.x, y, x);
 }
 
-std::vector<Highlight> HorizontalBarHighlighter::highlightsForDataSet(const ChartBaseDataSet& dataSet, int dataSetIndex,
-                                                                      double xValue, ChartDataSetRounding rounding) {
-    const auto provider = std::dynamic_pointer_cast<BarLineScatterCandleBubbleChartDataProvider>(chart());
-    if (!provider) return {};
-    std::vector<EntryPtr> entries = dataSet.entriesForXValue(xValue);
-    if (entries.empty()) {
-        if (EntryPtr closest = dataSet.entryForXValue(xValue, std::numeric_limits<double>::quiet_NaN(), rounding)) {
-            entries = dataSet.entriesForXValue(closest->x());
-        }
-    }
-    const auto trans = provider->getTransformer(dataSet.axisDependency());
-    std::vector<Highlight> result;
-    if (!trans) return result;
-    for (const EntryPtr& e : entries) {
-        const kit::Point px = trans->pixelForValues(e->y(), e->x());
-        result.emplace_back(e->x(), e->y(), px.x, px.y, dataSetIndex, dataSet.axisDependency());
-    }
-    return result;
+kit::Point HorizontalBarHighlighter::entryPixel(const Transformer& transformer, const ChartDataEntry& entry) const {
+    return transformer.pixelForValues(entry.y(), entry.x());
 }
 
 double HorizontalBarHighlighter::pointDistance(double x1, double y1, double x2, double y2) {

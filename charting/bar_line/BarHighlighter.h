@@ -37,9 +37,11 @@ public:
 
     // x and y are the touch's y and x, as the horizontal-bar view passes them.
     std::optional<Highlight> getHighlight(double x, double y) override;
-    std::vector<Highlight> highlightsForDataSet(const ChartBaseDataSet& dataSet, int dataSetIndex, double xValue,
-                                                ChartDataSetRounding rounding) override;
     double pointDistance(double x1, double y1, double x2, double y2) override;
+
+protected:
+    // x values run along the vertical axis: the entry's (y, x).
+    kit::Point entryPixel(const Transformer& transformer, const ChartDataEntry& entry) const override;
 };
 
 } // namespace charting

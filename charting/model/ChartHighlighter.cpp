@@ -91,10 +91,14 @@ std::vector<Highlight> ChartHighlighter::highlightsForEntries(const std::vector<
     for (const EntryPtr& entry : entries) {
         auto transformer = chart.getTransformer(dataSet.axisDependency());
         if (!transformer) continue;
-        const kit::Point px = transformer->pixelForValues(entry->x(), entry->y());
+        const kit::Point px = entryPixel(*transformer, *entry);
         result.emplace_back(entry->x(), entry->y(), px.x, px.y, dataSetIndex, dataSet.axisDependency());
     }
     return result;
+}
+
+kit::Point ChartHighlighter::entryPixel(const Transformer& transformer, const ChartDataEntry& entry) const {
+    return transformer.pixelForValues(entry.x(), entry.y());
 }
 
 double ChartHighlighter::pointDistance(double x1, double y1, double x2, double y2) { return std::hypot(x1 - x2, y1 - y2); }

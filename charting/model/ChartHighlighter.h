@@ -14,6 +14,8 @@
 
 namespace charting {
 
+class Transformer;
+
 class ChartData;
 
 class ChartHighlighter : public Highlighter {
@@ -40,6 +42,10 @@ public:
     std::vector<Highlight> highlightsForEntries(const std::vector<EntryPtr>& entries,
                                                 BarLineScatterCandleBubbleChartDataProvider& chart,
                                                 const ChartBaseDataSet& dataSet, int dataSetIndex) const;
+
+protected:
+    // Where an entry's highlight is in pixels: its (x, y) through the transformer.
+    virtual kit::Point entryPixel(const Transformer& transformer, const ChartDataEntry& entry) const;
 
 private:
     std::weak_ptr<ChartDataProvider> chart_;
