@@ -1,31 +1,20 @@
 #pragma once
 // Two fingers moving apart or together. scale is the distance ratio since touch-down (settable,
 // so a handler can reset it to 1 after applying it); velocity is scale per second.
-#include "kit/ui/GestureRecognizer.h"
+#include "kit/ui/TwoFingerGesture.h"
 
 namespace kit {
 
-class PinchGesture : public GestureRecognizer {
+class PinchGesture : public TwoFingerGesture {
 public:
-    using GestureRecognizer::GestureRecognizer;
-    static constexpr double kThreshold = 0.05; // relative change before the pinch begins
+    explicit PinchGesture(Action action = {}) : TwoFingerGesture(1, std::move(action)) {}
 
-    double scale() const { return scale_; }
-    void setScale(double scale);
-    double velocity() const { return velocity_; }
+    double scale() const { return value(); }
+    void setScale(double scale) { setValue(scale); }
 
-    void touchesBegan(const TouchSet& touches, const Event& event) override;
-    void touchesMoved(const TouchSet& touches, const Event& event) override;
-    void touchesEnded(const TouchSet& touches, const Event& event) override;
-    void reset() override;
-
-private:
-    double spread() const;
-    double base_ = 1;
-    double reference_ = 0;
-    double scale_ = 1;
-    double velocity_ = 0;
-    double lastTime_ = 0;
+protected:
+    double measure() const override;
+    std::optional<double> valueFor(double spread, double base, double reference) const override;
 };
 
 } // namespace kit

@@ -1,31 +1,20 @@
 #pragma once
 // Two fingers turning about each other. rotation is in radians since touch-down (clockwise
 // positive on the y-down screen; settable); velocity is radians per second.
-#include "kit/ui/GestureRecognizer.h"
+#include "kit/ui/TwoFingerGesture.h"
 
 namespace kit {
 
-class RotationGesture : public GestureRecognizer {
+class RotationGesture : public TwoFingerGesture {
 public:
-    using GestureRecognizer::GestureRecognizer;
-    static constexpr double kThreshold = 0.05; // radians before the rotation begins
+    explicit RotationGesture(Action action = {}) : TwoFingerGesture(0, std::move(action)) {}
 
-    double rotation() const { return rotation_; }
-    void setRotation(double radians);
-    double velocity() const { return velocity_; }
+    double rotation() const { return value(); }
+    void setRotation(double radians) { setValue(radians); }
 
-    void touchesBegan(const TouchSet& touches, const Event& event) override;
-    void touchesMoved(const TouchSet& touches, const Event& event) override;
-    void touchesEnded(const TouchSet& touches, const Event& event) override;
-    void reset() override;
-
-private:
-    double angle() const;
-    double base_ = 0;
-    double reference_ = 0;
-    double rotation_ = 0;
-    double velocity_ = 0;
-    double lastTime_ = 0;
+protected:
+    double measure() const override;
+    std::optional<double> valueFor(double angle, double base, double reference) const override;
 };
 
 } // namespace kit
