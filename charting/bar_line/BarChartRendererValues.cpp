@@ -58,8 +58,9 @@ BarChartRenderer::Reach BarChartRenderer::drawValueLabel(kit::Context& context, 
     // A plain bar's label is kept while the bar's top is on the content, a stack value's while the label is.
     if (!vph.isInBoundsY(site.stackEnd ? y : rect.y()) || !vph.isInBoundsLeft(x)) return Reach::before;
     const kit::Point at{x, y};
-    drawValueAndIcon(context, labels, site, labels.set.isDrawValuesEnabled() ? valueText(labels, site) : std::string(), at,
-                     kit::TextAlignment::center, kit::Point{0.5, 0.5}, at);
+    // Centred labels need no measuring, so the text is made only when it is drawn.
+    const std::string text = labels.set.isDrawValuesEnabled() ? valueText(labels, site) : std::string();
+    drawValueAndIcon(context, labels, site, text, at, kit::TextAlignment::center, kit::Point{0.5, 0.5}, at);
     return Reach::on;
 }
 
