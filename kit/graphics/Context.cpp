@@ -292,6 +292,25 @@ template <class F> void Context::keepingPath(F&& draw) {
     }
 }
 
+template <class F> void Context::fillShape(F&& addShape, bool evenOdd) {
+    keepingPath([&] {
+        addShape();
+        cairo_set_fill_rule(cr_, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+        applySource(state().fill);
+        cairo_fill(cr_);
+        cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
+    });
+}
+
+template <class F> void Context::strokeShape(F&& addShape) {
+    if (!strokeReady()) return;
+    keepingPath([&] {
+        addShape();
+        applySource(state().stroke);
+        cairo_stroke(cr_);
+    });
+}
+
 void Context::appendPath(const Path& path) {
     for (const auto& e : path.elements()) {
         const Point* p = e.points;
@@ -374,45 +393,25 @@ void Context::strokePath() {
 void Context::fill(const Path& path, bool evenOdd) {
     if (path.isEmpty()) return;
     record([&] { return std::string("fill ") + (evenOdd ? "evenodd " : "") + pathText(path) + ' ' + describe(state().fill); });
-    keepingPath([&] {
-        appendPath(path);
-        cairo_set_fill_rule(cr_, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
-        applySource(state().fill);
-        cairo_fill(cr_);
-        cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
-    });
+    fillShape([&] { appendPath(path); }, evenOdd);
 }
 
 void Context::stroke(const Path& path) {
     if (path.isEmpty()) return;
     record([&] { return "stroke " + pathText(path) + ' ' + describe(state().stroke); });
-    if (!strokeReady()) return;
-    keepingPath([&] {
-        appendPath(path);
-        applySource(state().stroke);
-        cairo_stroke(cr_);
-    });
+    strokeShape([&] { appendPath(path); });
 }
 
 void Context::fillRect(const Rect& r) {
     if (!finite(r)) return;
     record([&] { return "fillRect " + describe(r) + ' ' + describe(state().fill); });
-    keepingPath([&] {
-        cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
-        applySource(state().fill);
-        cairo_fill(cr_);
-    });
+    fillShape([&] { cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height()); });
 }
 
 void Context::strokeRect(const Rect& r) {
     if (!finite(r)) return;
     record([&] { return "strokeRect " + describe(r) + ' ' + describe(state().stroke); });
-    if (!strokeReady()) return;
-    keepingPath([&] {
-        cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
-        applySource(state().stroke);
-        cairo_stroke(cr_);
-    });
+    strokeShape([&] { cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height()); });
 }
 
 void Context::clearRect(const Rect& r) {
@@ -430,33 +429,21 @@ void Context::clearRect(const Rect& r) {
 void Context::fillEllipse(const Rect& r) {
     if (!finite(r)) return;
     record([&] { return "fillEllipse " + describe(r) + ' ' + describe(state().fill); });
-    keepingPath([&] {
-        appendPath(Path::ellipse(r));
-        applySource(state().fill);
-        cairo_fill(cr_);
-    });
+    fillShape([&] { appendPath(Path::ellipse(r)); });
 }
 
 void Context::strokeEllipse(const Rect& r) {
     if (!finite(r)) return;
     record([&] { return "strokeEllipse " + describe(r) + ' ' + describe(state().stroke); });
-    if (!strokeReady()) return;
-    keepingPath([&] {
-        appendPath(Path::ellipse(r));
-        applySource(state().stroke);
-        cairo_stroke(cr_);
-    });
+    strokeShape([&] { appendPath(Path::ellipse(r)); });
 }
 
 void Context::drawLine(Point from, Point to) {
     if (!finite(from) || !finite(to)) return;
     record([&] { return "drawLine " + describe(from) + ' ' + describe(to) + ' ' + describe(state().stroke); });
-    if (!strokeReady()) return;
-    keepingPath([&] {
+    strokeShape([&] {
         cairo_move_to(cr_, from.x, from.y);
         cairo_line_to(cr_, to.x, to.y);
-        applySource(state().stroke);
-        cairo_stroke(cr_);
     });
 }
 
@@ -474,12 +461,7 @@ void Context::strokeLineSegments(const std::vector<Point>& points) {
             if (finite(points[i]) && finite(points[i + 1])) line += ' ' + describe(points[i]) + ' ' + describe(points[i + 1]);
         return line + ' ' + describe(state().stroke);
     });
-    if (!strokeReady()) return;
-    keepingPath([&] {
-        appendPath(segments);
-        applySource(state().stroke);
-        cairo_stroke(cr_);
-    });
+    strokeShape([&] { appendPath(segments); });
 }
 
 // ---- clipping

@@ -164,6 +164,9 @@ private:
     void syncMatrix();
     bool strokeReady() const;
     template <class F> void keepingPath(F&& draw);
+    // Fill or stroke the shape that `addShape` lays down, leaving the current path as it was.
+    template <class F> void fillShape(F&& addShape, bool evenOdd = false);
+    template <class F> void strokeShape(F&& addShape);
     void appendPath(const Path& path);
     void paintGradient(const Gradient& g, Point p0, double r0, Point p1, double r1, bool radial, GradientExtend extend);
 
