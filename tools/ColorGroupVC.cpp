@@ -167,9 +167,7 @@ void ColorGroupVC::buildUI() {
             if (auto g = weak.lock()) g->applyImportedColor(c);
         });
     }));
-    root->addSubview(importColorBtn);
-    app::anchorWithCenter(*importColorBtn, saveBtn->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          saveBtn->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    app::stackButtons(*root, *saveBtn, *saveBtn, {importColorBtn});
     importColorFromBufferBtn->addTarget(this, "getColorFromBufferButtonPressed:", kit::ControlEvent::touchDown,
                                         act([](ColorGroupVC& s) { s.getColorFromBufferButtonPressed(); }));
     root->addSubview(importColorFromBufferBtn);
@@ -179,15 +177,10 @@ void ColorGroupVC::buildUI() {
     reverseButton = makeImageButton("triangle_down");
     reverseButton->addTarget(this, "reverseButtonTapped", kit::ControlEvent::touchDown,
                              act([](ColorGroupVC& s) { s.reverseButtonTapped(); }));
-    root->addSubview(reverseButton);
-    app::anchorWithCenter(*reverseButton, colorBg->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          saveBtn->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
     exportColorsButton = makeImageButton("copy");
     exportColorsButton->addTarget(this, "exportColorsArray", kit::ControlEvent::touchDown,
                                   act([](ColorGroupVC& s) { s.showCopyHexArrayAlert(); }));
-    root->addSubview(exportColorsButton);
-    app::anchorWithCenter(*exportColorsButton, reverseButton->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          saveBtn->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    app::stackButtons(*root, *saveBtn, *colorBg, {reverseButton, exportColorsButton});
 
     viewForBackSwipe_ = installBackSwipeStrip(*this);
 }

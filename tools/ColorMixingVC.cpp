@@ -172,13 +172,7 @@ void ColorMixingVC::setUpInterface() {
     importColorBtn->setHidden(true);
     importColorBtn->addTarget(this, "importColorBtnTapped", kit::ControlEvent::touchDown,
                               act([](ColorMixingVC& s) { s.showImportSheet(); }));
-    std::shared_ptr<kit::View> above = saveBtn;
-    for (auto& button : {openDcwBtn, ledBtn, mixBtn, colorMixesBtn, importColorBtn}) {
-        root->addSubview(button);
-        app::anchorWithCenter(*button, above->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                              saveBtn->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
-        above = button;
-    }
+    app::stackButtons(*root, *saveBtn, *saveBtn, {openDcwBtn, ledBtn, mixBtn, colorMixesBtn, importColorBtn});
     importColorFromBufferBtn = makeBufferButton();
     importColorFromBufferBtn->addTarget(this, "getColorFromBufferButtonPressed", kit::ControlEvent::touchDown,
                                         act([](ColorMixingVC& s) { s.applyBufferColor(); }));

@@ -129,12 +129,7 @@ void LightVC::buildUI() {
     app::placeBackButton(*root, backBtn);
     root->addSubview(saveBtn);
     app::anchor(*saveBtn, safe.topAnchor(), std::nullopt, std::nullopt, root->rightAnchor(), 1, 0, 0, 0, 45, 40);
-    root->addSubview(colorMixesBtn);
-    app::anchorWithCenter(*colorMixesBtn, saveBtn->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          saveBtn->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
-    root->addSubview(importColorBtn);
-    app::anchorWithCenter(*importColorBtn, colorMixesBtn->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          saveBtn->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    app::stackButtons(*root, *saveBtn, *saveBtn, {colorMixesBtn, importColorBtn});
     root->addSubview(importColorFromBufferBtn);
     app::anchorWithCenter(*importColorFromBufferBtn, backBtn->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
                           backBtn->centerXAnchor(), std::nullopt, 13, 0, 0, 0, 24, 24);

@@ -44,10 +44,5 @@ void placeTopRight(kit::View& root, const std::shared_ptr<kit::Button>& button, 
                           back.centerYAnchor(), 0, 0, 0, 0, 45, 40);
 }
 
-void placeUnder(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& above, double gap) {
-    readd(root, button);
-    app::anchorWithCenter(*button, above.bottomAnchor(), std::nullopt, std::nullopt, std::nullopt, above.centerXAnchor(),
-                          std::nullopt, gap, 0, 0, 0, 45, 40);
-}
 
 } // namespace wheels

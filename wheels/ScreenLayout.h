@@ -21,7 +21,5 @@ std::shared_ptr<kit::StackView> addColorLabelRow(kit::View& root, const std::vec
 
 // A 45 x 40 button at the right edge, level with the back button.
 void placeTopRight(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& back);
-// A 45 x 40 button centred under another, `gap` below it.
-void placeUnder(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& above, double gap);
 
 } // namespace wheels

@@ -65,6 +65,18 @@ ConstraintList addConstraintsWithFormat(const std::string& format, const std::ve
     return list;
 }
 
+void stackButtons(kit::View& root, kit::View& column, kit::View& top, const std::vector<std::shared_ptr<kit::Button>>& buttons,
+                  double gap) {
+    kit::View* above = &top;
+    for (const auto& button : buttons) {
+        button->removeFromSuperview();
+        root.addSubview(button);
+        anchorWithCenter(*button, above->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt, column.centerXAnchor(),
+                         std::nullopt, gap, 0, 0, 0, 45, 40);
+        above = button.get();
+    }
+}
+
 void setScale(kit::View& view, double factor) { view.setTransform(kit::AffineTransform::scale(factor, factor)); }
 
 void resetTransform(kit::View& view) { view.setTransform(kit::AffineTransform::identity()); }

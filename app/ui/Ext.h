@@ -1,7 +1,7 @@
 #pragma once
 // The small toolkit every screen is laid out with: anchor helpers with fixed sign conventions, the
-// visual-format helper, transform and snapshot helpers, the inner-shadow layer, shared fonts,
-// attributed titles, centred text labels and the help button.
+// visual-format helper, button columns, transform and snapshot helpers, the inner-shadow layer,
+// shared fonts, attributed titles, centred text labels and the help button.
 #include "kit/graphics/Font.h"
 #include "kit/graphics/Image.h"
 #include "kit/graphics/Text.h"
@@ -49,6 +49,11 @@ kit::Image snapshotImage(const kit::View& view);
 // The inner shadow along a clipping view's top edge.
 std::shared_ptr<kit::Layer> makeShadowLayer(kit::View& view);
 void addShadowLayer(kit::View& view);
+
+// Stacks 45 x 40 buttons down from under `top`, `gap` apart, each centred on the column's head
+// and put on top of the root's subviews (a re-placed one drops its old constraints).
+void stackButtons(kit::View& root, kit::View& column, kit::View& top, const std::vector<std::shared_ptr<kit::Button>>& buttons,
+                  double gap = 4);
 
 // Shared fonts.
 struct Fonts {

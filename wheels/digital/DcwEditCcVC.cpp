@@ -195,7 +195,7 @@ void DcwEditCcVC::layoutControls() {
     app::placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
     app::placeBackButton(*root, backBtn());
     placeTopRight(*root, saveBtn(), *backBtn());
-    placeUnder(*root, moreBtn(), *saveBtn(), 4);
+    app::stackButtons(*root, *saveBtn(), *saveBtn(), {moreBtn()});
     const double size = app::valueButtonSize(), pad = app::valueButtonPadding();
     for (int k = 1; k <= std::min(n, 4); ++k) {
         auto& band = colorViews_[static_cast<std::size_t>(k - 1)];

@@ -275,16 +275,14 @@ void DcwVC::layoutControls() {
     modeMenu_.hang(*root, *modeNowBtn(), isClassic ? 348 : 464);
 
     placeTopRight(*root, saveBtn(), *backBtn());
-    placeUnder(*root, infoBtn(), *saveBtn(), 4);
+    app::stackButtons(*root, *saveBtn(), *saveBtn(), {infoBtn()});
     if (!isClassic) {
-        readd(*root, importColorBtn());
-        app::anchorWithCenter(*importColorBtn(), infoBtn()->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                              saveBtn()->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+        app::stackButtons(*root, *saveBtn(), *infoBtn(), {importColorBtn()});
         readd(*root, importColorFromBufferBtn());
         app::anchorWithCenter(*importColorFromBufferBtn(), importColorBtn()->bottomAnchor(), std::nullopt, std::nullopt,
                               std::nullopt, saveBtn()->centerXAnchor(), std::nullopt, 13, 0, 0, 0, 24, 24);
     }
-    placeUnder(*root, editCCBtn(), *backBtn(), 4);
+    app::stackButtons(*root, *backBtn(), *backBtn(), {editCCBtn()});
     app::placeBackSwipeStrip(*root, viewForBackSwipe_, editCCBtn()->bottomAnchor());
 
     scheduleTryItHint();

@@ -87,7 +87,7 @@ void CcwVC::viewDidLoad() {
     for (auto mode : allCcwModes) titles.push_back(ccwModeTitle(mode));
     modeMenu_.addModeButtons(titles, this, [this](kit::Button& button) { selectModeWithButton(&button); });
     modeMenu_.hang(*root, *modeNowBtn(), 360);
-    placeUnder(*root, editCCBtn(), *backBtn_, 2);
+    app::stackButtons(*root, *backBtn_, *backBtn_, {editCCBtn()}, 2);
     addBackSwipe(*viewForBackSwipe_, *this);
 }
 

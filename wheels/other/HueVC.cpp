@@ -141,8 +141,8 @@ void HueVC::viewDidLoad() {
     app::placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
     app::placeBackButton(*root, backBtn());
     placeTopRight(*root, saveBtn(), *backBtn());
-    placeUnder(*root, editCCBtn(), *backBtn(), 4);
-    placeUnder(*root, openDcwBtn(), *saveBtn(), 4);
+    app::stackButtons(*root, *backBtn(), *backBtn(), {editCCBtn()});
+    app::stackButtons(*root, *saveBtn(), *saveBtn(), {openDcwBtn()});
     instructionText_->setText(tr("Tap on color"));
     root->addSubview(instructionText_);
     app::anchor(*instructionText_, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 0, 0, -24, 0,
