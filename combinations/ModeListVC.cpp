@@ -88,9 +88,7 @@ void ModeListVC::layOut(const std::vector<std::string>& modeTitles, double width
 
     app::placeBackSwipeStrip(*root, viewForBackSwipe, root->topAnchor());
     app::placeBackButton(*root, backBtn);
-    root->addSubview(infoBtn);
-    app::anchorWithCenter(*infoBtn, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
-                          backBtn->centerYAnchor(), 0, 0, 0, 0, 45, 40);
+    app::placeTopRight(*root, infoBtn, *backBtn);
 }
 
 void ModeListVC::openModeNowMenu() {

@@ -157,9 +157,7 @@ void ColorGroupVC::buildUI() {
     saveBtn = makeImageButton("save_img", true);
     saveBtn->addTarget(this, "saveColor", kit::ControlEvent::touchUpInside,
                        act([](ColorGroupVC& s) { app::saveSingleColor(s.color); }));
-    root->addSubview(saveBtn);
-    app::anchor(*saveBtn, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), 0, 0, 0, 0, 45, 40);
-    Constraint::activate({saveBtn->centerYAnchor().equalTo(backButton->centerYAnchor())});
+    app::placeTopRight(*root, saveBtn, *backButton);
 
     importColorBtn = makeImageButton("Inport_color", true);
     importColorBtn->addTarget(this, "importColorBtnTapped", kit::ControlEvent::touchDown, act([weak](ColorGroupVC& s) {

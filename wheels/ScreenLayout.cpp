@@ -38,11 +38,5 @@ std::shared_ptr<kit::StackView> addColorLabelRow(kit::View& root, const std::vec
     return row;
 }
 
-void placeTopRight(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& back) {
-    readd(root, button);
-    app::anchorWithCenter(*button, std::nullopt, std::nullopt, std::nullopt, root.rightAnchor(), std::nullopt,
-                          back.centerYAnchor(), 0, 0, 0, 0, 45, 40);
-}
-
 
 } // namespace wheels

@@ -19,7 +19,5 @@ std::shared_ptr<kit::StackView> remakeStripStack(const std::shared_ptr<kit::Stac
 // The row of colour-code labels along the bottom edge, in equal widths.
 std::shared_ptr<kit::StackView> addColorLabelRow(kit::View& root, const std::vector<std::shared_ptr<kit::Button>>& labels);
 
-// A 45 x 40 button at the right edge, level with the back button.
-void placeTopRight(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& back);
 
 } // namespace wheels

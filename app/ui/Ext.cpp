@@ -65,6 +65,13 @@ ConstraintList addConstraintsWithFormat(const std::string& format, const std::ve
     return list;
 }
 
+void placeTopRight(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& back) {
+    button->removeFromSuperview();
+    root.addSubview(button);
+    anchorWithCenter(*button, std::nullopt, std::nullopt, std::nullopt, root.rightAnchor(), std::nullopt,
+                     back.centerYAnchor(), 0, 0, 0, 0, 45, 40);
+}
+
 void stackButtons(kit::View& root, kit::View& column, kit::View& top, const std::vector<std::shared_ptr<kit::Button>>& buttons,
                   double gap) {
     kit::View* above = &top;

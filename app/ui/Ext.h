@@ -50,6 +50,8 @@ kit::Image snapshotImage(const kit::View& view);
 std::shared_ptr<kit::Layer> makeShadowLayer(kit::View& view);
 void addShadowLayer(kit::View& view);
 
+// Puts a 45 x 40 button on top at the root's right edge, level with the back button.
+void placeTopRight(kit::View& root, const std::shared_ptr<kit::Button>& button, kit::View& back);
 // Stacks 45 x 40 buttons down from under `top`, `gap` apart, each centred on the column's head
 // and put on top of the root's subviews (a re-placed one drops its old constraints).
 void stackButtons(kit::View& root, kit::View& column, kit::View& top, const std::vector<std::shared_ptr<kit::Button>>& buttons,

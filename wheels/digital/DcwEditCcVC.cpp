@@ -194,7 +194,7 @@ void DcwEditCcVC::layoutControls() {
     clrBtnsSV_ = addColorLabelRow(*root, labels);
     app::placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
     app::placeBackButton(*root, backBtn());
-    placeTopRight(*root, saveBtn(), *backBtn());
+    app::placeTopRight(*root, saveBtn(), *backBtn());
     app::stackButtons(*root, *saveBtn(), *saveBtn(), {moreBtn()});
     const double size = app::valueButtonSize(), pad = app::valueButtonPadding();
     for (int k = 1; k <= std::min(n, 4); ++k) {

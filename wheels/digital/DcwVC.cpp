@@ -274,7 +274,7 @@ void DcwVC::layoutControls() {
     modeMenu_.addModeButtons(titles, this, [this](kit::Button& button) { selectModeWithButton(button); });
     modeMenu_.hang(*root, *modeNowBtn(), isClassic ? 348 : 464);
 
-    placeTopRight(*root, saveBtn(), *backBtn());
+    app::placeTopRight(*root, saveBtn(), *backBtn());
     app::stackButtons(*root, *saveBtn(), *saveBtn(), {infoBtn()});
     if (!isClassic) {
         app::stackButtons(*root, *saveBtn(), *infoBtn(), {importColorBtn()});

@@ -76,7 +76,7 @@ void CcwVC::loadView() {
     app::placeBackButton(*root, backBtn_);
     infoBtn_ = app::makeHelpButton(kit::Color::rgba(0.1, 0.1, 0.1));
     infoBtn_->addTarget(this, "changeWheelBGImg", kit::ControlEvent::touchUpInside, [this] { changeWheelBGImg(); });
-    placeTopRight(*root, infoBtn_, *backBtn_);
+    app::placeTopRight(*root, infoBtn_, *backBtn_);
     app::placeBackSwipeStrip(*root, viewForBackSwipe_, backBtn_->bottomAnchor());
 }
 

@@ -140,7 +140,7 @@ void HueVC::viewDidLoad() {
                 0, 40);
     app::placeBackSwipeStrip(*root, viewForBackSwipe_, root->topAnchor());
     app::placeBackButton(*root, backBtn());
-    placeTopRight(*root, saveBtn(), *backBtn());
+    app::placeTopRight(*root, saveBtn(), *backBtn());
     app::stackButtons(*root, *backBtn(), *backBtn(), {editCCBtn()});
     app::stackButtons(*root, *saveBtn(), *saveBtn(), {openDcwBtn()});
     instructionText_->setText(tr("Tap on color"));

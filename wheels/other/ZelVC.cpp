@@ -60,7 +60,7 @@ void ZelVC::loadView() {
         haptic();
         showTip();
     });
-    placeTopRight(*root, tipBtn_, *backBtn_);
+    app::placeTopRight(*root, tipBtn_, *backBtn_);
 }
 
 void ZelVC::viewDidLayoutSubviews() {
