@@ -1,6 +1,6 @@
 #pragma once
-// The pieces the wheel screens share: image buttons, the back action and back-swipe strip, the
-// mode menu, colour-label and grey-value buttons, and the button pulse.
+// The pieces the wheel screens share: image buttons, the back button and back swipe, the mode
+// menu's buttons, shade sliders, colour-label and grey-value buttons, and the button pulse.
 #include "kit/ui/Button.h"
 #include "kit/ui/Slider.h"
 #include "kit/ui/StackView.h"
