@@ -84,18 +84,18 @@ EntryPtr ChartDataSet::entryForIndex(std::int64_t index) const {
 std::int64_t ChartDataSet::lowerBound(double x) const {
     const EntryPtr* first = entries_.data();
     std::size_t length = entries_.size();
-    while (length > 0) {
-        std::size_t half = length / 2;
+    if (length == 0) return 0;
+    auto below = [x](const EntryPtr& entry) { return !(entry->x() >= x); };
+    // Halving a fixed number of times keeps the loop free of data-dependent exits.
+    while (length > 1) {
+        const std::size_t half = length / 2;
         // Fetch both possible next probes while this one is compared.
-        if (length > 8) {
-            __builtin_prefetch(first[half / 2].get());
-            __builtin_prefetch(first[half + 1 + (length - half - 1) / 2].get());
-        }
-        bool below = !(first[half]->x() >= x);
-        first = below ? first + half + 1 : first;
-        length = below ? length - half - 1 : half;
+        __builtin_prefetch(first[half / 2].get());
+        __builtin_prefetch(first[half + half / 2].get());
+        first = below(first[half]) ? first + half : first;
+        length -= half;
     }
-    return static_cast<std::int64_t>(first - entries_.data());
+    return static_cast<std::int64_t>(first - entries_.data()) + (below(*first) ? 1 : 0);
 }
 
 std::int64_t ChartDataSet::entryIndexForX(double x, double closestToY, ChartDataSetRounding rounding) const {
