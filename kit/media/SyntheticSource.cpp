@@ -43,13 +43,13 @@ std::vector<Color> SyntheticSource::barColors() {
             Color::rgba(1, 0, 1), Color::rgba(1, 0, 0), Color::rgba(0, 0, 1), Color::rgba(0, 0, 0)};
 }
 
-std::unique_ptr<SyntheticSource> SyntheticSource::parse(const std::string& spec, std::string* error) {
+std::unique_ptr<SyntheticSource> SyntheticSource::parse(const std::string& text, std::string* error) {
     auto fail = [&](const std::string& why) {
-        if (error) *error = "synthetic camera: " + why + " in \"" + spec + "\"";
+        if (error) *error = "synthetic camera: " + why + " in \"" + text + "\"";
         return nullptr;
     };
     auto source = std::make_unique<SyntheticSource>();
-    const auto parts = split(spec, '@');
+    const auto parts = split(text, '@');
     const auto words = split(parts[0], '-');
     if (words[0] == "bars" || words[0].empty()) source->pattern_ = Pattern::bars;
     else if (words[0] == "quadrants") source->pattern_ = Pattern::quadrants;

@@ -14,8 +14,8 @@ class SyntheticSource final : public FrameSource {
 public:
     enum class Pattern { bars, quadrants, gradient, colors };
 
-    // `spec` is what follows "synthetic:"; none for an unknown pattern.
-    static std::unique_ptr<SyntheticSource> parse(const std::string& spec, std::string* error);
+    // `text` is what follows "synthetic:"; none for an unknown pattern.
+    static std::unique_ptr<SyntheticSource> parse(const std::string& text, std::string* error);
 
     bool start(Size preferred, std::string* error) override;
     void stop() override {}
@@ -29,7 +29,7 @@ public:
 private:
     Pattern pattern_ = Pattern::bars;
     std::vector<Color> colors_;  // Pattern::colors: frame n is colors_[n % size]
-    std::optional<Size> size_;   // given in the spec; else the session's preset
+    std::optional<Size> size_;   // given in the source text; else the session's preset
     Size frameSize_{1280, 720};
     double fps_ = 30;
     std::uint64_t frameIndex_ = 0;

@@ -23,9 +23,9 @@ std::array<std::uint8_t, 4> rgb(const Image& image, int x, int y) { return image
 constexpr std::array<std::uint8_t, 4> red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255},
     yellow{255, 255, 0, 255};
 
-Image frameOf(const std::string& spec, Size preset = {4, 2}) {
-    auto source = makeFrameSource(spec);
-    EXPECT_TRUE(source) << spec;
+Image frameOf(const std::string& text, Size preset = {4, 2}) {
+    auto source = makeFrameSource(text);
+    EXPECT_TRUE(source) << text;
     source->start(preset, nullptr);
     return *source->nextFrame(0);
 }
@@ -73,7 +73,7 @@ TEST(CaptureSourcesTest, SyntheticPatternsAreExactAndRepeatable) {
     EXPECT_EQ(rgb(quadrants, 3, 0), green);
     EXPECT_EQ(rgb(quadrants, 0, 1), blue);
     EXPECT_EQ(rgb(quadrants, 3, 1), yellow);
-    EXPECT_EQ(frameOf("synthetic:bars@16x9").pixelWidth(), 16);  // the spec's size wins over the preset
+    EXPECT_EQ(frameOf("synthetic:bars@16x9").pixelWidth(), 16);  // the size in the source text wins over the preset
 
     auto cycle = makeFrameSource("synthetic:cycle-FF0000-00FF00");
     cycle->start({2, 2}, nullptr);
