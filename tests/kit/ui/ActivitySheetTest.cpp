@@ -1,4 +1,5 @@
 #include "kit/base/Make.h"
+#include "kit/graphics/TempDir.h"
 #include "kit/ui/ActivitySheet.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/Pasteboard.h"
@@ -15,17 +16,15 @@ namespace {
 struct ActivitySheetFixture : ::testing::Test {
     std::shared_ptr<Window> window = kit::make<Window>(Rect{0, 0, 375, 812});
     std::shared_ptr<ViewController> screen = kit::make<ViewController>();
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "tinctura-activity-test";
+    TempDir dir; // one per test: ctest runs the tests of this fixture side by side
     void SetUp() override {
         Application::resetShared();
         ActivitySheet::resetSharedTexts();
         window->setRootViewController(screen);
         window->makeKeyAndVisible();
-        std::filesystem::create_directories(dir);
     }
     void TearDown() override {
         ActivitySheet::setSavePathChooser(nullptr);
-        std::filesystem::remove_all(dir);
         Application::resetShared();
     }
     std::shared_ptr<ActivitySheet> present(std::string text, std::string* activity) {
@@ -48,7 +47,7 @@ TEST_F(ActivitySheetFixture, RecordsTheTextAndCopiesIt) {
 }
 
 TEST_F(ActivitySheetFixture, SavesToThePickedFileOrNothingWhenCancelled) {
-    auto target = dir / "export.json";
+    const std::filesystem::path target = dir.file("export.json");
     ActivitySheet::setSavePathChooser([&](const std::string&) { return std::optional(target); });
     std::string activity;
     present("[1,2]", &activity)->triggerAction("Save to File…");
