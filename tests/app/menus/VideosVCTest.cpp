@@ -79,13 +79,7 @@ TEST_F(VideosScreen, BackSwipeOnlyBelowTheTopStrip) {
     host->advance(1);
     EXPECT_EQ(nav()->viewControllers().size(), 1u);
     EXPECT_EQ(haptics(), 0u);
-
-    nav()->pushViewController(screen, false);
-    host->advance(1);
-    host->tap(screen->backButton());
-    host->advance(1);
-    EXPECT_EQ(nav()->viewControllers().size(), 1u);
-    EXPECT_EQ(haptics(), 1u);
+    expectBackButtonPopsWithAHaptic(screen);
 }
 
 } // namespace

@@ -70,6 +70,17 @@ struct ScreensFixture : AppFixture {
     std::shared_ptr<kit::NavigationController> nav() const {
         return std::dynamic_pointer_cast<kit::NavigationController>(host->window()->rootViewController());
     }
+    // Pushes the screen again and leaves it by its back button: one pop, one haptic tap more.
+    template <class T>
+    void expectBackButtonPopsWithAHaptic(const std::shared_ptr<T>& screen) {
+        const auto before = haptics();
+        nav()->pushViewController(screen, false);
+        host->advance(1);
+        host->tap(screen->backButton());
+        host->advance(1);
+        EXPECT_EQ(nav()->viewControllers().size(), 1u);
+        EXPECT_EQ(haptics(), before + 1);
+    }
     // Where screenshots go: $TINCTURA_SCREENSHOT_DIR when set, else nowhere.
     void screenshot(const std::string& name) {
         if (const char* dir = std::getenv("TINCTURA_SCREENSHOT_DIR")) host->screenshot(std::string(dir) + "/" + name + ".png");
