@@ -20,7 +20,7 @@ struct CameraConfiguration {
     std::string source = "none";
     // The answer to access requests; none: granted unless the device refuses to open (EACCES).
     // TINCTURA_CAMERA_ACCESS=denied forces a refusal.
-    std::optional<bool> accessGranted;
+    std::optional<bool> accessGranted{};
     // Frames flow only when a test asks for one (CaptureSession::stepFrame), never from a thread.
     bool manualFrames = false;
 };

@@ -27,7 +27,7 @@ struct ArStencilFixture : AppFixture {
     void SetUp() override {
         kit::Application::resetShared();
         AppFixture::SetUp();
-        kit::media::setCameraConfiguration({"none", true});
+        kit::media::setCameraConfiguration({.source = "none", .accessGranted = true});
         host = std::make_unique<kit::host::Headless>();
         nav = kit::make<kit::NavigationController>(kit::make<kit::ViewController>());
         host->setRootViewController(nav);

@@ -246,7 +246,7 @@ TEST_F(ArStencilVCTest, TheSessionRunsWhileShownAndKeepsItsPlanesAcrossVisits) {
 }
 
 TEST_F(ArStencilVCTest, RefusedCameraAccessLeavesWithThePermissionAlert) {
-    kit::media::setCameraConfiguration({"none", false});
+    kit::media::setCameraConfiguration({.source = "none", .accessGranted = false});
     kit::ConsoleCapture console;
     screen = open(PlaneDetection::horizontal());
     EXPECT_TRUE(console.contains("Camera authorization denied."));

@@ -22,7 +22,7 @@ struct CameraScreensFixture : PhotoScreensFixture {
         kit::media::resetCameraConfiguration();
     }
     static void useCamera(const std::string& source, bool granted = true) {
-        kit::media::setCameraConfiguration({source, granted, true});
+        kit::media::setCameraConfiguration({.source = source, .accessGranted = granted, .manualFrames = true});
     }
     // Lets the access answer and the session start (off the main thread) run their course.
     void settle() {

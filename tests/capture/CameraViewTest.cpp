@@ -21,7 +21,7 @@ struct CameraViewTest : ::testing::Test {
 } // namespace
 
 TEST_F(CameraViewTest, PreviewFillsTheViewWithTheLivePicture) {
-    setCameraConfiguration({"synthetic:solid-3366CC@8x6", true, true});
+    setCameraConfiguration({.source = "synthetic:solid-3366CC@8x6", .accessGranted = true, .manualFrames = true});
     auto view = kit::make<capture::CameraView>(kit::Rect{0, 0, 120, 90});
     kit::DispatchQueue::global().waitUntilIdle();  // the session starts off the main thread
     ASSERT_TRUE(view->session()->isRunning());
@@ -41,7 +41,7 @@ TEST_F(CameraViewTest, PreviewFillsTheViewWithTheLivePicture) {
 }
 
 TEST_F(CameraViewTest, WithoutACameraTheViewStaysEmptyAndSaysSo) {
-    setCameraConfiguration({"none", true, true});
+    setCameraConfiguration({.source = "none", .accessGranted = true, .manualFrames = true});
     kit::ConsoleCapture console;
     auto view = kit::make<capture::CameraView>(kit::Rect{0, 0, 120, 90});
     EXPECT_FALSE(view->captureDevice());
@@ -56,7 +56,7 @@ TEST_F(CameraViewTest, WithoutACameraTheViewStaysEmptyAndSaysSo) {
 }
 
 TEST_F(CameraViewTest, AnInputThatCannotBeMadeIsReportedAndNothingRuns) {
-    setCameraConfiguration({"synthetic:bars@8x6", true, true});
+    setCameraConfiguration({.source = "synthetic:bars@8x6", .accessGranted = true, .manualFrames = true});
     CaptureDevice::defaultDevice(CaptureDevicePosition::back)->setInputError("device busy");
     kit::ConsoleCapture console;
     auto view = kit::make<capture::CameraView>(kit::Rect{0, 0, 120, 90});

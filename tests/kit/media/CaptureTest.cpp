@@ -52,7 +52,7 @@ struct Rig {
     std::shared_ptr<DispatchQueue> queue = DispatchQueue::serial("test frames");
 
     explicit Rig(const std::string& source, bool manual = true) {
-        setCameraConfiguration({source, true, manual});
+        setCameraConfiguration({.source = source, .accessGranted = true, .manualFrames = manual});
         auto input = CaptureDeviceInput::make(CaptureDevice::defaultDevice(CaptureDevicePosition::back));
         EXPECT_TRUE(input);
         session->addInput(input);
@@ -143,9 +143,9 @@ TEST(CaptureSourcesTest, WebcamBuffersBecomePortraitSensorFrames) {
 }
 
 TEST(CaptureDeviceTest, DiscoveryFollowsTheConfiguredSource) {
-    setCameraConfiguration({"none"});
+    setCameraConfiguration({.source = "none"});
     EXPECT_TRUE(CaptureDevice::devices().empty());
-    setCameraConfiguration({"synthetic:bars"});
+    setCameraConfiguration({.source = "synthetic:bars"});
     auto device = CaptureDevice::defaultDevice(CaptureDevicePosition::back);
     ASSERT_TRUE(device);
     EXPECT_EQ(device, CaptureDevice::devices().front());  // the same object until the configuration changes
@@ -178,7 +178,7 @@ TEST(CaptureDeviceTest, ConfigurationNeedsTheLockAndTheLockCanFail) {
 
 TEST(CaptureDeviceTest, AccessAnswerComesOffTheCallingThread) {
     for (bool granted : {true, false}) {
-        setCameraConfiguration({"synthetic:bars", granted});
+        setCameraConfiguration({.source = "synthetic:bars", .accessGranted = granted});
         std::atomic<int> answer{-1};
         std::atomic<bool> onCaller{true};
         const auto caller = std::this_thread::get_id();
