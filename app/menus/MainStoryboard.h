@@ -2,6 +2,8 @@
 // The storyboard "Main": every screen the menus open, by identifier, and the segues of the first
 // menu page. A screen joins by registering its factory in registerMainStoryboard(); until then the
 // tile that opens it does nothing.
+#include "tools/ToolScreens.h"
+
 #include <memory>
 
 namespace kit {
@@ -12,7 +14,7 @@ class ViewController;
 namespace app {
 
 namespace scene {
-// Scenes of the storyboard proper.
+// Scenes of the storyboard proper. The tools name their own screens; those names are taken over.
 inline constexpr const char* mainMenu = "MainMenuVC";
 inline constexpr const char* colorCombinations = "ColorCombinationVC";
 inline constexpr const char* classicColorWheel = "ClassicColorWheelVC";
@@ -24,7 +26,7 @@ inline constexpr const char* ccImage = "CcImageVC";
 inline constexpr const char* zel = "ZelVC";
 inline constexpr const char* colorPicker = "ColorPicker2VC";
 inline constexpr const char* imageColors = "ImageColorsVC";
-inline constexpr const char* colorMixing = "ColorMixingVC";
+using tools::scene::colorMixing;
 inline constexpr const char* settings = "SettingsVC";
 inline constexpr const char* videos = "VideosVC";
 // Screens the menus make in code; their factories set the entry properties the menu would.
@@ -33,10 +35,10 @@ inline constexpr const char* classicWheel = "DcwVC.classic";  // isClassic = tru
 inline constexpr const char* swatches = "SwatchesVC";
 inline constexpr const char* arStencil = "ArStencilSettingsVC";
 inline constexpr const char* valueChecker = "ValueCheckerVC";
-inline constexpr const char* light = "LightVC";
+using tools::scene::light;
 inline constexpr const char* valueBreaker = "ValueBreakerVC";
-inline constexpr const char* contrastRatio = "ContrastRatioVC";
-inline constexpr const char* colorGroup = "ColorGroupVC";
+using tools::scene::contrastRatio;
+using tools::scene::colorGroup;
 } // namespace scene
 
 namespace segue {

@@ -331,10 +331,10 @@ std::optional<StoreError> ObjectStore::batchDelete(const EntityDescription& enti
     return std::nullopt;
 }
 
-std::vector<StoreRow> ObjectStore::rowsToExport(const EntityDescription& entity) {
+std::vector<StoreRow> ObjectStore::rowsWhere(const EntityDescription& entity, const std::string& condition) {
     std::optional<sqlite::Error> e;
     auto stmt = db_->prepare("SELECT " + columnList(entity) + " FROM " + sqlite::quoted(entity.name) + " WHERE " +
-                                 cloudDirtyColumn + " = 1 ORDER BY pk",
+                                 condition + " ORDER BY pk",
                              e);
     std::vector<StoreRow> rows;
     if (e) return rows;
@@ -342,15 +342,12 @@ std::vector<StoreRow> ObjectStore::rowsToExport(const EntityDescription& entity)
     return rows;
 }
 
+std::vector<StoreRow> ObjectStore::rowsToExport(const EntityDescription& entity) {
+    return rowsWhere(entity, std::string(cloudDirtyColumn) + " = 1");
+}
+
 std::vector<StoreRow> ObjectStore::exportedRows(const EntityDescription& entity) {
-    std::optional<sqlite::Error> e;
-    auto stmt = db_->prepare("SELECT " + columnList(entity) + " FROM " + sqlite::quoted(entity.name) + " WHERE " +
-                                 cloudNameColumn + " IS NOT NULL ORDER BY pk",
-                             e);
-    std::vector<StoreRow> rows;
-    if (e) return rows;
-    while (stmt.step()) rows.push_back(readRow(stmt, entity));
-    return rows;
+    return rowsWhere(entity, std::string(cloudNameColumn) + " IS NOT NULL");
 }
 
 std::vector<Tombstone> ObjectStore::tombstones() {

@@ -74,6 +74,8 @@ public:
     void setMaximumPageCount(std::int64_t pages);
 
 private:
+    // Rows of one entity that meet an SQL condition, in insertion order.
+    std::vector<StoreRow> rowsWhere(const EntityDescription& entity, const std::string& condition);
     ObjectStore(std::string path, ObjectModel model, std::unique_ptr<sqlite::Database> db);
     std::optional<StoreError> createSchema(Options options);
     std::optional<StoreError> apply(std::vector<RowChange>& changes, bool fromCloud);
