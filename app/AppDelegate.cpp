@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 
+#include "app/storage/CloudSync.h"
 #include "app/storage/DataModel.h"
 #include "app/ui/Alerts.h"
 #include "kit/base/Console.h"
@@ -61,6 +62,10 @@ std::unique_ptr<kit::PersistentContainer> AppDelegate::makePersistentContainer(b
     }
     auto* raw = container.get();
     container->loadPersistentStores([raw](auto&, auto& error) { handleStoreLoadError(*raw, error); });
+    if (cloudStorage) {
+        tellIfCloudFileWasSetAside();
+        watchCloudSync(*container->viewContext());
+    }
     return container;
 }
 
@@ -99,8 +104,8 @@ bool AppDelegate::deleteAllLocalData() {
 
 void AppDelegate::pinQueryGeneration() {
     if (!savedData.icloudStorage) return;
-    auto& context = *persistentContainer().viewContext();
-    (void)context.setQueryGenerationFromToken(context.currentQueryGenerationToken());
+    // The cloud's changes come in off the main thread; the lists refresh when they have arrived.
+    persistentContainer().viewContext()->fetchCloudChangesInBackground();
 }
 
 bool AppDelegate::didFinishLaunching() {

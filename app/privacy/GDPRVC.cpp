@@ -4,6 +4,7 @@
 #include "app/privacy/DataTransformers.h"
 #include "app/privacy/GDPR.h"
 #include "app/privacy/PrivacyExport.h"
+#include "app/storage/CloudSync.h"
 #include "app/settings/BackNavigation.h"
 #include "app/ui/Alerts.h"
 #include "app/ui/Ext.h"
@@ -47,6 +48,7 @@ CloudKitGDPR::Metadata GDPRVC::metadata() const { return {{defaultContainer, pri
 CloudKitGDPR::ContainerNames GDPRVC::containerNameMapping() const { return {{defaultContainer, "default"}}; }
 
 void GDPRVC::viewDidLoad() {
+    tellIfCloudFileWasSetAside();
     auto root = view();
     root->setBackgroundColor(colour::screenBackgroundColor());
     std::weak_ptr<GDPRVC> weak = std::static_pointer_cast<GDPRVC>(shared_from_this());
@@ -111,6 +113,7 @@ void GDPRVC::exportData(kit::Button&) {
 void GDPRVC::exportFinished(const CloudKitGDPR::Result<CloudKitGDPR::Pieces>& result) {
     if (!result.isSuccess()) {
         kit::print("GDPR export data error: " + result.error().description);
+        Alerts::shared().showToast(privacyFailureText("Your data could not be exported.", result.error().code));
         return;
     }
     std::string error;
@@ -118,6 +121,7 @@ void GDPRVC::exportFinished(const CloudKitGDPR::Result<CloudKitGDPR::Pieces>& re
     if (!text) {
         // Handing on an empty text would pass a failed export off as an empty one.
         kit::print("GDPR export data error: " + error);
+        Alerts::shared().showToast(privacyFailureText("Your data could not be exported.", 0));
         return;
     }
     presentViewController(kit::ActivitySheet::make({*text}), true);
@@ -127,18 +131,20 @@ void GDPRVC::deleteAllData(kit::Button&) {
     auto engine = std::make_shared<CloudKitGDPR::GDPR>(metadata(), CloudKitGDPR::ContainerNames{});
     auto self = std::static_pointer_cast<GDPRVC>(shared_from_this());
     engine->deleteData([self](CloudKitGDPR::Result<CloudKitGDPR::DeletedZones> result) {
-        self->deleteFinished(result.isSuccess(), result.isSuccess() ? std::string() : result.error().description);
+        self->deleteFinished(result.isSuccess() ? std::nullopt : std::optional(result.error()));
     });
 }
 
-void GDPRVC::deleteFinished(bool cloudDeleted, const std::string& error) {
-    if (!cloudDeleted) {
-        kit::print("GDPR delete data error: " + error);
+void GDPRVC::deleteFinished(const std::optional<CloudKitGDPR::Error>& cloudError) {
+    if (cloudError) {
+        kit::print("GDPR delete data error: " + cloudError->description);
+        Alerts::shared().showToast(privacyFailureText("Your data could not be deleted.", cloudError->code));
         return;
     }
     // "Done!" only when the device's copy is gone too; a failed local deletion is no success.
     if (!delegate().deleteAllLocalData()) {
         kit::print("GDPR delete data error: Can't delete all local core data.");
+        Alerts::shared().showToast(privacyFailureText("Your data could not be deleted.", 0));
         return;
     }
     Alerts::shared().showToast("Done!");

@@ -35,7 +35,7 @@ public:
 
 private:
     void exportFinished(const CloudKitGDPR::Result<std::map<std::string, std::string>>& result);
-    void deleteFinished(bool cloudDeleted, const std::string& error);
+    void deleteFinished(const std::optional<CloudKitGDPR::Error>& cloudError);
 
     std::shared_ptr<kit::Button> backButton_, exportButton_, deleteButton_;
 };

@@ -1,38 +1,90 @@
 #include "kit/base/Console.h"
+#include "kit/store/CloudConfiguration.h"
 #include "kit/store/CloudDatabase.h"
 #include "kit/store/LocalCloudDatabase.h"
 #include "kit/store/Paths.h"
+#include "kit/store/PostgresCloudDatabase.h"
 
+#include <ctime>
 #include <filesystem>
 #include <mutex>
+#include <utility>
 
 namespace kit {
+namespace fs = std::filesystem;
+
 namespace {
 std::mutex defaultMutex;
 std::optional<CloudContainer> explicitDefault;
-std::optional<CloudContainer> fileDefault;
-unsigned fileGeneration = 0;
+std::optional<CloudContainer> configuredDefault;
+unsigned configuredGeneration = 0;
+std::string configuredServer;
+std::string reportedProblem;
+std::optional<std::string> movedAside;
+
+// Keeps an unreadable stand-in file as "<file>.unreadable-<UTC time>" (with its journal) so a new one can start.
+std::optional<std::string> keepAside(const fs::path& path) {
+    std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    gmtime_r(&now, &tm);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
+    std::string target = path.string() + ".unreadable-" + stamp;
+    for (int n = 2; fs::exists(target); ++n) target = path.string() + ".unreadable-" + stamp + "-" + std::to_string(n);
+    std::error_code ec;
+    fs::rename(path, target, ec);
+    if (ec) return std::nullopt;
+    for (const char* suffix : {"-wal", "-shm"}) fs::rename(path.string() + suffix, target + suffix, ec);
+    return target;
+}
+
+std::shared_ptr<CloudDatabase> openStandIn() {
+    std::error_code ec;
+    fs::create_directories(Paths::dataDir(), ec);
+    const auto path = Paths::dataDir() / "CloudDatabase.sqlite";
+    std::optional<StoreError> error;
+    auto db = LocalCloudDatabase::open(path.string(), CloudContainer::defaultIdentifier, error);
+    if (!db && fs::exists(path)) {
+        if (auto kept = keepAside(path)) {
+            print("The cloud database could not be read and was kept as " + *kept + ": " + error->text());
+            movedAside = kept;
+            error.reset();
+            db = LocalCloudDatabase::open(path.string(), CloudContainer::defaultIdentifier, error);
+        }
+    }
+    if (!db) print("The cloud database is not available: " + error->text());
+    return db;
+}
+
 } // namespace
 
 CloudContainer CloudContainer::defaultContainer() {
     std::lock_guard lock(defaultMutex);
     if (explicitDefault) return *explicitDefault;
-    // The file follows the data folder; a new folder (tests, --data-dir) opens a new file.
-    if (!fileDefault || fileGeneration != Paths::generation()) {
-        std::error_code ec;
-        std::filesystem::create_directories(Paths::dataDir(), ec);
-        std::optional<StoreError> error;
-        auto db = LocalCloudDatabase::open((Paths::dataDir() / "CloudDatabase.sqlite").string(), defaultIdentifier, error);
-        if (!db) print("The cloud database is not available: " + error->text());
-        fileDefault = CloudContainer(defaultIdentifier, db);
-        fileGeneration = Paths::generation();
+    std::string problem;
+    const auto server = CloudConfiguration::connectionString(&problem);
+    if (!problem.empty() && problem != reportedProblem) print(problem);
+    reportedProblem = problem;
+    // The stand-in file follows the data folder; a new folder (tests, --data-dir) or server opens anew.
+    if (!configuredDefault || configuredGeneration != Paths::generation() || configuredServer != server.value_or("")) {
+        std::shared_ptr<CloudDatabase> db;
+        if (server) db = std::make_shared<PostgresCloudDatabase>(*server, defaultIdentifier);
+        else db = openStandIn();
+        configuredDefault = CloudContainer(defaultIdentifier, db);
+        configuredGeneration = Paths::generation();
+        configuredServer = server.value_or("");
     }
-    return *fileDefault;
+    return *configuredDefault;
 }
 
 void CloudContainer::setDefaultContainer(std::optional<CloudContainer> container) {
     std::lock_guard lock(defaultMutex);
     explicitDefault = std::move(container);
+}
+
+std::optional<std::string> CloudContainer::takeMovedAsideFile() {
+    std::lock_guard lock(defaultMutex);
+    return std::exchange(movedAside, std::nullopt);
 }
 
 } // namespace kit

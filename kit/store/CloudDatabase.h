@@ -30,7 +30,12 @@ struct Query {
 struct QueryCursor {
     Query query;
     RecordZoneID zoneID;
-    std::size_t offset = 0;
+    std::size_t offset = 0;  // where the back end resumes; its meaning is the back end's own
+};
+
+// A point in a zone's history on the server.
+struct ServerChangeToken {
+    std::int64_t change = 0;
 };
 
 // As many records per page as the database chooses to give.
@@ -79,9 +84,24 @@ public:
         modifyRecordsCompletionBlock;
 };
 
+// Every record of a zone changed or deleted after a token (every record and every deletion mark without one),
+// then the token to use next time. A zone that does not exist has no changes. Only databases that track changes take it (CloudDatabase::tracksChanges).
+class FetchRecordZoneChangesOperation final : public DatabaseOperation {
+public:
+    FetchRecordZoneChangesOperation(RecordZoneID zone, std::optional<ServerChangeToken> since)
+        : zoneID(std::move(zone)), previousServerChangeToken(since) {}
+
+    RecordZoneID zoneID;
+    std::optional<ServerChangeToken> previousServerChangeToken;
+    std::function<void(const Record&)> recordChangedBlock;
+    std::function<void(const RecordID&, const std::string& recordType)> recordWithIDWasDeletedBlock;
+    std::function<void(std::optional<ServerChangeToken>, std::optional<StoreError>)> fetchRecordZoneChangesCompletionBlock;
+};
+
 class CloudDatabase {
 public:
     virtual ~CloudDatabase() = default;
+    virtual bool tracksChanges() const { return false; }
     // Zones in creation order; the list may be empty. A database may also answer with neither list nor error.
     virtual void fetchAllRecordZones(
         std::function<void(std::optional<std::vector<RecordZone>>, std::optional<StoreError>)> completion) = 0;
@@ -97,10 +117,12 @@ public:
     const std::string& containerIdentifier() const { return identifier_; }
     const std::shared_ptr<CloudDatabase>& privateCloudDatabase() const { return private_; }
 
-    // The app's container: its private database is the local stand-in file "CloudDatabase.sqlite" in the
-    // data folder, unless another default was set (tests do).
+    // The app's container: its private database is on the configured server (CloudConfiguration), else the
+    // local stand-in file "CloudDatabase.sqlite" in the data folder, unless another default was set (tests do).
     static CloudContainer defaultContainer();
     static void setDefaultContainer(std::optional<CloudContainer> container);
+    // The path an unreadable stand-in file was kept under when a new one replaced it, once.
+    static std::optional<std::string> takeMovedAsideFile();
     static constexpr const char* defaultIdentifier = "tinctura.default";
 
     friend bool operator==(const CloudContainer& a, const CloudContainer& b) { return a.identifier_ == b.identifier_; }

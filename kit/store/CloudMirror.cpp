@@ -1,15 +1,20 @@
 #include "kit/store/CloudMirror.h"
 
+#include "kit/runtime/DispatchQueue.h"
 #include "kit/store/ObjectStore.h"
 #include "kit/store/Uuid.h"
 
 #include <future>
 #include <map>
+#include <set>
 
 namespace kit {
 namespace {
 
-// The mirror works on the caller's thread: it waits for the database's answer on the worker.
+// Records per upload: bounds the size of one request to the database.
+constexpr std::size_t uploadBatch = 2000;
+
+// The mirror's thread waits for the database's answers, which arrive on the cloud workers.
 std::optional<StoreError> ensureZone(CloudDatabase& db, const RecordZoneID& zone) {
     auto op = std::make_shared<ModifyRecordZonesOperation>(std::vector<RecordZone>{{zone}}, std::vector<RecordZoneID>{});
     std::promise<std::optional<StoreError>> done;
@@ -18,17 +23,20 @@ std::optional<StoreError> ensureZone(CloudDatabase& db, const RecordZoneID& zone
     return done.get_future().get();
 }
 
-struct Fetched {
-    std::vector<Record> records;
+// What the cloud holds now: changed records, deleted ones, and whether `changed` is all there is.
+struct CloudState {
+    std::vector<Record> changed;
+    std::set<std::string> deleted;
+    bool complete = true;
     std::optional<StoreError> error;
 };
 
-Fetched fetchAll(const std::shared_ptr<CloudDatabase>& db, const RecordZoneID& zone, const std::string& type) {
-    Fetched out;
+CloudState fetchAll(const std::shared_ptr<CloudDatabase>& db, const RecordZoneID& zone, const std::string& type) {
+    CloudState out;
     std::promise<void> done;
     std::function<void(std::shared_ptr<QueryOperation>)> start = [&](std::shared_ptr<QueryOperation> op) {
         op->zoneID = zone;
-        op->recordFetchedBlock = [&](const Record& r) { out.records.push_back(r); };
+        op->recordFetchedBlock = [&](const Record& r) { out.changed.push_back(r); };
         op->queryCompletionBlock = [&](std::optional<QueryCursor> cursor, std::optional<StoreError> e) {
             if (e) {
                 out.error = e;
@@ -46,6 +54,24 @@ Fetched fetchAll(const std::shared_ptr<CloudDatabase>& db, const RecordZoneID& z
     return out;
 }
 
+// Deletions come as marks here, so a record merely missing (a server that never had it) is not deleted.
+CloudState fetchChanges(CloudDatabase& db, const RecordZoneID& zone, std::optional<ServerChangeToken>& token) {
+    CloudState out;
+    out.complete = false;
+    auto op = std::make_shared<FetchRecordZoneChangesOperation>(zone, token);
+    std::promise<void> done;
+    op->recordChangedBlock = [&](const Record& r) { out.changed.push_back(r); };
+    op->recordWithIDWasDeletedBlock = [&](const RecordID& id, const std::string&) { out.deleted.insert(id.recordName); };
+    op->fetchRecordZoneChangesCompletionBlock = [&](std::optional<ServerChangeToken> next, std::optional<StoreError> e) {
+        out.error = std::move(e);
+        token = next;
+        done.set_value();
+    };
+    db.addOperation(op);
+    done.get_future().get();
+    return out;
+}
+
 Record toRecord(const EntityDescription& entity, const StoreRow& row, const std::string& name, const RecordZoneID& zone) {
     Record r(CloudMirror::recordType(entity.name), RecordID{name, zone});
     for (std::size_t i = 0; i < entity.attributes.size(); ++i) {
@@ -58,6 +84,7 @@ Record toRecord(const EntityDescription& entity, const StoreRow& row, const std:
             },
             row.values[i]);
     }
+    r.setModificationDate(CloudDate{static_cast<double>(row.changedAt) / 1000.0});
     return r;
 }
 
@@ -81,80 +108,184 @@ std::vector<AttributeValue> fromRecord(const EntityDescription& entity, const Re
     return values;
 }
 
+// Whether the cloud's copy was changed after the local change that has not gone out yet.
+bool cloudIsLater(const Record& record, const StoreRow& row) {
+    const double cloudMs = record.modificationDate().value_or(CloudDate{}).secondsSince1970 * 1000.0;
+    return cloudMs > static_cast<double>(row.changedAt);
+}
+
 } // namespace
 
 CloudMirror::CloudMirror(std::shared_ptr<ObjectStore> store, CloudContainer container, std::string zoneName)
-    : store_(std::move(store)), container_(std::move(container)), zone_{std::move(zoneName)} {}
+    : path_(store->path()), model_(store->model()), container_(std::move(container)), zone_{std::move(zoneName)},
+      queue_(DispatchQueue::serial("cloud mirror")) {}
+
+CloudMirror::~CloudMirror() { queue_.reset(); }
+
+ObjectStore* CloudMirror::store(std::optional<StoreError>& error) {
+    if (!store_) store_ = ObjectStore::open(path_, model_, {}, error);
+    return store_.get();
+}
 
 std::optional<StoreError> CloudMirror::exportChanges() {
+    std::optional<StoreError> error;
+    queue_->sync([&] {
+        if (auto* s = store(error)) error = exportWith(*s);
+    });
+    return error;
+}
+
+std::optional<StoreError> CloudMirror::importChanges() {
+    std::optional<StoreError> error;
+    queue_->sync([&] {
+        bool imported = false;
+        if (auto* s = store(error)) error = importWith(*s, imported);
+    });
+    return error;
+}
+
+void CloudMirror::syncInBackground(bool import, std::function<void(const CloudSyncResult&)> done) {
+    {
+        std::lock_guard lock(requestMutex_);
+        importRequested_ = importRequested_ || import;
+        if (done) waiting_.push_back(std::move(done));
+        if (queued_) return;
+        queued_ = true;
+    }
+    queue_->async([this] { runRequested(); });
+}
+
+void CloudMirror::waitUntilIdle() { queue_->waitUntilIdle(); }
+
+void CloudMirror::runRequested() {
+    bool import = false;
+    std::vector<std::function<void(const CloudSyncResult&)>> waiting;
+    {
+        std::lock_guard lock(requestMutex_);
+        import = importRequested_;
+        importRequested_ = false;
+        waiting.swap(waiting_);
+        queued_ = false;
+    }
+    CloudSyncResult result;
+    if (auto* s = store(result.error)) {
+        result.error = exportWith(*s);
+        // Without the server there is nothing to take in either; with it, an export's partial failure
+        // does not keep the other machines' changes out.
+        if (import && !(result.error && result.error->code == CloudErrorCode::networkUnavailable)) {
+            auto imported = importWith(*s, result.imported);
+            if (imported) result.error = imported;
+        }
+    }
+    if (waiting.empty()) return;
+    DispatchQueue::main().async([waiting = std::move(waiting), result] {
+        for (const auto& done : waiting) done(result);
+    });
+}
+
+std::optional<StoreError> CloudMirror::exportWith(ObjectStore& store) {
     auto db = container_.privateCloudDatabase();
     std::vector<Record> toSave;
-    std::vector<std::pair<const EntityDescription*, std::int64_t>> saveRows;
-    for (const auto& entity : store_->model().entities)
-        for (const auto& row : store_->rowsToExport(entity)) {
+    std::vector<std::pair<const EntityDescription*, StoreRow>> saveRows;
+    for (const auto& entity : store.model().entities)
+        for (auto& row : store.rowsToExport(entity)) {
             toSave.push_back(toRecord(entity, row, row.cloudName.value_or(makeUuidString()), zone_));
-            saveRows.emplace_back(&entity, row.pk);
+            saveRows.emplace_back(&entity, std::move(row));
         }
-    auto tombstones = store_->tombstones();
+    auto tombstones = store.tombstones();
     if (toSave.empty() && tombstones.empty()) return std::nullopt;
     if (auto e = ensureZone(*db, zone_)) return e;
 
     std::vector<RecordID> toDelete;
     for (const auto& t : tombstones) toDelete.push_back(RecordID{t.cloudName, zone_});
-    auto op = std::make_shared<ModifyRecordsOperation>(toSave, toDelete);
-    std::promise<void> done;
-    std::vector<Record> saved;
-    std::vector<RecordID> deleted;
     std::optional<StoreError> error;
-    op->modifyRecordsCompletionBlock = [&](auto s, auto d, std::optional<StoreError> e) {
-        if (s) saved = std::move(*s);
-        if (d) deleted = std::move(*d);
-        error = std::move(e);
-        done.set_value();
-    };
-    db->addOperation(op);
-    done.get_future().get();
-
-    for (const auto& r : saved)
-        for (std::size_t i = 0; i < toSave.size(); ++i)
-            if (toSave[i].recordID() == r.recordID()) store_->markExported(*saveRows[i].first, saveRows[i].second, r.recordID().recordName);
-    // A record already gone from the cloud needs no deletion either.
-    for (const auto& t : tombstones) {
-        bool gone = std::any_of(deleted.begin(), deleted.end(), [&](const RecordID& id) { return id.recordName == t.cloudName; });
-        if (gone || !error) store_->clearTombstone(t);
+    std::set<std::string> deleted;
+    for (std::size_t from = 0; from < std::max<std::size_t>(toSave.size(), 1) && !error; from += uploadBatch) {
+        const std::size_t to = std::min(toSave.size(), from + uploadBatch);
+        std::vector<Record> batch(toSave.begin() + static_cast<std::ptrdiff_t>(from),
+                                  toSave.begin() + static_cast<std::ptrdiff_t>(to));
+        auto op = std::make_shared<ModifyRecordsOperation>(std::move(batch),
+                                                           from == 0 ? toDelete : std::vector<RecordID>{});
+        std::promise<void> done;
+        op->modifyRecordsCompletionBlock = [&](auto s, auto d, std::optional<StoreError> e) {
+            // Marked only now: a row changed again meanwhile stays marked for the next sync.
+            std::set<std::string> saved;
+            if (s)
+                for (const auto& r : *s) saved.insert(r.recordID().recordName);
+            for (std::size_t i = from; i < to; ++i)
+                if (saved.count(toSave[i].recordID().recordName))
+                    store.markExported(*saveRows[i].first, saveRows[i].second.pk, toSave[i].recordID().recordName,
+                                       saveRows[i].second.changedAt);
+            if (d)
+                for (const auto& id : *d) deleted.insert(id.recordName);
+            error = std::move(e);
+            done.set_value();
+        };
+        db->addOperation(op);
+        done.get_future().get();
     }
+    // A record already gone from the cloud needs no deletion either.
+    for (const auto& t : tombstones)
+        if (deleted.count(t.cloudName)) store.clearTombstone(t);
     return error;
 }
 
-std::optional<StoreError> CloudMirror::importChanges() {
+std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, bool& imported) {
     auto db = container_.privateCloudDatabase();
+    std::map<std::string, CloudState> byType;
+    if (db->tracksChanges()) {
+        auto state = fetchChanges(*db, zone_, token_);
+        if (state.error) return state.error;
+        for (const auto& entity : store.model().entities) {
+            auto& typed = byType[recordType(entity.name)];
+            typed.complete = false;
+            typed.deleted = state.deleted;
+        }
+        for (auto& r : state.changed)
+            if (byType.count(r.recordType())) byType[r.recordType()].changed.push_back(std::move(r));
+    } else {
+        for (const auto& entity : store.model().entities) {
+            auto state = fetchAll(db, zone_, recordType(entity.name));
+            // No zone: a new or replaced database file, whose emptiness says nothing about deletions.
+            if (state.error && state.error->code == CloudErrorCode::zoneNotFound) state = CloudState{{}, {}, false, {}};
+            if (state.error) return state.error;
+            byType[recordType(entity.name)] = std::move(state);
+        }
+    }
+
+    std::set<std::string> deletedHere;
+    for (const auto& t : store.tombstones()) deletedHere.insert(t.cloudName);
     std::vector<RowChange> changes;
-    for (const auto& entity : store_->model().entities) {
-        auto fetched = fetchAll(db, zone_, recordType(entity.name));
-        if (fetched.error && fetched.error->code != CloudErrorCode::zoneNotFound) return fetched.error;
+    for (const auto& entity : store.model().entities) {
+        const auto& cloud = byType[recordType(entity.name)];
         std::map<std::string, StoreRow> local;
-        for (auto& row : store_->exportedRows(entity)) local.emplace(*row.cloudName, std::move(row));
-        std::map<std::string, bool> pending;
-        for (const auto& row : store_->rowsToExport(entity))
-            if (row.cloudName) pending[*row.cloudName] = true;
-        for (const auto& record : fetched.records) {
+        for (auto& row : store.exportedRows(entity)) local.emplace(*row.cloudName, std::move(row));
+        for (const auto& record : cloud.changed) {
             const auto& name = record.recordID().recordName;
+            if (deletedHere.count(name)) continue;  // its deletion goes out with the next export
             auto values = fromRecord(entity, record);
             auto it = local.find(name);
             if (it == local.end()) {
                 changes.push_back({RowChange::Kind::Insert, &entity, 0, std::move(values), name});
                 continue;
             }
-            // A local change not yet sent wins over the cloud's copy.
-            if (!pending.count(name) && it->second.values != values)
-                changes.push_back({RowChange::Kind::Update, &entity, it->second.pk, std::move(values), name});
+            const auto& row = it->second;
+            // A local change not yet sent stands unless the cloud's copy is later.
+            if ((row.changedAt == 0 && row.values != values) || (row.changedAt != 0 && cloudIsLater(record, row)))
+                changes.push_back({RowChange::Kind::Update, &entity, row.pk, std::move(values), name, row.changedAt});
             local.erase(it);
         }
         for (auto& [name, row] : local)
-            if (!pending.count(name)) changes.push_back({RowChange::Kind::Delete, &entity, row.pk, {}, name});
+            if (row.changedAt == 0 && (cloud.complete || cloud.deleted.count(name)))
+                changes.push_back({RowChange::Kind::Delete, &entity, row.pk, {}, name});
     }
     if (changes.empty()) return std::nullopt;
-    return store_->applyImport(changes);
+    if (auto e = store.applyImport(changes)) {
+        token_.reset();  // not taken in: the next import starts from the beginning
+        return e;
+    }
+    imported = true;
+    return std::nullopt;
 }
 
 } // namespace kit

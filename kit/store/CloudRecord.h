@@ -57,12 +57,17 @@ public:
     void remove(const std::string& key) { fields_.erase(key); }
     const std::map<std::string, RecordValue>& fields() const { return fields_; }
 
+    // When the change the record carries was made, on the machine that made it: the later change wins.
+    const std::optional<CloudDate>& modificationDate() const { return modified_; }
+    void setModificationDate(std::optional<CloudDate> date) { modified_ = date; }
+
     friend bool operator==(const Record&, const Record&) = default;
 
 private:
     std::string recordType_;
     RecordID recordID_;
     std::map<std::string, RecordValue> fields_;
+    std::optional<CloudDate> modified_;
 };
 
 } // namespace kit

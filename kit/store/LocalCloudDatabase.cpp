@@ -66,6 +66,17 @@ std::shared_ptr<LocalCloudDatabase> LocalCloudDatabase::open(const std::string& 
                            "file " + path);
         return nullptr;
     }
+    // A file whose later pages are damaged opens without complaint: look before trusting it.
+    {
+        std::optional<sqlite::Error> checkError;
+        auto check = db->prepare("PRAGMA quick_check", checkError);
+        std::string verdict = checkError ? checkError->message : check.step() ? check.text(0) : "";
+        if (!checkError && check.error()) verdict = check.error()->message;
+        if (verdict != "ok") {
+            error = cloudError(CloudErrorCode::internalError, "The cloud database is damaged: " + verdict, "file " + path);
+            return nullptr;
+        }
+    }
     db->exec("PRAGMA journal_mode=WAL");
     db->exec("PRAGMA synchronous=NORMAL");
     if (auto ce = db->exec("CREATE TABLE IF NOT EXISTS zones (seq INTEGER PRIMARY KEY AUTOINCREMENT, container TEXT "

@@ -76,9 +76,8 @@ std::optional<StoreError> ManagedContext::save() {
     inserted_.clear();
     updated_.clear();
     deleted_.clear();
-    // The local save stands on its own; a mirror that could not export now tries again at the next save or pin.
-    if (mirror_)
-        if (auto error = mirror_->exportChanges()) print("Cloud mirroring postponed: " + error->text());
+    // The local save stands on its own; the cloud gets it in the background, or with a later sync.
+    syncInBackground(false);
     return std::nullopt;
 }
 
@@ -138,8 +137,7 @@ std::optional<StoreError> ManagedContext::execute(const BatchDeleteRequest& requ
     if (auto error = store_->batchDelete(*entity, request.fetchRequest.predicate, count)) return error;
     if (deletedCount) *deletedCount = count;
     refreshRegistered();
-    if (mirror_)
-        if (auto error = mirror_->exportChanges()) print("Cloud mirroring postponed: " + error->text());
+    syncInBackground(false);
     return std::nullopt;
 }
 
@@ -171,6 +169,24 @@ std::optional<StoreError> ManagedContext::setQueryGenerationFromToken(const Quer
     if (auto error = mirror_->importChanges()) return error;
     refreshRegistered();
     return exported;
+}
+
+void ManagedContext::fetchCloudChangesInBackground() { syncInBackground(true); }
+
+void ManagedContext::waitForCloudSync() {
+    if (mirror_) mirror_->waitUntilIdle();
+}
+
+void ManagedContext::syncInBackground(bool import) {
+    if (!mirror_ || !store_) return;
+    std::weak_ptr<ManagedContext> weak = weak_from_this();
+    mirror_->syncInBackground(import, [weak](const CloudSyncResult& result) {
+        auto self = weak.lock();
+        if (!self) return;
+        if (result.error) print("Cloud mirroring postponed: " + result.error->text());
+        if (result.imported) self->refreshRegistered();
+        if (self->syncHandler_) self->syncHandler_(result);
+    });
 }
 
 } // namespace kit

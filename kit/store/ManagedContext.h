@@ -5,6 +5,7 @@
 #include "kit/store/ManagedObject.h"
 #include "kit/store/StoreError.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@ namespace kit {
 
 class ObjectStore;
 class CloudMirror;
+struct CloudSyncResult;
 
 struct BatchDeleteRequest {
     FetchRequest fetchRequest;
@@ -47,8 +49,16 @@ public:
     std::optional<StoreError> execute(const BatchDeleteRequest& request, std::size_t* deletedCount = nullptr);
 
     QueryGenerationToken currentQueryGenerationToken() const { return {}; }
-    // With a mirrored store, this is where changes that arrived from the cloud become visible.
+    // With a mirrored store, this is where changes that arrived from the cloud become visible. It waits for
+    // the cloud; the app uses the background form below.
     std::optional<StoreError> setQueryGenerationFromToken(const QueryGenerationToken& token);
+    // Sends local changes and takes in the cloud's without waiting; when they have arrived, the records held
+    // here show them and the sync handler runs (main thread).
+    void fetchCloudChangesInBackground();
+    // Runs on the main thread after each background sync, with its outcome (also after sends alone).
+    void setCloudSyncHandler(std::function<void(const CloudSyncResult&)> handler) { syncHandler_ = std::move(handler); }
+    // Blocks until the background syncs asked for so far have run; their handlers then wait on the main queue.
+    void waitForCloudSync();
 
     const std::shared_ptr<ObjectStore>& store() const { return store_; }
 
@@ -57,10 +67,12 @@ private:
     void objectDidChange(ManagedObject& object);
     std::shared_ptr<ManagedObject> registered(const EntityDescription& entity, std::int64_t pk);
     void refreshRegistered();
+    void syncInBackground(bool import);
 
     std::shared_ptr<const ObjectModel> model_;
     std::shared_ptr<ObjectStore> store_;
     std::shared_ptr<CloudMirror> mirror_;
+    std::function<void(const CloudSyncResult&)> syncHandler_;
     std::map<std::pair<const EntityDescription*, std::int64_t>, std::weak_ptr<ManagedObject>> registry_;
     std::vector<std::shared_ptr<ManagedObject>> inserted_;
     std::vector<std::shared_ptr<ManagedObject>> updated_;

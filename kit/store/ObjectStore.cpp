@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
 
 namespace kit {
 namespace {
@@ -27,7 +28,12 @@ const char* columnType(AttributeType type) {
 std::string columnList(const EntityDescription& entity) {
     std::string out = "pk";
     for (const auto& a : entity.attributes) out += ", " + sqlite::quoted(a.name);
-    return out + ", " + cloudNameColumn;
+    return out + ", " + cloudNameColumn + ", " + cloudDirtyColumn;
+}
+
+std::int64_t nowMilliseconds() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
 void bindValue(sqlite::Statement& stmt, int index, const AttributeDescription& attribute, const AttributeValue& value) {
@@ -73,6 +79,7 @@ StoreRow readRow(const sqlite::Statement& stmt, const EntityDescription& entity)
     int column = 1;
     for (const auto& a : entity.attributes) row.values.push_back(readValue(stmt, column++, a.type));
     if (!stmt.isNull(column)) row.cloudName = stmt.text(column);
+    row.changedAt = stmt.integer(column + 1);
     return row;
 }
 
@@ -226,7 +233,7 @@ std::optional<StoreError> ObjectStore::apply(std::vector<RowChange>& changes, bo
             if (c.kind == RowChange::Kind::Insert) c.pk = 0;
         return e;
     };
-    const std::int64_t dirty = fromCloud ? 0 : 1;
+    const std::int64_t now = nowMilliseconds();
     for (auto& c : changes) {
         const auto& entity = *c.entity;
         const auto table = sqlite::quoted(entity.name);
@@ -246,7 +253,7 @@ std::optional<StoreError> ObjectStore::apply(std::vector<RowChange>& changes, bo
             for (int i = 0; i < n; ++i) bindValue(*stmt, i + 1, entity.attributes[i], c.values[i]);
             if (c.cloudName) stmt->bind(n + 1, std::string_view(*c.cloudName));
             else stmt->bindNull(n + 1);
-            stmt->bind(n + 2, dirty);
+            stmt->bind(n + 2, fromCloud ? std::int64_t{0} : now);
             stmt->step();
             bool failed = stmt->error().has_value();
             stmt->reset();
@@ -255,11 +262,14 @@ std::optional<StoreError> ObjectStore::apply(std::vector<RowChange>& changes, bo
         } else if (c.kind == RowChange::Kind::Update) {
             std::string sql = "UPDATE " + table + " SET ";
             for (int i = 0; i < n; ++i) sql += sqlite::quoted(entity.attributes[i].name) + " = ?" + std::to_string(i + 1) + ", ";
-            sql += std::string(cloudDirtyColumn) + " = ?" + std::to_string(n + 1) + " WHERE pk = ?" + std::to_string(n + 2);
+            const std::string dirtyColumn = cloudDirtyColumn, stamp = "?" + std::to_string(n + 1);
+            sql += fromCloud ? dirtyColumn + " = 0 WHERE " + dirtyColumn + " = " + stamp + " AND"
+                             : dirtyColumn + " = max(" + stamp + ", " + dirtyColumn + " + 1) WHERE";
+            sql += " pk = ?" + std::to_string(n + 2);
             auto* stmt = db_->cached(sql, e);
             if (!stmt) return fail("The changes could not be saved");
             for (int i = 0; i < n; ++i) bindValue(*stmt, i + 1, entity.attributes[i], c.values[i]);
-            stmt->bind(n + 1, dirty);
+            stmt->bind(n + 1, fromCloud ? c.changedAt : now);
             stmt->bind(n + 2, c.pk);
             stmt->step();
             bool failed = stmt->error().has_value();
@@ -279,9 +289,12 @@ std::optional<StoreError> ObjectStore::apply(std::vector<RowChange>& changes, bo
                 tomb->reset();
                 if (failed) return fail("The changes could not be saved");
             }
-            auto* stmt = db_->cached("DELETE FROM " + table + " WHERE pk = ?1", e);
+            auto* stmt = db_->cached("DELETE FROM " + table + " WHERE pk = ?1" +
+                                         (fromCloud ? " AND " + std::string(cloudDirtyColumn) + " = ?2" : ""),
+                                     e);
             if (!stmt) return fail("The changes could not be saved");
             stmt->bind(1, c.pk);
+            if (fromCloud) stmt->bind(2, c.changedAt);
             stmt->step();
             bool failed = stmt->error().has_value();
             stmt->reset();
@@ -343,7 +356,7 @@ std::vector<StoreRow> ObjectStore::rowsWhere(const EntityDescription& entity, co
 }
 
 std::vector<StoreRow> ObjectStore::rowsToExport(const EntityDescription& entity) {
-    return rowsWhere(entity, std::string(cloudDirtyColumn) + " = 1");
+    return rowsWhere(entity, std::string(cloudDirtyColumn) + " <> 0");
 }
 
 std::vector<StoreRow> ObjectStore::exportedRows(const EntityDescription& entity) {
@@ -360,14 +373,16 @@ std::vector<Tombstone> ObjectStore::tombstones() {
 }
 
 std::optional<StoreError> ObjectStore::markExported(const EntityDescription& entity, std::int64_t pk,
-                                                    const std::string& name) {
+                                                    const std::string& name, std::int64_t changedAt) {
     std::optional<sqlite::Error> e;
-    auto stmt = db_->prepare("UPDATE " + sqlite::quoted(entity.name) + " SET " + cloudNameColumn + " = ?1, " +
-                                 cloudDirtyColumn + " = 0 WHERE pk = ?2",
+    const std::string dirty = cloudDirtyColumn;
+    auto stmt = db_->prepare("UPDATE " + sqlite::quoted(entity.name) + " SET " + cloudNameColumn + " = ?1, " + dirty +
+                                 " = CASE WHEN " + dirty + " = ?3 THEN 0 ELSE " + dirty + " END WHERE pk = ?2",
                              e);
     if (e) return error("The export could not be recorded");
     stmt.bind(1, std::string_view(name));
     stmt.bind(2, pk);
+    stmt.bind(3, changedAt);
     stmt.step();
     if (stmt.error()) return error("The export could not be recorded");
     return std::nullopt;

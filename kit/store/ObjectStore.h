@@ -21,6 +21,8 @@ struct StoreRow {
     std::int64_t pk = 0;
     std::vector<AttributeValue> values;  // in the entity's attribute order
     std::optional<std::string> cloudName;
+    // When the change the cloud has not yet received was made (ms since 1970, rising per row); 0 when none.
+    std::int64_t changedAt = 0;
 };
 
 struct RowChange {
@@ -30,6 +32,9 @@ struct RowChange {
     std::int64_t pk = 0;  // set by commit for inserts
     std::vector<AttributeValue> values;
     std::optional<std::string> cloudName;  // for changes that come from the cloud
+    // From the cloud: applied only while the row's unsent change is still this one (0: none), so that a
+    // local save made meanwhile is never overwritten.
+    std::int64_t changedAt = 0;
 };
 
 struct Tombstone {
@@ -65,7 +70,9 @@ public:
     std::vector<StoreRow> rowsToExport(const EntityDescription& entity);
     std::vector<StoreRow> exportedRows(const EntityDescription& entity);
     std::vector<Tombstone> tombstones();
-    std::optional<StoreError> markExported(const EntityDescription& entity, std::int64_t pk, const std::string& name);
+    // The row now has a cloud record; it is clean unless it changed again since `changedAt` was read.
+    std::optional<StoreError> markExported(const EntityDescription& entity, std::int64_t pk, const std::string& name,
+                                           std::int64_t changedAt);
     std::optional<StoreError> clearTombstone(const Tombstone& tombstone);
     // Changes that arrived from the cloud: they are not exported back.
     std::optional<StoreError> applyImport(std::vector<RowChange>& changes);

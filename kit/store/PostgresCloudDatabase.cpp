@@ -1,0 +1,461 @@
+#include "kit/store/PostgresCloudDatabase.h"
+
+#include "kit/store/CloudWorkers.h"
+#include "kit/store/LocalCloudDatabase.h"
+
+#include <libpq-fe.h>
+
+#include <charconv>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <set>
+
+namespace kit {
+namespace {
+
+using Result = std::unique_ptr<PGresult, decltype(&PQclear)>;
+
+// Each entry takes the schema one version further; applied in order, inside one transaction.
+const char* const migrations[] = {
+    "CREATE SEQUENCE tinctura_change_seq;"
+    "CREATE TABLE tinctura_zones (container text NOT NULL, owner text NOT NULL, zone text NOT NULL,"
+    " created bigint NOT NULL DEFAULT nextval('tinctura_change_seq'), PRIMARY KEY (container, owner, zone));"
+    "CREATE TABLE tinctura_records (container text NOT NULL, owner text NOT NULL, zone text NOT NULL,"
+    " name text NOT NULL, type text NOT NULL, fields text NOT NULL, modified double precision NOT NULL DEFAULT 0,"
+    " created bigint NOT NULL DEFAULT nextval('tinctura_change_seq'),"
+    " change bigint NOT NULL DEFAULT nextval('tinctura_change_seq'),"
+    " PRIMARY KEY (container, owner, zone, name),"
+    " FOREIGN KEY (container, owner, zone) REFERENCES tinctura_zones ON DELETE CASCADE);"
+    "CREATE INDEX tinctura_records_by_type ON tinctura_records (container, owner, zone, type, created);"
+    "CREATE INDEX tinctura_records_by_change ON tinctura_records (container, owner, zone, change);"
+    "CREATE TABLE tinctura_deletions (container text NOT NULL, owner text NOT NULL, zone text NOT NULL,"
+    " name text NOT NULL, type text NOT NULL, change bigint NOT NULL DEFAULT nextval('tinctura_change_seq'),"
+    " PRIMARY KEY (container, owner, zone, name));"
+    "CREATE INDEX tinctura_deletions_by_change ON tinctura_deletions (container, owner, zone, change);",
+};
+static_assert(std::size(migrations) == PostgresCloudDatabase::schemaVersion);
+
+// Serialises schema set-up between clients that connect at the same moment.
+constexpr const char* schemaLockKey = "7405001";
+
+std::string arrayLiteral(const std::vector<std::string>& items) {
+    std::string out = "{";
+    for (const auto& item : items) {
+        if (out.size() > 1) out += ',';
+        out += '"';
+        for (char c : item) {
+            if (c == '"' || c == '\\') out += '\\';
+            out += c;
+        }
+        out += '"';
+    }
+    return out + "}";
+}
+
+std::string numberText(double value) {
+    char buffer[32];
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
+}
+
+double parseNumber(const char* text) {
+    double value = 0;
+    std::from_chars(text, text + std::strlen(text), value);
+    return value;
+}
+
+std::int64_t parseInteger(const char* text) {
+    std::int64_t value = 0;
+    std::from_chars(text, text + std::strlen(text), value);
+    return value;
+}
+
+// Deletes the records that meet `condition` (after container $1 and owner $2) and marks each deleted.
+std::string deleteAndMark(const std::string& condition) {
+    return "WITH gone AS (DELETE FROM tinctura_records WHERE container = $1 AND owner = $2 AND " + condition +
+           " RETURNING container, owner, zone, name, type) INSERT INTO tinctura_deletions (container, owner, zone, "
+           "name, type) SELECT * FROM gone ON CONFLICT (container, owner, zone, name) DO UPDATE SET type = "
+           "excluded.type, change = nextval('tinctura_change_seq')";
+}
+
+std::string joined(const std::vector<std::string>& failures) {
+    std::string info;
+    for (const auto& f : failures) info += (info.empty() ? "" : "; ") + f;
+    return info;
+}
+
+} // namespace
+
+// The connection for one call, made or remade as needed, with the lock held throughout.
+class PostgresCloudDatabase::Session {
+public:
+    explicit Session(PostgresCloudDatabase& db) : db_(db), lock_(db.mutex_) {
+        if (db_.connection_ && PQstatus(db_.connection_) == CONNECTION_OK) return;
+        drop();
+        // A short connect timeout keeps a missing server from holding the queue; the string may set its own.
+        const char* keys[] = {"connect_timeout", "client_encoding", "dbname", nullptr};
+        const char* values[] = {"5", "UTF8", db_.connectionString_.c_str(), nullptr};
+        db_.connection_ = PQconnectdbParams(keys, values, 1);
+        if (PQstatus(db_.connection_) != CONNECTION_OK) {
+            error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable",
+                               trimmed(PQerrorMessage(db_.connection_)));
+            drop();
+            return;
+        }
+        PQsetNoticeProcessor(db_.connection_, [](void*, const char*) {}, nullptr);
+        prepareSchema();
+    }
+
+    bool ok() const { return !error; }
+
+    // Runs one statement with text parameters; nothing (and `error` set) when it fails.
+    Result run(const char* sql, const std::vector<std::string>& params = {}) {
+        Result none(nullptr, &PQclear);
+        if (error) return none;
+        std::vector<const char*> values;
+        for (const auto& p : params) values.push_back(p.c_str());
+        Result result(PQexecParams(db_.connection_, sql, static_cast<int>(values.size()), nullptr, values.data(),
+                                   nullptr, nullptr, 0),
+                      &PQclear);
+        const auto status = PQresultStatus(result.get());
+        if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
+        fail(PQresultErrorMessage(result.get()));
+        return none;
+    }
+
+    // Runs `body` in one transaction: committed when it succeeds, rolled back (by the server too, when the
+    // connection drops) when it does not.
+    template <class Body>
+    void transaction(Body body) {
+        if (!run("BEGIN")) return;
+        body();
+        if (error) {
+            if (db_.connection_) Result(PQexec(db_.connection_, "ROLLBACK"), &PQclear);
+            return;
+        }
+        run("COMMIT");
+    }
+
+    std::optional<StoreError> error;
+
+private:
+    static std::string trimmed(std::string text) {
+        while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+        return text;
+    }
+
+    void fail(const char* message) {
+        if (PQstatus(db_.connection_) != CONNECTION_OK) {
+            error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable", trimmed(message));
+            drop();
+        } else {
+            error = cloudError(CloudErrorCode::internalError, "The cloud database refused the change", trimmed(message));
+        }
+    }
+
+    void drop() {
+        if (db_.connection_) PQfinish(db_.connection_);
+        db_.connection_ = nullptr;
+    }
+
+    void prepareSchema() {
+        transaction([&] {
+            run((std::string("SELECT pg_advisory_xact_lock(") + schemaLockKey + ")").c_str());
+            run("CREATE TABLE IF NOT EXISTS tinctura_schema (version integer NOT NULL)");
+            auto r = run("SELECT coalesce(max(version), 0) FROM tinctura_schema");
+            if (!r) return;
+            const auto version = static_cast<int>(parseInteger(PQgetvalue(r.get(), 0, 0)));
+            if (version > schemaVersion) {
+                error = cloudError(CloudErrorCode::internalError, "The cloud database was set up by a newer version",
+                                   "schema " + std::to_string(version));
+                return;
+            }
+            for (int v = version; v < schemaVersion && !error; ++v) {
+                Result step(PQexec(db_.connection_, migrations[v]), &PQclear);
+                if (PQresultStatus(step.get()) != PGRES_COMMAND_OK) fail(PQresultErrorMessage(step.get()));
+            }
+            if (version < schemaVersion) {
+                run("DELETE FROM tinctura_schema");
+                run("INSERT INTO tinctura_schema (version) VALUES ($1)", {std::to_string(schemaVersion)});
+            }
+        });
+        if (error && error->code != CloudErrorCode::networkUnavailable) {
+            error->description = "The cloud database could not be prepared";
+            drop();  // the next call tries again from the start
+        }
+    }
+
+    PostgresCloudDatabase& db_;
+    std::lock_guard<std::mutex> lock_;
+};
+
+PostgresCloudDatabase::PostgresCloudDatabase(std::string connectionString, std::string containerIdentifier)
+    : connectionString_(std::move(connectionString)), container_(std::move(containerIdentifier)) {}
+
+PostgresCloudDatabase::~PostgresCloudDatabase() {
+    if (connection_) PQfinish(connection_);
+}
+
+void PostgresCloudDatabase::fetchAllRecordZones(
+    std::function<void(std::optional<std::vector<RecordZone>>, std::optional<StoreError>)> completion) {
+    auto self = shared_from_this();
+    CloudWorkers::run([self, completion = std::move(completion)] {
+        std::optional<std::vector<RecordZone>> zones;
+        std::optional<StoreError> error;
+        {
+            Session session(*self);
+            auto r = session.run("SELECT owner, zone FROM tinctura_zones WHERE container = $1 ORDER BY created",
+                                 {self->container_});
+            if (r) {
+                zones.emplace();
+                for (int i = 0; i < PQntuples(r.get()); ++i)
+                    zones->push_back({RecordZoneID{PQgetvalue(r.get(), i, 1), PQgetvalue(r.get(), i, 0)}});
+            }
+            error = session.error;
+        }
+        if (completion) completion(std::move(zones), std::move(error));
+    });
+}
+
+void PostgresCloudDatabase::addOperation(std::shared_ptr<DatabaseOperation> operation) {
+    auto self = shared_from_this();
+    CloudWorkers::run([self, operation = std::move(operation)] {
+        if (auto q = std::dynamic_pointer_cast<QueryOperation>(operation)) self->runQuery(*q);
+        else if (auto z = std::dynamic_pointer_cast<ModifyRecordZonesOperation>(operation)) self->runZones(*z);
+        else if (auto r = std::dynamic_pointer_cast<ModifyRecordsOperation>(operation)) self->runRecords(*r);
+        else if (auto c = std::dynamic_pointer_cast<FetchRecordZoneChangesOperation>(operation)) self->runChanges(*c);
+    });
+}
+
+void PostgresCloudDatabase::runQuery(QueryOperation& op) {
+    // The cursor's offset is the creation number of the last record given, so pages stay right while
+    // other machines add or delete records.
+    QueryCursor at;
+    if (op.cursor) {
+        at = *op.cursor;
+    } else {
+        at.query = op.query.value_or(Query{});
+        at.zoneID = op.zoneID.value_or(RecordZoneID{"_defaultZone"});
+    }
+    const std::size_t limit = op.resultsLimit == QueryOperationMaximumResults ? defaultPageSize : op.resultsLimit;
+    std::vector<Record> page;
+    std::optional<QueryCursor> next;
+    std::optional<StoreError> error;
+    {
+        Session session(*this);
+        const std::vector<std::string> zone{container_, at.zoneID.ownerName, at.zoneID.zoneName};
+        auto found = session.run("SELECT 1 FROM tinctura_zones WHERE container = $1 AND owner = $2 AND zone = $3", zone);
+        if (found && PQntuples(found.get()) == 0)
+            session.error = cloudError(CloudErrorCode::zoneNotFound, "Zone not found", "zone " + at.zoneID.zoneName);
+        auto r = session.run("SELECT name, fields, modified, created FROM tinctura_records WHERE container = $1 AND "
+                             "owner = $2 AND zone = $3 AND type = $4 AND created > $5 ORDER BY created LIMIT $6",
+                             {container_, at.zoneID.ownerName, at.zoneID.zoneName, at.query.recordType,
+                              std::to_string(at.offset), std::to_string(limit + 1)});
+        if (r) {
+            const int rows = PQntuples(r.get());
+            for (int i = 0; i < rows && page.size() < limit; ++i) {
+                Record record(at.query.recordType, RecordID{PQgetvalue(r.get(), i, 0), at.zoneID});
+                for (auto& [k, v] : decodeFields(PQgetvalue(r.get(), i, 1))) record.set(k, std::move(v));
+                record.setModificationDate(CloudDate{parseNumber(PQgetvalue(r.get(), i, 2))});
+                page.push_back(std::move(record));
+                at.offset = static_cast<std::size_t>(parseInteger(PQgetvalue(r.get(), i, 3)));
+            }
+            if (static_cast<std::size_t>(rows) > limit) next = at;
+        }
+        error = session.error;
+    }
+    if (!error && op.recordFetchedBlock)
+        for (const auto& r : page) op.recordFetchedBlock(r);
+    if (op.queryCompletionBlock) {
+        if (error) op.queryCompletionBlock(std::nullopt, std::move(error));
+        else op.queryCompletionBlock(std::move(next), std::nullopt);
+    }
+}
+
+void PostgresCloudDatabase::runZones(ModifyRecordZonesOperation& op) {
+    std::vector<RecordZone> saved;
+    std::vector<RecordZoneID> deleted;
+    std::vector<std::string> failures;
+    std::optional<StoreError> unreachable;
+    {
+        Session session(*this);
+        for (const auto& z : op.recordZonesToSave) {
+            if (!session.ok()) break;
+            session.run("INSERT INTO tinctura_zones (container, owner, zone) VALUES ($1, $2, $3) ON CONFLICT DO NOTHING",
+                        {container_, z.zoneID.ownerName, z.zoneID.zoneName});
+            if (session.ok()) saved.push_back(z);
+        }
+        for (const auto& id : op.recordZoneIDsToDelete) {
+            if (!session.ok()) break;
+            // The zone's records go with it, each leaving a deletion mark, so other machines delete their copies.
+            std::optional<bool> found;
+            session.transaction([&] {
+                const std::vector<std::string> zone{container_, id.ownerName, id.zoneName};
+                session.run(deleteAndMark("zone = $3").c_str(), zone);
+                auto r = session.run("DELETE FROM tinctura_zones WHERE container = $1 AND owner = $2 AND zone = $3", zone);
+                if (r) found = std::string(PQcmdTuples(r.get())) != "0";
+            });
+            if (!session.ok()) break;
+            if (found == true) deleted.push_back(id);
+            else failures.push_back(id.zoneName + ": Zone not found");
+        }
+        unreachable = session.error;
+    }
+    if (!op.modifyRecordZonesCompletionBlock) return;
+    if (unreachable) {
+        op.modifyRecordZonesCompletionBlock(std::move(saved), std::move(deleted), std::move(unreachable));
+        return;
+    }
+    if (!failures.empty()) {
+        op.modifyRecordZonesCompletionBlock(
+            std::move(saved), std::move(deleted),
+            cloudError(CloudErrorCode::partialFailure, "Some zones could not be changed", joined(failures)));
+        return;
+    }
+    op.modifyRecordZonesCompletionBlock(std::move(saved), std::move(deleted), std::nullopt);
+}
+
+void PostgresCloudDatabase::runRecords(ModifyRecordsOperation& op) {
+    // One zone per record; the saves and deletions of each zone go in one transaction each.
+    std::map<RecordZoneID, std::vector<const Record*>> saves;
+    std::map<RecordZoneID, std::vector<const RecordID*>> deletions;
+    for (const auto& r : op.recordsToSave) saves[r.recordID().zoneID].push_back(&r);
+    for (const auto& id : op.recordIDsToDelete) deletions[id.zoneID].push_back(&id);
+    std::set<RecordZoneID> zones;
+    for (const auto& [z, _] : saves) zones.insert(z);
+    for (const auto& [z, _] : deletions) zones.insert(z);
+
+    std::vector<Record> saved;
+    std::vector<RecordID> deleted;
+    std::vector<std::string> failures;
+    std::optional<StoreError> error;
+    {
+        Session session(*this);
+        for (const auto& zone : zones) {
+            if (!session.ok()) break;
+            const std::vector<std::string> key{container_, zone.ownerName, zone.zoneName};
+            bool zoneFound = true;
+            session.transaction([&] {
+                auto found = session.run("SELECT 1 FROM tinctura_zones WHERE container = $1 AND owner = $2 AND "
+                                         "zone = $3 FOR SHARE",
+                                         key);
+                zoneFound = found && PQntuples(found.get()) > 0;
+                auto& toSave = saves[zone];
+                if (zoneFound && !toSave.empty()) {
+                    std::vector<std::string> names, types, fields, modified;
+                    for (const auto* r : toSave) {
+                        names.push_back(r->recordID().recordName);
+                        types.push_back(r->recordType());
+                        fields.push_back(encodeFields(r->fields()));
+                        modified.push_back(numberText(r->modificationDate().value_or(CloudDate{}).secondsSince1970));
+                    }
+                    auto params = key;
+                    params.push_back(arrayLiteral(names));
+                    params.push_back(arrayLiteral(types));
+                    params.push_back(arrayLiteral(fields));
+                    params.push_back(arrayLiteral(modified));
+                    // An older change than the server's copy does not replace it: the later change wins.
+                    session.run(
+                        "INSERT INTO tinctura_records AS r (container, owner, zone, name, type, fields, modified) "
+                        "SELECT $1, $2, $3, n, t, f, m FROM unnest($4::text[], $5::text[], $6::text[], "
+                        "$7::float8[]) AS i(n, t, f, m) ON CONFLICT (container, owner, zone, name) DO UPDATE SET "
+                        "type = excluded.type, fields = excluded.fields, modified = excluded.modified, "
+                        "change = nextval('tinctura_change_seq') WHERE r.modified <= excluded.modified",
+                        params);
+                    session.run("DELETE FROM tinctura_deletions WHERE container = $1 AND owner = $2 AND zone = $3 "
+                                "AND name = ANY($4::text[])",
+                                {key[0], key[1], key[2], arrayLiteral(names)});
+                }
+                auto& toDelete = deletions[zone];
+                if (!toDelete.empty()) {
+                    std::vector<std::string> names;
+                    for (const auto* id : toDelete) names.push_back(id->recordName);
+                    session.run(deleteAndMark("zone = $3 AND name = ANY($4::text[])").c_str(),
+                                {key[0], key[1], key[2], arrayLiteral(names)});
+                }
+            });
+            if (!session.ok()) break;
+            if (zoneFound) {
+                for (const auto* r : saves[zone]) saved.push_back(*r);
+            } else {
+                for (const auto* r : saves[zone]) failures.push_back(r->recordID().recordName + ": Zone not found");
+            }
+            // A record already gone from the zone needs no deletion either.
+            for (const auto* id : deletions[zone]) deleted.push_back(*id);
+        }
+        error = session.error;
+    }
+    if (!op.modifyRecordsCompletionBlock) return;
+    if (!error && !failures.empty())
+        error = cloudError(CloudErrorCode::partialFailure, "Some records could not be changed", joined(failures));
+    op.modifyRecordsCompletionBlock(std::move(saved), std::move(deleted), std::move(error));
+}
+
+void PostgresCloudDatabase::runChanges(FetchRecordZoneChangesOperation& op) {
+    std::vector<Record> changed;
+    std::vector<std::pair<RecordID, std::string>> removed;
+    std::optional<ServerChangeToken> token;
+    std::optional<StoreError> error;
+    {
+        Session session(*this);
+        const auto& zone = op.zoneID;
+        const std::vector<std::string> key{container_, zone.ownerName, zone.zoneName};
+        const std::string since = std::to_string(op.previousServerChangeToken.value_or(ServerChangeToken{}).change);
+        session.transaction([&] {
+            // Waits for changes under way to commit, so that no change numbered below the token is still unseen.
+            session.run("LOCK TABLE tinctura_records, tinctura_deletions IN SHARE MODE");
+            auto r = session.run("SELECT name, type, fields, modified FROM tinctura_records WHERE container = $1 AND "
+                                 "owner = $2 AND zone = $3 AND change > $4 ORDER BY created",
+                                 {key[0], key[1], key[2], since});
+            auto d = session.run("SELECT name, type FROM tinctura_deletions WHERE container = $1 AND owner = $2 AND "
+                                 "zone = $3 AND change > $4",
+                                 {key[0], key[1], key[2], since});
+            auto last = session.run("SELECT last_value FROM tinctura_change_seq");
+            if (!r || !d || !last) return;
+            for (int i = 0; i < PQntuples(r.get()); ++i) {
+                Record record(PQgetvalue(r.get(), i, 1), RecordID{PQgetvalue(r.get(), i, 0), zone});
+                for (auto& [k, v] : decodeFields(PQgetvalue(r.get(), i, 2))) record.set(k, std::move(v));
+                record.setModificationDate(CloudDate{parseNumber(PQgetvalue(r.get(), i, 3))});
+                changed.push_back(std::move(record));
+            }
+            for (int i = 0; i < PQntuples(d.get()); ++i)
+                removed.emplace_back(RecordID{PQgetvalue(d.get(), i, 0), zone}, PQgetvalue(d.get(), i, 1));
+            token = ServerChangeToken{parseInteger(PQgetvalue(last.get(), 0, 0))};
+        });
+        error = session.error;
+    }
+    if (error) token.reset();
+    if (!error) {
+        if (op.recordChangedBlock)
+            for (const auto& r : changed) op.recordChangedBlock(r);
+        if (op.recordWithIDWasDeletedBlock)
+            for (const auto& [id, type] : removed) op.recordWithIDWasDeletedBlock(id, type);
+    }
+    if (op.fetchRecordZoneChangesCompletionBlock) op.fetchRecordZoneChangesCompletionBlock(token, std::move(error));
+}
+
+bool isValidConnectionString(const std::string& text, std::string& error) {
+    char* message = nullptr;
+    PQconninfoOption* options = PQconninfoParse(text.c_str(), &message);
+    if (!options) {
+        error = message ? message : "not a connection string";
+        while (!error.empty() && error.back() == '\n') error.pop_back();
+        PQfreemem(message);
+        return false;
+    }
+    PQconninfoFree(options);
+    return true;
+}
+
+bool connectionStringHasPassword(const std::string& text) {
+    PQconninfoOption* options = PQconninfoParse(text.c_str(), nullptr);
+    if (!options) return false;
+    bool found = false;
+    for (auto* o = options; o->keyword; ++o)
+        if (std::string_view(o->keyword) == "password" && o->val && *o->val) found = true;
+    PQconninfoFree(options);
+    return found;
+}
+
+} // namespace kit
