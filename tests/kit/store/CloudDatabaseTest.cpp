@@ -5,6 +5,7 @@
 #include "kit/store/ObjectStoreContainer.h"
 #include "kit/base/Console.h"
 #include "kit/store/Paths.h"
+#include "kit/runtime/RunLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,7 @@ TEST(CloudMirror, SavesGoOutAsCdRecordsAndCloudChangesShowOnlyAtThePin) {
     item->setBool("flag", true);
     item->setStrings("colors", {"x"});
     ASSERT_FALSE(context.save());
+    context.waitForCloudSync();  // the save goes up in the background
 
     auto records = cloudDb->records("M", "CD_Item");
     ASSERT_EQ(records.size(), 1u);
@@ -183,11 +185,14 @@ TEST(CloudMirror, ALocalSaveStandsWhenTheCloudFailsAndGoesOutLater) {
     kit::ConsoleCapture console;
     context.insert("Item")->setString("tag", "first");
     EXPECT_FALSE(context.save());
+    context.waitForCloudSync();
+    kit::RunLoop::main().drainMainQueue();
     EXPECT_TRUE(console.contains("Cloud mirroring postponed"));
     EXPECT_TRUE(cloudDb->records("M", "CD_Item").empty());
     cloudDb->clearFaults();
     context.insert("Item")->setString("tag", "second");
     EXPECT_FALSE(context.save());
+    context.waitForCloudSync();
     EXPECT_EQ(cloudDb->records("M", "CD_Item").size(), 2u);
     EXPECT_EQ(context.fetch(kit::FetchRequest("Item")).size(), 2u);
 }
