@@ -29,7 +29,9 @@ case "$action" in
     chmod 755 "$dir"
     [ "$(id -u)" -ne 0 ] || chown -R "$(id postgres >/dev/null 2>&1 && echo postgres || echo nobody)" "$dir"
     as_server "$bin/initdb" -D "$dir/data" -U tinctura --auth=trust -E UTF8 --locale=C.UTF-8 >/dev/null
-    ctl -o "-c listen_addresses='' -c unix_socket_directories='$dir/socket' -c fsync=off" start
+    printf "listen_addresses = ''\nunix_socket_directories = '%s'\nfsync = off\n" "$dir/socket" |
+      as_server tee -a "$dir/data/postgresql.conf" >/dev/null
+    ctl start
     echo "export TINCTURA_TEST_PG='host=$dir/socket user=tinctura'"
     echo "export TINCTURA_TEST_PG_SCRIPT='$(realpath "$0")'"
     ;;

@@ -120,7 +120,7 @@ public:
                       &PQclear);
         const auto status = PQresultStatus(result.get());
         if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
-        fail(PQresultErrorMessage(result.get()));
+        fail(result.get());
         return none;
     }
 
@@ -145,8 +145,15 @@ private:
         return text;
     }
 
-    void fail(const char* message) {
-        if (PQstatus(db_.connection_) != CONNECTION_OK) {
+    // A lost connection (no SQLSTATE, or class 08, or the server shutting down: 57P) is the network's fault;
+    // anything else is the server refusing the statement.
+    void fail(const PGresult* result) {
+        std::string message = result ? PQresultErrorMessage(result) : "";
+        if (message.empty()) message = PQerrorMessage(db_.connection_);
+        const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+        const std::string sqlState = state ? state : "";
+        if (PQstatus(db_.connection_) != CONNECTION_OK || sqlState.empty() || sqlState.starts_with("08") ||
+            sqlState.starts_with("57P")) {
             error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable", trimmed(message));
             drop();
         } else {
@@ -173,7 +180,7 @@ private:
             }
             for (int v = version; v < schemaVersion && !error; ++v) {
                 Result step(PQexec(db_.connection_, migrations[v]), &PQclear);
-                if (PQresultStatus(step.get()) != PGRES_COMMAND_OK) fail(PQresultErrorMessage(step.get()));
+                if (PQresultStatus(step.get()) != PGRES_COMMAND_OK) fail(step.get());
             }
             if (version < schemaVersion) {
                 run("DELETE FROM tinctura_schema");

@@ -38,6 +38,7 @@ TEST_F(CloudRoundTripTest, SavedItemsAreExportedFromTheCloudAndDeletedEverywhere
     app::saveCustomCombination(c);
     loop.advance(2);
     app::saveMix("7F7F7F", {"FF0000", "00FFFF"});
+    appDelegate->persistentContainer().viewContext()->waitForCloudSync();  // the saves go up in the background
 
     auto engine = std::make_shared<app::CloudKitGDPR::GDPR>(app::privacyMetadata(), app::privacyContainerNames());
     std::optional<app::CloudKitGDPR::Result<app::CloudKitGDPR::Pieces>> exported;

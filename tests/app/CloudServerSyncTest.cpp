@@ -1,0 +1,179 @@
+#include "AppFixture.h"
+#include "CloudTestServer.h"
+
+#include "app/privacy/DataTransformers.h"
+#include "app/privacy/GDPR.h"
+#include "app/privacy/PrivacyExport.h"
+#include "app/storage/CloudSync.h"
+#include "app/storage/DataModel.h"
+#include "app/storage/SaveHelpers.h"
+#include "kit/runtime/NotificationCenter.h"
+#include "kit/store/CloudConfiguration.h"
+#include "kit/store/CloudWorkers.h"
+#include "kit/store/Defaults.h"
+#include "kit/store/PostgresCloudDatabase.h"
+
+#include <nlohmann/json.hpp>
+
+#include <set>
+#include <thread>
+
+namespace {
+
+// Another machine of the same user: its own data folder, the same server database.
+struct OtherMachine {
+    std::filesystem::path dir;
+    kit::CloudPersistentContainer container;
+
+    explicit OtherMachine(const std::string& server)
+        : dir(makeDir()),
+          container("DataModel", app::dataModel(), dir.string(),
+                    kit::CloudContainer(kit::CloudContainer::defaultIdentifier,
+                                        std::make_shared<kit::PostgresCloudDatabase>(server, kit::CloudContainer::defaultIdentifier))) {
+        container.loadPersistentStores({});
+    }
+    ~OtherMachine() { std::filesystem::remove_all(dir); }
+    kit::ManagedContext& context() { return *container.viewContext(); }
+
+    static std::filesystem::path makeDir() {
+        char pattern[] = "/tmp/tinctura-other-XXXXXX";
+        return mkdtemp(pattern);
+    }
+};
+
+void settle(kit::ManagedContext& context) {
+    context.waitForCloudSync();
+    kit::RunLoop::main().drainMainQueue();
+}
+
+std::set<std::string> mixes(kit::ManagedContext& context) {
+    std::set<std::string> out;
+    for (const auto& m : app::fetchRecords<app::LargeCombination>(context, app::LargeCombination::fetchRequest()))
+        out.insert(m.color().value_or(""));
+    return out;
+}
+
+template <class Pred>
+void runUntil(Pred done) {
+    for (int i = 0; i < 5000 && !done(); ++i) {
+        kit::CloudWorkers::waitUntilIdle();
+        kit::RunLoop::main().drainMainQueue();
+        if (!done()) std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    ASSERT_TRUE(done());
+}
+
+struct CloudServerSyncTest : AppFixture {
+    void launch(const std::string& server) {
+        setenv(kit::CloudConfiguration::environmentVariable, server.c_str(), 1);
+        kit::Defaults::standard().set(true, "CLOUD_STORAGE");
+        appDelegate = std::make_shared<app::AppDelegate>();
+        app::setDelegate(appDelegate);
+        appDelegate->didFinishLaunching();
+    }
+    void TearDown() override {
+        AppFixture::TearDown();
+        unsetenv(kit::CloudConfiguration::environmentVariable);
+    }
+    kit::ManagedContext& context() { return *appDelegate->persistentContainer().viewContext(); }
+    void saveMix(const std::string& hex) {
+        loop.advance(2);  // past the save throttle
+        app::saveMix(hex, {"FF0000", "00FFFF"});
+        settle(context());
+    }
+};
+
+TEST_F(CloudServerSyncTest, SavesAndDeletionsGoAcrossMachinesAndPrivacyWorksOnTheServer) {
+    cloudtest::Database server;
+    SKIP_WITHOUT_SERVER(server);
+    launch(server.connectionString());
+    saveMix("7F7F7F");
+
+    OtherMachine other(server.connectionString());
+    other.context().fetchCloudChangesInBackground();
+    settle(other.context());
+    EXPECT_EQ(mixes(other.context()), (std::set<std::string>{"7F7F7F"}));
+
+    // The other machine's save reaches this one on return to the foreground, and the lists are told.
+    auto theirs = app::LargeCombination::insert(other.context());
+    theirs.setColor("112233");
+    theirs.setId(7);
+    ASSERT_FALSE(other.context().save());
+    settle(other.context());
+    int refreshed = 0;
+    kit::NotificationCenter::defaultCenter().addObserver(
+        "updateLargeCombinationView", nullptr, [&](const kit::Notification&) { ++refreshed; }, this);
+    appDelegate->willEnterForeground();
+    settle(context());
+    kit::NotificationCenter::defaultCenter().removeObserver(this);
+    EXPECT_EQ(refreshed, 1);
+    EXPECT_EQ(mixes(context()), (std::set<std::string>{"7F7F7F", "112233"}));
+
+    // A deletion here goes there.
+    for (auto& m : app::fetchRecords<app::LargeCombination>(context(), app::LargeCombination::fetchRequest()))
+        if (m.color() == "7F7F7F") context().deleteObject(m.object());
+    ASSERT_TRUE(appDelegate->saveContext());
+    settle(context());
+    other.context().fetchCloudChangesInBackground();
+    settle(other.context());
+    EXPECT_EQ(mixes(other.context()), (std::set<std::string>{"112233"}));
+
+    // The privacy export lists the server's records; delete-all empties the server.
+    auto engine = std::make_shared<app::CloudKitGDPR::GDPR>(app::privacyMetadata(), app::privacyContainerNames());
+    std::optional<app::CloudKitGDPR::Result<app::CloudKitGDPR::Pieces>> exported;
+    engine->exportData(app::CloudKitGDPR::JSONDataTransformer::shared(), [&](auto r) { exported = std::move(r); });
+    runUntil([&] { return exported.has_value(); });
+    ASSERT_TRUE(exported->isSuccess());
+    auto listed = nlohmann::json::parse(exported->value().at("default_CD_LargeCombination.json"));
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0]["CD_color"], "112233");
+    std::optional<app::CloudKitGDPR::Result<app::CloudKitGDPR::DeletedZones>> deleted;
+    engine->deleteData([&](auto r) { deleted = std::move(r); });
+    runUntil([&] { return deleted.has_value(); });
+    ASSERT_TRUE(deleted->isSuccess());
+    EXPECT_EQ(server.value("SELECT count(*) FROM tinctura_records"), "0");
+    // The other machine drops its copies too.
+    other.context().fetchCloudChangesInBackground();
+    settle(other.context());
+    EXPECT_TRUE(mixes(other.context()).empty());
+}
+
+TEST_F(CloudServerSyncTest, WithTheServerGoneSavesStayHereTheUserIsToldOnceAndTheQueueDrainsOnReturn) {
+    cloudtest::PrivateServer privateServer;
+    SKIP_WITHOUT_SERVER(privateServer);
+    cloudtest::Database server(privateServer.base());
+    ASSERT_TRUE(server.available());
+    launch(server.connectionString());
+    saveMix("000001");
+    saveMix("000002");
+    EXPECT_EQ(server.value("SELECT count(*) FROM tinctura_records"), "2");
+
+    ASSERT_TRUE(privateServer.pause());
+    saveMix("000003");
+    EXPECT_EQ(toast(), app::cloudUnreachableText());
+    const auto toastsBefore = app::Alerts::shared().toastCount();
+    saveMix("000004");  // its own toast only
+    for (auto& m : app::fetchRecords<app::LargeCombination>(context(), app::LargeCombination::fetchRequest()))
+        if (m.color() == "000001") context().deleteObject(m.object());
+    ASSERT_TRUE(appDelegate->saveContext());
+    settle(context());
+    EXPECT_EQ(mixes(context()), (std::set<std::string>{"000002", "000003", "000004"}));
+    EXPECT_EQ(app::Alerts::shared().toastCount(), toastsBefore + 1);
+    // The privacy screen's work cannot be done, and says so.
+    std::optional<app::CloudKitGDPR::Result<app::CloudKitGDPR::DeletedZones>> deleted;
+    app::CloudKitGDPR::GDPR(app::privacyMetadata(), {}).deleteData([&](auto r) { deleted = std::move(r); });
+    runUntil([&] { return deleted.has_value(); });
+    ASSERT_FALSE(deleted->isSuccess());
+    EXPECT_EQ(deleted->error().code, kit::CloudErrorCode::networkUnavailable);
+
+    ASSERT_TRUE(privateServer.resume());
+    appDelegate->willEnterForeground();
+    settle(context());
+    OtherMachine other(server.connectionString());
+    other.context().fetchCloudChangesInBackground();
+    settle(other.context());
+    EXPECT_EQ(mixes(other.context()), mixes(context()));
+    EXPECT_EQ(server.value("SELECT count(*) FROM tinctura_records"), "3");
+}
+
+} // namespace
