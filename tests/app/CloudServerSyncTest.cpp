@@ -15,6 +15,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <fstream>
 #include <set>
 #include <thread>
 
@@ -64,8 +65,10 @@ void runUntil(Pred done) {
 }
 
 struct CloudServerSyncTest : AppFixture {
+    // With cloud storage on, on the server given, else on the local stand-in.
     void launch(const std::string& server) {
-        setenv(kit::CloudConfiguration::environmentVariable, server.c_str(), 1);
+        if (server.empty()) unsetenv(kit::CloudConfiguration::environmentVariable);
+        else setenv(kit::CloudConfiguration::environmentVariable, server.c_str(), 1);
         kit::Defaults::standard().set(true, "CLOUD_STORAGE");
         appDelegate = std::make_shared<app::AppDelegate>();
         app::setDelegate(appDelegate);
@@ -174,6 +177,27 @@ TEST_F(CloudServerSyncTest, WithTheServerGoneSavesStayHereTheUserIsToldOnceAndTh
     settle(other.context());
     EXPECT_EQ(mixes(other.context()), mixes(context()));
     EXPECT_EQ(server.value("SELECT count(*) FROM tinctura_records"), "3");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CloudServerSyncTest, AnUnreadableLocalCloudFileIsKeptAsideAndTheUserIsTold) {
+    const auto file = kit::Paths::dataDir() / "CloudDatabase.sqlite";
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file) << std::string(8192, 'x');
+    launch("");
+    ASSERT_TRUE(toast());
+    EXPECT_NE(toast()->find("CloudDatabase.sqlite.unreadable-"), std::string::npos) << *toast();
+    std::size_t kept = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path()))
+        if (entry.path().filename().string().starts_with("CloudDatabase.sqlite.unreadable-")) ++kept;
+    EXPECT_EQ(kept, 1u);
+    // The new file works: a save goes into it.
+    app::saveMix("7F7F7F", {"FF0000"});
+    settle(*appDelegate->persistentContainer().viewContext());
+    EXPECT_EQ(mixes(*appDelegate->persistentContainer().viewContext()), (std::set<std::string>{"7F7F7F"}));
 }
 
 } // namespace
