@@ -7,6 +7,7 @@
 #include "kit/base/Make.h"
 #include "kit/host/Headless.h"
 #include "kit/host/Window.h"
+#include "kit/store/CloudConfiguration.h"
 #include "kit/store/Paths.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/Button.h"
@@ -27,7 +28,7 @@ namespace {
 
 void printUsage() {
     std::puts("Usage: tinctura [--headless --screenshot FILE] [--screen IDENTIFIER] [--device phone|pad]\n"
-              "                [--data-dir DIR] [--exit-screenshot FILE] [--help]\n"
+              "                [--data-dir DIR] [--cloud CONNINFO] [--exit-screenshot FILE] [--help]\n"
               "\n"
               "  (no options)            open the app in a window\n"
               "  --headless              render without a display (needs --screenshot)\n"
@@ -36,6 +37,11 @@ void printUsage() {
               "                          (a storyboard identifier, or MainMenuSecondPageVC)\n"
               "  --device NAME           phone, small-phone, pad or small-pad (default phone)\n"
               "  --data-dir DIR          keep settings and data in DIR\n"
+              "  --cloud CONNINFO        keep the cloud copy of saved colors on a PostgreSQL server: a libpq\n"
+              "                          connection string such as postgresql://anna@host/anna?sslmode=require,\n"
+              "                          kept in cloud.conf (TINCTURA_CLOUD overrides it; \"\" goes back to the\n"
+              "                          local file). Two machines given the same string, with Cloud storage on\n"
+              "                          in Settings, share their saved colors. Passwords: ~/.pgpass or PGPASSWORD\n"
               "  --exit-screenshot FILE  write the last frame as a PNG when the window closes");
 }
 
@@ -45,6 +51,7 @@ struct Options {
     std::optional<std::string> screen;
     std::string device = "phone";
     std::optional<std::string> dataDir;
+    std::optional<std::string> cloud;
     std::optional<std::string> exitScreenshot;
 };
 
@@ -92,6 +99,8 @@ int main(int argc, char** argv) {
             target = &options.screen;
         } else if (arg == "--data-dir") {
             target = &options.dataDir;
+        } else if (arg == "--cloud") {
+            target = &options.cloud;
         } else if (arg == "--exit-screenshot") {
             target = &options.exitScreenshot;
         } else if (arg == "--device") {
@@ -119,6 +128,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.dataDir) kit::Paths::setDataDir(*options.dataDir);
+    if (auto refused = options.cloud ? kit::CloudConfiguration::save(*options.cloud) : std::nullopt) {
+        std::cerr << "tinctura: --cloud: " << *refused << "\n";
+        return 2;
+    }
 
     // The delegate comes first: its constructor reads the settings every screen relies on.
     app::setDelegate(std::make_shared<app::AppDelegate>());
