@@ -194,7 +194,12 @@ std::optional<StoreError> CloudMirror::exportWith(ObjectStore& store) {
         }
     auto tombstones = store.tombstones();
     if (toSave.empty() && tombstones.empty()) return std::nullopt;
-    if (auto e = ensureZone(*db, zone_)) return e;
+    // Made once per run; a zone deleted meanwhile (privacy screen, another machine) is made again below.
+    const bool zoneWasMade = zoneMade_;
+    if (!zoneMade_) {
+        if (auto e = ensureZone(*db, zone_)) return e;
+        zoneMade_ = true;
+    }
 
     std::vector<RecordID> toDelete;
     for (const auto& t : tombstones) toDelete.push_back(RecordID{t.cloudName, zone_});
@@ -212,10 +217,12 @@ std::optional<StoreError> CloudMirror::exportWith(ObjectStore& store) {
             std::set<std::string> saved;
             if (s)
                 for (const auto& r : *s) saved.insert(r.recordID().recordName);
+            std::vector<ExportMark> marks;
             for (std::size_t i = from; i < to; ++i)
                 if (saved.count(toSave[i].recordID().recordName))
-                    store.markExported(*saveRows[i].first, saveRows[i].second.pk, toSave[i].recordID().recordName,
-                                       saveRows[i].second.changedAt);
+                    marks.push_back({saveRows[i].first, saveRows[i].second.pk, toSave[i].recordID().recordName,
+                                     saveRows[i].second.changedAt});
+            if (auto marked = store.markExported(marks); marked && !e) e = marked;
             if (d)
                 for (const auto& id : *d) deleted.insert(id.recordName);
             error = std::move(e);
@@ -223,6 +230,10 @@ std::optional<StoreError> CloudMirror::exportWith(ObjectStore& store) {
         };
         db->addOperation(op);
         done.get_future().get();
+    }
+    if (error && error->code == CloudErrorCode::partialFailure && error->userInfo.find("Zone not found") != std::string::npos) {
+        zoneMade_ = false;
+        if (zoneWasMade) return exportWith(store);
     }
     // A record already gone from the cloud needs no deletion either.
     for (const auto& t : tombstones)

@@ -55,6 +55,7 @@ private:
     RecordZoneID zone_;
     std::unique_ptr<ObjectStore> store_;
     std::optional<ServerChangeToken> token_;
+    bool zoneMade_ = false;
 
     std::mutex requestMutex_;
     bool queued_ = false;

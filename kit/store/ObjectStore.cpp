@@ -372,19 +372,35 @@ std::vector<Tombstone> ObjectStore::tombstones() {
     return out;
 }
 
-std::optional<StoreError> ObjectStore::markExported(const EntityDescription& entity, std::int64_t pk,
-                                                    const std::string& name, std::int64_t changedAt) {
-    std::optional<sqlite::Error> e;
+std::optional<StoreError> ObjectStore::markExported(const std::vector<ExportMark>& marks) {
+    if (marks.empty()) return std::nullopt;
+    if (db_->exec("BEGIN IMMEDIATE")) return error("The export could not be recorded");
     const std::string dirty = cloudDirtyColumn;
-    auto stmt = db_->prepare("UPDATE " + sqlite::quoted(entity.name) + " SET " + cloudNameColumn + " = ?1, " + dirty +
-                                 " = CASE WHEN " + dirty + " = ?3 THEN 0 ELSE " + dirty + " END WHERE pk = ?2",
-                             e);
-    if (e) return error("The export could not be recorded");
-    stmt.bind(1, std::string_view(name));
-    stmt.bind(2, pk);
-    stmt.bind(3, changedAt);
-    stmt.step();
-    if (stmt.error()) return error("The export could not be recorded");
+    for (const auto& m : marks) {
+        std::optional<sqlite::Error> e;
+        auto* stmt = db_->cached("UPDATE " + sqlite::quoted(m.entity->name) + " SET " + cloudNameColumn + " = ?1, " +
+                                     dirty + " = CASE WHEN " + dirty + " = ?3 THEN 0 ELSE " + dirty + " END WHERE pk = ?2",
+                                 e);
+        bool failed = !stmt;
+        if (stmt) {
+            stmt->bind(1, std::string_view(m.name));
+            stmt->bind(2, m.pk);
+            stmt->bind(3, m.changedAt);
+            stmt->step();
+            failed = stmt->error().has_value();
+            stmt->reset();
+        }
+        if (failed) {
+            auto err = error("The export could not be recorded");
+            db_->exec("ROLLBACK");
+            return err;
+        }
+    }
+    if (db_->exec("COMMIT")) {
+        auto err = error("The export could not be recorded");
+        db_->exec("ROLLBACK");
+        return err;
+    }
     return std::nullopt;
 }
 

@@ -37,6 +37,13 @@ struct RowChange {
     std::int64_t changedAt = 0;
 };
 
+struct ExportMark {
+    const EntityDescription* entity = nullptr;
+    std::int64_t pk = 0;
+    std::string name;
+    std::int64_t changedAt = 0;
+};
+
 struct Tombstone {
     std::string entity;
     std::string cloudName;
@@ -70,9 +77,9 @@ public:
     std::vector<StoreRow> rowsToExport(const EntityDescription& entity);
     std::vector<StoreRow> exportedRows(const EntityDescription& entity);
     std::vector<Tombstone> tombstones();
-    // The row now has a cloud record; it is clean unless it changed again since `changedAt` was read.
-    std::optional<StoreError> markExported(const EntityDescription& entity, std::int64_t pk, const std::string& name,
-                                           std::int64_t changedAt);
+    // The rows now have cloud records, in one transaction; each is clean unless it changed again since
+    // its `changedAt` was read.
+    std::optional<StoreError> markExported(const std::vector<ExportMark>& marks);
     std::optional<StoreError> clearTombstone(const Tombstone& tombstone);
     // Changes that arrived from the cloud: they are not exported back.
     std::optional<StoreError> applyImport(std::vector<RowChange>& changes);
