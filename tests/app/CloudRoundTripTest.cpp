@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "CloudWait.h"
 
 #include "app/privacy/DataTransformers.h"
 #include "app/privacy/GDPR.h"
@@ -15,16 +16,6 @@
 namespace {
 
 using CloudRoundTripTest = AppFixture;
-
-template <class Pred>
-void runUntil(Pred done) {
-    for (int i = 0; i < 5000 && !done(); ++i) {
-        kit::CloudWorkers::waitUntilIdle();
-        kit::RunLoop::main().drainMainQueue();
-        if (!done()) std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
-    ASSERT_TRUE(done());
-}
 
 // Mirrored store, the local cloud file, the engine and the JSON exporter together.
 TEST_F(CloudRoundTripTest, SavedItemsAreExportedFromTheCloudAndDeletedEverywhere) {

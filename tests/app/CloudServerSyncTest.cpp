@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "CloudWait.h"
 #include "CloudTestServer.h"
 
 #include "app/privacy/DataTransformers.h"
@@ -52,16 +53,6 @@ std::set<std::string> mixes(kit::ManagedContext& context) {
     for (const auto& m : app::fetchRecords<app::LargeCombination>(context, app::LargeCombination::fetchRequest()))
         out.insert(m.color().value_or(""));
     return out;
-}
-
-template <class Pred>
-void runUntil(Pred done) {
-    for (int i = 0; i < 5000 && !done(); ++i) {
-        kit::CloudWorkers::waitUntilIdle();
-        kit::RunLoop::main().drainMainQueue();
-        if (!done()) std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
-    ASSERT_TRUE(done());
 }
 
 struct CloudServerSyncTest : AppFixture {

@@ -1,3 +1,5 @@
+#include "CloudWait.h"
+
 #include "app/privacy/DataTransformers.h"
 #include "app/privacy/GDPR.h"
 #include "kit/runtime/RunLoop.h"
@@ -30,19 +32,6 @@ struct GDPRTest : ::testing::Test {
     kit::ManualRunLoopScope loop;
     std::shared_ptr<kit::CloudDatabaseDouble> db = kit::CloudDatabaseDouble::make();
     kit::CloudContainer container{"c1", db};
-
-    // Runs the workers and the main queue until `done` holds; then a little longer, to catch a second report.
-    template <class Pred>
-    void runUntil(Pred done) {
-        for (int i = 0; i < 5000 && !done(); ++i) {
-            kit::CloudWorkers::waitUntilIdle();
-            kit::RunLoop::main().drainMainQueue();
-            if (!done()) std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
-        ASSERT_TRUE(done());
-        kit::CloudWorkers::waitUntilIdle();
-        kit::RunLoop::main().drainMainQueue();
-    }
 
     struct Outcome {
         int calls = 0;

@@ -100,11 +100,18 @@ std::shared_ptr<kit::PostgresCloudDatabase> open(const cloudtest::Database& serv
     return std::make_shared<kit::PostgresCloudDatabase>(server.connectionString(), "tinctura.default");
 }
 
-TEST(PostgresCloudDatabase, MakesItsTablesOnceAndKeepsTypedRecordsPagedInCreationOrder) {
+// A database of the test's own on the server, with the zone made.
+struct PostgresZoneTest : ::testing::Test {
     cloudtest::Database server;
-    SKIP_WITHOUT_SERVER(server);
-    auto db = open(server);
-    ASSERT_FALSE(modifyZones(*db, {{zone}}));
+    std::shared_ptr<kit::PostgresCloudDatabase> db;
+    void SetUp() override {
+        SKIP_WITHOUT_SERVER(server);
+        db = open(server);
+        ASSERT_FALSE(modifyZones(*db, {{zone}}));
+    }
+};
+
+TEST_F(PostgresZoneTest, MakesItsTablesOnceAndKeepsTypedRecordsPagedInCreationOrder) {
     std::vector<Record> five;
     for (int i = 0; i < 5; ++i) five.push_back(record("r" + std::to_string(4 - i), 100));
     ASSERT_FALSE(modify(*db, five));
@@ -129,11 +136,7 @@ TEST(PostgresCloudDatabase, MakesItsTablesOnceAndKeepsTypedRecordsPagedInCreatio
     EXPECT_EQ(server.value("SELECT count(*) FROM tinctura_records"), "0");
 }
 
-TEST(PostgresCloudDatabase, KeepsTheLaterChangeAndReportsChangesSinceAToken) {
-    cloudtest::Database server;
-    SKIP_WITHOUT_SERVER(server);
-    auto db = open(server);
-    ASSERT_FALSE(modifyZones(*db, {{zone}}));
+TEST_F(PostgresZoneTest, KeepsTheLaterChangeAndReportsChangesSinceAToken) {
     ASSERT_FALSE(modify(*db, {record("a", 200, "newer"), record("b", 100), record("c", 100)}));
     auto first = changes(*db, std::nullopt);
     ASSERT_FALSE(first.error);
@@ -181,11 +184,7 @@ TEST(PostgresCloudDatabase, AServerOutOfReachOrRefusingTheLoginIsReportedAsUnrea
     }
 }
 
-TEST(PostgresCloudDatabase, AConnectionDroppedDuringASaveLeavesAllOrNothing) {
-    cloudtest::Database server;
-    SKIP_WITHOUT_SERVER(server);
-    auto db = open(server);
-    ASSERT_FALSE(modifyZones(*db, {{zone}}));
+TEST_F(PostgresZoneTest, AConnectionDroppedDuringASaveLeavesAllOrNothing) {
     std::vector<Record> many;
     for (int i = 0; i < 20000; ++i) many.push_back(record("n" + std::to_string(i), 1));
     auto op = std::make_shared<kit::ModifyRecordsOperation>(many, std::vector<RecordID>{});
