@@ -1,15 +1,21 @@
 // Cloud storage on a PostgreSQL server on the same machine (TINCTURA_TEST_PG, as tests/pg_server.sh
 // starts it): the first sync of 10,000 saved records, up from one machine and down to another, and the
-// steady-state cost of one save (on the main thread, and until the server has it).
+// steady-state cost of one save (on the main thread, and until the server has it); and a start with
+// 16,000 records to take in, whose import must not hold the main thread.
 #include "../tests/CloudTestServer.h"
 
+#include "app/AppDelegate.h"
 #include "app/storage/DataModel.h"
+#include "kit/store/CloudConfiguration.h"
+#include "kit/store/Defaults.h"
 #include "kit/runtime/RunLoop.h"
 #include "kit/store/ObjectStoreContainer.h"
 #include "kit/store/Paths.h"
 #include "kit/store/PostgresCloudDatabase.h"
 
 #include <benchmark/benchmark.h>
+
+#include <chrono>
 
 namespace {
 
@@ -110,5 +116,54 @@ void OneSaveWithCloudStorage(benchmark::State& state) {
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(OneSaveWithCloudStorage)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+} // namespace
+
+namespace {
+
+// A start with cloud storage on, on a machine that has none of the 16,000 records the server holds: the
+// main thread's part (the delegate's launch) and, apart, the time until the lists have them all.
+void StartWhileTheServerHolds16000Records(benchmark::State& state) {
+    cloudtest::Database server;
+    if (!server.available()) {
+        state.SkipWithError("no database server (TINCTURA_TEST_PG)");
+        return;
+    }
+    {
+        auto dir = freshDir();
+        kit::PersistentContainer plain("DataModel", app::dataModel(), dir.string());
+        plain.loadPersistentStores({});
+        for (int i = 0; i < 16000; ++i) insertMix(*plain.viewContext(), i);
+        plain.viewContext()->save();
+        auto machine = openMirrored(dir, server.connectionString());
+        machine->viewContext()->setQueryGenerationFromToken({});
+        machine.reset();
+        std::filesystem::remove_all(dir);
+    }
+    setenv(kit::CloudConfiguration::environmentVariable, server.connectionString().c_str(), 1);
+    double arrival = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        kit::TemporaryDataDir dir;
+        kit::Defaults::standard().set(true, "CLOUD_STORAGE");
+        state.ResumeTiming();
+        auto delegate = std::make_shared<app::AppDelegate>();
+        app::setDelegate(delegate);
+        delegate->didFinishLaunching();
+        state.PauseTiming();
+        const auto start = std::chrono::steady_clock::now();
+        auto& context = *delegate->persistentContainer().viewContext();
+        context.waitForCloudSync();
+        kit::RunLoop::main().drainMainQueue();
+        arrival += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        if (context.fetch(app::LargeCombination::fetchRequest()).size() != 16000)
+            state.SkipWithError("the records did not arrive");
+        app::setDelegate(nullptr);
+        state.ResumeTiming();
+    }
+    unsetenv(kit::CloudConfiguration::environmentVariable);
+    state.counters["records_arrive_ms"] = arrival / static_cast<double>(state.iterations());
+}
+BENCHMARK(StartWhileTheServerHolds16000Records)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
