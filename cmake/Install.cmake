@@ -39,7 +39,9 @@ foreach(size 16 24 32 48 64 128 256 512)
   install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
   list(APPEND icon_files ${icon})
 endforeach()
-add_custom_target(tinctura_icons ALL DEPENDS ${icon_files})
+add_custom_target(tinctura_icons DEPENDS ${icon_files})
+# Whoever builds the app (scripts/run builds only that target) can install it.
+add_dependencies(tinctura tinctura_icons)
 install(FILES ${icon_source} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${TINCTURA_APP_ID}.svg)
 

@@ -5,6 +5,7 @@
 #include "charting/bar_line/LineChartData.h"
 #include "charting/bar_line/LineChartDataSet.h"
 #include "charting/bar_line/LineChartView.h"
+#include "charting/model/IndexAxisValueFormatter.h"
 #include "charting/pie_radar/PieChartData.h"
 #include "charting/pie_radar/PieChartDataEntry.h"
 #include "charting/pie_radar/PieChartDataSet.h"
@@ -80,6 +81,12 @@ std::shared_ptr<charting::LineChartView> lineChart(const std::vector<Point>& poi
     auto chart = kit::make<charting::LineChartView>(kit::Rect{0, 0, chartWidth, chartHeight});
     chart->rightAxis()->setEnabled(false);
     chart->xAxis()->setLabelPosition(charting::XAxis::LabelPosition::bottom);
+    // One label per point, under it: the points' own labels, never fractions of an index.
+    std::vector<std::string> labels;
+    for (const Point& p : points) labels.push_back(p.label);
+    chart->xAxis()->setValueFormatter(std::make_shared<charting::IndexAxisValueFormatter>(std::move(labels)));
+    chart->xAxis()->setGranularity(1);
+    chart->setExtraOffsets(30, 0, 30, 0);  // room for the first and last labels
     chart->setData(kit::make<charting::LineChartData>(std::vector<charting::DataSetPtr>{set}));
     return chart;
 }
