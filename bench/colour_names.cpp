@@ -22,7 +22,7 @@ std::optional<std::string> walk(const std::vector<colour::ColorWithName>& catalo
 
 // An opaque colour far from every entry walks the whole catalogue: the worst case (argument 0).
 // A half-transparent one can match nothing (argument 2); a mid green is named part-way (1).
-const kit::Color unnamed = kit::Color::rgba(0, 0, 60 / 255.0, 1);
+const kit::Color unnamed = kit::Color::rgba(8 / 255.0, 204 / 255.0, 0, 1);
 const kit::Color named = kit::Color::rgba(0.3, 0.6, 0.2, 1);
 const kit::Color faint = kit::Color::rgba(0.5, 0.5, 0.5, 0.5);
 const kit::Color samples[] = {unnamed, named, faint};

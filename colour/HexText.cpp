@@ -15,10 +15,16 @@ namespace colour {
 namespace {
 
 // Channels outside [0, 1] (extended-range colours) are clamped, so the writer always gives two
-// digits per channel; NaN counts as 0.
+// digits per channel; NaN counts as 0. The writer truncates (127.5 gives 7F), but a channel within
+// rounding error of a whole step is that step: a colour made from a code and carried through
+// hue, saturation and brightness (single-precision angles and sliders on the wheels) comes back a
+// few hundred-thousandths of a step short, which truncation would turn into the code below.
 int truncatedByte(double channel) {
-    const double c = std::isnan(channel) ? 0.0 : std::clamp(channel, 0.0, 1.0);
-    return static_cast<int>(std::trunc(c * 255));
+    constexpr double roundingError = 1e-3; // of one step; single-precision paths stay below 2e-4
+    const double scaled = (std::isnan(channel) ? 0.0 : std::clamp(channel, 0.0, 1.0)) * 255;
+    const double step = std::round(scaled);
+    if (std::abs(scaled - step) <= roundingError) return static_cast<int>(step);
+    return static_cast<int>(std::trunc(scaled));
 }
 
 bool isHexDigit(char c) {

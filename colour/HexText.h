@@ -9,8 +9,9 @@
 
 namespace colour {
 
-// RRGGBB, upper case, no "#": each channel times 255, truncated (0.5 gives 7F). A grey reads its
-// white for all three channels; alpha is ignored.
+// RRGGBB, upper case, no "#": each channel times 255, truncated (0.5 gives 7F), except that a
+// channel within rounding error of a whole step gives that step, so a colour made from a code
+// gives back that code. A grey reads its white for all three channels; alpha is ignored.
 std::string hexString(const kit::Color& color);
 std::string hexStringWithHash(const kit::Color& color);
 

@@ -1,6 +1,9 @@
 #include "colour/Ryb.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
 
 namespace colour {
 namespace {
@@ -22,11 +25,65 @@ double channel(const Corners& c, double r, double y, double b) {
     return lerp(lerp(e0, e1, y), lerp(e2, e3, y), r);
 }
 
+// The cube's colour at eased shares (trilinear in them).
+Rgb cubeColor(double r, double y, double b) {
+    return {channel(redCorners, r, y, b), channel(greenCorners, r, y, b), channel(blueCorners, r, y, b)};
+}
+
+double distanceSquared(const Rgb& p, const Rgb& q) {
+    const double dr = p.red - q.red, dg = p.green - q.green, db = p.blue - q.blue;
+    return dr * dr + dg * dg + db * db;
+}
+
+// The share t in [0, 1] whose easing t^2 (3 - 2t) is `eased`.
+double uneased(double eased) {
+    if (eased <= 0) return 0; // the ends exactly, which the trigonometry misses by a rounding error
+    if (eased >= 1) return 1;
+    return std::clamp(0.5 - std::sin(std::asin(1 - 2 * eased) / 3), 0.0, 1.0);
+}
+
 } // namespace
 
 Rgb rybToRgb(double red, double yellow, double blue) {
     const double r = smoothstep(red), y = smoothstep(yellow), b = smoothstep(blue);
-    return {channel(redCorners, r, y, b), channel(greenCorners, r, y, b), channel(blueCorners, r, y, b)};
+    return cubeColor(r, y, b);
+}
+
+RybComponents nearestRybShares(const kit::Color& color) {
+    const Rgb target{color.red(), color.green(), color.blue()};
+    // A coarse grid picks the region of the nearest colour; the descent below only refines it.
+    constexpr int steps = 16;
+    std::array<double, 3> best{};
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (int i = 0; i <= steps; ++i)
+        for (int j = 0; j <= steps; ++j)
+            for (int k = 0; k <= steps; ++k) {
+                const std::array<double, 3> p{double(i) / steps, double(j) / steps, double(k) / steps};
+                const double d = distanceSquared(cubeColor(p[0], p[1], p[2]), target);
+                if (d < bestDistance) bestDistance = d, best = p;
+            }
+    // The colour is affine along each eased share, so each step solves one share exactly.
+    for (int round = 0; round < 500; ++round) {
+        double moved = 0;
+        for (std::size_t axis = 0; axis < 3; ++axis) {
+            auto at = [&](double value) {
+                auto p = best;
+                p[axis] = value;
+                return cubeColor(p[0], p[1], p[2]);
+            };
+            const Rgb low = at(0), high = at(1);
+            const Rgb d{high.red - low.red, high.green - low.green, high.blue - low.blue};
+            const double length = d.red * d.red + d.green * d.green + d.blue * d.blue;
+            if (length == 0) continue;
+            const double along = ((target.red - low.red) * d.red + (target.green - low.green) * d.green +
+                                  (target.blue - low.blue) * d.blue) / length;
+            const double value = std::clamp(along, 0.0, 1.0);
+            moved += std::abs(value - best[axis]);
+            best[axis] = value;
+        }
+        if (moved < 1e-13) break;
+    }
+    return {uneased(best[0]), uneased(best[1]), uneased(best[2])};
 }
 
 kit::Color ryb(double hue, double saturation, double brightness) {

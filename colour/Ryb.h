@@ -15,6 +15,9 @@ Rgb rybToRgb(double red, double yellow, double blue);
 // The painter's-wheel colour at a position of the digital HSB wheel (opaque).
 kit::Color ryb(double hue, double saturation, double brightness);
 RybComponents rybComponents(const kit::Color& color);
+// The shares whose `rybToRgb` colour lies nearest the colour (least squares in RGB): the exact
+// inverse inside the cube's gamut, the closest cube colour outside it.
+RybComponents nearestRybShares(const kit::Color& color);
 Cmyk rgbToCmyk(double red, double green, double blue);
 
 } // namespace colour

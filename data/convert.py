@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Writes the catalogue tables under colour/catalogues/ from the packaged sources.
 
-Usage: python3 data/convert.py FOLDER
-FOLDER holds the tarballs made by `npm pack color-name color-name-lists material-colors`.
-The hand-made lists beside this script (html_css_order.txt, oil_paint.tsv) and the seeded season
-generator need nothing else. The output is committed; nothing is downloaded at build or run time.
+Usage: python3 data/convert.py [FOLDER]
+FOLDER holds the tarballs made by `npm pack color-name material-colors`; without it only the
+tables made from the files beside this script are written (the Wikipedia list, the oil paints and
+the seeded seasons). The output is committed; nothing is downloaded at build or run time.
 """
 import colorsys
 import glob
@@ -65,10 +65,15 @@ def html(folder):
     return len(rows)
 
 
-def wikipedia(folder):
-    lists = json.loads(member(folder, 'color-name-lists', 'dist/colorlists.json'))['lists']
-    rows = [('#' + e['hex'][1:].upper(), e['name']) for e in lists['wikipedia']]
-    assert rows[0] == ('#0048BA', 'Absolute Zero'), rows[0]
+def wikipedia():
+    rows = [tuple(reversed(l.split('\t'))) for l in lines('wikipedia_colours.tsv')]
+    assert len(rows) == 1302 and rows[0] == ('#0048BA', 'Absolute Zero'), rows[0]
+    for h, _ in rows:
+        assert re.fullmatch('#[0-9A-F]{6}', h), h
+    # The lookup's first row within 0.12 of pure red is the one the name of red depends on.
+    near_red = [n for h, n in rows
+                if max(abs(int(h[i:i + 2], 16) / 255 - c) for i, c in ((1, 1), (3, 0), (5, 0))) <= 0.12]
+    assert near_red[0] == 'Candy Apple Red', near_red[0]
     write('WikipediaColorNamesData.cpp', named_rows('wikipediaColorNameRows', rows))
     return len(rows)
 
@@ -157,13 +162,14 @@ def seasons():
 
 
 def main():
-    folder = sys.argv[1]
     os.makedirs(OUT, exist_ok=True)
-    print('html', html(folder))
-    print('wikipedia', wikipedia(folder))
+    print('wikipedia', wikipedia())
     print('oil paint', oil_paint())
-    print('material', material(folder))
     print('season colours', seasons())
+    if len(sys.argv) > 1:
+        folder = sys.argv[1]
+        print('html', html(folder))
+        print('material', material(folder))
 
 
 if __name__ == '__main__':

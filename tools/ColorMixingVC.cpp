@@ -273,7 +273,7 @@ void ColorMixingVC::saveLastColor() {
 
 // ---- calculator --------------------------------------------------------------------------------
 
-void ColorMixingVC::mixColors(bool keepMix) {
+void ColorMixingVC::mixColors(bool keepMix, const std::optional<kit::Color>& given) {
     firstColor = static_cast<double>(firstSlider->value());
     secondColor = static_cast<double>(secondSlider->value());
     thirdColor = static_cast<double>(thirdSlider->value());
@@ -284,7 +284,7 @@ void ColorMixingVC::mixColors(bool keepMix) {
     thirdColorLbl->setText(shareText(names[2], thirdColor, total));
     const float black = blackSlider->value();
     if (modeNow == ColorMixingMode::cmyk) blackLbl->setText(blackShareText(black));
-    color = colorFromSliders(modeNow, firstColor, secondColor, thirdColor, static_cast<double>(black));
+    color = given ? given->withAlpha(1) : colorFromSliders(modeNow, firstColor, secondColor, thirdColor, static_cast<double>(black));
     updateDerivedColorButtons();
 
     colorView->setBackgroundColor(color);
@@ -330,7 +330,7 @@ void ColorMixingVC::setSliders(const kit::Color& x) {
     for (auto& v : std::initializer_list<std::shared_ptr<kit::View>>{saturationSlider, brightnessSlider, saturationLabel,
                                                                      brightnessLabel})
         v->setHidden(!hsb);
-    mixColors(true);
+    mixColors(true, x);
 }
 
 void ColorMixingVC::updateSaturationBrightness() {

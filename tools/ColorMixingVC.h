@@ -66,7 +66,10 @@ public:
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
 
     // The calculator.
-    void mixColors(bool keepMix);
+    // Shows the colour of the sliders, or `given` when the sliders were just moved to it: sliders
+    // only come near some colours (RYB) or hold them in single precision, and a colour the user
+    // brought in must not change by being shown.
+    void mixColors(bool keepMix, const std::optional<kit::Color>& given = std::nullopt);
     void setSliders(const kit::Color& color);
     void updateSaturationBrightness();
     void saturationSliderValueChanged();

@@ -60,7 +60,7 @@ SliderValues sliderValues(ColorMixingMode mode, const kit::Color& color) {
         break;
     }
     case ColorMixingMode::ryb: {
-        const auto ryb = colour::rybComponents(color);
+        const auto ryb = colour::nearestRybShares(color);
         v = {float(ryb.red), float(ryb.yellow), float(ryb.blue), std::nullopt};
         break;
     }

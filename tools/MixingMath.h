@@ -29,7 +29,8 @@ struct SliderValues {
     float first = 0, second = 0, third = 0;
     std::optional<float> black;  // CMYK only
 };
-// The slider positions that show the colour in a model (RYB reads the painter's shares).
+// The slider positions that show the colour in a model; in RYB the shares whose colour comes
+// nearest, since the painter's cube does not reach every colour.
 SliderValues sliderValues(ColorMixingMode mode, const kit::Color& color);
 
 // Black at alpha 0.7 on a colour brighter than 0.5, white at alpha 0.7 otherwise (and without a colour).

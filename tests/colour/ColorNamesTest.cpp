@@ -37,7 +37,7 @@ TEST(ColorName, FirstLooseMatchWinsInEachCatalogue) {
         {ColorNameFormat::HtmlCss, "C71585", " MEDIUM VIOLET RED"},
         {ColorNameFormat::wikipedia, "#0048BA", "ABSOLUTE ZERO"},
         {ColorNameFormat::wikipedia, "#0060BA", "~ ABSOLUTE ZERO"},
-        {ColorNameFormat::wikipedia, "FF0000", "RED"},
+        {ColorNameFormat::wikipedia, "FF0000", "CANDY APPLE RED"}, // first row within 0.12, also within 0.08
         {ColorNameFormat::oilPaint, "#ebe720", "LEMON YELLOW"},
         {ColorNameFormat::oilPaint, "FFFF00", "~ LEMON YELLOW"},
         {ColorNameFormat::oilPaint, "FF0000", std::nullopt},   // no pigment row within 0.2
@@ -92,14 +92,16 @@ TEST(ColorNameCatalogues, SizesFormsAndEnds) {
     EXPECT_EQ(*html.back().hex, "FFFFFF");
     EXPECT_EQ(*html.back().name, "White");
     const auto& wiki = colour::wikipediaColorNames();
-    ASSERT_EQ(wiki.size(), 813u); // the published list as packaged
+    ASSERT_EQ(wiki.size(), 1302u); // the encyclopedia's list as published
     EXPECT_EQ(*wiki.front().hex, "#0048BA");
     EXPECT_EQ(*wiki.front().name, "Absolute Zero");
+    EXPECT_EQ(*wiki.back().name, "Zomp");
     const auto& oil = colour::oilPaintColorNames();
     ASSERT_EQ(oil.size(), 54u);
     EXPECT_EQ(*oil.front().hex, "#ebe720");
     EXPECT_EQ(*oil.front().name, "Lemon Yellow");
     for (const auto& e : html) EXPECT_EQ(colour::hexString(colour::colorFromTableHex(*e.hex)), *e.hex);
+    for (const auto& e : wiki) EXPECT_EQ("#" + colour::hexString(colour::colorFromTableHex(*e.hex)), *e.hex);
     for (const auto& e : oil) EXPECT_EQ("#" + kit::text::lowercased(colour::hexString(colour::colorFromTableHex(*e.hex))), *e.hex);
 }
 

@@ -1,10 +1,14 @@
 #include "colour/HexText.h"
 #include "colour/ThemeColors.h"
 #include "kit/base/Console.h"
+#include "wheels/digital/Mode.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <numbers>
 
 using colour::blendColors;
 using colour::colorFromHex;
@@ -20,6 +24,11 @@ void expectRgba(const Color& c, double r, double g, double b, double a, const st
     EXPECT_NEAR(c.blue(), b, 1e-12) << label;
     EXPECT_NEAR(c.alpha(), a, 1e-12) << label;
 }
+std::string codeText(std::uint32_t code) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(code));
+    return text;
+}
 } // namespace
 
 TEST(HexString, TruncatesChannelsAndReadsGreysByTheirWhite) {
@@ -34,6 +43,30 @@ TEST(HexString, TruncatesChannelsAndReadsGreysByTheirWhite) {
     };
     for (const Case& c : cases) EXPECT_EQ(hexString(c.color), c.hex) << c.hex;
     EXPECT_EQ(colour::hexStringWithHash(Color::rgba(1, 0.5, 0)), "#FF7F00");
+}
+
+// The digital wheel keeps a typed colour as a single-precision angle and two single-precision
+// sliders, and colours its handle from them again.
+TEST(HexString, EveryCodeComesBackThroughTheWheelsHueSaturationAndBrightness) {
+    constexpr double twoPi = 2 * std::numbers::pi;
+    for (std::uint32_t code = 0; code <= 0xFFFFFF; code += 61) { // a dense sample; every byte in every channel
+        const Color typed = colorFromHex(codeText(code));
+        const auto hsb = colour::hsbComponents(typed);
+        const float angle = static_cast<float>(twoPi * hsb.hue);
+        const Color shown = wheels::harmonyColor(angle / twoPi, static_cast<float>(hsb.saturation),
+                                                 static_cast<float>(hsb.brightness), false);
+        ASSERT_EQ(hexString(shown), codeText(code));
+    }
+}
+
+TEST(HexString, ClassicWheelCornersAreExactAtTheirHarmonyAngles) {
+    constexpr double twoPi = 2 * std::numbers::pi;
+    // From red at angle 0, the square and triad companions stand on the painter's corners.
+    const auto square = wheels::companionAngles(wheels::Mode::square, 0, 0);
+    const auto triad = wheels::companionAngles(wheels::Mode::triad, 0, 0);
+    struct Case { float angle; const char* hex; };
+    const Case cases[] = {{0, "FF0000"}, {*triad[0], "FFFF00"}, {*square[1], "00A833"}, {*triad[1], "295F99"}};
+    for (const Case& c : cases) EXPECT_EQ(hexString(wheels::harmonyColor(c.angle / twoPi, 1, 1, true)), c.hex) << c.angle;
 }
 
 TEST(ColorFromHex, ParsesSixDigitsAndFallsBackToGrey) {

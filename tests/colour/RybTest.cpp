@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using colour::rybToRgb;
 using kit::Color;
 
@@ -57,6 +59,38 @@ TEST(Ryb, ComponentsOfPrimaryColours) {
     for (const Case& c : cases) {
         const auto ryb = colour::rybComponents(c.color);
         expectRgb(ryb.red, ryb.yellow, ryb.blue, c.r, c.y, c.b, c.name);
+    }
+}
+
+TEST(Ryb, NearestSharesInvertTheCubeInsideItsGamut) {
+    for (double r = 0; r <= 1; r += 0.2)
+        for (double y = 0; y <= 1; y += 0.2)
+            for (double b = 0; b <= 1; b += 0.2) {
+                const auto rgb = rybToRgb(r, y, b);
+                const auto shares = colour::nearestRybShares(Color::rgba(rgb.red, rgb.green, rgb.blue));
+                const auto back = rybToRgb(shares.red, shares.yellow, shares.blue);
+                // Far finer than one 8-bit step.
+                EXPECT_NEAR(back.red, rgb.red, 1e-6) << r << " " << y << " " << b;
+                EXPECT_NEAR(back.green, rgb.green, 1e-6) << r << " " << y << " " << b;
+                EXPECT_NEAR(back.blue, rgb.blue, 1e-6) << r << " " << y << " " << b;
+            }
+}
+
+TEST(Ryb, NearestSharesOutsideTheGamutBeatEveryGridMix) {
+    auto distance = [](const colour::Rgb& p, const Color& c) {
+        return std::hypot(p.red - c.red(), p.green - c.green(), p.blue - c.blue());
+    };
+    for (const Color& c : {Color::rgba(0, 0, 1), Color::rgba(0, 1, 1), Color::rgba(0.12, 0.56, 1), Color::rgba(0, 0, 0)}) {
+        const auto s = colour::nearestRybShares(c);
+        for (double v : {s.red, s.yellow, s.blue}) {
+            EXPECT_GE(v, 0);
+            EXPECT_LE(v, 1);
+        }
+        const double found = distance(rybToRgb(s.red, s.yellow, s.blue), c);
+        for (int r = 0; r <= 20; ++r)
+            for (int y = 0; y <= 20; ++y)
+                for (int b = 0; b <= 20; ++b)
+                    ASSERT_LE(found, distance(rybToRgb(r / 20.0, y / 20.0, b / 20.0), c) + 1e-9) << r << y << b;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "app/SavedData.h"
 #include "app/storage/DataModel.h"
 #include "colour/HexText.h"
+#include "colour/Ryb.h"
 #include "colour/library/ColorLibrary.h"
 #include "kit/layout/Constraint.h"
 #include "kit/ui/Button.h"
@@ -82,6 +83,34 @@ TEST_F(ColorMixing, ModesLoadTheColourAndPersistTheChoice) {
     screen->didSelectElement(7);  // ignored
     EXPECT_EQ(screen->modeNow, ColorMixingMode::ryb);
     EXPECT_EQ(app::delegate().savedData.lastColorMixingMode(), ColorMixingMode::ryb);
+}
+
+TEST_F(ColorMixing, ReopeningShowsTheStoredColourExactlyInEveryMode) {
+    for (auto mode : {ColorMixingMode::rgb, ColorMixingMode::cmyk, ColorMixingMode::ryb}) {
+        app::delegate().savedData.setLastColorMixingMode(mode);
+        for (const std::string hex : {"00A833", "1E90FF", "8B4513", "7F3FBF"}) {
+            defaults().set(hex, app::Keys::lastColorInColorMixing);
+            for (int visit = 1; visit <= 5; ++visit) {
+                auto screen = open();
+                ASSERT_EQ(colour::hexString(*screen->color), hex) << static_cast<int>(mode) << " visit " << visit;
+                pop();
+            }
+            EXPECT_EQ(defaults().string(app::Keys::lastColorInColorMixing), hex);
+        }
+    }
+}
+
+TEST_F(ColorMixing, RybSlidersRestAtTheNearestPaintersMix) {
+    app::delegate().savedData.setLastColorMixingMode(ColorMixingMode::ryb);
+    defaults().set(std::string("00A833"), app::Keys::lastColorInColorMixing); // the cube's green corner
+    auto screen = open();
+    const auto mix = colour::rybToRgb(screen->firstSlider->value(), screen->secondSlider->value(),
+                                      screen->thirdSlider->value());
+    EXPECT_TRUE(colour::isNear(Color::rgba(mix.red, mix.green, mix.blue), *screen->color, 1 / 255.0));
+    // A small move from there changes the colour a little, not into what other shares would give.
+    const Color before = *screen->color;
+    slide(*screen->firstSlider, 0.05f);
+    EXPECT_TRUE(colour::isNear(*screen->color, before, 0.02)) << colour::hexString(*screen->color);
 }
 
 TEST_F(ColorMixing, TheModeMenuSwitchesByTouch) {
