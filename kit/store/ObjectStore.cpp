@@ -5,9 +5,17 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace kit {
+namespace fs = std::filesystem;
 namespace {
+
+// Failures of opening for writing that leave the file itself readable.
+bool cannotWrite(int code) {
+    return code == SQLITE_CANTOPEN || code == SQLITE_READONLY || code == SQLITE_PERM || code == SQLITE_IOERR ||
+           code == SQLITE_FULL;
+}
 
 constexpr const char* cloudNameColumn = "_cloud_name";
 constexpr const char* cloudDirtyColumn = "_cloud_dirty";
@@ -108,6 +116,8 @@ ObjectStore::ObjectStore(std::string path, ObjectModel model, std::unique_ptr<sq
 
 ObjectStore::~ObjectStore() = default;
 
+bool ObjectStore::isReadOnly() const { return db_->isReadOnly(); }
+
 StoreError ObjectStore::error(const std::string& what) const {
     auto e = db_->lastError();
     return StoreError{"ObjectStore", e.code, what + ": " + e.message, "file " + path_};
@@ -117,7 +127,16 @@ std::unique_ptr<ObjectStore> ObjectStore::open(const std::string& path, const Ob
                                                std::optional<StoreError>& error) {
     std::optional<sqlite::Error> dbError;
     auto db = sqlite::Database::open(path, dbError);
-    if (!db) {
+    if (!db && cannotWrite(dbError->code) && fs::exists(path)) {
+        // What was saved can still be shown when nothing can be written beside it.
+        std::optional<sqlite::Error> readOnlyError;
+        if (auto readable = sqlite::Database::openReadOnly(path, readOnlyError)) {
+            db = std::move(readable);
+            dbError.reset();
+        }
+    }
+    if (db) dbError = db->checkIntegrity();
+    if (!db || dbError) {
         error = StoreError{"ObjectStore", dbError->code, "The store could not be opened: " + dbError->message,
                            "file " + path};
         return nullptr;
