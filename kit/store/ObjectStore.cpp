@@ -125,38 +125,41 @@ StoreError ObjectStore::error(const std::string& what) const {
 
 std::unique_ptr<ObjectStore> ObjectStore::open(const std::string& path, const ObjectModel& model, Options options,
                                                std::optional<StoreError>& error) {
-    std::optional<sqlite::Error> dbError;
-    auto db = sqlite::Database::open(path, dbError);
-    if (!db && cannotWrite(dbError->code) && fs::exists(path)) {
-        // What was saved can still be shown when nothing can be written beside it.
-        std::optional<sqlite::Error> readOnlyError;
-        if (auto readable = sqlite::Database::openReadOnly(path, readOnlyError)) {
-            db = std::move(readable);
-            dbError.reset();
+    auto opened = [&](std::unique_ptr<sqlite::Database> db,
+                      std::optional<sqlite::Error>& dbError) -> std::unique_ptr<ObjectStore> {
+        if (db) dbError = db->checkIntegrity();
+        if (!db || dbError) {
+            error = StoreError{"ObjectStore", dbError->code, "The store could not be opened: " + dbError->message,
+                               "file " + path};
+            return nullptr;
         }
-    }
-    if (db) dbError = db->checkIntegrity();
-    if (!db || dbError) {
-        error = StoreError{"ObjectStore", dbError->code, "The store could not be opened: " + dbError->message,
-                           "file " + path};
-        return nullptr;
-    }
-    std::unique_ptr<ObjectStore> store(new ObjectStore(path, model, std::move(db)));
-    if (auto e = store->createSchema(options)) {
-        error = e;
-        return nullptr;
+        std::unique_ptr<ObjectStore> store(new ObjectStore(path, model, std::move(db)));
+        if (auto e = store->createSchema(options)) {
+            error = e;
+            return nullptr;
+        }
+        error.reset();
+        return store;
+    };
+    std::optional<sqlite::Error> dbError;
+    auto store = opened(sqlite::Database::open(path, dbError), dbError);
+    // What was saved can still be shown when nothing can be written beside it (a read-only or full
+    // folder): open it for reading, and saves report that they cannot be made.
+    if (!store && error && cannotWrite(error->code) && fs::exists(path)) {
+        std::optional<sqlite::Error> readOnlyError;
+        std::optional<StoreError> writableError = error;
+        store = opened(sqlite::Database::openReadOnly(path, readOnlyError), readOnlyError);
+        if (!store) error = writableError;
     }
     return store;
 }
 
 std::optional<StoreError> ObjectStore::createSchema(Options options) {
     // WAL keeps readers off the writer's way; NORMAL syncs at checkpoints, still safe against crashes.
+    if (db_->isReadOnly()) return std::nullopt;  // readable but not writable: fetches work, saves report
     db_->exec("PRAGMA journal_mode=WAL");
     db_->exec("PRAGMA synchronous=NORMAL");
-    if (db_->exec("BEGIN IMMEDIATE")) {
-        if (db_->isReadOnly()) return std::nullopt;  // readable but not writable: fetches work, saves report
-        return error("The store could not be prepared");
-    }
+    if (db_->exec("BEGIN IMMEDIATE")) return error("The store could not be prepared");
     auto fail = [&](const std::string& what) {
         auto e = error(what);
         db_->exec("ROLLBACK");
