@@ -18,6 +18,7 @@
 #include "kit/ui/Window.h"
 
 #include <cstdio>
+#include <malloc.h>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -125,6 +126,9 @@ int runApp(const Options& options, const kit::DeviceProfile& profile) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Screens draw into images of several megabytes; glibc would move its mmap threshold up to them
+    // and then clear each reused block by hand. Fresh zero pages from the kernel come cheaper.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
     Options options;
     if (const char* env = std::getenv("TINCTURA_EXIT_SCREENSHOT"); env && *env) options.exitScreenshot = env;
     for (int i = 1; i < argc; ++i) {
