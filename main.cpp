@@ -6,8 +6,11 @@
 #include "app/ui/Toast.h"
 #include "kit/base/Make.h"
 #include "kit/host/Headless.h"
+#include "kit/host/Shutdown.h"
 #include "kit/host/Window.h"
 #include "kit/store/CloudConfiguration.h"
+#include "kit/media/CaptureSession.h"
+#include "kit/runtime/DispatchQueue.h"
 #include "kit/store/Paths.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/Button.h"
@@ -16,13 +19,12 @@
 #include "kit/ui/Window.h"
 
 #include <cstdio>
+#include <malloc.h>
 #include <cstdlib>
-#include <chrono>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 
 namespace {
 
@@ -72,9 +74,68 @@ std::shared_ptr<kit::ViewController> openScreen(const std::shared_ptr<kit::ViewC
     return controller;
 }
 
+// The screenshot mode: the first frame of the asked-for screen, as soon as it is complete.
+int runHeadless(const Options& options, const kit::DeviceProfile& profile,
+                const std::shared_ptr<kit::ViewController>& root) {
+    kit::host::Headless host(profile);
+    kit::host::BackgroundWorkStop stopFirst;
+    host.setRootViewController(root);
+    if (options.screen && !openScreen(root, options.screen)) {
+        std::cerr << "tinctura: no screen " << *options.screen << "\n";
+        return 1;
+    }
+    host.advance(1.0);
+    // A camera screen asks for access and starts its camera on workers, and the camera delivers on
+    // threads of its own: follow that chain to the first picture, which other screens never start.
+    for (int step = 0; step < 3; ++step) {
+        kit::DispatchQueue::global().waitUntilIdle();
+        kit::media::CaptureSession::waitForFirstFrames(2.0);
+        host.advance(0.05);
+    }
+    if (!host.screenshot(*options.screenshot)) {
+        std::cerr << "tinctura: could not write " << *options.screenshot << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int runWindow(const Options& options, const kit::DeviceProfile& profile,
+              const std::shared_ptr<kit::ViewController>& root) {
+    if (!kit::host::Window::displayAvailable()) {
+        std::cerr << "tinctura: no display (DISPLAY or WAYLAND_DISPLAY); use --headless --screenshot FILE\n";
+        return 1;
+    }
+    kit::host::Window window(profile);
+    kit::host::BackgroundWorkStop stopFirst;
+    std::string error;
+    if (!window.open(&error)) {
+        std::cerr << "tinctura: cannot open a window: " << error << "\n";
+        return 1;
+    }
+    window.setTitle("Tinctura");
+    window.setExitScreenshot(options.exitScreenshot);
+    window.setRootViewController(root);
+    if (options.screen && !openScreen(root, options.screen)) std::cerr << "tinctura: no screen " << *options.screen << "\n";
+    return window.run();
+}
+
+// The app from its delegate to its last screen; every screen is gone when this returns.
+int runApp(const Options& options, const kit::DeviceProfile& profile) {
+    // The delegate comes first: its constructor reads the settings every screen relies on.
+    app::setDelegate(std::make_shared<app::AppDelegate>());
+    app::Toast::install();
+    auto board = app::registerMainStoryboard();
+    auto root = board->instantiateInitialViewController();
+    if (options.headless || options.screenshot) return runHeadless(options, profile, root);
+    return runWindow(options, profile, root);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // Screens draw into images of several megabytes; glibc would move its mmap threshold up to them
+    // and then clear each reused block by hand. Fresh zero pages from the kernel come cheaper.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
     Options options;
     if (const char* env = std::getenv("TINCTURA_EXIT_SCREENSHOT"); env && *env) options.exitScreenshot = env;
     for (int i = 1; i < argc; ++i) {
@@ -127,51 +188,18 @@ int main(int argc, char** argv) {
         std::cerr << "tinctura: --headless needs --screenshot FILE\n";
         return 2;
     }
+    if (options.dataDir && options.dataDir->empty()) {
+        std::cerr << "tinctura: --data-dir needs a folder (an empty one would mean the home folders)\n";
+        return 2;
+    }
     if (options.dataDir) kit::Paths::setDataDir(*options.dataDir);
     if (auto refused = options.cloud ? kit::CloudConfiguration::save(*options.cloud) : std::nullopt) {
         std::cerr << "tinctura: --cloud: " << *refused << "\n";
         return 2;
     }
 
-    // The delegate comes first: its constructor reads the settings every screen relies on.
-    app::setDelegate(std::make_shared<app::AppDelegate>());
-    app::Toast::install();
-    auto board = app::registerMainStoryboard();
-    auto root = board->instantiateInitialViewController();
-
-    if (options.headless || options.screenshot) {
-        kit::host::Headless host(*profile);
-        host.setRootViewController(root);
-        if (options.screen && !openScreen(root, options.screen)) {
-            std::cerr << "tinctura: no screen " << *options.screen << "\n";
-            return 1;
-        }
-        host.advance(1.0);
-        // A camera delivers on threads of its own: give its first picture a moment to arrive.
-        for (int i = 0; i < 8; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(60));
-            host.advance(0.05);
-        }
-        if (!host.screenshot(*options.screenshot)) {
-            std::cerr << "tinctura: could not write " << *options.screenshot << "\n";
-            return 1;
-        }
-        return 0;
-    }
-
-    if (!kit::host::Window::displayAvailable()) {
-        std::cerr << "tinctura: no display (DISPLAY or WAYLAND_DISPLAY); use --headless --screenshot FILE\n";
-        return 1;
-    }
-    kit::host::Window window(*profile);
-    std::string error;
-    if (!window.open(&error)) {
-        std::cerr << "tinctura: cannot open a window: " << error << "\n";
-        return 1;
-    }
-    window.setTitle("Tinctura");
-    window.setExitScreenshot(options.exitScreenshot);
-    window.setRootViewController(root);
-    if (options.screen && !openScreen(root, options.screen)) std::cerr << "tinctura: no screen " << *options.screen << "\n";
-    return window.run();
+    const int status = runApp(options, *profile);
+    // What the screens left on the main queue goes now, while everything it may touch still stands.
+    kit::host::dropPendingMainWork();
+    return status;
 }

@@ -2,9 +2,11 @@
 
 #include "app/storage/CloudSync.h"
 #include "app/storage/DataModel.h"
+#include "app/storage/StoreNotices.h"
 #include "app/ui/Alerts.h"
 #include "kit/base/Console.h"
 #include "kit/store/Defaults.h"
+#include "kit/store/ObjectStore.h"
 #include "kit/store/Paths.h"
 #include "kit/text/Localization.h"
 
@@ -14,12 +16,16 @@
 namespace app {
 namespace {
 
-void handleStoreLoadError(const kit::PersistentContainer& container, const std::optional<kit::StoreError>& error) {
+void handleStoreLoadError(kit::PersistentContainer& container, const std::optional<kit::StoreError>& error) {
     if (error) {
         // Not fatal: the app runs on, and saves report that they could not be made.
         kit::print("Unresolved error " + error->text());
         Alerts::shared().showToast(storeUnavailableText());
         return;
+    }
+    if (const auto& store = container.viewContext()->store(); store && store->isReadOnly()) {
+        kit::print("The store " + store->path() + " can only be read: saving is off");
+        Alerts::shared().showToast(storeReadOnlyText(store->path()));
     }
     if (container.movedAsideStorePath()) {
         kit::print("The store could not be read and was kept as " + *container.movedAsideStorePath());
@@ -34,8 +40,9 @@ std::string storeUnavailableText() {
     return kit::localizedString("Saved colors are not available: the storage could not be opened.");
 }
 std::string storeMovedAsideText(const std::string& keptPath) {
-    return kit::localizedString("The saved colors could not be read. The old file was kept as") + " \"" +
-           std::filesystem::path(keptPath).filename().string() + "\" " +
+    // The whole path: the user has to find the old file to recover anything from it.
+    return kit::localizedString("The saved colors could not be read. The old file was kept as") + " \"" + keptPath +
+           "\" " +
            kit::localizedString("and a new one was started.");
 }
 
@@ -111,8 +118,8 @@ void AppDelegate::pinQueryGeneration() {
 bool AppDelegate::didFinishLaunching() {
     auto& defaults = kit::Defaults::standard();
     const auto opened = defaults.integer(Keys::appOpenTimes);
-    if (opened == std::numeric_limits<std::int64_t>::max()) kit::fatal("APP_OPEN_TIMES overflow");
-    defaults.set(opened + 1, Keys::appOpenTimes);
+    // The count comes from a file the user owns: at its ceiling it stays there, and the app starts.
+    if (opened < std::numeric_limits<std::int64_t>::max()) defaults.set(opened + 1, Keys::appOpenTimes);
     // Taken as stored: the formatters show anything outside 1 to 8 as hex.
     const auto format = defaults.integer(Keys::colorFormat);
     outputMode = format < std::numeric_limits<int>::min() || format > std::numeric_limits<int>::max()

@@ -1,6 +1,7 @@
 #include "combinations/ColorCombinationCell.h"
 
 #include "app/AppDelegate.h"
+#include "app/storage/StoreNotices.h"
 #include "app/storage/DataModel.h"
 #include "app/storage/SaveHelpers.h"
 #include "app/ui/Ext.h"
@@ -230,7 +231,7 @@ void ColorCombinationCell::deleteCombination(std::int32_t id) {
     request.returnsObjectsAsFaults = false;
     std::optional<kit::StoreError> error;
     const auto found = context->fetch(request, error);
-    if (error) return;
+    if (error) return app::reportFetchFailure(*error);
     for (const auto& object : found) context->deleteObject(object);
     delegate.saveContext();
     kit::NotificationCenter::defaultCenter().post("distantUpdate");

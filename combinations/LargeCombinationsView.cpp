@@ -1,6 +1,7 @@
 #include "combinations/LargeCombinationsView.h"
 
 #include "app/AppDelegate.h"
+#include "app/storage/StoreNotices.h"
 #include "app/ui/Ext.h"
 #include "app/ui/Haptic.h"
 #include "app/ui/Strings.h"
@@ -58,7 +59,10 @@ LargeCombinationsView::~LargeCombinationsView() {
 std::optional<std::vector<app::LargeCombination>> LargeCombinationsView::fetchLargeCombinations() const {
     std::optional<kit::StoreError> error;
     auto objects = app::delegate().persistentContainer().viewContext()->fetch(app::LargeCombination::fetchRequest(), error);
-    if (error) return std::nullopt;
+    if (error) {
+        app::reportFetchFailure(*error);
+        return std::nullopt;
+    }
     std::vector<app::LargeCombination> records;
     for (auto& o : objects) records.emplace_back(o);
     std::stable_sort(records.begin(), records.end(), [](const auto& a, const auto& b) { return a.id() > b.id(); });

@@ -1,6 +1,7 @@
 #include "combinations/SingleView.h"
 
 #include "app/AppDelegate.h"
+#include "app/storage/StoreNotices.h"
 #include "app/storage/DataModel.h"
 #include "app/ui/Ext.h"
 #include "colour/HexText.h"
@@ -71,7 +72,7 @@ void SingleView::showSingleView() {
         request.returnsObjectsAsFaults = false;
         std::optional<kit::StoreError> error;
         auto objects = app::delegate().persistentContainer().viewContext()->fetch(request, error);
-        if (error) return;
+        if (error) return app::reportFetchFailure(*error);
         std::vector<std::shared_ptr<app::CustomColorCombination>> records;
         for (auto& o : objects) records.push_back(std::make_shared<app::CustomColorCombination>(o));
         std::stable_sort(records.begin(), records.end(), [](const auto& a, const auto& b) { return a->id() > b->id(); });

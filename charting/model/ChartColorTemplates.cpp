@@ -4,6 +4,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -57,9 +58,10 @@ public:
         double parsed = 0;
         auto [end, ec] = std::from_chars(first, last, parsed, std::chars_format::general);
         if (ec == std::errc::invalid_argument) return false;
-        if (ec == std::errc::result_out_of_range) parsed = 0; // keep it defined; such text is nonsense
-        value = parsed;
         pos_ = static_cast<std::size_t>(end - text_.data());
+        // "nan", "inf" and numbers beyond a double are read past but not taken: the value keeps its start.
+        if (ec == std::errc::result_out_of_range || !std::isfinite(parsed)) return false;
+        value = parsed;
         return true;
     }
 

@@ -55,10 +55,44 @@ struct SceneView::Renderer {
     }
 };
 
+namespace {
+
+struct LiveRenderers {
+    std::mutex mutex;
+    std::vector<std::weak_ptr<SceneView::Renderer>> renderers;
+    std::atomic<bool> closed{false};
+};
+
+LiveRenderers& liveRenderers() {
+    static LiveRenderers registry;
+    return registry;
+}
+
+} // namespace
+
 SceneView::SceneView()
     : session_(std::make_shared<Session>()), renderer_(std::make_shared<Renderer>()),
       drawing_(std::make_unique<SceneRenderer>()) {
     renderer_->session = session_;
+    auto& registry = liveRenderers();
+    std::lock_guard lock(registry.mutex);
+    std::erase_if(registry.renderers, [](const auto& weak) { return weak.expired(); });
+    registry.renderers.push_back(renderer_);
+}
+
+void SceneView::stopAllRenderers() {
+    auto& registry = liveRenderers();
+    registry.closed = true;
+    std::vector<std::shared_ptr<Renderer>> renderers;
+    {
+        std::lock_guard lock(registry.mutex);
+        for (const auto& weak : registry.renderers)
+            if (auto renderer = weak.lock()) renderers.push_back(std::move(renderer));
+    }
+    for (const auto& renderer : renderers) {
+        renderer->session->pause();
+        renderer->queue->waitUntilIdle();
+    }
 }
 
 SceneView::~SceneView() {
@@ -124,7 +158,7 @@ void SceneView::step(double seconds) {
 void SceneView::frame(double timestamp) {
     double elapsed = lastFrame_ ? timestamp - *lastFrame_ : 0;
     lastFrame_ = timestamp;
-    if (manual_ || !session_->isRunning()) return;
+    if (manual_ || !session_->isRunning() || liveRenderers().closed) return;
     pendingSeconds_ += elapsed;
     // A turn still running takes the time of the frames it missed with the next one.
     if (!renderer_->busy.exchange(true)) {

@@ -65,10 +65,16 @@ public:
     void setManualStepping(bool manual);
     void step(double seconds);
 
+    // The process's end: pauses every view's session, takes no more frames and waits for the turns
+    // in progress, so that no renderer thread reaches screens or queues being torn down.
+    static void stopAllRenderers();
+
     void drawRect(Context& context, const Rect& rect) override;
 
-private:
+    // The renderer thread's side of the view (defined with it).
     struct Renderer;
+
+private:
     void frame(double timestamp);
 
     std::shared_ptr<Session> session_;

@@ -1,7 +1,10 @@
 #include "kit/base/Files.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,6 +12,25 @@
 
 namespace kit {
 namespace fs = std::filesystem;
+
+namespace {
+
+// The process's umask, read without changing it (umask() would, for every thread at once).
+mode_t currentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Umask:", 0) == 0) return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+    return 022;
+}
+
+mode_t permissionsFor(const fs::path& file) {
+    struct stat existing {};
+    if (::stat(file.c_str(), &existing) == 0) return existing.st_mode & 0777;
+    return 0666 & ~currentUmask();
+}
+
+} // namespace
 
 bool writeFileAtomically(const fs::path& file, std::string_view bytes, std::string* error, Sync sync) {
     auto fail = [&](const std::string& what, int err) {
@@ -36,8 +58,8 @@ bool writeFileAtomically(const fs::path& file, std::string_view bytes, std::stri
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    // mkstemp creates 0600; settings and stores are ordinary user files.
-    ::fchmod(fd, 0644);
+    // mkstemp creates 0600: a replaced file keeps its permissions, a new one gets what the umask allows.
+    ::fchmod(fd, permissionsFor(file));
     if (sync == Sync::flush && ::fsync(fd) != 0) return discard("cannot flush " + temp);
     if (::close(fd) != 0) {
         int err = errno;

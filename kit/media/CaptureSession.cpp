@@ -22,6 +22,27 @@ int clockwiseTurns(VideoOrientation orientation) {
     return 0;
 }
 
+// Sessions that were started: the start and end of the process find them here.
+struct StartedSessions {
+    std::mutex mutex;
+    std::vector<std::weak_ptr<CaptureSession>> sessions;
+    bool closed = false;
+
+    std::vector<std::shared_ptr<CaptureSession>> live() {
+        std::lock_guard lock(mutex);
+        std::erase_if(sessions, [](const auto& weak) { return weak.expired(); });
+        std::vector<std::shared_ptr<CaptureSession>> out;
+        for (const auto& weak : sessions)
+            if (auto session = weak.lock()) out.push_back(std::move(session));
+        return out;
+    }
+};
+
+StartedSessions& startedSessions() {
+    static StartedSessions registry;
+    return registry;
+}
+
 } // namespace
 
 Size presetSize(SessionPreset preset) {
@@ -137,6 +158,12 @@ void CaptureSession::addPreviewLayer(const std::shared_ptr<CaptureVideoPreviewLa
 void CaptureSession::startRunning() {
     std::lock_guard control(controlMutex_);
     if (running_) return;
+    {
+        auto& registry = startedSessions();
+        std::lock_guard lock(registry.mutex);
+        if (registry.closed) return;  // the process is ending
+        if (auto self = weak_from_this(); !self.expired()) registry.sessions.push_back(std::move(self));
+    }
     std::shared_ptr<CaptureDeviceInput> input;
     {
         std::lock_guard lock(mutex_);
@@ -152,6 +179,7 @@ void CaptureSession::startRunning() {
             return;
         }
     }
+    capturing_ = true;
     if (!cameraConfiguration().manualFrames) thread_ = std::thread([this] { run(); });
 }
 
@@ -161,6 +189,7 @@ void CaptureSession::stopRunning() {
     {
         std::lock_guard lock(mutex_);
         running_ = false;
+        capturing_ = false;
     }
     stopSignal_.notify_all();
     if (thread_.joinable()) thread_.join();
@@ -217,6 +246,36 @@ bool CaptureSession::stepFrame() {
     if (!running_ || !captureOne(0)) return false;
     for (const auto& output : outputs()) output->waitUntilDelivered();
     return true;
+}
+
+bool CaptureSession::waitForFirstFrames(double timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout);
+    for (const auto& session : startedSessions().live()) {
+        // Counted once the delegates are through with it: their own hand-offs are queued by then.
+        auto delivered = [&] {
+            if (session->frames_ == 0) return false;
+            for (const auto& output : session->outputs())
+                if (output->deliveredFrames() == 0) return false;
+            return true;
+        };
+        while (session->capturing_ && !delivered()) {
+            if (std::chrono::steady_clock::now() >= deadline) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
+    return true;
+}
+
+void CaptureSession::stopAll() {
+    auto& registry = startedSessions();
+    {
+        std::lock_guard lock(registry.mutex);
+        registry.closed = true;
+    }
+    for (const auto& session : registry.live()) {
+        session->stopRunning();
+        for (const auto& output : session->outputs()) output->waitUntilDelivered();
+    }
 }
 
 } // namespace kit::media

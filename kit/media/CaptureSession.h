@@ -127,6 +127,13 @@ public:
     // Frames taken from the source so far.
     std::uint64_t frameCount() const { return frames_; }
 
+    // The process's start and end. Waits (at most `timeout` seconds) until every running session
+    // whose camera started has handed its first frame to its outputs; false if one had none by then.
+    static bool waitForFirstFrames(double timeout);
+    // Stops every session and refuses later starts, then waits until their outputs' queues are idle,
+    // so that no capture thread posts into screens or queues being torn down.
+    static void stopAll();
+
 private:
     friend class CaptureVideoPreviewLayer;
     void addPreviewLayer(const std::shared_ptr<CaptureVideoPreviewLayer>& layer);
@@ -142,6 +149,8 @@ private:
     std::vector<std::weak_ptr<CaptureVideoPreviewLayer>> previews_;
     SessionPreset preset_ = SessionPreset::hd1280x720;
     std::atomic<bool> running_{false};
+    // Running with a source that started: frames are on their way.
+    std::atomic<bool> capturing_{false};
     std::atomic<std::uint64_t> frames_{0};
     std::thread thread_;
 };

@@ -1,11 +1,11 @@
 #include "kit/store/Defaults.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <ctime>
 #include <fstream>
 #include <limits>
-#include <sstream>
 #include <system_error>
 
 #include "kit/base/Clock.h"
@@ -81,6 +81,37 @@ std::string numberText(double v) {
     return ec == std::errc() ? std::string(buffer, end) : std::string();
 }
 
+// The settings are flat: a few levels of arrays and objects at most. A file nested deeper, or larger
+// than any real settings file, is hostile or damaged; building it would take the start with it.
+constexpr int maximumNesting = 64;
+constexpr std::uintmax_t maximumFileSize = 4u << 20;
+
+// Whether brackets outside strings nest deeper than `limit` (the text need not be valid JSON).
+bool nestsDeeperThan(std::string_view text, int limit) {
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (inString) {
+            if (c == '\\') ++i;
+            else if (c == '"') inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > limit) return true;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return false;
+}
+
+// Texts that are not UTF-8 are kept with U+FFFD in place of the bad bytes, as the file can hold them.
+Defaults::Value wellFormed(Defaults::Value value) {
+    auto text = value.dump(-1, ' ', false, Defaults::Value::error_handler_t::replace);
+    return Defaults::Value::parse(text, nullptr, false);
+}
+
 // A name beside the unreadable file that says when it was set aside and never replaces anything.
 fs::path asideName(const fs::path& file) {
     std::time_t t = static_cast<std::time_t>(Clock::current().wallTime());
@@ -135,13 +166,23 @@ void Defaults::load() {
     std::string problem;
     {
         std::ifstream in(file_, std::ios::binary);
-        if (!in) {
+        // Read one byte past the limit, never more, whatever the file claims to be.
+        const auto size = fs::file_size(file_, ec);
+        std::string bytes((ec ? maximumFileSize : std::min(size, maximumFileSize)) + 1, '\0');
+        if (in) {
+            in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            bytes.resize(static_cast<std::size_t>(in.gcount()));
+        }
+        if (!in && !in.eof()) {
             problem = "it cannot be opened";
+        } else if (bytes.size() > maximumFileSize) {
+            problem = "it is larger than " + std::to_string(maximumFileSize >> 20) + " MB";
         } else {
-            std::stringstream text;
-            text << in.rdbuf();
-            Value parsed = Value::parse(text.str(), nullptr, false);
-            if (parsed.is_discarded())
+            const bool tooDeep = nestsDeeperThan(bytes, maximumNesting);
+            Value parsed = tooDeep ? Value() : Value::parse(bytes, nullptr, false);
+            if (tooDeep)
+                problem = "it is nested more than " + std::to_string(maximumNesting) + " levels deep";
+            else if (parsed.is_discarded())
                 problem = "it is not valid JSON";
             else if (!parsed.is_object())
                 problem = "it does not hold a JSON object";
@@ -261,6 +302,7 @@ void Defaults::setValue(std::string_view key, Value value) {
     if (value.is_null()) return remove(key);
     std::lock_guard lock(mutex_);
     std::string k(key);
+    value = wellFormed(std::move(value));
     if (auto it = stored_.find(k); it != stored_.end() && it->type() == value.type() && *it == value) return;
     stored_[k] = std::move(value);
     writeFile();
@@ -279,7 +321,7 @@ bool Defaults::writeFile() {
     std::filesystem::create_directories(file_.parent_path(), ec);
     // Written at every change, so no flush to disk: the rename alone already protects the file
     // from a crash of the app, and a flush costs more than a settings change may take.
-    if (writeFileAtomically(file_, stored_.dump(4) + "\n", &error, Sync::none)) {
+    if (writeFileAtomically(file_, stored_.dump(4, ' ', false, Value::error_handler_t::replace) + "\n", &error, Sync::none)) {
         reportedWriteFailure_ = false;
         return true;
     }

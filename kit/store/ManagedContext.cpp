@@ -107,7 +107,11 @@ std::vector<std::shared_ptr<ManagedObject>> ManagedContext::fetch(const FetchReq
     const auto* entity = model_->entity(request.entityName);
     if (!entity) fatal("The model has no entity " + request.entityName);
     std::vector<std::shared_ptr<ManagedObject>> out;
-    if (!store_) return out;
+    if (!store_) {
+        // Nothing found would read as "nothing saved": the caller must be able to tell.
+        error = StoreError{"ObjectStore", 14, "The store is not available", "no store is loaded"};
+        return out;
+    }
     auto rows = store_->fetch(*entity, request.predicate, error);
     out.reserve(rows.size());
     for (auto& row : rows) {

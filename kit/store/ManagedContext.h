@@ -28,7 +28,7 @@ struct QueryGenerationToken {
 
 class ManagedContext : public std::enable_shared_from_this<ManagedContext> {
 public:
-    // A context with no store (it could not be opened): fetches find nothing and saves report an error.
+    // A context with no store (it could not be opened): fetches and saves report an error.
     ManagedContext(std::shared_ptr<const ObjectModel> model, std::shared_ptr<ObjectStore> store,
                    std::shared_ptr<CloudMirror> mirror);
     ~ManagedContext();

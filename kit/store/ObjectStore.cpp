@@ -6,9 +6,17 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 
 namespace kit {
+namespace fs = std::filesystem;
 namespace {
+
+// Failures of opening for writing that leave the file itself readable.
+bool cannotWrite(int code) {
+    return code == SQLITE_CANTOPEN || code == SQLITE_READONLY || code == SQLITE_PERM || code == SQLITE_IOERR ||
+           code == SQLITE_FULL;
+}
 
 constexpr const char* cloudNameColumn = "_cloud_name";
 constexpr const char* cloudDirtyColumn = "_cloud_dirty";
@@ -115,6 +123,8 @@ ObjectStore::ObjectStore(std::string path, ObjectModel model, std::unique_ptr<sq
 
 ObjectStore::~ObjectStore() = default;
 
+bool ObjectStore::isReadOnly() const { return db_->isReadOnly(); }
+
 StoreError ObjectStore::error(const std::string& what) const {
     auto e = db_->lastError();
     return StoreError{"ObjectStore", e.code, what + ": " + e.message, "file " + path_};
@@ -122,29 +132,41 @@ StoreError ObjectStore::error(const std::string& what) const {
 
 std::unique_ptr<ObjectStore> ObjectStore::open(const std::string& path, const ObjectModel& model, Options options,
                                                std::optional<StoreError>& error) {
+    auto opened = [&](std::unique_ptr<sqlite::Database> db,
+                      std::optional<sqlite::Error>& dbError) -> std::unique_ptr<ObjectStore> {
+        if (db) dbError = db->checkIntegrity();
+        if (!db || dbError) {
+            error = StoreError{"ObjectStore", dbError->code, "The store could not be opened: " + dbError->message,
+                               "file " + path};
+            return nullptr;
+        }
+        std::unique_ptr<ObjectStore> store(new ObjectStore(path, model, std::move(db)));
+        if (auto e = store->createSchema(options)) {
+            error = e;
+            return nullptr;
+        }
+        error.reset();
+        return store;
+    };
     std::optional<sqlite::Error> dbError;
-    auto db = sqlite::Database::open(path, dbError);
-    if (!db) {
-        error = StoreError{"ObjectStore", dbError->code, "The store could not be opened: " + dbError->message,
-                           "file " + path};
-        return nullptr;
-    }
-    std::unique_ptr<ObjectStore> store(new ObjectStore(path, model, std::move(db)));
-    if (auto e = store->createSchema(options)) {
-        error = e;
-        return nullptr;
+    auto store = opened(sqlite::Database::open(path, dbError), dbError);
+    // What was saved can still be shown when nothing can be written beside it (a read-only or full
+    // folder): open it for reading, and saves report that they cannot be made.
+    if (!store && error && cannotWrite(error->code) && fs::exists(path)) {
+        std::optional<sqlite::Error> readOnlyError;
+        std::optional<StoreError> writableError = error;
+        store = opened(sqlite::Database::openReadOnly(path, readOnlyError), readOnlyError);
+        if (!store) error = writableError;
     }
     return store;
 }
 
 std::optional<StoreError> ObjectStore::createSchema(Options options) {
     // WAL keeps readers off the writer's way; NORMAL syncs at checkpoints, still safe against crashes.
+    if (db_->isReadOnly()) return std::nullopt;  // readable but not writable: fetches work, saves report
     db_->exec("PRAGMA journal_mode=WAL");
     db_->exec("PRAGMA synchronous=NORMAL");
-    if (db_->exec("BEGIN IMMEDIATE")) {
-        if (db_->isReadOnly()) return std::nullopt;  // readable but not writable: fetches work, saves report
-        return error("The store could not be prepared");
-    }
+    if (db_->exec("BEGIN IMMEDIATE")) return error("The store could not be prepared");
     auto fail = [&](const std::string& what) {
         auto e = error(what);
         db_->exec("ROLLBACK");

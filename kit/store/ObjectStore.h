@@ -61,6 +61,8 @@ public:
     ~ObjectStore();
 
     const std::string& path() const { return path_; }
+    // Opened for reading only (its folder or file cannot be written): fetches work, saves fail.
+    bool isReadOnly() const;
     const ObjectModel& model() const { return model_; }
 
     std::vector<StoreRow> fetch(const EntityDescription& entity, const std::optional<Predicate>& predicate,

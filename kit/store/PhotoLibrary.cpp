@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -31,6 +32,18 @@ bool isPictureFile(const fs::path& file) {
     std::string ext = file.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     return ext == ".png" || ext == ".jpg" || ext == ".jpeg";
+}
+
+// Larger than any photo a camera takes; a file beyond it is not read at all.
+constexpr std::uintmax_t maximumPictureFileSize = 256u << 20;
+
+bool hasPictureSignature(const std::vector<std::uint8_t>& head) {
+    static constexpr std::uint8_t png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    static constexpr std::uint8_t jpeg[] = {0xff, 0xd8, 0xff};
+    auto startsWith = [&](const auto& signature) {
+        return head.size() >= std::size(signature) && std::equal(std::begin(signature), std::end(signature), head.begin());
+    };
+    return startsWith(png) || startsWith(jpeg);
 }
 
 bool isHidden(const fs::path& entry) {
@@ -93,12 +106,26 @@ std::vector<fs::path> PhotoLibrary::pictures(std::size_t limit) {
 }
 
 std::optional<Image> PhotoLibrary::load(const fs::path& file, std::string* error) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        if (error) *error = "cannot open " + file.string();
+    auto fail = [&](const std::string& reason) -> std::optional<Image> {
+        if (error) *error = reason;
         return std::nullopt;
-    }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    };
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return fail("cannot open " + file.string());
+    // The name promises a picture; the first bytes and the size decide before the rest is read.
+    std::vector<std::uint8_t> bytes(8);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (!hasPictureSignature(bytes)) return fail(file.filename().string() + " is not a PNG or JPEG picture");
+    std::error_code ec;
+    const auto size = fs::file_size(file, ec);
+    if (ec || size > maximumPictureFileSize)
+        return fail(file.filename().string() + " is larger than " + std::to_string(maximumPictureFileSize >> 20) +
+                    " MB");
+    const auto head = bytes.size();
+    bytes.resize(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data() + head), static_cast<std::streamsize>(bytes.size() - head));
+    bytes.resize(head + static_cast<std::size_t>(in.gcount()));
     auto picture = Image::decode(bytes, 1.0, error);
     if (!picture) return std::nullopt;
     return orientedForDisplay(*picture, exifOrientation(bytes));

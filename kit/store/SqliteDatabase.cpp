@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <cstdio>
+
 namespace kit::sqlite {
 
 Statement::~Statement() {
@@ -48,9 +50,30 @@ std::string Statement::blob(int column) const {
 }
 
 std::unique_ptr<Database> Database::open(const std::string& path, std::optional<Error>& error) {
+    return openWith(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
+}
+
+std::unique_ptr<Database> Database::openReadOnly(const std::string& path, std::optional<Error>& error) {
+    // A URI names the file, so its path is escaped where URIs need it.
+    std::string uri = "file:";
+    for (unsigned char c : path) {
+        if (c == '%' || c == '?' || c == '#' || c < 0x20) {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+            uri += escaped;
+        } else {
+            uri += static_cast<char>(c);
+        }
+    }
+    const int flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+    if (auto db = openWith(uri + "?mode=ro", flags, error)) return db;
+    error.reset();
+    return openWith(uri + "?immutable=1", flags, error);
+}
+
+std::unique_ptr<Database> Database::openWith(const std::string& name, int flags, std::optional<Error>& error) {
     sqlite3* raw = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-                             nullptr);
+    int rc = sqlite3_open_v2(name.c_str(), &raw, flags | SQLITE_OPEN_FULLMUTEX, nullptr);
     std::unique_ptr<Database> db(raw ? new Database(raw) : nullptr);
     if (rc != SQLITE_OK) {
         error = Error{rc & 0xff, raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)};
@@ -63,6 +86,18 @@ std::unique_ptr<Database> Database::open(const std::string& path, std::optional<
         return nullptr;
     }
     return db;
+}
+
+std::optional<Error> Database::checkIntegrity() {
+    std::optional<Error> error;
+    auto check = prepare("PRAGMA quick_check(1)", error);
+    if (error) return error;
+    if (!check.step()) {
+        if (check.error()) return check.error();
+        return Error{SQLITE_CORRUPT, "the integrity check gave no answer"};
+    }
+    if (auto verdict = check.text(0); verdict != "ok") return Error{SQLITE_CORRUPT, "the file is damaged: " + verdict};
+    return std::nullopt;
 }
 
 Database::~Database() {

@@ -51,10 +51,16 @@ class Database {
 public:
     // Opens (or creates) the file; a file that is not a database is reported here, not at first use.
     static std::unique_ptr<Database> open(const std::string& path, std::optional<Error>& error);
+    // Opens an existing file for reading only. Where even its lock and log files cannot be made (a
+    // read-only folder), it is read as it stands on disk.
+    static std::unique_ptr<Database> openReadOnly(const std::string& path, std::optional<Error>& error);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
+    // SQLite's quick check of every page: a file whose header is whole but whose later pages are
+    // damaged opens without complaint and then reads as if records were missing.
+    std::optional<Error> checkIntegrity();
     std::optional<Error> exec(const std::string& sql);
     // Prepared once per SQL text and kept; the statement comes back reset.
     Statement* cached(const std::string& sql, std::optional<Error>& error);
@@ -65,6 +71,7 @@ public:
 
 private:
     explicit Database(sqlite3* db) : db_(db) {}
+    static std::unique_ptr<Database> openWith(const std::string& name, int flags, std::optional<Error>& error);
     sqlite3* db_;
     std::vector<std::pair<std::string, std::unique_ptr<Statement>>> cache_;
 };

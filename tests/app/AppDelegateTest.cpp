@@ -6,6 +6,7 @@
 #include "kit/store/Defaults.h"
 
 #include <fstream>
+#include <limits>
 
 namespace {
 
@@ -58,6 +59,27 @@ TEST_F(AppDelegateTest, RecordIdsCountWholeSecondsAndKeepWorkingAfter2038) {
     loop.clock().setWallTime(2'200'000'000.0);  // past January 2038
     EXPECT_EQ(app::newRecordId32(), 2'200'000'000 - 1'617'481'500);
     EXPECT_EQ(app::newRecordId64(), 2'200'000'000LL - 1'617'481'500LL);
+}
+
+TEST_F(AppDelegateTest, NoStoredLaunchCountOrFormatStopsTheStart) {
+    constexpr auto max = std::numeric_limits<std::int64_t>::max();
+    const struct {
+        const char* json;
+        std::int64_t countAfter;
+    } cases[] = {
+        {"9223372036854775807", max},  {"18446744073709551615", max}, {"1e308", max},
+        {"\"99999999999999999999\"", max}, {"-9223372036854775808", std::numeric_limits<std::int64_t>::min() + 1},
+        {"-1e308", std::numeric_limits<std::int64_t>::min() + 1}, {"[1, 2]", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.json);
+        kit::Defaults::standard().setObject(nlohmann::json::parse(c.json), "APP_OPEN_TIMES");
+        kit::Defaults::standard().setObject(nlohmann::json::parse(c.json), "COLOR_FORMAT");
+        auto next = std::make_shared<app::AppDelegate>();
+        EXPECT_TRUE(next->didFinishLaunching());
+        EXPECT_EQ(kit::Defaults::standard().integer("APP_OPEN_TIMES"), c.countAfter);
+        EXPECT_EQ(next->outputMode, 0);
+    }
 }
 
 TEST_F(AppDelegateTest, DeleteAllLocalDataRemovesTheRecordsOfEveryEntity) {

@@ -2,6 +2,7 @@
 
 #include "app/storage/DataModel.h"
 #include "app/storage/SaveHelpers.h"
+#include "app/storage/StoreNotices.h"
 #include "app/ui/Strings.h"
 #include "kit/base/Console.h"
 #include "kit/store/Defaults.h"
@@ -156,6 +157,26 @@ TEST_F(SaveHelpersTest, AnUnreadableStoreIsKeptAsideAndTheUserTold) {
     ASSERT_TRUE(appDelegate->persistentContainer().movedAsideStorePath());
     EXPECT_TRUE(std::filesystem::exists(*appDelegate->persistentContainer().movedAsideStorePath()));
     EXPECT_EQ(app::Alerts::shared().toastCount(), 2u);  // the notice, then the save
+    EXPECT_EQ(withTag("colorPicker").size(), 1u);
+}
+
+TEST_F(SaveHelpersTest, AStoreThatCanOnlyBeReadIsShownAndTheUserToldWhySavingIsOff) {
+    app::saveSingleColor(kit::Color::greenColor());
+    auto restarted = std::make_shared<app::AppDelegate>();
+    app::setDelegate(restarted);
+    appDelegate = restarted;  // the old store closes
+    // Its lock file cannot be made, as in a read-only folder (the tests may run as root).
+    const auto file = kit::Paths::dataDir() / "DataModel.sqlite";
+    std::filesystem::remove(file.string() + "-wal");
+    std::filesystem::remove(file.string() + "-shm");
+    std::filesystem::create_directory(file.string() + "-shm");
+
+    EXPECT_EQ(withTag("colorPicker").size(), 1u);
+    ASSERT_TRUE(toast());
+    EXPECT_EQ(*toast(), app::storeReadOnlyText(file.string()));
+    loop.advance(2);
+    app::saveSingleColor(kit::Color::redColor());
+    EXPECT_EQ(toast(), app::notSavedText());
     EXPECT_EQ(withTag("colorPicker").size(), 1u);
 }
 

@@ -37,6 +37,11 @@ TEST(ChartColorTemplates, ColourFromText) {
         {"rgba(10, 20)", Color::rgba(10 / 255.0, 20 / 255.0, 0, 1)},
         {"rgb(300, 0, 0)", Color::rgba(300 / 255.0, 0, 0, 1)},
         {"rgb(99999999999999999999999, 0, 0)", Color::rgba(9223372036854775807.0 / 255, 0, 0, 1)},
+        // Non-finite alphas are malformed: the alpha keeps its starting value and the rest still reads.
+        {"rgba(1, 2, 3, nan)", Color::rgba(1 / 255.0, 2 / 255.0, 3 / 255.0, 1)},
+        {"rgba(0, 0, 255, -inf)", Color::rgba(0, 0, 1, 1)},
+        {"argb(1e999, 255, 0, 0)", red},
+        {"argb(infinity, 0, 255, 0)", Color::rgba(0, 1, 0, 1)},
         {"hsl(0, 100%, 50%)", Color::clearColor()},
         {"", Color::clearColor()},
     };

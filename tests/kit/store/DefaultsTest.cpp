@@ -117,8 +117,11 @@ TEST(Defaults, DataDirChangeReopensWithNothingRegistered) {
 TEST(Defaults, UnreadableFileIsMovedAsideReportedOnceAndKept) {
     kit::TemporaryDataDir dir;
     const fs::path file = dir.path() / "defaults.json";
-    for (const char* content : {"{\"A\": 1,", "[1, 2]"}) {
-        SCOPED_TRACE(content);
+    // Over-deep and over-large files are unreadable too: building them would fill the disk or the stack.
+    const std::string deep = "{\"A\": " + std::string(10'000, '[') + std::string(10'000, ']') + "}";
+    const std::string large = "{\"A\": \"" + std::string(5 << 20, 'x') + "\"}";
+    for (const std::string& content : {std::string("{\"A\": 1,"), std::string("[1, 2]"), deep, large}) {
+        SCOPED_TRACE(content.substr(0, 40));
         std::ofstream(file) << content;
         kit::ConsoleCapture console;
         Defaults d(file);
@@ -134,6 +137,22 @@ TEST(Defaults, UnreadableFileIsMovedAsideReportedOnceAndKept) {
                 ++asideWithContent;
         EXPECT_EQ(asideWithContent, 1);
     }
+}
+
+TEST(Defaults, TextThatIsNotUtf8IsStoredWithReplacementCharactersAndNeverThrows) {
+    kit::TemporaryDataDir dir;
+    const fs::path file = dir.path() / "defaults.json";
+    {
+        Defaults d(file);
+        d.set(std::string_view("ok\xff\xfe end"), "text");
+        d.set(std::vector<std::string>{"\xc3", "fine"}, "list");
+        d.setObject(nlohmann::json{{"inner", "\x80"}}, "object");
+        EXPECT_EQ(d.string("text"), "ok\uFFFD\uFFFD end");
+        EXPECT_EQ(d.stringArray("list"), (std::vector<std::string>{"\uFFFD", "fine"}));
+    }
+    Defaults reloaded(file);
+    EXPECT_EQ(reloaded.string("text"), "ok\uFFFD\uFFFD end");
+    EXPECT_EQ(reloaded.object("object"), (nlohmann::json{{"inner", "\uFFFD"}}));
 }
 
 TEST(Defaults, UnwritableFolderIsReportedOnceAndValuesStayInMemory) {

@@ -146,6 +146,59 @@ TEST_F(StoreFixture, AnUnreadableStoreIsMovedAsideAndANewOneStarted) {
     EXPECT_FALSE(context().save());
 }
 
+TEST_F(StoreFixture, AStoreWithDamagedPagesIsMovedAsideLikeAnUnreadableOne) {
+    for (int i = 0; i < 23; ++i) insert("custom", i)->setStrings("colors", std::vector<std::string>(8, std::string(400, 'c')));
+    ASSERT_FALSE(context().save());
+    container.reset();
+    const auto file = dir.path() / "Test.sqlite";
+    {
+        // Fold the log into the file, then damage its last pages while the header stays whole.
+        std::optional<kit::StoreError> error;
+        auto store = kit::ObjectStore::open(file.string(), model(), {}, error);
+        ASSERT_TRUE(store) << error->text();
+    }
+    const auto size = std::filesystem::file_size(file);
+    ASSERT_GT(size, 8u * 4096);
+    {
+        std::fstream damage(file, std::ios::in | std::ios::out | std::ios::binary);
+        damage.seekp(static_cast<std::streamoff>(size - 3 * 4096));
+        damage << std::string(2 * 4096, '\x5a');
+    }
+    container = open();
+    ASSERT_TRUE(container->movedAsideStorePath());
+    EXPECT_EQ(std::filesystem::file_size(*container->movedAsideStorePath()), size);  // kept as it was
+    EXPECT_TRUE(byTag("custom").empty());
+    insert("custom", 1);
+    EXPECT_FALSE(context().save());
+    EXPECT_EQ(byTag("custom").size(), 1u);
+}
+
+TEST_F(StoreFixture, AStoreThatCannotBeWrittenBesideIsOpenedForReadingOnly) {
+    for (int i = 0; i < 3; ++i) insert("custom", i);
+    ASSERT_FALSE(context().save());
+    container.reset();
+    // Where the lock file cannot be made, as in a read-only folder (the tests may run as root).
+    const auto file = dir.path() / "Test.sqlite";
+    std::filesystem::remove(dir.path() / "Test.sqlite-wal");
+    std::filesystem::remove(dir.path() / "Test.sqlite-shm");
+    std::filesystem::create_directory(dir.path() / "Test.sqlite-shm");
+    container = open();
+    EXPECT_FALSE(container->movedAsideStorePath());
+    ASSERT_TRUE(context().store());
+    EXPECT_TRUE(context().store()->isReadOnly());
+    EXPECT_EQ(byTag("custom").size(), 3u);
+    insert("custom", 9);
+    EXPECT_TRUE(context().save());
+    EXPECT_TRUE(std::filesystem::exists(file));
+}
+
+TEST(ContextWithoutStore, FetchesReportTheMissingStoreRatherThanFindNothing) {
+    kit::ManagedContext context(std::make_shared<kit::ObjectModel>(model()), nullptr, nullptr);
+    std::optional<kit::StoreError> error;
+    EXPECT_TRUE(context.fetch(kit::FetchRequest("Item"), error).empty());
+    EXPECT_TRUE(error);
+}
+
 TEST(ObjectStoreMigration, AddsColumnsOfNewAttributesWhenAllowed) {
     kit::TemporaryDataDir dir;
     auto path = (dir.path() / "m.sqlite").string();

@@ -55,6 +55,25 @@ TEST_F(PhotoLibraryFixture, ListsPicturesBelowTheFolderNewestFirstAndSkipsEveryt
     EXPECT_FALSE(error.empty());
 }
 
+TEST_F(PhotoLibraryFixture, FilesAreJudgedByTheirFirstBytesAndSizeBeforeBeingRead) {
+    const auto f = PhotoLibrary::folder();
+    fs::create_directories(f);
+    writeAt(f / "real.jpg", 0);  // a PNG under a JPEG name: the bytes decide, not the name
+    std::ofstream(f / "text.png") << "plain text named like a picture";
+    {
+        // 3 GB with a PNG signature, sparse so it costs no disk: refused without being read.
+        std::ofstream huge(f / "huge.png", std::ios::binary);
+        huge << "\x89PNG\r\n\x1a\n";
+    }
+    fs::resize_file(f / "huge.png", 3ull << 30);
+    EXPECT_TRUE(PhotoLibrary::load(f / "real.jpg"));
+    for (const char* name : {"text.png", "huge.png"}) {
+        std::string error;
+        EXPECT_FALSE(PhotoLibrary::load(f / name, &error)) << name;
+        EXPECT_NE(error.find(name), std::string::npos) << error;
+    }
+}
+
 TEST_F(PhotoLibraryFixture, AnEmptyOrMissingFolderListsNothing) {
     EXPECT_TRUE(PhotoLibrary::pictures().empty());
 }
