@@ -4,6 +4,7 @@
 #include "app/menus/MainMenuVC.h"
 #include "app/menus/MainStoryboard.h"
 #include "app/ui/Toast.h"
+#include "kit/base/Console.h"
 #include "kit/base/Make.h"
 #include "kit/host/Headless.h"
 #include "kit/host/Window.h"
@@ -36,7 +37,8 @@ void printUsage() {
               "                          (a storyboard identifier, or MainMenuSecondPageVC)\n"
               "  --device NAME           phone, small-phone, pad or small-pad (default phone)\n"
               "  --data-dir DIR          keep settings and data in DIR\n"
-              "  --exit-screenshot FILE  write the last frame as a PNG when the window closes");
+              "  --exit-screenshot FILE  write the last frame as a PNG when the window closes\n"
+              "  --verbose               print diagnostic lines on standard output");
 }
 
 struct Options {
@@ -83,6 +85,9 @@ int main(int argc, char** argv) {
         if (arg == "--help" || arg == "-h") {
             printUsage();
             return 0;
+        } else if (arg == "--verbose") {
+            kit::setVerbose(true);
+            continue;
         } else if (arg == "--headless") {
             options.headless = true;
             continue;

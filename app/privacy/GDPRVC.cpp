@@ -110,14 +110,14 @@ void GDPRVC::exportData(kit::Button&) {
 
 void GDPRVC::exportFinished(const CloudKitGDPR::Result<CloudKitGDPR::Pieces>& result) {
     if (!result.isSuccess()) {
-        kit::print("GDPR export data error: " + result.error().description);
+        kit::warn("GDPR export data error: " + result.error().description);
         return;
     }
     std::string error;
     auto text = privacyShareText(result.value(), &error);
     if (!text) {
         // Handing on an empty text would pass a failed export off as an empty one.
-        kit::print("GDPR export data error: " + error);
+        kit::warn("GDPR export data error: " + error);
         return;
     }
     presentViewController(kit::ActivitySheet::make({*text}), true);
@@ -133,12 +133,12 @@ void GDPRVC::deleteAllData(kit::Button&) {
 
 void GDPRVC::deleteFinished(bool cloudDeleted, const std::string& error) {
     if (!cloudDeleted) {
-        kit::print("GDPR delete data error: " + error);
+        kit::warn("GDPR delete data error: " + error);
         return;
     }
     // "Done!" only when the device's copy is gone too; a failed local deletion is no success.
     if (!delegate().deleteAllLocalData()) {
-        kit::print("GDPR delete data error: Can't delete all local core data.");
+        kit::warn("GDPR delete data error: Can't delete all local core data.");
         return;
     }
     Alerts::shared().showToast("Done!");

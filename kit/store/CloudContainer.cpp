@@ -23,7 +23,7 @@ CloudContainer CloudContainer::defaultContainer() {
         std::filesystem::create_directories(Paths::dataDir(), ec);
         std::optional<StoreError> error;
         auto db = LocalCloudDatabase::open((Paths::dataDir() / "CloudDatabase.sqlite").string(), defaultIdentifier, error);
-        if (!db) print("The cloud database is not available: " + error->text());
+        if (!db) warn("The cloud database is not available: " + error->text());
         fileDefault = CloudContainer(defaultIdentifier, db);
         fileGeneration = Paths::generation();
     }

@@ -78,7 +78,7 @@ std::optional<StoreError> ManagedContext::save() {
     deleted_.clear();
     // The local save stands on its own; a mirror that could not export now tries again at the next save or pin.
     if (mirror_)
-        if (auto error = mirror_->exportChanges()) print("Cloud mirroring postponed: " + error->text());
+        if (auto error = mirror_->exportChanges()) warn("Cloud mirroring postponed: " + error->text());
     return std::nullopt;
 }
 
@@ -139,7 +139,7 @@ std::optional<StoreError> ManagedContext::execute(const BatchDeleteRequest& requ
     if (deletedCount) *deletedCount = count;
     refreshRegistered();
     if (mirror_)
-        if (auto error = mirror_->exportChanges()) print("Cloud mirroring postponed: " + error->text());
+        if (auto error = mirror_->exportChanges()) warn("Cloud mirroring postponed: " + error->text());
     return std::nullopt;
 }
 
