@@ -58,14 +58,6 @@ FixedTable fixedProducts(double factor) {
     return t;
 }
 
-// The nearest byte of a fixed-point value (clamped to 255), or -1 when it is too close to call.
-int fixedToByte(std::uint32_t sum) {
-    const std::uint32_t shifted = sum + kOne / 2;
-    const std::uint32_t fraction = shifted & (kOne - 1);
-    if (fraction < kUndecided || fraction > kOne - kUndecided) return -1;
-    return static_cast<int>(std::min<std::uint32_t>(shifted >> kFraction, 255));
-}
-
 // `out` ready to take `image`'s pixels: its own surface when the size and scale match, else a new one.
 bool prepareOutput(const Image& image, Image& out) {
     const int w = image.pixelWidth(), h = image.pixelHeight();
@@ -79,10 +71,15 @@ bool prepareOutput(const Image& image, Image& out) {
     return true;
 }
 
+std::uint32_t packed(const std::array<std::uint8_t, 3>& rgb) {
+    return std::uint32_t(rgb[0]) << 16 | std::uint32_t(rgb[1]) << 8 | rgb[2];
+}
+
 // Runs `f(rgb)` on every pixel's straight colour bytes, reading and writing the surface rows
-// directly. Photos and camera frames are opaque, so un-premultiplying (a division per channel)
-// happens only where alpha is partial; fully transparent pixels stay clear whatever `f` makes.
-template <class F> bool mapColoursInto(const Image& image, Image& out, F&& f) {
+// directly; opaque pixels (photos and camera frames are opaque) go through `opaque(xrgb)` instead,
+// which returns the new colour as 0x00RRGGBB. Un-premultiplying (a division per channel) happens
+// only where alpha is partial; fully transparent pixels stay clear whatever `f` makes.
+template <class F, class Opaque> bool mapColoursInto(const Image& image, Image& out, F&& f, Opaque&& opaque) {
     if (image.isEmpty() || !prepareOutput(image, out)) return false;
     const int w = image.pixelWidth(), h = image.pixelHeight();
     cairo_surface_t* from = image.surface();
@@ -91,30 +88,38 @@ template <class F> bool mapColoursInto(const Image& image, Image& out, F&& f) {
     unsigned char* dst = cairo_image_surface_get_data(to);
     const std::ptrdiff_t srcStride = cairo_image_surface_get_stride(from);
     const std::ptrdiff_t dstStride = cairo_image_surface_get_stride(to);
-    const std::uint32_t opaque = image.isOpaque() ? 0xFF000000u : 0; // RGB24 leaves the top byte undefined
+    const std::uint32_t alphaOne = image.isOpaque() ? 0xFF000000u : 0; // RGB24 leaves the top byte undefined
     for (int y = 0; y < h; ++y) {
         const unsigned char* in = src + y * srcStride;
         unsigned char* o = dst + y * dstStride;
         for (int x = 0; x < w; ++x, in += 4, o += 4) {
             std::uint32_t v;
             std::memcpy(&v, in, 4);
-            v |= opaque;
+            v |= alphaOne;
             const std::uint8_t a = static_cast<std::uint8_t>(v >> 24);
             std::uint32_t result = 0;
-            if (a != 0) {
+            if (a == 255) {
+                result = 0xFF000000u | opaque(v);
+            } else if (a != 0) {
                 std::array<std::uint8_t, 3> rgb = {std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)};
-                if (a != 255)
-                    for (auto& c : rgb) c = unpremultiplied(c, a);
+                for (auto& c : rgb) c = unpremultiplied(c, a);
                 f(rgb);
-                if (a != 255)
-                    for (auto& c : rgb) c = premultiplied(c, a);
-                result = std::uint32_t(a) << 24 | std::uint32_t(rgb[0]) << 16 | std::uint32_t(rgb[1]) << 8 | rgb[2];
+                for (auto& c : rgb) c = premultiplied(c, a);
+                result = std::uint32_t(a) << 24 | packed(rgb);
             }
             std::memcpy(o, &result, 4);
         }
     }
     out.markDirty();
     return true;
+}
+
+template <class F> bool mapColoursInto(const Image& image, Image& out, F&& f) {
+    return mapColoursInto(image, out, f, [&f](std::uint32_t v) {
+        std::array<std::uint8_t, 3> rgb = {std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)};
+        f(rgb);
+        return packed(rgb);
+    });
 }
 
 template <class F> std::optional<Image> mapColours(const Image& image, F&& f) {
@@ -149,26 +154,38 @@ private:
     std::array<std::array<Table, 3>, 3> products_;
 };
 
+// A fixed-point sum, kOne / 2 added, is undecided when its fraction lies within kUndecided of a step.
+bool undecided(std::uint32_t shifted) { return ((shifted + kUndecided) & (kOne - 1)) < 2 * kUndecided; }
+std::uint32_t decidedByte(std::uint32_t shifted) { return std::min<std::uint32_t>(shifted >> kFraction, 255); }
+
 // Full-intensity sepia, the live camera case: the sums in fixed point.
 class FullSepia {
 public:
     FullSepia() : formula_(1.0) {
         for (int row = 0; row < 3; ++row)
-            for (int col = 0; col < 3; ++col) fixed_[row][col] = fixedProducts(kSepia[row][col]);
+            for (int col = 0; col < 3; ++col) {
+                fixed_[row][col] = fixedProducts(kSepia[row][col]);
+                if (col == 0)
+                    for (auto& v : fixed_[row][col]) v += kOne / 2;
+            }
     }
-    void operator()(std::array<std::uint8_t, 3>& rgb) const {
-        const auto [r, g, b] = rgb;
-        std::array<int, 3> out;
-        for (int k = 0; k < 3; ++k) {
-            out[k] = fixedToByte(fixed_[k][0][r] + fixed_[k][1][g] + fixed_[k][2][b]);
-            if (out[k] < 0) return formula_(rgb);
+    void operator()(std::array<std::uint8_t, 3>& rgb) const { formula_(rgb); }
+    std::uint32_t operator()(std::uint32_t v) const {
+        const std::uint32_t r = v >> 16 & 0xFF, g = v >> 8 & 0xFF, b = v & 0xFF;
+        const std::uint32_t sr = fixed_[0][0][r] + fixed_[0][1][g] + fixed_[0][2][b];
+        const std::uint32_t sg = fixed_[1][0][r] + fixed_[1][1][g] + fixed_[1][2][b];
+        const std::uint32_t sb = fixed_[2][0][r] + fixed_[2][1][g] + fixed_[2][2][b];
+        if (undecided(sr) | undecided(sg) | undecided(sb)) [[unlikely]] {
+            std::array<std::uint8_t, 3> rgb = {std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)};
+            formula_(rgb);
+            return packed(rgb);
         }
-        rgb = {std::uint8_t(out[0]), std::uint8_t(out[1]), std::uint8_t(out[2])};
+        return decidedByte(sr) << 16 | decidedByte(sg) << 8 | decidedByte(sb);
     }
 
 private:
     SepiaFormula formula_;
-    std::array<std::array<FixedTable, 3>, 3> fixed_;
+    std::array<std::array<FixedTable, 3>, 3> fixed_;  // the first of each row holds the rounding half
 };
 
 // A byte's linear light, and back: sRGB's transfer curve.
@@ -211,7 +228,7 @@ bool sepiaTone(const Image& image, Image& out, double intensity) {
     const double t = std::clamp(finiteOr(intensity, 1.0), 0.0, 1.0);
     if (t == 1.0) {
         static const FullSepia full;
-        return mapColoursInto(image, out, full);
+        return mapColoursInto(image, out, full, full);
     }
     return mapColoursInto(image, out, SepiaFormula(t));
 }
@@ -226,9 +243,13 @@ bool posterize(const Image& image, Image& out, double levels) {
     const double steps = std::clamp(std::round(finiteOr(levels, 6.0)), 2.0, 256.0) - 1;
     std::array<std::uint8_t, 256> lut; // each channel on its own: one table serves all three
     for (int i = 0; i < 256; ++i) lut[i] = toByte(std::round(i / 255.0 * steps) / steps);
-    return mapColoursInto(image, out, [&](std::array<std::uint8_t, 3>& rgb) {
-        for (auto& c : rgb) c = lut[c];
-    });
+    return mapColoursInto(
+        image, out, [&](std::array<std::uint8_t, 3>& rgb) {
+            for (auto& c : rgb) c = lut[c];
+        },
+        [&](std::uint32_t v) {
+            return std::uint32_t(lut[v >> 16 & 0xFF]) << 16 | std::uint32_t(lut[v >> 8 & 0xFF]) << 8 | lut[v & 0xFF];
+        });
 }
 
 std::optional<Image> posterize(const Image& image, double levels) {
@@ -250,12 +271,19 @@ bool colorControls(const Image& image, Image& out, double saturation, double bri
     const auto formula = colourControlsOn(unit, s, br, k, 0.5, toByte);
     if (s != 0 || br != 0 || k != 1) return mapColoursInto(image, out, formula);
     // Plain grey: the luma sum in fixed point.
-    static const std::array<FixedTable, 3> fixedLuma = {fixedProducts(0.2126), fixedProducts(0.7152),
-                                                        fixedProducts(0.0722)};
-    return mapColoursInto(image, out, [&](std::array<std::uint8_t, 3>& rgb) {
-        const int grey = fixedToByte(fixedLuma[0][rgb[0]] + fixedLuma[1][rgb[1]] + fixedLuma[2][rgb[2]]);
-        if (grey < 0) return formula(rgb);
-        rgb.fill(static_cast<std::uint8_t>(grey));
+    static const std::array<FixedTable, 3> fixedLuma = [] {
+        std::array<FixedTable, 3> t = {fixedProducts(0.2126), fixedProducts(0.7152), fixedProducts(0.0722)};
+        for (auto& v : t[0]) v += kOne / 2;
+        return t;
+    }();
+    return mapColoursInto(image, out, formula, [&](std::uint32_t v) {
+        const std::uint32_t sum = fixedLuma[0][v >> 16 & 0xFF] + fixedLuma[1][v >> 8 & 0xFF] + fixedLuma[2][v & 0xFF];
+        if (undecided(sum)) [[unlikely]] {
+            std::array<std::uint8_t, 3> rgb = {std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)};
+            formula(rgb);
+            return packed(rgb);
+        }
+        return decidedByte(sum) * 0x010101u;
     });
 }
 
