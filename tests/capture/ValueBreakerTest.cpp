@@ -149,18 +149,28 @@ TEST_F(ValueBreaker, APhotoKeepsItsShapesInEveryValue) {
 }
 
 TEST_F(ValueBreaker, TheSaveButtonReadsWhiteOnTheButtonGreyAfterAConversion) {
-    auto screen = open();
-    script(Outcome::image, photo());
-    host->tap(screen->selectImageButton);
-    host->advance(1);
-    ASSERT_TRUE(screen->convertedImage);
-    EXPECT_EQ(screen->saveToPhotosButton->layer()->backgroundColor(), screen->selectImageButton->layer()->backgroundColor());
-    // On screen: the button's face is a dark grey that the white title stands out from.
-    const auto shot = host->render();
-    const auto frame = screen->saveToPhotosButton->frame();
-    const double scale = shot.scale();
-    const auto face = shot.pixelRGBA(int((frame.minX() + 4) * scale), int(frame.midY() * scale));
-    EXPECT_LT(face[0], 140);
+    const std::pair<const char*, kit::DeviceProfile> devices[] = {
+        {"phone", kit::DeviceProfile::phone()},
+        {"small-phone", kit::DeviceProfile::smallPhone()},
+        {"pad", kit::DeviceProfile::pad()},
+        {"small-pad", kit::DeviceProfile::smallPad()},
+    };
+    for (const auto& [name, device] : devices) {
+        auto screen = push<ValueBreakerVC>("ValueBreakerVC", device);
+        script(Outcome::image, photo(240, 180));
+        host->tap(screen->selectImageButton);
+        host->advance(1);
+        ASSERT_TRUE(screen->convertedImage) << name;
+        EXPECT_EQ(screen->saveToPhotosButton->layer()->backgroundColor(),
+                  screen->selectImageButton->layer()->backgroundColor())
+            << name;
+        // On screen: the button's face is a dark grey that the white title stands out from.
+        const auto shot = host->render();
+        const auto frame = screen->saveToPhotosButton->frame();
+        const double scale = shot.scale();
+        EXPECT_LT(shot.pixelRGBA(int((frame.minX() + 4) * scale), int(frame.midY() * scale))[0], 140) << name;
+        screenshot(std::string("value-breaker-converted-") + name);
+    }
 }
 
 TEST_F(ValueBreaker, AConversionThatFailsIsLoggedAndTheEarlierOneStays) {

@@ -1,3 +1,4 @@
+#include "kit/base/Console.h"
 #include "kit/base/Make.h"
 #include "kit/graphics/TempDir.h"
 #include "kit/store/Paths.h"
@@ -67,6 +68,7 @@ TEST_F(ActivitySheetFixture, SavesToThePickedFileOrNothingWhenCancelled) {
 
 TEST_F(ActivitySheetFixture, EverySaveTellsWhereTheFileWentOrWhyNot) {
     std::vector<std::string> notices;
+    ConsoleCapture console;  // the failure goes to standard error too
     ActivitySheet::setNoticePresenter([&](const std::string& text) { notices.push_back(text); });
     const std::filesystem::path good = dir.file("export.json"), bad = dir.file("missing/folder/export.json");
     std::string activity;
