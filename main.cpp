@@ -4,6 +4,7 @@
 #include "app/menus/MainMenuVC.h"
 #include "app/menus/MainStoryboard.h"
 #include "app/ui/Toast.h"
+#include "kit/base/Console.h"
 #include "kit/base/Make.h"
 #include "kit/host/Headless.h"
 #include "kit/host/Shutdown.h"
@@ -44,7 +45,8 @@ void printUsage() {
               "                          kept in cloud.conf (TINCTURA_CLOUD overrides it; \"\" goes back to the\n"
               "                          local file). Two machines given the same string, with Cloud storage on\n"
               "                          in Settings, share their saved colors. Passwords: ~/.pgpass or PGPASSWORD\n"
-              "  --exit-screenshot FILE  write the last frame as a PNG when the window closes");
+              "  --exit-screenshot FILE  write the last frame as a PNG when the window closes\n"
+              "  --verbose               print diagnostic lines on standard output");
 }
 
 struct Options {
@@ -151,6 +153,9 @@ int main(int argc, char** argv) {
         if (arg == "--help" || arg == "-h") {
             printUsage();
             return 0;
+        } else if (arg == "--verbose") {
+            kit::setVerbose(true);
+            continue;
         } else if (arg == "--headless") {
             options.headless = true;
             continue;

@@ -19,16 +19,16 @@ namespace {
 void handleStoreLoadError(kit::PersistentContainer& container, const std::optional<kit::StoreError>& error) {
     if (error) {
         // Not fatal: the app runs on, and saves report that they could not be made.
-        kit::print("Unresolved error " + error->text());
+        kit::warn("Unresolved error " + error->text());
         Alerts::shared().showToast(storeUnavailableText());
         return;
     }
     if (const auto& store = container.viewContext()->store(); store && store->isReadOnly()) {
-        kit::print("The store " + store->path() + " can only be read: saving is off");
+        kit::warn("The store " + store->path() + " can only be read: saving is off");
         Alerts::shared().showToast(storeReadOnlyText(store->path()));
     }
     if (container.movedAsideStorePath()) {
-        kit::print("The store could not be read and was kept as " + *container.movedAsideStorePath());
+        kit::warn("The store could not be read and was kept as " + *container.movedAsideStorePath());
         Alerts::shared().showToast(storeMovedAsideText(*container.movedAsideStorePath()));
     }
 }
@@ -85,7 +85,7 @@ bool AppDelegate::saveContext() {
     auto& context = *persistentContainer().viewContext();
     if (!context.hasChanges()) return true;
     if (auto error = context.save()) {
-        kit::print("Unresolved error " + error->text());
+        kit::warn("Unresolved error " + error->text());
         context.rollback();
         Alerts::shared().showToast(notSavedText());
         return false;
@@ -97,13 +97,13 @@ bool AppDelegate::deleteAllLocalData() {
     auto& context = *persistentContainer().viewContext();
     for (const auto* entity : {CustomColorCombination::entityName, LargeCombination::entityName, MixedColor::entityName}) {
         if (auto error = context.execute(kit::BatchDeleteRequest{kit::FetchRequest(entity)})) {
-            kit::print("Can't delete all local core data.");
-            kit::print(error->text());
+            kit::warn("Can't delete all local core data.");
+            kit::warn(error->text());
             return false;
         }
     }
     if (auto error = context.save()) {
-        kit::print("Can't delete all local core data.");
+        kit::warn("Can't delete all local core data.");
         return false;
     }
     return true;

@@ -53,7 +53,7 @@ void CameraView::beginSession() {
     auto input = CaptureDeviceInput::make(captureDevice_, &error);
     if (!input) {
         // In debug form: the text quoted.
-        kit::print("\"" + description() + ": beginSession() line: 74.  " + error + "\"");
+        kit::warn("\"" + description() + ": beginSession() line: 74.  " + error + "\"");
         return;
     }
     if (session_->canAddInput(input)) session_->addInput(input);

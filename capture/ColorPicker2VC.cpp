@@ -36,8 +36,8 @@ ColorPicker2VC::ColorPicker2VC()
 void ColorPicker2VC::initialize() {
     panel_ = std::make_unique<SlotPanel>(*this);
     std::weak_ptr<kit::ViewController> weak = weak_from_this();
-    frames_ = std::make_shared<FrameHandoff>([weak](const kit::Image& frame) {
-        if (auto screen = std::static_pointer_cast<ColorPicker2VC>(weak.lock())) screen->showFrame(frame);
+    frames_ = std::make_shared<FrameHandoff>([weak](std::shared_ptr<const kit::Image> frame) {
+        if (auto screen = std::static_pointer_cast<ColorPicker2VC>(weak.lock())) screen->showFrame(*frame);
     });
 }
 

@@ -50,7 +50,8 @@ std::shared_ptr<kit::Button> makeSaveToPhotosButton(std::function<void()> action
 
 void showSaveEnabled(kit::Button& button) {
     button.setTitleColor(kit::Color::whiteColor());
-    button.layer()->setBackgroundColor(colour::translucentGrayColor().withAlpha(1));
+    // The same translucent grey as the other buttons: an opaque light grey hides the white title.
+    button.layer()->setBackgroundColor(colour::translucentGrayColor());
 }
 
 PhotoConversionVC::PhotoConversionVC() {
@@ -133,20 +134,20 @@ void PhotoConversionVC::saveImageToPhotos() {
     std::weak_ptr<PhotoConversionVC> weak = self();
     kit::PhotoLibrary::saveImage(
         *convertedImage,
-        [weak](const std::optional<std::string>& error) {
-            if (auto s = weak.lock()) s->handleSaveResult(error);
+        [weak](const std::optional<std::string>& error, const std::filesystem::path& file) {
+            if (auto s = weak.lock()) s->handleSaveResult(error, file);
         },
         savedFileName());
 }
 
-void PhotoConversionVC::handleSaveResult(const std::optional<std::string>& error) {
+void PhotoConversionVC::handleSaveResult(const std::optional<std::string>& error, const std::filesystem::path& file) {
     if (error) {
         auto alert = kit::AlertController::make("Save error", *error, kit::AlertControllerStyle::alert);
         alert->addAction(kit::AlertAction::make("OK", kit::AlertActionStyle::defaultStyle));
         presentViewController(alert, true);
         return;
     }
-    app::Alerts::shared().showToast(app::Strings::imageSavedToPhotos(), true);
+    app::Alerts::shared().showToast(app::Strings::imageSavedTo(file), true);
 }
 
 void PhotoConversionVC::pulseSelectImageButton() {

@@ -9,6 +9,7 @@
 #include "kit/ui/ImagePicker.h"
 #include "kit/ui/ViewController.h"
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,7 +52,7 @@ public:
     void selectImage();
     void imagePickerDidFinishPicking(kit::ImagePicker& picker, kit::ImagePickerResult result) override;
     void saveImageToPhotos();
-    void handleSaveResult(const std::optional<std::string>& error);
+    void handleSaveResult(const std::optional<std::string>& error, const std::filesystem::path& file);
     void pulseSelectImageButton();
 
     // Converts loadedImage into convertedImage and shows it; run after every pick.

@@ -117,20 +117,23 @@ void ValueBreakerVC::refreshConversion() {
 
 void ValueBreakerVC::posterizeToValues(double levels) {
     if (!loadedImage) return;
-    // Posterized first, on all three channels, and only then made grey: the order shapes the
-    // masses. The label promises one more value than the level count (0 and 1 both included),
-    // so the filter gets that many values per channel.
-    auto posterized = kit::filters::posterize(*loadedImage, levels + 1);
-    auto grey = posterized ? desaturateWithContrast(*posterized) : std::nullopt;
-    if (!grey) {
-        kit::print("Error converting image to " + kit::text::shortestText(levels) + "-color representation.");
+    // Made grey with the contrast first, then split into the values: contrast of 2 or more applied
+    // to values already split would push half of them past black or white. The label promises
+    // one more value than the level count (0 and 1 both included), so the split gets that many.
+    auto grey = desaturateWithContrast(*loadedImage);
+    auto values = grey ? kit::filters::posterize(*grey, levels + 1) : std::nullopt;
+    if (!values) {
+        kit::warn("Error converting image to " + kit::text::shortestText(levels) + "-color representation.");
         return;
     }
-    convertedImage = std::move(grey);
+    convertedImage = std::move(values);
 }
 
 std::optional<kit::Image> ValueBreakerVC::desaturateWithContrast(const kit::Image& image) const {
-    return kit::filters::colorControls(image, 0, 0.5, contrast);
+    // In linear light, so that the grey is the picture's luminance; the contrast spreads the
+    // middle tones about middle grey. No added brightness: half a range more turns every value
+    // above a quarter white.
+    return kit::filters::colorControls(image, 0, 0, contrast, kit::filters::WorkingSpace::linearLight);
 }
 
 } // namespace capture

@@ -1,6 +1,6 @@
 #pragma once
-// The value breaker: a picture from the photo library posterized to a few levels, then made grey
-// with a chosen contrast, so that a painter sees the value masses. Steppers choose the level count
+// The value breaker: a picture from the photo library made grey with a chosen contrast, then split
+// into a few values, so that a painter sees the value masses. Steppers choose the level count
 // (2-9) and the contrast (2.0-3.0); the result can be saved to the photo library.
 #include "capture/PhotoConversionVC.h"
 

@@ -65,8 +65,8 @@ ValueCheckerVC::ValueCheckerVC()
 void ValueCheckerVC::initialize() {
     std::weak_ptr<kit::ViewController> weak = weak_from_this();
     auto self = [weak] { return std::static_pointer_cast<ValueCheckerVC>(weak.lock()); };
-    frames_ = std::make_shared<FrameHandoff>([self](const kit::Image& frame) {
-        if (auto screen = self()) screen->showFrame(frame);
+    frames_ = std::make_shared<FrameHandoff>([self](std::shared_ptr<const kit::Image> frame) {
+        if (auto screen = self()) screen->showFrame(std::move(frame));
     });
     ratioBtn_ = assetButton("ratio-btn");
     ratioBtn_->imageView()->setContentMode(kit::ContentMode::scaleAspectFit);
@@ -154,8 +154,8 @@ void ValueCheckerVC::selectHighFrameRateFormat(CaptureDevice& device) {
         if (ranges.empty() || ranges.front().maxFrameRate != 120) continue;
         std::string error;
         if (!device.lockForConfiguration(&error)) {
-            kit::print("Could not set active format");
-            kit::print(error);
+            kit::warn("Could not set active format");
+            kit::warn(error);
             continue;
         }
         device.setActiveFormat(format);
@@ -172,7 +172,7 @@ void ValueCheckerVC::setupInputOutput() {
     std::string error;
     auto input = CaptureDeviceInput::make(currentCam_, &error);
     if (!input) {
-        kit::print("setupInputOutput " + error);
+        kit::warn("setupInputOutput " + error);
         return;
     }
     capture_->setSessionPreset(SessionPreset::hd1280x720);
@@ -191,13 +191,14 @@ void ValueCheckerVC::setupInputOutput() {
 void ValueCheckerVC::captureOutput(VideoDataOutput&, SampleBuffer& sampleBuffer, CaptureConnection& connection) {
     connection.videoOrientation = orientation_.load();
     if (!sampleBuffer.imageBuffer) return;  // nothing to show: the frame is let go
-    if (auto sepia = kit::filters::sepiaTone(sampleBuffer.imageBuffer->image(), 1.0)) frames_->post(std::move(*sepia));
+    kit::Image sepia = frames_->takeBuffer();
+    if (kit::filters::sepiaTone(sampleBuffer.imageBuffer->image(), sepia, 1.0)) frames_->post(std::move(sepia));
 }
 
-void ValueCheckerVC::showFrame(const kit::Image& frame) {
+void ValueCheckerVC::showFrame(std::shared_ptr<const kit::Image> frame) {
     // A frame already on its way when the picture froze must not replace the frozen one.
     if (isFrozen_) return;
-    filteredImage_->setImage(frame);
+    filteredImage_->setImage(std::move(frame));
 }
 
 void ValueCheckerVC::frozeHandle() {

@@ -61,7 +61,7 @@ public:
 private:
     void buildScreen();
     void setupInputOutput();
-    void showFrame(const kit::Image& frame);
+    void showFrame(std::shared_ptr<const kit::Image> frame);
     void showFrozenFrameOnly();
 
     std::shared_ptr<kit::media::CaptureSession> capture_;

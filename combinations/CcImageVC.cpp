@@ -165,20 +165,20 @@ void CcImageVC::saveImageToPhotos() {
     std::weak_ptr<CcImageVC> weak = std::static_pointer_cast<CcImageVC>(shared_from_this());
     kit::PhotoLibrary::saveImage(
         image,
-        [weak](const std::optional<std::string>& error) {
-            if (auto s = weak.lock()) s->didFinishSaving(error);
+        [weak](const std::optional<std::string>& error, const std::filesystem::path& file) {
+            if (auto s = weak.lock()) s->didFinishSaving(error, file);
         },
         "combination");
 }
 
-void CcImageVC::didFinishSaving(const std::optional<std::string>& error) {
+void CcImageVC::didFinishSaving(const std::optional<std::string>& error, const std::filesystem::path& file) {
     if (error) {
         auto alert = kit::AlertController::make("Save error", *error, kit::AlertControllerStyle::alert);
         alert->addAction(kit::AlertAction::make(app::Strings::text("OK"), kit::AlertActionStyle::defaultStyle));
         presentViewController(alert, true);
         return;
     }
-    app::Alerts::shared().showToast(app::Strings::combinationSavedInPhotos(), true);
+    app::Alerts::shared().showToast(app::Strings::combinationSavedIn(file), true);
 }
 
 } // namespace combinations

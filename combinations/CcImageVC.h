@@ -6,6 +6,7 @@
 #include "kit/ui/ViewController.h"
 #include "wheels/ScreenParts.h"
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,7 +48,7 @@ public:
 
     void labelSwitchTapped();
     void saveImageToPhotos();
-    void didFinishSaving(const std::optional<std::string>& error);
+    void didFinishSaving(const std::optional<std::string>& error, const std::filesystem::path& file);
     // The name box of the picture, while one is drawn.
     std::shared_ptr<kit::View> nameBox() const { return nameBox_; }
     // The colour blocks of the picture, top to bottom.

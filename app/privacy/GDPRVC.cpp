@@ -112,7 +112,7 @@ void GDPRVC::exportData(kit::Button&) {
 
 void GDPRVC::exportFinished(const CloudKitGDPR::Result<CloudKitGDPR::Pieces>& result) {
     if (!result.isSuccess()) {
-        kit::print("GDPR export data error: " + result.error().description);
+        kit::warn("GDPR export data error: " + result.error().description);
         Alerts::shared().showToast(privacyFailureText("Your data could not be exported.", result.error().code));
         return;
     }
@@ -120,7 +120,7 @@ void GDPRVC::exportFinished(const CloudKitGDPR::Result<CloudKitGDPR::Pieces>& re
     auto text = privacyShareText(result.value(), &error);
     if (!text) {
         // Handing on an empty text would pass a failed export off as an empty one.
-        kit::print("GDPR export data error: " + error);
+        kit::warn("GDPR export data error: " + error);
         Alerts::shared().showToast(privacyFailureText("Your data could not be exported.", 0));
         return;
     }
@@ -137,13 +137,13 @@ void GDPRVC::deleteAllData(kit::Button&) {
 
 void GDPRVC::deleteFinished(const std::optional<CloudKitGDPR::Error>& cloudError) {
     if (cloudError) {
-        kit::print("GDPR delete data error: " + cloudError->description);
+        kit::warn("GDPR delete data error: " + cloudError->description);
         Alerts::shared().showToast(privacyFailureText("Your data could not be deleted.", cloudError->code));
         return;
     }
     // "Done!" only when the device's copy is gone too; a failed local deletion is no success.
     if (!delegate().deleteAllLocalData()) {
-        kit::print("GDPR delete data error: Can't delete all local core data.");
+        kit::warn("GDPR delete data error: Can't delete all local core data.");
         Alerts::shared().showToast(privacyFailureText("Your data could not be deleted.", 0));
         return;
     }

@@ -19,7 +19,7 @@ std::int64_t newRecordId64() {
 std::int32_t newRecordId32() {
     const std::int64_t id = newRecordId64();
     if (id > std::numeric_limits<std::int32_t>::max() || id < std::numeric_limits<std::int32_t>::min()) {
-        kit::print("Record id out of the 32-bit range: " + std::to_string(id));
+        kit::warn("Record id out of the 32-bit range: " + std::to_string(id));
         return id > 0 ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int32_t>::min();
     }
     return static_cast<std::int32_t>(id);

@@ -72,7 +72,7 @@ void saveLikedCombination(const std::optional<colour::ColorCombination>& combina
 
 void saveSingleColor(const std::optional<kit::Color>& color) {
     if (!color) {
-        kit::print("Color hasn't been saved!");
+        kit::warn("Color hasn't been saved!");
         return;
     }
     if (!canSaveFlag) return;

@@ -17,7 +17,7 @@ std::string storeReadOnlyText(const std::string& storePath) {
 }
 
 void reportFetchFailure(const kit::StoreError& error) {
-    kit::print("Fetch failed: " + error.text());
+    kit::warn("Fetch failed: " + error.text());
     Alerts::shared().showToast(savedListUnavailableText());
 }
 

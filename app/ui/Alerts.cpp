@@ -1,9 +1,17 @@
 #include "app/ui/Alerts.h"
 
+#include "kit/ui/ActivitySheet.h"
+
 namespace app {
 
 Alerts& Alerts::shared() {
     static Alerts alerts;
+    // A file saved through the share sheet is reported in a toast that names where it went.
+    static const bool sheetNotices = [] {
+        kit::ActivitySheet::setNoticePresenter([](const std::string& text) { alerts.showToast(text, true); });
+        return true;
+    }();
+    (void)sheetNotices;
     return alerts;
 }
 

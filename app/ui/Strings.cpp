@@ -165,12 +165,10 @@ const std::string& combinationSavedInLiked() {
 const std::string& mixSavedToColorMixes() {
     return once("mix", [] { return text("Mix has been saved to") + " \"" + text("Color Mixes") + "\"."; });
 }
-const std::string& combinationSavedInPhotos() {
-    return once("photosCombination", [] { return text("Combination has been saved in") + " " + text("\"Photos\" app"); });
+std::string combinationSavedIn(const std::filesystem::path& file) {
+    return text("Combination has been saved in") + " " + file.string();
 }
-const std::string& imageSavedToPhotos() {
-    return once("photosImage", [] { return text("Image has been saved to") + " " + text("\"Photos\" app"); });
-}
+std::string imageSavedTo(const std::filesystem::path& file) { return text("Image has been saved to") + " " + file.string(); }
 const std::string& addToLiked() {
     return once("addToLiked", [] { return text("Add to") + " \"" + text("Liked") + "\""; });
 }

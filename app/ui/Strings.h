@@ -2,6 +2,7 @@
 // The user-visible texts. Each is looked up in the localisation table by its English wording (the key
 // and the fallback) once, on first use, and kept. Composite texts join looked-up parts with fixed
 // punctuation, which is never translated.
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,9 @@ const std::string& saveButtonSavesColorInSaved(); // "Save button - saves color 
 const std::string& colorSavedToClipboard();       // "Color has been saved to clipboard."
 const std::string& combinationSavedInLiked();     // "Combination has been saved in \"Color Combinations > Liked\"."
 const std::string& mixSavedToColorMixes();        // "Mix has been saved to \"Color Mixes\"."
-const std::string& combinationSavedInPhotos();    // "Combination has been saved in \"Photos\" app"
-const std::string& imageSavedToPhotos();          // "Image has been saved to \"Photos\" app"
+// The desktop has no photos app: a saved picture is named by its file.
+std::string combinationSavedIn(const std::filesystem::path& file); // "Combination has been saved in FILE"
+std::string imageSavedTo(const std::filesystem::path& file);       // "Image has been saved to FILE"
 const std::string& addToLiked();                  // "Add to \"Liked\""
 const std::string& swipeLeftDelete();             // "Swipe left - delete"
 const std::string& swipeRightOpenInDigital();     // "Swipe right - open in Digital Zovez Aziva"

@@ -1,5 +1,6 @@
 #include "kit/base/Console.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -8,18 +9,29 @@ namespace kit {
 namespace {
 std::mutex consoleMutex;
 ConsoleCapture* activeCapture = nullptr;
+std::atomic<bool> verboseOutput = false;
+
+void writeLine(std::string_view line, std::FILE* stream) {
+    std::fwrite(line.data(), 1, line.size(), stream);
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
 } // namespace
 
 void print(std::string_view line) {
     std::lock_guard lock(consoleMutex);
-    if (activeCapture) {
-        activeCapture->lines_.emplace_back(line);
-        return;
-    }
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+    if (activeCapture) activeCapture->lines_.emplace_back(line);
+    else if (verboseOutput) writeLine(line, stdout);
 }
+
+void warn(std::string_view line) {
+    std::lock_guard lock(consoleMutex);
+    if (activeCapture) activeCapture->lines_.emplace_back(line);
+    else writeLine(line, stderr);
+}
+
+void setVerbose(bool verbose) { verboseOutput = verbose; }
+bool isVerbose() { return verboseOutput; }
 
 ConsoleCapture::ConsoleCapture() {
     std::lock_guard lock(consoleMutex);

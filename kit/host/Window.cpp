@@ -342,7 +342,7 @@ int Window::run() {
         auto image = impl_->window->layer()->renderImage(impl_->profile.scale);
         std::string error;
         if (image.isEmpty() || !image.savePNG(*exitScreenshot_, &error))
-            kit::print("Could not write the exit screenshot: " + error);
+            kit::warn("Could not write the exit screenshot: " + error);
     }
     return 0;
 }

@@ -175,7 +175,7 @@ void CaptureSession::startRunning() {
     {
         std::lock_guard sourceLock(sourceMutex_);
         if (!input->source().start(presetSize(preset_), &error)) {
-            kit::print("Camera could not start: " + error);
+            kit::warn("Camera could not start: " + error);
             return;
         }
     }

@@ -1,15 +1,17 @@
 #include "kit/media/FrameSource.h"
 
+#include "kit/media/PixelConversion.h"
 #include "kit/media/SyntheticSource.h"
 #include "kit/media/V4l2Source.h"
 
 namespace kit::media {
 namespace {
 
-// One picture, delivered again for every frame.
+// One upright picture, delivered again for every frame. Frames travel in sensor orientation, which
+// consumers turn a quarter clockwise, so the picture is stored turned back: a photo shows upright.
 class StillSource final : public FrameSource {
 public:
-    explicit StillSource(Image still) : still_(std::move(still)) {}
+    explicit StillSource(const Image& upright) : still_(rotatedQuarterTurns(upright, -1)) {}
     bool start(Size, std::string*) override { return true; }
     void stop() override {}
     std::optional<Image> nextFrame(double) override { return still_; }
@@ -31,7 +33,7 @@ std::unique_ptr<FrameSource> makeFrameSource(const std::string& description, std
             if (error) *error = "camera picture " + description.substr(5) + ": " + why;
             return nullptr;
         }
-        return std::make_unique<StillSource>(std::move(*still));
+        return std::make_unique<StillSource>(*still);
     }
     if (startsWith(description, "v4l2:")) return std::make_unique<V4l2Source>(description.substr(5));
     if (error) *error = "no camera source \"" + description + "\"";

@@ -46,13 +46,13 @@ std::shared_ptr<CloudDatabase> openStandIn() {
     auto db = LocalCloudDatabase::open(path.string(), CloudContainer::defaultIdentifier, error);
     if (!db && fs::exists(path)) {
         if (auto kept = keepAside(path)) {
-            print("The cloud database could not be read and was kept as " + *kept + ": " + error->text());
+            warn("The cloud database could not be read and was kept as " + *kept + ": " + error->text());
             movedAside = kept;
             error.reset();
             db = LocalCloudDatabase::open(path.string(), CloudContainer::defaultIdentifier, error);
         }
     }
-    if (!db) print("The cloud database is not available: " + error->text());
+    if (!db) warn("The cloud database is not available: " + error->text());
     return db;
 }
 
@@ -63,7 +63,7 @@ CloudContainer CloudContainer::defaultContainer() {
     if (explicitDefault) return *explicitDefault;
     std::string problem;
     const auto server = CloudConfiguration::connectionString(&problem);
-    if (!problem.empty() && problem != reportedProblem) print(problem);
+    if (!problem.empty() && problem != reportedProblem) warn(problem);
     reportedProblem = problem;
     // The stand-in file follows the data folder; a new folder (tests, --data-dir) or server opens anew.
     if (!configuredDefault || configuredGeneration != Paths::generation() || configuredServer != server.value_or("")) {

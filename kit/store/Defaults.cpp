@@ -197,10 +197,10 @@ void Defaults::load() {
     fs::rename(file_, aside, ec);
     if (ec) {
         writable_ = false;
-        print("Defaults: cannot read " + file_.string() + " (" + problem + ") nor move it aside (" + ec.message() +
+        warn("Defaults: cannot read " + file_.string() + " (" + problem + ") nor move it aside (" + ec.message() +
               "); starting from the defaults and leaving the file untouched");
     } else {
-        print("Defaults: cannot read " + file_.string() + " (" + problem + "); moved it to " + aside.string() +
+        warn("Defaults: cannot read " + file_.string() + " (" + problem + "); moved it to " + aside.string() +
               " and started from the defaults");
     }
 }
@@ -326,7 +326,7 @@ bool Defaults::writeFile() {
         return true;
     }
     // One line per run of failures, not one per changed key.
-    if (!reportedWriteFailure_) print("Defaults: cannot save " + file_.string() + " (" + error + ")");
+    if (!reportedWriteFailure_) warn("Defaults: cannot save " + file_.string() + " (" + error + ")");
     reportedWriteFailure_ = true;
     return false;
 }

@@ -187,7 +187,7 @@ void ManagedContext::syncInBackground(bool import) {
     mirror_->syncInBackground(import, [weak](const CloudSyncResult& result) {
         auto self = weak.lock();
         if (!self) return;
-        if (result.error) print("Cloud mirroring postponed: " + result.error->text());
+        if (result.error) warn("Cloud mirroring postponed: " + result.error->text());
         if (result.imported) self->refreshRegistered();
         if (self->syncHandler_) self->syncHandler_(result);
     });

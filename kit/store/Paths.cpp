@@ -31,13 +31,13 @@ fs::path xdgDir(const char* variable, const char* fallbackUnderHome) {
     return home() / fallbackUnderHome;
 }
 
-// XDG_PICTURES_DIR is usually not in the environment but in user-dirs.dirs, as
-// XDG_PICTURES_DIR="$HOME/Pictures".
-fs::path userPicturesDir() {
-    if (const char* v = std::getenv("XDG_PICTURES_DIR"); v && *v && fs::path(v).is_absolute()) return v;
+// The user's folders (XDG_PICTURES_DIR, XDG_DOCUMENTS_DIR) are usually not in the environment but
+// in user-dirs.dirs, as XDG_PICTURES_DIR="$HOME/Pictures".
+fs::path userDir(const std::string& variable, const char* fallbackUnderHome) {
+    if (const char* v = std::getenv(variable.c_str()); v && *v && fs::path(v).is_absolute()) return v;
     std::ifstream in(xdgDir("XDG_CONFIG_HOME", ".config") / "user-dirs.dirs");
     std::string line;
-    const std::string key = "XDG_PICTURES_DIR=\"";
+    const std::string key = variable + "=\"";
     while (std::getline(in, line)) {
         if (line.rfind(key, 0) != 0) continue;
         auto end = line.find('"', key.size());
@@ -47,7 +47,7 @@ fs::path userPicturesDir() {
         if (fs::path(value).is_absolute()) return value;
         break;
     }
-    return home() / "Pictures";
+    return home() / fallbackUnderHome;
 }
 
 } // namespace
@@ -69,7 +69,12 @@ fs::path Paths::configDir() {
 
 fs::path Paths::picturesDir() {
     if (auto o = dataDirOverride(); !o.empty()) return o / "Pictures";
-    return userPicturesDir() / "Tinctura";
+    return userDir("XDG_PICTURES_DIR", "Pictures") / "Tinctura";
+}
+
+fs::path Paths::documentsDir() {
+    if (auto o = dataDirOverride(); !o.empty()) return o / "Documents";
+    return userDir("XDG_DOCUMENTS_DIR", "Documents");
 }
 
 void Paths::setDataDir(const fs::path& dir) {

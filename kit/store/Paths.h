@@ -15,8 +15,11 @@ public:
     static std::filesystem::path configDir();
     // Saved pictures: the user's pictures folder (XDG_PICTURES_DIR, else ~/Pictures) + "Tinctura".
     static std::filesystem::path picturesDir();
+    // Exported files: the user's documents folder (XDG_DOCUMENTS_DIR, else ~/Documents).
+    static std::filesystem::path documentsDir();
 
-    // Puts data and settings in `dir` and pictures in `dir`/Pictures. An empty path restores XDG.
+    // Puts data and settings in `dir`, pictures in `dir`/Pictures and exports in `dir`/Documents.
+    // An empty path restores XDG.
     static void setDataDir(const std::filesystem::path& dir);
     static std::filesystem::path dataDirOverride();
 

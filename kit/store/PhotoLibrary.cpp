@@ -51,12 +51,11 @@ bool isHidden(const fs::path& entry) {
     return !name.empty() && name.front() == '.';
 }
 
-std::optional<std::string> writePicture(const Image& image, std::string_view baseName) {
+std::optional<std::string> writePicture(const Image& image, std::string_view baseName, fs::path& file) {
     const auto folder = Paths::picturesDir();
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec) return "The pictures folder " + folder.string() + " cannot be made: " + ec.message();
-    fs::path file;
     for (int n = 1;; ++n) {
         file = folder / (std::string(baseName) + "-" + std::to_string(n) + ".png");
         if (!fs::exists(file, ec)) break;
@@ -137,9 +136,11 @@ void PhotoLibrary::saveImage(const Image& image, SaveCompletion completion, std:
         std::lock_guard lock(saveState().mutex);
         error = saveState().failure;
     }
-    if (!error) error = writePicture(image, baseName);
-    DispatchQueue::main().async([completion = std::move(completion), error] {
-        if (completion) completion(error);
+    fs::path file;
+    if (!error) error = writePicture(image, baseName, file);
+    if (error) file.clear();
+    DispatchQueue::main().async([completion = std::move(completion), error, file] {
+        if (completion) completion(error, file);
     });
 }
 

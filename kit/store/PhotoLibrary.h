@@ -24,8 +24,9 @@ public:
     static std::optional<Image> load(const std::filesystem::path& file, std::string* error = nullptr);
 
     // Writes the image as a PNG into Paths::picturesDir() under a fresh name, `baseName`-N.png with
-    // N the first free number. The outcome comes on the main queue: an error text, or none.
-    using SaveCompletion = std::function<void(const std::optional<std::string>& error)>;
+    // N the first free number. The outcome comes on the main queue: an error text, or none and the
+    // file written.
+    using SaveCompletion = std::function<void(const std::optional<std::string>& error, const std::filesystem::path& file)>;
     static void saveImage(const Image& image, SaveCompletion completion, std::string_view baseName = "picture");
     // The last file written by this process (tests, logs).
     static std::optional<std::filesystem::path> lastSavedFile();

@@ -3,6 +3,7 @@
 #include "kit/base/Console.h"
 #include "kit/base/Files.h"
 #include "kit/base/Make.h"
+#include "kit/store/Paths.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/Pasteboard.h"
 
@@ -17,27 +18,32 @@ std::vector<std::string>& shared() {
     return texts;
 }
 
-std::filesystem::path documentsFolder() {
+// Where an export goes unless the user picks another place: the documents folder (under --data-dir
+// when set; made when missing there), else the home folder.
+std::filesystem::path exportFolder() {
+    const auto docs = Paths::documentsDir();
+    std::error_code ec;
+    if (!Paths::dataDirOverride().empty()) std::filesystem::create_directories(docs, ec);
+    if (std::filesystem::is_directory(docs, ec)) return docs;
     const char* home = std::getenv("HOME");
-    std::filesystem::path base = home && *home ? std::filesystem::path(home) : std::filesystem::temp_directory_path();
-    auto docs = base / "Documents";
-    return std::filesystem::is_directory(docs) ? docs : base;
+    return home && *home ? std::filesystem::path(home) : std::filesystem::temp_directory_path();
 }
 
 std::optional<std::filesystem::path> defaultChooser(const std::string& suggested) {
     std::string chosen;
-    if (runProgram({"zenity", "--file-selection", "--save", "--confirm-overwrite", "--filename=" + suggested}, &chosen)) {
+    if (runProgram({"zenity", "--file-selection", "--save", "--confirm-overwrite",
+                    "--filename=" + (exportFolder() / suggested).string()},
+                   &chosen)) {
         while (!chosen.empty() && (chosen.back() == '\n' || chosen.back() == '\r')) chosen.pop_back();
         if (!chosen.empty()) return std::filesystem::path(chosen);
         return std::nullopt;
     }
-    // No chooser on this desktop: a fresh file in the documents folder, named so nothing is overwritten.
-    auto stamp = std::chrono::duration_cast<std::chrono::seconds>(
-                     std::chrono::system_clock::now().time_since_epoch()).count();
-    auto path = documentsFolder() / suggested;
-    if (std::filesystem::exists(path))
-        path = documentsFolder() / (path.stem().string() + "-" + std::to_string(stamp) + path.extension().string());
-    return path;
+    return ActivitySheet::fallbackSavePath(suggested);
+}
+
+std::function<void(const std::string&)>& noticePresenter() {
+    static std::function<void(const std::string&)> presenter;
+    return presenter;
 }
 
 ActivitySheet::SavePathChooser& chooser() {
@@ -65,7 +71,10 @@ void ActivitySheet::initialize() {
             std::string text = self->joined();
             std::string error;
             ok = writeFileAtomically(*path, text, &error);
-            kit::print(ok ? "Saved to " + path->string() : "Could not save " + path->string() + ": " + error);
+            const std::string notice = ok ? "Saved to " + path->string() : "Could not save " + path->string() + ": " + error;
+            if (ok) kit::print(notice);
+            else kit::warn(notice);
+            if (noticePresenter()) noticePresenter()(notice);
         }
         if (self->completionHandler) self->completionHandler(ok, "save");
     }));
@@ -95,5 +104,21 @@ void ActivitySheet::viewWillAppear(bool animated) {
 const std::vector<std::string>& ActivitySheet::sharedTexts() { return shared(); }
 void ActivitySheet::resetSharedTexts() { shared().clear(); }
 void ActivitySheet::setSavePathChooser(SavePathChooser c) { chooser() = c ? std::move(c) : defaultChooser; }
+std::filesystem::path ActivitySheet::fallbackSavePath(const std::string& suggestedName) {
+    const auto folder = exportFolder();
+    const std::filesystem::path name(suggestedName);
+    auto path = folder / name;
+    // Taken: the time, and a number when needed, so that nothing is overwritten.
+    const auto stamp = std::chrono::duration_cast<std::chrono::seconds>(
+                           std::chrono::system_clock::now().time_since_epoch()).count();
+    for (int n = 1; std::filesystem::exists(path); ++n)
+        path = folder / (name.stem().string() + "-" + std::to_string(stamp) + (n > 1 ? "-" + std::to_string(n) : "") +
+                         name.extension().string());
+    return path;
+}
+
+void ActivitySheet::setNoticePresenter(std::function<void(const std::string&)> presenter) {
+    noticePresenter() = std::move(presenter);
+}
 
 } // namespace kit

@@ -1,6 +1,7 @@
 #pragma once
 // Sharing text on the desktop: a sheet that saves the text to a file the user picks (through the
-// desktop's file chooser when there is one, else into the documents folder) or copies it.
+// desktop's file chooser when there is one, else into the documents folder, Paths::documentsDir())
+// or copies it.
 #include "kit/ui/AlertController.h"
 
 #include <filesystem>
@@ -29,6 +30,11 @@ public:
     // Replaceable (tests, desktops without a chooser).
     using SavePathChooser = std::function<std::optional<std::filesystem::path>(const std::string& suggestedName)>;
     static void setSavePathChooser(SavePathChooser chooser);
+    // Where "Save" writes on a desktop without a chooser: a fresh file in the documents folder.
+    static std::filesystem::path fallbackSavePath(const std::string& suggestedName);
+    // Shows the outcome of a save to the user ("Saved to PATH" or "Could not save PATH: why"); the
+    // app installs its toast here.
+    static void setNoticePresenter(std::function<void(const std::string&)> presenter);
 
     void viewWillAppear(bool animated) override;
 

@@ -217,7 +217,7 @@ void ImagePicker::choosePicture(std::size_t index) {
     std::string error;
     auto picture = PhotoLibrary::load(pictures_[index], &error);
     if (!picture) {
-        print("The picture " + pictures_[index].string() + " cannot be opened: " + error);
+        warn("The picture " + pictures_[index].string() + " cannot be opened: " + error);
         return;
     }
     if (allowsEditing) showCropStep(std::move(*picture));

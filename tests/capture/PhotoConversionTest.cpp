@@ -74,11 +74,11 @@ TEST_P(PhotoConversion, APickedPictureIsConvertedShownAndCanBeSaved) {
     host->tap(screen->saveToPhotosButton);
     host->advance(1);
     EXPECT_EQ(haptics(), before + 1);
-    EXPECT_EQ(toast(), app::Strings::imageSavedToPhotos());
-    EXPECT_TRUE(app::Alerts::shared().lastToastAtTop());
     const auto file = kit::PhotoLibrary::lastSavedFile();
     ASSERT_TRUE(file);
     EXPECT_EQ(file->parent_path(), kit::Paths::picturesDir());
+    EXPECT_EQ(toast(), "Image has been saved to " + file->string());
+    EXPECT_TRUE(app::Alerts::shared().lastToastAtTop());
     auto saved = kit::Image::loadFile(file->string());
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->pixelRGBA(60, 45), screen->convertedImage->pixelRGBA(60, 45));

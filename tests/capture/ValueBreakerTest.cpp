@@ -1,5 +1,5 @@
-// The value breaker: the steppers and their limits, the labels, and the conversion (posterized,
-// then grey with the chosen contrast) redone from the picked picture at every change.
+// The value breaker: the steppers and their limits, the labels, and the conversion (grey with the
+// chosen contrast, then split into values) redone from the picked picture at every change.
 #include "PhotoScreensFixture.h"
 
 #include "capture/ValueBreakerVC.h"
@@ -10,6 +10,8 @@
 #include "kit/ui/ImageView.h"
 #include "kit/ui/Label.h"
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 namespace {
@@ -80,7 +82,7 @@ TEST_F(ValueBreaker, SteppersStayInTheirRangesAndGiveNoHapticAtTheLimits) {
               kit::Color::whiteColor().withAlpha(0.2));
 }
 
-TEST_F(ValueBreaker, ThePictureIsPosterizedThenMadeGreyAndRedoneAtEveryStep) {
+TEST_F(ValueBreaker, ThePictureIsConvertedAgainAtEveryStep) {
     auto screen = open();
     script(Outcome::image, photo());
     host->tap(screen->selectImageButton);
@@ -89,7 +91,6 @@ TEST_F(ValueBreaker, ThePictureIsPosterizedThenMadeGreyAndRedoneAtEveryStep) {
     const auto atThree = greys(*screen->convertedImage);
     EXPECT_GE(atThree.size(), 2u);
     EXPECT_LE(atThree.size(), 4u * 4 * 4);
-    // Same as converting by hand: posterize first, then grey with the contrast.
     ValueBreakerVC reference;
     reference.loadedImage = photo();
     reference.posterizeToValues(3);
@@ -101,6 +102,75 @@ TEST_F(ValueBreaker, ThePictureIsPosterizedThenMadeGreyAndRedoneAtEveryStep) {
     press(screen->increaseValueNumberButton, 6);
     EXPECT_GT(greys(*screen->convertedImage).size(), atThree.size());
     EXPECT_EQ(screen->selectedImageView->image()->rgbaBytes(), screen->convertedImage->rgbaBytes());
+}
+
+// A black-to-white gradient, 256 pixels wide: at N values it shows N bands, black to white.
+TEST_F(ValueBreaker, AGradientSplitsIntoAsManyBandsAsValuesDarkestToLightest) {
+    std::vector<std::uint8_t> px;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 256; ++x) px.insert(px.end(), {std::uint8_t(x), std::uint8_t(x), std::uint8_t(x), 255});
+    const auto gradient = *kit::Image::fromRGBA(256, 4, px);
+    for (double contrast : {2.0, 2.5, 3.0})
+        for (int values = 2; values <= 8; ++values) {
+            ValueBreakerVC screen;
+            screen.loadedImage = gradient;
+            screen.contrast = contrast;
+            screen.posterizeToValues(values - 1);
+            ASSERT_TRUE(screen.convertedImage);
+            std::vector<std::uint8_t> bands;
+            for (int x = 0; x < 256; ++x) {
+                const auto v = screen.convertedImage->pixelRGBA(x, 2)[0];
+                if (bands.empty() || bands.back() != v) bands.push_back(v);
+            }
+            const std::string where = "contrast " + std::to_string(contrast) + ", " + std::to_string(values) + " values";
+            ASSERT_EQ(bands.size(), std::size_t(values)) << where;
+            EXPECT_EQ(bands.front(), 0) << where;
+            EXPECT_EQ(bands.back(), 255) << where;
+            EXPECT_TRUE(std::is_sorted(bands.begin(), bands.end())) << where;
+        }
+}
+
+TEST_F(ValueBreaker, APhotoKeepsItsShapesInEveryValue) {
+    ValueBreakerVC screen;
+    screen.loadedImage = photo();
+    for (double contrast : {2.0, 3.0}) {
+        screen.contrast = contrast;
+        screen.posterizeToValues(3);
+        std::map<std::uint8_t, int> share;
+        const auto& image = *screen.convertedImage;
+        for (int y = 0; y < image.pixelHeight(); ++y)
+            for (int x = 0; x < image.pixelWidth(); ++x) ++share[image.pixelRGBA(x, y)[0]];
+        EXPECT_EQ(share.size(), 4u) << contrast;
+        for (const auto& [value, count] : share)
+            EXPECT_LT(count, image.pixelWidth() * image.pixelHeight() * 2 / 3) << contrast << " value " << int(value);
+        // The picture darkens towards the bottom: the top row is lighter than the bottom row.
+        EXPECT_GT(image.pixelRGBA(60, 0)[0], image.pixelRGBA(60, 89)[0]);
+    }
+}
+
+TEST_F(ValueBreaker, TheSaveButtonReadsWhiteOnTheButtonGreyAfterAConversion) {
+    const std::pair<const char*, kit::DeviceProfile> devices[] = {
+        {"phone", kit::DeviceProfile::phone()},
+        {"small-phone", kit::DeviceProfile::smallPhone()},
+        {"pad", kit::DeviceProfile::pad()},
+        {"small-pad", kit::DeviceProfile::smallPad()},
+    };
+    for (const auto& [name, device] : devices) {
+        auto screen = push<ValueBreakerVC>("ValueBreakerVC", device);
+        script(Outcome::image, photo(240, 180));
+        host->tap(screen->selectImageButton);
+        host->advance(1);
+        ASSERT_TRUE(screen->convertedImage) << name;
+        EXPECT_EQ(screen->saveToPhotosButton->layer()->backgroundColor(),
+                  screen->selectImageButton->layer()->backgroundColor())
+            << name;
+        // On screen: the button's face is a dark grey that the white title stands out from.
+        const auto shot = host->render();
+        const auto frame = screen->saveToPhotosButton->frame();
+        const double scale = shot.scale();
+        EXPECT_LT(shot.pixelRGBA(int((frame.minX() + 4) * scale), int(frame.midY() * scale))[0], 140) << name;
+        screenshot(std::string("value-breaker-converted-") + name);
+    }
 }
 
 TEST_F(ValueBreaker, AConversionThatFailsIsLoggedAndTheEarlierOneStays) {

@@ -90,7 +90,7 @@ TEST_F(CcImage, SaveWritesOnlyThePictureAndConfirmsWithAToastAtTheTop) {
     const auto px = image->pixelRGBA(image->pixelWidth() - 2, image->pixelHeight() - 2);
     EXPECT_EQ(px[0], 0);
     EXPECT_EQ(px[2], 255);
-    EXPECT_EQ(toast(), app::Strings::combinationSavedInPhotos());
+    EXPECT_EQ(toast(), "Combination has been saved in " + file->string());
     EXPECT_TRUE(app::Alerts::shared().lastToastAtTop());
     EXPECT_EQ(haptics(), 1u);
 }

@@ -178,7 +178,7 @@ void DcwVC::showSwatchMenu() {
 void DcwVC::openSingleView(bool isSingleCC, std::optional<ImportSwatchesEnum> swatch) {
     const auto& opener = singleViewOpener();
     if (!opener) {
-        kit::print("The colour list is not available");
+        kit::warn("The colour list is not available");
         return;
     }
     std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();

@@ -13,6 +13,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -80,6 +82,25 @@ TEST_F(PrivacyScreen, ExportHandsTheJsonTextToTheShareSheet) {
     ASSERT_EQ(combos.size(), 2u);
     EXPECT_EQ(combos[1]["CD_tag"], "liked \"best\"");
     EXPECT_NE(text.find("\n  \""), std::string::npos);  // pretty-printed
+}
+
+TEST_F(PrivacyScreen, SaveToFileWritesUnderTheDataFolderAndSaysWhere) {
+    cloudRecord("CD_CustomColorCombination", "r1", "custom");
+    auto screen = open();
+    host->tap(screen->exportButton());
+    runUntil([&] { return !kit::ActivitySheet::sharedTexts().empty(); });
+    auto sheet = std::dynamic_pointer_cast<kit::ActivitySheet>(screen->presentedViewController());
+    ASSERT_TRUE(sheet);
+    // As on a desktop without a file chooser.
+    kit::ActivitySheet::setSavePathChooser(kit::ActivitySheet::fallbackSavePath);
+    sheet->triggerAction("Save to File…");
+    kit::ActivitySheet::setSavePathChooser(nullptr);
+    const auto file = kit::Paths::dataDirOverride() / "Documents" / "tinctura-export.txt";
+    std::ifstream in(file);
+    std::stringstream content;
+    content << in.rdbuf();
+    EXPECT_EQ(content.str(), kit::ActivitySheet::sharedTexts().front());
+    EXPECT_EQ(toast(), "Saved to " + file.string());
 }
 
 TEST_F(PrivacyScreen, EmptyCloudExportsEmptyArrays) {

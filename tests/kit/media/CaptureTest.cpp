@@ -1,4 +1,5 @@
 #include "kit/base/Console.h"
+#include "kit/graphics/TempDir.h"
 #include "kit/media/CaptureDevice.h"
 #include "kit/media/CaptureSession.h"
 #include "kit/media/CaptureVideoPreviewLayer.h"
@@ -244,4 +245,32 @@ TEST(CaptureSessionTest, PreviewLayerShowsTheNewestFrameUpright) {
     ASSERT_TRUE(preview->contents());
     EXPECT_EQ(preview->contents()->pixelWidth(), 2);
     EXPECT_EQ(preview->contents()->pixelRGBA(0, 0), blue);
+}
+
+TEST(CaptureSessionTest, APictureFileShowsUprightInThePreview) {
+    // A portrait photo, 2 x 4: red top left, green top right, blue bottom left, yellow bottom right.
+    std::vector<std::uint8_t> rgba;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 2; ++x) {
+            const auto& c = y < 2 ? (x == 0 ? red : green) : (x == 0 ? blue : yellow);
+            rgba.insert(rgba.end(), c.begin(), c.end());
+        }
+    TempDir dir;
+    const std::string photo = dir.file("photo.png");
+    ASSERT_TRUE(Image::fromRGBA(2, 4, rgba)->savePNG(photo));
+
+    Rig rig("file:" + photo);
+    auto preview = std::make_shared<CaptureVideoPreviewLayer>(rig.session);
+    preview->initialize();
+    rig.session->startRunning();
+    rig.session->stepFrame();
+    RunLoop::main().drainMainQueue();
+    ASSERT_TRUE(preview->contents());
+    const Image& shown = *preview->contents();
+    ASSERT_EQ(shown.pixelWidth(), 2);
+    ASSERT_EQ(shown.pixelHeight(), 4);
+    EXPECT_EQ(rgb(shown, 0, 0), red);
+    EXPECT_EQ(rgb(shown, 1, 0), green);
+    EXPECT_EQ(rgb(shown, 0, 3), blue);
+    EXPECT_EQ(rgb(shown, 1, 3), yellow);
 }

@@ -29,9 +29,14 @@ struct PhotoLibraryFixture : ::testing::Test {
         ASSERT_TRUE(solid(1, 0, 0).savePNG(file.string()));
         fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::seconds(secondsAgo));
     }
+    fs::path reported;  // the file the last save named
     std::optional<std::string> save(const Image& image, const char* base) {
         std::optional<std::string> outcome = "not called";
-        PhotoLibrary::saveImage(image, [&](const std::optional<std::string>& e) { outcome = e; }, base);
+        PhotoLibrary::saveImage(
+            image, [&](const std::optional<std::string>& e, const fs::path& file) {
+                outcome = e;
+                reported = file;
+            }, base);
         EXPECT_EQ(outcome, "not called");  // reported on the main queue, not inside the call
         loop.advance(0.1);
         return outcome;
@@ -82,6 +87,7 @@ TEST_F(PhotoLibraryFixture, SavesUnderTheFirstFreeNameAndReportsSuccessLater) {
     EXPECT_EQ(save(solid(0, 0, 1), "values"), std::nullopt);
     EXPECT_EQ(save(solid(0, 1, 0), "values"), std::nullopt);
     const auto second = Paths::picturesDir() / "values-2.png";
+    EXPECT_EQ(reported, second);
     EXPECT_EQ(PhotoLibrary::lastSavedFile(), second);
     auto back = Image::loadFile(second.string());
     ASSERT_TRUE(back);
@@ -100,6 +106,7 @@ TEST_F(PhotoLibraryFixture, AFailedSaveReportsWhyAndWritesNothing) {
     fs::remove(Paths::picturesDir());
     PhotoLibrary::setSaveFailure("The disk is full.");
     EXPECT_EQ(save(solid(1, 1, 1), "values"), "The disk is full.");
+    EXPECT_TRUE(reported.empty());
     EXPECT_FALSE(fs::exists(Paths::picturesDir() / "values-1.png"));
 }
 

@@ -1,5 +1,7 @@
+#include "kit/base/Console.h"
 #include "kit/base/Make.h"
 #include "kit/graphics/TempDir.h"
+#include "kit/store/Paths.h"
 #include "kit/ui/ActivitySheet.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/Pasteboard.h"
@@ -25,6 +27,7 @@ struct ActivitySheetFixture : ::testing::Test {
     }
     void TearDown() override {
         ActivitySheet::setSavePathChooser(nullptr);
+        ActivitySheet::setNoticePresenter(nullptr);
         Application::resetShared();
     }
     std::shared_ptr<ActivitySheet> present(std::string text, std::string* activity) {
@@ -61,6 +64,33 @@ TEST_F(ActivitySheetFixture, SavesToThePickedFileOrNothingWhenCancelled) {
     std::filesystem::remove(target);
     present("[3]", &activity)->triggerAction("Save to File…");
     EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+TEST_F(ActivitySheetFixture, EverySaveTellsWhereTheFileWentOrWhyNot) {
+    std::vector<std::string> notices;
+    ConsoleCapture console;  // the failure goes to standard error too
+    ActivitySheet::setNoticePresenter([&](const std::string& text) { notices.push_back(text); });
+    const std::filesystem::path good = dir.file("export.json"), bad = dir.file("missing/folder/export.json");
+    std::string activity;
+    for (const auto& target : {good, bad}) {
+        ActivitySheet::setSavePathChooser([&](const std::string&) { return std::optional(target); });
+        present("[1]", &activity)->triggerAction("Save to File…");
+    }
+    ASSERT_EQ(notices.size(), 2u);
+    EXPECT_EQ(notices[0], "Saved to " + good.string());
+    EXPECT_EQ(notices[1].rfind("Could not save " + bad.string() + ": ", 0), 0u) << notices[1];
+}
+
+TEST(ActivitySheetPlaces, WithoutAChooserExportsGoToTheDocumentsFolderOfTheDataFolder) {
+    TemporaryDataDir data;
+    const auto first = ActivitySheet::fallbackSavePath("tinctura-export.txt");
+    EXPECT_EQ(first, data.path() / "Documents" / "tinctura-export.txt");
+    EXPECT_TRUE(std::filesystem::is_directory(first.parent_path()));
+    std::ofstream(first) << "taken";
+    const auto second = ActivitySheet::fallbackSavePath("tinctura-export.txt");
+    EXPECT_EQ(second.parent_path(), first.parent_path());
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second.extension(), ".txt");
 }
 
 } // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 using namespace kit;
@@ -59,4 +63,86 @@ TEST(Filters, HueDiscIsOrientedAndHardEdged) {
     EXPECT_EQ(filters::hueSaturationValueGradient(10, 1, 2)->pixelWidth(), 40);
     EXPECT_FALSE(filters::hueSaturationValueGradient(0));
     EXPECT_FALSE(filters::hueSaturationValueGradient(std::nan("")));
+}
+
+namespace {
+// The plain formulas, byte in, byte out, with halves rounded up.
+std::uint8_t nearest(double c) { return static_cast<std::uint8_t>(std::lround(std::clamp(c, 0.0, 1.0) * 255)); }
+Bytes plainSepia(Bytes p) {
+    static constexpr double m[3][3] = {{0.393, 0.769, 0.189}, {0.349, 0.686, 0.168}, {0.272, 0.534, 0.131}};
+    Bytes out = p;
+    for (int k = 0; k < 3; ++k) {
+        const double c = 1 * (p[k] / 255.0);
+        const double sepia = m[k][0] * (p[0] / 255.0) + m[k][1] * (p[1] / 255.0) + m[k][2] * (p[2] / 255.0);
+        out[k] = nearest(c + (std::min(1.0, sepia) - c) * 1.0);
+    }
+    return out;
+}
+Bytes plainGrey(Bytes p) {
+    const double luma = 0.2126 * (p[0] / 255.0) + 0.7152 * (p[1] / 255.0) + 0.0722 * (p[2] / 255.0);
+    const std::uint8_t g = nearest((std::clamp(luma, 0.0, 1.0) - 0.5) * 1 + 0.5);
+    return {g, g, g, p[3]};
+}
+// Opaque pixels of many colours: every grey, then a scrambled walk through the colour cube.
+Image manyColours(int side) {
+    std::vector<std::uint8_t> px;
+    std::uint32_t state = 12345;
+    for (int i = 0; i < side * side; ++i) {
+        state = state * 1664525u + 1013904223u;
+        const auto r = std::uint8_t(i < 256 ? i : state >> 24), g = std::uint8_t(i < 256 ? i : state >> 16),
+                   b = std::uint8_t(i < 256 ? i : state >> 8);
+        px.insert(px.end(), {r, g, b, 255});
+    }
+    return *Image::fromRGBA(side, side, px);
+}
+} // namespace
+
+TEST(Filters, LiveFrameFiltersMatchThePlainFormulasForEveryPixel) {
+    const Image colours = manyColours(512);
+    const auto sepia = filters::sepiaTone(colours, 1.0);
+    const auto grey = filters::colorControls(colours, 0);
+    ASSERT_TRUE(sepia && grey);
+    const auto in = colours.rgbaBytes(), s = sepia->rgbaBytes(), g = grey->rgbaBytes();
+    int wrong = 0;
+    for (std::size_t i = 0; i < in.size() && wrong < 5; i += 4) {
+        const Bytes p{in[i], in[i + 1], in[i + 2], in[i + 3]};
+        const Bytes gotSepia{s[i], s[i + 1], s[i + 2], s[i + 3]}, gotGrey{g[i], g[i + 1], g[i + 2], g[i + 3]};
+        if (gotSepia != plainSepia(p) || gotGrey != plainGrey(p)) {
+            ++wrong;
+            ADD_FAILURE() << "colour " << int(p[0]) << "," << int(p[1]) << "," << int(p[2]);
+        }
+    }
+}
+
+TEST(Filters, AnOutputImageOfTheSameSizeIsFilledInPlace) {
+    const Image frame = manyColours(64);
+    Image out;
+    ASSERT_TRUE(filters::sepiaTone(frame, out, 1.0));
+    cairo_surface_t* pixels = out.surface();
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(filters::posterize(frame, out, 4));
+        ASSERT_TRUE(filters::colorControls(frame, out, 0, 0, 1));
+        EXPECT_EQ(out.surface(), pixels);
+    }
+    EXPECT_EQ(out.rgbaBytes(), filters::colorControls(frame, 0)->rgbaBytes());
+    // Another size: a new image; an empty input leaves the output as it was.
+    ASSERT_TRUE(filters::sepiaTone(manyColours(8), out, 1.0));
+    EXPECT_EQ(out.pixelWidth(), 8);
+    EXPECT_FALSE(filters::posterize(Image(), out, 4));
+    EXPECT_EQ(out.pixelWidth(), 8);
+}
+
+TEST(Filters, ColourControlsInLinearLightUseTheTrueLuminance) {
+    using filters::WorkingSpace;
+    const auto lin = [](const Image& i, double s, double k) {
+        return straight(filters::colorControls(i, s, 0, k, WorkingSpace::linearLight));
+    };
+    // Red's luminance is 0.2126 of white's: encoded, that is 127 (the encoded luma would say 54).
+    EXPECT_EQ(lin(pixel(255, 0, 0), 0, 1), (Bytes{127, 127, 127, 255}));
+    // Unchanged colours come back as they went in; middle grey stays where contrast pivots.
+    EXPECT_EQ(lin(pixel(10, 200, 30), 1, 1), (Bytes{10, 200, 30, 255}));
+    const Bytes middle = lin(pixel(128, 128, 128), 0, 3);
+    EXPECT_NEAR(middle[0], 128, 2);
+    EXPECT_EQ(lin(pixel(60, 60, 60), 0, 3)[0], 0);
+    EXPECT_EQ(lin(pixel(200, 200, 200), 0, 3)[0], 255);
 }
