@@ -41,7 +41,7 @@ def xdotool(*args, check=True):
     return result.stdout
 
 
-def find_window(process, timeout=30):
+def find_window(process, timeout=60):
     deadline = time.time() + timeout
     while time.time() < deadline:
         if process.poll() is not None:
