@@ -1,42 +1,94 @@
 #!/usr/bin/env bash
-# Starts the real window under a virtual X server, clicks the "More Tools" tile with xdotool, closes
-# the window and checks, in the frame the app writes on exit, that the second menu page is shown.
+# Drives the real window under a virtual X server with real X events from xdotool:
+#  - a click on "More Tools" shows the second menu page;
+#  - the mouse wheel scrolls the swatch list by whole lines;
+#  - Escape leaves the settings for the main menu;
+#  - over a chart on a scrolling page, the wheel scrolls the page and Ctrl + wheel zooms the chart.
+# The app's checks compare the frame it writes on exit with headless renders of the same screens.
 set -euo pipefail
 
-app=${1:?usage: window_e2e.sh PATH_TO_TINCTURA}
+app=${1:?usage: window_e2e.sh PATH_TO_TINCTURA PATH_TO_CHART_WINDOW}
+chart=${2:?usage: window_e2e.sh PATH_TO_TINCTURA PATH_TO_CHART_WINDOW}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export ASAN_OPTIONS=detect_leaks=0
 
 cat > "$work/drive.sh" <<'DRIVE'
 #!/usr/bin/env bash
+# drive.sh TITLE OUTPUT XDOTOOL_SCRIPT PROGRAM ARGS...: starts the program, waits for its window,
+# runs the xdotool script, then closes the window as the desktop does (SDL turns TERM into a quit).
 set -euo pipefail
-app=$1 work=$2
-ASAN_OPTIONS=detect_leaks=0 "$app" --device phone --data-dir "$work/data" --exit-screenshot "$work/exit.png" &
+title=$1 output=$2 script=$3
+shift 3
+"$@" >"$output" &
 pid=$!
 wid=""
-for _ in $(seq 1 150); do
-  wid=$(xdotool search --name '^Tinctura$' 2>/dev/null | head -1 || true)
+for _ in $(seq 1 300); do
+  wid=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1 || true)
   [ -n "$wid" ] && break
   sleep 0.1
 done
-if [ -z "$wid" ]; then echo "no window appeared"; kill "$pid" 2>/dev/null || true; exit 1; fi
+if [ -z "$wid" ]; then echo "no $title window appeared"; kill "$pid" 2>/dev/null || true; exit 1; fi
 sleep 1
-# The phone screen (375 x 812 points) fits a 1280 x 1024 display at 1:1. The "More Tools" tile is
-# the last of the ten tiles between y = 100 and y = 778.
-xdotool mousemove --window "$wid" 187 744 click 1
-sleep 2.5
+# The phone screen (375 x 812 points) fits a 1280 x 1024 display at 1:1: window points are pixels.
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+python3 -c '
+import re, sys
+x, y = int(sys.argv[1]), int(sys.argv[2])
+for line in open(sys.argv[3]):
+    line = re.sub(r"@X\+(\d+)", lambda m: str(x + int(m.group(1))), line)
+    print(re.sub(r"@Y\+(\d+)", lambda m: str(y + int(m.group(1))), line), end="")
+' "$X" "$Y" "$script" | xdotool -
+sleep 1.5
 kill -TERM "$pid"
 wait "$pid"
 DRIVE
 chmod +x "$work/drive.sh"
 
-xvfb-run -a -s "-screen 0 1280x1024x24" "$work/drive.sh" "$app" "$work"
-[ -f "$work/exit.png" ] || { echo "the app wrote no exit frame"; exit 1; }
+# xdotool scripts in window points: "@X+x" and "@Y+y" become screen pixels.
+cat > "$work/more-tools.xdo" <<'XDO'
+mousemove @X+187 @Y+744
+click 1
+sleep 1.5
+XDO
+# Four wheel steps down over the list: 4 lines of 40 points.
+cat > "$work/wheel.xdo" <<'XDO'
+mousemove @X+187 @Y+500
+sleep 0.3
+click --repeat 4 --delay 80 5
+XDO
+cat > "$work/escape.xdo" <<'XDO'
+mousemove @X+187 @Y+400
+key Escape
+sleep 1
+XDO
+# Over the chart (x 20...355, y 200...600): three steps down scroll the page 120 points, then three
+# steps up with Ctrl zoom in by 1.1^3 about the pointer.
+cat > "$work/chart.xdo" <<'XDO'
+mousemove @X+187 @Y+400
+sleep 0.3
+click --repeat 3 --delay 80 5
+sleep 0.3
+keydown ctrl
+click --repeat 3 --delay 80 4
+keyup ctrl
+XDO
 
-# The second page's first tile is the purple one, at the top of the column where the first page
-# has its red tile: sample it in the exit frame (3 pixels per point).
-python3 - "$work/exit.png" <<'PY'
-import struct, sys, zlib
+run() { xvfb-run -a -s "-screen 0 1280x1024x24" "$work/drive.sh" "$@"; }
+shot() { "$app" --headless --device phone --data-dir "$work/data-$1" --screen "$1" --screenshot "$work/$1.png"; }
+
+run Tinctura /dev/null "$work/more-tools.xdo" \
+  "$app" --device phone --data-dir "$work/data1" --exit-screenshot "$work/more-tools.png"
+run Tinctura /dev/null "$work/wheel.xdo" \
+  "$app" --device phone --data-dir "$work/data2" --screen SwatchesVC --exit-screenshot "$work/wheel.png"
+run Tinctura /dev/null "$work/escape.xdo" \
+  "$app" --device phone --data-dir "$work/data3" --screen SettingsVC --exit-screenshot "$work/escape.png"
+run Chart "$work/chart.txt" "$work/chart.xdo" "$chart"
+for screen in MainMenuVC MainMenuSecondPageVC SwatchesVC SettingsVC; do shot "$screen"; done
+[ -z "${E2E_KEEP:-}" ] || cp "$work"/*.png "$E2E_KEEP"/
+
+python3 - "$work" <<'PY'
+import os, struct, sys, zlib
 
 def read_png(path):
     data = open(path, "rb").read()
@@ -73,13 +125,43 @@ def read_png(path):
         prev = line
     return width, rows, channels
 
-width, rows, ch = read_png(sys.argv[1])
-samples = [(x, y) for x in range(250, 900, 50) for y in range(320, 380, 10)]
-r = sum(rows[y][x * ch] for x, y in samples) / len(samples)
-g = sum(rows[y][x * ch + 1] for x, y in samples) / len(samples)
-b = sum(rows[y][x * ch + 2] for x, y in samples) / len(samples)
-print(f"top tile colour: {r:.0f} {g:.0f} {b:.0f}")
-if not (b > 90 and b > g + 30):
-    sys.exit("the second menu page is not shown (top tile is not the purple one)")
-print("second menu page shown")
+work = sys.argv[1]
+frames = {}
+def frame(name):
+    if name not in frames:
+        frames[name] = read_png(os.path.join(work, name + ".png"))
+    return frames[name]
+
+SCALE = 3  # pixels per point on the phone
+
+def difference(a, b, top, bottom, shift=0):
+    """Mean absolute difference of two frames over rows top...bottom (points) of `a`, against the
+    rows `shift` points lower in `b`, sampled every few pixels."""
+    (wa, ra, ca), (wb, rb, cb) = frame(a), frame(b)
+    total = count = 0
+    for y in range(top * SCALE, bottom * SCALE, 5):
+        for x in range(0, min(wa, wb), 7):
+            for c in range(3):
+                total += abs(ra[y][x * ca + c] - rb[y + shift * SCALE][x * cb + c])
+                count += 1
+    return total / count
+
+failures = []
+def expect(ok, what):
+    print(("ok: " if ok else "FAILED: ") + what)
+    if not ok:
+        failures.append(what)
+
+expect(difference("more-tools", "MainMenuSecondPageVC", 0, 812) < 2 < difference("more-tools", "MainMenuVC", 0, 812),
+       "a click on More Tools shows the second menu page")
+expect(difference("escape", "MainMenuVC", 0, 812) < 2 < difference("escape", "SettingsVC", 0, 812),
+       "Escape goes back from the settings to the main menu")
+expect(difference("wheel", "SwatchesVC", 0, 100) < 2, "the swatch header stays in place under the wheel")
+expect(difference("wheel", "SwatchesVC", 150, 600, 160) < 2 < difference("wheel", "SwatchesVC", 150, 600),
+       "four wheel steps scroll the swatch list 160 points")
+chart = open(os.path.join(work, "chart.txt")).read().split()
+print("chart window:", " ".join(chart))
+expect(chart[:2] == ["page", "120.0"], "the wheel over a chart scrolls the page")
+expect(chart[2:] == ["scale", "1.331", "1.331"], "Ctrl + wheel zooms the chart by the pinch path")
+sys.exit(1 if failures else 0)
 PY

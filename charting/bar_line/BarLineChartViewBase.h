@@ -211,6 +211,8 @@ public:
     virtual void doubleTapGestureRecognized(kit::TapGesture& recognizer);
     virtual void pinchGestureRecognized(kit::PinchGesture& recognizer);
     virtual void panGestureRecognized(kit::PanGesture& recognizer);
+    // Ctrl + wheel zooms about the pointer as a pinch would; a plain wheel goes on to the page.
+    bool scrollWheel(const kit::WheelEvent& event) override;
     // Whether the chart moved.
     virtual bool performPanChange(kit::Point translation);
     virtual bool isTouchInverted() const;
@@ -244,6 +246,9 @@ private:
     // An immediate zoom: the view port takes the matrix, then offsets and drawing follow.
     void applyZoom(const kit::AffineTransform& matrix);
     void updatePinchEnabled();
+    // Scales by `s` about a point of the view, along the axes given that the settings allow and
+    // the view port can still zoom along.
+    void scaleAbout(kit::Point location, double s, GestureScaleAxis axis);
     void startDeceleration(kit::Point velocity);
 
     std::int64_t maxVisibleCount_ = 100;

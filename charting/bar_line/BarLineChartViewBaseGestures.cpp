@@ -1,5 +1,6 @@
-// Touch behaviour of x/y charts: tap and drag highlighting, double-tap and pinch zoom, panning
-// with an enclosing scroll view kept still, and the friction glide after a fling.
+// Touch behaviour of x/y charts: tap and drag highlighting, double-tap and pinch zoom (and Ctrl +
+// wheel, which zooms as a pinch does), panning with an enclosing scroll view kept still, and the
+// friction glide after a fling.
 #include "charting/bar_line/BarLineChartViewBase.h"
 #include "charting/core/NSUIShims.h"
 #include "kit/runtime/DisplayLink.h"
@@ -8,12 +9,18 @@
 #include "kit/ui/PinchGesture.h"
 #include "kit/ui/ScrollView.h"
 #include "kit/ui/TapGesture.h"
+#include "kit/ui/WheelEvent.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace charting {
 
 using State = kit::GestureRecognizer::State;
+
+// One wheel step scales by this much; a burst of steps in one event is capped.
+constexpr double wheelZoomPerStep = 1.1;
+constexpr double maxWheelZoomSteps = 10;
 
 bool BarLineChartViewBase::isTouchInverted() const {
     return isAnyAxisInverted() && closestDataSetToTouch_ && getAxis(closestDataSetToTouch_->axisDependency())->isInverted();
@@ -75,27 +82,44 @@ void BarLineChartViewBase::pinchGestureRecognized(kit::PinchGesture& recognizer)
     }
     if (state != State::changed || !isScaling_) return;
 
+    scaleAbout(recognizer.locationIn(this), recognizer.scale(), gestureScaleAxis_);
+    recognizer.setScale(1.0);
+}
+
+void BarLineChartViewBase::scaleAbout(kit::Point location, double s, GestureScaleAxis axis) {
     ViewPortHandler& vp = *viewPortHandler();
-    const double s = recognizer.scale();
     const bool out = s < 1;
-    const bool axisX = gestureScaleAxis_ == GestureScaleAxis::both || gestureScaleAxis_ == GestureScaleAxis::x;
-    const bool axisY = gestureScaleAxis_ == GestureScaleAxis::both || gestureScaleAxis_ == GestureScaleAxis::y;
+    const bool axisX = axis == GestureScaleAxis::both || axis == GestureScaleAxis::x;
+    const bool axisY = axis == GestureScaleAxis::both || axis == GestureScaleAxis::y;
     const bool canX = (out ? vp.canZoomOutMoreX() : vp.canZoomInMoreX()) && scaleXEnabled_ && axisX;
     const bool canY = (out ? vp.canZoomOutMoreY() : vp.canZoomInMoreY()) && scaleYEnabled_ && axisY;
-    if (!canX && !canY) {
-        recognizer.setScale(1.0);
-        return;
-    }
-    const kit::Point l = recognizer.locationIn(this);
-    const double x = l.x - vp.offsetLeft();
-    const double y = isTouchInverted() ? l.y - vp.offsetTop() : (vp.chartHeight() - l.y) - vp.offsetBottom();
+    if (!canX && !canY) return;
+    const double x = location.x - vp.offsetLeft();
+    const double y = isTouchInverted() ? location.y - vp.offsetTop() : (vp.chartHeight() - location.y) - vp.offsetBottom();
     const double sx = canX ? s : 1.0;
     const double sy = canY ? s : 1.0;
     const kit::AffineTransform m =
         kit::AffineTransform::identity().translated(x, -y).scaled(sx, sy).translated(-x, y);
     vp.refresh(vp.touchMatrix().concat(m), *this, true);
     if (auto delegate = this->delegate()) delegate->chartScaled(*this, sx, sy);
-    recognizer.setScale(1.0);
+}
+
+bool BarLineChartViewBase::scrollWheel(const kit::WheelEvent& event) {
+    // Ctrl + wheel is the desktop's pinch: the pinch settings decide, the pointer is the centre.
+    if (!event.control || !data() || !(pinchZoomEnabled_ || scaleXEnabled_ || scaleYEnabled_)) return false;
+    stopDeceleration();
+    double steps = event.unit == kit::WheelEvent::Unit::lines ? event.delta.y : event.delta.y / kit::ScrollView::wheelLineHeight;
+    steps = std::clamp(steps, -maxWheelZoomSteps, maxWheelZoomSteps);
+    // Turning the wheel away from the user (content towards its start) zooms in.
+    const double s = std::pow(wheelZoomPerStep, -steps);
+    if (s == 1.0) return true;
+    const GestureScaleAxis axis = pinchZoomEnabled_ || scaleXEnabled_ == scaleYEnabled_ ? GestureScaleAxis::both
+                                  : scaleXEnabled_                                        ? GestureScaleAxis::x
+                                                                                          : GestureScaleAxis::y;
+    scaleAbout(convertPointFrom(event.location, nullptr), s, axis);
+    calculateOffsets();
+    setNeedsDisplay();
+    return true;
 }
 
 void BarLineChartViewBase::panGestureRecognized(kit::PanGesture& recognizer) {

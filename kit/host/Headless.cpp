@@ -8,6 +8,7 @@
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Responder.h"
 #include "kit/ui/View.h"
+#include "kit/ui/WheelEvent.h"
 #include "kit/ui/Window.h"
 
 #include <algorithm>
@@ -225,6 +226,26 @@ void Headless::pressBackspace(int times) {
     if (!input) return;
     for (int i = 0; i < times; ++i) input->deleteBackward();
     settle();
+}
+
+bool Headless::pressKey(Key key) {
+    bool handled = kit::host::pressKey(window_->rootViewController(), key);
+    settle();
+    return handled;
+}
+
+bool Headless::scroll(Point at, Point points, bool control) {
+    window_->layoutIfNeeded();
+    bool handled = dispatcher_->scrollWheel({at, points, WheelEvent::Unit::points, control, false});
+    settle();
+    return handled;
+}
+
+bool Headless::wheel(Point at, double steps, bool control, bool shift) {
+    window_->layoutIfNeeded();
+    bool handled = dispatcher_->scrollWheel({at, {0, steps}, WheelEvent::Unit::lines, control, shift});
+    settle();
+    return handled;
 }
 
 std::shared_ptr<AlertController> Headless::presentedAlert() const {

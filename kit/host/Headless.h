@@ -4,6 +4,7 @@
 #include "kit/base/Clock.h"
 #include "kit/base/Geometry.h"
 #include "kit/graphics/Image.h"
+#include "kit/host/KeyCommands.h"
 #include "kit/ui/Device.h"
 
 #include <memory>
@@ -51,6 +52,12 @@ public:
     // Text for the focused text field.
     void typeText(const std::string& text);
     void pressBackspace(int times = 1);
+    // A key the window host answers (Escape, Return, Tab); false when it meant nothing on screen.
+    bool pressKey(Key key);
+    // A touchpad scroll by `points`, or mouse wheel steps (positive: towards the end of the
+    // content), over the point `at`; Ctrl makes it zoom where a view can. False when no view took it.
+    bool scroll(Point at, Point points, bool control = false);
+    bool wheel(Point at, double steps, bool control = false, bool shift = false);
     // Low-level fingers, for gestures the helpers above do not cover.
     void touchDown(int finger, Point p);
     void touchMove(int finger, Point p);

@@ -4,16 +4,16 @@
 #include "kit/base/Make.h"
 #include "kit/graphics/Image.h"
 #include "kit/host/Headless.h"
+#include "kit/host/KeyCommands.h"
 #include "kit/runtime/RunLoop.h"
 #include "kit/runtime/Timer.h"
-#include "kit/ui/AlertController.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/EventDispatcher.h"
-#include "kit/ui/NavigationController.h"
 #include "kit/ui/Pasteboard.h"
 #include "kit/ui/Responder.h"
 #include "kit/ui/TextField.h"
 #include "kit/ui/View.h"
+#include "kit/ui/WheelEvent.h"
 #include "kit/ui/Window.h"
 
 #include <SDL.h>
@@ -57,6 +57,9 @@ struct Window::Impl {
     std::shared_ptr<Timer> redrawTimer;
     PhaseHandlerToken displayToken;
     bool mouseDown = false;
+    // Modifier keys as of the event being handled: events are handled after they were queued, so
+    // the keyboard's state at that moment may already be later than the wheel turn in hand.
+    Uint16 modifiers = KMOD_NONE;
     bool quitting = false;
     std::uint32_t wakeEvent = 0;
 
@@ -122,7 +125,12 @@ struct Window::Impl {
             if (auto input = std::dynamic_pointer_cast<KeyInput>(Responder::currentFirstResponder()))
                 input->insertText(e.text.text);
             break;
-        case SDL_KEYDOWN: handleKey(e.key.keysym.sym, e.key.keysym.mod); break;
+        case SDL_KEYDOWN:
+            modifiers = e.key.keysym.mod;
+            handleKey(e.key.keysym.sym);
+            break;
+        case SDL_KEYUP: modifiers = e.key.keysym.mod; break;
+        case SDL_MOUSEWHEEL: wheel(e.wheel); break;
         default: break;
         }
     }
@@ -140,7 +148,7 @@ struct Window::Impl {
         forceRedraw = true;
     }
 
-    void handleKey(SDL_Keycode key, Uint16 modifiers) {
+    void handleKey(SDL_Keycode key) {
         if (key == SDLK_BACKSPACE) {
             if (auto input = std::dynamic_pointer_cast<KeyInput>(Responder::currentFirstResponder()))
                 input->deleteBackward();
@@ -150,43 +158,26 @@ struct Window::Impl {
             rotate();
             return;
         }
-        auto top = topViewControllerOf(window->rootViewController());
-        if (auto alert = std::dynamic_pointer_cast<AlertController>(top)) {
-            const auto& fields = alert->textFields();
-            if (key == SDLK_TAB && !fields.empty()) {
-                // Tab moves the keyboard to the next field of the alert.
-                auto current = Responder::currentFirstResponder();
-                std::size_t next = 0;
-                for (std::size_t i = 0; i < fields.size(); ++i)
-                    if (fields[i] == current) next = (i + 1) % fields.size();
-                fields[next]->becomeFirstResponder();
-                return;
-            }
-            if (key == SDLK_RETURN || key == SDLK_KP_ENTER) {
-                // Return chooses the first action that is not the cancel one.
-                for (const auto& action : alert->actions())
-                    if (action->style() != AlertActionStyle::cancel && action->isEnabled()) {
-                        alert->triggerAction(action->title());
-                        return;
-                    }
-                return;
-            }
+        switch (key) {
+        case SDLK_ESCAPE: pressKey(window->rootViewController(), Key::escape); break;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: pressKey(window->rootViewController(), Key::enter); break;
+        case SDLK_TAB: pressKey(window->rootViewController(), Key::tab); break;
+        default: break;
         }
-        if (key != SDLK_ESCAPE) return;
-        // Escape answers an alert with its cancel action, else goes back one screen.
-        if (auto alert = std::dynamic_pointer_cast<AlertController>(top)) {
-            for (const auto& action : alert->actions())
-                if (action->style() == AlertActionStyle::cancel) {
-                    alert->triggerAction(action->title());
-                    return;
-                }
-            return;
-        }
-        for (auto vc = top; vc; vc = vc->parentViewController())
-            if (auto nav = std::dynamic_pointer_cast<NavigationController>(vc)) {
-                nav->popViewController(true);
-                return;
-            }
+    }
+
+    void wheel(const SDL_MouseWheelEvent& e) {
+        if (e.which == SDL_TOUCH_MOUSEID) return;
+        // SDL counts in wheel steps; touchpads give fractions of one, which scroll as smoothly.
+        double sign = e.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
+        WheelEvent event;
+        event.location = toScreen(e.mouseX, e.mouseY);
+        event.delta = {sign * e.preciseX, -sign * e.preciseY};
+        event.unit = WheelEvent::Unit::lines;
+        event.control = (modifiers & KMOD_CTRL) != 0;
+        event.shift = (modifiers & KMOD_SHIFT) != 0;
+        dispatcher->scrollWheel(event);
     }
 
     void drainSdl(double waitSeconds) {

@@ -1,8 +1,8 @@
 #pragma once
 // The app in a real SDL2 window: the device's screen scaled to fit the display (sharp on HiDPI),
-// the mouse as one finger, touch screens as several, the keyboard for text fields and Escape for
-// "back" (in an alert: Escape cancels, Return confirms, Tab moves between fields; Ctrl+R turns the
-// device). The window is redrawn at most 60 times a second, and only when the view tree changed.
+// the mouse as one finger, touch screens as several, the wheel and touchpad scrolling for scroll
+// views (Ctrl + wheel zooms a chart), the keyboard for text fields and the keys of KeyCommands.h
+// (Ctrl+R turns the device). The window is redrawn at most 60 times a second, and only when the view tree changed.
 #include "kit/ui/Device.h"
 
 #include <memory>

@@ -15,8 +15,10 @@ struct NotificationCenter::Registration {
 };
 
 NotificationCenter& NotificationCenter::defaultCenter() {
-    static NotificationCenter center;
-    return center;
+    // Never destroyed: screens held by other statics (the application's windows) unregister in
+    // their destructors after main returns, when a destroyed centre would be used after free.
+    static NotificationCenter* center = new NotificationCenter;
+    return *center;
 }
 
 ObserverToken NotificationCenter::addObserver(std::string name, const void* object, Block block, const void* owner) {

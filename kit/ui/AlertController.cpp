@@ -1,6 +1,7 @@
 #include "kit/ui/AlertController.h"
 
 #include "kit/base/Make.h"
+#include "kit/text/Localization.h"
 #include "kit/ui/AlertView.h"
 #include "kit/ui/View.h"
 
@@ -42,6 +43,42 @@ bool AlertController::triggerAction(const std::string& title) {
     if (it == actions_.end()) return false;
     choose(*it);
     return true;
+}
+
+bool AlertController::isCancelAction(const AlertAction& action) const {
+    // Some alerts give their "Cancel" the default style; its title still says what it does.
+    return action.style() == AlertActionStyle::cancel || action.title() == "Cancel" ||
+           action.title() == localizedString("Cancel");
+}
+
+bool AlertController::cancelFromKeyboard() {
+    for (const auto& action : actions_)
+        if (action->isEnabled() && isCancelAction(*action)) {
+            choose(action);
+            return true;
+        }
+    if (style_ == AlertControllerStyle::actionSheet) {
+        dismissViewController(true);
+        return true;
+    }
+    if (actions_.size() == 1 && actions_.front()->isEnabled()) {
+        choose(actions_.front());
+        return true;
+    }
+    return false;
+}
+
+bool AlertController::confirmFromKeyboard() {
+    for (const auto& action : actions_)
+        if (action->isEnabled() && action->style() == AlertActionStyle::defaultStyle && !isCancelAction(*action)) {
+            choose(action);
+            return true;
+        }
+    if (actions_.size() == 1 && actions_.front()->isEnabled()) {
+        choose(actions_.front());
+        return true;
+    }
+    return false;
 }
 
 bool AlertController::fillTextField(std::size_t index, const std::string& text) {

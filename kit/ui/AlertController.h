@@ -62,6 +62,12 @@ public:
     // Chooses the action of that title as a tap on its button would: dismiss, then the handler.
     // False when there is no enabled action of that title.
     bool triggerAction(const std::string& title);
+    // The keyboard's answers. Escape takes the cancel action (the one of cancel style, else one
+    // titled "Cancel"); an action sheet without one just closes, an alert with a single action
+    // takes that. Return takes the default action: the first enabled one that neither cancels nor
+    // destroys, or the only action. False when the alert has no such answer.
+    bool cancelFromKeyboard();
+    bool confirmFromKeyboard();
     // Sets the text of the field at that index; false when there is none.
     bool fillTextField(std::size_t index, const std::string& text);
 
@@ -70,6 +76,7 @@ public:
 
 private:
     void choose(const std::shared_ptr<AlertAction>& action);
+    bool isCancelAction(const AlertAction& action) const;
 
     std::string title_;
     std::string message_;

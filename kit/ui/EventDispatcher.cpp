@@ -4,6 +4,7 @@
 #include "kit/runtime/Timer.h"
 #include "kit/ui/GestureRecognizer.h"
 #include "kit/ui/View.h"
+#include "kit/ui/WheelEvent.h"
 
 #include <algorithm>
 
@@ -63,6 +64,14 @@ void EventDispatcher::scheduleWake() {
 
 std::shared_ptr<View> EventDispatcher::hitTest(Point p) const {
     return window_ ? window_->hitTest(p, nullptr) : nullptr;
+}
+
+bool EventDispatcher::scrollWheel(const WheelEvent& event) {
+    // A finger on the screen owns the content; a wheel meanwhile would fight it.
+    if (hasActiveTouches()) return false;
+    for (auto v = hitTest(event.location); v; v = v->superview())
+        if (v->scrollWheel(event)) return true;
+    return false;
 }
 
 Event EventDispatcher::makeEvent(double now) const {

@@ -14,6 +14,7 @@ namespace kit {
 class GestureRecognizer;
 class Timer;
 class View;
+struct WheelEvent;
 
 struct TouchInput {
     int identifier = 0;
@@ -39,6 +40,10 @@ public:
     void touchMoved(int identifier, Point location) { touchesMoved({{identifier, location}}); }
     void touchEnded(int identifier, Point location) { touchesEnded({{identifier, location}}); }
     void touchCancelled(int identifier) { touchesCancelled({identifier}); }
+
+    // A wheel or touchpad scroll: offered to the view under the pointer, then to its superviews,
+    // until one takes it. False when none did.
+    bool scrollWheel(const WheelEvent& event);
 
     // Time-driven recogniser changes (a long press reaching its duration, a second tap that never
     // came). Called before every input and by a timer at the next deadline; hosts may call it too.

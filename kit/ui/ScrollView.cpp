@@ -4,6 +4,7 @@
 #include "kit/base/Make.h"
 #include "kit/runtime/Timer.h"
 #include "kit/ui/PanGesture.h"
+#include "kit/ui/WheelEvent.h"
 
 #include <algorithm>
 #include <cmath>
@@ -100,6 +101,22 @@ bool ScrollView::gestureRecognizerShouldBegin(GestureRecognizer& recognizer) {
     if (std::fabs(t.x) > std::fabs(t.y)) return scrollsHorizontally();
     if (std::fabs(t.y) > std::fabs(t.x)) return scrollsVertically();
     return scrollsHorizontally() || scrollsVertically();
+}
+
+bool ScrollView::scrollWheel(const WheelEvent& event) {
+    if (!scrollEnabled_ || dragging_ || event.control) return false;
+    Point delta = event.delta;
+    if (event.shift && delta.x == 0) std::swap(delta.x, delta.y);
+    if (event.unit == WheelEvent::Unit::lines) delta = {delta.x * wheelLineHeight, delta.y * wheelLineHeight};
+    const Point lo = minimumContentOffset(), hi = maximumContentOffset();
+    const bool alongX = delta.x != 0 && hi.x > lo.x;
+    const bool alongY = delta.y != 0 && hi.y > lo.y;
+    if (!alongX && !alongY) return false;
+    Point target = clamped(contentOffset());
+    if (alongX) target.x += delta.x;
+    if (alongY) target.y += delta.y;
+    setContentOffset(clamped(target));
+    return true;
 }
 
 void ScrollView::handlePan() {

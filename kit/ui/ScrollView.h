@@ -50,6 +50,11 @@ public:
     // The pan does not begin for a movement mostly along an axis the view cannot scroll on, so
     // a sideways swipe on a row of a vertical list reaches the row.
     bool gestureRecognizerShouldBegin(GestureRecognizer& recognizer) override;
+    // Wheel steps move the content a line; smooth touchpad deltas move it by their points. Taken
+    // only along an axis this view can scroll, so a wheel over a sideways strip moves the page.
+    bool scrollWheel(const WheelEvent& event) override;
+    // How far one wheel step moves the content, in points.
+    static constexpr double wheelLineHeight = 40;
 
 protected:
     // Subclasses lay out their content for the new offset.

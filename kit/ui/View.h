@@ -21,6 +21,7 @@ namespace kit {
 class Context;
 class Image;
 class GestureRecognizer;
+struct WheelEvent;
 
 enum class ContentMode {
     scaleToFill, scaleAspectFit, scaleAspectFill, redraw, center, top, bottom, left, right,
@@ -125,6 +126,8 @@ public:
     virtual bool winsTouchOver(const GestureRecognizer& ancestorRecognizer) const { (void)ancestorRecognizer; return false; }
     // Asked, for a recogniser on this view, when it is about to recognise; false makes it fail.
     virtual bool gestureRecognizerShouldBegin(GestureRecognizer& recognizer) { (void)recognizer; return true; }
+    // A wheel or touchpad scroll over this view; false passes it on to the superview.
+    virtual bool scrollWheel(const WheelEvent& event) { (void)event; return false; }
 
     // Responder chain: the override (a controller owning this view) comes before the superview.
     std::shared_ptr<Responder> nextResponder() const override;

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace charting;
 using namespace charting::testing;
 
@@ -106,6 +108,44 @@ TEST_F(Gestures, PinchScalesTheAxisTheFingersLieAlong) {
     pinch({c.x - 30, c.y - 30}, {c.x + 30, c.y + 30}, {c.x - 60, c.y - 60}, {c.x + 60, c.y + 60});
     EXPECT_NEAR(chart->scaleX(), 2, 0.05);
     EXPECT_NEAR(chart->scaleY(), 2, 0.05);
+}
+
+TEST_F(Gestures, CtrlWheelZoomsAboutThePointerUnderThePinchSettingsAndAPlainWheelScrollsThePage) {
+    // The chart on a page taller than the window.
+    auto page = kit::make<kit::ScrollView>(chart->superview()->bounds());
+    page->setContentSize({375, 3000});
+    chart->superview()->addSubview(page);
+    page->addSubview(chart);
+    host->settle();
+    const double pageStart = page->contentOffset().y;
+
+    const kit::Point c = at(5, 15);
+    EXPECT_TRUE(host->wheel(c, -2, true));
+    EXPECT_NEAR(chart->scaleX(), 1.21, 1e-9);
+    EXPECT_NEAR(chart->scaleY(), 1.21, 1e-9);
+    // The value under the pointer stays under it.
+    const kit::Point under = chart->valueForTouchPoint({c.x - origin.x, c.y - origin.y}, AxisDependency::left);
+    EXPECT_NEAR(under.x, 5, 1e-6);
+    EXPECT_NEAR(under.y, 15, 1e-6);
+    EXPECT_NEAR(delegate->lastScaleX, 1.21, 1e-9);
+    // A touchpad's smooth deltas zoom by their share of a step; turning back zooms out.
+    EXPECT_TRUE(host->scroll(c, {0, kit::ScrollView::wheelLineHeight * 2}, true));
+    EXPECT_NEAR(chart->scaleX(), 1, 1e-9);
+    EXPECT_EQ(page->contentOffset().y, pageStart);
+
+    // Only the axes the settings let a pinch scale.
+    chart->setScaleXEnabled(false);
+    host->wheel(c, -3, true);
+    EXPECT_NEAR(chart->scaleX(), 1, 1e-9);
+    EXPECT_NEAR(chart->scaleY(), std::pow(1.1, 3), 1e-9);
+    chart->setScaleYEnabled(false);
+    EXPECT_FALSE(host->wheel(c, -3, true));
+    EXPECT_NEAR(chart->scaleY(), std::pow(1.1, 3), 1e-9);
+
+    // Without Ctrl the wheel scrolls the page under the chart.
+    EXPECT_TRUE(host->wheel(c, 2));
+    EXPECT_EQ(page->contentOffset().y, pageStart + 2 * kit::ScrollView::wheelLineHeight);
+    EXPECT_NEAR(chart->scaleY(), std::pow(1.1, 3), 1e-9);
 }
 
 TEST_F(Gestures, PinchThatMayNotZoomChangesNothing) {

@@ -3,6 +3,7 @@
 #include "kit/base/Make.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/CollectionView.h"
+#include "kit/ui/ScrollView.h"
 #include "kit/ui/SwipeGesture.h"
 #include "kit/ui/ViewController.h"
 #include "kit/ui/Window.h"
@@ -110,6 +111,61 @@ TEST_F(ScrollingFixture, HorizontalSwipesOnRowsOfAVerticalListReachTheRows) {
         EXPECT_GT(list->contentOffset().y, offset.y + 100);
         EXPECT_EQ(left + right, 2);
     }
+}
+
+TEST_F(ScrollingFixture, WheelStepsScrollLinesTouchpadDeltasScrollPointsWithinTheEnds) {
+    Headless host;
+    auto screen = kit::make<ListScreen>();
+    host.setRootViewController(screen);
+    auto& list = screen->list;
+    const double top = list->minimumContentOffset().y, end = list->maximumContentOffset().y;
+    const double start = list->contentOffset().y;
+
+    EXPECT_TRUE(host.wheel({200, 400}, 3));
+    EXPECT_EQ(list->contentOffset().y, start + 3 * ScrollView::wheelLineHeight);
+    EXPECT_TRUE(host.scroll({200, 400}, {0, 10.5}));
+    EXPECT_EQ(list->contentOffset().y, start + 3 * ScrollView::wheelLineHeight + 10.5);
+    EXPECT_TRUE(host.scroll({200, 400}, {0, -4.25}));
+    EXPECT_EQ(list->contentOffset().y, start + 3 * ScrollView::wheelLineHeight + 6.25);
+
+    host.wheel({200, 400}, 1000);
+    EXPECT_EQ(list->contentOffset().y, end);
+    host.wheel({200, 400}, -1000);
+    EXPECT_EQ(list->contentOffset().y, top);
+    // Ctrl + wheel zooms where something can; a list does not scroll for it.
+    EXPECT_FALSE(host.wheel({200, 400}, 3, true));
+    EXPECT_EQ(list->contentOffset().y, top);
+    EXPECT_FALSE(list->isDecelerating());
+
+    // A list whose rows all fit has nothing to scroll: the wheel passes through it.
+    screen->rows->count = 3;
+    list->reloadData();
+    host.settle();
+    EXPECT_FALSE(host.wheel({200, 400}, 3));
+}
+
+TEST_F(ScrollingFixture, AVerticalWheelOverASidewaysStripScrollsThePageAndShiftScrollsTheStrip) {
+    Headless host;
+    auto screen = kit::make<ViewController>();
+    host.setRootViewController(screen);
+    auto page = kit::make<ScrollView>(screen->view()->bounds());
+    page->setContentSize({375, 2000});
+    auto strip = kit::make<ScrollView>(Rect{0, 200, 375, 100});
+    strip->setContentSize({1500, 100});
+    page->addSubview(strip);
+    screen->view()->addSubview(page);
+    host.settle();
+    const Point pageStart = page->contentOffset();
+
+    host.wheel({100, 250}, 2);
+    EXPECT_EQ(page->contentOffset().y, pageStart.y + 2 * ScrollView::wheelLineHeight);
+    EXPECT_EQ(strip->contentOffset().x, 0);
+
+    host.wheel({100, 250 - 2 * ScrollView::wheelLineHeight}, 2, false, true);
+    EXPECT_EQ(strip->contentOffset().x, 2 * ScrollView::wheelLineHeight);
+    EXPECT_EQ(page->contentOffset().y, pageStart.y + 2 * ScrollView::wheelLineHeight);
+    EXPECT_TRUE(host.scroll({100, 150}, {-30, 0}));
+    EXPECT_EQ(strip->contentOffset().x, 2 * ScrollView::wheelLineHeight - 30);
 }
 
 } // namespace

@@ -46,3 +46,11 @@ TEST(NotificationCenter, ObserversChangedDuringAPostTakeEffectAtOnceForRemovalAn
     // The observer added in the first post runs now; the one added in this post waits for the next.
     EXPECT_EQ(log, (std::vector<std::string>{"first", "added"}));
 }
+
+TEST(NotificationCenter, TheDefaultCentreOutlivesStaticsThatUnregisterAtExit) {
+    // Registered before the centre is first used, so it runs after the centre's own static
+    // clean-up would: as a screen kept by the application object unregisters on quitting.
+    static int owner = 0;
+    std::atexit([] { NotificationCenter::defaultCenter().removeObserver(&owner); });
+    NotificationCenter::defaultCenter().addObserver("quit", nullptr, [](const Notification&) {}, &owner);
+}

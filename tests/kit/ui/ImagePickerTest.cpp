@@ -140,6 +140,29 @@ TEST_F(ImagePickerFixture, CancelDismissesUnlessTheDelegateTakesItOverAndAnswers
     EXPECT_TRUE(screen->results.empty());
 }
 
+TEST_F(ImagePickerFixture, ReturnConfirmsTheCropAndEscapeStepsBackThenCancels) {
+    auto picker = present(true);
+    EXPECT_FALSE(host->pressKey(host::Key::enter));  // nothing to confirm on the grid
+    picker->choosePicture(0);
+    host->settle();
+    ASSERT_TRUE(picker->cropView());
+    EXPECT_TRUE(host->pressKey(host::Key::escape));
+    EXPECT_FALSE(picker->cropView());
+    EXPECT_EQ(screen->presentedViewController(), picker);
+    picker->choosePicture(0);
+    host->settle();
+    EXPECT_TRUE(host->pressKey(host::Key::enter));
+    host->advance(1);
+    ASSERT_EQ(screen->results.size(), 1u);
+    EXPECT_TRUE(screen->results[0].editedImage);
+
+    present(false);
+    EXPECT_TRUE(host->pressKey(host::Key::escape));
+    host->advance(1);
+    EXPECT_EQ(screen->cancels, 1);
+    EXPECT_EQ(screen->presentedViewController(), nullptr);
+}
+
 TEST_F(ImagePickerFixture, AScriptAnswersEachPickerOnceItHasAppeared) {
     std::vector<std::pair<ImagePickerScript::Outcome, std::pair<bool, bool>>> cases = {
         {ImagePickerScript::Outcome::image, {true, true}},
