@@ -271,7 +271,7 @@ void DcwVC::layoutControls() {
     modeMenu_.clear();
     std::vector<std::string> titles;
     for (int i = 0; i < (isClassic ? 6 : 8); ++i) titles.push_back(modeTitle(allModes[static_cast<std::size_t>(i)]));
-    modeMenu_.addModeButtons(titles, this, [this](kit::Button& button) { selectModeWithButton(button); });
+    modeMenu_.addModeButtons(titles, [this](kit::Button& button) { selectModeWithButton(button); });
     modeMenu_.hang(*root, *modeNowBtn(), isClassic ? 348 : 464);
 
     app::placeTopRight(*root, saveBtn(), *backBtn());

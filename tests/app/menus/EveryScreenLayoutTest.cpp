@@ -1,0 +1,166 @@
+// Every screen of the app, opened as the app opens it, on every device profile and, where the
+// screen shows colour codes, in every colour-code format: no control or text may sit on another,
+// leave the screen or its safe area, or be cut by its own frame.
+#include "app/AppFixture.h"
+
+#include "LayoutCheck.h"
+#include "app/SavedData.h"
+#include "app/menus/MainMenuVC.h"
+#include "app/menus/MainStoryboard.h"
+#include "combinations/CcImageVC.h"
+#include "kit/base/Make.h"
+#include "kit/host/Headless.h"
+#include "kit/media/CaptureDevice.h"
+#include "kit/runtime/DispatchQueue.h"
+#include "kit/store/Defaults.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/Label.h"
+#include "kit/ui/NavigationController.h"
+#include "kit/ui/Storyboard.h"
+#include "kit/ui/Window.h"
+#include "tools/ToolOverlays.h"
+#include "wheels/Widgets.h"
+#include "wheels/digital/DcwVC.h"
+
+#include <set>
+
+namespace {
+
+const std::vector<kit::Color>& entryColours() {
+    static const std::vector<kit::Color> colours{kit::Color::rgba(0.9, 0.3, 0.2), kit::Color::rgba(0.2, 0.6, 0.9),
+                                                 kit::Color::rgba(0.95, 0.85, 0.3), kit::Color::rgba(0.3, 0.7, 0.4)};
+    return colours;
+}
+
+// A screen to look at: a storyboard identifier, or one of the states a user reaches from it.
+struct Screen {
+    std::string name;
+    std::string identifier;
+    std::function<void()> before;                                         // settings the screen reads
+    std::function<std::shared_ptr<kit::ViewController>(kit::ViewController& pushed)> open;  // entry data
+};
+
+// The digital wheel in each kind of layout the modes give it (two, three and four wheels, abstract
+// captions, mono), and the screens that need entry data opened the way the app opens them.
+std::vector<Screen> screens() {
+    app::registerMainStoryboard();
+    std::vector<Screen> all;
+    for (const auto& id : kit::Storyboard::named("Main")->sceneIdentifiers()) all.push_back({id, id, {}, {}});
+    all.push_back({"MainMenuSecondPageVC", app::scene::mainMenu, {}, [](kit::ViewController& menu) {
+                       auto& m = static_cast<app::MainMenuVC&>(menu);
+                       if (auto tile = m.grayscale.lock()) m.moreToolsTapped(*tile);
+                       return m.navigationController()->topViewController();
+                   }});
+    for (int mode : {2, 4, 6, 7})
+        all.push_back({"DcwVC.mode" + std::to_string(mode), "DcwVC",
+                       [mode] { kit::Defaults::standard().set(mode, app::Keys::lastDcwCombination); }, {}});
+    for (auto& s : all) {
+        if (s.identifier == "DcwEditCcVC") {
+            s.identifier = "DcwVC";
+            s.before = [] { kit::Defaults::standard().set(4, app::Keys::lastDcwCombination); };
+            s.open = [](kit::ViewController& wheel) {
+                static_cast<wheels::DcwVC&>(wheel).editCCTapped();
+                return wheel.navigationController()->topViewController();
+            };
+        } else if (s.identifier == "CcImageVC") {
+            s.open = [](kit::ViewController& screen) {
+                static_cast<combinations::CcImageVC&>(screen).colors = entryColours();
+                return screen.shared_from_this();
+            };
+        } else if (s.identifier == "PieChartVC") {
+            s.open = [](kit::ViewController& screen) {
+                tools::setUpChartPreview(screen, entryColours(), false);
+                return screen.shared_from_this();
+            };
+        }
+    }
+    return all;
+}
+
+struct EveryScreenLayout : AppFixture, ::testing::WithParamInterface<Screen> {
+    void SetUp() override {
+        kit::Application::resetShared();
+        AppFixture::SetUp();
+        app::registerMainStoryboard();
+        app::MainMenuVC::setRatingCheck([](int, kit::ViewController&) {});
+        kit::Defaults::standard().set(true, app::Keys::hideAbstractTip);
+        kit::media::setCameraConfiguration({.source = "synthetic:cycle-FFFFFF-F0E0C0@32x18", .accessGranted = true, .manualFrames = true});
+    }
+    void TearDown() override {
+        kit::DispatchQueue::global().waitUntilIdle();
+        app::MainMenuVC::setRatingCheck({});
+        AppFixture::TearDown();
+        kit::media::resetCameraConfiguration();
+        kit::Application::resetShared();
+    }
+
+    struct Look {
+        std::vector<layoutcheck::Finding> findings;
+        std::multiset<std::string> texts;  // every visible text, to tell whether the format shows
+    };
+
+    // Opens the screen over the main menu, as the app does, and looks at it.
+    Look look(const Screen& screen, const kit::DeviceProfile& device, int format) {
+        kit::Defaults::standard().set(format, app::Keys::colorFormat);
+        if (screen.before) screen.before();
+        kit::host::Headless host(device);
+        host.setRootViewController(kit::Storyboard::named("Main")->instantiateInitialViewController());
+        auto nav = std::dynamic_pointer_cast<kit::NavigationController>(host.window()->rootViewController());
+        std::shared_ptr<kit::ViewController> shown = nav->topViewController();
+        if (screen.identifier != app::scene::mainMenu) {
+            shown = kit::Storyboard::named("Main")->instantiateViewController(screen.identifier);
+            nav->pushViewController(shown, false);
+        }
+        host.advance(0.5);
+        if (screen.open) shown = screen.open(*shown);
+        for (int i = 0; i < 4; ++i) {
+            kit::DispatchQueue::global().waitUntilIdle();
+            host.advance(0.25);
+        }
+        Look result{check(*host.window(), device).run(), {}};
+        collectTexts(*host.window(), result.texts);
+        host.advance(2);  // lets pending saves and timers run out on the host's clock
+        return result;
+    }
+
+    static layoutcheck::LayoutCheck check(const kit::View& root, const kit::DeviceProfile& device) {
+        using namespace layoutcheck;
+        LayoutCheck c(root, device.safeAreaInsets());
+        c.countAsControl(ofType<wheels::DCWHANDLER>());
+        return c;
+    }
+
+    static void collectTexts(const kit::View& view, std::multiset<std::string>& out) {
+        if (view.isHidden()) return;
+        if (auto* label = dynamic_cast<const kit::Label*>(&view); label && !label->text().empty()) out.insert(label->text());
+        for (const auto& sub : view.subviews()) collectTexts(*sub, out);
+    }
+
+    void expectClean(const Screen& screen, const kit::DeviceProfile& device) {
+        const Look hex = look(screen, device, 0);
+        EXPECT_TRUE(hex.findings.empty()) << screen.name << " on " << device.name << " (hex):\n" << layoutcheck::describe(hex.findings);
+        const Look hsl = look(screen, device, 3);
+        EXPECT_TRUE(hsl.findings.empty()) << screen.name << " on " << device.name << " (HSL):\n" << layoutcheck::describe(hsl.findings);
+        if (hex.texts == hsl.texts) return;  // shows no colour codes
+        for (int format : {1, 2, 4, 5, 6, 7, 8}) {
+            const Look other = look(screen, device, format);
+            EXPECT_TRUE(other.findings.empty()) << screen.name << " on " << device.name << " (format " << format << "):\n"
+                                                << layoutcheck::describe(other.findings);
+        }
+    }
+};
+
+TEST_P(EveryScreenLayout, OnEveryDeviceAndFormat) {
+    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
+                               kit::DeviceProfile::smallPad()})
+        expectClean(GetParam(), device);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, EveryScreenLayout, ::testing::ValuesIn(screens()), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return name;
+});
+
+} // namespace
