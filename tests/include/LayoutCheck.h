@@ -3,15 +3,12 @@
 // that leave the screen or its safe area, or whose text does not fit its own frame. Screen tests
 // run it on what they show and list the overlaps they mean at the call site, each with its reason.
 #include "kit/base/Geometry.h"
+#include "kit/ui/View.h"
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
-
-namespace kit {
-class View;
-}
 
 namespace layoutcheck {
 
