@@ -5,6 +5,7 @@
 #include "app/storage/SaveHelpers.h"
 #include "app/ui/Ext.h"
 #include "app/ui/LayoutConstants.h"
+#include "app/ui/SoftShadow.h"
 #include "app/ui/Strings.h"
 #include "colour/ColorCodeText.h"
 #include "colour/ColorNames.h"
@@ -84,14 +85,16 @@ void SlotPanel::placeCornerButtons(kit::View& backBtn) {
     view->addSubview(openDcwBtn_);
     app::anchorWithCenter(*openDcwBtn_, saveBtn_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
                           saveBtn_->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    // They lie over the picture.
+    for (auto* control : {&backBtn, static_cast<kit::View*>(saveBtn_.get()), static_cast<kit::View*>(editCCBtn_.get()),
+                          static_cast<kit::View*>(openDcwBtn_.get())})
+        app::addSoftShadow(*control);
 }
 
 const std::shared_ptr<kit::Button>& SlotPanel::valueButton(int k) {
     auto& button = valueButtons_[static_cast<std::size_t>(k - 1)];
     if (!button) {
         button = wheels::makeValueButton(k);
-        button->layer()->setBackgroundColor(colour::halfBlackColor());
-        button->layer()->setBorderWidth(1);
         button->layer()->setCornerRadius(0);
         button->addTarget(this, "valueButtonPressedWithSender:", kit::ControlEvent::touchDown,
                           [this](kit::Control& sender) { copyValueColor(sender.tag()); });

@@ -3,6 +3,7 @@
 #include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/LayoutConstants.h"
+#include "app/ui/SoftShadow.h"
 #include "app/ui/Strings.h"
 #include "capture/BackgroundSession.h"
 #include "capture/CameraPermission.h"
@@ -79,6 +80,8 @@ void ValueCheckerVC::initialize() {
     importColorBtn_ = assetButton("Inport_color");
     importColorBtn_->addTarget(this, "importImageBtnTapped", kit::ControlEvent::touchDown,
                                [this] { importImageBtnTapped(); });
+    for (auto* control : {ratioBtn_.get(), backBtn_.get(), infoBtn_.get(), importColorBtn_.get()})
+        app::addSoftShadow(*control);
 }
 
 void ValueCheckerVC::viewDidLoad() {

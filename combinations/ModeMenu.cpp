@@ -14,6 +14,10 @@ std::shared_ptr<kit::StackView> makeMenuStackView() {
     stack->setDistribution(kit::StackDistribution::fillEqually);
     stack->setAxis(kit::layout::Axis::vertical);
     stack->setSpacing(0);
+    stack->layer()->setBorderColor(kit::Color::whiteColor());
+    stack->layer()->setBorderWidth(1);
+    // The buttons' colour is translucent; what lies behind an open menu must not show through.
+    stack->setBackgroundColor(kit::Color::blackColor());
     return stack;
 }
 
@@ -23,6 +27,8 @@ std::shared_ptr<kit::Button> makeModeButton(const std::string& title, std::funct
     button->setAccessibilityIdentifier(title);
     button->setTitleColor(kit::Color::whiteColor());
     button->titleLabel()->setFont(app::Fonts::regularFont20());
+    button->layer()->setBorderColor(kit::Color::whiteColor());
+    button->layer()->setBorderWidth(0.5);
     button->layer()->setCornerRadius(0);
     button->layer()->setBackgroundColor(colour::panelBackgroundColor());
     button->addTarget(button.get(), "selectModeWithButton:", kit::ControlEvent::touchUpInside,

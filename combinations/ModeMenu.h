@@ -12,9 +12,9 @@ class StackView;
 
 namespace combinations {
 
-// Vertical, equal heights, no spacing.
+// Vertical, equal heights, no spacing, white border, on an opaque backing.
 std::shared_ptr<kit::StackView> makeMenuStackView();
-// Title and identifier `title`, white 20-point title on the dark panel colour; `select` runs on
+// Title and identifier `title`, white 20-point title on the dark panel colour, white border; `select` runs on
 // touch-up-inside with the button.
 std::shared_ptr<kit::Button> makeModeButton(const std::string& title, std::function<void(kit::Button&)> select);
 

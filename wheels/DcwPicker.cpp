@@ -223,13 +223,19 @@ void DCWPICKER::layoutHexLabel() {
                            .value_or(kit::Font::monospace(std::max(1.0, hexLabel_->bounds().size.height))));
 }
 
+void DCWPICKER::setShadeSliderLowestEdge(std::optional<double> y) {
+    shadeSliderLowestEdge_ = y;
+    setNeedsLayout();
+}
+
 void DCWPICKER::layoutShadeSlider() {
     const auto b = bounds();
     const double c = radius_ - padding_;
     const double height = (b.size.height - 2 * padding_) * 0.08;
     const double width = ((b.midX() + c * 0.8660254037844384) - (b.midX() + c * (-0.8660254037844388))) * 1.2;
-    shadeSlider_->setFrame({b.midX() - width / 2, frame().size.width + height * 3.4, std::max(0.0, width),
-                            std::max(0.0, height)});
+    double y = frame().size.width + height * 3.4;
+    if (shadeSliderLowestEdge_) y = std::min(y, *shadeSliderLowestEdge_ - height);
+    shadeSlider_->setFrame({b.midX() - width / 2, y, std::max(0.0, width), std::max(0.0, height)});
     shadeSlider_->setHandleCenterX(shadeSlider_->bounds().size.width * 0.5);
     shadeSlider_->layoutTrack();
 }

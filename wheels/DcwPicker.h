@@ -58,6 +58,9 @@ public:
     void setStroke(double stroke) { stroke_ = stroke; }
     double padding() const { return padding_; }
     void setPadding(double padding) { padding_ = padding; }
+    // The lowest the shade slider's bottom edge may reach, in the wheel's coordinates: the screen
+    // keeps it clear of the controls below the wheel on short screens.
+    void setShadeSliderLowestEdge(std::optional<double> y);
     bool isClassic() const { return isClassic_; }
     void setIsClassic(bool classic);
     kit::Size handleSize() const;
@@ -116,6 +119,7 @@ private:
     double radius_ = 0;
     double stroke_ = 1.0;
     double padding_ = 15.0;
+    std::optional<double> shadeSliderLowestEdge_;
     bool isClassic_ = false;
 };
 

@@ -1,6 +1,8 @@
 #include "wheels/ModeMenu.h"
 
 #include "app/ui/Ext.h"
+#include "app/ui/Strings.h"
+#include "combinations/ModeMenu.h"
 #include "app/ui/LayoutConstants.h"
 #include "kit/base/Make.h"
 #include "wheels/ScreenLayout.h"
@@ -29,7 +31,7 @@ ModeMenu::ModeMenu() {
     frame_ = kit::make<kit::View>();
     frame_->layer()->setCornerRadius(30);
     frame_->setClipsToBounds(true);
-    stack_ = makeMenuStackView();
+    stack_ = combinations::makeMenuStackView();
     tap_ = kit::make<kit::TapGesture>();
 }
 
@@ -38,14 +40,11 @@ void ModeMenu::clear() {
     frame_->removeFromSuperview();
 }
 
-void ModeMenu::addModeButtons(const std::vector<std::string>& englishTitles, const void* owner,
-                              std::function<void(kit::Button&)> select) {
+void ModeMenu::addModeButtons(const std::vector<std::string>& englishTitles, std::function<void(kit::Button&)> select) {
     for (const auto& title : englishTitles) {
-        auto button = makeModeButton(title);
-        std::weak_ptr<kit::Button> weakButton = button;
-        button->addTarget(owner, "selectModeWithButton", kit::ControlEvent::touchUpInside, [select, weakButton] {
-            if (auto b = weakButton.lock()) select(*b);
-        });
+        // Shown in the user's language; the screen tells the modes apart by the English title.
+        auto button = combinations::makeModeButton(app::Strings::text(title), select);
+        button->setAccessibilityIdentifier(title);
         stack_->addArrangedSubview(button);
     }
 }

@@ -28,8 +28,7 @@ public:
     // Takes the frame off the screen and drops the mode buttons (a rebuild adds them anew).
     void clear();
     // Appends one button per English title; `select` runs with the tapped one.
-    void addModeButtons(const std::vector<std::string>& englishTitles, const void* owner,
-                        std::function<void(kit::Button&)> select);
+    void addModeButtons(const std::vector<std::string>& englishTitles, std::function<void(kit::Button&)> select);
     // Places the frame, 240 wide and `height` tall, top-aligned with the mode button and centred on
     // the root, hidden until opened.
     void hang(kit::View& root, kit::View& modeButton, double height);

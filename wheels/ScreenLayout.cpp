@@ -1,5 +1,9 @@
 #include "wheels/ScreenLayout.h"
 
+#include "kit/ui/Device.h"
+
+#include <algorithm>
+
 #include "app/ui/Ext.h"
 #include "app/ui/LayoutConstants.h"
 #include "kit/base/Make.h"
@@ -23,6 +27,10 @@ std::shared_ptr<kit::StackView> remakeStripStack(const std::shared_ptr<kit::Stac
     return stack;
 }
 
+double colorLabelRowBottomInset() {
+    return std::max(app::colorCodeRowBottomPadding(), kit::Device::current().safeAreaInsets().bottom);
+}
+
 std::shared_ptr<kit::StackView> addColorLabelRow(kit::View& root, const std::vector<std::shared_ptr<kit::Button>>& labels) {
     auto row = kit::make<kit::StackView>();
     row->setAxis(kit::layout::Axis::horizontal);
@@ -34,7 +42,7 @@ std::shared_ptr<kit::StackView> addColorLabelRow(kit::View& root, const std::vec
     }
     root.addSubview(row);
     app::anchor(*row, std::nullopt, root.leftAnchor(), root.bottomAnchor(), root.rightAnchor(), 0, 0,
-                -app::colorCodeRowBottomPadding(), 0, 0, app::colorCodeRowHeight());
+                -colorLabelRowBottomInset(), 0, 0, app::colorCodeRowHeight());
     return row;
 }
 

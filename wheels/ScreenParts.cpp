@@ -38,25 +38,6 @@ void addBackSwipe(kit::View& strip, kit::ViewController& screen) {
     strip.addGestureRecognizer(swipe);
 }
 
-std::shared_ptr<kit::StackView> makeMenuStackView() {
-    auto stack = kit::make<kit::StackView>();
-    stack->setAxis(kit::layout::Axis::vertical);
-    stack->setDistribution(kit::StackDistribution::fillEqually);
-    stack->setAlignment(kit::StackAlignment::fill);
-    stack->setSpacing(0);
-    stack->setBackgroundColor(kit::Color::rgba(0.12, 0.12, 0.14, 0.94));
-    return stack;
-}
-
-std::shared_ptr<kit::Button> makeModeButton(const std::string& englishTitle) {
-    auto button = kit::make<kit::Button>();
-    button->setAttributedTitle(app::makeAttributedTitle(app::Strings::text(englishTitle)));
-    button->setAccessibilityIdentifier(englishTitle);
-    button->layer()->setBorderColor(kit::Color::whiteColor().withAlpha(0.15));
-    button->layer()->setBorderWidth(0.5);
-    return button;
-}
-
 std::shared_ptr<kit::Button> makeColorLabelButton() {
     auto button = kit::make<kit::Button>();
     button->setTitleColor(kit::Color::whiteColor());
@@ -71,8 +52,9 @@ std::shared_ptr<kit::Button> makeColorLabelButton() {
 std::shared_ptr<kit::Button> makeValueButton(int tag) {
     auto button = kit::make<kit::Button>();
     button->setTag(tag);
+    button->layer()->setBackgroundColor(kit::Color::blackColor().withAlpha(0.5));
     button->layer()->setBorderColor(kit::Color::whiteColor());
-    button->layer()->setBorderWidth(1.5);
+    button->layer()->setBorderWidth(1);
     button->layer()->setCornerRadius(app::valueButtonSize() / 2);
     button->setClipsToBounds(true);
     return button;

@@ -28,10 +28,6 @@ std::shared_ptr<kit::Button> makeBackButton(kit::ViewController& screen, const s
 // A right swipe on the strip pops the screen without the haptic.
 void addBackSwipe(kit::View& strip, kit::ViewController& screen);
 
-// The vertical stack of the mode menu and one of its buttons (its identifier is the title).
-std::shared_ptr<kit::StackView> makeMenuStackView();
-std::shared_ptr<kit::Button> makeModeButton(const std::string& englishTitle);
-
 // A label-like button for a colour code: white 18-point light title, wrapped and centred.
 std::shared_ptr<kit::Button> makeColorLabelButton();
 // A small round button showing a colour's grey value.

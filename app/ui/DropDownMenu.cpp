@@ -37,6 +37,23 @@ void BasicDropDownMenu<D>::round(kit::View& view) {
     view.layer()->setCornerRadius(rounded_ ? menuHeight_ / 2 : cornerRadius_);
 }
 
+namespace {
+kit::Color over(const kit::Color& top, const kit::Color& under) {
+    const double a = top.alpha();
+    return kit::Color::rgba(top.red() * a + under.red() * (1 - a), top.green() * a + under.green() * (1 - a),
+                            top.blue() * a + under.blue() * (1 - a), 1);
+}
+} // namespace
+
+template <class D>
+kit::Color BasicDropDownMenu<D>::openRowColor() const {
+    // The row colour as it looks over the screen, made opaque: an open menu lies over other
+    // controls, and their text must not show through its rows.
+    auto parent = parentView_.lock();
+    const auto screen = parent ? parent->backgroundColor() : std::nullopt;
+    return over(backgroundColor_, over(screen.value_or(kit::Color::blackColor()), kit::Color::blackColor()));
+}
+
 template <class D>
 std::shared_ptr<kit::Button> BasicDropDownMenu<D>::makeRow(int index) {
     auto button = kit::make<kit::Button>();
@@ -74,7 +91,11 @@ void BasicDropDownMenu<D>::showDropDownMenu() {
         buttonsStack_->setAxis(kit::layout::Axis::vertical);
         buttonsStack_->setDistribution(kit::StackDistribution::fillEqually);
         buttonsStack_->setClipsToBounds(true);
-        for (int i = 0; i < count; ++i) buttonsStack_->addArrangedSubview(makeRow(i));
+        for (int i = 0; i < count; ++i) {
+            auto row = makeRow(i);
+            row->setBackgroundColor(openRowColor());
+            buttonsStack_->addArrangedSubview(row);
+        }
         parent->addSubview(buttonsStack_);
         double height = menuHeight_ * count;
         if (stickTo_ == DropDownMenuStickTo::top) {

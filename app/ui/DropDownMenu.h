@@ -58,6 +58,7 @@ public:
 
 private:
     std::shared_ptr<kit::Button> makeRow(int index);
+    kit::Color openRowColor() const;
     void round(kit::View& view);
 
     std::weak_ptr<kit::View> parentView_;

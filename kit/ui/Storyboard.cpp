@@ -15,6 +15,12 @@ void Storyboard::registerScene(const std::string& identifier, Factory factory) {
     scenes_[identifier] = std::move(factory);
 }
 
+std::vector<std::string> Storyboard::sceneIdentifiers() const {
+    std::vector<std::string> identifiers;
+    for (const auto& [identifier, factory] : scenes_) identifiers.push_back(identifier);
+    return identifiers;
+}
+
 std::shared_ptr<ViewController> Storyboard::instantiateViewController(const std::string& identifier) {
     auto it = scenes_.find(identifier);
     if (it == scenes_.end() || !it->second) return nullptr;

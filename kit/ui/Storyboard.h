@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace kit {
 
@@ -38,6 +39,8 @@ public:
 
     void registerScene(const std::string& identifier, Factory factory);
     bool hasScene(const std::string& identifier) const { return scenes_.count(identifier) != 0; }
+    // Every registered identifier, in order.
+    std::vector<std::string> sceneIdentifiers() const;
     // A new screen of that scene (its storyboard set), or none for an unknown identifier.
     std::shared_ptr<ViewController> instantiateViewController(const std::string& identifier);
     // The scene the app opens on (may be a navigation controller around the first screen).

@@ -19,6 +19,7 @@
 #include "kit/ui/Label.h"
 #include "tools/ToolUi.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -173,6 +174,7 @@ void DcwVC::buildColorStrips() {
     clrsSV_ = remakeStripStack(clrsSV_);
     const int n = numberOfColors(modeNow);
     for (int i = n; i >= 1; --i) clrsSV_->addArrangedSubview(colorViews[static_cast<std::size_t>(i - 1)]);
+    captions_.clear();
     if (modeNow == Mode::abstract) {
         const char* captions[4] = {"Main", "Major accent", "Minor accent 1", "Minor accent 2"};
         const double width = root->bounds().size.width * 2 / 3;
@@ -180,8 +182,11 @@ void DcwVC::buildColorStrips() {
             auto strip = colorViews[static_cast<std::size_t>(3 - i)];
             auto label = makeCaptionLabel(tr(captions[i]));
             clrsSV_->addSubview(label);
+            // No wider than its text, so that the frame covers nothing the text does not.
+            const double w = width > 0 ? std::min(width, label->intrinsicContentSize().width + 2) : 0;
             app::anchorWithCenter(*label, std::nullopt, strip->leftAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                                  strip->centerYAnchor(), 0, 8, 0, 0, width, 25);
+                                  strip->centerYAnchor(), 0, 8, 0, 0, w, 25);
+            captions_.push_back(label);
         }
     }
     root->addSubview(clrsSV_);
@@ -257,10 +262,18 @@ void DcwVC::layoutControls() {
 
     clrBtnsSV_ = addColorLabelRow(*root, {colorLbl(1), colorLbl(2), colorLbl(3), colorLbl(4)});
 
+    // The fixed offsets from the bottom, raised only as far as a taller row of codes (or the home
+    // indicator) below them needs; the shade slider of the wheel then stays above them.
+    constexpr double gap = 4;
+    const double rowTop = b.maxY() - colorLabelRowBottomInset() - app::colorCodeRowHeight();
+    const double brightnessY = std::min(b.maxY() - 84, rowTop - gap - 30);
+    const double saturationY = std::min(b.maxY() - 134, brightnessY - 50);
     readd(*root, saturationSlider());
-    saturationSlider()->setFrame({b.minX() + 20, b.maxY() - 134, b.maxX() - 40, 30});
+    saturationSlider()->setFrame({b.minX() + 20, saturationY, b.maxX() - 40, 30});
     readd(*root, brightnessSlider());
-    brightnessSlider()->setFrame({b.minX() + 20, b.maxY() - 84, b.maxX() - 40, 30});
+    brightnessSlider()->setFrame({b.minX() + 20, brightnessY, b.maxX() - 40, 30});
+    if (auto& main = modeNow == Mode::mono ? dcw4 : dcw1)
+        main->setShadeSliderLowestEdge(main->convertPointFrom({0, saturationY - gap}, root.get()).y);
 
     app::placeBackButton(*root, backBtn());
     placeModeNowButton(*root, modeNowBtn());
@@ -271,7 +284,7 @@ void DcwVC::layoutControls() {
     modeMenu_.clear();
     std::vector<std::string> titles;
     for (int i = 0; i < (isClassic ? 6 : 8); ++i) titles.push_back(modeTitle(allModes[static_cast<std::size_t>(i)]));
-    modeMenu_.addModeButtons(titles, this, [this](kit::Button& button) { selectModeWithButton(button); });
+    modeMenu_.addModeButtons(titles, [this](kit::Button& button) { selectModeWithButton(button); });
     modeMenu_.hang(*root, *modeNowBtn(), isClassic ? 348 : 464);
 
     app::placeTopRight(*root, saveBtn(), *backBtn());
@@ -288,6 +301,50 @@ void DcwVC::layoutControls() {
     scheduleTryItHint();
     const int n = numberOfColors(modeNow);
     for (int i = 1; i < n; ++i) app::addShadowLayer(*colorViews[static_cast<std::size_t>(i - 1)]);
+}
+
+void DcwVC::viewDidLayoutSubviews() {
+    kit::ViewController::viewDidLayoutSubviews();
+    clearCaptionsOfControls();
+}
+
+void DcwVC::clearCaptionsOfControls() {
+    if (captions_.empty()) return;
+    auto root = view();
+    std::vector<kit::Rect> controls;
+    auto add = [&](const std::shared_ptr<kit::View>& v) {
+        if (v && v->superview() && !v->isHidden()) controls.push_back(v->convertRectTo(v->bounds(), root.get()));
+    };
+    for (const auto& v : std::initializer_list<std::shared_ptr<kit::View>>{
+             backBtn(), editCCBtn(), modeNowBtn(), angleSlider(), saveBtn(), infoBtn(), importColorBtn(),
+             saturationSlider(), brightnessSlider(), clrBtnsSV_})
+        add(v);
+    for (auto* w : wheels())
+        if (*w && (*w)->superview()) {
+            add((*w)->handleView());
+            add((*w)->shadeSlider());
+        }
+    const auto b = root->bounds();
+    const double unsafe = kit::Device::current().safeAreaInsets().bottom;
+    controls.push_back({b.minX(), b.maxY() - unsafe, b.size.width, unsafe});
+    for (std::size_t i = 0; i < captions_.size(); ++i) {
+        auto& caption = *captions_[i];
+        caption.setTransform(kit::AffineTransform::identity());
+        const kit::Rect natural = caption.convertRectTo(caption.bounds(), root.get());
+        const auto& strip = *colorViews[3 - i];
+        const kit::Rect band = strip.convertRectTo(strip.bounds(), root.get());
+        auto clear = [&](double dy) {
+            const kit::Rect r = natural.offsetBy(0, dy);
+            // Within its strip; the bottom strip, crowded with controls, may lend from the one above.
+            const double top = i + 1 == captions_.size() ? band.minY() - band.size.height : band.minY();
+            if (r.minY() < top || r.maxY() > band.maxY()) return false;
+            return std::none_of(controls.begin(), controls.end(), [&](const kit::Rect& c) { return c.intersects(r); });
+        };
+        for (double d = 0; d <= band.size.height; d += 2) {
+            if (clear(d)) { caption.setTransform(kit::AffineTransform::translation(0, d)); break; }
+            if (clear(-d)) { caption.setTransform(kit::AffineTransform::translation(0, -d)); break; }
+        }
+    }
 }
 
 // ---- Moving ----

@@ -20,6 +20,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace wheels {
 
@@ -130,6 +131,10 @@ private:
     void invalidateTimers();
 
     std::shared_ptr<kit::StackView> clrsSV_, clrBtnsSV_;
+    std::vector<std::shared_ptr<kit::Label>> captions_;  // abstract mode's strip captions
+    // Moves each caption up or down its strip the least that clears the controls over it.
+    void clearCaptionsOfControls();
+    void viewDidLayoutSubviews() override;
     std::array<std::shared_ptr<kit::Button>, 4> colorLbls_;
     std::shared_ptr<kit::Button> backBtn_, modeNowBtn_, saveBtn_, importColorBtn_, editCCBtn_, infoBtn_,
         importColorFromBufferBtn_;

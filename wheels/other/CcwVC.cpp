@@ -85,7 +85,7 @@ void CcwVC::viewDidLoad() {
     placeModeNowButton(*root, modeNowBtn());
     std::vector<std::string> titles;
     for (auto mode : allCcwModes) titles.push_back(ccwModeTitle(mode));
-    modeMenu_.addModeButtons(titles, this, [this](kit::Button& button) { selectModeWithButton(&button); });
+    modeMenu_.addModeButtons(titles, [this](kit::Button& button) { selectModeWithButton(&button); });
     modeMenu_.hang(*root, *modeNowBtn(), 360);
     app::stackButtons(*root, *backBtn_, *backBtn_, {editCCBtn()}, 2);
     addBackSwipe(*viewForBackSwipe_, *this);

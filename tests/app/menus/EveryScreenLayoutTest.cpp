@@ -1,0 +1,180 @@
+// Every screen of the app, opened as the app opens it, on every device profile and, where the
+// screen shows colour codes, in every colour-code format: no control or text may sit on another,
+// leave the screen or its safe area, or be cut by its own frame.
+#include "app/AppFixture.h"
+
+#include "ScreenLayoutCheck.h"
+#include "app/SavedData.h"
+#include "app/menus/MainMenuVC.h"
+#include "app/menus/MainStoryboard.h"
+#include "combinations/CcImageVC.h"
+#include "kit/base/Make.h"
+#include "kit/host/Headless.h"
+#include "kit/media/CaptureDevice.h"
+#include "kit/runtime/DispatchQueue.h"
+#include "kit/store/Defaults.h"
+#include "kit/ui/Application.h"
+#include "kit/ui/Label.h"
+#include "kit/ui/NavigationController.h"
+#include "kit/ui/Storyboard.h"
+#include "kit/ui/Window.h"
+#include "tools/ToolOverlays.h"
+#include "wheels/digital/DcwVC.h"
+
+#include <iostream>
+#include <set>
+
+namespace {
+
+const std::vector<kit::Color>& entryColours() {
+    static const std::vector<kit::Color> colours{kit::Color::rgba(0.9, 0.3, 0.2), kit::Color::rgba(0.2, 0.6, 0.9),
+                                                 kit::Color::rgba(0.95, 0.85, 0.3), kit::Color::rgba(0.3, 0.7, 0.4)};
+    return colours;
+}
+
+// A screen to look at: a storyboard identifier, or one of the states a user reaches from it.
+struct Screen {
+    std::string name;
+    std::string identifier;
+    std::function<void()> before;                                         // settings the screen reads
+    std::function<std::shared_ptr<kit::ViewController>(kit::ViewController& pushed)> open;  // entry data
+};
+
+void PrintTo(const Screen& screen, std::ostream* out) { *out << screen.name; }
+
+// The digital wheel in each kind of layout the modes give it (two, three and four wheels, abstract
+// captions, mono), and the screens that need entry data opened the way the app opens them.
+std::vector<Screen> screens() {
+    app::registerMainStoryboard();
+    std::vector<Screen> all;
+    for (const auto& id : kit::Storyboard::named("Main")->sceneIdentifiers()) all.push_back({id, id, {}, {}});
+    all.push_back({"MainMenuSecondPageVC", app::scene::mainMenu, {}, [](kit::ViewController& menu) {
+                       auto& m = static_cast<app::MainMenuVC&>(menu);
+                       if (auto tile = m.grayscale.lock()) m.moreToolsTapped(*tile);
+                       return m.navigationController()->topViewController();
+                   }});
+    for (int mode : {2, 4, 6, 7})
+        all.push_back({"DcwVC.mode" + std::to_string(mode), "DcwVC",
+                       [mode] { kit::Defaults::standard().set(mode, app::Keys::lastDcwCombination); }, {}});
+    for (auto& s : all) {
+        if (s.identifier == "DcwEditCcVC") {
+            s.identifier = "DcwVC";
+            s.before = [] { kit::Defaults::standard().set(4, app::Keys::lastDcwCombination); };
+            s.open = [](kit::ViewController& wheel) {
+                static_cast<wheels::DcwVC&>(wheel).editCCTapped();
+                return wheel.navigationController()->topViewController();
+            };
+        } else if (s.identifier == "CcImageVC") {
+            s.open = [](kit::ViewController& screen) {
+                static_cast<combinations::CcImageVC&>(screen).colors = entryColours();
+                return screen.shared_from_this();
+            };
+        } else if (s.identifier == "PieChartVC") {
+            s.open = [](kit::ViewController& screen) {
+                tools::setUpChartPreview(screen, entryColours(), false);
+                return screen.shared_from_this();
+            };
+        }
+    }
+    return all;
+}
+
+struct EveryScreenLayout : AppFixture, ::testing::WithParamInterface<Screen> {
+    void SetUp() override {
+        kit::Application::resetShared();
+        AppFixture::SetUp();
+        app::registerMainStoryboard();
+        app::MainMenuVC::setRatingCheck([](int, kit::ViewController&) {});
+        kit::Defaults::standard().set(true, app::Keys::hideAbstractTip);
+        kit::media::setCameraConfiguration({.source = "synthetic:cycle-FFFFFF-F0E0C0@32x18", .accessGranted = true, .manualFrames = true});
+    }
+    void TearDown() override {
+        kit::DispatchQueue::global().waitUntilIdle();
+        app::MainMenuVC::setRatingCheck({});
+        AppFixture::TearDown();
+        kit::media::resetCameraConfiguration();
+        kit::Application::resetShared();
+    }
+
+    struct Look {
+        std::vector<layoutcheck::Finding> findings;
+        std::multiset<std::string> texts;  // every visible text, to tell whether the format shows
+    };
+
+    // Opens the screen over the main menu, as the app does, and looks at it.
+    Look look(const Screen& screen, const kit::DeviceProfile& device, int format) {
+        kit::Defaults::standard().set(format, app::Keys::colorFormat);
+        if (screen.before) screen.before();
+        kit::host::Headless host(device);
+        host.setRootViewController(kit::Storyboard::named("Main")->instantiateInitialViewController());
+        auto nav = std::dynamic_pointer_cast<kit::NavigationController>(host.window()->rootViewController());
+        std::shared_ptr<kit::ViewController> shown = nav->topViewController();
+        if (screen.identifier != app::scene::mainMenu) {
+            shown = kit::Storyboard::named("Main")->instantiateViewController(screen.identifier);
+            nav->pushViewController(shown, false);
+        }
+        host.advance(0.5);
+        if (screen.open) shown = screen.open(*shown);
+        for (int i = 0; i < 4; ++i) {
+            kit::DispatchQueue::global().waitUntilIdle();
+            host.advance(0.25);
+        }
+        Look result{screenLayoutCheck(*host.window(), device).run(), {}};
+        collectTexts(*host.window(), result.texts);
+        host.advance(2);  // lets pending saves and timers run out on the host's clock
+        return result;
+    }
+
+    static void collectTexts(const kit::View& view, std::multiset<std::string>& out) {
+        if (view.isHidden()) return;
+        if (auto* label = dynamic_cast<const kit::Label*>(&view); label && !label->text().empty()) out.insert(label->text());
+        for (const auto& sub : view.subviews()) collectTexts(*sub, out);
+    }
+
+    // Every look at the screen on a device: hex and HSL, and the other seven formats when the two
+    // differ in what they show.
+    std::vector<std::pair<std::string, Look>> looks(const Screen& screen, const kit::DeviceProfile& device) {
+        std::vector<std::pair<std::string, Look>> all;
+        all.emplace_back("hex", look(screen, device, 0));
+        all.emplace_back("HSL", look(screen, device, 3));
+        if (all[0].second.texts == all[1].second.texts) return all;  // shows no colour codes
+        for (int format : {1, 2, 4, 5, 6, 7, 8}) all.emplace_back("format " + std::to_string(format), look(screen, device, format));
+        return all;
+    }
+};
+
+// Screens whose findings are known and not yet moved: they are looked at and their findings
+// printed, and the test fails once one of them is clean, so that it leaves this list.
+const std::set<std::string>& stillToMove() {
+    static const std::set<std::string> names{"ArStencilSettingsVC", "CcImageVC",   "ColorCombinationVC", "ColorGroupVC",
+                                             "ColorMixingVC",       "ContrastRatioVC", "DcwEditCcVC",    "HueVC",
+                                             "PieChartVC",          "SwatchesVC",  "ValueCheckerVC",     "VideosVC",
+                                             "ZelVC",
+                                             // abstract on the small phone with codes of three or four lines
+                                             "DcwVC.mode6"};
+    return names;
+}
+
+TEST_P(EveryScreenLayout, OnEveryDeviceAndFormat) {
+    const Screen& screen = GetParam();
+    const bool known = stillToMove().count(screen.name) != 0;
+    std::size_t found = 0;
+    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
+                               kit::DeviceProfile::smallPad()})
+        for (const auto& [format, look] : looks(screen, device)) {
+            found += look.findings.size();
+            const std::string where = screen.name + " on " + device.name + " (" + format + "):\n" + layoutcheck::describe(look.findings);
+            if (known && !look.findings.empty()) std::cout << "still to move: " << where;
+            if (!known) EXPECT_TRUE(look.findings.empty()) << where;
+        }
+    if (known) EXPECT_GT(found, 0u) << screen.name << " is clean now: take it off the list of screens still to move";
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, EveryScreenLayout, ::testing::ValuesIn(screens()), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return name;
+});
+
+} // namespace
