@@ -74,6 +74,8 @@ public:
     void rotate(double radians);
     void concat(const AffineTransform& t);
     AffineTransform currentTransform() const { return state().ctm; }
+    // User space to the target's pixels (the current transform and the target's own scale).
+    AffineTransform deviceTransform() const { return state().ctm.concat(base_); }
 
     // Clips intersect the current clip until the matching restore.
     void clipToRect(const Rect& r);
