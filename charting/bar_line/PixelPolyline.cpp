@@ -9,6 +9,7 @@ namespace {
 
 // Enough for four points in every column of a wide screen; more only when the line has more points.
 constexpr std::size_t mergedReserve = 4 * 4096;
+constexpr double columnsPerPixel = 4;
 
 } // namespace
 
@@ -28,7 +29,7 @@ void PixelPolyline::add(kit::Point p) {
         emit(p);
         return;
     }
-    const double column = std::floor(scaleX_ * p.x + offsetX_);
+    const double column = std::floor((scaleX_ * p.x + offsetX_) * columnsPerPixel);
     if (open_ && column == column_) {
         if (p.y < lowest_.y) {
             lowest_ = p;

@@ -50,10 +50,10 @@ void renderHoledShape(kit::Context& context, const ScatterChartDataSet& set, Poi
     }
 }
 
-// Every built-in marker stays within its size (a chevron reaches a whole size out) or its hole,
-// plus half of a line and the edge's antialiasing.
-std::optional<double> builtInReach(const ScatterChartDataSet& set) {
-    return std::max(set.scatterShapeSize(), set.scatterShapeHoleRadius()) + 1.0;
+// A built-in marker stays within half its size (a chevron: its whole size) or its hole, plus half
+// of a line and the edge's antialiasing.
+std::optional<double> builtInReach(const ScatterChartDataSet& set, double sizes = 0.5) {
+    return std::max(set.scatterShapeSize() * sizes, set.scatterShapeHoleRadius()) + 1.0;
 }
 
 } // namespace
@@ -139,7 +139,7 @@ std::optional<double> CircleShapeRenderer::stampRadius(const ScatterChartDataSet
 std::optional<double> TriangleShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set); }
 std::optional<double> CrossShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set); }
 std::optional<double> XShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set); }
-std::optional<double> ChevronUpShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set); }
-std::optional<double> ChevronDownShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set); }
+std::optional<double> ChevronUpShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set, 1.0); }
+std::optional<double> ChevronDownShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set, 1.0); }
 
 } // namespace charting

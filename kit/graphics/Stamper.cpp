@@ -46,19 +46,16 @@ Stamper::Stamper(Context& context) : context_(context) {
     if (m.xy != 0 || m.yx != 0 || m.xx < 1 || m.yy < 1) return;
     toDevice_ = AffineTransform{m.xx, 0, 0, m.yy, m.x0 + offsetX, m.y0 + offsetY};
 
-    cairo_rectangle_list_t* clips = cairo_copy_clip_rectangle_list(cr);
-    const bool oneRect = clips->status == CAIRO_STATUS_SUCCESS && clips->num_rectangles == 1;
-    if (oneRect) {
-        const cairo_rectangle_t r = clips->rectangles[0];
-        const Point a = toDevice_.apply(Point{r.x, r.y});
-        const Point b = toDevice_.apply(Point{r.x + r.width, r.y + r.height});
-        clipX0_ = std::max(0, clampToInt(std::round(a.x)));
-        clipY0_ = std::max(0, clampToInt(std::round(a.y)));
-        clipX1_ = std::min(cairo_image_surface_get_width(target), clampToInt(std::round(b.x)));
-        clipY1_ = std::min(cairo_image_surface_get_height(target), clampToInt(std::round(b.y)));
-    }
-    cairo_rectangle_list_destroy(clips);
-    if (!oneRect) return;
+    // Cairo blends the edge pixels of a clip with fractional edges; here a pixel is in when half of it is.
+    if (!context.isClipRectangular()) return;
+    double x0, y0, x1, y1;
+    cairo_clip_extents(cr, &x0, &y0, &x1, &y1);
+    const Point a = toDevice_.apply(Point{x0, y0});
+    const Point b = toDevice_.apply(Point{x1, y1});
+    clipX0_ = std::max(0, clampToInt(std::round(a.x)));
+    clipY0_ = std::max(0, clampToInt(std::round(a.y)));
+    clipX1_ = std::min(cairo_image_surface_get_width(target), clampToInt(std::round(b.x)));
+    clipY1_ = std::min(cairo_image_surface_get_height(target), clampToInt(std::round(b.y)));
     cairo_surface_flush(target);
     target_ = target;
     data_ = cairo_image_surface_get_data(target);
@@ -107,6 +104,10 @@ const Stamper::Raster& Stamper::raster(FigureStamps& figure, int phaseX, int pha
             while (first < last && row[first] == 0) ++first;
             while (last > first && row[last - 1] == 0) --last;
             raster.spans[static_cast<std::size_t>(y)] = {first, last};
+            if (first < last) {
+                if (raster.endRow == 0) raster.firstRow = y;
+                raster.endRow = y + 1;
+            }
         }
     }
     slot = std::move(raster);
@@ -127,7 +128,7 @@ void Stamper::stamp(int figure, Point point) {
     const int phaseY = std::min(phasesPerPixel - 1, static_cast<int>((d.y - fy) * phasesPerPixel));
     const Raster& r = raster(f, phaseX, phaseY);
     const int left = static_cast<int>(fx) - f.margin, top = static_cast<int>(fy) - f.margin;
-    const int rowFrom = std::max(0, clipY0_ - top), rowTo = std::min(r.size, clipY1_ - top);
+    const int rowFrom = std::max(r.firstRow, clipY0_ - top), rowTo = std::min(r.endRow, clipY1_ - top);
     for (int y = rowFrom; y < rowTo; ++y) {
         auto [from, to] = r.spans[static_cast<std::size_t>(y)];
         from = std::max(from, clipX0_ - left);

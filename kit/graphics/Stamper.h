@@ -44,6 +44,8 @@ private:
         std::vector<std::uint32_t> pixels;
         // Per row, the first and one-past-last pixel that is not transparent.
         std::vector<std::pair<int, int>> spans;
+        // The rows that hold any of it: [firstRow, endRow).
+        int firstRow = 0, endRow = 0;
     };
     struct FigureStamps {
         double radius;
