@@ -53,7 +53,11 @@ BarChartRenderer::Reach BarChartRenderer::drawValueLabel(kit::Context& context, 
     double y;
     if (site.stackEnd) y = site.stackEnd->y + (site.drawBelow ? negOffset : posOffset);
     else if (site.inStackedSet) y = rect.y() + (site.value >= 0 ? posOffset : negOffset);
-    else y = site.value >= 0 ? rect.y() + posOffset : rect.y() + rect.height() + negOffset;
+    else {
+        // The rectangle is normalised, so its value end is its top only while the bar grows upwards.
+        const bool endOnTop = (site.value >= 0) != labels.inverted;
+        y = (endOnTop ? rect.y() : rect.y() + rect.height()) + (site.value >= 0 ? posOffset : negOffset);
+    }
     if (!vph.isInBoundsRight(x)) return Reach::beyond;
     // A plain bar's label is kept while the bar's top is on the content, a stack value's while the label is.
     if (!vph.isInBoundsY(site.stackEnd ? y : rect.y()) || !vph.isInBoundsLeft(x)) return Reach::before;

@@ -62,8 +62,10 @@ BarChartRenderer::Reach HorizontalBarChartRenderer::drawValueLabel(kit::Context&
     const double width = kit::measureText(text, kit::TextAttributes{labels.font, kit::Color::blackColor(), std::nullopt}).width;
     const auto [posOffset, negOffset] = valueOffsets(labels.drawValueAboveBar, width, horizontalValueOffsetPlus, labels.inverted);
     const double y = site.inStackedSet && !site.stackEnd ? rect.y() : rect.y() + rect.height() / 2.0;
+    // The rectangle is normalised, so its value end is its right edge only while the bar grows rightwards.
+    const double barEnd = (site.value >= 0) != labels.inverted ? rect.x() + rect.width() : rect.x();
     const double x = site.stackEnd ? site.stackEnd->x + (site.drawBelow ? negOffset : posOffset)
-                                   : rect.x() + rect.width() + (site.value >= 0 ? posOffset : negOffset);
+                                   : barEnd + (site.value >= 0 ? posOffset : negOffset);
     // A plain bar's label is kept while the bar's start is on the content, a stack value's while the label is.
     const double boundsX = site.stackEnd ? x : rect.x(), boundsY = site.stackEnd ? y : rect.y();
     if (!vph.isInBoundsTop(boundsY)) return Reach::beyond;

@@ -2,6 +2,7 @@
 
 #include "charting/bar_line/LineChartData.h"
 #include "charting/bar_line/LineChartView.h"
+#include "charting/bar_line/PixelPolyline.h"
 #include "charting/core/ContentLine.h"
 #include "charting/core/Transformer.h"
 #include "kit/base/Console.h"
@@ -190,20 +191,13 @@ void LineChartRenderer::drawLinear(kit::Context& context, const LineChartDataSet
     }
 
     if (!dataSet.entryForIndex(xBounds_.min)) return;
+    const std::vector<kit::Point>& points = linePoints(context, dataSet, matrix);
+    if (points.empty()) return;
     kit::Path path;
-    bool first = true;
-    for (std::int64_t x = xBounds_.min; x <= xBounds_.min + xBounds_.range; ++x) {
-        const EntryPtr e1 = dataSet.entryForIndex(x == 0 ? 0 : x - 1);
-        const EntryPtr e2 = dataSet.entryForIndex(x);
-        if (!e1 || !e2) continue;
-        const kit::Point start = mapped(matrix, e1->x(), e1->y() * phaseY);
-        if (first) path.moveTo(start);
-        else path.lineTo(start);
-        first = false;
-        if (stepped) path.lineTo(mapped(matrix, e2->x(), e1->y() * phaseY));
-        path.lineTo(mapped(matrix, e2->x(), e2->y() * phaseY));
-    }
-    if (first) return;
+    path.moveTo(points.front());
+    // A lone point still draws its caps, as a zero-length segment does.
+    if (points.size() == 1) path.lineTo(points.front());
+    for (std::size_t i = 1; i < points.size(); ++i) path.lineTo(points[i]);
     if (dataSet.isDrawLineWithGradientEnabled()) {
         drawGradientLine(context, dataSet, path, matrix);
     } else {
@@ -219,6 +213,7 @@ void LineChartRenderer::drawLinearFill(kit::Context& context, const LineChartDat
     auto provider = dataProvider();
     if (!provider) return;
     const double fillMin = dataSet.fillFormatter()->getFillLinePosition(dataSet, *provider);
+    deviceTransform_ = context.deviceTransform();
     const kit::Path path = generateFilledPath(dataSet, fillMin, bounds, trans.valueToPixelMatrix());
     fillArea(context, dataSet, path);
 }
@@ -227,24 +222,60 @@ kit::Path LineChartRenderer::generateFilledPath(const LineChartDataSet& dataSet,
                                                 const kit::AffineTransform& matrix) const {
     const double phaseY = animator().phaseY();
     const bool stepped = dataSet.mode() == LineChartDataSet::Mode::stepped;
-    kit::Path path;
-    if (const EntryPtr e = dataSet.entryForIndex(bounds.min)) {
-        path.moveTo(mapped(matrix, e->x(), fillMin));
-        path.lineTo(mapped(matrix, e->x(), e->y() * phaseY));
+    const auto& entries = dataSet.entries();
+    const std::int64_t last = std::min<std::int64_t>(bounds.min + bounds.range, dataSet.entryCount() - 1);
+    const auto at = [&](std::int64_t i) { return i < 0 || i > last ? nullptr : entries[static_cast<std::size_t>(i)].get(); };
+    PixelPolyline outline;
+    outline.begin(deviceTransform_, true, static_cast<std::size_t>(std::max<std::int64_t>(bounds.range + 3, 0)));
+    if (const ChartDataEntry* e = at(bounds.min)) {
+        outline.add(mapped(matrix, e->x(), fillMin));
+        outline.add(mapped(matrix, e->x(), e->y() * phaseY));
     }
     for (std::int64_t x = bounds.min + 1; x <= bounds.min + bounds.range; ++x) {
-        const EntryPtr e = dataSet.entryForIndex(x);
+        const ChartDataEntry* e = at(x);
         if (!e) continue;
         if (stepped) {
-            const EntryPtr ePrev = dataSet.entryForIndex(x - 1);
+            const ChartDataEntry* ePrev = at(x - 1);
             if (!ePrev) continue;
-            path.lineTo(mapped(matrix, e->x(), ePrev->y() * phaseY));
+            outline.add(mapped(matrix, e->x(), ePrev->y() * phaseY));
         }
-        path.lineTo(mapped(matrix, e->x(), e->y() * phaseY));
+        outline.add(mapped(matrix, e->x(), e->y() * phaseY));
     }
-    if (const EntryPtr e = dataSet.entryForIndex(bounds.min + bounds.range)) path.lineTo(mapped(matrix, e->x(), fillMin));
-    path.close();
+    if (const ChartDataEntry* e = at(bounds.min + bounds.range)) outline.add(mapped(matrix, e->x(), fillMin));
+    kit::Path path;
+    const auto& points = outline.finish();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (i == 0) path.moveTo(points[i]);
+        else path.lineTo(points[i]);
+    }
+    if (!points.empty()) path.close();
     return path;
+}
+
+const std::vector<kit::Point>& LineChartRenderer::linePoints(const kit::Context& context, const LineChartDataSet& dataSet,
+                                                             const kit::AffineTransform& matrix) {
+    const double phaseY = animator().phaseY();
+    const bool stepped = dataSet.mode() == LineChartDataSet::Mode::stepped;
+    // Entries are read in place: a shared-pointer copy per entry would cost more than the drawing.
+    const auto& entries = dataSet.entries();
+    const std::int64_t count = dataSet.entryCount();
+    const auto at = [&](std::int64_t i) { return i < 0 || i >= count ? nullptr : entries[static_cast<std::size_t>(i)].get(); };
+    // A dash pattern runs along the drawn length, so a dashed line keeps every point.
+    linePoints_.begin(context.deviceTransform(), context.lineDash().isSolid(),
+                      static_cast<std::size_t>(xBounds_.range + 2) * (stepped ? 2 : 1));
+    // Each step joins the previous entry to this one, so the line starts one entry before the range.
+    std::int64_t joined = -1;
+    for (std::int64_t x = xBounds_.min; x <= xBounds_.min + xBounds_.range; ++x) {
+        const std::int64_t from = x == 0 ? 0 : x - 1;
+        const ChartDataEntry* e1 = at(from);
+        const ChartDataEntry* e2 = at(x);
+        if (!e1 || !e2) continue;
+        if (from != joined) linePoints_.add(mapped(matrix, e1->x(), e1->y() * phaseY));
+        if (stepped) linePoints_.add(mapped(matrix, e2->x(), e1->y() * phaseY));
+        linePoints_.add(mapped(matrix, e2->x(), e2->y() * phaseY));
+        joined = x;
+    }
+    return linePoints_.finish();
 }
 
 void LineChartRenderer::drawGradientLine(kit::Context& context, const LineChartDataSet& dataSet, const kit::Path& spline,

@@ -4,6 +4,7 @@
 // value labels, highlight lines, and one accessibility element per drawn circle.
 #include "charting/bar_line/LineChartDataSet.h"
 #include "charting/bar_line/LineDataProvider.h"
+#include "charting/bar_line/PixelPolyline.h"
 #include "charting/core/LineScatterCandleRadarRenderer.h"
 
 #include <functional>
@@ -52,6 +53,9 @@ private:
     using CurveBuilder = std::function<bool(kit::Path& path, const kit::AffineTransform& matrix, double phaseY)>;
     // A curved line (cubic or horizontal Bézier) with the area under it when the set is filled.
     void drawCurve(kit::Context& context, const LineChartDataSet& dataSet, const CurveBuilder& build);
+    // The visible stretch of a linear or stepped set as device-reduced points in pixels.
+    const std::vector<kit::Point>& linePoints(const kit::Context& context, const LineChartDataSet& dataSet,
+                                              const kit::AffineTransform& matrix);
     ElementLists freshElementLists() const;
     std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(std::int64_t index, const LineChartDataSet& dataSet,
                                                                        int dataSetIndex, ChartViewBase& chart,
@@ -61,6 +65,10 @@ private:
     std::weak_ptr<LineDataProvider> dataProvider_;
     // One segment (2 points) or one step (4 points) of the multi-colour drawing, reused.
     std::vector<kit::Point> lineSegments_{2};
+    // Kept between frames, so a redraw reuses its buffer.
+    PixelPolyline linePoints_;
+    // User space to device pixels of the context the fill is drawn in.
+    kit::AffineTransform deviceTransform_;
 };
 
 } // namespace charting

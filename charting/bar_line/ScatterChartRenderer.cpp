@@ -6,8 +6,50 @@
 #include "charting/core/Transformer.h"
 #include "kit/base/Console.h"
 #include "kit/graphics/Context.h"
+#include "kit/graphics/Stamper.h"
+
+#include <algorithm>
+#include <optional>
 
 namespace charting {
+
+namespace {
+
+// One drawn marker per colour, copied to every point, where the shape and the context allow it.
+class MarkerStamps {
+public:
+    MarkerStamps(kit::Context& context, ShapeRenderer& shape, const ScatterChartDataSet& set, const ViewPortHandler& vp)
+        : shape_(shape), set_(set), vp_(vp), reach_(shape.stampRadius(set)) {
+        if (reach_) stamper_.emplace(context);
+    }
+
+    // False when the marker must be drawn directly.
+    bool stamp(kit::Color colour, kit::Point p) {
+        if (!stamper_ || !stamper_->isReady()) return false;
+        auto known = std::find_if(figures_.begin(), figures_.end(), [&](const auto& f) { return f.first == colour; });
+        if (known == figures_.end()) {
+            // Many colours would mean drawing many stamps; past a few, drawing directly is as quick.
+            if (figures_.size() >= maxColours) return false;
+            const int id = stamper_->addFigure(*reach_, [this, colour](kit::Context& c, kit::Point centre) {
+                shape_.renderShape(c, set_, vp_, centre, colour);
+            });
+            known = figures_.insert(figures_.end(), {colour, id});
+        }
+        stamper_->stamp(known->second, p);
+        return true;
+    }
+
+private:
+    static constexpr std::size_t maxColours = 32;
+    ShapeRenderer& shape_;
+    const ScatterChartDataSet& set_;
+    const ViewPortHandler& vp_;
+    std::optional<double> reach_;
+    std::optional<kit::Stamper> stamper_;
+    std::vector<std::pair<kit::Color, int>> figures_;
+};
+
+} // namespace
 
 ScatterChartRenderer::ScatterChartRenderer(const std::shared_ptr<ScatterChartDataProvider>& dataProvider,
                                            std::shared_ptr<Animator> animator,
@@ -41,14 +83,18 @@ void ScatterChartRenderer::drawDataSet(kit::Context& context, const ScatterChart
     }
     const ViewPortHandler& vp = viewPortHandler();
     kit::SavedState saved(context);
+    MarkerStamps stamps(context, *shape, dataSet, vp);
     const std::int64_t n = revealedCount(dataSet.entryCount());
+    // Entries are read in place: a shared-pointer copy per entry would cost more than the marker.
+    const auto& entries = dataSet.entries();
     for (std::int64_t j = 0; j < n; ++j) {
-        const EntryPtr e = dataSet.entryForIndex(j);
+        const ChartDataEntry* e = entries[static_cast<std::size_t>(j)].get();
         if (!e) continue;
         const kit::Point p = matrix.apply(kit::Point{e->x(), e->y() * phaseY});
         if (!vp.isInBoundsRight(p.x)) break;
         if (!vp.isInBoundsLeft(p.x) || !vp.isInBoundsY(p.y)) continue;
-        shape->renderShape(context, dataSet, vp, p, dataSet.color(j));
+        const kit::Color colour = dataSet.color(j);
+        if (!stamps.stamp(colour, p)) shape->renderShape(context, dataSet, vp, p, colour);
     }
 }
 

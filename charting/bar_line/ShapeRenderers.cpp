@@ -3,6 +3,8 @@
 #include "charting/bar_line/ScatterChartDataSet.h"
 #include "kit/graphics/Context.h"
 
+#include <algorithm>
+
 namespace charting {
 
 namespace {
@@ -46,6 +48,12 @@ void renderHoledShape(kit::Context& context, const ScatterChartDataSet& set, Poi
         context.setFillColor(color);
         fill(Rect{p.x - half, p.y - half, size, size});
     }
+}
+
+// A built-in marker stays within half its size (a chevron: its whole size) or its hole, plus half
+// of a line and the edge's antialiasing.
+std::optional<double> builtInReach(const ScatterChartDataSet& set, double sizes = 0.5) {
+    return std::max(set.scatterShapeSize() * sizes, set.scatterShapeHoleRadius()) + 1.0;
 }
 
 } // namespace
@@ -125,5 +133,13 @@ void ChevronDownShapeRenderer::renderShape(kit::Context& context, const ScatterC
     const double s = set.scatterShapeSize();
     strokeTwoSegments(context, color, {p.x, p.y + s}, {p.x + s, p.y}, {p.x, p.y + s}, {p.x - s, p.y});
 }
+
+std::optional<double> SquareShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set); }
+std::optional<double> CircleShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set); }
+std::optional<double> TriangleShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set); }
+std::optional<double> CrossShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set); }
+std::optional<double> XShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set); }
+std::optional<double> ChevronUpShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set, 1.0); }
+std::optional<double> ChevronDownShapeRenderer::stampRadius(const ScatterChartDataSet& set) const { return builtInReach(set, 1.0); }
 
 } // namespace charting

@@ -11,30 +11,35 @@ class SquareShapeRenderer : public ShapeRenderer {
 public:
     void renderShape(kit::Context& context, const ScatterChartDataSet& dataSet, const ViewPortHandler& viewPortHandler,
                      kit::Point point, kit::Color color) override;
+    std::optional<double> stampRadius(const ScatterChartDataSet& dataSet) const override;
 };
 
 class CircleShapeRenderer : public ShapeRenderer {
 public:
     void renderShape(kit::Context& context, const ScatterChartDataSet& dataSet, const ViewPortHandler& viewPortHandler,
                      kit::Point point, kit::Color color) override;
+    std::optional<double> stampRadius(const ScatterChartDataSet& dataSet) const override;
 };
 
 class TriangleShapeRenderer : public ShapeRenderer {
 public:
     void renderShape(kit::Context& context, const ScatterChartDataSet& dataSet, const ViewPortHandler& viewPortHandler,
                      kit::Point point, kit::Color color) override;
+    std::optional<double> stampRadius(const ScatterChartDataSet& dataSet) const override;
 };
 
 class CrossShapeRenderer : public ShapeRenderer {
 public:
     void renderShape(kit::Context& context, const ScatterChartDataSet& dataSet, const ViewPortHandler& viewPortHandler,
                      kit::Point point, kit::Color color) override;
+    std::optional<double> stampRadius(const ScatterChartDataSet& dataSet) const override;
 };
 
 class XShapeRenderer : public ShapeRenderer {
 public:
     void renderShape(kit::Context& context, const ScatterChartDataSet& dataSet, const ViewPortHandler& viewPortHandler,
                      kit::Point point, kit::Color color) override;
+    std::optional<double> stampRadius(const ScatterChartDataSet& dataSet) const override;
 };
 
 // Twice as large as the cross: apex a whole shape size above the point, arms a whole size out.
@@ -42,12 +47,14 @@ class ChevronUpShapeRenderer : public ShapeRenderer {
 public:
     void renderShape(kit::Context& context, const ScatterChartDataSet& dataSet, const ViewPortHandler& viewPortHandler,
                      kit::Point point, kit::Color color) override;
+    std::optional<double> stampRadius(const ScatterChartDataSet& dataSet) const override;
 };
 
 class ChevronDownShapeRenderer : public ShapeRenderer {
 public:
     void renderShape(kit::Context& context, const ScatterChartDataSet& dataSet, const ViewPortHandler& viewPortHandler,
                      kit::Point point, kit::Color color) override;
+    std::optional<double> stampRadius(const ScatterChartDataSet& dataSet) const override;
 };
 
 } // namespace charting

@@ -9,6 +9,7 @@
 #include "kit/base/Console.h"
 #include "kit/graphics/Context.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -54,9 +55,17 @@ bool PieChartView::isHalfPie() const {
     return maxAngle_ <= 180.0 && content.height() < content.width();
 }
 
+double PieChartView::halfPieRadius() const {
+    // A half disc is twice as wide as it is high: in a view narrower than 2:1 the width limits it.
+    const kit::Rect content = viewPortHandler()->contentRect();
+    const double width = content.width() - extraLeftOffset() - extraRightOffset();
+    return std::min(diameter(), width / 2.0);
+}
+
 kit::Point PieChartView::pieCenterOffsets() const {
     kit::Point c = centerOffsets();
-    if (isHalfPie()) c.y += diameter() / 2.0;
+    // The straight edge goes half the radius below the centre, so the half disc sits centred.
+    if (isHalfPie()) c.y += halfPieRadius() / 2.0;
     return c;
 }
 
@@ -80,7 +89,7 @@ double PieChartView::distanceToCenter(double x, double y) const {
 void PieChartView::calculateOffsets() {
     PieRadarChartViewBase::calculateOffsets();
     if (!data()) return;
-    const double r = isHalfPie() ? diameter() : diameter() / 2.0;
+    const double r = isHalfPie() ? halfPieRadius() : diameter() / 2.0;
     const kit::Point c = pieCenterOffsets();
     double shift = 0.0;
     if (const auto pieData = std::dynamic_pointer_cast<PieChartData>(data())) {

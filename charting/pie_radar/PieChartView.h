@@ -33,9 +33,11 @@ public:
     void drawRect(kit::Context& context, const kit::Rect& rect) override;
     kit::Point getMarkerPosition(const Highlight& highlight) override;
 
-    // The centre of the content, moved down by half the diameter for a half pie.
+    // The centre of the content, moved down by half the radius for a half pie.
     kit::Point pieCenterOffsets() const;
     bool isHalfPie() const;
+    // The diameter, or half the width where that is less, so the whole half disc shows.
+    double halfPieRadius() const;
     double angleForPoint(double x, double y) const override;
     double distanceToCenter(double x, double y) const override;
     // The first slice whose running angle lies beyond the angle (relative to the rotation); -1.

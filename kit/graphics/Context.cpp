@@ -469,6 +469,8 @@ void Context::strokeLineSegments(const std::vector<Point>& points) {
 void Context::clipToRect(const Rect& r) {
     if (!finite(r)) return;
     record([&] { return "clipToRect " + describe(r); });
+    const AffineTransform device = deviceTransform();
+    if (device.b != 0 || device.c != 0) state().rectangularClip = false;
     keepingPath([&] {
         cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
         cairo_clip(cr_);
@@ -477,6 +479,7 @@ void Context::clipToRect(const Rect& r) {
 
 void Context::clipToPath(const Path& path, bool evenOdd) {
     record([&] { return std::string("clipToPath ") + (evenOdd ? "evenodd " : "") + pathText(path); });
+    state().rectangularClip = false;
     keepingPath([&] {
         appendPath(path);
         cairo_set_fill_rule(cr_, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
@@ -487,6 +490,7 @@ void Context::clipToPath(const Path& path, bool evenOdd) {
 
 void Context::clip(bool evenOdd) {
     record(evenOdd ? "clip evenodd" : "clip");
+    state().rectangularClip = false;
     if (!isDrawable()) return cairo_new_path(cr_);
     cairo_set_fill_rule(cr_, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
     cairo_clip(cr_);

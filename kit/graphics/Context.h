@@ -74,6 +74,8 @@ public:
     void rotate(double radians);
     void concat(const AffineTransform& t);
     AffineTransform currentTransform() const { return state().ctm; }
+    // User space to the target's pixels (the current transform and the target's own scale).
+    AffineTransform deviceTransform() const { return state().ctm.concat(base_); }
 
     // Clips intersect the current clip until the matching restore.
     void clipToRect(const Rect& r);
@@ -82,6 +84,8 @@ public:
     void clip(bool evenOdd = false);
     // Device-independent bounds of the current clip in user space.
     Rect clipBoundingBox() const;
+    // True while every clip so far was an upright rectangle, so the clip is its bounding box.
+    bool isClipRectangular() const { return state().rectangularClip; }
 
     // The current path (kept in target space, as transforms change it stays where it was drawn).
     void beginPath();
@@ -156,6 +160,8 @@ private:
         LineDash dash;
         AffineTransform ctm;
         bool singular = false;
+        // The clip is one upright rectangle (or none): only clipToRect under an upright transform.
+        bool rectangularClip = true;
     };
     State& state() { return stack_.back(); }
     const State& state() const { return stack_.back(); }

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 using namespace charting;
@@ -27,6 +28,11 @@ namespace {
 
 kit::Color pixel(const kit::Image& image, kit::Point p) {
     return image.colorAt(static_cast<int>(p.x * 2), static_cast<int>(p.y * 2));
+}
+
+bool near(kit::Color a, kit::Color b, double tolerance = 0.02) {
+    return std::fabs(a.red() - b.red()) < tolerance && std::fabs(a.green() - b.green()) < tolerance &&
+           std::fabs(a.blue() - b.blue()) < tolerance;
 }
 
 std::shared_ptr<BarChartDataEntry> bar(double x, double y) { return kit::make<BarChartDataEntry>(x, y); }
@@ -70,6 +76,16 @@ TEST(BarChartsRendering, StackedAndGroupedBarsWithValues) {
     grouped->setDrawBarShadowEnabled(true);
     kit::Image b = renderChart(*grouped);
     keepRender(b, "bar-grouped.png");
+    // Every bar of every group is filled with its set's colour just below its top (the axis
+    // starts above zero, so a bar's lower half can lie under the content).
+    for (std::size_t s = 0; s < sets.size(); ++s) {
+        for (std::int64_t i = 0; i < 4; ++i) {
+            const auto entry = std::dynamic_pointer_cast<BarChartDataEntry>(sets[s]->entryForIndex(i));
+            const auto barBounds = grouped->getBarBounds(entry);
+            ASSERT_TRUE(barBounds);
+            EXPECT_TRUE(near(pixel(b, {barBounds->midX(), barBounds->minY() + 3}), ChartColorTemplates::material()[s])) << "set " << s << " bar " << i;
+        }
+    }
 }
 
 TEST(BarChartsRendering, HorizontalBars) {
@@ -131,4 +147,16 @@ TEST(BarChartsRendering, CandlesAndBubbles) {
     bubbles->highlightValue(Highlight(2, 7, 0, 0, 0, 0, -1, AxisDependency::left));
     kit::Image d = renderChart(*bubbles);
     keepRender(d, "bubble.png");
+    // Each bubble is painted a little above its centre (clear of its value label), and the content
+    // around the bubbles stays white.
+    const auto trans = bubbles->getTransformer(AxisDependency::left);
+    for (const auto& s : sets) {
+        for (std::int64_t i = 0; i < s->entryCount(); ++i) {
+            const auto e = s->entryForIndex(i);
+            const kit::Point centre = trans->pixelForValues(e->x(), e->y());
+            EXPECT_FALSE(near(pixel(d, {centre.x, centre.y - 10}), kit::Color::whiteColor(), 0.1)) << s->label().value_or("") << " " << i;
+        }
+    }
+    const kit::Rect content = bubbles->viewPortHandler()->contentRect();
+    EXPECT_EQ(pixel(d, {content.minX() + 3, content.minY() + 3}), kit::Color::whiteColor());
 }

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 
 using namespace charting;
 using charting::testing::keepRender;
@@ -144,5 +146,29 @@ TEST(CombinedChartView, Rendering) {
     chart->setData(barsAndLine(true));
     chart->highlightValue(Highlight(3, 7, 0, 0, *chart->combinedData()->dataIndex(chart->barData().get()), 0, -1,
                                     AxisDependency::left));
-    keepRender(renderChart(*chart), "combined.png");
+    const kit::Image image = renderChart(*chart);
+    keepRender(image, "combined.png");
+
+    // Bars, the line over them and the scatter dots are each painted in their own colour.
+    const auto trans = chart->getTransformer(AxisDependency::left);
+    const auto colourAt = [&](double x, double y) {
+        const kit::Point p = trans->pixelForValues(x, y);
+        return image.colorAt(static_cast<int>(p.x * 2), static_cast<int>(p.y * 2));
+    };
+    const auto near = [](kit::Color a, kit::Color b) {
+        return std::fabs(a.red() - b.red()) < 0.03 && std::fabs(a.green() - b.green()) < 0.03 &&
+               std::fabs(a.blue() - b.blue()) < 0.03;
+    };
+    const double heights[] = {4, 6, 3, 7, 5};
+    for (int i = 0; i < 5; ++i) {
+        // Bar 3 is highlighted: the highlight is drawn over its column, dot included.
+        if (i != 3) {
+            EXPECT_TRUE(near(colourAt(i, 0.5), kit::Color::rgba(0.55, 0.7, 0.9, 1))) << "bar " << i;
+            EXPECT_TRUE(near(colourAt(i + 0.25, 8 - heights[i] / 2), kit::Color::rgba(0.2, 0.6, 0.35, 1))) << "dot " << i;
+        }
+        if (i < 4) {
+            const double midY = (heights[i] + heights[i + 1]) / 4 + 1;
+            EXPECT_TRUE(near(colourAt(i + 0.5, midY), kit::Color::rgba(0.85, 0.3, 0.2, 1))) << "line after " << i;
+        }
+    }
 }

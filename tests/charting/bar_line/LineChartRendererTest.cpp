@@ -45,8 +45,8 @@ TEST(LineChartRenderer, PathsByMode) {
         std::string path;
     };
     const Row rows[] = {
-        {M::stepped, {{0, 1}, {1, 3}}, "M 0 1 L 0 1 L 0 1 L 0 1 L 1 1 L 1 3"},
-        {M::linear, {{0, 0}, {1, 1}, {2, 0}}, "M 0 0 L 0 0 L 0 0 L 1 1 L 1 1 L 2 0"},
+        {M::stepped, {{0, 1}, {1, 3}}, "M 0 1 L 1 1 L 1 3"},
+        {M::linear, {{0, 0}, {1, 1}, {2, 0}}, "M 0 0 L 1 1 L 2 0"},
         {M::cubicBezier, {{0, 0}, {1, 1}, {2, 0}}, "M 0 0 C 0.2 0.2 0.6 1 1 1 C 1.4 1 1.8 0.2 2 0"},
         {M::horizontalBezier, {{0, 0}, {2, 4}}, "M 0 0 C 1 0 1 4 2 4"},
     };
@@ -119,7 +119,7 @@ TEST(LineChartRenderer, FillsCloseAtTheFillFormattersLine) {
     using M = LineChartDataSet::Mode;
     const std::pair<M, std::string> rows[] = {
         {M::linear, "M 0 -5 L 0 1 L 1 3 L 2 2 L 2 -5 Z"},
-        {M::stepped, "M 0 -5 L 0 1 L 1 1 L 1 3 L 2 3 L 2 2 L 2 -5 Z"},
+        {M::stepped, "M 0 -5 L 0 1 L 1 1 L 1 3 L 2 3 L 2 -5 Z"},
         {M::horizontalBezier, "M 0 1 C 0.5 1 0.5 3 1 3 C 1.5 3 1.5 2 2 2 L 2 -5 L 0 -5 Z"},
     };
     for (const auto& [mode, want] : rows) {

@@ -98,6 +98,11 @@ TEST(ChartUtils, ImagesAreResizedOncePerSize) {
     EXPECT_EQ(linesStartingWith(context, "drawImage"),
               (std::vector<std::string>{"drawImage " + pixels + " 40 40 20 20", "drawImage " + pixels + " 40 40 20 20"}));
 
+    // Another size gets its own copy; the first one stays.
+    drawImage(context, small, {50, 50}, {30, 30});
+    ASSERT_TRUE(cachedResizedImage(small.get(), {30, 30}));
+    EXPECT_EQ(cachedResizedImage(small.get(), {20, 20}), copy);
+
     // One side already matching: drawn stretched, nothing cached.
     auto wide = std::make_shared<const kit::Image>(*kit::Image::make(20, 10));
     context.clear();

@@ -106,3 +106,45 @@ TEST(PieRadarRendering, HalfPieWithSpacedSlicesAndNoHole) {
     EXPECT_NE(image.colorAt(static_cast<int>((c.x - r / 2) * 2), static_cast<int>((c.y - 10) * 2)), kit::Color::whiteColor());
     EXPECT_EQ(image.colorAt(static_cast<int>((c.x - r / 2) * 2), static_cast<int>((c.y + 10) * 2)), kit::Color::whiteColor());
 }
+
+TEST(PieRadarRendering, HalfPieStaysInsideViewsOfEveryShape) {
+    // Narrower than 2:1 (the width limits the radius), exactly 2:1, and wider (the height does).
+    for (const kit::Size size : {kit::Size{800, 600}, kit::Size{600, 300}, kit::Size{700, 200}}) {
+        const std::string name = std::to_string(int(size.width)) + "x" + std::to_string(int(size.height));
+        auto chart = kit::make<PieChartView>(kit::Rect{{0, 0}, size});
+        std::vector<EntryPtr> entries;
+        for (double v : {4.0, 3.0, 2.0, 1.0}) entries.push_back(kit::make<PieChartDataEntry>(v, std::string("S")));
+        auto set = kit::make<PieChartDataSet>(entries, std::string("Half"));
+        set->setColors(ChartColorTemplates::material());
+        set->setDrawValuesEnabled(false);
+        chart->legend()->setEnabled(false);
+        chart->setDrawEntryLabelsEnabled(false);
+        chart->setDrawHoleEnabled(false);
+        chart->setMaxAngle(180);
+        chart->setRotationAngle(180);
+        chart->setData(kit::make<PieChartData>(std::vector<DataSetPtr>{set}));
+        kit::Image image = renderChart(*chart);
+        keepRender(image, "half-pie-" + name + ".png");
+
+        // Image pixels are at scale 2. Along the row just above the straight edge, the disc starts
+        // and ends inside the view, and it reaches up to a row inside the view.
+        const int w = static_cast<int>(size.width * 2), h = static_cast<int>(size.height * 2);
+        const int row = static_cast<int>((chart->centerCircleBox().y - 2) * 2);
+        ASSERT_GT(row, 0) << name;
+        ASSERT_LT(row, h) << name;
+        const auto painted = [&](int x, int y) { return image.colorAt(x, y) != kit::Color::whiteColor(); };
+        int first = 0, last = w - 1;
+        while (first < w && !painted(first, row)) ++first;
+        while (last >= 0 && !painted(last, row)) --last;
+        EXPECT_GT(first, 0) << name << ": the disc runs over the left edge";
+        EXPECT_LT(last, w - 1) << name << ": the disc runs over the right edge";
+        const int middle = (first + last) / 2;
+        int top = row;
+        while (top > 0 && painted(middle, top - 1)) --top;
+        EXPECT_GT(top, 0) << name << ": the disc runs over the top edge";
+        // The disc still fills the limiting side: it is at least 80 % as wide (or high) as it may be.
+        const double radius = (last - first) / 2.0;
+        EXPECT_NEAR(row - top, radius, 4) << name << ": a half disc";
+        EXPECT_GT(radius, 0.8 * std::min(w / 2.0, static_cast<double>(h))) << name;
+    }
+}
