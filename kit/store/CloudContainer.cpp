@@ -2,10 +2,10 @@
 #include "kit/store/CloudConfiguration.h"
 #include "kit/store/CloudDatabase.h"
 #include "kit/store/LocalCloudDatabase.h"
+#include "kit/store/MoveAside.h"
 #include "kit/store/Paths.h"
 #include "kit/store/PostgresCloudDatabase.h"
 
-#include <ctime>
 #include <filesystem>
 #include <mutex>
 #include <utility>
@@ -22,21 +22,6 @@ std::string configuredServer;
 std::string reportedProblem;
 std::optional<std::string> movedAside;
 
-// Keeps an unreadable stand-in file as "<file>.unreadable-<UTC time>" (with its journal) so a new one can start.
-std::optional<std::string> keepAside(const fs::path& path) {
-    std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    gmtime_r(&now, &tm);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
-    std::string target = path.string() + ".unreadable-" + stamp;
-    for (int n = 2; fs::exists(target); ++n) target = path.string() + ".unreadable-" + stamp + "-" + std::to_string(n);
-    std::error_code ec;
-    fs::rename(path, target, ec);
-    if (ec) return std::nullopt;
-    for (const char* suffix : {"-wal", "-shm"}) fs::rename(path.string() + suffix, target + suffix, ec);
-    return target;
-}
 
 std::shared_ptr<CloudDatabase> openStandIn() {
     std::error_code ec;
@@ -45,7 +30,7 @@ std::shared_ptr<CloudDatabase> openStandIn() {
     std::optional<StoreError> error;
     auto db = LocalCloudDatabase::open(path.string(), CloudContainer::defaultIdentifier, error);
     if (!db && fs::exists(path)) {
-        if (auto kept = keepAside(path)) {
+        if (auto kept = moveAsideUnreadable(path.string())) {
             warn("The cloud database could not be read and was kept as " + *kept + ": " + error->text());
             movedAside = kept;
             error.reset();

@@ -1,11 +1,11 @@
 #include "kit/store/ObjectStoreContainer.h"
 
 #include "kit/store/CloudMirror.h"
+#include "kit/store/MoveAside.h"
 #include "kit/store/ObjectStore.h"
 
 #include <sqlite3.h>
 
-#include <ctime>
 #include <filesystem>
 
 namespace kit {
@@ -17,22 +17,6 @@ bool isUnreadableStore(const StoreError& e) {
     return e.code == SQLITE_NOTADB || e.code == SQLITE_CORRUPT || e.code == SQLITE_CANTOPEN || e.code == SQLITE_ERROR;
 }
 
-// Moves the store and its journal files to "<file>.unreadable-<UTC time>[-n]"; gives the new path of the store.
-std::optional<std::string> moveAside(const std::string& path) {
-    std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    gmtime_r(&now, &tm);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
-    std::string target = path + ".unreadable-" + stamp;
-    for (int n = 2; fs::exists(target); ++n) target = path + ".unreadable-" + stamp + "-" + std::to_string(n);
-    std::error_code ec;
-    fs::rename(path, target, ec);
-    if (ec) return std::nullopt;
-    for (const char* suffix : {"-wal", "-shm"})
-        if (fs::exists(path + suffix)) fs::rename(path + suffix, target + suffix, ec);
-    return target;
-}
 
 } // namespace
 
@@ -55,7 +39,7 @@ void PersistentContainer::loadPersistentStores(
     fs::create_directories(fs::path(description.path).parent_path(), ec);
     auto store = ObjectStore::open(description.path, *model_, options, error);
     if (!store && error && isUnreadableStore(*error) && fs::exists(description.path)) {
-        if (auto aside = moveAside(description.path)) {
+        if (auto aside = moveAsideUnreadable(description.path)) {
             movedAside_ = aside;
             error.reset();
             store = ObjectStore::open(description.path, *model_, options, error);
