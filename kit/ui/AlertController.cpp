@@ -61,11 +61,14 @@ bool AlertController::cancelFromKeyboard() {
         dismissViewController(true);
         return true;
     }
-    if (actions_.size() == 1 && actions_.front()->isEnabled()) {
-        choose(actions_.front());
-        return true;
-    }
-    return false;
+    return chooseSoleAction();
+}
+
+// An alert with one action has nothing to choose between: either key takes it.
+bool AlertController::chooseSoleAction() {
+    if (actions_.size() != 1 || !actions_.front()->isEnabled()) return false;
+    choose(actions_.front());
+    return true;
 }
 
 bool AlertController::confirmFromKeyboard() {
@@ -74,11 +77,7 @@ bool AlertController::confirmFromKeyboard() {
             choose(action);
             return true;
         }
-    if (actions_.size() == 1 && actions_.front()->isEnabled()) {
-        choose(actions_.front());
-        return true;
-    }
-    return false;
+    return chooseSoleAction();
 }
 
 bool AlertController::fillTextField(std::size_t index, const std::string& text) {

@@ -76,6 +76,7 @@ public:
 
 private:
     void choose(const std::shared_ptr<AlertAction>& action);
+    bool chooseSoleAction();
     bool isCancelAction(const AlertAction& action) const;
 
     std::string title_;
