@@ -19,7 +19,8 @@ install(DIRECTORY assets/ DESTINATION ${TINCTURA_ASSETS_DESTINATION} FILES_MATCH
 file(RELATIVE_PATH assets_from_bindir
      ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${TINCTURA_ASSETS_DESTINATION})
 set_property(SOURCE kit/ui/Assets.cpp APPEND PROPERTY
-             COMPILE_DEFINITIONS TINCTURA_ASSETS_FROM_BINDIR="${assets_from_bindir}")
+             COMPILE_DEFINITIONS TINCTURA_ASSETS_FROM_BINDIR="${assets_from_bindir}"
+                                 TINCTURA_SOURCE_ASSETS_DIR="${PROJECT_SOURCE_DIR}/assets")
 
 configure_file(packaging/tinctura.desktop.in ${CMAKE_BINARY_DIR}/${TINCTURA_APP_ID}.desktop @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/${TINCTURA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -66,15 +66,16 @@ std::optional<Image> render(RsvgHandle* handle, Size size, double scale) {
     return image;
 }
 
-// An installed app keeps its artwork beside its executable's folder; empty where there is none
-// (the build tree).
+// An installed app keeps its artwork beside its executable's folder; empty where the executable is
+// not installed (the build tree). An installed app whose artwork is missing stays installed: it
+// draws without artwork rather than borrowing the source tree's.
 const std::string& installedDirectory() {
     static const std::string dir = [] {
         std::error_code error;
         auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
         if (error) return std::string();
         auto dir = (exe.parent_path() / TINCTURA_ASSETS_FROM_BINDIR).lexically_normal();
-        return std::filesystem::is_directory(dir, error) ? dir.string() : std::string();
+        return std::filesystem::is_directory(dir.parent_path(), error) ? dir.string() : std::string();
     }();
     return dir;
 }
@@ -86,8 +87,7 @@ std::string Assets::directory() {
     if (const char* env = std::getenv("TINCTURA_ASSETS_DIR"); env && *env) return env;
     if (const char* src = std::getenv("TINCTURA_SOURCE_DIR"); src && *src) return std::string(src) + "/assets";
     if (!installedDirectory().empty()) return installedDirectory();
-    // The source tree this file was built from: kit/ui/Assets.cpp -> ../../assets.
-    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "assets").string();
+    return TINCTURA_SOURCE_ASSETS_DIR;
 }
 
 void Assets::setDirectory(const std::string& path) { overrideDirectory() = path; }

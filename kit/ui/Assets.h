@@ -15,7 +15,7 @@ public:
     // The image drawn to fill `size` points (stretched), at `scale` (the screen's when 0).
     static std::optional<Image> imageNamed(const std::string& name, Size size, double scale = 0);
     // Where assets are looked up: $TINCTURA_ASSETS_DIR, else the installed app's share folder next
-    // to its executable, else the source tree's assets/ folder.
+    // to its executable, else (in the build tree) the source tree's assets/ folder.
     static std::string directory();
     static void setDirectory(const std::string& path);
 };
