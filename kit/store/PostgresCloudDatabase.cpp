@@ -91,19 +91,19 @@ std::string joined(const std::vector<std::string>& failures) {
 class PostgresCloudDatabase::Session {
 public:
     explicit Session(PostgresCloudDatabase& db) : db_(db), lock_(db.mutex_) {
-        if (db_.connection_ && PQstatus(db_.connection_) == CONNECTION_OK) return;
+        if (db_.connection_ && PQstatus(db_.connection_.get()) == CONNECTION_OK) return;
         drop();
         // A short connect timeout keeps a missing server from holding the queue; the string may set its own.
         const char* keys[] = {"connect_timeout", "client_encoding", "dbname", nullptr};
         const char* values[] = {"5", "UTF8", db_.connectionString_.c_str(), nullptr};
-        db_.connection_ = PQconnectdbParams(keys, values, 1);
-        if (PQstatus(db_.connection_) != CONNECTION_OK) {
+        db_.connection_.reset(PQconnectdbParams(keys, values, 1));
+        if (PQstatus(db_.connection_.get()) != CONNECTION_OK) {
             error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable",
-                               trimmed(PQerrorMessage(db_.connection_)));
+                               trimmed(PQerrorMessage(db_.connection_.get())));
             drop();
             return;
         }
-        PQsetNoticeProcessor(db_.connection_, [](void*, const char*) {}, nullptr);
+        PQsetNoticeProcessor(db_.connection_.get(), [](void*, const char*) {}, nullptr);
         prepareSchema();
     }
 
@@ -115,7 +115,7 @@ public:
         if (error) return none;
         std::vector<const char*> values;
         for (const auto& p : params) values.push_back(p.c_str());
-        Result result(PQexecParams(db_.connection_, sql, static_cast<int>(values.size()), nullptr, values.data(),
+        Result result(PQexecParams(db_.connection_.get(), sql, static_cast<int>(values.size()), nullptr, values.data(),
                                    nullptr, nullptr, 0),
                       &PQclear);
         const auto status = PQresultStatus(result.get());
@@ -131,7 +131,7 @@ public:
         if (!run("BEGIN")) return;
         body();
         if (error) {
-            if (db_.connection_) Result(PQexec(db_.connection_, "ROLLBACK"), &PQclear);
+            if (db_.connection_) Result(PQexec(db_.connection_.get(), "ROLLBACK"), &PQclear);
             return;
         }
         run("COMMIT");
@@ -149,10 +149,10 @@ private:
     // anything else is the server refusing the statement.
     void fail(const PGresult* result) {
         std::string message = result ? PQresultErrorMessage(result) : "";
-        if (message.empty()) message = PQerrorMessage(db_.connection_);
+        if (message.empty()) message = PQerrorMessage(db_.connection_.get());
         const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
         const std::string sqlState = state ? state : "";
-        if (PQstatus(db_.connection_) != CONNECTION_OK || sqlState.empty() || sqlState.starts_with("08") ||
+        if (PQstatus(db_.connection_.get()) != CONNECTION_OK || sqlState.empty() || sqlState.starts_with("08") ||
             sqlState.starts_with("57P")) {
             error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable", trimmed(message));
             drop();
@@ -161,10 +161,7 @@ private:
         }
     }
 
-    void drop() {
-        if (db_.connection_) PQfinish(db_.connection_);
-        db_.connection_ = nullptr;
-    }
+    void drop() { db_.connection_.reset(); }
 
     void prepareSchema() {
         transaction([&] {
@@ -179,7 +176,7 @@ private:
                 return;
             }
             for (int v = version; v < schemaVersion && !error; ++v) {
-                Result step(PQexec(db_.connection_, migrations[v]), &PQclear);
+                Result step(PQexec(db_.connection_.get(), migrations[v]), &PQclear);
                 if (PQresultStatus(step.get()) != PGRES_COMMAND_OK) fail(step.get());
             }
             if (version < schemaVersion) {
@@ -200,9 +197,7 @@ private:
 PostgresCloudDatabase::PostgresCloudDatabase(std::string connectionString, std::string containerIdentifier)
     : connectionString_(std::move(connectionString)), container_(std::move(containerIdentifier)) {}
 
-PostgresCloudDatabase::~PostgresCloudDatabase() {
-    if (connection_) PQfinish(connection_);
-}
+void PostgresCloudDatabase::ConnectionCloser::operator()(pg_conn* connection) const { PQfinish(connection); }
 
 void PostgresCloudDatabase::fetchAllRecordZones(
     std::function<void(std::optional<std::vector<RecordZone>>, std::optional<StoreError>)> completion) {

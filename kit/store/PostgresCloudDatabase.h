@@ -6,6 +6,7 @@
 // as networkUnavailable. Every change runs in one transaction, so a dropped connection writes nothing.
 #include "kit/store/CloudDatabase.h"
 
+#include <memory>
 #include <mutex>
 
 struct pg_conn;
@@ -18,7 +19,6 @@ public:
     static constexpr int schemaVersion = 1;
 
     PostgresCloudDatabase(std::string connectionString, std::string containerIdentifier);
-    ~PostgresCloudDatabase() override;
 
     bool tracksChanges() const override { return true; }
     void fetchAllRecordZones(
@@ -39,7 +39,10 @@ private:
     std::string connectionString_;
     std::string container_;
     std::mutex mutex_;  // one call at a time on the connection
-    pg_conn* connection_ = nullptr;
+    struct ConnectionCloser {
+        void operator()(pg_conn* connection) const;
+    };
+    std::unique_ptr<pg_conn, ConnectionCloser> connection_;
 };
 
 // Whether `text` is a connection string libpq accepts; `error` says why not.
