@@ -93,8 +93,10 @@ void CcImageVC::layoutControls() {
                           labelSwitch->centerYAnchor().equalTo(backBtn->centerYAnchor()),
                           labelText->rightAnchor().equalTo(labelSwitch->leftAnchor(), -8),
                           labelText->centerYAnchor().equalTo(backBtn->centerYAnchor())});
-    app::anchor(*saveButton, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 0, 24, -24, 24,
-                0, 40);
+    app::anchor(*saveButton, std::nullopt, root->leftAnchor(), std::nullopt, root->rightAnchor(), 0, 24, 0, 24, 0, 40);
+    // 24 above the screen's edge, raised only as far as a home indicator needs.
+    Constraint::activate({saveButton->bottomAnchor().equalTo(root->bottomAnchor(), -24)->withPriority(kit::layout::priority::high),
+                          saveButton->bottomAnchor().lessThanOrEqualTo(root->safeAreaLayoutGuide().bottomAnchor())});
     composeImage();
     viewForBackSwipe->removeFromSuperview();
     root->addSubview(viewForBackSwipe);

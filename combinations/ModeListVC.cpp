@@ -70,7 +70,8 @@ void ModeListVC::layOut(const std::vector<std::string>& modeTitles, double width
     app::anchorWithCenter(*modeNowBtn, safe.topAnchor(), std::nullopt, std::nullopt, std::nullopt, root->centerXAnchor(),
                           std::nullopt, 4, 0, 0, 0, width, 50);
     root->addSubview(collectionView);
-    app::anchor(*collectionView, modeNowBtn->bottomAnchor(), root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(),
+    // The list stops at the safe area: rows under a home indicator could not be read or tapped.
+    app::anchor(*collectionView, modeNowBtn->bottomAnchor(), root->leftAnchor(), safe.bottomAnchor(), root->rightAnchor(),
                 12);
 
     std::weak_ptr<ModeListVC> weak = std::static_pointer_cast<ModeListVC>(shared_from_this());
