@@ -148,9 +148,7 @@ struct EveryScreenLayout : AppFixture, ::testing::WithParamInterface<Screen> {
 const std::set<std::string>& stillToMove() {
     static const std::set<std::string> names{"ArStencilSettingsVC", "CcImageVC",   "ColorCombinationVC", "ColorGroupVC",
                                              "ColorMixingVC",       "ContrastRatioVC",
-                                             "PieChartVC",          "SwatchesVC",  "ValueCheckerVC",     "VideosVC",
-                                             // abstract on the small phone with codes of three or four lines
-                                             "DcwVC.mode6"};
+                                             "PieChartVC",          "SwatchesVC",  "ValueCheckerVC",     "VideosVC"};
     return names;
 }
 
