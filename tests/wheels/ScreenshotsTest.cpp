@@ -38,9 +38,11 @@ TEST_F(WheelScreenshots, EveryScreenOnPhoneAndPad) {
                                kit::DeviceProfile::smallPad()}) {
         kit::Defaults::standard().set(4, app::Keys::lastDcwCombination);
         shoot("dcw_tetradic", device, [] { return kit::make<wheels::DcwVC>(); });
-        // Captions on the strips with codes of three lines in the row below them.
-        kit::Defaults::standard().set(6, app::Keys::lastDcwCombination);
+        // Codes of three lines under the wheel, and under the captions of the abstract strips.
         kit::Defaults::standard().set(3, app::Keys::colorFormat);
+        kit::Defaults::standard().remove(app::Keys::lastDcwCombination);
+        shoot("dcw_hsl", device, [] { return kit::make<wheels::DcwVC>(); });
+        kit::Defaults::standard().set(6, app::Keys::lastDcwCombination);
         shoot("dcw_abstract_hsl", device, [] { return kit::make<wheels::DcwVC>(); });
         kit::Defaults::standard().set(0, app::Keys::colorFormat);
         kit::Defaults::standard().set(7, app::Keys::lastDcwCombination);
