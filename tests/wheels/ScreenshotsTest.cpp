@@ -20,8 +20,7 @@ struct WheelScreenshots : WheelsFixture {
         if (after) after(*screen);
         host->advance(0.5);
         screenshot(name + "_" + device.name);
-        // The other wheel screens still have findings of the layout check (see the screen sweep).
-        if (name.rfind("dcw", 0) == 0 || name == "ccw") {
+        {
             auto check = screenLayoutCheck(*host->window(), device);
             if (auto* wheel = dynamic_cast<wheels::DcwVC*>(screen.get()); wheel && wheel->infoView())
                 check.allowOverlap(layoutcheck::inside(wheel->infoView()->infoView()), layoutcheck::anything(),
@@ -35,9 +34,17 @@ struct WheelScreenshots : WheelsFixture {
 
 TEST_F(WheelScreenshots, EveryScreenOnPhoneAndPad) {
     kit::Defaults::standard().set(true, app::Keys::hideAbstractTip);
-    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::pad()}) {
+    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
+                               kit::DeviceProfile::smallPad()}) {
         kit::Defaults::standard().set(4, app::Keys::lastDcwCombination);
         shoot("dcw_tetradic", device, [] { return kit::make<wheels::DcwVC>(); });
+        // Codes of three lines under the wheel, and under the captions of the abstract strips.
+        kit::Defaults::standard().set(3, app::Keys::colorFormat);
+        kit::Defaults::standard().remove(app::Keys::lastDcwCombination);
+        shoot("dcw_hsl", device, [] { return kit::make<wheels::DcwVC>(); });
+        kit::Defaults::standard().set(6, app::Keys::lastDcwCombination);
+        shoot("dcw_abstract_hsl", device, [] { return kit::make<wheels::DcwVC>(); });
+        kit::Defaults::standard().set(0, app::Keys::colorFormat);
         kit::Defaults::standard().set(7, app::Keys::lastDcwCombination);
         shoot("dcw_mono_info", device, [] { return kit::make<wheels::DcwVC>(); },
               [](kit::ViewController& s) { static_cast<wheels::DcwVC&>(s).showInfo(); });

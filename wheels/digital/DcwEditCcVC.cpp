@@ -20,6 +20,8 @@
 #include "wheels/ScreenLayout.h"
 #include "wheels/ScreenParts.h"
 
+#include <algorithm>
+
 namespace wheels {
 
 DcwEditCcVC::DcwEditCcVC() {
@@ -214,28 +216,80 @@ void DcwEditCcVC::layoutControls() {
 void DcwEditCcVC::layoutSliders() {
     auto root = view();
     const int n = count();
-    auto place = [&](const std::shared_ptr<kit::Slider>& slider, kit::View& band, double dy) {
+    placedSliders_.clear();
+    auto place = [&](const std::shared_ptr<kit::Slider>& slider, int band, double dy) {
         readd(*root, slider);
-        app::anchorWithCenter(*slider, std::nullopt, root->leftAnchor(), std::nullopt, root->rightAnchor(), std::nullopt,
-                              std::nullopt, 0, 40, 0, 40, 0, 30);
-        kit::layout::Constraint::activate({slider->centerYAnchor().equalTo(band.centerYAnchor(), dy)});
+        slider->setTranslatesAutoresizingMaskIntoConstraints(false);
+        auto& strip = *colorViews_[static_cast<std::size_t>(band - 1)];
+        PlacedSlider p{slider, band, dy, slider->leftAnchor().equalTo(root->leftAnchor(), 40),
+                       root->rightAnchor().equalTo(slider->rightAnchor(), 40),
+                       slider->centerYAnchor().equalTo(strip.centerYAnchor(), dy)};
+        kit::layout::Constraint::activate({p.left, p.right, p.centreY, slider->heightAnchor().equalToConstant(30)});
+        placedSliders_.push_back(std::move(p));
     };
     if (n < 1) return;
-    auto& band1 = *colorViews_[0];
     if (withHue) {
-        place(hueSlider(), band1, -30);
-        place(saturationSlider(1), band1, 0);
-        place(brightnessSlider(1), band1, 30);
+        place(hueSlider(), 1, -30);
+        place(saturationSlider(1), 1, 0);
+        place(brightnessSlider(1), 1, 30);
     } else {
-        place(saturationSlider(1), band1, -20);
-        place(brightnessSlider(1), band1, 20);
+        place(saturationSlider(1), 1, -20);
+        place(brightnessSlider(1), 1, 20);
     }
     for (int k = 2; k <= std::min(n, 4); ++k) {
         auto& band = *colorViews_[static_cast<std::size_t>(k - 1)];
-        place(saturationSlider(k), band, -20);
-        place(brightnessSlider(k), band, 20);
+        place(saturationSlider(k), k, -20);
+        place(brightnessSlider(k), k, 20);
         readd(*root, moveUpBtn(k));
         app::anchor(*moveUpBtn(k), band.topAnchor(), band.leftAnchor(), std::nullopt, std::nullopt, 8, 8, 0, 0, 45, 40);
+    }
+}
+
+void DcwEditCcVC::viewDidLayoutSubviews() {
+    kit::ViewController::viewDidLayoutSubviews();
+    clearSlidersOfControls();
+}
+
+// The slider offsets were set for taller screens and a one-line row of codes: where a slider runs
+// into the row it rises, with the other sliders of its band, just above it; where it runs into a
+// button beside it, it gives up that side up to the button's edge.
+void DcwEditCcVC::clearSlidersOfControls() {
+    if (placedSliders_.empty() || !clrBtnsSV_) return;
+    auto root = view();
+    auto frameOf = [&](const kit::View& v) { return v.convertRectTo(v.bounds(), root.get()); };
+    const int n = std::min(count(), 4);
+    std::vector<kit::Rect> buttons;
+    for (const auto& b : {backBtn(), saveBtn(), moreBtn()}) buttons.push_back(frameOf(*b));
+    for (int k = 1; k <= n; ++k) {
+        buttons.push_back(frameOf(*valueButton(k)));
+        if (k >= 2) buttons.push_back(frameOf(*moveUpBtn(k)));
+    }
+    const kit::Rect bounds = root->bounds();
+    // Where each slider sits by the fixed offsets, whatever an earlier pass moved.
+    std::vector<kit::Rect> natural;
+    for (const auto& p : placedSliders_) {
+        const kit::Rect f = frameOf(*p.slider);
+        natural.push_back({bounds.minX() + 40, f.minY() + p.offsetY - p.centreY->constant(), bounds.size.width - 80, f.size.height});
+    }
+    const kit::Rect row = frameOf(*clrBtnsSV_);
+    std::array<double, 4> lift{};
+    for (std::size_t i = 0; i < placedSliders_.size(); ++i) {
+        auto& l = lift[static_cast<std::size_t>(placedSliders_[i].band - 1)];
+        if (natural[i].intersects(row)) l = std::max(l, natural[i].maxY() - row.minY());
+    }
+    for (std::size_t i = 0; i < placedSliders_.size(); ++i) {
+        const auto& p = placedSliders_[i];
+        const double dy = lift[static_cast<std::size_t>(p.band - 1)];
+        const kit::Rect f = natural[i].offsetBy(0, -dy);
+        double left = 40, right = 40;
+        for (const auto& b : buttons) {
+            if (b.maxY() <= f.minY() || b.minY() >= f.maxY()) continue;
+            if (b.midX() < f.midX()) left = std::max(left, b.maxX() - bounds.minX());
+            else right = std::max(right, bounds.maxX() - b.minX());
+        }
+        p.centreY->setConstant(p.offsetY - dy);
+        p.left->setConstant(left);
+        p.right->setConstant(right);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The combination editor: one band per colour with saturation and brightness sliders, a hue
 // slider that turns every colour together, move-up, copy, grey-value, save and "More" actions.
+#include "kit/layout/Constraint.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/Slider.h"
 #include "kit/ui/StackView.h"
@@ -9,6 +10,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace wheels {
 
@@ -62,6 +64,7 @@ public:
     void viewWillAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
     void viewWillLayoutSubviews() override;
+    void viewDidLayoutSubviews() override;
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
 
 private:
@@ -72,7 +75,15 @@ private:
     void paintColorViews();
     void updateColorLabels();
     void layoutControls();
+    // A slider as placed, with the constraints that may move it clear of the controls around it.
+    struct PlacedSlider {
+        std::shared_ptr<kit::Slider> slider;
+        int band;
+        double offsetY; // from the band's centre, as placed
+        std::shared_ptr<kit::layout::Constraint> left, right, centreY;
+    };
     void layoutSliders();
+    void clearSlidersOfControls();
     void setSliderStartValues();
     void addColorViewShadows();
     void openWithColors(const char* identifier);
@@ -84,6 +95,7 @@ private:
     std::array<std::shared_ptr<kit::Button>, 3> moveUpBtns_;
     std::array<std::shared_ptr<kit::Slider>, 4> saturationSliders_, brightnessSliders_;
     std::shared_ptr<kit::Slider> hueSlider_;
+    std::vector<PlacedSlider> placedSliders_;
     std::shared_ptr<kit::Button> backBtn_, saveBtn_, moreBtn_;
     std::shared_ptr<kit::View> viewForBackSwipe_;
     std::array<kit::Color, 4> originalColors_;

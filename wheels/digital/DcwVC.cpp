@@ -262,18 +262,9 @@ void DcwVC::layoutControls() {
 
     clrBtnsSV_ = addColorLabelRow(*root, {colorLbl(1), colorLbl(2), colorLbl(3), colorLbl(4)});
 
-    // The fixed offsets from the bottom, raised only as far as a taller row of codes (or the home
-    // indicator) below them needs; the shade slider of the wheel then stays above them.
-    constexpr double gap = 4;
-    const double rowTop = b.maxY() - colorLabelRowBottomInset() - app::colorCodeRowHeight();
-    const double brightnessY = std::min(b.maxY() - 84, rowTop - gap - 30);
-    const double saturationY = std::min(b.maxY() - 134, brightnessY - 50);
     readd(*root, saturationSlider());
-    saturationSlider()->setFrame({b.minX() + 20, saturationY, b.maxX() - 40, 30});
     readd(*root, brightnessSlider());
-    brightnessSlider()->setFrame({b.minX() + 20, brightnessY, b.maxX() - 40, 30});
-    if (auto& main = modeNow == Mode::mono ? dcw4 : dcw1)
-        main->setShadeSliderLowestEdge(main->convertPointFrom({0, saturationY - gap}, root.get()).y);
+    placeShadeSliders(0);
 
     app::placeBackButton(*root, backBtn());
     placeModeNowButton(*root, modeNowBtn());
@@ -303,13 +294,45 @@ void DcwVC::layoutControls() {
     for (int i = 1; i < n; ++i) app::addShadowLayer(*colorViews[static_cast<std::size_t>(i - 1)]);
 }
 
+// The fixed offsets from the bottom, raised only as far as a taller row of codes (or the home
+// indicator) below them needs, and the saturation slider by `room` more; the shade slider of the
+// wheel then stays above them.
+void DcwVC::placeShadeSliders(double room) {
+    auto root = view();
+    const auto b = root->bounds();
+    constexpr double gap = 4;
+    const double rowTop = b.maxY() - colorLabelRowBottomInset() - app::colorCodeRowHeight();
+    const double brightnessY = std::min(b.maxY() - 84, rowTop - gap - 30);
+    const double saturationY = std::min(b.maxY() - 134, brightnessY - 50) - room;
+    saturationSlider()->setFrame({b.minX() + 20, saturationY, b.maxX() - 40, 30});
+    brightnessSlider()->setFrame({b.minX() + 20, brightnessY, b.maxX() - 40, 30});
+    if (auto& main = modeNow == Mode::mono ? dcw4 : dcw1)
+        main->setShadeSliderLowestEdge(main->convertPointFrom({0, saturationY - gap}, root.get()).y);
+}
+
+void DcwVC::viewDidAppear(bool animated) {
+    kit::ViewController::viewDidAppear(animated);
+    // Frames settle once the screen is in the window, with its safe area, and a constraint pass
+    // alone does not lay the root out again: the captions are placed once more against them.
+    view()->setNeedsLayout();
+}
+
 void DcwVC::viewDidLayoutSubviews() {
     kit::ViewController::viewDidLayoutSubviews();
+    if (captions_.empty()) return;
+    placeShadeSliders(0);
+    if (clearCaptionsOfControls()) return;
+    // Where the bottom strip is full (a small screen, codes of several lines), the saturation slider
+    // rises just enough for its caption to fit between the two sliders.
+    const double between = brightnessSlider()->frame().minY() - saturationSlider()->frame().maxY();
+    const double room = captions_.back()->bounds().size.height - between;
+    if (room <= 0) return;
+    placeShadeSliders(room);
+    if (auto& main = modeNow == Mode::mono ? dcw4 : dcw1) main->layoutIfNeeded();
     clearCaptionsOfControls();
 }
 
-void DcwVC::clearCaptionsOfControls() {
-    if (captions_.empty()) return;
+bool DcwVC::clearCaptionsOfControls() {
     auto root = view();
     std::vector<kit::Rect> controls;
     auto add = [&](const std::shared_ptr<kit::View>& v) {
@@ -325,8 +348,10 @@ void DcwVC::clearCaptionsOfControls() {
             add((*w)->shadeSlider());
         }
     const auto b = root->bounds();
-    const double unsafe = kit::Device::current().safeAreaInsets().bottom;
-    controls.push_back({b.minX(), b.maxY() - unsafe, b.size.width, unsafe});
+    const auto unsafe = kit::Device::current().safeAreaInsets();
+    controls.push_back({b.minX(), b.maxY() - unsafe.bottom, b.size.width, unsafe.bottom});
+    controls.push_back({b.minX(), b.minY(), b.size.width, unsafe.top});
+    bool bottomClear = true;
     for (std::size_t i = 0; i < captions_.size(); ++i) {
         auto& caption = *captions_[i];
         caption.setTransform(kit::AffineTransform::identity());
@@ -334,17 +359,24 @@ void DcwVC::clearCaptionsOfControls() {
         const auto& strip = *colorViews[3 - i];
         const kit::Rect band = strip.convertRectTo(strip.bounds(), root.get());
         auto clear = [&](double dy) {
-            const kit::Rect r = natural.offsetBy(0, dy);
-            // Within its strip; the bottom strip, crowded with controls, may lend from the one above.
-            const double top = i + 1 == captions_.size() ? band.minY() - band.size.height : band.minY();
-            if (r.minY() < top || r.maxY() > band.maxY()) return false;
+            const kit::Rect r = natural.offsetBy(0, dy).insetBy(0, 0.01);
+            if (r.minY() < band.minY() || r.maxY() > band.maxY()) return false;
             return std::none_of(controls.begin(), controls.end(), [&](const kit::Rect& c) { return c.intersects(r); });
         };
-        for (double d = 0; d <= band.size.height; d += 2) {
-            if (clear(d)) { caption.setTransform(kit::AffineTransform::translation(0, d)); break; }
-            if (clear(-d)) { caption.setTransform(kit::AffineTransform::translation(0, -d)); break; }
+        // Steps of 2, and the places just above and below each control, nearest first.
+        std::vector<double> moves;
+        for (double d = 0; d <= band.size.height; d += 2) moves.insert(moves.end(), {d, -d});
+        for (const auto& c : controls) moves.insert(moves.end(), {c.maxY() - natural.minY(), c.minY() - natural.maxY()});
+        std::stable_sort(moves.begin(), moves.end(), [](double x, double y) { return std::abs(x) < std::abs(y); });
+        const auto found = std::find_if(moves.begin(), moves.end(), clear);
+        if (found == moves.end()) {
+            bottomClear = bottomClear && i + 1 < captions_.size();
+            continue;
         }
+        caption.setTransform(kit::AffineTransform::translation(0, *found));
+        controls.push_back(natural.offsetBy(0, *found));
     }
+    return bottomClear;
 }
 
 // ---- Moving ----

@@ -116,6 +116,7 @@ public:
     void loadView() override;
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
+    void viewDidAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
     void viewWillLayoutSubviews() override;
     void viewWillTransitionToSize(kit::Size size, kit::TransitionCoordinator& coordinator) override;
@@ -132,8 +133,10 @@ private:
 
     std::shared_ptr<kit::StackView> clrsSV_, clrBtnsSV_;
     std::vector<std::shared_ptr<kit::Label>> captions_;  // abstract mode's strip captions
-    // Moves each caption up or down its strip the least that clears the controls over it.
-    void clearCaptionsOfControls();
+    // Moves each caption up or down its strip the least that clears the controls over it; false
+    // when the bottom one finds no clear place.
+    bool clearCaptionsOfControls();
+    void placeShadeSliders(double room);
     void viewDidLayoutSubviews() override;
     std::array<std::shared_ptr<kit::Button>, 4> colorLbls_;
     std::shared_ptr<kit::Button> backBtn_, modeNowBtn_, saveBtn_, importColorBtn_, editCCBtn_, infoBtn_,

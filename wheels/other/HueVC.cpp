@@ -22,6 +22,8 @@
 #include "wheels/digital/DcwEditCcVC.h"
 #include "wheels/digital/DcwVC.h"
 
+#include <algorithm>
+
 namespace wheels {
 
 namespace {
@@ -145,8 +147,10 @@ void HueVC::viewDidLoad() {
     app::stackButtons(*root, *saveBtn(), *saveBtn(), {openDcwBtn()});
     instructionText_->setText(tr("Tap on color"));
     root->addSubview(instructionText_);
-    app::anchor(*instructionText_, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 0, 0, -24, 0,
-                0, 40);
+    // 24 above the bottom, or above the home indicator where that reaches higher.
+    const double bottomInset = std::max(24.0, kit::Device::current().safeAreaInsets().bottom);
+    app::anchor(*instructionText_, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 0, 0,
+                -bottomInset, 0, 0, 40);
     addBackSwipe(*viewForBackSwipe_, *this);
 }
 

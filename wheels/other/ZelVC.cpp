@@ -66,7 +66,10 @@ void ZelVC::loadView() {
 void ZelVC::viewDidLayoutSubviews() {
     const auto b = view()->bounds();
     const double side = std::min(b.size.width, b.size.height);
-    const double radius = side * 0.34, button = side * 0.2;
+    // Neighbours on the ring are 36 degrees apart; their square frames stay clear of each other
+    // while a button is no wider than half the radius (the closest pair differs by exactly that in
+    // height). The ring keeps its overall size.
+    const double radius = side * 0.35, button = radius / 2;
     for (int tag = 1; tag <= 10; ++tag) {
         const double a = (tag - 1) * 2 * std::numbers::pi / 10;
         auto& hue = hueButtons_[static_cast<std::size_t>(tag - 1)];
