@@ -28,6 +28,7 @@
 #include "tools/ToolOverlays.h"
 #include "tools/ToolUi.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -101,7 +102,9 @@ void ColorGroupVC::buildUI() {
     const auto act = controlActions(weak);
 
     root->addSubview(colorBg);
-    app::anchor(*colorBg, root->topAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(), 0, 0, 0, 0, 0, 210);
+    app::anchor(*colorBg, root->topAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor());
+    colorBgHeight_ = colorBg->heightAnchor().equalToConstant(210);
+    Constraint::activate({colorBgHeight_});
 
     hueSlider = makeToolSlider(0.01f, 1.0f, 1.0f);
     saturationSlider = makeToolSlider(0.01f, 1.0f, 1.0f);
@@ -132,7 +135,9 @@ void ColorGroupVC::buildUI() {
     app::anchor(*colorLabel, std::nullopt, colorBg->leftAnchor(), colorBg->bottomAnchor(), std::nullopt, 0, 12, -6);
 
     root->addSubview(numberOfColorsLabel);
-    app::anchor(*numberOfColorsLabel, colorBg->bottomAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(), 16);
+    // Inset like its slider, so that it keeps clear of the reverse button at the right edge.
+    app::anchor(*numberOfColorsLabel, colorBg->bottomAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(), 16, 50,
+                0, 50);
     numberOfColorsSlider = makeToolSlider(6, 60, 1.0f);
     numberOfColorsSlider->addTarget(this, "updateNumberOFColors", kit::ControlEvent::valueChanged,
                                     act([](ColorGroupVC& s) { s.updateNumberOFColors(); }));
@@ -145,8 +150,9 @@ void ColorGroupVC::buildUI() {
     colorsCollectionView->registerCellClass<ToolColorCell>(cellId);
     colorsCollectionView->setAlwaysBounceVertical(true);
     root->addSubview(colorsCollectionView);
-    app::anchor(*colorsCollectionView, numberOfColorsSlider->bottomAnchor(), root->leftAnchor(), root->bottomAnchor(),
-                root->rightAnchor(), 16);
+    // The list stops at the safe area: rows under a home indicator could not be read or tapped.
+    app::anchor(*colorsCollectionView, numberOfColorsSlider->bottomAnchor(), root->leftAnchor(),
+                root->safeAreaLayoutGuide().bottomAnchor(), root->rightAnchor(), 16);
 
     backButton = makeImageButton("back-btn", true);
     backButton->setContentMode(kit::ContentMode::scaleAspectFill);
@@ -188,12 +194,21 @@ void ColorGroupVC::refreshColorGroup() {
     colorBg->setBackgroundColor(color);
     colorLabel->setTitle(colour::colorCodeStringMultiline(color));
     colorLabel->setTitleColor(textColor);
+    colorBgHeight_->setConstant(panelHeight());
     numberOfColorsLabel->setText(app::Strings::text("Number of colors") + ": " + std::to_string(numberOfColors));
     colorsArray = makeColorGroup(color, numberOfColors, isReversed);
     colorsCollectionView->reloadData();
     for (auto& b : {backButton, saveBtn, importColorBtn}) paintImageTint(*b, textColor);
     reverseButton->setTransform(isReversed ? kit::AffineTransform::rotation(std::numbers::pi)
                                            : kit::AffineTransform::rotation(0));
+}
+
+// The panel keeps its 210 points unless the code in its corner (three or four lines in some
+// formats) would reach the brightness slider: then it grows just enough for both.
+double ColorGroupVC::panelHeight() const {
+    constexpr double centreToSliderBottom = 30 + 15, gap = 4, codeBottomInset = 6;
+    const double code = colorLabel->intrinsicContentSize().height;
+    return std::max(210.0, 2 * (centreToSliderBottom + gap + code + codeBottomInset));
 }
 
 void ColorGroupVC::updateSliders() {

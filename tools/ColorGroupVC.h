@@ -14,6 +14,9 @@ namespace kit {
 class Button;
 class Label;
 class Slider;
+namespace layout {
+class Constraint;
+}
 } // namespace kit
 
 namespace tools {
@@ -61,8 +64,10 @@ private:
     void restoreToolState();
     void saveToolState();
     void loadColorBuffer();
+    double panelHeight() const;
 
     std::shared_ptr<kit::View> viewForBackSwipe_;
+    std::shared_ptr<kit::layout::Constraint> colorBgHeight_;
 };
 
 // A vertical list with no gap between rows and a clear background.

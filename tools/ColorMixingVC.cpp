@@ -34,6 +34,8 @@
 #include "tools/ToolOverlays.h"
 #include "tools/ToolUi.h"
 
+#include <algorithm>
+
 namespace tools {
 namespace {
 
@@ -72,6 +74,14 @@ StripMetrics stripMetrics() {
     if (description == "iPhone 6, iPhone 6S, iPhone 7 or iPhone 8") return {25, 10, 16, 0};
     if (app::isPlusSizeScreen()) return {30, 10, 16, 10};
     return {35, 16, 16, 16};
+}
+
+// The side insets of the texts in the middle of the screen: the given ones, widened where the
+// derived-colour strip on the left or the button column on the right would reach into them.
+double clearOfSideColumns(double inset) {
+    constexpr double gap = 4, columnWidth = 45;
+    const auto m = stripMetrics();
+    return std::max({inset, m.left + m.size + gap, columnWidth + gap});
 }
 
 } // namespace
@@ -130,16 +140,22 @@ void ColorMixingVC::setUpInterface() {
     colorLbl = kit::make<kit::Label>();
     colorLbl->setFont(kit::Font::system(27));
     colorLbl->setTextAlignment(kit::TextAlignment::center);
+    // A long code (CMYK, HSL) is wider than the room between the side columns on a phone: it
+    // takes a second line rather than running under them or losing its end.
+    colorLbl->setNumberOfLines(2);
+    colorLbl->setLineBreakMode(kit::LineBreakMode::wordWrap);
     root->addSubview(colorLbl);
+    codeInset_ = clearOfSideColumns(50);
     app::anchorWithCenter(*colorLbl, safe.topAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(),
-                          root->centerXAnchor(), std::nullopt, 74, 50, 0, 50);
+                          root->centerXAnchor(), std::nullopt, 74, codeInset_, 0, codeInset_);
     colorNameLabel = kit::make<kit::Label>();
     colorNameLabel->setTextColor(kit::Color::darkGrayColor());
     colorNameLabel->setFont(kit::Font::system(18, kit::FontWeight::medium));
     colorNameLabel->setTextAlignment(kit::TextAlignment::center);
     root->addSubview(colorNameLabel);
+    const double nameInset = clearOfSideColumns(36);
     app::anchor(*colorNameLabel, colorLbl->bottomAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(),
-                middleTextTopPadding, 36, 0, 36, 0, 40);
+                middleTextTopPadding, nameInset, 0, nameInset, 0, 40);
 
     backBtn = makeImageButton("back-btn");
     backBtn->addTarget(this, "backBtnWasPressed:", kit::ControlEvent::touchUpInside,
@@ -199,14 +215,18 @@ void ColorMixingVC::setUpInterface() {
                                 act([](ColorMixingVC& s) { s.brightnessSliderValueChanged(); }));
     root->addSubview(saturationLabel);
     root->addSubview(brightnessLabel);
-    app::anchor(*brightnessSlider, std::nullopt, root->leftAnchor(), firstColorLbl->topAnchor(), root->rightAnchor(), 0,
-                leading, -15, 20);
+    brightnessSliderRight_ = app::anchor(*brightnessSlider, std::nullopt, root->leftAnchor(), firstColorLbl->topAnchor(),
+                                         root->rightAnchor(), 0, leading, -15, 20)
+                                 .back();
+    // The captions keep clear of the strip and the button column by their sliders' inset on both
+    // sides, so they stay centred.
     app::anchor(*brightnessLabel, std::nullopt, root->leftAnchor(), brightnessSlider->topAnchor(), root->rightAnchor(), 0,
-                20, -10, 20);
-    app::anchor(*saturationSlider, std::nullopt, root->leftAnchor(), brightnessLabel->topAnchor(), root->rightAnchor(), 0,
-                leading, -15, 20);
+                leading, -10, leading);
+    saturationSliderRight_ = app::anchor(*saturationSlider, std::nullopt, root->leftAnchor(), brightnessLabel->topAnchor(),
+                                         root->rightAnchor(), 0, leading, -15, 20)
+                                 .back();
     app::anchor(*saturationLabel, std::nullopt, root->leftAnchor(), saturationSlider->topAnchor(), root->rightAnchor(), 0,
-                20, -10, 20);
+                leading, -10, leading);
 
     std::vector<std::string> titles(modeMenuItems.begin(), modeMenuItems.end());
     dropMenu = kit::make<app::DropDownMenu>(root, app::DropDownMenuStickTo::top, nullptr, titles,
@@ -271,6 +291,25 @@ void ColorMixingVC::saveLastColor() {
     if (!colorWasCopiedToBuffer) defaults.set(hex, app::Keys::lastColorMixing);
 }
 
+void ColorMixingVC::viewDidLayoutSubviews() {
+    ViewController::viewDidLayoutSubviews();
+    keepHsbSlidersClearOfButtonColumn();
+}
+
+// On a short screen the button column at the right edge reaches down to the saturation slider;
+// a slider beside it then ends short of the column, and keeps its 20-point inset elsewhere.
+void ColorMixingVC::keepHsbSlidersClearOfButtonColumn() {
+    if (!saturationSliderRight_) return;
+    constexpr double gap = 4, columnWidth = 45;
+    double columnBottom = 0;
+    for (const auto& b : {saveBtn, openDcwBtn, ledBtn, mixBtn, colorMixesBtn, importColorBtn, importColorFromBufferBtn})
+        if (!b->isHidden()) columnBottom = std::max(columnBottom, b->frame().maxY());
+    for (const auto& [slider, right] : {std::pair{saturationSlider, saturationSliderRight_}, {brightnessSlider, brightnessSliderRight_}}) {
+        const double inset = slider->frame().minY() < columnBottom + gap ? columnWidth + gap : 20;
+        if (right->constant() != -inset) right->setConstant(-inset);
+    }
+}
+
 // ---- calculator --------------------------------------------------------------------------------
 
 void ColorMixingVC::mixColors(bool keepMix, const std::optional<kit::Color>& given) {
@@ -288,7 +327,7 @@ void ColorMixingVC::mixColors(bool keepMix, const std::optional<kit::Color>& giv
     updateDerivedColorButtons();
 
     colorView->setBackgroundColor(color);
-    colorLbl->setText(colour::colorCodeString(color));
+    colorLbl->setText(codeInRoom(colour::colorCodeString(color)));
     colorForLbls = labelColorOn(color);
     for (auto& label : {colorLbl, firstColorLbl, secondColorLbl, thirdColorLbl, blackLbl}) label->setTextColor(*colorForLbls);
 
@@ -301,6 +340,16 @@ void ColorMixingVC::mixColors(bool keepMix, const std::optional<kit::Color>& giv
     }
     if (!keepMix) endMix();
     updateSaturationBrightness();
+}
+
+// The code on one line where it fits; otherwise broken at the space before its last component,
+// so that no component is split across the lines.
+std::string ColorMixingVC::codeInRoom(std::string code) {
+    const double room = view()->bounds().width() - 2 * codeInset_;
+    colorLbl->setText(code);
+    if (room <= 0 || colorLbl->intrinsicContentSize().width <= room) return code;
+    if (const auto space = code.rfind(' '); space != std::string::npos) code[space] = '\n';
+    return code;
 }
 
 void ColorMixingVC::setSliders(const kit::Color& x) {

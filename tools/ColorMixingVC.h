@@ -63,6 +63,7 @@ public:
 
     void viewDidLoad() override;
     void viewWillDisappear(bool animated) override;
+    void viewDidLayoutSubviews() override;
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
 
     // The calculator.
@@ -107,9 +108,13 @@ private:
     void setUpSliders();
     void saveLastColor();
     void layOutComponentSliders(double leading);
+    void keepHsbSlidersClearOfButtonColumn();
+    std::string codeInRoom(std::string code);
 
     std::shared_ptr<kit::View> viewForBackSwipe_;
     bool bufferOffered_ = false;  // a buffer colour differing from the restored one, not yet used
+    std::shared_ptr<kit::layout::Constraint> saturationSliderRight_, brightnessSliderRight_;
+    double codeInset_ = 50;
 };
 
 } // namespace tools

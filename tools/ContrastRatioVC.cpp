@@ -23,6 +23,8 @@
 #include "tools/ContrastRatio.h"
 #include "tools/ToolUi.h"
 
+#include <algorithm>
+
 namespace tools {
 namespace {
 
@@ -112,7 +114,10 @@ void ContrastRatioVC::buildUI() {
 
     auto safe = root->safeAreaLayoutGuide();
     root->addSubview(ratioText);
-    app::anchor(*ratioText, safe.topAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(), 20, 10, 0, 10);
+    // Inset past the back button on both sides, so the ratio stays centred and clear of it.
+    constexpr double clearOfBackButton = 45 + 4;
+    app::anchor(*ratioText, safe.topAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(), 20, clearOfBackButton,
+                0, clearOfBackButton);
 
     for (auto& old : std::vector<std::shared_ptr<kit::View>>(clrsSV_->arrangedSubviews()))
         clrsSV_->removeArrangedSubview(old.get());
@@ -163,7 +168,10 @@ void ContrastRatioVC::buildUI() {
     colorLbl2->addTarget(this, "colorLbl2Tapped", kit::ControlEvent::touchDown,
                          act([](ContrastRatioVC& s) { app::copyColorToClipboard(colour::hexString(s.color1)); }));
     colorView2->addSubview(colorLbl1);
-    app::anchor(*colorLbl1, std::nullopt, colorView2->leftAnchor(), colorView2->bottomAnchor(), std::nullopt, 0, 12, -6);
+    // The lower panel reaches the bottom edge; its sample text stays above a home indicator.
+    const double lowerInset = std::max(6.0, kit::Device::current().safeAreaInsets().bottom);
+    app::anchor(*colorLbl1, std::nullopt, colorView2->leftAnchor(), colorView2->bottomAnchor(), std::nullopt, 0, 12,
+                -lowerInset);
     colorView1->addSubview(colorLbl2);
     app::anchor(*colorLbl2, std::nullopt, colorView1->leftAnchor(), colorView1->bottomAnchor(), std::nullopt, 0, 12, -6);
 

@@ -1,5 +1,5 @@
-// Every tool screen opens on a pad as on a phone, with its content inside the window; pictures of
-// them are written when TINCTURA_SCREENSHOT_DIR is set.
+// Every tool screen opens on every device with its content inside the window; pictures of them are
+// written when TINCTURA_SCREENSHOT_DIR is set.
 #include "ToolScreensFixture.h"
 
 #include "kit/ui/Button.h"
@@ -11,19 +11,24 @@ namespace {
 
 struct ToolScreenshots : ToolScreensFixture, ::testing::WithParamInterface<const char*> {};
 
-TEST_P(ToolScreenshots, OpensOnAPad) {
-    auto screen = push<kit::ViewController>(GetParam(), kit::DeviceProfile::pad(), [](kit::ViewController& s) {
-        if (auto light = dynamic_cast<tools::LightVC*>(&s))
-            light->colorsArray = {kit::Color::rgba(0.9, 0.3, 0.2), kit::Color::rgba(0.2, 0.5, 0.9), kit::Color::whiteColor()};
-    });
-    const auto window = host->window()->bounds();
-    for (const auto& v : screen->view()->subviews()) {
-        if (v->isHidden()) continue;
-        const auto f = v->convertRectTo(v->bounds(), nullptr);
-        EXPECT_GE(f.origin.x, -0.5) << GetParam();
-        EXPECT_LE(f.origin.x + f.size.width, window.size.width + 0.5) << GetParam();
+TEST_P(ToolScreenshots, OpensOnEveryDevice) {
+    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
+                               kit::DeviceProfile::smallPad()}) {
+        if (host) host->advance(2);  // lets the last device's pending saves run out first
+        host.reset();
+        auto screen = push<kit::ViewController>(GetParam(), device, [](kit::ViewController& s) {
+            if (auto light = dynamic_cast<tools::LightVC*>(&s))
+                light->colorsArray = {kit::Color::rgba(0.9, 0.3, 0.2), kit::Color::rgba(0.2, 0.5, 0.9), kit::Color::whiteColor()};
+        });
+        const auto window = host->window()->bounds();
+        for (const auto& v : screen->view()->subviews()) {
+            if (v->isHidden()) continue;
+            const auto f = v->convertRectTo(v->bounds(), nullptr);
+            EXPECT_GE(f.origin.x, -0.5) << GetParam() << " on " << device.name;
+            EXPECT_LE(f.origin.x + f.size.width, window.size.width + 0.5) << GetParam() << " on " << device.name;
+        }
+        screenshot(std::string(GetParam()) + "-" + device.name);
     }
-    screenshot(std::string(GetParam()) + "-pad");
 }
 
 struct ToolScreensLeave : ToolScreensFixture, ::testing::WithParamInterface<const char*> {
