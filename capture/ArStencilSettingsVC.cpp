@@ -2,6 +2,7 @@
 
 #include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
+#include "app/ui/SafeBottom.h"
 #include "app/ui/Strings.h"
 #include "capture/ArStencilVC.h"
 #include "capture/ImageOpacity.h"
@@ -135,7 +136,8 @@ void ArStencilSettingsVC::buildViews() {
     auto caption = [&](kit::View& v, kit::layout::Anchor bottom, double gap) {
         app::anchorWithCenter(v, {}, {}, bottom, {}, root->centerXAnchor(), {}, 0, 0, gap, 0, 0, labelHeight);
     };
-    across(*startButton, root->bottomAnchor(), side, controlHeight);
+    app::anchor(*startButton, {}, root->leftAnchor(), {}, root->rightAnchor(), 0, side, 0, side, 0, controlHeight);
+    app::pinBottomInsideSafeArea(*startButton, *root, side);
     across(*opacitySlider, startButton->topAnchor(), 26, 30);
     caption(*opacityLabel, opacitySlider->topAnchor(), 0);
     across(*formatSC, opacityLabel->topAnchor(), 16, controlHeight);

@@ -3,6 +3,7 @@
 #include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/LayoutConstants.h"
+#include "app/ui/SafeBottom.h"
 #include "app/ui/SoftShadow.h"
 #include "app/ui/Strings.h"
 #include "capture/BackgroundSession.h"
@@ -125,8 +126,9 @@ void ValueCheckerVC::buildScreen() {
     app::anchor(*goldenRatioImageView_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(),
                 40, 20, -20, 20);
     root->addSubview(freezeLbl_);
-    app::anchorWithCenter(*freezeLbl_, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(),
-                          root->centerXAnchor(), std::nullopt, 0, 15, 24, 15, 0, 40);
+    app::anchorWithCenter(*freezeLbl_, std::nullopt, root->leftAnchor(), std::nullopt, root->rightAnchor(),
+                          root->centerXAnchor(), std::nullopt, 0, 15, 0, 15, 0, 40);
+    app::pinBottomInsideSafeArea(*freezeLbl_, *root, 24);
     root->addSubview(infoBtn_);
     app::anchorWithCenter(*infoBtn_, ratioBtn_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
                           ratioBtn_->centerXAnchor(), std::nullopt, 20, 0, 0, 0, 45, 40);

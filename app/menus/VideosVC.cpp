@@ -76,7 +76,9 @@ void VideosVC::buildScene() {
     list_ = kit::make<TutorialListView>();
     auto& list = static_cast<TutorialListView&>(*list_);
     root->addSubview(list_);
-    anchor(*list_, titleLabel_->bottomAnchor(), root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 12);
+    // The list scrolls above the home indicator, so that its last rows can be reached in full.
+    anchor(*list_, titleLabel_->bottomAnchor(), root->leftAnchor(), root->safeAreaLayoutGuide().bottomAnchor(),
+           root->rightAnchor(), 12);
     for (const auto& row : scene) {
         if (!row.action) {
             list.addCaption(row.caption);

@@ -5,6 +5,7 @@
 #include "app/ui/Ext.h"
 #include "app/ui/Haptic.h"
 #include "app/ui/LayoutConstants.h"
+#include "app/ui/SafeBottom.h"
 #include "app/ui/Strings.h"
 #include "charting/pie_radar/PieChartData.h"
 #include "charting/pie_radar/PieChartDataEntry.h"
@@ -104,8 +105,9 @@ void PieChartVC::layoutPieScreen() {
     clrBtnsSV_->setAxis(kit::layout::Axis::horizontal);
     clrBtnsSV_->setSpacing(0);
     root->addSubview(clrBtnsSV_);
-    anchorWithCenter(*clrBtnsSV_, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), std::nullopt,
-                     std::nullopt, 0, 0, colorCodeRowBottomPadding(), 0, 0, colorCodeRowHeight());
+    anchorWithCenter(*clrBtnsSV_, std::nullopt, root->leftAnchor(), std::nullopt, root->rightAnchor(), std::nullopt,
+                     std::nullopt, 0, 0, 0, 0, 0, colorCodeRowHeight());
+    pinBottomInsideSafeArea(*clrBtnsSV_, *root, colorCodeRowBottomPadding());
 
     const std::size_t n = colors ? colors->size() : 0;
     if (n >= 1 && n <= 4) {

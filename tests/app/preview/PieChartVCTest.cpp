@@ -1,6 +1,8 @@
 // The chart preview on a headless phone: one equal slice per colour, the colour buttons that copy,
 // the entry-label switch, and the two ways back.
 #include "app/AppFixture.h"
+#include "ScreenLayoutCheck.h"
+#include "app/SavedData.h"
 #include "app/preview/PieChartVC.h"
 #include "app/preview/PreviewScreens.h"
 #include "charting/pie_radar/PieChartDataEntry.h"
@@ -12,8 +14,10 @@
 #include "kit/ui/Label.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Pasteboard.h"
+#include "kit/store/Defaults.h"
 #include "kit/ui/Storyboard.h"
 #include "kit/ui/Switch.h"
+#include "kit/ui/Window.h"
 #include "tools/ToolOverlays.h"
 
 #include <cstdlib>
@@ -42,8 +46,9 @@ struct PreviewScreen : AppFixture {
         AppFixture::TearDown();
         kit::Application::resetShared();
     }
-    std::shared_ptr<PieChartVC> open(std::vector<kit::Color> colors, bool withoutLabels = false) {
-        host = std::make_unique<kit::host::Headless>(kit::DeviceProfile::phone());
+    std::shared_ptr<PieChartVC> open(std::vector<kit::Color> colors, bool withoutLabels = false,
+                                     const kit::DeviceProfile& device = kit::DeviceProfile::phone()) {
+        host = std::make_unique<kit::host::Headless>(device);
         nav = kit::make<kit::NavigationController>(kit::make<kit::ViewController>());
         host->setRootViewController(nav);
         auto screen = kit::Storyboard::named("Main")->instantiateViewController("PieChartVC");
@@ -139,6 +144,19 @@ TEST_F(PreviewScreen, BackButtonTapsAndSwipeDoesNot) {
     host->advance(1);
     EXPECT_EQ(nav->viewControllers().size(), 1u);
     EXPECT_EQ(haptics(), before);
+}
+
+// The codes under the pie stay on screen, above the home indicator and whole, at every height the
+// colour-code format gives their row (hex, HSL, CMYK).
+TEST_F(PreviewScreen, CodesFitOnEveryDeviceAndRowHeight) {
+    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
+                               kit::DeviceProfile::smallPad()})
+        for (int format : {0, 3, 2}) {
+            kit::Defaults::standard().set(format, app::Keys::colorFormat);
+            open({teal, plum, sand, kit::Color::rgba(0.3, 0.7, 0.4)}, false, device);
+            const auto findings = screenLayoutCheck(*host->window(), device).run();
+            EXPECT_TRUE(findings.empty()) << device.name << ", format " << format << ":\n" << layoutcheck::describe(findings);
+        }
 }
 
 } // namespace
