@@ -156,7 +156,8 @@ struct FullSepiaBlocks {
             blocks::Ints byte;
             blocks::Flags half;
             roundedWeightedSum(bgr, kThousandths[k], 1000, byte, half);
-            byte = byte < 255 ? byte : 255; // the sums reach 344
+            // Red's and green's sums reach 344 and 307; blue's weights add up to under one.
+            if (kThousandths[k][0] + kThousandths[k][1] + kThousandths[k][2] > 1000) byte = byte < 255 ? byte : 255;
             result |= (blocks::Pixels)byte << (16 - 8 * k);
             undecided |= half;
         }
