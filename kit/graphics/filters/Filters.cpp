@@ -1,5 +1,7 @@
 #include "kit/graphics/filters/Filters.h"
 
+#include "kit/graphics/filters/PixelBlocks.h"
+
 #include "kit/base/Color.h"
 
 #include <cairo.h>
@@ -43,21 +45,6 @@ std::uint8_t unpremultiplied(std::uint8_t c, std::uint8_t a) {
 }
 std::uint8_t premultiplied(std::uint8_t c, std::uint8_t a) { return static_cast<std::uint8_t>((c * a + 127) / 255); }
 
-// Sums of per-channel products in fixed point, in byte units with kFraction fraction bits: three
-// table reads and two integer additions per channel instead of the floating-point formula. Their
-// error is a few millionths of a byte, so where a sum falls this close to a rounding step
-// the formula itself decides, and every byte stays the formula's.
-constexpr int kFraction = 20;
-constexpr std::uint32_t kOne = 1u << kFraction;
-constexpr std::uint32_t kUndecided = kOne >> 10;
-using FixedTable = std::array<std::uint32_t, 256>;
-
-FixedTable fixedProducts(double factor) {
-    FixedTable t;
-    for (int i = 0; i < 256; ++i) t[i] = static_cast<std::uint32_t>(std::lround(factor * i * kOne));
-    return t;
-}
-
 // `out` ready to take `image`'s pixels: its own surface when the size and scale match, else a new one.
 bool prepareOutput(const Image& image, Image& out) {
     const int w = image.pixelWidth(), h = image.pixelHeight();
@@ -75,57 +62,46 @@ std::uint32_t packed(const std::array<std::uint8_t, 3>& rgb) {
     return std::uint32_t(rgb[0]) << 16 | std::uint32_t(rgb[1]) << 8 | rgb[2];
 }
 
+// The scalar path for one pixel: `f(rgb)` on its straight colour bytes. Un-premultiplying (a division
+// per channel) happens only where alpha is partial; fully transparent pixels stay clear whatever `f` makes.
+// Never inlined into the vector code, which may be built with fused multiply-adds: those would round
+// the formulas differently.
+template <class F> [[gnu::noinline]] std::uint32_t filteredPixel(std::uint32_t v, const F& f) {
+    const std::uint8_t a = static_cast<std::uint8_t>(v >> 24);
+    if (a == 0) return 0;
+    std::array<std::uint8_t, 3> rgb = {std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)};
+    if (a == 255) {
+        f(rgb);
+        return 0xFF000000u | packed(rgb);
+    }
+    for (auto& c : rgb) c = unpremultiplied(c, a);
+    f(rgb);
+    for (auto& c : rgb) c = premultiplied(c, a);
+    return std::uint32_t(a) << 24 | packed(rgb);
+}
+
+// For filters without a vector form: every pixel takes the scalar path.
+struct NoBlocks {
+    void operator()(const blocks::Pixels&, blocks::Pixels& result, blocks::Flags& undecided) const {
+        result = blocks::Pixels{};
+        undecided = blocks::Flags{} + 1;
+    }
+};
+
 // Runs `f(rgb)` on every pixel's straight colour bytes, reading and writing the surface rows
-// directly; opaque pixels (photos and camera frames are opaque) go through `opaque(xrgb)` instead,
-// which returns the new colour as 0x00RRGGBB. Un-premultiplying (a division per channel) happens
-// only where alpha is partial; fully transparent pixels stay clear whatever `f` makes.
-template <class F, class Opaque> bool mapColoursInto(const Image& image, Image& out, F&& f, Opaque&& opaque) {
+// directly. Opaque pixels (photos and camera frames are opaque) go sixteen at a time through
+// `block`, which must give what `f` gives wherever it does not flag a lane undecided.
+template <class F, class Block = NoBlocks>
+bool mapColoursInto(const Image& image, Image& out, const F& f, const Block& block = {}) {
     if (image.isEmpty() || !prepareOutput(image, out)) return false;
-    const int w = image.pixelWidth(), h = image.pixelHeight();
     cairo_surface_t* from = image.surface();
     cairo_surface_t* to = out.surface();
-    const unsigned char* src = cairo_image_surface_get_data(from);
-    unsigned char* dst = cairo_image_surface_get_data(to);
-    const std::ptrdiff_t srcStride = cairo_image_surface_get_stride(from);
-    const std::ptrdiff_t dstStride = cairo_image_surface_get_stride(to);
     const std::uint32_t alphaOne = image.isOpaque() ? 0xFF000000u : 0; // RGB24 leaves the top byte undefined
-    for (int y = 0; y < h; ++y) {
-        const unsigned char* in = src + y * srcStride;
-        unsigned char* o = dst + y * dstStride;
-        for (int x = 0; x < w; ++x, in += 4, o += 4) {
-            std::uint32_t v;
-            std::memcpy(&v, in, 4);
-            v |= alphaOne;
-            const std::uint8_t a = static_cast<std::uint8_t>(v >> 24);
-            std::uint32_t result = 0;
-            if (a == 255) {
-                result = 0xFF000000u | opaque(v);
-            } else if (a != 0) {
-                std::array<std::uint8_t, 3> rgb = {std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)};
-                for (auto& c : rgb) c = unpremultiplied(c, a);
-                f(rgb);
-                for (auto& c : rgb) c = premultiplied(c, a);
-                result = std::uint32_t(a) << 24 | packed(rgb);
-            }
-            std::memcpy(o, &result, 4);
-        }
-    }
+    blocks::filterRows(cairo_image_surface_get_data(from), cairo_image_surface_get_stride(from),
+                       cairo_image_surface_get_data(to), cairo_image_surface_get_stride(to), image.pixelWidth(),
+                       image.pixelHeight(), alphaOne, block, [&f](std::uint32_t v) { return filteredPixel(v, f); });
     out.markDirty();
     return true;
-}
-
-template <class F> bool mapColoursInto(const Image& image, Image& out, F&& f) {
-    return mapColoursInto(image, out, f, [&f](std::uint32_t v) {
-        std::array<std::uint8_t, 3> rgb = {std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)};
-        f(rgb);
-        return packed(rgb);
-    });
-}
-
-template <class F> std::optional<Image> mapColours(const Image& image, F&& f) {
-    Image out;
-    if (!mapColoursInto(image, out, std::forward<F>(f))) return std::nullopt;
-    return out;
 }
 
 double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
@@ -154,38 +130,83 @@ private:
     std::array<std::array<Table, 3>, 3> products_;
 };
 
-// A fixed-point sum, kOne / 2 added, is undecided when its fraction lies within kUndecided of a step.
-bool undecided(std::uint32_t shifted) { return ((shifted + kUndecided) & (kOne - 1)) < 2 * kUndecided; }
-std::uint32_t decidedByte(std::uint32_t shifted) { return std::min<std::uint32_t>(shifted >> kFraction, 255); }
+// Byte sums with weights in thousandths or ten-thousandths, rounded halves up: the weighted sum of
+// whole bytes is a whole number, exact in floats, and the quotient's rounding is exact too except at
+// a half, where the double formula (a hair above or below) has to decide: `half` flags those.
+[[gnu::always_inline]] inline void roundedWeightedSum(const blocks::Floats (&bgr)[3], const int (&weights)[3],
+                                                      int unit, blocks::Ints& rounded, blocks::Flags& half) {
+    const blocks::Floats sum =
+        float(unit / 2) + bgr[2] * float(weights[0]) + bgr[1] * float(weights[1]) + bgr[0] * float(weights[2]);
+    blocks::dividedDown(sum, unit, rounded, half);
+}
 
-// Full-intensity sepia, the live camera case: the sums in fixed point.
-class FullSepia {
+[[gnu::always_inline]] inline void channels(const blocks::Pixels& p, blocks::Floats (&bgr)[3]) {
+    for (int k = 0; k < 3; ++k) blocks::channel(p, 8 * k, bgr[k]);
+}
+
+// Full-intensity sepia, the live camera case.
+struct FullSepiaBlocks {
+    static constexpr int kThousandths[3][3] = {{393, 769, 189}, {349, 686, 168}, {272, 534, 131}};
+    void operator()(const blocks::Pixels& p, blocks::Pixels& result, blocks::Flags& undecided) const {
+        blocks::Floats bgr[3];
+        channels(p, bgr);
+        result = blocks::Pixels{} | 0xFF000000u;
+        undecided = blocks::Flags{};
+        for (int k = 0; k < 3; ++k) {
+            blocks::Ints byte;
+            blocks::Flags half;
+            roundedWeightedSum(bgr, kThousandths[k], 1000, byte, half);
+            // Red's and green's sums reach 344 and 307; blue's weights add up to under one.
+            if (kThousandths[k][0] + kThousandths[k][1] + kThousandths[k][2] > 1000) byte = byte < 255 ? byte : 255;
+            result |= (blocks::Pixels)byte << (16 - 8 * k);
+            undecided |= half;
+        }
+    }
+};
+
+// Plain grey: the Rec. 709 luma.
+struct GreyBlocks {
+    static constexpr int kTenThousandths[3] = {2126, 7152, 722};
+    void operator()(const blocks::Pixels& p, blocks::Pixels& result, blocks::Flags& undecided) const {
+        blocks::Floats bgr[3];
+        channels(p, bgr);
+        blocks::Ints byte;
+        roundedWeightedSum(bgr, kTenThousandths, 10000, byte, undecided);
+        const blocks::Pixels grey = (blocks::Pixels)byte;
+        result = grey | grey << 8 | grey << 16 | 0xFF000000u;
+    }
+};
+
+// A byte table that rises in steps (posterize's), applied to every byte, alpha included (255 maps to
+// 255): as a sum of the rises below each byte when there are few steps, else one lookup a byte.
+class SteppedBytes {
 public:
-    FullSepia() : formula_(1.0) {
-        for (int row = 0; row < 3; ++row)
-            for (int col = 0; col < 3; ++col) {
-                fixed_[row][col] = fixedProducts(kSepia[row][col]);
-                if (col == 0)
-                    for (auto& v : fixed_[row][col]) v += kOne / 2;
+    explicit SteppedBytes(const std::array<std::uint8_t, 256>& table) : table_(table) {
+        for (int i = 1; i < 256 && rises_ <= kMaxRises; ++i)
+            if (table[i] != table[i - 1]) {
+                if (rises_ < kMaxRises) rise_[rises_] = {std::uint8_t(i), std::uint8_t(table[i] - table[i - 1])};
+                ++rises_;
             }
     }
-    void operator()(std::array<std::uint8_t, 3>& rgb) const { formula_(rgb); }
-    std::uint32_t operator()(std::uint32_t v) const {
-        const std::uint32_t r = v >> 16 & 0xFF, g = v >> 8 & 0xFF, b = v & 0xFF;
-        const std::uint32_t sr = fixed_[0][0][r] + fixed_[0][1][g] + fixed_[0][2][b];
-        const std::uint32_t sg = fixed_[1][0][r] + fixed_[1][1][g] + fixed_[1][2][b];
-        const std::uint32_t sb = fixed_[2][0][r] + fixed_[2][1][g] + fixed_[2][2][b];
-        if (undecided(sr) | undecided(sg) | undecided(sb)) [[unlikely]] {
-            std::array<std::uint8_t, 3> rgb = {std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)};
-            formula_(rgb);
-            return packed(rgb);
+    void operator()(const blocks::Pixels& p, blocks::Pixels& result, blocks::Flags& undecided) const {
+        const blocks::Bytes in = (blocks::Bytes)p;
+        blocks::Bytes out = blocks::Bytes{} + table_[0];
+        if (rises_ <= kMaxRises) {
+            for (int r = 0; r < rises_; ++r) out += (blocks::Bytes)(in >= rise_[r].from) & rise_[r].by;
+        } else {
+            for (int i = 0; i < blocks::kLanes * 4; ++i) out[i] = table_[in[i]];
         }
-        return decidedByte(sr) << 16 | decidedByte(sg) << 8 | decidedByte(sb);
+        result = (blocks::Pixels)out;
+        undecided = blocks::Flags{};
     }
 
 private:
-    SepiaFormula formula_;
-    std::array<std::array<FixedTable, 3>, 3> fixed_;  // the first of each row holds the rounding half
+    // Beyond this many steps the comparisons cost more than the lookups.
+    static constexpr int kMaxRises = 16;
+    struct Rise { std::uint8_t from, by; };
+    const std::array<std::uint8_t, 256>& table_;
+    std::array<Rise, kMaxRises> rise_{};
+    int rises_ = 0;
 };
 
 // A byte's linear light, and back: sRGB's transfer curve.
@@ -227,8 +248,8 @@ auto colourControlsOn(const Table& decoded, double s, double br, double k, doubl
 bool sepiaTone(const Image& image, Image& out, double intensity) {
     const double t = std::clamp(finiteOr(intensity, 1.0), 0.0, 1.0);
     if (t == 1.0) {
-        static const FullSepia full;
-        return mapColoursInto(image, out, full, full);
+        static const SepiaFormula full(1.0);
+        return mapColoursInto(image, out, full, FullSepiaBlocks{});
     }
     return mapColoursInto(image, out, SepiaFormula(t));
 }
@@ -244,12 +265,11 @@ bool posterize(const Image& image, Image& out, double levels) {
     std::array<std::uint8_t, 256> lut; // each channel on its own: one table serves all three
     for (int i = 0; i < 256; ++i) lut[i] = toByte(std::round(i / 255.0 * steps) / steps);
     return mapColoursInto(
-        image, out, [&](std::array<std::uint8_t, 3>& rgb) {
+        image, out,
+        [&](std::array<std::uint8_t, 3>& rgb) {
             for (auto& c : rgb) c = lut[c];
         },
-        [&](std::uint32_t v) {
-            return std::uint32_t(lut[v >> 16 & 0xFF]) << 16 | std::uint32_t(lut[v >> 8 & 0xFF]) << 8 | lut[v & 0xFF];
-        });
+        SteppedBytes(lut));
 }
 
 std::optional<Image> posterize(const Image& image, double levels) {
@@ -270,21 +290,7 @@ bool colorControls(const Image& image, Image& out, double saturation, double bri
     static const Table unit = scaledBytes(1);
     const auto formula = colourControlsOn(unit, s, br, k, 0.5, toByte);
     if (s != 0 || br != 0 || k != 1) return mapColoursInto(image, out, formula);
-    // Plain grey: the luma sum in fixed point.
-    static const std::array<FixedTable, 3> fixedLuma = [] {
-        std::array<FixedTable, 3> t = {fixedProducts(0.2126), fixedProducts(0.7152), fixedProducts(0.0722)};
-        for (auto& v : t[0]) v += kOne / 2;
-        return t;
-    }();
-    return mapColoursInto(image, out, formula, [&](std::uint32_t v) {
-        const std::uint32_t sum = fixedLuma[0][v >> 16 & 0xFF] + fixedLuma[1][v >> 8 & 0xFF] + fixedLuma[2][v & 0xFF];
-        if (undecided(sum)) [[unlikely]] {
-            std::array<std::uint8_t, 3> rgb = {std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)};
-            formula(rgb);
-            return packed(rgb);
-        }
-        return decidedByte(sum) * 0x010101u;
-    });
+    return mapColoursInto(image, out, formula, GreyBlocks{});
 }
 
 std::optional<Image> colorControls(const Image& image, double saturation, double brightness, double contrast,

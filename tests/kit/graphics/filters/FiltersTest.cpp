@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 
 using namespace kit;
 using Bytes = std::array<std::uint8_t, 4>;
@@ -66,15 +68,15 @@ TEST(Filters, HueDiscIsOrientedAndHardEdged) {
 }
 
 namespace {
-// The plain formulas, byte in, byte out, with halves rounded up.
+// The plain formulas on straight colour, byte in, byte out, with halves rounded up.
 std::uint8_t nearest(double c) { return static_cast<std::uint8_t>(std::lround(std::clamp(c, 0.0, 1.0) * 255)); }
-Bytes plainSepia(Bytes p) {
+Bytes plainSepia(Bytes p, double t) {
     static constexpr double m[3][3] = {{0.393, 0.769, 0.189}, {0.349, 0.686, 0.168}, {0.272, 0.534, 0.131}};
     Bytes out = p;
     for (int k = 0; k < 3; ++k) {
         const double c = 1 * (p[k] / 255.0);
         const double sepia = m[k][0] * (p[0] / 255.0) + m[k][1] * (p[1] / 255.0) + m[k][2] * (p[2] / 255.0);
-        out[k] = nearest(c + (std::min(1.0, sepia) - c) * 1.0);
+        out[k] = nearest(c + (std::min(1.0, sepia) - c) * t);
     }
     return out;
 }
@@ -83,33 +85,91 @@ Bytes plainGrey(Bytes p) {
     const std::uint8_t g = nearest((std::clamp(luma, 0.0, 1.0) - 0.5) * 1 + 0.5);
     return {g, g, g, p[3]};
 }
+Bytes plainPosterize(Bytes p, double levels) {
+    for (int k = 0; k < 3; ++k) p[k] = nearest(std::round(p[k] / 255.0 * (levels - 1)) / (levels - 1));
+    return p;
+}
+
+std::uint32_t nextRandom(std::uint32_t& state) { return state = state * 1664525u + 1013904223u; }
+
 // Opaque pixels of many colours: every grey, then a scrambled walk through the colour cube.
 Image manyColours(int side) {
     std::vector<std::uint8_t> px;
     std::uint32_t state = 12345;
     for (int i = 0; i < side * side; ++i) {
-        state = state * 1664525u + 1013904223u;
+        nextRandom(state);
         const auto r = std::uint8_t(i < 256 ? i : state >> 24), g = std::uint8_t(i < 256 ? i : state >> 16),
                    b = std::uint8_t(i < 256 ? i : state >> 8);
         px.insert(px.end(), {r, g, b, 255});
     }
     return *Image::fromRGBA(side, side, px);
 }
+
+// An odd width, so rows end part-way through a run of pixels, with clear, translucent and opaque pixels.
+Image mixedAlpha(int width, int height) {
+    std::vector<std::uint8_t> px;
+    std::uint32_t state = 777;
+    for (int i = 0; i < width * height; ++i) {
+        const std::uint32_t v = nextRandom(state), kind = (v >> 8) % 4;
+        const auto a = std::uint8_t(kind == 0 ? 0 : kind == 1 ? 1 + v % 254 : 255);
+        px.insert(px.end(), {std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 11), a});
+    }
+    return *Image::fromRGBA(width, height, px);
+}
+
+// An opaque surface without alpha, whose unused top bytes hold noise.
+Image noAlpha(int width, int height) {
+    auto image = *Image::make(width, height, 1, true);
+    cairo_surface_t* s = image.surface();
+    std::uint32_t state = 99;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t v = nextRandom(state);
+            std::memcpy(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s) + 4 * x, &v, 4);
+        }
+    image.markDirty();
+    return image;
+}
 } // namespace
 
-TEST(Filters, LiveFrameFiltersMatchThePlainFormulasForEveryPixel) {
-    const Image colours = manyColours(512);
-    const auto sepia = filters::sepiaTone(colours, 1.0);
-    const auto grey = filters::colorControls(colours, 0);
-    ASSERT_TRUE(sepia && grey);
-    const auto in = colours.rgbaBytes(), s = sepia->rgbaBytes(), g = grey->rgbaBytes();
-    int wrong = 0;
-    for (std::size_t i = 0; i < in.size() && wrong < 5; i += 4) {
-        const Bytes p{in[i], in[i + 1], in[i + 2], in[i + 3]};
-        const Bytes gotSepia{s[i], s[i + 1], s[i + 2], s[i + 3]}, gotGrey{g[i], g[i + 1], g[i + 2], g[i + 3]};
-        if (gotSepia != plainSepia(p) || gotGrey != plainGrey(p)) {
-            ++wrong;
-            ADD_FAILURE() << "colour " << int(p[0]) << "," << int(p[1]) << "," << int(p[2]);
+// Every filter, on frames that exercise every path of the kernels, against the plain formulas:
+// each pixel un-premultiplied, put through the formula and premultiplied again.
+TEST(Filters, FiltersMatchThePlainFormulasForEveryPixel) {
+    struct Case {
+        const char* name;
+        std::function<std::optional<Image>(const Image&)> filter;
+        std::function<Bytes(Bytes)> plain;
+    };
+    const Case cases[] = {
+        {"sepia", [](const Image& i) { return filters::sepiaTone(i, 1.0); }, [](Bytes p) { return plainSepia(p, 1); }},
+        {"half sepia", [](const Image& i) { return filters::sepiaTone(i, 0.5); },
+         [](Bytes p) { return plainSepia(p, 0.5); }},
+        {"grey", [](const Image& i) { return filters::colorControls(i, 0); }, plainGrey},
+        {"posterize 4", [](const Image& i) { return filters::posterize(i, 4); },
+         [](Bytes p) { return plainPosterize(p, 4); }},
+        {"posterize 40", [](const Image& i) { return filters::posterize(i, 40); },
+         [](Bytes p) { return plainPosterize(p, 40); }},
+    };
+    const std::pair<const char*, Image> frames[] = {
+        {"many colours", manyColours(512)}, {"mixed alpha", mixedAlpha(37, 61)}, {"no alpha", noAlpha(45, 9)}};
+    for (const auto& [frameName, frame] : frames) {
+        const auto in = frame.rgbaBytes();
+        for (const Case& c : cases) {
+            const auto out = c.filter(frame);
+            ASSERT_TRUE(out) << c.name;
+            const auto got = out->rgbaBytes(true);
+            int wrong = 0;
+            for (std::size_t i = 0; i < in.size() && wrong < 5; i += 4) {
+                const std::uint8_t a = in[i + 3];
+                Bytes expected = c.plain({in[i], in[i + 1], in[i + 2], a});
+                for (int k = 0; k < 3; ++k) expected[k] = std::uint8_t((expected[k] * a + 127) / 255);
+                expected[3] = a;
+                if (Bytes{got[i], got[i + 1], got[i + 2], got[i + 3]} != expected) {
+                    ++wrong;
+                    ADD_FAILURE() << c.name << " on " << frameName << ", pixel " << i / 4 << ": colour " << int(in[i])
+                                  << "," << int(in[i + 1]) << "," << int(in[i + 2]) << "," << int(a);
+                }
+            }
         }
     }
 }
