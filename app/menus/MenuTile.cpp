@@ -19,7 +19,7 @@ void MenuTile::layoutSubviews() {
     if (size.width > 0 && size.height > 0 && (size != rendered_ || scale != renderedScale_)) {
         rendered_ = size;
         renderedScale_ = scale;
-        setBackgroundImage(kit::Assets::imageNamed(asset_, size, scale), kit::ControlState::normal);
+        setBackgroundImage(kit::Assets::sharedImageNamed(asset_, size, scale), kit::ControlState::normal);
     }
     kit::Button::layoutSubviews();
 }

@@ -3,11 +3,13 @@
 #include "kit/base/Files.h"
 
 #include <cairo.h>
+#include <sys/mman.h>
 #include <turbojpeg.h>
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -48,9 +50,49 @@ std::uint8_t unpremultiply(std::uint8_t c, std::uint8_t a) {
     return static_cast<std::uint8_t>(std::min(255, (c * 255 + a / 2) / a));
 }
 
+// Screen-sized images come in huge pages where the system allows them: otherwise each one costs
+// a page fault per 4 KiB the first time it is drawn, a good part of a first frame.
+constexpr std::size_t hugePage = std::size_t{2} << 20;
+constexpr std::size_t hugeFrom = 2 * hugePage;
+
+struct Mapping {
+    void* base;
+    std::size_t size;
+};
+const cairo_user_data_key_t mappingKey{};
+
+void unmap(void* mapping) {
+    std::unique_ptr<Mapping> m(static_cast<Mapping*>(mapping));
+    munmap(m->base, m->size);
+}
+
+cairo_surface_t* hugePageSurface(cairo_format_t format, int w, int h) {
+    const int stride = cairo_format_stride_for_width(format, w);
+    if (stride <= 0) return nullptr;
+    const std::size_t bytes = static_cast<std::size_t>(stride) * static_cast<std::size_t>(h);
+    if (bytes < hugeFrom) return nullptr;
+    const std::size_t size = bytes + hugePage;  // room to start on a huge page boundary
+    void* base = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (base == MAP_FAILED) return nullptr;
+    auto* data = reinterpret_cast<unsigned char*>((reinterpret_cast<std::uintptr_t>(base) + hugePage - 1) & ~(hugePage - 1));
+    madvise(data, bytes, MADV_HUGEPAGE);
+    auto mapping = std::make_unique<Mapping>(Mapping{base, size});
+    cairo_surface_t* s = cairo_image_surface_create_for_data(data, format, w, h, stride);
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_set_user_data(s, &mappingKey, mapping.get(), unmap) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        munmap(base, size);
+        return nullptr;
+    }
+    mapping.release();  // the surface owns it now
+    return s;
+}
+
 cairo_surface_t* newSurface(int w, int h, bool opaque) {
     if (!acceptableSize(w, h)) return nullptr;
-    cairo_surface_t* s = cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, w, h);
+    const cairo_format_t format = opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
+    if (cairo_surface_t* huge = hugePageSurface(format, w, h)) return huge;
+    cairo_surface_t* s = cairo_image_surface_create(format, w, h);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);
         return nullptr;

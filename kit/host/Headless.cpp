@@ -1,6 +1,7 @@
 #include "kit/host/Headless.h"
 
 #include "kit/base/Make.h"
+#include "kit/host/ScreenshotPng.h"
 #include "kit/runtime/RunLoop.h"
 #include "kit/ui/AlertController.h"
 #include "kit/ui/Application.h"
@@ -268,7 +269,7 @@ Image Headless::render(double scale) {
 
 bool Headless::screenshot(const std::string& path, double scale) {
     auto image = render(scale);
-    return !image.isEmpty() && image.savePNG(path);
+    return !image.isEmpty() && writeScreenshotPng(image, path);
 }
 
 void Headless::applyWindowFrame() {

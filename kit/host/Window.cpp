@@ -5,6 +5,7 @@
 #include "kit/graphics/Image.h"
 #include "kit/host/Headless.h"
 #include "kit/host/KeyCommands.h"
+#include "kit/host/ScreenshotPng.h"
 #include "kit/runtime/RunLoop.h"
 #include "kit/runtime/Timer.h"
 #include "kit/ui/Application.h"
@@ -332,7 +333,7 @@ int Window::run() {
         impl_->window->layoutIfNeeded();
         auto image = impl_->window->layer()->renderImage(impl_->profile.scale);
         std::string error;
-        if (image.isEmpty() || !image.savePNG(*exitScreenshot_, &error))
+        if (image.isEmpty() || !writeScreenshotPng(image, *exitScreenshot_, &error))
             kit::warn("Could not write the exit screenshot: " + error);
     }
     return 0;

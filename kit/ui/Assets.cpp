@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -30,11 +32,14 @@ RsvgHandle* loadHandle(const std::string& name) {
     static std::map<std::string, Handle> cache;
     auto key = Assets::directory() + "/" + name;
     if (auto it = cache.find(key); it != cache.end()) return it->second.get();
-    auto path = key + ".svg";
     RsvgHandle* raw = nullptr;
-    if (std::filesystem::is_regular_file(path)) {
+    // Read here rather than through librsvg's file loading, which starts the virtual file system
+    // on first use; the documents refer to no other file.
+    std::ifstream file(key + ".svg", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file && !bytes.empty()) {
         GError* error = nullptr;
-        raw = rsvg_handle_new_from_file(path.c_str(), &error);
+        raw = rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(bytes.data()), bytes.size(), &error);
         if (error) g_error_free(error);
     }
     return cache.emplace(key, Handle(raw)).first->second.get();
@@ -100,20 +105,25 @@ std::optional<Image> Assets::imageNamed(const std::string& name, double scale) {
     return render(handle, own, scale);
 }
 
-std::optional<Image> Assets::imageNamed(const std::string& name, Size size, double scale) {
+std::shared_ptr<const Image> Assets::sharedImageNamed(const std::string& name, Size size, double scale) {
     RsvgHandle* handle = loadHandle(name);
-    if (!handle || !(size.width > 0 && size.height > 0)) return std::nullopt;
+    if (!handle || !(size.width > 0 && size.height > 0)) return nullptr;
     if (!(scale > 0)) scale = Screen::scale();
     // Screens ask for the same few sizes again and again (each tile of a menu, each visit).
     using Key = std::tuple<std::string, double, double, double>;
-    static std::map<Key, Image> rendered;
+    static std::map<Key, std::shared_ptr<const Image>> rendered;
     Key key{directory() + "/" + name, size.width, size.height, scale};
     if (auto it = rendered.find(key); it != rendered.end()) return it->second;
     auto image = render(handle, size, scale);
-    if (!image) return std::nullopt;
+    if (!image) return nullptr;
     if (rendered.size() >= 64) rendered.clear();
-    rendered.emplace(key, *image);
-    return image;
+    return rendered.emplace(key, std::make_shared<const Image>(std::move(*image))).first->second;
+}
+
+std::optional<Image> Assets::imageNamed(const std::string& name, Size size, double scale) {
+    auto image = sharedImageNamed(name, size, scale);
+    if (!image) return std::nullopt;
+    return *image;
 }
 
 } // namespace kit

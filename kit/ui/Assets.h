@@ -3,6 +3,7 @@
 // A name with no file gives nothing, never a failure.
 #include "kit/graphics/Image.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,8 @@ public:
     static std::optional<Image> imageNamed(const std::string& name, double scale = 0);
     // The image drawn to fill `size` points (stretched), at `scale` (the screen's when 0).
     static std::optional<Image> imageNamed(const std::string& name, Size size, double scale = 0);
+    // The same, shared with every other caller that asks for it: nothing is copied.
+    static std::shared_ptr<const Image> sharedImageNamed(const std::string& name, Size size, double scale = 0);
     // Where assets are looked up: $TINCTURA_ASSETS_DIR, else the installed app's share folder next
     // to its executable, else (in the build tree) the source tree's assets/ folder.
     static std::string directory();

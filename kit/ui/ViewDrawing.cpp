@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace kit {
@@ -27,20 +28,20 @@ double drawingScale(Context& c) {
     // Whole steps of a half, so that a view drawn while it scales does not redraw every frame.
     return std::clamp(std::ceil(deviceScaleOf(c) * 2) / 2, 1.0, 4.0);
 }
-bool isTransparent(const Image& image) {
-    cairo_surface_t* s = image.surface();
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    if (!data) return true;
-    const int stride = cairo_image_surface_get_stride(s);
-    const int width = image.pixelWidth(), height = image.pixelHeight();
-    for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
-        // The alphas of a whole row at once: a loop without an exit vectorises.
-        std::uint32_t alphas = 0;
-        for (int x = 0; x < width; ++x) alphas |= row[x];
-        if (alphas >> 24) return false;
+// Whether a drawing puts any ink down, found by running it into a recording surface: nothing is
+// allocated or read back for the many views that draw nothing of their own.
+bool inks(const std::function<void(Context&)>& draw) {
+    cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+    cairo_t* cr = cairo_create(recording);
+    {
+        Context context(cr);
+        draw(context);
     }
-    return true;
+    cairo_destroy(cr);
+    double x = 0, y = 0, width = 0, height = 0;
+    cairo_recording_surface_ink_extents(recording, &x, &y, &width, &height);
+    cairo_surface_destroy(recording);
+    return width > 0 && height > 0;
 }
 } // namespace
 
@@ -72,7 +73,10 @@ void View::drawLayer(const Layer&, Context& context) {
             own.translate(-b.x(), -b.y());
             drawRect(own, b);
         }
-        if (defaultDrawRectRan_ && isTransparent(*image)) {
+        if (defaultDrawRectRan_ && !inks([&](Context& c) {
+                c.translate(-b.x(), -b.y());
+                drawRect(c, b);
+            })) {
             // This class draws nothing of its own (it did not override drawRect, or only called
             // the base): no backing, and no more drawing calls.
             drawsNothing_ = true;
