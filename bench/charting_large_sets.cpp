@@ -49,7 +49,7 @@ void BM_LineChart(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 // Arguments: points, data pass only.
-BENCHMARK(BM_LineChart)->Args({100000, 0})->Args({1000000, 0})->Args({1000000, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LineChart)->Args({100000, 0})->Args({100000, 1})->Args({1000000, 0})->Args({1000000, 1})->Unit(benchmark::kMillisecond);
 
 void BM_ScatterCircles(benchmark::State& state) {
     std::mt19937 random(7);

@@ -78,7 +78,7 @@ TEST(LineFaithfulness, ReducedLineDrawsTheSamePixelsAsEveryPoint) {
 
         // Antialiased edges move by part of a pixel where a column's points are replaced by its
         // extremes, and miters at sharp turns differ, so single pixels may differ fully; but at most
-        // 1 % of the pixels differ by more than an eighth (0.2-0.4 % are seen), and every spike
+        // 0.6 % of the pixels differ by more than an eighth (0.25-0.35 % are seen), and every spike
         // reaches as far in both drawings (within 3 device pixels).
         const auto a = fast.rgbaBytes(), b = reference.rgbaBytes();
         ASSERT_EQ(a.size(), b.size());
@@ -89,7 +89,7 @@ TEST(LineFaithfulness, ReducedLineDrawsTheSamePixelsAsEveryPoint) {
             for (std::size_t c = 0; c < 3; ++c) d = std::max(d, std::abs(int(a[i + c]) - int(b[i + c])));
             if (d > 255 / 8) ++visible;
         }
-        EXPECT_LE(double(visible) / double(a.size() / 4), 0.01) << "scale " << scale;
+        EXPECT_LE(double(visible) / double(a.size() / 4), 0.006) << "scale " << scale;
         const kit::AffineTransform m = chart->getTransformer(AxisDependency::left)->valueToPixelMatrix();
         const auto dark = [&](const std::vector<std::uint8_t>& px, int x, int y) { return px[std::size_t(y * w + x) * 4] < 128; };
         for (const std::int64_t i : {std::int64_t{200000 / 3}, std::int64_t{100007}, std::int64_t{199995}}) {
