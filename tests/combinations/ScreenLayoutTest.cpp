@@ -29,32 +29,26 @@ struct CombinationScreensLayout : CombinationsFixture {
         bool showsColorCodes = true;  // in the user's format, so every format is looked at
     };
 
-    std::vector<std::string> seen;  // every finding, with its screen, device and format
-
-    void check(const Look& look, const kit::DeviceProfile& device, int format, bool shoot) {
+    // Opens one state as the user meets it in `format` and returns what the layout check finds.
+    std::vector<layoutcheck::Finding> layOut(const Look& look, const kit::DeviceProfile& device, int format) {
         defaults().set(format, app::Keys::colorFormat);
         nav.reset();
         host.reset();
         auto screen = look.open(device);
-        ASSERT_TRUE(screen) << look.name;
+        EXPECT_TRUE(screen) << look.name << " did not open";
+        if (!screen) return {};
         auto check = screenLayoutCheck(*host->window(), device);
         if (look.then) look.then(*screen, check);
         host->advance(1);
-        const auto findings = check.run();
-        if (!findings.empty())
-            seen.push_back(look.name + " on " + device.name + " in format " + std::to_string(format) + ":\n" +
-                           layoutcheck::describe(findings));
-        if (shoot) screenshot(look.name + "-" + device.name);
+        if (format == 0) screenshot(look.name + "-" + device.name);
+        return check.run();
     }
 
     void checkEverywhere(const std::vector<Look>& looks) {
         const int formats = static_cast<int>(colour::colorFormatTitles().size());
-        for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
-                                   kit::DeviceProfile::smallPad()})
-            for (const auto& look : looks)
-                for (int format = 0; format < (look.showsColorCodes ? formats : 1); ++format)
-                    check(look, device, format, format == 0);
-        for (const auto& s : seen) ADD_FAILURE() << s;
+        for (const auto& look : looks)
+            expectCleanOnEveryDevice(look.name, look.showsColorCodes ? formats : 1,
+                                     [&](const kit::DeviceProfile& device, int format) { return layOut(look, device, format); });
     }
 
     static void openMenu(kit::ViewController& screen, layoutcheck::LayoutCheck& check) {

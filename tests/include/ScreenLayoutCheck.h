@@ -6,6 +6,11 @@
 #include "kit/ui/Device.h"
 #include "wheels/Widgets.h"
 
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
 inline layoutcheck::LayoutCheck screenLayoutCheck(const kit::View& root, const kit::DeviceProfile& device) {
     using namespace layoutcheck;
     LayoutCheck c(root, device.safeAreaInsets());
@@ -15,4 +20,20 @@ inline layoutcheck::LayoutCheck screenLayoutCheck(const kit::View& root, const k
     // The one-time hint points at the edit button from in front of everything for 4 s.
     c.allowOverlap(showing("TRY IT"), anything(), "a hint laid over on purpose");
     return c;
+}
+
+// Lays one state of a screen out on every device profile, in colour-code formats 0 to `formats` - 1,
+// through `layOut` (which returns that layout's findings); fails the test once for each layout with
+// findings, naming the state, device and format.
+inline void expectCleanOnEveryDevice(
+    const std::string& name, int formats,
+    const std::function<std::vector<layoutcheck::Finding>(const kit::DeviceProfile&, int format)>& layOut) {
+    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
+                               kit::DeviceProfile::smallPad()})
+        for (int format = 0; format < formats; ++format) {
+            const auto findings = layOut(device, format);
+            if (!findings.empty())
+                ADD_FAILURE() << name << " on " << device.name << " in format " << format << ":\n"
+                              << layoutcheck::describe(findings);
+        }
 }

@@ -28,30 +28,22 @@ struct ToolScreensLayout : ToolScreensFixture {
         std::function<void(kit::ViewController&, layoutcheck::LayoutCheck&)> then;
     };
 
-    std::vector<std::string> seen;
-
     void checkEverywhere(const std::vector<Look>& looks) {
         const int formats = static_cast<int>(colour::colorFormatTitles().size());
-        for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
-                                   kit::DeviceProfile::smallPad()})
-            for (const auto& look : looks)
-                for (int format = 0; format < formats; ++format) {
-                    defaults().set(format, app::Keys::colorFormat);
-                    if (look.before) look.before();
-                    if (host) host->advance(2);
-                    nav.reset();
-                    host.reset();
-                    auto screen = push<kit::ViewController>(look.identifier, device);
-                    auto check = screenLayoutCheck(*host->window(), device);
-                    if (look.then) look.then(*screen, check);
-                    host->advance(1);
-                    const auto findings = check.run();
-                    if (!findings.empty())
-                        seen.push_back(look.name + " on " + device.name + " in format " + std::to_string(format) + ":\n" +
-                                       layoutcheck::describe(findings));
-                    if (format == 3) screenshot(look.name + "-" + device.name + "-hsl");
-                }
-        for (const auto& s : seen) ADD_FAILURE() << s;
+        for (const auto& look : looks)
+            expectCleanOnEveryDevice(look.name, formats, [&](const kit::DeviceProfile& device, int format) {
+                defaults().set(format, app::Keys::colorFormat);
+                if (look.before) look.before();
+                if (host) host->advance(2);
+                nav.reset();
+                host.reset();
+                auto screen = push<kit::ViewController>(look.identifier, device);
+                auto check = screenLayoutCheck(*host->window(), device);
+                if (look.then) look.then(*screen, check);
+                host->advance(1);
+                if (format == 3) screenshot(look.name + "-" + device.name + "-hsl");
+                return check.run();
+            });
     }
 
     static std::function<void()> mode(ColorMixingMode m) {

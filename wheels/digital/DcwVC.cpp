@@ -258,7 +258,6 @@ void DcwVC::buildWheelsAtAngle(float a) {
 
 void DcwVC::layoutControls() {
     auto root = view();
-    const auto b = root->bounds();
 
     clrBtnsSV_ = addColorLabelRow(*root, {colorLbl(1), colorLbl(2), colorLbl(3), colorLbl(4)});
 
