@@ -75,9 +75,10 @@ template <class Block, class Pixel>
 }
 
 // Filters rows of 32-bit pixels with `block` and `pixel` as filterBlock does. On x86-64 this is
-// compiled for AVX-512, AVX2 and the SSE2 baseline, and the machine picks one when first called.
+// compiled by GCC for AVX-512, AVX2 and the SSE2 baseline, and the machine picks one when first
+// called (clang does not clone templates yet, so it builds the baseline only).
 template <class Block, class Pixel>
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 [[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
 #endif
 void filterRows(const unsigned char* src, std::ptrdiff_t srcStride, unsigned char* dst, std::ptrdiff_t dstStride,
