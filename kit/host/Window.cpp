@@ -22,6 +22,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace kit::host {
 namespace {
@@ -259,6 +261,33 @@ Window::~Window() {
     if (impl_->sdlWindow) SDL_Quit();
 }
 
+namespace {
+
+// Opens the video driver of the display the user has. SDL on its own falls back to a driver that
+// draws nowhere when the display refuses a connection for a moment, which leaves a running app
+// with no window; so only the drivers of a real display are tried, a few times, unless the user
+// chose one with SDL_VIDEODRIVER.
+bool initVisibleVideo(std::string* error) {
+    if (const char* chosen = std::getenv("SDL_VIDEODRIVER"); chosen && *chosen) return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    std::vector<const char*> drivers;
+    if (const char* x = std::getenv("DISPLAY"); x && *x) drivers.push_back("x11");
+    if (const char* wl = std::getenv("WAYLAND_DISPLAY"); wl && *wl) drivers.push_back("wayland");
+    std::string failures;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0) SDL_Delay(200);
+        failures.clear();  // the last attempt's reasons
+        for (const char* driver : drivers) {
+            SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, driver, SDL_HINT_OVERRIDE);  // over an empty variable
+            if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+            failures += std::string(failures.empty() ? "" : "; ") + driver + ": " + SDL_GetError();
+        }
+    }
+    if (error) *error = failures.empty() ? "no display" : failures;
+    return false;
+}
+
+} // namespace
+
 bool Window::displayAvailable() {
     const char* x = std::getenv("DISPLAY");
     const char* wl = std::getenv("WAYLAND_DISPLAY");
@@ -268,8 +297,9 @@ bool Window::displayAvailable() {
 bool Window::open(std::string* error) {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        if (error) *error = SDL_GetError();
+    if (SDL_Init(SDL_INIT_EVENTS) != 0 || !initVisibleVideo(error)) {
+        if (error && error->empty()) *error = SDL_GetError();
+        SDL_Quit();
         return false;
     }
     // Fit the device's screen into 90% of the usable display, never larger than 1:1.
