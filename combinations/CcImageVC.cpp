@@ -4,6 +4,7 @@
 #include "app/ui/Alerts.h"
 #include "app/ui/Ext.h"
 #include "app/ui/Haptic.h"
+#include "app/ui/SafeBottom.h"
 #include "app/ui/Strings.h"
 #include "colour/HexText.h"
 #include "colour/ThemeColors.h"
@@ -94,9 +95,7 @@ void CcImageVC::layoutControls() {
                           labelText->rightAnchor().equalTo(labelSwitch->leftAnchor(), -8),
                           labelText->centerYAnchor().equalTo(backBtn->centerYAnchor())});
     app::anchor(*saveButton, std::nullopt, root->leftAnchor(), std::nullopt, root->rightAnchor(), 0, 24, 0, 24, 0, 40);
-    // 24 above the screen's edge, raised only as far as a home indicator needs.
-    Constraint::activate({saveButton->bottomAnchor().equalTo(root->bottomAnchor(), -24)->withPriority(kit::layout::priority::high),
-                          saveButton->bottomAnchor().lessThanOrEqualTo(root->safeAreaLayoutGuide().bottomAnchor())});
+    app::pinBottomInsideSafeArea(*saveButton, *root, 24);
     composeImage();
     viewForBackSwipe->removeFromSuperview();
     root->addSubview(viewForBackSwipe);

@@ -123,9 +123,6 @@ def app_reports(text):
     return found
 
 
-NO_WINDOW = "no window appeared"
-
-
 def run_screen(app, screen, env_extra, events, work, index, log):
     data = os.path.join(work, f"data-{index}")
     env = dict(os.environ)
@@ -140,7 +137,7 @@ def run_screen(app, screen, env_extra, events, work, index, log):
     problems = []
     window = find_window(process)
     if window is None:
-        problems.append(NO_WINDOW if process.poll() is None else "the app ended before its window appeared")
+        problems.append("no window appeared" if process.poll() is None else "the app ended before its window appeared")
     else:
         for start in range(0, len(events), 50):
             if process.poll() is not None:
@@ -199,12 +196,7 @@ def main():
     with open(os.path.join(work, "events.log"), "w") as log:
         for index, (screen, env) in enumerate(START_SCREENS):
             rng = random.Random(f"{seed}/{index}")
-            events = make_events(rng, per_screen)
-            problems = run_screen(options.app, screen, env, events, work, index, log)
-            if problems == [NO_WINDOW]:
-                # Seen now and then under load, not yet understood: said aloud, and the same events tried once more.
-                print(f"monkey: {screen or 'main menu'}: {NO_WINDOW} within 60 s; starting it once more", flush=True)
-                problems = run_screen(options.app, screen, env, events, work, f"{index}-again", log)
+            problems = run_screen(options.app, screen, env, make_events(rng, per_screen), work, index, log)
             for problem in problems:
                 failures.append(f"{screen or 'main menu'}: {problem}")
     print(f"monkey: {per_screen * len(START_SCREENS)} events in {time.time() - started:.0f} s", flush=True)

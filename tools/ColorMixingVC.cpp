@@ -76,12 +76,14 @@ StripMetrics stripMetrics() {
     return {35, 16, 16, 16};
 }
 
+// The button column at the right edge, and the gap kept from it and from the derived-colour strip.
+constexpr double buttonColumnWidth = 45, sideColumnGap = 4;
+
 // The side insets of the texts in the middle of the screen: the given ones, widened where the
 // derived-colour strip on the left or the button column on the right would reach into them.
 double clearOfSideColumns(double inset) {
-    constexpr double gap = 4, columnWidth = 45;
     const auto m = stripMetrics();
-    return std::max({inset, m.left + m.size + gap, columnWidth + gap});
+    return std::max({inset, m.left + m.size + sideColumnGap, buttonColumnWidth + sideColumnGap});
 }
 
 } // namespace
@@ -165,7 +167,7 @@ void ColorMixingVC::setUpInterface() {
     saveBtn->addTarget(this, "saveColorCombination", kit::ControlEvent::touchUpInside,
                        act([](ColorMixingVC& s) { s.saveColorCombination(); }));
     root->addSubview(saveBtn);
-    app::anchor(*saveBtn, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), 0, 0, 0, 0, 45, 40);
+    app::anchor(*saveBtn, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), 0, 0, 0, 0, buttonColumnWidth, 40);
     Constraint::activate({saveBtn->centerYAnchor().equalTo(backBtn->centerYAnchor())});
 
     openDcwBtn = kit::make<kit::Button>();
@@ -300,12 +302,12 @@ void ColorMixingVC::viewDidLayoutSubviews() {
 // a slider beside it then ends short of the column, and keeps its 20-point inset elsewhere.
 void ColorMixingVC::keepHsbSlidersClearOfButtonColumn() {
     if (!saturationSliderRight_) return;
-    constexpr double gap = 4, columnWidth = 45;
     double columnBottom = 0;
     for (const auto& b : {saveBtn, openDcwBtn, ledBtn, mixBtn, colorMixesBtn, importColorBtn, importColorFromBufferBtn})
         if (!b->isHidden()) columnBottom = std::max(columnBottom, b->frame().maxY());
     for (const auto& [slider, right] : {std::pair{saturationSlider, saturationSliderRight_}, {brightnessSlider, brightnessSliderRight_}}) {
-        const double inset = slider->frame().minY() < columnBottom + gap ? columnWidth + gap : 20;
+        const double inset =
+            slider->frame().minY() < columnBottom + sideColumnGap ? buttonColumnWidth + sideColumnGap : 20;
         if (right->constant() != -inset) right->setConstant(-inset);
     }
 }

@@ -41,8 +41,10 @@ DeviceProfile DeviceProfile::smallPad() {
     return {"small-pad", UserInterfaceIdiom::pad, {768, 1024}, 2, 2048, {20, 0, 0, 0}, DeviceOrientation::portrait, {}};
 }
 
+std::array<DeviceProfile, 4> DeviceProfile::all() { return {phone(), smallPhone(), pad(), smallPad()}; }
+
 std::optional<DeviceProfile> DeviceProfile::named(const std::string& name) {
-    for (auto p : {phone(), smallPhone(), pad(), smallPad()})
+    for (auto p : all())
         if (p.name == name) return p;
     return std::nullopt;
 }

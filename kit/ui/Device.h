@@ -4,6 +4,7 @@
 // window width (split screen) independently of the screen.
 #include "kit/base/Geometry.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -39,6 +40,8 @@ struct DeviceProfile {
     static DeviceProfile pad();
     // 768 x 1024 pt pad at 2x.
     static DeviceProfile smallPad();
+    // Every profile, in that order.
+    static std::array<DeviceProfile, 4> all();
     // Looks a profile up by name ("phone", "small-phone", "pad", "small-pad").
     static std::optional<DeviceProfile> named(const std::string& name);
 };

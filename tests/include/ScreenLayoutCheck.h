@@ -28,8 +28,7 @@ inline layoutcheck::LayoutCheck screenLayoutCheck(const kit::View& root, const k
 inline void expectCleanOnEveryDevice(
     const std::string& name, int formats,
     const std::function<std::vector<layoutcheck::Finding>(const kit::DeviceProfile&, int format)>& layOut) {
-    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
-                               kit::DeviceProfile::smallPad()})
+    for (const auto& device : kit::DeviceProfile::all())
         for (int format = 0; format < formats; ++format) {
             const auto findings = layOut(device, format);
             if (!findings.empty())

@@ -12,8 +12,7 @@ namespace {
 struct ToolScreenshots : ToolScreensFixture, ::testing::WithParamInterface<const char*> {};
 
 TEST_P(ToolScreenshots, OpensOnEveryDevice) {
-    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
-                               kit::DeviceProfile::smallPad()}) {
+    for (const auto& device : kit::DeviceProfile::all()) {
         if (host) host->advance(2);  // lets the last device's pending saves run out first
         host.reset();
         auto screen = push<kit::ViewController>(GetParam(), device, [](kit::ViewController& s) {

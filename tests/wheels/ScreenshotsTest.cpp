@@ -34,8 +34,7 @@ struct WheelScreenshots : WheelsFixture {
 
 TEST_F(WheelScreenshots, EveryScreenOnPhoneAndPad) {
     kit::Defaults::standard().set(true, app::Keys::hideAbstractTip);
-    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
-                               kit::DeviceProfile::smallPad()}) {
+    for (const auto& device : kit::DeviceProfile::all()) {
         kit::Defaults::standard().set(4, app::Keys::lastDcwCombination);
         shoot("dcw_tetradic", device, [] { return kit::make<wheels::DcwVC>(); });
         // Codes of three lines under the wheel, and under the captions of the abstract strips.

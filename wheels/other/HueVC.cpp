@@ -6,6 +6,7 @@
 #include "app/settings/BackNavigation.h"
 #include "app/ui/Ext.h"
 #include "app/ui/LayoutConstants.h"
+#include "app/ui/SafeBottom.h"
 #include "app/ui/Strings.h"
 #include "colour/ColorCodeText.h"
 #include "colour/HexText.h"
@@ -21,8 +22,6 @@
 #include "wheels/ScreenParts.h"
 #include "wheels/digital/DcwEditCcVC.h"
 #include "wheels/digital/DcwVC.h"
-
-#include <algorithm>
 
 namespace wheels {
 
@@ -147,10 +146,8 @@ void HueVC::viewDidLoad() {
     app::stackButtons(*root, *saveBtn(), *saveBtn(), {openDcwBtn()});
     instructionText_->setText(tr("Tap on color"));
     root->addSubview(instructionText_);
-    // 24 above the bottom, or above the home indicator where that reaches higher.
-    const double bottomInset = std::max(24.0, kit::Device::current().safeAreaInsets().bottom);
-    app::anchor(*instructionText_, std::nullopt, root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(), 0, 0,
-                -bottomInset, 0, 0, 40);
+    app::anchor(*instructionText_, std::nullopt, root->leftAnchor(), std::nullopt, root->rightAnchor(), 0, 0, 0, 0, 0, 40);
+    app::pinBottomInsideSafeArea(*instructionText_, *root, 24);
     addBackSwipe(*viewForBackSwipe_, *this);
 }
 

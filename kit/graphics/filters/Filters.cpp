@@ -107,6 +107,14 @@ bool mapColoursInto(const Image& image, Image& out, const F& f, const Block& blo
 double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
 
 constexpr double kSepia[3][3] = {{0.393, 0.769, 0.189}, {0.349, 0.686, 0.168}, {0.272, 0.534, 0.131}};
+constexpr double kLuma[3] = {0.2126, 0.7152, 0.0722};  // Rec. 709
+
+// Weights that are whole in units of 1 / `unit`, as those units.
+template <std::size_t N> constexpr std::array<int, N> inUnits(const double (&weights)[N], int unit) {
+    std::array<int, N> whole{};
+    for (std::size_t i = 0; i < N; ++i) whole[i] = static_cast<int>(weights[i] * unit + 0.5);
+    return whole;
+}
 
 // Sepia as the formula states it: each channel blended from itself towards its sepia sum by `t`.
 class SepiaFormula {
@@ -133,7 +141,7 @@ private:
 // Byte sums with weights in thousandths or ten-thousandths, rounded halves up: the weighted sum of
 // whole bytes is a whole number, exact in floats, and the quotient's rounding is exact too except at
 // a half, where the double formula (a hair above or below) has to decide: `half` flags those.
-[[gnu::always_inline]] inline void roundedWeightedSum(const blocks::Floats (&bgr)[3], const int (&weights)[3],
+[[gnu::always_inline]] inline void roundedWeightedSum(const blocks::Floats (&bgr)[3], const std::array<int, 3>& weights,
                                                       int unit, blocks::Ints& rounded, blocks::Flags& half) {
     const blocks::Floats sum =
         float(unit / 2) + bgr[2] * float(weights[0]) + bgr[1] * float(weights[1]) + bgr[0] * float(weights[2]);
@@ -146,7 +154,8 @@ private:
 
 // Full-intensity sepia, the live camera case.
 struct FullSepiaBlocks {
-    static constexpr int kThousandths[3][3] = {{393, 769, 189}, {349, 686, 168}, {272, 534, 131}};
+    static constexpr std::array<std::array<int, 3>, 3> kThousandths = {inUnits(kSepia[0], 1000), inUnits(kSepia[1], 1000),
+                                                                         inUnits(kSepia[2], 1000)};
     void operator()(const blocks::Pixels& p, blocks::Pixels& result, blocks::Flags& undecided) const {
         blocks::Floats bgr[3];
         channels(p, bgr);
@@ -166,7 +175,7 @@ struct FullSepiaBlocks {
 
 // Plain grey: the Rec. 709 luma.
 struct GreyBlocks {
-    static constexpr int kTenThousandths[3] = {2126, 7152, 722};
+    static constexpr std::array<int, 3> kTenThousandths = inUnits(kLuma, 10000);
     void operator()(const blocks::Pixels& p, blocks::Pixels& result, blocks::Flags& undecided) const {
         blocks::Floats bgr[3];
         channels(p, bgr);
@@ -234,7 +243,7 @@ struct LinearLight {
 template <class Encode>
 auto colourControlsOn(const Table& decoded, double s, double br, double k, double middle, Encode encode) {
     return [&decoded, s, br, k, middle, encode](std::array<std::uint8_t, 3>& rgb) {
-        const double luma = 0.2126 * decoded[rgb[0]] + 0.7152 * decoded[rgb[1]] + 0.0722 * decoded[rgb[2]];
+        const double luma = kLuma[0] * decoded[rgb[0]] + kLuma[1] * decoded[rgb[1]] + kLuma[2] * decoded[rgb[2]];
         for (auto& c : rgb) {
             double v = std::clamp(luma + (decoded[c] - luma) * s, 0.0, 1.0);
             v = std::clamp(v + br, 0.0, 1.0);

@@ -140,8 +140,7 @@ struct EveryScreenLayout : AppFixture, ::testing::WithParamInterface<Screen> {
 
 TEST_P(EveryScreenLayout, OnEveryDeviceAndFormat) {
     const Screen& screen = GetParam();
-    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
-                               kit::DeviceProfile::smallPad()})
+    for (const auto& device : kit::DeviceProfile::all())
         for (const auto& [format, look] : looks(screen, device))
             EXPECT_TRUE(look.findings.empty()) << screen.name << " on " << device.name << " (" << format << "):\n"
                                                << layoutcheck::describe(look.findings);

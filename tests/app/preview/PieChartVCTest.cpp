@@ -149,8 +149,7 @@ TEST_F(PreviewScreen, BackButtonTapsAndSwipeDoesNot) {
 // The codes under the pie stay on screen, above the home indicator and whole, at every height the
 // colour-code format gives their row (hex, HSL, CMYK).
 TEST_F(PreviewScreen, CodesFitOnEveryDeviceAndRowHeight) {
-    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
-                               kit::DeviceProfile::smallPad()})
+    for (const auto& device : kit::DeviceProfile::all())
         for (int format : {0, 3, 2}) {
             kit::Defaults::standard().set(format, app::Keys::colorFormat);
             open({teal, plum, sand, kit::Color::rgba(0.3, 0.7, 0.4)}, false, device);
