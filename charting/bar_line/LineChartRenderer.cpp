@@ -2,6 +2,7 @@
 
 #include "charting/bar_line/LineChartData.h"
 #include "charting/bar_line/LineChartView.h"
+#include "charting/bar_line/ColumnCoverage.h"
 #include "charting/bar_line/PixelPolyline.h"
 #include "charting/core/ContentLine.h"
 #include "charting/core/Transformer.h"
@@ -192,12 +193,15 @@ void LineChartRenderer::drawLinear(kit::Context& context, const LineChartDataSet
 
     if (!dataSet.entryForIndex(xBounds_.min)) return;
     const std::vector<kit::Point>& points = linePoints(context, dataSet, matrix);
-    if (points.empty()) return;
     kit::Path path;
-    path.moveTo(points.front());
-    // A lone point still draws its caps, as a zero-length segment does.
-    if (points.size() == 1) path.lineTo(points.front());
-    for (std::size_t i = 1; i < points.size(); ++i) path.lineTo(points[i]);
+    const std::vector<std::size_t>& starts = linePoints_.subpathStarts();
+    for (std::size_t s = 0; s < starts.size(); ++s) {
+        const std::size_t from = starts[s], to = s + 1 < starts.size() ? starts[s + 1] : points.size();
+        path.moveTo(points[from]);
+        // A lone point still draws its caps, as a zero-length segment does.
+        if (to - from == 1) path.lineTo(points[from]);
+        for (std::size_t i = from + 1; i < to; ++i) path.lineTo(points[i]);
+    }
     if (dataSet.isDrawLineWithGradientEnabled()) {
         drawGradientLine(context, dataSet, path, matrix);
     } else {
@@ -205,7 +209,17 @@ void LineChartRenderer::drawLinear(kit::Context& context, const LineChartDataSet
         context.addPath(path);
         context.setStrokeColor(dataSet.color(0));
         context.strokePath();
+        fillDenseColumns(context, dataSet);
     }
+}
+
+void LineChartRenderer::fillDenseColumns(kit::Context& context, const LineChartDataSet& dataSet) {
+    const std::vector<DenseColumn>& columns = linePoints_.denseColumns();
+    if (columns.empty()) return;
+    const kit::AffineTransform toDevice = context.deviceTransform();
+    const kit::Rect clip = toDevice.apply(viewPortHandler().contentRect());
+    context.setFillColor(dataSet.color(0));
+    context.fillMask(denseInk_.build(columns, dataSet.lineWidth() * std::abs(toDevice.a), clip));
 }
 
 void LineChartRenderer::drawLinearFill(kit::Context& context, const LineChartDataSet& dataSet, const Transformer& trans,
@@ -226,7 +240,7 @@ kit::Path LineChartRenderer::generateFilledPath(const LineChartDataSet& dataSet,
     const std::int64_t last = std::min<std::int64_t>(bounds.min + bounds.range, dataSet.entryCount() - 1);
     const auto at = [&](std::int64_t i) { return i < 0 || i > last ? nullptr : entries[static_cast<std::size_t>(i)].get(); };
     PixelPolyline outline;
-    outline.begin(deviceTransform_, true, static_cast<std::size_t>(std::max<std::int64_t>(bounds.range + 3, 0)));
+    outline.begin(deviceTransform_, PixelPolyline::Reduction::sliceExtremes, static_cast<std::size_t>(std::max<std::int64_t>(bounds.range + 3, 0)));
     if (const ChartDataEntry* e = at(bounds.min)) {
         outline.add(mapped(matrix, e->x(), fillMin));
         outline.add(mapped(matrix, e->x(), e->y() * phaseY));
@@ -260,8 +274,14 @@ const std::vector<kit::Point>& LineChartRenderer::linePoints(const kit::Context&
     const auto& entries = dataSet.entries();
     const std::int64_t count = dataSet.entryCount();
     const auto at = [&](std::int64_t i) { return i < 0 || i >= count ? nullptr : entries[static_cast<std::size_t>(i)].get(); };
-    // A dash pattern runs along the drawn length, so a dashed line keeps every point.
-    linePoints_.begin(context.deviceTransform(), context.lineDash().isSolid(),
+    // A dash pattern runs along the drawn length, so a dashed line keeps every point. Crowded columns
+    // are painted apart from the stroke: only an opaque plain colour looks the same so.
+    const bool plainOpaque = !dataSet.isDrawLineWithGradientEnabled() && dataSet.color(0).alpha() == 1 &&
+                             context.alpha() == 1;
+    const auto reduction = !context.lineDash().isSolid() ? PixelPolyline::Reduction::everyPoint
+                           : plainOpaque                 ? PixelPolyline::Reduction::denseColumnRanges
+                                                         : PixelPolyline::Reduction::sliceExtremes;
+    linePoints_.begin(context.deviceTransform(), reduction,
                       static_cast<std::size_t>(xBounds_.range + 2) * (stepped ? 2 : 1));
     // Each step joins the previous entry to this one, so the line starts one entry before the range.
     std::int64_t joined = -1;

@@ -4,6 +4,7 @@
 // value labels, highlight lines, and one accessibility element per drawn circle.
 #include "charting/bar_line/LineChartDataSet.h"
 #include "charting/bar_line/LineDataProvider.h"
+#include "charting/bar_line/ColumnCoverage.h"
 #include "charting/bar_line/PixelPolyline.h"
 #include "charting/core/LineScatterCandleRadarRenderer.h"
 
@@ -56,6 +57,8 @@ private:
     // The visible stretch of a linear or stepped set as device-reduced points in pixels.
     const std::vector<kit::Point>& linePoints(const kit::Context& context, const LineChartDataSet& dataSet,
                                               const kit::AffineTransform& matrix);
+    // The ink of the crowded columns linePoints() kept apart, in the line's colour.
+    void fillDenseColumns(kit::Context& context, const LineChartDataSet& dataSet);
     ElementLists freshElementLists() const;
     std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(std::int64_t index, const LineChartDataSet& dataSet,
                                                                        int dataSetIndex, ChartViewBase& chart,
@@ -67,6 +70,7 @@ private:
     std::vector<kit::Point> lineSegments_{2};
     // Kept between frames, so a redraw reuses its buffer.
     PixelPolyline linePoints_;
+    ColumnCoverage denseInk_;
     // User space to device pixels of the context the fill is drawn in.
     kit::AffineTransform deviceTransform_;
 };

@@ -2,24 +2,57 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace charting {
 
 namespace {
 
-// Enough for four points in every column of a wide screen; more only when the line has more points.
+// Enough for four points in every slice of a wide screen; more only when the line has more points.
 constexpr std::size_t mergedReserve = 4 * 4096;
-constexpr double columnsPerPixel = 4;
+// A pixel column with this many points is drawn as ranges: about three to a slice.
+constexpr std::size_t denseColumn = 24;
+
+// floor(x) as a whole number, without a library call on machines that lack a rounding instruction.
+// Device coordinates far beyond any surface are clamped: they land in a column of their own anyway.
+std::int64_t wholeBelow(double x) {
+    x = std::clamp(x, -0x1p62, 0x1p62);
+    const auto whole = static_cast<std::int64_t>(x);
+    return whole - (static_cast<double>(whole) > x);
+}
 
 } // namespace
 
-void PixelPolyline::begin(const kit::AffineTransform& toDevice, bool mergeColumns, std::size_t expectedPoints) {
-    merging_ = mergeColumns && toDevice.b == 0.0 && toDevice.c == 0.0 && toDevice.a != 0.0;
-    scaleX_ = toDevice.a;
-    offsetX_ = toDevice.tx;
+void PixelPolyline::Extremes::start(kit::Point p) {
+    first = lowest = highest = last = p;
+    lowestAt = highestAt = 0;
+    count = 1;
+}
+
+void PixelPolyline::Extremes::take(kit::Point p) {
+    if (p.y < lowest.y) {
+        lowest = p;
+        lowestAt = count;
+    }
+    if (p.y > highest.y) {
+        highest = p;
+        highestAt = count;
+    }
+    last = p;
+    ++count;
+}
+
+void PixelPolyline::begin(const kit::AffineTransform& toDevice, Reduction reduction, std::size_t expectedPoints) {
+    merging_ = reduction != Reduction::everyPoint && toDevice.b == 0.0 && toDevice.c == 0.0 && toDevice.a != 0.0;
+    ranging_ = merging_ && reduction == Reduction::denseColumnRanges;
+    toDevice_ = toDevice;
     open_ = false;
-    count_ = 0;
     points_.clear();
+    starts_.clear();
+    resumeFrom_.reset();
+    dense_.clear();
+    pending_.clear();
+    pendingCount_ = 0;
     points_.reserve(merging_ ? std::min(expectedPoints, mergedReserve) : expectedPoints);
 }
 
@@ -29,48 +62,83 @@ void PixelPolyline::add(kit::Point p) {
         emit(p);
         return;
     }
-    const double column = std::floor((scaleX_ * p.x + offsetX_) * columnsPerPixel);
-    if (open_ && column == column_) {
-        if (p.y < lowest_.y) {
-            lowest_ = p;
-            lowestAt_ = count_;
-        }
-        if (p.y > highest_.y) {
-            highest_ = p;
-            highestAt_ = count_;
-        }
-        last_ = p;
-        ++count_;
+    const std::int64_t slice = wholeBelow((toDevice_.a * p.x + toDevice_.tx) * DenseColumn::kSlices);
+    if (open_ && slice == slice_) {
+        inSlice_.take(p);
         return;
     }
-    flushColumn();
+    closeSlice();
+    // Slices of one pixel share their index divided by eight, rounded down.
+    const std::int64_t pixel = slice >> 3;
+    if (open_ && pixel != pixel_) closePixel();
+    entryY_ = open_ ? inSlice_.last.y : p.y;
     open_ = true;
-    column_ = column;
-    first_ = lowest_ = highest_ = last_ = p;
-    lowestAt_ = highestAt_ = 0;
-    count_ = 1;
+    slice_ = slice;
+    pixel_ = pixel;
+    inSlice_.start(p);
 }
 
 const std::vector<kit::Point>& PixelPolyline::finish() {
-    flushColumn();
+    if (open_) {
+        closeSlice();
+        closePixel();
+        open_ = false;
+    }
     return points_;
 }
 
-void PixelPolyline::flushColumn() {
+void PixelPolyline::closeSlice() {
     if (!open_) return;
-    open_ = false;
-    emit(first_);
-    if (lowestAt_ < highestAt_) {
-        emit(lowest_);
-        emit(highest_);
-    } else {
-        emit(highest_);
-        emit(lowest_);
+    if (!ranging_) {
+        emitExtremes(inSlice_);
+        return;
     }
-    emit(last_);
+    pending_.push_back({slice_, inSlice_, entryY_});
+    pendingCount_ += inSlice_.count;
+}
+
+void PixelPolyline::emitExtremes(const Extremes& e) {
+    emit(e.first);
+    emit(e.lowestAt < e.highestAt ? e.lowest : e.highest);
+    emit(e.lowestAt < e.highestAt ? e.highest : e.lowest);
+    emit(e.last);
+}
+
+void PixelPolyline::closePixel() {
+    if (!ranging_) return;
+    DenseColumn column;
+    column.pixel = pixel_;
+    column.top.fill(std::numeric_limits<float>::infinity());
+    column.bottom.fill(-std::numeric_limits<float>::infinity());
+    for (const auto& [at, e, entryY] : pending_) {
+        const double a = toDevice_.d * std::min(e.lowest.y, entryY) + toDevice_.ty;
+        const double b = toDevice_.d * std::max(e.highest.y, entryY) + toDevice_.ty;
+        const auto k = static_cast<std::size_t>(at - pixel_ * DenseColumn::kSlices);
+        column.top[k] = std::min(column.top[k], static_cast<float>(std::min(a, b)));
+        column.bottom[k] = std::max(column.bottom[k], static_cast<float>(std::max(a, b)));
+    }
+    // Crowded, and no slice skipped: a segment across an empty slice would have no range to show it.
+    const bool dense = pendingCount_ >= denseColumn &&
+                       std::ranges::all_of(column.top, [](float top) { return std::isfinite(top); });
+    if (dense) {
+        // The stroke so far ends where the column starts, and resumes where it ends.
+        if (!points_.empty() && !resumeFrom_) emit(pending_.front().extremes.first);
+        resumeFrom_ = pending_.back().extremes.last;
+        dense_.push_back(column);
+    } else {
+        if (resumeFrom_) {
+            starts_.push_back(points_.size());
+            points_.push_back(*resumeFrom_);
+            resumeFrom_.reset();
+        }
+        for (const auto& slice : pending_) emitExtremes(slice.extremes);
+    }
+    pending_.clear();
+    pendingCount_ = 0;
 }
 
 void PixelPolyline::emit(kit::Point p) {
+    if (points_.empty()) starts_.push_back(0);
     if (points_.empty() || points_.back() != p) points_.push_back(p);
 }
 

@@ -1,40 +1,84 @@
 #pragma once
 // A polyline gathered for one stroke or fill, reduced to what the device can show. Repeated points
-// are dropped, and a run of consecutive points in one device pixel column keeps only its first,
-// lowest, highest and last point, in drawing order: the reduced line covers the same pixels
-// however many points the column held, so no spike is lost, and a million points cost a stroke
-// of a few thousand.
+// are dropped, and a run of consecutive points in one slice (an eighth) of a device pixel column
+// keeps only its first, lowest, highest and last point, in drawing order: the reduced line covers
+// the same pixels however many points the slice held, so no spike is lost.
+//
+// Where a whole pixel column holds many points, the line zigzags through every height of each
+// slice again and again. Such a column can instead be kept as its slices' height ranges, whose ink
+// is computed directly (ColumnCoverage), and left out of the stroke, which then breaks into
+// subpaths around it: the stroke of that zigzag is most of the rasteriser's work for a long line.
 #include "kit/base/AffineTransform.h"
 #include "kit/base/Geometry.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace charting {
 
+// One crowded device pixel column: the height range of the line in each slice, in device pixels,
+// top above bottom.
+struct DenseColumn {
+    static constexpr int kSlices = 8;
+    std::int64_t pixel = 0;
+    std::array<float, kSlices> top{}, bottom{};
+};
+
 class PixelPolyline {
 public:
-    // Starts a new line. `toDevice` maps user space to device pixels; columns are merged only when
-    // `mergeColumns` is set (a dash pattern follows the drawn length, so dashed lines keep every
-    // point) and the mapping neither rotates nor shears. `expectedPoints` pre-sizes the buffer.
-    void begin(const kit::AffineTransform& toDevice, bool mergeColumns, std::size_t expectedPoints);
+    enum class Reduction {
+        everyPoint,        // a dash pattern follows the drawn length: every point stays
+        sliceExtremes,     // the first, lowest, highest and last point of each slice
+        denseColumnRanges, // as sliceExtremes, and crowded pixel columns become height ranges
+    };
+
+    // Starts a new line. `toDevice` maps user space to device pixels; points are merged only when the
+    // mapping neither rotates nor shears. `expectedPoints` pre-sizes the buffer.
+    void begin(const kit::AffineTransform& toDevice, Reduction reduction, std::size_t expectedPoints);
     // Points that are not finite are left out, as a path leaves them out.
     void add(kit::Point p);
     // The reduced points; valid until the next begin().
     const std::vector<kit::Point>& finish();
+    // Where each subpath of the reduced points starts (the first at 0 when there are points).
+    const std::vector<std::size_t>& subpathStarts() const { return starts_; }
+    // The crowded columns, left to right as drawn; valid after finish() until the next begin().
+    const std::vector<DenseColumn>& denseColumns() const { return dense_; }
 
 private:
-    void flushColumn();
+    struct Extremes {
+        kit::Point first, lowest, highest, last;
+        std::size_t lowestAt = 0, highestAt = 0, count = 0;
+        void start(kit::Point p);
+        void take(kit::Point p);
+    };
+    struct Slice {
+        std::int64_t at;
+        Extremes extremes;
+        double entryY; // the point before the slice's first, whose segment leads into the slice
+    };
+
+    void closeSlice();
+    void closePixel();
+    void emitExtremes(const Extremes& e);
     void emit(kit::Point p);
 
     std::vector<kit::Point> points_;
-    bool merging_ = false;
-    double scaleX_ = 1.0, offsetX_ = 0.0; // device x = scaleX_ * x + offsetX_
-    // The open run of points in one column.
+    std::vector<std::size_t> starts_;
+    std::vector<DenseColumn> dense_;
+    // The open pixel column's closed slices, until it is known whether the column is crowded.
+    std::vector<Slice> pending_;
+    std::size_t pendingCount_ = 0;
+    bool merging_ = false, ranging_ = false;
+    kit::AffineTransform toDevice_;
     bool open_ = false;
-    double column_ = 0.0;
-    kit::Point first_, lowest_, highest_, last_;
-    std::size_t lowestAt_ = 0, highestAt_ = 0, count_ = 0;
+    std::int64_t slice_ = 0, pixel_ = 0;
+    Extremes inSlice_;
+    double entryY_ = 0.0;
+    // The last point of the crowded column just closed: the stroke resumes from it.
+    std::optional<kit::Point> resumeFrom_;
 };
 
 } // namespace charting

@@ -506,6 +506,23 @@ Rect Context::clipBoundingBox() const {
 
 // ---- images
 
+void Context::fillMask(const AlphaMask& mask) {
+    if (mask.isEmpty() || !isDrawable()) return;
+    record([&] {
+        return "fillMask " + std::to_string(mask.width) + 'x' + std::to_string(mask.height) + " at " +
+               std::to_string(mask.x) + ',' + std::to_string(mask.y) + ' ' + describe(state().fill);
+    });
+    // Cairo only reads the bytes for the length of the call.
+    cairo_surface_t* surface = cairo_image_surface_create_for_data(const_cast<unsigned char*>(mask.bytes.data()),
+                                                                   CAIRO_FORMAT_A8, mask.width, mask.height, mask.stride);
+    cairo_save(cr_);
+    cairo_identity_matrix(cr_);
+    applySource(state().fill);
+    cairo_mask_surface(cr_, surface, mask.x, mask.y);
+    cairo_restore(cr_);
+    cairo_surface_destroy(surface);
+}
+
 void Context::drawImage(const Image& image, const Rect& in) {
     if (image.isEmpty() || !finite(in) || in.isEmpty()) return;
     const Rect r = in.standardized();

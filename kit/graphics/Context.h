@@ -6,6 +6,7 @@
 #include "kit/base/AffineTransform.h"
 #include "kit/base/Color.h"
 #include "kit/base/Geometry.h"
+#include "kit/graphics/AlphaMask.h"
 #include "kit/graphics/Gradient.h"
 #include "kit/graphics/Image.h"
 #include "kit/graphics/Path.h"
@@ -112,6 +113,9 @@ public:
     void drawLine(Point from, Point to);
     // Each pair of points is a separate segment; an odd last point is ignored.
     void strokeLineSegments(const std::vector<Point>& points);
+
+    // The fill colour painted through `mask`, in device pixels whatever the transform; the clip applies.
+    void fillMask(const AlphaMask& mask);
 
     // The image scaled into `r`, upright; tiled repeats it with one tile at `r` over the clip.
     void drawImage(const Image& image, const Rect& r);

@@ -158,6 +158,24 @@ TEST(Context, GlobalAlphaMultipliesFillsAndImages) {
     EXPECT_NEAR(image.pixelRGBA(25, 25)[2], 128, 1);
 }
 
+TEST(Context, FillMaskPaintsThroughCoverageInDevicePixelsUnderTheClip) {
+    Image image = *Image::make(20, 20, 2.0); // 40 x 40 device pixels
+    Context c(image);
+    c.translate(5, 5); // the mask ignores the transform
+    c.clipToRect({0, 0, 10, 10}); // device pixels 10 to 30
+    AlphaMask mask;
+    mask.reset(8, 12, 4, 2);
+    mask.row(0)[0] = 255; // device (8, 12): outside the clip
+    mask.row(0)[3] = 255; // device (11, 12)
+    mask.row(1)[3] = 128; // device (11, 13)
+    c.setFillColor(Color::redColor());
+    c.fillMask(mask);
+    EXPECT_EQ(image.pixelRGBA(8, 12)[3], 0);
+    EXPECT_EQ(image.pixelRGBA(11, 12), (Bytes{255, 0, 0, 255}));
+    EXPECT_NEAR(image.pixelRGBA(11, 13)[3], 128, 1);
+    EXPECT_EQ(image.pixelRGBA(10, 12)[3], 0);
+}
+
 TEST(Context, DrawImageScalesUprightIntoTheRect) {
     // Top row red, bottom row blue.
     const auto src = Image::fromRGBA(1, 2, std::vector<std::uint8_t>{255, 0, 0, 255, 0, 0, 255, 255});
