@@ -188,16 +188,20 @@ bool ViewPortHandler::isInBounds(double x, double y) const { return isInBoundsX(
 
 bool ViewPortHandler::isInBoundsLeft(double x) const { return contentRect().origin.x <= x + 1.0; }
 
+// Rounding down to hundredths never moves a value up by a whole point: a value clearly inside needs
+// no rounding, which is a library call per point when a chart tests every point of a large set.
 bool ViewPortHandler::isInBoundsRight(double x) const {
     const kit::Rect& r = contentRect();
-    return r.origin.x + r.size.width >= floorToHundredths(x) - 1.0;
+    const double right = r.origin.x + r.size.width;
+    return right >= x || right >= floorToHundredths(x) - 1.0;
 }
 
 bool ViewPortHandler::isInBoundsTop(double y) const { return contentRect().origin.y <= y; }
 
 bool ViewPortHandler::isInBoundsBottom(double y) const {
     const kit::Rect& r = contentRect();
-    return r.origin.y + r.size.height >= floorToHundredths(y);
+    const double bottom = r.origin.y + r.size.height;
+    return bottom - 1.0 >= y || bottom >= floorToHundredths(y);
 }
 
 bool ViewPortHandler::isIntersectingLine(kit::Point from, kit::Point to) const {
