@@ -6,6 +6,7 @@
 #include "app/ui/Toast.h"
 #include "kit/base/Console.h"
 #include "kit/base/Make.h"
+#include "kit/graphics/Text.h"
 #include "kit/host/Headless.h"
 #include "kit/host/Shutdown.h"
 #include "kit/host/Window.h"
@@ -123,6 +124,7 @@ int runWindow(const Options& options, const kit::DeviceProfile& profile,
 
 // The app from its delegate to its last screen; every screen is gone when this returns.
 int runApp(const Options& options, const kit::DeviceProfile& profile) {
+    kit::prepareFonts();
     // The delegate comes first: its constructor reads the settings every screen relies on.
     app::setDelegate(std::make_shared<app::AppDelegate>());
     app::Toast::install();
