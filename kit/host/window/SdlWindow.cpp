@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kit::host {
@@ -235,6 +236,8 @@ struct SdlWindow::Impl {
         cairo_surface_t* surface = image.surface();
         cairo_surface_flush(surface);
         SDL_UpdateTexture(texture, nullptr, cairo_image_surface_get_data(surface), cairo_image_surface_get_stride(surface));
+        // The window appears with its first frame, never empty first (showing waits until it is mapped).
+        if (SDL_GetWindowFlags(sdlWindow) & SDL_WINDOW_HIDDEN) SDL_ShowWindow(sdlWindow);
         SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
         SDL_RenderClear(renderer);
         SDL_Rect dst{int(offsetX * pixelsPerWindowPoint + 0.5), int(offsetY * pixelsPerWindowPoint + 0.5), iw, ih};
@@ -286,6 +289,20 @@ bool initVisibleVideo(std::string* error) {
     return false;
 }
 
+// Frames are drawn by cairo at the window's own pixel size and only copied 1:1 here, which needs no
+// GPU. On X11 the software renderer spares loading the GL stack, some 50 ms of every start (and its
+// window surface would be a GL texture unless told otherwise); frames are paced at 60 Hz by display()
+// either way. Wayland keeps the accelerated renderer, whose buffer is the one sharp on HiDPI screens.
+SDL_Renderer* createRenderer(SDL_Window* window) {
+    if (const char* driver = SDL_GetCurrentVideoDriver(); driver && std::string_view(driver) == "x11") {
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        if (auto* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE)) return renderer;
+    }
+    if (auto* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC))
+        return renderer;
+    return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+}
+
 } // namespace
 
 bool SdlWindow::open(std::string* error) {
@@ -304,14 +321,13 @@ bool SdlWindow::open(std::string* error) {
         fit = std::min({1.0, usable.w * 0.9 / screen.width, usable.h * 0.9 / screen.height});
     impl_->sdlWindow = SDL_CreateWindow("Tinctura", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                         int(screen.width * fit + 0.5), int(screen.height * fit + 0.5),
-                                        SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE);
+                                        SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
     if (!impl_->sdlWindow) {
         if (error) *error = SDL_GetError();
         SDL_Quit();
         return false;
     }
-    impl_->renderer = SDL_CreateRenderer(impl_->sdlWindow, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (!impl_->renderer) impl_->renderer = SDL_CreateRenderer(impl_->sdlWindow, -1, SDL_RENDERER_SOFTWARE);
+    impl_->renderer = createRenderer(impl_->sdlWindow);
     if (!impl_->renderer) {
         if (error) *error = SDL_GetError();
         return false;
