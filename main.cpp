@@ -6,6 +6,7 @@
 #include "app/ui/Toast.h"
 #include "kit/base/Console.h"
 #include "kit/base/Make.h"
+#include "kit/graphics/Text.h"
 #include "kit/host/Headless.h"
 #include "kit/host/Shutdown.h"
 #include "kit/host/Window.h"
@@ -107,22 +108,23 @@ int runWindow(const Options& options, const kit::DeviceProfile& profile,
         std::cerr << "tinctura: no display (DISPLAY or WAYLAND_DISPLAY); use --headless --screenshot FILE\n";
         return 1;
     }
-    kit::host::Window window(profile);
-    kit::host::BackgroundWorkStop stopFirst;
     std::string error;
-    if (!window.open(&error)) {
+    auto window = kit::host::Window::make(profile, &error);
+    kit::host::BackgroundWorkStop stopFirst;
+    if (!window || !window->open(&error)) {
         std::cerr << "tinctura: cannot open a window: " << error << "\n";
         return 1;
     }
-    window.setTitle("Tinctura");
-    window.setExitScreenshot(options.exitScreenshot);
-    window.setRootViewController(root);
+    window->setTitle("Tinctura");
+    window->setExitScreenshot(options.exitScreenshot);
+    window->setRootViewController(root);
     if (options.screen && !openScreen(root, options.screen)) std::cerr << "tinctura: no screen " << *options.screen << "\n";
-    return window.run();
+    return window->run();
 }
 
 // The app from its delegate to its last screen; every screen is gone when this returns.
 int runApp(const Options& options, const kit::DeviceProfile& profile) {
+    kit::prepareFonts();
     // The delegate comes first: its constructor reads the settings every screen relies on.
     app::setDelegate(std::make_shared<app::AppDelegate>());
     app::Toast::install();

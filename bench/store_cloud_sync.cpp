@@ -11,7 +11,7 @@
 #include "kit/runtime/RunLoop.h"
 #include "kit/store/ObjectStoreContainer.h"
 #include "kit/store/Paths.h"
-#include "kit/store/PostgresCloudDatabase.h"
+#include "kit/store/postgres/PostgresCloudDatabase.h"
 
 #include <benchmark/benchmark.h>
 

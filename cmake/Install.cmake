@@ -13,6 +13,7 @@ set(TINCTURA_PACKAGE_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/TincturaCharting)
 # --- The app -----------------------------------------------------------------------------------
 
 install(TARGETS tinctura RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tinctura-window tinctura-postgres LIBRARY DESTINATION ${TINCTURA_LIB_DESTINATION})
 install(DIRECTORY assets/ DESTINATION ${TINCTURA_ASSETS_DESTINATION} FILES_MATCHING PATTERN "*.svg")
 
 # The installed app finds its artwork from where its executable lies, whatever the prefix.
@@ -21,6 +22,12 @@ file(RELATIVE_PATH assets_from_bindir
 set_property(SOURCE kit/ui/Assets.cpp APPEND PROPERTY
              COMPILE_DEFINITIONS TINCTURA_ASSETS_FROM_BINDIR="${assets_from_bindir}"
                                  TINCTURA_SOURCE_ASSETS_DIR="${PROJECT_SOURCE_DIR}/assets")
+
+# And its modules from there too.
+file(RELATIVE_PATH modules_from_bindir
+     ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${TINCTURA_LIB_DESTINATION})
+set_property(SOURCE kit/base/SharedModule.cpp APPEND PROPERTY
+             COMPILE_DEFINITIONS TINCTURA_MODULES_FROM_BINDIR="${modules_from_bindir}")
 
 configure_file(packaging/tinctura.desktop.in ${CMAKE_BINARY_DIR}/${TINCTURA_APP_ID}.desktop @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/${TINCTURA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -49,7 +56,9 @@ install(FILES ${icon_source} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/
 # --- The chart library -------------------------------------------------------------------------
 
 foreach(dir kit charting)
-  install(DIRECTORY ${dir}/ DESTINATION ${TINCTURA_INCLUDE_DESTINATION}/${dir} FILES_MATCHING PATTERN "*.h")
+  # The modules' own headers are not part of the library.
+  install(DIRECTORY ${dir}/ DESTINATION ${TINCTURA_INCLUDE_DESTINATION}/${dir} FILES_MATCHING PATTERN "*.h"
+          REGEX "/(host/window|store/postgres)/" EXCLUDE)
 endforeach()
 foreach(target kit charting)
   # In the tree the headers are found from the source root; installed, from the include folder.

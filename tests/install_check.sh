@@ -42,6 +42,14 @@ run_app "$work/bare.png"
 mv "$work/assets-away" "$prefix/share/tinctura/assets"
 ! cmp -s "$work/start.png" "$work/bare.png" || fail "the installed app does not use its installed assets"
 
+# Its modules, found from the moved prefix: the server's (it checks a connection string) and the window's.
+env -u TINCTURA_SOURCE_DIR ASAN_OPTIONS=detect_leaks=0 "$prefix/bin/tinctura" --data-dir "$work/data" \
+  --cloud "host='unclosed" --headless --screenshot "$work/cloud.png" 2>"$work/cloud.log" || true
+grep -q "not a valid connection string" "$work/cloud.log" || { cat "$work/cloud.log"; fail "no PostgreSQL module"; }
+env -u TINCTURA_SOURCE_DIR ASAN_OPTIONS=detect_leaks=0 DISPLAY=:7357 WAYLAND_DISPLAY= SDL_VIDEODRIVER= \
+  "$prefix/bin/tinctura" --data-dir "$work/data" 2>"$work/window.log" || true
+grep -q "cannot open a window: x11" "$work/window.log" || { cat "$work/window.log"; fail "no window module"; }
+
 # The chart library as another project sees it.
 PKG_CONFIG_PATH=$prefix/lib/pkgconfig pkg-config --cflags --libs tinctura-charting >"$work/pc.txt" ||
   fail "pkg-config cannot resolve tinctura-charting"

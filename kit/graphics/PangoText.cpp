@@ -257,6 +257,9 @@ bool finitePoint(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 std::shared_ptr<TextMetrics> makePangoTextMetrics() { return std::make_shared<PangoTextMetrics>(); }
 
+// The calling thread's font map starts the configuration's reading on a thread when it is made.
+void prepareFonts() { pango_cairo_font_map_get_default(); }
+
 Size measureText(const AttributedString& text, const TextLayoutOptions& options) {
     if (text.isEmpty()) return {};
     return TextMetrics::current().measure(text, options);

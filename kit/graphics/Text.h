@@ -80,6 +80,10 @@ struct TextLayoutOptions {
     friend bool operator==(const TextLayoutOptions&, const TextLayoutOptions&) = default;
 };
 
+// Starts reading the system's font configuration (some ten milliseconds) on a thread of its own and
+// returns: called early on the main thread, the first text measured there finds it done or nearly.
+void prepareFonts();
+
 // The size of the laid-out text: the widest line's advance, and the height of its lines.
 Size measureText(const AttributedString& text, const TextLayoutOptions& options = {});
 Size measureText(std::string_view text, const TextAttributes& attributes, const TextLayoutOptions& options = {});

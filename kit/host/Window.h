@@ -1,8 +1,10 @@
 #pragma once
-// The app in a real SDL2 window: the device's screen scaled to fit the display (sharp on HiDPI),
-// the mouse as one finger, touch screens as several, the wheel and touchpad scrolling for scroll
-// views (Ctrl + wheel zooms a chart), the keyboard for text fields and the keys of KeyCommands.h
-// (Ctrl+R turns the device). The window is redrawn at most 60 times a second, and only when the view tree changed.
+// The app in a real window: the device's screen scaled to fit the display (sharp on HiDPI), the mouse
+// as one finger, touch screens as several, the wheel and touchpad scrolling for scroll views
+// (Ctrl + wheel zooms a chart), the keyboard for text fields and the keys of KeyCommands.h (Ctrl+R
+// turns the device). The window is redrawn at most 60 times a second, and only when the view tree
+// changed. The host lives in the window module (kit/host/window/), loaded by make() only when a
+// window is wanted, so that a start without one never loads the window system's libraries.
 #include "kit/ui/Device.h"
 
 #include <memory>
@@ -18,30 +20,29 @@ namespace kit::host {
 
 class Window {
 public:
-    explicit Window(const DeviceProfile& profile = DeviceProfile::phone());
-    ~Window();
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
+    virtual ~Window() = default;
 
-    // Whether a display can be opened at all (DISPLAY or WAYLAND_DISPLAY set and SDL accepts it).
+    // Whether a display can be opened at all (DISPLAY or WAYLAND_DISPLAY set).
     static bool displayAvailable();
+    // A window host from the window module; none, with the reason, when the module cannot be loaded.
+    static std::unique_ptr<Window> make(const DeviceProfile& profile, std::string* error);
 
-    // Opens the window; false with the reason when SDL cannot.
-    bool open(std::string* error = nullptr);
-    void setTitle(const std::string& title);
+    // Opens the window; false with the reason when the display cannot be used.
+    virtual bool open(std::string* error = nullptr) = 0;
+    virtual void setTitle(const std::string& title) = 0;
     // Finishes launching the application, then shows the screen.
-    void setRootViewController(const std::shared_ptr<ViewController>& controller);
+    virtual void setRootViewController(const std::shared_ptr<ViewController>& controller) = 0;
     // A PNG of the last state is written here when the window closes.
-    void setExitScreenshot(std::optional<std::string> path) { exitScreenshot_ = std::move(path); }
+    virtual void setExitScreenshot(std::optional<std::string> path) = 0;
     // Runs until the window is closed; returns the process exit status.
-    int run();
+    virtual int run() = 0;
 
-    const std::shared_ptr<kit::Window>& window() const;
+    virtual const std::shared_ptr<kit::Window>& window() const = 0;
+};
 
-private:
-    struct Impl;
-    std::unique_ptr<Impl> impl_;
-    std::optional<std::string> exitScreenshot_;
+// What the window module exports as tinctura_window_module.
+struct WindowModule {
+    std::unique_ptr<Window> (*make)(const DeviceProfile& profile);
 };
 
 } // namespace kit::host

@@ -2,7 +2,7 @@
 
 #include "kit/base/Files.h"
 #include "kit/store/Paths.h"
-#include "kit/store/PostgresCloudDatabase.h"
+#include "kit/store/PostgresModule.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -31,8 +31,10 @@ std::optional<std::string> readFile(const fs::path& path) {
 
 std::optional<std::string> refusal(const std::string& text) {
     std::string error;
-    if (!isValidConnectionString(text, error)) return "not a valid connection string: " + error;
-    if (connectionStringHasPassword(text))
+    const auto* postgres = postgresModule(&error);
+    if (!postgres) return "the PostgreSQL back end is not available: " + error;
+    if (!postgres->isValidConnectionString(text, error)) return "not a valid connection string: " + error;
+    if (postgres->connectionStringHasPassword(text))
         return "the connection string holds a password; put it in ~/.pgpass or PGPASSWORD instead";
     return std::nullopt;
 }

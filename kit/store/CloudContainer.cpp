@@ -4,7 +4,7 @@
 #include "kit/store/LocalCloudDatabase.h"
 #include "kit/store/MoveAside.h"
 #include "kit/store/Paths.h"
-#include "kit/store/PostgresCloudDatabase.h"
+#include "kit/store/PostgresModule.h"
 
 #include <filesystem>
 #include <mutex>
@@ -41,6 +41,12 @@ std::shared_ptr<CloudDatabase> openStandIn() {
     return db;
 }
 
+// A server is only configured once its module has loaded (CloudConfiguration checks the string with it).
+std::shared_ptr<CloudDatabase> openServer(const std::string& server) {
+    const auto* postgres = postgresModule(nullptr);
+    return postgres ? postgres->open(server, CloudContainer::defaultIdentifier) : nullptr;
+}
+
 } // namespace
 
 CloudContainer CloudContainer::defaultContainer() {
@@ -53,7 +59,7 @@ CloudContainer CloudContainer::defaultContainer() {
     // The stand-in file follows the data folder; a new folder (tests, --data-dir) or server opens anew.
     if (!configuredDefault || configuredGeneration != Paths::generation() || configuredServer != server.value_or("")) {
         std::shared_ptr<CloudDatabase> db;
-        if (server) db = std::make_shared<PostgresCloudDatabase>(*server, defaultIdentifier);
+        if (server) db = openServer(*server);
         else db = openStandIn();
         configuredDefault = CloudContainer(defaultIdentifier, db);
         configuredGeneration = Paths::generation();

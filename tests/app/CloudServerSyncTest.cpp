@@ -12,7 +12,7 @@
 #include "kit/store/CloudConfiguration.h"
 #include "kit/store/CloudWorkers.h"
 #include "kit/store/Defaults.h"
-#include "kit/store/PostgresCloudDatabase.h"
+#include "kit/store/postgres/PostgresCloudDatabase.h"
 
 #include <nlohmann/json.hpp>
 

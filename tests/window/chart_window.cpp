@@ -5,7 +5,7 @@
 #include "charting/bar_line/LineChartDataSet.h"
 #include "charting/bar_line/LineChartView.h"
 #include "kit/base/Make.h"
-#include "kit/host/Window.h"
+#include "kit/host/window/SdlWindow.h"
 #include "kit/ui/ScrollView.h"
 #include "kit/ui/ViewController.h"
 #include "kit/ui/Window.h"
@@ -16,7 +16,7 @@
 #include <vector>
 
 int main() {
-    kit::host::Window host(kit::DeviceProfile::phone());
+    kit::host::SdlWindow host(kit::DeviceProfile::phone());
     std::string error;
     if (!host.open(&error)) {
         std::fprintf(stderr, "chart_window: cannot open a window: %s\n", error.c_str());

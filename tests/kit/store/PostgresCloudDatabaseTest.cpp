@@ -3,7 +3,7 @@
 #include "kit/store/CloudConfiguration.h"
 #include "kit/store/CloudWorkers.h"
 #include "kit/store/Paths.h"
-#include "kit/store/PostgresCloudDatabase.h"
+#include "kit/store/postgres/PostgresCloudDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "kit/store/PostgresCloudDatabase.h"
+#include "kit/store/postgres/PostgresCloudDatabase.h"
 
 #include "kit/store/CloudWorkers.h"
 #include "kit/store/LocalCloudDatabase.h"
