@@ -136,8 +136,16 @@ def run_screen(app, screen, env_extra, events, work, index, log):
         process = subprocess.Popen(args, env=env, stdout=output, stderr=subprocess.STDOUT)
     problems = []
     window = find_window(process)
-    if window is None:
-        problems.append("no window appeared" if process.poll() is None else "the app ended before its window appeared")
+    if window is None and process.poll() is None:
+        problems.append("no window appeared")
+        # Where it is stuck, for the log: every thread's stack (when a debugger is at hand).
+        if shutil.which("gdb"):
+            stacks = subprocess.run(["gdb", "-p", str(process.pid), "-batch", "-ex", "thread apply all bt"],
+                                    capture_output=True, text=True).stdout
+            with open(output_path, "a") as output:
+                output.write("\n--- no window after the wait: the threads' stacks ---\n" + stacks)
+    elif window is None:
+        problems.append("the app ended before its window appeared")
     else:
         for start in range(0, len(events), 50):
             if process.poll() is not None:

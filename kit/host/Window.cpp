@@ -15,9 +15,19 @@ bool Window::displayAvailable() {
     return (x && *x) || (wl && *wl);
 }
 
+namespace {
+
+const WindowModule* host(std::string* error) {
+    if (&tinctura_window_module) return &tinctura_window_module;
+    return moduleEntry<WindowModule>("tinctura-window", "tinctura_window_module", error);
+}
+
+} // namespace
+
+bool Window::loadHost(std::string* error) { return host(error) != nullptr; }
+
 std::unique_ptr<Window> Window::make(const DeviceProfile& profile, std::string* error) {
-    const auto* module = &tinctura_window_module;
-    if (!module) module = moduleEntry<WindowModule>("tinctura-window", "tinctura_window_module", error);
+    const auto* module = host(error);
     return module ? module->make(profile) : nullptr;
 }
 

@@ -24,6 +24,10 @@ public:
 
     // Whether a display can be opened at all (DISPLAY or WAYLAND_DISPLAY set).
     static bool displayAvailable();
+    // Loads the window module now rather than at make(); false, with the reason, when it cannot be
+    // loaded. A start that will open a window calls it before any other thread runs, so the window
+    // system's libraries initialise with nothing else going on.
+    static bool loadHost(std::string* error);
     // A window host from the window module; none, with the reason, when the module cannot be loaded.
     static std::unique_ptr<Window> make(const DeviceProfile& profile, std::string* error);
 

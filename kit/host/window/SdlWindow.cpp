@@ -211,13 +211,25 @@ struct SdlWindow::Impl {
                 redrawTimer = Timer::scheduled(1.0 / 60.0 - since, false, [] {});
             return;
         }
-        present();
+        if (!present()) {
+            // No frame could be drawn (the window's surface not ready yet, on a display that has just
+            // started): show the window all the same, never a running app without one, and try again.
+            showWindow();
+            if (!redrawTimer || !redrawTimer->isValid()) redrawTimer = Timer::scheduled(1.0 / 60.0, false, [] {});
+            return;
+        }
         presentedVersion = version;
         forceRedraw = false;
         lastPresent = now;
     }
 
-    void present() {
+    // The window appears with its first frame, never empty first (showing waits until it is mapped).
+    void showWindow() {
+        if (SDL_GetWindowFlags(sdlWindow) & SDL_WINDOW_HIDDEN) SDL_ShowWindow(sdlWindow);
+    }
+
+    // False when there was nothing to show.
+    bool present() {
         int pw = 0, ph = 0;
         SDL_GetRendererOutputSize(renderer, &pw, &ph);
         int ww = 0, wh = 0;
@@ -225,7 +237,7 @@ struct SdlWindow::Impl {
         double pixelsPerWindowPoint = ww > 0 ? double(pw) / ww : 1;
         double scale = factor * pixelsPerWindowPoint;
         Image image = window->layer()->renderImage(scale);
-        if (image.isEmpty()) return;
+        if (image.isEmpty()) return false;
         int iw = image.pixelWidth(), ih = image.pixelHeight();
         if (!texture || iw != textureWidth || ih != textureHeight) {
             if (texture) SDL_DestroyTexture(texture);
@@ -236,13 +248,13 @@ struct SdlWindow::Impl {
         cairo_surface_t* surface = image.surface();
         cairo_surface_flush(surface);
         SDL_UpdateTexture(texture, nullptr, cairo_image_surface_get_data(surface), cairo_image_surface_get_stride(surface));
-        // The window appears with its first frame, never empty first (showing waits until it is mapped).
-        if (SDL_GetWindowFlags(sdlWindow) & SDL_WINDOW_HIDDEN) SDL_ShowWindow(sdlWindow);
+        showWindow();
         SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
         SDL_RenderClear(renderer);
         SDL_Rect dst{int(offsetX * pixelsPerWindowPoint + 0.5), int(offsetY * pixelsPerWindowPoint + 0.5), iw, ih};
         SDL_RenderCopy(renderer, texture, nullptr, &dst);
         SDL_RenderPresent(renderer);
+        return true;
     }
 };
 
