@@ -9,6 +9,7 @@
 #include "kit/ui/Device.h"
 
 #include <algorithm>
+#include <utility>
 #include <atomic>
 #include <cmath>
 #include <map>
@@ -151,7 +152,9 @@ void SceneView::setManualStepping(bool manual) { manual_ = manual; }
 
 void SceneView::step(double seconds) {
     auto renderer = renderer_;
-    renderer->queue->sync([renderer, seconds] { renderer->turn(seconds); });
+    // Frames that came while a turn was running left their time waiting for the next turn: this one.
+    const double total = seconds + std::exchange(pendingSeconds_, 0.0);
+    renderer->queue->sync([renderer, total] { renderer->turn(total); });
     setNeedsDisplay();
 }
 

@@ -63,6 +63,8 @@ public:
     using View::hitTest;
 
     void setManualStepping(bool manual);
+    // One renderer turn of `seconds` and the time of live frames still waiting for a turn (frames
+    // that came while one was running); returns when it is done.
     void step(double seconds);
 
     // The process's end: pauses every view's session, takes no more frames and waits for the turns
