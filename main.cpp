@@ -205,8 +205,8 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    // Libraries loaded at run time initialise before any other thread starts: the window system's when a
-    // window will open, the database client's when a server is configured (checking the string loads it).
+    // The window module, when a window will open, loads before any other thread starts: it adjusts the
+    // environment as it loads, which is only safe with no other thread running.
     if (!options.headless && !options.screenshot && kit::host::Window::displayAvailable()) {
         std::string error;
         if (!kit::host::Window::loadHost(&error)) {
@@ -214,7 +214,6 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    kit::CloudConfiguration::connectionString();
 
     const int status = runApp(options, *profile);
     // What the screens left on the main queue goes now, while everything it may touch still stands.
