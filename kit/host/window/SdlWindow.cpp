@@ -22,12 +22,27 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kit::host {
 namespace {
+
+// With no session bus to reach, the D-Bus library that SDL starts would launch one by forking a helper
+// out of this process. With the app's threads running, that child can stall on a lock one of them held
+// at the fork, and SDL's start waits on it for good (seen under load in the test runs). The bus only
+// serves the screensaver and input-method services here, so a start without one goes on without them.
+// Done as this code is loaded, which a windowed start does before it starts any thread (setenv is not
+// safe beside them).
+[[maybe_unused]] const bool sessionBusNeverLaunched = [] {
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS")) return false;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::error_code error;
+    if (runtime && std::filesystem::exists(std::filesystem::path(runtime) / "bus", error)) return false;
+    return setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0) == 0;
+}();
 
 constexpr int mouseFinger = 0;
 constexpr int firstTouchFinger = 100;
