@@ -3,11 +3,13 @@
 #include "kit/graphics/filters/PixelBlocks.h"
 
 #include "kit/base/Color.h"
+#include "kit/graphics/RecycledPixels.h"
 
 #include <cairo.h>
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -52,7 +54,7 @@ bool prepareOutput(const Image& image, Image& out) {
                           out.scale() == image.scale() &&
                           cairo_image_surface_get_format(out.surface()) == CAIRO_FORMAT_ARGB32;
     if (reusable) return true;
-    auto fresh = Image::adoptSurface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h), image.scale());
+    auto fresh = Image::adoptSurface(createSurfaceToOverwrite(w, h), image.scale());
     if (!fresh) return false;
     out = std::move(*fresh);
     return true;
@@ -82,14 +84,16 @@ template <class F> [[gnu::noinline]] std::uint32_t filteredPixel(std::uint32_t v
 
 // For filters without a vector form: every pixel takes the scalar path.
 struct NoBlocks {
-    void operator()(const blocks::Pixels&, blocks::Pixels& result, blocks::Flags& undecided) const {
-        result = blocks::Pixels{};
-        undecided = blocks::Flags{} + 1;
+    template <class V>
+    [[gnu::always_inline]] void operator()(V, const typename V::Pixels&, typename V::Pixels& result,
+                                           typename V::Flags& undecided) const {
+        result = typename V::Pixels{};
+        undecided = typename V::Flags{} + 1;
     }
 };
 
 // Runs `f(rgb)` on every pixel's straight colour bytes, reading and writing the surface rows
-// directly. Opaque pixels (photos and camera frames are opaque) go sixteen at a time through
+// directly. Opaque pixels (photos and camera frames are opaque) go several at a time through
 // `block`, which must give what `f` gives wherever it does not flag a lane undecided.
 template <class F, class Block = NoBlocks>
 bool mapColoursInto(const Image& image, Image& out, const F& f, const Block& block = {}) {
@@ -141,14 +145,16 @@ private:
 // Byte sums with weights in thousandths or ten-thousandths, rounded halves up: the weighted sum of
 // whole bytes is a whole number, exact in floats, and the quotient's rounding is exact too except at
 // a half, where the double formula (a hair above or below) has to decide: `half` flags those.
-[[gnu::always_inline]] inline void roundedWeightedSum(const blocks::Floats (&bgr)[3], const std::array<int, 3>& weights,
-                                                      int unit, blocks::Ints& rounded, blocks::Flags& half) {
-    const blocks::Floats sum =
+template <class Floats, class Ints>
+[[gnu::always_inline]] inline void roundedWeightedSum(const Floats (&bgr)[3], const std::array<int, 3>& weights,
+                                                      int unit, Ints& rounded, Ints& half) {
+    const Floats sum =
         float(unit / 2) + bgr[2] * float(weights[0]) + bgr[1] * float(weights[1]) + bgr[0] * float(weights[2]);
     blocks::dividedDown(sum, unit, rounded, half);
 }
 
-[[gnu::always_inline]] inline void channels(const blocks::Pixels& p, blocks::Floats (&bgr)[3]) {
+template <class Pixels, class Floats>
+[[gnu::always_inline]] inline void channels(const Pixels& p, Floats (&bgr)[3]) {
     for (int k = 0; k < 3; ++k) blocks::channel(p, 8 * k, bgr[k]);
 }
 
@@ -156,18 +162,19 @@ private:
 struct FullSepiaBlocks {
     static constexpr std::array<std::array<int, 3>, 3> kThousandths = {inUnits(kSepia[0], 1000), inUnits(kSepia[1], 1000),
                                                                          inUnits(kSepia[2], 1000)};
-    void operator()(const blocks::Pixels& p, blocks::Pixels& result, blocks::Flags& undecided) const {
-        blocks::Floats bgr[3];
+    template <class V>
+    [[gnu::always_inline]] void operator()(V, const typename V::Pixels& p, typename V::Pixels& result,
+                                           typename V::Flags& undecided) const {
+        typename V::Floats bgr[3];
         channels(p, bgr);
-        result = blocks::Pixels{} | 0xFF000000u;
-        undecided = blocks::Flags{};
+        result = typename V::Pixels{} | 0xFF000000u;
+        undecided = typename V::Flags{};
         for (int k = 0; k < 3; ++k) {
-            blocks::Ints byte;
-            blocks::Flags half;
+            typename V::Ints byte, half;
             roundedWeightedSum(bgr, kThousandths[k], 1000, byte, half);
             // Red's and green's sums reach 344 and 307; blue's weights add up to under one.
-            if (kThousandths[k][0] + kThousandths[k][1] + kThousandths[k][2] > 1000) byte = byte < 255 ? byte : 255;
-            result |= (blocks::Pixels)byte << (16 - 8 * k);
+            if (kThousandths[k][0] + kThousandths[k][1] + kThousandths[k][2] > 1000) byte = blocks::atMost(byte, 255);
+            result |= (typename V::Pixels)byte << (16 - 8 * k);
             undecided |= half;
         }
     }
@@ -176,12 +183,14 @@ struct FullSepiaBlocks {
 // Plain grey: the Rec. 709 luma.
 struct GreyBlocks {
     static constexpr std::array<int, 3> kTenThousandths = inUnits(kLuma, 10000);
-    void operator()(const blocks::Pixels& p, blocks::Pixels& result, blocks::Flags& undecided) const {
-        blocks::Floats bgr[3];
+    template <class V>
+    [[gnu::always_inline]] void operator()(V, const typename V::Pixels& p, typename V::Pixels& result,
+                                           typename V::Flags& undecided) const {
+        typename V::Floats bgr[3];
         channels(p, bgr);
-        blocks::Ints byte;
+        typename V::Ints byte;
         roundedWeightedSum(bgr, kTenThousandths, 10000, byte, undecided);
-        const blocks::Pixels grey = (blocks::Pixels)byte;
+        const auto grey = (typename V::Pixels)byte;
         result = grey | grey << 8 | grey << 16 | 0xFF000000u;
     }
 };
@@ -193,26 +202,37 @@ public:
     explicit SteppedBytes(const std::array<std::uint8_t, 256>& table) : table_(table) {
         for (int i = 1; i < 256 && rises_ <= kMaxRises; ++i)
             if (table[i] != table[i - 1]) {
-                if (rises_ < kMaxRises) rise_[rises_] = {std::uint8_t(i), std::uint8_t(table[i] - table[i - 1])};
+                if (rises_ < kMaxRises) rise_[rises_] = {short(i - 1), short(table[i] - table[i - 1])};
                 ++rises_;
             }
     }
-    void operator()(const blocks::Pixels& p, blocks::Pixels& result, blocks::Flags& undecided) const {
-        const blocks::Bytes in = (blocks::Bytes)p;
-        blocks::Bytes out = blocks::Bytes{} + table_[0];
-        if (rises_ <= kMaxRises) {
-            for (int r = 0; r < rises_; ++r) out += (blocks::Bytes)(in >= rise_[r].from) & rise_[r].by;
-        } else {
-            for (int i = 0; i < blocks::kLanes * 4; ++i) out[i] = table_[in[i]];
+    template <class V>
+    [[gnu::always_inline]] void operator()(V, const typename V::Pixels& p, typename V::Pixels& result,
+                                           typename V::Flags& undecided) const {
+        using Shorts = typename V::Shorts;
+        undecided = typename V::Flags{};
+        if (rises_ > kMaxRises) {
+            std::uint8_t bytes[V::kCount * 4];
+            std::memcpy(bytes, &p, sizeof bytes);
+            for (auto& b : bytes) b = table_[b];
+            std::memcpy(&result, bytes, sizeof bytes);
+            return;
         }
-        result = (blocks::Pixels)out;
-        undecided = blocks::Flags{};
+        // The bytes in 16-bit lanes, even ones and odd ones apart, where the sign of a difference
+        // tells whether a byte has passed a rise.
+        const Shorts even = (Shorts)p & 0xFF, odd = (Shorts)(p >> 8) & 0xFF;
+        Shorts evenOut = Shorts{} + table_[0], oddOut = evenOut;
+        for (int r = 0; r < rises_; ++r) {
+            evenOut += ((rise_[r].last - even) >> 15) & rise_[r].by;
+            oddOut += ((rise_[r].last - odd) >> 15) & rise_[r].by;
+        }
+        result = (typename V::Pixels)(evenOut | oddOut << 8);
     }
 
 private:
     // Beyond this many steps the comparisons cost more than the lookups.
     static constexpr int kMaxRises = 16;
-    struct Rise { std::uint8_t from, by; };
+    struct Rise { short last, by; }; // the last byte before the rise, and its height
     const std::array<std::uint8_t, 256>& table_;
     std::array<Rise, kMaxRises> rise_{};
     int rises_ = 0;
@@ -252,7 +272,40 @@ auto colourControlsOn(const Table& decoded, double s, double br, double k, doubl
     };
 }
 
+// The unit chosen by useVectorUnit, or -1 for the widest the machine runs.
+std::atomic<int> chosenUnit{-1};
+
+bool machineRuns(VectorUnit unit) {
+#if KIT_FILTERS_HAVE_WIDE_UNITS
+    switch (unit) {
+    case VectorUnit::avx512: return __builtin_cpu_supports("x86-64-v4");
+    case VectorUnit::avx2: return __builtin_cpu_supports("x86-64-v3");
+    case VectorUnit::baseline: return true;
+    }
+#endif
+    return unit == VectorUnit::baseline;
+}
+
 } // namespace
+
+std::vector<VectorUnit> runnableVectorUnits() {
+    std::vector<VectorUnit> units;
+    for (VectorUnit unit : {VectorUnit::avx512, VectorUnit::avx2, VectorUnit::baseline})
+        if (machineRuns(unit)) units.push_back(unit);
+    return units;
+}
+
+bool useVectorUnit(std::optional<VectorUnit> unit) {
+    if (unit && !machineRuns(*unit)) return false;
+    chosenUnit = unit ? static_cast<int>(*unit) : -1;
+    return true;
+}
+
+VectorUnit activeVectorUnit() {
+    static const VectorUnit widest = runnableVectorUnits().front();
+    const int chosen = chosenUnit.load(std::memory_order_relaxed);
+    return chosen < 0 ? widest : static_cast<VectorUnit>(chosen);
+}
 
 bool sepiaTone(const Image& image, Image& out, double intensity) {
     const double t = std::clamp(finiteOr(intensity, 1.0), 0.0, 1.0);

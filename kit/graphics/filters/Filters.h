@@ -6,6 +6,7 @@
 #include "kit/graphics/Image.h"
 
 #include <optional>
+#include <vector>
 
 namespace kit::filters {
 
@@ -31,6 +32,17 @@ bool colorControls(const Image& image, Image& out, double saturation, double bri
 // counter-clockwise on screen from the rightward axis (red on the right, green at the upper left,
 // blue at the lower left), saturation = distance / radius, brightness = `value`, alpha 1;
 // outside, fully transparent. Pixels are sampled at their centres.
+// The instruction sets the per-pixel loops are built for: the x86-64 baseline (SSE2), AVX2 and FMA
+// (x86-64-v3), AVX-512 (x86-64-v4). The filters run on the widest the machine has; every unit gives
+// the same bytes.
+enum class VectorUnit { baseline, avx2, avx512 };
+// The units of this build that this machine can run, widest first (the baseline always).
+std::vector<VectorUnit> runnableVectorUnits();
+// From now on the filters run on `unit` (benchmarks and tests compare them), or again on the widest
+// with nothing; false, and no change, for a unit the machine cannot run.
+bool useVectorUnit(std::optional<VectorUnit> unit);
+VectorUnit activeVectorUnit();
+
 std::optional<Image> hueSaturationValueGradient(double radius, double value = 1.0, double scale = 1.0);
 
 } // namespace kit::filters

@@ -133,7 +133,8 @@ Image noAlpha(int width, int height) {
 } // namespace
 
 // Every filter, on frames that exercise every path of the kernels, against the plain formulas:
-// each pixel un-premultiplied, put through the formula and premultiplied again.
+// each pixel un-premultiplied, put through the formula and premultiplied again; on every vector unit
+// the machine has.
 TEST(Filters, FiltersMatchThePlainFormulasForEveryPixel) {
     struct Case {
         const char* name;
@@ -152,11 +153,16 @@ TEST(Filters, FiltersMatchThePlainFormulasForEveryPixel) {
     };
     const std::pair<const char*, Image> frames[] = {
         {"many colours", manyColours(512)}, {"mixed alpha", mixedAlpha(37, 61)}, {"no alpha", noAlpha(45, 9)}};
+    const struct UnitReset {
+        ~UnitReset() { filters::useVectorUnit(std::nullopt); }
+    } reset;
+    for (const filters::VectorUnit unit : filters::runnableVectorUnits())
     for (const auto& [frameName, frame] : frames) {
+        ASSERT_TRUE(filters::useVectorUnit(unit));
         const auto in = frame.rgbaBytes();
         for (const Case& c : cases) {
             const auto out = c.filter(frame);
-            ASSERT_TRUE(out) << c.name;
+            ASSERT_TRUE(out) << c.name << " on unit " << int(unit);
             const auto got = out->rgbaBytes(true);
             int wrong = 0;
             for (std::size_t i = 0; i < in.size() && wrong < 5; i += 4) {
@@ -166,7 +172,7 @@ TEST(Filters, FiltersMatchThePlainFormulasForEveryPixel) {
                 expected[3] = a;
                 if (Bytes{got[i], got[i + 1], got[i + 2], got[i + 3]} != expected) {
                     ++wrong;
-                    ADD_FAILURE() << c.name << " on " << frameName << ", pixel " << i / 4 << ": colour " << int(in[i])
+                    ADD_FAILURE() << c.name << " on " << frameName << ", unit " << int(unit) << ", pixel " << i / 4 << ": colour " << int(in[i])
                                   << "," << int(in[i + 1]) << "," << int(in[i + 2]) << "," << int(a);
                 }
             }
@@ -190,6 +196,24 @@ TEST(Filters, AnOutputImageOfTheSameSizeIsFilledInPlace) {
     EXPECT_EQ(out.pixelWidth(), 8);
     EXPECT_FALSE(filters::posterize(Image(), out, 4));
     EXPECT_EQ(out.pixelWidth(), 8);
+}
+
+// A photo-sized result takes the pixels a released one had (no fresh pages to fault in), and none
+// of what they held shows through.
+TEST(Filters, NewImagesOfAPhotoReuseReleasedPixelsWhole) {
+    const Image photo = manyColours(1100);
+    const unsigned char* released = nullptr;
+    {
+        const auto sepia = filters::sepiaTone(photo, 1.0);
+        ASSERT_TRUE(sepia);
+        released = cairo_image_surface_get_data(sepia->surface());
+    }
+    const auto posterized = filters::posterize(photo, 4);
+    ASSERT_TRUE(posterized);
+    EXPECT_EQ(cairo_image_surface_get_data(posterized->surface()), released);
+    Image zeroed = *Image::make(1100, 1100);
+    ASSERT_TRUE(filters::posterize(photo, zeroed, 4));
+    EXPECT_EQ(posterized->rgbaBytes(), zeroed.rgbaBytes());
 }
 
 TEST(Filters, ColourControlsInLinearLightUseTheTrueLuminance) {
