@@ -306,6 +306,40 @@ TEST_F(ColorMixing, OpenInTheWheelFillsTheBufferWithAUsableColourOnly) {
     tools::setDigitalWheelFactory({});
 }
 
+// Where the slider rows and captions sit must not depend on what the screen went through (a
+// label that has had text or not) nor on how often it has been laid out.
+TEST_F(ColorMixing, TheRowsSitWhereTheyDidWhateverTheScreenWentThroughAndHoweverOftenItIsLaidOut) {
+    auto rowFrames = [](const ColorMixingVC& s) {
+        std::vector<kit::Rect> out;
+        for (const auto& v : std::initializer_list<std::shared_ptr<kit::View>>{
+                 s.firstSlider, s.secondSlider, s.thirdSlider, s.blackSlider, s.firstColorLbl, s.secondColorLbl,
+                 s.thirdColorLbl, s.blackLbl, s.saturationSlider, s.brightnessSlider, s.saturationLabel, s.brightnessLabel})
+            out.push_back(v->frame());
+        return out;
+    };
+    for (const auto& device : kit::DeviceProfile::all()) {
+        SCOPED_TRACE(device.name);
+        if (host) host->advance(2);
+        host.reset();
+        app::delegate().savedData.setLastColorMixingMode(ColorMixingMode::rgb);
+        auto screen = open(device);
+        const auto fresh = rowFrames(*screen);
+        for (int pass = 0; pass < 3; ++pass) {
+            screen->view()->setNeedsLayout();
+            screen->view()->layoutIfNeeded();
+            EXPECT_EQ(rowFrames(*screen), fresh) << "layout pass " << pass;
+        }
+        // Through CMYK (the black row gets its text) and RYB, back to RGB.
+        for (int mode : {1, 2, 0}) {
+            screen->didSelectElement(mode);
+            host->advance(1);
+        }
+        EXPECT_EQ(rowFrames(*screen), fresh) << "after a round of the modes";
+        pop();
+        EXPECT_EQ(rowFrames(*open(device)), fresh) << "on the next visit";
+    }
+}
+
 TEST_F(ColorMixing, PadsUseWiderInsetsAndLargerDerivedColours) {
     auto screen = open(kit::DeviceProfile::pad());
     ASSERT_TRUE(screen->blackSliderLeadingOffset);
