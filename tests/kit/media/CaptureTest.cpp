@@ -249,6 +249,21 @@ TEST(CaptureSessionTest, PreviewLayerShowsTheNewestFrameUpright) {
     EXPECT_EQ(preview->contents()->pixelRGBA(0, 0), blue);
 }
 
+namespace {
+
+// The first frame of the source as the preview layer shows it.
+std::shared_ptr<const Image> previewOf(const std::string& source) {
+    Rig rig(source);
+    auto preview = std::make_shared<CaptureVideoPreviewLayer>(rig.session);
+    preview->initialize();
+    rig.session->startRunning();
+    rig.session->stepFrame();
+    RunLoop::main().drainMainQueue();
+    return preview->contents();
+}
+
+} // namespace
+
 TEST(CaptureSessionTest, APictureFileShowsUprightInThePreview) {
     // A portrait photo, 2 x 4: red top left, green top right, blue bottom left, yellow bottom right.
     std::vector<std::uint8_t> rgba;
@@ -261,14 +276,9 @@ TEST(CaptureSessionTest, APictureFileShowsUprightInThePreview) {
     const std::string photo = dir.file("photo.png");
     ASSERT_TRUE(Image::fromRGBA(2, 4, rgba)->savePNG(photo));
 
-    Rig rig("file:" + photo);
-    auto preview = std::make_shared<CaptureVideoPreviewLayer>(rig.session);
-    preview->initialize();
-    rig.session->startRunning();
-    rig.session->stepFrame();
-    RunLoop::main().drainMainQueue();
-    ASSERT_TRUE(preview->contents());
-    const Image& shown = *preview->contents();
+    const auto preview = previewOf("file:" + photo);
+    ASSERT_TRUE(preview);
+    const Image& shown = *preview;
     ASSERT_EQ(shown.pixelWidth(), 2);
     ASSERT_EQ(shown.pixelHeight(), 4);
     EXPECT_EQ(rgb(shown, 0, 0), red);
@@ -288,14 +298,9 @@ TEST(CaptureSessionTest, APhonePhotoTaggedToBeTurnedShowsUprightAsInThePhotoPick
     const std::string photo = dir.file("phone.jpg");
     std::ofstream(photo, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 
-    Rig rig("file:" + photo);
-    auto preview = std::make_shared<CaptureVideoPreviewLayer>(rig.session);
-    preview->initialize();
-    rig.session->startRunning();
-    rig.session->stepFrame();
-    RunLoop::main().drainMainQueue();
-    ASSERT_TRUE(preview->contents());
-    const Image& shown = *preview->contents();
+    const auto preview = previewOf("file:" + photo);
+    ASSERT_TRUE(preview);
+    const Image& shown = *preview;
     ASSERT_EQ(shown.pixelWidth(), 16);
     ASSERT_EQ(shown.pixelHeight(), 32);
     EXPECT_GT(rgb(shown, 8, 4)[0], 200);
