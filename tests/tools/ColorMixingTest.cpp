@@ -317,27 +317,31 @@ TEST_F(ColorMixing, TheRowsSitWhereTheyDidWhateverTheScreenWentThroughAndHowever
             out.push_back(v->frame());
         return out;
     };
-    for (const auto& device : kit::DeviceProfile::all()) {
-        SCOPED_TRACE(device.name);
-        if (host) host->advance(2);
-        host.reset();
-        app::delegate().savedData.setLastColorMixingMode(ColorMixingMode::rgb);
-        auto screen = open(device);
-        const auto fresh = rowFrames(*screen);
-        for (int pass = 0; pass < 3; ++pass) {
-            screen->view()->setNeedsLayout();
-            screen->view()->layoutIfNeeded();
-            EXPECT_EQ(rowFrames(*screen), fresh) << "layout pass " << pass;
+    for (const auto& device : kit::DeviceProfile::all())
+        for (int start : {0, 1}) {  // RGB, CMYK
+            SCOPED_TRACE(device.name + " from mode " + std::to_string(start));
+            if (host) host->advance(2);
+            host.reset();
+            app::delegate().savedData.setLastColorMixingMode(static_cast<ColorMixingMode>(start));
+            auto screen = open(device);
+            const auto fresh = rowFrames(*screen);
+            for (int pass = 0; pass < 3; ++pass) {
+                screen->view()->setNeedsLayout();
+                screen->view()->layoutIfNeeded();
+                EXPECT_EQ(rowFrames(*screen), fresh) << "layout pass " << pass;
+            }
+            // Through the other modes (CMYK writes the black share) and back.
+            for (int step = 1; step <= 3; ++step) {
+                screen->didSelectElement((start + step) % 3);
+                host->advance(1);
+            }
+            EXPECT_EQ(rowFrames(*screen), fresh) << "after a round of the modes";
+            for (int visit = 0; visit < 3; ++visit) {
+                pop();
+                screen = open(device);
+                EXPECT_EQ(rowFrames(*screen), fresh) << "on visit " << visit + 2;
+            }
         }
-        // Through CMYK (the black row gets its text) and RYB, back to RGB.
-        for (int mode : {1, 2, 0}) {
-            screen->didSelectElement(mode);
-            host->advance(1);
-        }
-        EXPECT_EQ(rowFrames(*screen), fresh) << "after a round of the modes";
-        pop();
-        EXPECT_EQ(rowFrames(*open(device)), fresh) << "on the next visit";
-    }
 }
 
 TEST_F(ColorMixing, PadsUseWiderInsetsAndLargerDerivedColours) {
