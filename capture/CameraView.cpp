@@ -1,10 +1,12 @@
 #include "capture/CameraView.h"
 
 #include "capture/BackgroundSession.h"
+#include "capture/CameraTrouble.h"
 
 #include "kit/base/Console.h"
 #include "kit/base/Make.h"
 #include "kit/runtime/DispatchQueue.h"
+#include "kit/ui/Label.h"
 
 #include <atomic>
 #include <sstream>
@@ -43,17 +45,19 @@ std::string CameraView::description() const {
 
 void CameraView::beginSession() {
     if (!captureDevice_) {
-        // Without a camera the view stays empty; saying so once is enough.
+        // Without a camera the view says so in the picture's place; the console once is enough.
         static std::atomic<bool> told{false};
         if (!told.exchange(true))
             kit::print("Camera doesn't work on the simulator! You have to test this on an actual device!");
+        showCameraTrouble(notice_, *this, noCameraFound());
         return;
     }
     std::string error;
     auto input = CaptureDeviceInput::make(captureDevice_, &error);
     if (!input) {
-        // In debug form: the text quoted.
-        kit::warn("\"" + description() + ": beginSession() line: 74.  " + error + "\"");
+        // In debug form: the text quoted. The user reads the reason in the view, and standard error hears of it.
+        kit::print("\"" + description() + ": beginSession() line: 74.  " + error + "\"");
+        showCameraTrouble(notice_, *this, cameraCannotBeOpened(error));
         return;
     }
     if (session_->canAddInput(input)) session_->addInput(input);

@@ -7,6 +7,10 @@
 
 #include <memory>
 
+namespace kit {
+class Label;
+} // namespace kit
+
 namespace capture {
 
 class CameraView : public kit::View {
@@ -20,6 +24,8 @@ public:
     const std::shared_ptr<kit::media::CaptureVideoPreviewLayer>& previewLayer() const { return previewLayer_; }
     const std::shared_ptr<kit::media::CaptureDevice>& captureDevice() const { return captureDevice_; }
     const std::shared_ptr<kit::media::CaptureSession>& session() const { return session_; }
+    // What stands in the picture's place when the camera gives none; none while it works.
+    const std::shared_ptr<kit::Label>& notice() const { return notice_; }
 
 private:
     void beginSession();
@@ -30,6 +36,7 @@ private:
     std::shared_ptr<kit::media::CaptureVideoPreviewLayer> previewLayer_;
     std::shared_ptr<kit::media::CaptureDevice> captureDevice_;
     std::shared_ptr<kit::media::CaptureSession> session_;
+    std::shared_ptr<kit::Label> notice_;
 };
 
 } // namespace capture

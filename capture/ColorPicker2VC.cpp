@@ -5,6 +5,7 @@
 #include "app/ui/Strings.h"
 #include "capture/BackgroundSession.h"
 #include "capture/CameraPermission.h"
+#include "capture/CameraTrouble.h"
 #include "capture/OrientedImage.h"
 #include "colour/PixelColor.h"
 #include "colour/ThemeColors.h"
@@ -92,9 +93,15 @@ void ColorPicker2VC::setupCamera() {
     for (const auto& device : CaptureDevice::devices())
         if (device->position() == CaptureDevicePosition::back) bckCmr_ = device;
     dvc_ = bckCmr_;
-    if (!dvc_) return;
-    auto input = CaptureDeviceInput::make(dvc_);
-    if (!input) return;
+    // Without a picture there is nothing to aim at: the notice takes the dot's place.
+    auto trouble = [this](const CameraTrouble& t) {
+        showCameraTrouble(cameraNotice_, *cameraView_, t);
+        dotView_->setHidden(true);
+    };
+    if (!dvc_) return trouble(noCameraFound());
+    std::string error;
+    auto input = CaptureDeviceInput::make(dvc_, &error);
+    if (!input) return trouble(cameraCannotBeOpened(error));
     auto output = std::make_shared<VideoDataOutput>();
     output->pixelFormatType = pixelFormatBGRA;
     output->alwaysDiscardsLateVideoFrames = true;

@@ -6,6 +6,7 @@
 #include "capture/SlotPanel.h"
 #include "kit/graphics/Image.h"
 #include "kit/media/CaptureSession.h"
+#include "kit/ui/Label.h"
 #include "kit/ui/ViewController.h"
 
 #include <memory>
@@ -43,6 +44,8 @@ public:
     const std::optional<kit::Color>& color() const { return color_; }
     const std::shared_ptr<kit::View>& cameraView() const { return cameraView_; }
     const std::shared_ptr<kit::View>& dotView() const { return dotView_; }
+    // What stands in the picture's place when the camera gives none; none while it works.
+    const std::shared_ptr<kit::Label>& cameraNotice() const { return cameraNotice_; }
     const std::shared_ptr<kit::Button>& backBtn() const { return backBtn_; }
     const std::shared_ptr<kit::View>& viewForBackSwipe() const { return viewForBackSwipe_; }
     const std::shared_ptr<kit::media::CaptureSession>& session() const { return sssn_; }
@@ -61,6 +64,7 @@ private:
     std::optional<kit::Color> color_;
     std::shared_ptr<kit::View> cameraView_;
     std::shared_ptr<kit::View> dotView_;
+    std::shared_ptr<kit::Label> cameraNotice_;
     std::unique_ptr<SlotPanel> panel_;
     std::shared_ptr<kit::Button> backBtn_;
     std::shared_ptr<app::InfoView> infoView_;

@@ -8,6 +8,7 @@
 #include "app/ui/Strings.h"
 #include "capture/BackgroundSession.h"
 #include "capture/CameraPermission.h"
+#include "capture/CameraTrouble.h"
 #include "capture/InfoButton.h"
 #include "colour/ThemeColors.h"
 #include "kit/base/Console.h"
@@ -97,6 +98,7 @@ void ValueCheckerVC::viewDidLoad() {
     swipe->setDirection(kit::SwipeDirection::right);
     viewForBackSwipe_->addGestureRecognizer(swipe);
     buildScreen();
+    if (!currentCam_) showCameraTrouble(cameraNotice_, *filteredImage_, noCameraFound());
 }
 
 void ValueCheckerVC::buildScreen() {
@@ -177,7 +179,8 @@ void ValueCheckerVC::setupInputOutput() {
     std::string error;
     auto input = CaptureDeviceInput::make(currentCam_, &error);
     if (!input) {
-        kit::warn("setupInputOutput " + error);
+        kit::print("setupInputOutput " + error);
+        showCameraTrouble(cameraNotice_, *filteredImage_, cameraCannotBeOpened(error));
         return;
     }
     capture_->setSessionPreset(SessionPreset::hd1280x720);

@@ -50,6 +50,8 @@ public:
     const std::shared_ptr<kit::media::CaptureDevice>& currentCam() const { return currentCam_; }
     const std::shared_ptr<kit::ImageView>& filteredImage() const { return filteredImage_; }
     const std::shared_ptr<kit::Label>& freezeLbl() const { return freezeLbl_; }
+    // What stands in the picture's place when the camera gives none; none while it works.
+    const std::shared_ptr<kit::Label>& cameraNotice() const { return cameraNotice_; }
     const std::shared_ptr<kit::ImageView>& goldenRatioImageView() const { return goldenRatioImageView_; }
     const std::shared_ptr<kit::Button>& ratioBtn() const { return ratioBtn_; }
     const std::shared_ptr<kit::Button>& backBtn() const { return backBtn_; }
@@ -73,6 +75,7 @@ private:
     bool isFrozen_ = false;
     std::shared_ptr<kit::TapGesture> frozeTap_;
     std::shared_ptr<kit::Label> freezeLbl_;
+    std::shared_ptr<kit::Label> cameraNotice_;
     std::shared_ptr<kit::Button> ratioBtn_;
     std::shared_ptr<kit::Button> backBtn_;
     bool isRatioHide_ = true;

@@ -35,6 +35,7 @@
 #include "tools/ToolUi.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tools {
 namespace {
@@ -258,8 +259,10 @@ void ColorMixingVC::layOutComponentSliders(double leading) {
         Constraint::activate({lead, row.slider->rightAnchor().equalTo(root->rightAnchor(), -20),
                               row.slider->bottomAnchor().equalTo(*below, gap)});
         if (row.slider == blackSlider) blackSliderLeadingOffset = lead;
+        // One line high whether or not it has text yet (the black share is written in CMYK only),
+        // so that the rows above sit where they did on every visit and after every mode.
         app::anchor(*row.label, std::nullopt, root->leftAnchor(), row.slider->topAnchor(), root->rightAnchor(), 0, leading, -2,
-                    20);
+                    20, 0, std::ceil(row.label->font().lineHeight()));
         below = row.label->topAnchor();
         gap = -8;
     }

@@ -18,6 +18,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 namespace app {
 namespace {
 
@@ -30,6 +32,27 @@ std::shared_ptr<kit::Button> makeActionButton(const std::string& title, kit::Col
     button->setBackgroundColor(background);
     button->layer()->setCornerRadius(8);
     return button;
+}
+
+// The export covers what the cloud database holds: nothing new gets there while cloud storage is off,
+// neither in Settings nor for the store the app opened with.
+bool cloudStorageIsOff() {
+    auto& app = delegate();
+    return !app.savedData.icloudStorage && !(app.hasPersistentContainer() && app.persistentContainer().isMirrored());
+}
+
+// No piece at all, or only empty lists of records.
+bool holdsNoRecord(const std::map<std::string, std::string>& pieces) {
+    return std::all_of(pieces.begin(), pieces.end(), [](const auto& piece) {
+        const auto records = nlohmann::json::parse(piece.second, nullptr, false);
+        return records.is_array() && records.empty();
+    });
+}
+
+std::string nothingToExportText() {
+    return cloudStorageIsOff() ? "Nothing to export: the export holds what is kept in the cloud, and cloud storage is off "
+                                 "in Settings."
+                               : "Nothing to export: nothing is kept in the cloud yet.";
 }
 
 } // namespace
@@ -69,8 +92,11 @@ void GDPRVC::viewDidLoad() {
     root->addSubview(exportButton_);
     anchorWithCenter(*exportButton_, intro->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
                      root->centerXAnchor(), std::nullopt, 34, 0, 0, 0, 280, 50);
-    auto exportNote = makeCenteredLabel("Everything in the cloud as one text, to save or share.", kit::Font::system(13),
-                                kit::Color::rgba(1, 1, 1, 0.55));
+    auto exportNote = makeCenteredLabel(
+        cloudStorageIsOff() ? "Everything in the cloud as one text, to save or share. Cloud storage is off in Settings, "
+                              "so nothing new is kept there."
+                            : "Everything in the cloud as one text, to save or share.",
+        kit::Font::system(13), kit::Color::rgba(1, 1, 1, 0.55));
     root->addSubview(exportNote);
     anchorWithCenter(*exportNote, exportButton_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
                      root->centerXAnchor(), std::nullopt, 8, 0, 0, 0, 300, 0);
@@ -114,6 +140,11 @@ void GDPRVC::exportFinished(const CloudKitGDPR::Result<CloudKitGDPR::Pieces>& re
     if (!result.isSuccess()) {
         kit::warn("GDPR export data error: " + result.error().description);
         Alerts::shared().showToast(privacyFailureText("Your data could not be exported.", result.error().code));
+        return;
+    }
+    if (holdsNoRecord(result.value())) {
+        // An empty file would look like a failed export: say why there is nothing in it instead.
+        Alerts::shared().showToast(nothingToExportText());
         return;
     }
     std::string error;

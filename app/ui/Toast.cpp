@@ -48,15 +48,20 @@ void Toast::show(const std::string& text, bool atTop) {
     window->addSubview(bg_);
     if (atTop) {
         anchorWithCenter(*bg_, window->topAnchor(), window->leftAnchor(), std::nullopt, window->rightAnchor(),
-                         window->centerXAnchor(), std::nullopt, 40, 15, 0, 15, 0, 70);
+                         window->centerXAnchor(), std::nullopt, 40, 15, 0, 15);
     } else {
         anchor(*bg_, std::nullopt, window->leftAnchor(), window->bottomAnchor(), window->rightAnchor(), 0, sidePadding,
-               -sidePadding, sidePadding, 0, 70);
+               -sidePadding, sidePadding);
         bg_->centerXAnchor().equalTo(window->centerXAnchor())->setActive(true);
     }
     bg_->addSubview(lbl_);
     anchorWithCenter(*lbl_, std::nullopt, bg_->leftAnchor(), std::nullopt, bg_->rightAnchor(), std::nullopt,
                      bg_->centerYAnchor(), 0, 4, 0, 4);
+    // 70 points tall, or taller when the text needs more lines (a long file name): the panel grows,
+    // the text never runs out of it.
+    bg_->heightAnchor().equalToConstant(70)->withPriority(kit::layout::priority::low)->setActive(true);
+    bg_->heightAnchor().greaterThanOrEqualToConstant(70)->setActive(true);
+    lbl_->topAnchor().greaterThanOrEqualTo(bg_->topAnchor(), 8)->setActive(true);
 
     // The timer holds the toast weakly, as a toast that is gone has nothing left to remove.
     std::weak_ptr<int> alive = alive_;

@@ -3,6 +3,9 @@
 #include "kit/media/PixelConversion.h"
 #include "kit/media/SyntheticSource.h"
 #include "kit/media/V4l2Source.h"
+#include "kit/store/PhotoLibrary.h"
+
+#include <filesystem>
 
 namespace kit::media {
 namespace {
@@ -27,10 +30,15 @@ bool startsWith(const std::string& text, std::string_view prefix) { return text.
 std::unique_ptr<FrameSource> makeFrameSource(const std::string& description, std::string* error) {
     if (startsWith(description, "synthetic:")) return SyntheticSource::parse(description.substr(10), error);
     if (startsWith(description, "file:")) {
+        const std::string path = description.substr(5);
         std::string why;
-        auto still = Image::loadFile(description.substr(5), 1.0, &why);
+        std::error_code ec;
+        // Read as the photo picker reads it: a phone photo's orientation tag turns it upright.
+        std::optional<Image> still;
+        if (!std::filesystem::exists(path, ec)) why = "no such file";
+        else still = PhotoLibrary::load(path, &why);
         if (!still) {
-            if (error) *error = "camera picture " + description.substr(5) + ": " + why;
+            if (error) *error = "camera picture " + path + ": " + why;
             return nullptr;
         }
         return std::make_unique<StillSource>(*still);

@@ -41,7 +41,8 @@ public:
 };
 
 // A source from its description: "synthetic:<pattern>[@WxH][@fps]" (patterns: bars, quadrants,
-// gradient, solid-RRGGBB, cycle-RRGGBB-RRGGBB-...), "file:<png or jpg>", "v4l2:/dev/videoN".
+// gradient, solid-RRGGBB, cycle-RRGGBB-RRGGBB-...), "file:<png or jpg>" (turned upright as a
+// photo's EXIF orientation asks), "v4l2:/dev/videoN".
 // None (and `error`) for anything else.
 std::unique_ptr<FrameSource> makeFrameSource(const std::string& description, std::string* error = nullptr);
 

@@ -306,6 +306,44 @@ TEST_F(ColorMixing, OpenInTheWheelFillsTheBufferWithAUsableColourOnly) {
     tools::setDigitalWheelFactory({});
 }
 
+// Where the slider rows and captions sit must not depend on what the screen went through (a
+// label that has had text or not) nor on how often it has been laid out.
+TEST_F(ColorMixing, TheRowsSitWhereTheyDidWhateverTheScreenWentThroughAndHoweverOftenItIsLaidOut) {
+    auto rowFrames = [](const ColorMixingVC& s) {
+        std::vector<kit::Rect> out;
+        for (const auto& v : std::initializer_list<std::shared_ptr<kit::View>>{
+                 s.firstSlider, s.secondSlider, s.thirdSlider, s.blackSlider, s.firstColorLbl, s.secondColorLbl,
+                 s.thirdColorLbl, s.blackLbl, s.saturationSlider, s.brightnessSlider, s.saturationLabel, s.brightnessLabel})
+            out.push_back(v->frame());
+        return out;
+    };
+    for (const auto& device : kit::DeviceProfile::all())
+        for (int start : {0, 1}) {  // RGB, CMYK
+            SCOPED_TRACE(device.name + " from mode " + std::to_string(start));
+            if (host) host->advance(2);
+            host.reset();
+            app::delegate().savedData.setLastColorMixingMode(static_cast<ColorMixingMode>(start));
+            auto screen = open(device);
+            const auto fresh = rowFrames(*screen);
+            for (int pass = 0; pass < 3; ++pass) {
+                screen->view()->setNeedsLayout();
+                screen->view()->layoutIfNeeded();
+                EXPECT_EQ(rowFrames(*screen), fresh) << "layout pass " << pass;
+            }
+            // Through the other modes (CMYK writes the black share) and back.
+            for (int step = 1; step <= 3; ++step) {
+                screen->didSelectElement((start + step) % 3);
+                host->advance(1);
+            }
+            EXPECT_EQ(rowFrames(*screen), fresh) << "after a round of the modes";
+            for (int visit = 0; visit < 3; ++visit) {
+                pop();
+                screen = open(device);
+                EXPECT_EQ(rowFrames(*screen), fresh) << "on visit " << visit + 2;
+            }
+        }
+}
+
 TEST_F(ColorMixing, PadsUseWiderInsetsAndLargerDerivedColours) {
     auto screen = open(kit::DeviceProfile::pad());
     ASSERT_TRUE(screen->blackSliderLeadingOffset);

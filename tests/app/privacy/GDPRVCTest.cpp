@@ -4,12 +4,14 @@
 #include "app/privacy/PrivacyExport.h"
 #include "app/storage/DataModel.h"
 #include "app/storage/SaveHelpers.h"
+#include "app/ui/Toast.h"
 #include "kit/base/Console.h"
 #include "kit/store/CloudDatabaseDouble.h"
 #include "kit/store/CloudWorkers.h"
 #include "kit/store/Paths.h"
 #include "kit/store/SqliteDatabase.h"
 #include "kit/ui/Button.h"
+#include "kit/ui/Label.h"
 
 #include <nlohmann/json.hpp>
 
@@ -103,18 +105,44 @@ TEST_F(PrivacyScreen, SaveToFileWritesUnderTheDataFolderAndSaysWhere) {
     EXPECT_EQ(toast(), "Saved to " + file.string());
 }
 
-TEST_F(PrivacyScreen, EmptyCloudExportsEmptyArrays) {
-    cloud->addZone("mirror.zone");
-    auto screen = open();
-    host->tap(screen->exportButton());
-    runUntil([&] { return !kit::ActivitySheet::sharedTexts().empty(); });
-    auto outer = nlohmann::json::parse(kit::ActivitySheet::sharedTexts().front());
-    ASSERT_EQ(outer.size(), app::privacyRecordTypes().size());
-    for (const auto& type : app::privacyRecordTypes()) {
-        const auto piece = "default_" + type + ".json";
-        ASSERT_TRUE(outer.contains(piece)) << piece;
-        EXPECT_EQ(nlohmann::json::parse(outer[piece].get<std::string>()), nlohmann::json::array());
+// Every text the screen shows, joined.
+std::string shownText(const kit::View& view) {
+    if (view.isHidden()) return "";
+    std::string all;
+    if (auto* label = dynamic_cast<const kit::Label*>(&view)) all += label->text() + "\n";
+    for (const auto& sub : view.subviews()) all += shownText(*sub);
+    return all;
+}
+
+TEST_F(PrivacyScreen, WithCloudStorageOffTheScreenSaysSoAndAnEmptyExportIsToldNotShared) {
+    app::Toast::install();  // drawn, so that the pictures show it
+    struct Case {
+        bool cloudStorage;
+        bool zone;  // an empty zone gives empty lists; none gives no piece at all
+        std::string toast;
+    };
+    for (const auto& c : std::vector<Case>{
+             {false, false, "Nothing to export: the export holds what is kept in the cloud, and cloud storage is off in Settings."},
+             {false, true, "Nothing to export: the export holds what is kept in the cloud, and cloud storage is off in Settings."},
+             {true, true, "Nothing to export: nothing is kept in the cloud yet."}}) {
+        SCOPED_TRACE(std::string(c.cloudStorage ? "on" : "off") + (c.zone ? ", a zone" : ", no zone"));
+        appDelegate->savedData.icloudStorage = c.cloudStorage;
+        if (c.zone) cloud->addZone("mirror.zone");
+        auto screen = open();
+        const bool toldOff = shownText(*screen->view()).find("Cloud storage is off in Settings") != std::string::npos;
+        EXPECT_EQ(toldOff, !c.cloudStorage);
+        host->tap(screen->exportButton());
+        runUntil([&] { return toast().has_value(); });
+        EXPECT_EQ(toast(), c.toast);
+        screenshot(std::string("privacy-nothing-to-export-") + (c.cloudStorage ? "on" : "off") + (c.zone ? "-zone" : ""));
+        EXPECT_FALSE(screen->presentedViewController());
+        EXPECT_TRUE(kit::ActivitySheet::sharedTexts().empty());
+        screen->dismissViewController(false);
+        host->settle();
+        app::Alerts::shared().resetRecord();
     }
+    app::Toast::shared().bg()->removeFromSuperview();
+    app::Alerts::shared().setPresenter({});
 }
 
 TEST_F(PrivacyScreen, FailedExportIsLoggedAndToldAndSharesNothing) {

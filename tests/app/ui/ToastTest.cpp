@@ -9,6 +9,8 @@
 #include "kit/ui/ViewController.h"
 #include "kit/ui/Window.h"
 
+#include <cstdlib>
+
 namespace app {
 namespace {
 
@@ -65,6 +67,25 @@ TEST_F(ToastFixture, LongTextWrapsInsideThePanel) {
     EXPECT_GT(label.height(), 25);
     EXPECT_LE(label.height(), 70);
     EXPECT_LE(label.width(), panel().width() - 8);
+}
+
+TEST_F(ToastFixture, ALongPathGrowsThePanelSoThatEveryLineStaysInside) {
+    const std::string path = "/home/anna-maria/Documents/Paintings/Studies in colour/Tinctura exports/tinctura-private-data-2026-12-11-065202.json";
+    for (bool atTop : {false, true}) {
+        SCOPED_TRACE(atTop ? "top" : "bottom");
+        Alerts::shared().showToast("Saved to " + path, atTop);
+        host->settle();
+        const auto& label = *Toast::shared().lbl();
+        const auto inside = label.frame();
+        EXPECT_GE(inside.y(), 8);
+        EXPECT_LE(inside.maxY(), panel().height() - 8);
+        EXPECT_GE(inside.height(), label.heightForWidth(inside.width()).value_or(0));
+        EXPECT_GT(panel().height(), 70);
+        if (atTop) EXPECT_EQ(panel().y(), 40);
+        else EXPECT_EQ(panel().maxY(), 812 - 24);
+        if (const char* dir = std::getenv("TINCTURA_SCREENSHOT_DIR"))
+            host->screenshot(std::string(dir) + "/toast-long-path-" + (atTop ? "top" : "bottom") + ".png");
+    }
 }
 
 TEST_F(ToastFixture, WithoutAKeyWindowNothingIsShownAndTheOldToastGoes) {

@@ -8,11 +8,13 @@
 #include "kit/media/V4l2Source.h"
 #include "kit/runtime/DispatchQueue.h"
 #include "kit/runtime/RunLoop.h"
+#include "kit/store/ExifJpeg.h"
 
 #include <gtest/gtest.h>
 #include <linux/videodev2.h>
 
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 using namespace kit;
@@ -247,6 +249,21 @@ TEST(CaptureSessionTest, PreviewLayerShowsTheNewestFrameUpright) {
     EXPECT_EQ(preview->contents()->pixelRGBA(0, 0), blue);
 }
 
+namespace {
+
+// The first frame of the source as the preview layer shows it.
+std::shared_ptr<const Image> previewOf(const std::string& source) {
+    Rig rig(source);
+    auto preview = std::make_shared<CaptureVideoPreviewLayer>(rig.session);
+    preview->initialize();
+    rig.session->startRunning();
+    rig.session->stepFrame();
+    RunLoop::main().drainMainQueue();
+    return preview->contents();
+}
+
+} // namespace
+
 TEST(CaptureSessionTest, APictureFileShowsUprightInThePreview) {
     // A portrait photo, 2 x 4: red top left, green top right, blue bottom left, yellow bottom right.
     std::vector<std::uint8_t> rgba;
@@ -259,18 +276,35 @@ TEST(CaptureSessionTest, APictureFileShowsUprightInThePreview) {
     const std::string photo = dir.file("photo.png");
     ASSERT_TRUE(Image::fromRGBA(2, 4, rgba)->savePNG(photo));
 
-    Rig rig("file:" + photo);
-    auto preview = std::make_shared<CaptureVideoPreviewLayer>(rig.session);
-    preview->initialize();
-    rig.session->startRunning();
-    rig.session->stepFrame();
-    RunLoop::main().drainMainQueue();
-    ASSERT_TRUE(preview->contents());
-    const Image& shown = *preview->contents();
+    const auto preview = previewOf("file:" + photo);
+    ASSERT_TRUE(preview);
+    const Image& shown = *preview;
     ASSERT_EQ(shown.pixelWidth(), 2);
     ASSERT_EQ(shown.pixelHeight(), 4);
     EXPECT_EQ(rgb(shown, 0, 0), red);
     EXPECT_EQ(rgb(shown, 1, 0), green);
     EXPECT_EQ(rgb(shown, 0, 3), blue);
     EXPECT_EQ(rgb(shown, 1, 3), yellow);
+}
+
+TEST(CaptureSessionTest, APhonePhotoTaggedToBeTurnedShowsUprightAsInThePhotoPicker) {
+    // Stored as the sensor saw it, 32 x 16, red left and blue right; the tag (6) asks for a quarter
+    // turn clockwise, which puts the red half on top of a 16 x 32 portrait.
+    std::vector<std::uint8_t> rgba;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 32; ++x) rgba.insert(rgba.end(), {std::uint8_t(x < 16 ? 255 : 0), 0, std::uint8_t(x < 16 ? 0 : 255), 255});
+    const auto bytes = jpegWithOrientation(*Image::fromRGBA(32, 16, rgba), 6, true);
+    TempDir dir;
+    const std::string photo = dir.file("phone.jpg");
+    std::ofstream(photo, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+
+    const auto preview = previewOf("file:" + photo);
+    ASSERT_TRUE(preview);
+    const Image& shown = *preview;
+    ASSERT_EQ(shown.pixelWidth(), 16);
+    ASSERT_EQ(shown.pixelHeight(), 32);
+    EXPECT_GT(rgb(shown, 8, 4)[0], 200);
+    EXPECT_LT(rgb(shown, 8, 4)[2], 60);
+    EXPECT_GT(rgb(shown, 8, 28)[2], 200);
+    EXPECT_LT(rgb(shown, 8, 28)[0], 60);
 }
