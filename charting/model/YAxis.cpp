@@ -52,7 +52,7 @@ void YAxis::calculate(double dataMin, double dataMax) {
     const double range = std::min(std::abs(max - min), greatest);
     if (max - min == 0) {
         // Values so large that 1 is lost beside them widen by a step that shows.
-        const double step = std::max(1.0, std::abs(max) * 0x1p-20);
+        const double step = max + 1.0 == max ? std::abs(max) * 0x1p-10 : 1.0;
         max = saturated(max + step);
         min = saturated(min - step);
     }

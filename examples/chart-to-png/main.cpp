@@ -5,6 +5,7 @@
 #include "charting/bar_line/LineChartData.h"
 #include "charting/bar_line/LineChartDataSet.h"
 #include "charting/bar_line/LineChartView.h"
+#include "charting/model/ChartAxisValueFormatter.h"
 #include "charting/model/ChartValueFormatter.h"
 #include "charting/model/IndexAxisValueFormatter.h"
 #include "charting/pie_radar/PieChartData.h"
@@ -49,6 +50,16 @@ struct PercentText : charting::ChartValueFormatter {
     std::string stringForValue(double percent, const charting::ChartDataEntry&, int, charting::ViewPortHandler*) override {
         char text[32];
         std::snprintf(text, sizeof text, "%.1f %%", percent);
+        return text;
+    }
+};
+
+// Values on the y axis with six significant digits: large ones in powers of ten, not in hundreds
+// of digits that would leave the line no room.
+struct CompactNumber : charting::ChartAxisValueFormatter {
+    std::string stringForValue(double value, charting::AxisBase*) override {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", value);
         return text;
     }
 };
@@ -115,6 +126,7 @@ std::shared_ptr<charting::LineChartView> lineChart(const Table& table) {
     set->setDrawValuesEnabled(false);
     auto chart = kit::make<charting::LineChartView>(kit::Rect{0, 0, chartWidth, chartHeight});
     chart->rightAxis()->setEnabled(false);
+    chart->leftAxis()->setValueFormatter(std::make_shared<CompactNumber>());
     chart->xAxis()->setLabelPosition(charting::XAxis::LabelPosition::bottom);
     // One label per point, under it: the points' own labels, never fractions of an index.
     std::vector<std::string> labels;
