@@ -55,30 +55,30 @@ install(FILES ${icon_source} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/
 
 # --- The chart library -------------------------------------------------------------------------
 
-foreach(dir kit charting)
-  # The modules' own headers are not part of the library.
+# The headers of what is installed: charting and the part of kit it draws with.
+foreach(dir charting ${TINCTURA_KIT_CORE_FOLDERS})
   install(DIRECTORY ${dir}/ DESTINATION ${TINCTURA_INCLUDE_DESTINATION}/${dir} FILES_MATCHING PATTERN "*.h"
-          REGEX "/(host/window|store/postgres)/" EXCLUDE)
+          REGEX "${TINCTURA_KIT_ABOVE_CORE}" EXCLUDE)
 endforeach()
-foreach(target kit charting)
+foreach(target kit_core charting)
   # In the tree the headers are found from the source root; installed, from the include folder.
   set_property(TARGET ${target} PROPERTY INTERFACE_INCLUDE_DIRECTORIES
                $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:${TINCTURA_INCLUDE_DESTINATION}>)
 endforeach()
 if(TINCTURA_SANITIZE)
   # Objects built with the sanitizers need their runtime in whatever links them.
-  target_link_options(kit INTERFACE $<INSTALL_INTERFACE:-fsanitize=address,undefined>)
+  target_link_options(kit_core INTERFACE $<INSTALL_INTERFACE:-fsanitize=address,undefined>)
   set(TINCTURA_PC_LINK_FLAGS " -fsanitize=address,undefined")
 endif()
-install(TARGETS kit charting EXPORT TincturaChartingTargets ARCHIVE DESTINATION ${TINCTURA_LIB_DESTINATION})
+install(TARGETS kit_core charting EXPORT TincturaChartingTargets ARCHIVE DESTINATION ${TINCTURA_LIB_DESTINATION})
 install(EXPORT TincturaChartingTargets NAMESPACE TincturaCharting:: DESTINATION ${TINCTURA_PACKAGE_DESTINATION})
 
-# The package finds again what the libraries link: each `Package::Target` of kit's and charting's
-# interface, and the pkg-config modules behind each `PkgConfig::NAME` under that same name.
+# The package finds again what the libraries link: each `Package::Target` of kit_core's and
+# charting's interface, and the pkg-config modules behind each `PkgConfig::NAME` under that same name.
 set(TINCTURA_FIND_DEPENDENCIES "")
 set(pc_requires "")
 set(TINCTURA_PC_LIBS "")
-foreach(target kit charting)
+foreach(target kit_core charting)
   get_target_property(links ${target} INTERFACE_LINK_LIBRARIES)
   foreach(link IN LISTS links)
     if(link MATCHES "^PkgConfig::(.+)$")

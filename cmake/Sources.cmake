@@ -2,6 +2,13 @@
 # Folders built as modules of their own (tinctura_module) are left out of the folders around them.
 set(TINCTURA_MODULE_FOLDERS kit/host/window kit/store/postgres)
 
+# The part of kit that charts draw with (drawing, text, views, run loop, layout), which the chart
+# package installs: it needs Cairo and Pango, not the store, media, AR, hosts or SVG artwork.
+set(TINCTURA_KIT_CORE_FOLDERS kit/base kit/graphics kit/layout kit/runtime kit/text kit/ui)
+# Files of those folders that need the rest of kit: app texts (JSON), SVG artwork, the photo library
+# and the documents folder, and the alerts that show localised texts.
+set(TINCTURA_KIT_ABOVE_CORE "/kit/(text/Localization|ui/(Assets|ImagePicker|ActivitySheet|Alert))[^/]*$")
+
 function(tinctura_sources out)
   set(files)
   foreach(dir IN LISTS ARGN)
@@ -18,6 +25,11 @@ endfunction()
 
 function(tinctura_library name)
   tinctura_sources(files ${ARGN})
+  tinctura_library_of_files(${name} ${files})
+endfunction()
+
+function(tinctura_library_of_files name)
+  set(files ${ARGN})
   if(NOT files)
     # A library whose folders are still empty: keep the target so that dependents link.
     set(files ${CMAKE_BINARY_DIR}/${name}_empty.cpp)

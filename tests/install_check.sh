@@ -56,6 +56,16 @@ PKG_CONFIG_PATH=$prefix/lib/pkgconfig pkg-config --cflags --libs tinctura-charti
 pc_include=$(grep -o -- '-I[^ ]*' "$work/pc.txt" | head -1)
 [ "$(realpath "${pc_include#-I}")" = "$prefix/include/tinctura" ] || fail "pkg-config include folder: $pc_include"
 
+# It needs drawing and text, not the app's store, media or artwork: every object of the installed
+# libraries links with what the package requires and nothing more.
+requires=$(PKG_CONFIG_PATH=$prefix/lib/pkgconfig pkg-config --print-requires tinctura-charting | tr '\n' ' ')
+! grep -qE 'sqlite3|librsvg|nlohmann|zlib|libpq|sdl2' <<<"$requires" || fail "the package requires $requires"
+echo 'int main() {}' >"$work/whole.cpp"
+# shellcheck disable=SC2046
+c++ -std=c++20 "$work/whole.cpp" -o "$work/whole" -Wl,--whole-archive "$prefix"/lib/tinctura/lib{charting,kit_core}.a \
+  -Wl,--no-whole-archive $(PKG_CONFIG_PATH=$prefix/lib/pkgconfig pkg-config --libs tinctura-charting) ||
+  fail "the chart libraries need more than their package's requirements"
+
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$source_dir/examples/chart-to-png" -B "$work/example" -G Ninja -DCMAKE_BUILD_TYPE=Debug \

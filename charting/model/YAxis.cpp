@@ -1,11 +1,19 @@
 #include "charting/model/YAxis.h"
 
+#include "kit/base/Console.h"
 #include "kit/graphics/Text.h"
+#include "kit/text/DoubleText.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace charting {
+
+namespace {
+constexpr double greatest = std::numeric_limits<double>::max();
+double saturated(double value) { return std::clamp(value, -greatest, greatest); }
+} // namespace
 
 bool YAxis::needsOffset() const {
     return isEnabled() && isDrawLabelsEnabled() && labelPosition() == LabelPosition::outsideChart;
@@ -39,14 +47,30 @@ void YAxis::calculate(double dataMin, double dataMax) {
             max = min < 0 ? min * 0.5 : min * 1.5;
     }
 
-    const double range = std::abs(max - min);
+    // Values near the limits of a double: the range and the spaces are kept finite, or nothing
+    // could be mapped to pixels.
+    const double range = std::min(std::abs(max - min), greatest);
     if (max - min == 0) {
-        max = max + 1.0;
-        min = min - 1.0;
+        // Values so large that 1 is lost beside them widen by a step that shows.
+        const double step = max + 1.0 == max ? std::abs(max) * 0x1p-10 : 1.0;
+        max = saturated(max + step);
+        min = saturated(min - step);
     }
 
-    if (!customMin) setStoredAxisMinimum(min - range * spaceBottom());
-    if (!customMax) setStoredAxisMaximum(max + range * spaceTop());
+    if (!customMin) setStoredAxisMinimum(saturated(min - range * spaceBottom()));
+    if (!customMax) setStoredAxisMaximum(saturated(max + range * spaceTop()));
+    if (!std::isfinite(axisMaximum() - axisMinimum())) {
+        // The spaces would take the span past the largest double: the values fill the axis.
+        if (!customMin) setStoredAxisMinimum(min);
+        if (!customMax) setStoredAxisMaximum(max);
+    }
+    if (!std::isfinite(axisMaximum() - axisMinimum())) {
+        // Values wider apart than the largest double: the chart shows the widest window it can, around zero.
+        kit::warn("Chart values span more than the largest number; those beyond ±" +
+                             kit::text::shortestText(greatest / 2) + " are cut off.");
+        if (!customMin) setStoredAxisMinimum(std::max(axisMinimum(), -greatest / 2));
+        if (!customMax) setStoredAxisMaximum(std::min(axisMaximum(), greatest / 2));
+    }
     setAxisRange(std::abs(axisMaximum() - axisMinimum()));
 }
 

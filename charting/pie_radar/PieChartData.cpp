@@ -3,6 +3,7 @@
 #include "charting/core/ChartUtils.h"
 #include "kit/text/CaseMapping.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace charting {
@@ -47,6 +48,19 @@ double PieChartData::yValueSum() const {
     for (std::int64_t i = 0; i < set->entryCount(); ++i)
         if (auto entry = set->entryForIndex(i)) sum += entry->y();
     return sum;
+}
+
+PieChartData::Shares PieChartData::yValueShares() const {
+    Shares shares;
+    auto set = dataSet();
+    if (!set) return shares;
+    // The data set's cached bounds give the largest magnitude without another pass.
+    const double largest = std::max(std::fabs(set->yMin()), std::fabs(set->yMax()));
+    // A power of two scales exactly: ordinary values get the very shares value / sum gives.
+    if (std::isfinite(largest) && largest > 1.0) shares.scale_ = std::ldexp(1.0, -std::ilogb(largest));
+    for (std::int64_t i = 0; i < set->entryCount(); ++i)
+        if (auto entry = set->entryForIndex(i)) shares.sum_ += entry->y() * shares.scale_;
+    return shares;
 }
 
 } // namespace charting

@@ -4,6 +4,8 @@
 #include "charting/model/ChartData.h"
 #include "charting/pie_radar/PieChartDataSet.h"
 
+#include <cmath>
+
 namespace charting {
 
 class PieChartData : public ChartData {
@@ -23,8 +25,27 @@ public:
     // of the pie set.
     EntryPtr entryForHighlight(const Highlight& highlight) const override;
 
-    // The signed sum of the slice values; 0 without a pie set.
+    // The signed sum of the slice values; 0 without a pie set. Values near the limits of a double
+    // may sum to infinity: slices take their shares from yValueShares() instead.
     double yValueSum() const;
+
+    // What fraction of the sum a value is, as value / yValueSum() but computed on values scaled by
+    // a power of two, so that a sum beyond the largest double still gives finite shares. Ask once
+    // per pass: it reads every slice.
+    class Shares {
+    public:
+        // 0 when the sum is 0 (no shares) or not finite (values that are themselves infinite).
+        double of(double value) const {
+            return sum_ == 0.0 || !std::isfinite(sum_) ? 0.0 : value * scale_ / sum_;
+        }
+        bool isEmpty() const { return sum_ == 0.0; }
+
+    private:
+        friend class PieChartData;
+        double scale_ = 1.0;
+        double sum_ = 0.0;
+    };
+    Shares yValueShares() const;
 };
 
 } // namespace charting

@@ -40,7 +40,7 @@ double PieChartRenderer::getSliceSpace(const PieChartDataSet& dataSet) const {
     if (!dataSet.automaticallyDisableSliceSpacing() || !data) return dataSet.sliceSpace();
     const double spaceSizeRatio =
         dataSet.sliceSpace() / std::min(viewPortHandler_->contentWidth(), viewPortHandler_->contentHeight());
-    const double minValueRatio = dataSet.yMin() / data->yValueSum() * 2.0;
+    const double minValueRatio = data->yValueShares().of(dataSet.yMin()) * 2.0;
     return minValueRatio < spaceSizeRatio ? 0.0 : dataSet.sliceSpace();
 }
 
@@ -94,6 +94,8 @@ void PieChartRenderer::drawDataSet(kit::Context& context, const PieChartDataSet&
 
     kit::SavedState saved(context);
     accessibleChartElements_.push_back(createPieHeader(*chart, dataSet));
+    const auto data = std::dynamic_pointer_cast<PieChartData>(chart->data());
+    const PieChartData::Shares shares = data ? data->yValueShares() : PieChartData::Shares{};
 
     double angle = 0.0;
     const double sliceSpaceAngleOuter = layout.spaceAngle(radius);
@@ -135,7 +137,7 @@ void PieChartRenderer::drawDataSet(kit::Context& context, const PieChartDataSet&
             context.beginPath();
             context.addPath(path);
             context.fillPath(true);
-            accessibleChartElements_.push_back(createAccessibleElement(j, *chart, dataSet, path, false));
+            accessibleChartElements_.push_back(createAccessibleElement(j, *chart, dataSet, path, false, shares));
         }
         angle += sliceAngle * phaseX;
     }

@@ -5,6 +5,7 @@
 // slices. Angles in degrees, 0 pointing right, growing clockwise on screen.
 #include "charting/core/ChartRenderer.h"
 #include "charting/pie_radar/CircleGeometry.h"
+#include "charting/pie_radar/PieChartData.h"
 #include "kit/base/Geometry.h"
 #include "kit/graphics/Path.h"
 
@@ -82,6 +83,12 @@ private:
     static int visibleSliceCount(const PieChartDataSet& dataSet);
 
     std::shared_ptr<NSUIAccessibilityElement> createPieHeader(PieChartView& chart, const PieChartDataSet& dataSet) const;
+    // createAccessibleElement with the data's shares taken once for a whole pass: taking them per
+    // slice made a pie's drawing quadratic in its slices.
+    std::shared_ptr<NSUIAccessibilityElement> createAccessibleElement(std::int64_t index, PieChartView& chart,
+                                                                      const PieChartDataSet& dataSet,
+                                                                      const kit::Path& path, bool selected,
+                                                                      const PieChartData::Shares& shares) const;
 
     std::shared_ptr<ViewPortHandler> viewPortHandler_;
     AccessibilityElements accessibleChartElements_;

@@ -60,6 +60,8 @@ void PieChartRenderer::drawHighlighted(kit::Context& context, std::span<Highligh
     const bool drawInnerArc = chart->isDrawHoleEnabled() && !chart->isDrawSlicesUnderHoleEnabled();
     const double userInnerRadius = drawInnerArc ? radius * chart->holeRadiusPercent() : 0.0;
     AccessibilityElements highlightedElements;
+    const auto pieData = std::dynamic_pointer_cast<PieChartData>(data);
+    const PieChartData::Shares shares = pieData ? pieData->yValueShares() : PieChartData::Shares{};
 
     for (const Highlight& highlight : indices) {
         // Highlights outlive data changes and may come from callers: skip any that name no slice.
@@ -113,7 +115,7 @@ void PieChartRenderer::drawHighlighted(kit::Context& context, std::span<Highligh
         context.addPath(path);
         context.fillPath(true);
         highlightedElements.push_back(
-            createAccessibleElement(static_cast<std::int64_t>(index), *chart, *set, path, true));
+            createAccessibleElement(static_cast<std::int64_t>(index), *chart, *set, path, true, shares));
     }
     if (!accessibleChartElements_.empty()) {
         accessibleChartElements_.insert(accessibleChartElements_.begin() + 1, highlightedElements.begin(),
@@ -144,15 +146,19 @@ std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::createAccessibleElem
                                                                                     const PieChartDataSet& dataSet,
                                                                                     const kit::Path& path,
                                                                                     bool selected) const {
+    const auto data = std::dynamic_pointer_cast<PieChartData>(chart.data());
+    return createAccessibleElement(index, chart, dataSet, path, selected,
+                                   data ? data->yValueShares() : PieChartData::Shares{});
+}
+
+std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::createAccessibleElement(
+    std::int64_t index, PieChartView& chart, const PieChartDataSet& dataSet, const kit::Path& path, bool selected,
+    const PieChartData::Shares& shares) const {
     auto element = std::make_shared<NSUIAccessibilityElement>(chart.shared_from_this());
     const EntryPtr e = dataSet.entryForIndex(index);
     const auto data = std::dynamic_pointer_cast<PieChartData>(chart.data());
     if (!e || !data) return element;
-    double value = e->y();
-    if (chart.isUsePercentValuesEnabled()) {
-        const double sum = data->yValueSum();
-        value = sum == 0.0 ? 0.0 : e->y() / sum * 100.0;
-    }
+    const double value = chart.isUsePercentValuesEnabled() ? shares.of(e->y()) * 100.0 : e->y();
     const std::string valueText =
         dataSet.valueFormatter()->stringForValue(value, *e, static_cast<int>(index), viewPortHandler_.get());
     std::string elementDescription;

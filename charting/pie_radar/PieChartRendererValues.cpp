@@ -41,7 +41,7 @@ void PieChartRenderer::drawValues(kit::Context& context) {
     const double labelRadiusOffset =
         chart->isDrawHoleEnabled() ? (radius - radius * holeRadiusPercent) / 2.0 : radius / 10.0 * 3.0;
     const double labelRadius = radius - labelRadiusOffset;
-    const double yValueSum = data->yValueSum();
+    const PieChartData::Shares shares = data->yValueShares();
     const bool drawEntryLabels = chart->isDrawEntryLabelsEnabled();
     const bool usePercentValues = chart->isUsePercentValuesEnabled();
     const double threshold = chart->sliceTextDrawingThreshold();
@@ -79,7 +79,7 @@ void PieChartRenderer::drawValues(kit::Context& context) {
             const double sliceYBase = std::sin(radians(transformedAngle));
 
             // A zero sum has no shares: its percentages read 0.
-            const double value = usePercentValues ? (yValueSum == 0.0 ? 0.0 : e->y() / yValueSum * 100.0) : e->y();
+            const double value = usePercentValues ? shares.of(e->y()) * 100.0 : e->y();
             const std::string valueText = formatter->stringForValue(value, *e, static_cast<int>(i), viewPortHandler_.get());
 
             const bool wide = sliceAngle > threshold;

@@ -36,14 +36,14 @@ void PieChartView::calcAngles() {
     absoluteAngles_.clear();
     const auto pieData = std::dynamic_pointer_cast<PieChartData>(data());
     if (!pieData) return;
-    const double sum = pieData->yValueSum();
+    const PieChartData::Shares shares = pieData->yValueShares();
     for (const DataSetPtr& set : pieData->dataSets()) {
         if (!set) continue;
         for (std::int64_t j = 0; j < set->entryCount(); ++j) {
             const EntryPtr e = set->entryForIndex(j);
             if (!e) continue;
             // A zero sum has no shares: every slice gets no angle rather than an infinite one.
-            const double angle = sum == 0.0 ? 0.0 : std::fabs(e->y()) / sum * maxAngle_;
+            const double angle = shares.of(std::fabs(e->y())) * maxAngle_;
             drawAngles_.push_back(angle);
             absoluteAngles_.push_back(absoluteAngles_.empty() ? angle : absoluteAngles_.back() + angle);
         }

@@ -1,6 +1,7 @@
 #include "kit/layout/Engine.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <map>
 #include <set>
@@ -11,7 +12,6 @@
 #include "kit/base/Console.h"
 #include "kit/layout/LayoutItem.h"
 #include "kit/layout/Solver.h"
-#include "kit/store/Defaults.h"
 
 namespace kit::layout {
 namespace {
@@ -328,10 +328,15 @@ void Engine::layout() {
     }
 }
 
+namespace {
+std::atomic<bool (*)()> unsatisfiableConstraintsSetting{nullptr};
+} // namespace
+
 bool logsUnsatisfiableConstraints() {
-    auto& d = Defaults::standard();
-    const char* key = "_UIConstraintBasedLayoutLogUnsatisfiable";
-    return !d.hasValue(key) || d.boolean(key);
+    const auto readSetting = unsatisfiableConstraintsSetting.load();
+    return !readSetting || readSetting();
 }
+
+void setUnsatisfiableConstraintsSetting(bool (*readSetting)()) { unsatisfiableConstraintsSetting = readSetting; }
 
 } // namespace kit::layout

@@ -26,5 +26,8 @@ private:
 // Whether unsatisfiable constraints are reported on the console. On unless the settings key
 // "_UIConstraintBasedLayoutLogUnsatisfiable" holds false.
 bool logsUnsatisfiableConstraints();
+// The settings live in the store, a layer above this one (programs that only draw have none): the
+// store hands in how to read that key when it opens them.
+void setUnsatisfiableConstraintsSetting(bool (*readSetting)());
 
 } // namespace kit::layout

@@ -11,6 +11,7 @@
 #include "kit/base/Clock.h"
 #include "kit/base/Console.h"
 #include "kit/base/Files.h"
+#include "kit/layout/Engine.h"
 #include "kit/store/Paths.h"
 
 namespace kit {
@@ -141,6 +142,11 @@ Defaults& Defaults::standard() {
     if (!instance) {
         instance = std::make_unique<Defaults>(Paths::configDir() / "defaults.json");
         boundGeneration = generation;
+        layout::setUnsatisfiableConstraintsSetting([] {
+            auto& d = standard();
+            const char* key = "_UIConstraintBasedLayoutLogUnsatisfiable";
+            return !d.hasValue(key) || d.boolean(key);
+        });
     } else if (generation != boundGeneration) {
         instance->rebind(Paths::configDir() / "defaults.json");
         boundGeneration = generation;

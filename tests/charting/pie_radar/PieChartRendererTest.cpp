@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 using namespace charting;
@@ -174,5 +175,28 @@ TEST_F(PieRendering, AutomaticSpacingDropsOutForThinSlices) {
         EXPECT_EQ(renderer().getSliceSpace(*set), c.space) << c.small;
         set->setAutomaticallyDisableSliceSpacing(false);
         EXPECT_EQ(renderer().getSliceSpace(*set), 10);
+    }
+}
+
+// Values whose sum passes the largest double still divide the pie and read as their percentages.
+TEST_F(PieRendering, ValuesNearTheLimitsOfADoubleKeepTheirShares) {
+    const double top = std::numeric_limits<double>::max();
+    const struct { double a, b, angleA; std::string percentA; } cases[] = {
+        {1e308, 1e308, 180, "v50"}, {top, top, 180, "v50"}, {top, top / 3, 270, "v75"}};
+    for (const auto& c : cases) {
+        chart->setUsePercentValuesEnabled(true);
+        use({{c.a, "A"}, {c.b, "B"}});
+        EXPECT_DOUBLE_EQ(chart->drawAngles().at(0), c.angleA) << c.b;
+        EXPECT_DOUBLE_EQ(chart->drawAngles().at(1), 360 - c.angleA) << c.b;
+        renderer().drawData(context);
+        EXPECT_EQ(lines("fillPath evenodd").size(), 2u) << c.b;
+        ASSERT_EQ(labels().size(), 3u);
+        EXPECT_EQ(labels()[1], "A : " + c.percentA + " ");
+        context.clear();
+        renderer().drawValues(context);
+        const auto texts = lines("drawText");
+        ASSERT_EQ(texts.size(), 4u);
+        EXPECT_EQ(texts[0].rfind("drawText \"" + c.percentA + "\"", 0), 0u) << texts[0];
+        context.clear();
     }
 }
