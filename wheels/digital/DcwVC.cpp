@@ -194,6 +194,15 @@ void DcwVC::buildColorStrips() {
 }
 
 std::shared_ptr<DCW> DcwVC::makeWheel(float angle) {
+    auto wheel = kit::make<DCW>(partWheelFrame());
+    wheel->setPadding(10);
+    wheel->setStroke(7);
+    wheel->setCurrentAngle(angle);
+    if (isClassic) wheel->setIsClassic(true);
+    return wheel;
+}
+
+kit::Rect DcwVC::partWheelFrame() {
     double f = 1.0, e = 200;
     if (kit::Device::userInterfaceIdiom() == kit::UserInterfaceIdiom::pad) {
         if (app::isSplitScreen()) {
@@ -208,12 +217,7 @@ std::shared_ptr<DCW> DcwVC::makeWheel(float angle) {
     }
     const auto b = view()->bounds();
     const double w = f * b.size.width, h = e + f * b.size.width;
-    auto wheel = kit::make<DCW>(kit::Rect{b.midX() - w / 2, b.midY() - h / 2, w, h});
-    wheel->setPadding(10);
-    wheel->setStroke(7);
-    wheel->setCurrentAngle(angle);
-    if (isClassic) wheel->setIsClassic(true);
-    return wheel;
+    return {b.midX() - w / 2, b.midY() - h / 2, w, h};
 }
 
 void DcwVC::buildWheelsForMode() {
@@ -305,8 +309,36 @@ void DcwVC::placeShadeSliders(double room) {
     const double saturationY = std::min(b.maxY() - 134, brightnessY - 50) - room;
     saturationSlider()->setFrame({b.minX() + 20, saturationY, b.maxX() - 40, 30});
     brightnessSlider()->setFrame({b.minX() + 20, brightnessY, b.maxX() - 40, 30});
-    if (auto& main = modeNow == Mode::mono ? dcw4 : dcw1)
-        main->setShadeSliderLowestEdge(main->convertPointFrom({0, saturationY - gap}, root.get()).y);
+    fitWheels(saturationY - gap);
+}
+
+// Every wheel takes the frame that keeps the ring, the handles and the main shade slider clear of
+// the controls; the main one keeps its slider above `sliderLowestEdge` (in the view's coordinates).
+void DcwVC::fitWheels(double sliderLowestEdge) {
+    auto& main = modeNow == Mode::mono ? dcw4 : dcw1;
+    auto root = view();
+    if (!main || root->bounds().size.width <= 0) return;
+    WheelSpace space{partWheelFrame(), main->padding(), main->stroke(), sliderLowestEdge,
+                     root->bounds().inset(kit::Device::current().safeAreaInsets()), controlFrames()};
+    if (space != lastWheelSpace_) {
+        lastWheelFrame_ = fitWheelFrame(space);
+        lastWheelSpace_ = std::move(space);
+    }
+    for (auto* w : wheels())
+        if (*w) (*w)->setFrame(lastWheelFrame_);
+    main->setShadeSliderLowestEdge(main->convertPointFrom({0, sliderLowestEdge}, root.get()).y);
+    for (auto* w : wheels())
+        if (*w) (*w)->layoutIfNeeded();
+}
+
+std::vector<kit::Rect> DcwVC::controlFrames() {
+    auto root = view();
+    std::vector<kit::Rect> frames;
+    for (const auto& v : std::initializer_list<std::shared_ptr<kit::View>>{
+             backBtn(), editCCBtn(), modeNowBtn(), angleSlider(), saveBtn(), infoBtn(), importColorBtn(),
+             importColorFromBufferBtn(), saturationSlider(), brightnessSlider(), clrBtnsSV_})
+        if (v && v->superview() && !v->isHidden()) frames.push_back(v->convertRectTo(v->bounds(), root.get()));
+    return frames;
 }
 
 void DcwVC::viewDidAppear(bool animated) {
@@ -318,8 +350,8 @@ void DcwVC::viewDidAppear(bool animated) {
 
 void DcwVC::viewDidLayoutSubviews() {
     kit::ViewController::viewDidLayoutSubviews();
-    if (captions_.empty()) return;
     placeShadeSliders(0);
+    if (captions_.empty()) return;
     if (clearCaptionsOfControls()) return;
     // Where the bottom strip is full (a small screen, codes of several lines), the saturation slider
     // rises just enough for its caption to fit between the two sliders.
@@ -333,14 +365,10 @@ void DcwVC::viewDidLayoutSubviews() {
 
 bool DcwVC::clearCaptionsOfControls() {
     auto root = view();
-    std::vector<kit::Rect> controls;
+    std::vector<kit::Rect> controls = controlFrames();
     auto add = [&](const std::shared_ptr<kit::View>& v) {
         if (v && v->superview() && !v->isHidden()) controls.push_back(v->convertRectTo(v->bounds(), root.get()));
     };
-    for (const auto& v : std::initializer_list<std::shared_ptr<kit::View>>{
-             backBtn(), editCCBtn(), modeNowBtn(), angleSlider(), saveBtn(), infoBtn(), importColorBtn(),
-             saturationSlider(), brightnessSlider(), clrBtnsSV_})
-        add(v);
     for (auto* w : wheels())
         if (*w && (*w)->superview()) {
             add((*w)->handleView());

@@ -1,0 +1,62 @@
+// The digital and painter's wheels in every harmony mode, with the shortest (hex) and the tallest
+// (CMYK) colour codes, on every device profile and on app windows of a few sizes: nothing may lie
+// over the ring, a handle or another control.
+#include "ScreenLayoutCheck.h"
+#include "WheelsFixture.h"
+
+#include "app/AppDelegate.h"
+#include "kit/store/Defaults.h"
+#include "wheels/digital/DcwVC.h"
+
+namespace {
+
+// Windows the app may be given on a desktop, as the idiom their width gives them.
+std::vector<kit::DeviceProfile> windowProfiles() {
+    std::vector<kit::DeviceProfile> all;
+    for (auto [w, h] : {std::pair{480.0, 720.0}, {900.0, 700.0}, {1280.0, 800.0}}) {
+        kit::DeviceProfile p = w < 600 ? kit::DeviceProfile::smallPhone() : kit::DeviceProfile::smallPad();
+        p.name = "window " + std::to_string(int(w)) + "x" + std::to_string(int(h));
+        p.screenSize = {w, h};
+        p.scale = 1;
+        p.nativeHeight = h;
+        p.safeArea = {};
+        all.push_back(p);
+    }
+    return all;
+}
+
+struct DcwLayout : WheelsFixture {
+    std::vector<layoutcheck::Finding> look(const kit::DeviceProfile& device, int mode, int format, bool classic) {
+        kit::Defaults::standard().set(mode, app::Keys::lastDcwCombination);
+        kit::Defaults::standard().set(format, app::Keys::colorFormat);
+        auto screen = kit::make<wheels::DcwVC>();
+        screen->isClassic = classic;
+        push(screen, device);
+        auto findings = screenLayoutCheck(*host->window(), device).run();
+        host.reset();
+        return findings;
+    }
+
+    void expectClean(const kit::DeviceProfile& device, int mode, int format, bool classic) {
+        const auto findings = look(device, mode, format, classic);
+        EXPECT_TRUE(findings.empty()) << (classic ? "painter's" : "digital") << " wheel, mode " << mode << ", format "
+                                      << format << ", on " << device.name << ":\n"
+                                      << layoutcheck::describe(findings);
+    }
+};
+
+// The digital wheel in every mode with both code heights on the profiles; the painter's wheel
+// (the same geometry, fewer buttons and modes) and the app windows with the tallest codes.
+TEST_F(DcwLayout, NothingCoversTheWheelInAnyModeOrFormat) {
+    kit::Defaults::standard().set(true, app::Keys::hideAbstractTip);
+    app::delegate().savedData.tryItWasShown = true;  // the one-time hint is laid over on purpose
+    for (const auto& device : kit::DeviceProfile::all()) {
+        for (int mode = 0; mode < 8; ++mode)
+            for (int format : {0, 2}) expectClean(device, mode, format, false);
+        for (int mode = 0; mode < 6; ++mode) expectClean(device, mode, 2, true);
+    }
+    for (const auto& device : windowProfiles())
+        for (int mode = 0; mode < 8; ++mode) expectClean(device, mode, 2, false);
+}
+
+} // namespace
