@@ -134,6 +134,8 @@ void DCWPICKER::moveHandle(std::optional<kit::Point> point) {
         kit::NotificationCenter::defaultCenter().post(moveAllNotification);
     }
     layoutHandle();
+    // The slider under the wheel shows the range of the handle's hue, wherever the handle goes.
+    shadeSlider_->setPrimaryColor(handleView_->color());
     layoutHandleLine();
     showHex();
 }

@@ -6,6 +6,7 @@
 
 #include "app/AppDelegate.h"
 #include "kit/store/Defaults.h"
+#include "kit/ui/Button.h"
 #include "wheels/digital/DcwVC.h"
 
 namespace {
@@ -44,6 +45,32 @@ struct DcwLayout : WheelsFixture {
                                       << layoutcheck::describe(findings);
     }
 };
+
+// The check itself: only the band of a ring is occupied, not its hole nor the corners of its box.
+TEST(RingInTheLayoutCheck, OnlyTheBandIsOccupied) {
+    auto screen = kit::make<kit::View>(kit::Rect{0, 0, 320, 480});
+    auto wheel = kit::make<kit::View>(kit::Rect{10, 90, 300, 300});  // ring around (160, 240), band 130...150
+    screen->addSubview(wheel);
+    auto place = [&](const kit::Rect& frame) {
+        auto button = kit::make<kit::Button>(frame);
+        button->setTitle("x");
+        button->layoutIfNeeded();
+        screen->addSubview(button);
+        return button;
+    };
+    place({150, 230, 20, 20});   // in the hole
+    place({12, 92, 20, 20});     // in the box's corner, off the band
+    place({150, 80, 20, 20});    // across the top of the band
+    layoutcheck::LayoutCheck check(*screen, {});
+    check.countAsRing([&](const kit::View& v) -> std::optional<layoutcheck::Ring> {
+        if (&v != wheel.get()) return std::nullopt;
+        return layoutcheck::Ring{{150, 150}, 130, 150};
+    });
+    const auto findings = check.run();
+    ASSERT_EQ(findings.size(), 1u) << layoutcheck::describe(findings);
+    EXPECT_EQ(findings[0].second.rfind("Button", 0), 0u) << findings[0].describe();
+    EXPECT_NE(findings[0].describe().find("(150.0, 80.0"), std::string::npos) << findings[0].describe();
+}
 
 // The digital wheel in every mode with both code heights on the profiles; the painter's wheel
 // (the same geometry, fewer buttons and modes) and the app windows with the tallest codes.

@@ -253,10 +253,12 @@ void DcwVC::buildWheelsAtAngle(float a) {
             root->addSubview(w);
         }
     }
-    // The main wheel carries its hex label and shade slider, placed in its own coordinates.
+    // The main wheel carries its hex label and shade slider, placed in its own coordinates. The
+    // slider tints or shades the whole combination.
     auto main = modeNow == Mode::mono ? dcw4 : dcw1;
     main->addSubview(main->hexLabel());
     main->addSubview(main->shadeSlider());
+    main->shadeSlider()->addTarget(this, "moveAll", kit::ControlEvent::valueChanged, [this] { moveAll(); });
     main->addSubview(main->colorToggleButton());
 }
 
@@ -429,9 +431,14 @@ void DcwVC::recomputeCombination() {
     }
     const float S = saturationSlider()->value(), B = brightnessSlider()->value();
     const int n = numberOfColors(modeNow);
+    // After hue, saturation and brightness, the main wheel's shade slider takes every colour
+    // toward white or black.
+    const auto& main = modeNow == Mode::mono ? dcw4 : dcw1;
+    const double shade = main ? main->shadeSlider()->currentValue() : 0;
+    auto colourOf = [&](const DCW& w) { return shadeOf(harmonyColor(w.hueAngle(), S, B, isClassic), shade); };
     if (modeNow == Mode::mono) {
         if (dcw4) {
-            color1 = harmonyColor(dcw4->hueAngle(), S, B, isClassic);
+            color1 = colourOf(*dcw4);
             dcw4->handleView()->circleLayer()->setFillColor(color1);
         }
         color2 = color3 = color4 = color1;
@@ -446,7 +453,7 @@ void DcwVC::recomputeCombination() {
     for (int i = 1; i <= n; ++i) {
         auto& w = *wheels()[static_cast<std::size_t>(i - 1)];
         if (!w) continue;
-        colorRef(i) = harmonyColor(w->hueAngle(), S, B, isClassic);
+        colorRef(i) = colourOf(*w);
         w->handleView()->circleLayer()->setFillColor(colorRef(i));
     }
     // First colour at the top: the highest strip in use shows color1.
