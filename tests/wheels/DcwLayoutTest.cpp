@@ -86,4 +86,20 @@ TEST_F(DcwLayout, NothingCoversTheWheelInAnyModeOrFormat) {
         for (int mode = 0; mode < 8; ++mode) expectClean(device, mode, 2, false);
 }
 
+// The wheels a menu choice builds are fitted before they are drawn, as on opening.
+TEST_F(DcwLayout, AModeChosenFromTheMenuFitsToo) {
+    kit::Defaults::standard().set(2, app::Keys::colorFormat);
+    kit::Defaults::standard().set(0, app::Keys::lastDcwCombination);
+    app::delegate().savedData.tryItWasShown = true;
+    const auto device = kit::DeviceProfile::smallPhone();
+    auto screen = push(kit::make<wheels::DcwVC>(), device);
+    host->tap(screen->modeNowBtn());
+    for (const auto& b : screen->modeNowMenuStack()->arrangedSubviews())
+        if (b->accessibilityIdentifier() == "Square") host->tap(b);
+    ASSERT_EQ(screen->modeNow, wheels::Mode::square);
+    host->advance(0.1);
+    const auto findings = screenLayoutCheck(*host->window(), device).run();
+    EXPECT_TRUE(findings.empty()) << layoutcheck::describe(findings);
+}
+
 } // namespace
