@@ -19,14 +19,9 @@ bool within(const kit::Rect& inner, const kit::Rect& outer) {
            inner.maxY() <= outer.maxY();
 }
 
-// Whether the track circle passes through the rectangle: a handle (a square of half-side h)
-// centred on it at some angle touches `r` exactly when the circle meets `r` grown by h.
-bool circleMeets(kit::Point c, double radius, const kit::Rect& r) {
-    const double nx = std::clamp(c.x, r.minX(), r.maxX()) - c.x, ny = std::clamp(c.y, r.minY(), r.maxY()) - c.y;
-    const double fx = std::max(std::abs(r.minX() - c.x), std::abs(r.maxX() - c.x));
-    const double fy = std::max(std::abs(r.minY() - c.y), std::abs(r.maxY() - c.y));
-    return std::hypot(nx, ny) <= radius && std::hypot(fx, fy) >= radius;
-}
+// A handle (a square of half-side h) centred on the track circle at some angle touches a
+// rectangle exactly when the circle meets the rectangle grown by h.
+bool circleMeets(kit::Point c, double radius, const kit::Rect& r) { return bandMeets(c, radius, radius, r); }
 
 bool fits(const WheelSpace& s, const kit::Rect& frame) {
     const kit::Point c{frame.midX(), frame.midY()};
@@ -45,6 +40,13 @@ bool fits(const WheelSpace& s, const kit::Rect& frame) {
 }
 
 } // namespace
+
+bool bandMeets(kit::Point c, double inner, double outer, const kit::Rect& r) {
+    const double nx = std::clamp(c.x, r.minX(), r.maxX()) - c.x, ny = std::clamp(c.y, r.minY(), r.maxY()) - c.y;
+    const double fx = std::max(std::abs(r.minX() - c.x), std::abs(r.maxX() - c.x));
+    const double fy = std::max(std::abs(r.minY() - c.y), std::abs(r.maxY() - c.y));
+    return std::hypot(nx, ny) <= outer && std::hypot(fx, fy) >= inner;
+}
 
 kit::Rect fitWheelFrame(const WheelSpace& s) {
     // The whole frame scales, so that what the geometry places by the frame's height (the hex

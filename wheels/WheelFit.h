@@ -18,6 +18,10 @@ struct WheelSpace {
     bool operator==(const WheelSpace&) const = default;
 };
 
+// Whether some point of the rectangle lies between the circles of radius `inner` and `outer`
+// around `centre` (a ring's band; with inner = outer, the circle itself).
+bool bandMeets(kit::Point centre, double inner, double outer, const kit::Rect& r);
+
 // The frame for every wheel; the part frame itself when it fits, and when nothing does, the
 // smallest tried.
 kit::Rect fitWheelFrame(const WheelSpace& space);

@@ -380,6 +380,15 @@ bool DcwVC::clearCaptionsOfControls() {
     const auto unsafe = kit::Device::current().safeAreaInsets();
     controls.push_back({b.minX(), b.maxY() - unsafe.bottom, b.size.width, unsafe.bottom});
     controls.push_back({b.minX(), b.minY(), b.size.width, unsafe.top});
+    // The ring stays where it is while the handles move: a caption is best off it, where its strip
+    // has such a place.
+    std::optional<std::pair<kit::Point, kit::Size>> ring;  // centre; inner and outer radius
+    for (auto* w : wheels())
+        if (*w && (*w)->superview() && (*w)->isFirstDCW()) {
+            const auto wb = (*w)->bounds();
+            ring = {(*w)->convertPointTo({wb.midX(), wb.midY()}, root.get()),
+                    {(*w)->ringInnerRadius(), (*w)->ringOuterRadius()}};
+        }
     bool bottomClear = true;
     for (std::size_t i = 0; i < captions_.size(); ++i) {
         auto& caption = *captions_[i];
@@ -387,9 +396,11 @@ bool DcwVC::clearCaptionsOfControls() {
         const kit::Rect natural = caption.convertRectTo(caption.bounds(), root.get());
         const auto& strip = *colorViews[3 - i];
         const kit::Rect band = strip.convertRectTo(strip.bounds(), root.get());
+        bool offRing = true;
         auto clear = [&](double dy) {
             const kit::Rect r = natural.offsetBy(0, dy).insetBy(0, 0.01);
             if (r.minY() < band.minY() || r.maxY() > band.maxY()) return false;
+            if (offRing && ring && bandMeets(ring->first, ring->second.width, ring->second.height, r)) return false;
             return std::none_of(controls.begin(), controls.end(), [&](const kit::Rect& c) { return c.intersects(r); });
         };
         // Steps of 2, and the places just above and below each control, nearest first.
@@ -397,7 +408,11 @@ bool DcwVC::clearCaptionsOfControls() {
         for (double d = 0; d <= band.size.height; d += 2) moves.insert(moves.end(), {d, -d});
         for (const auto& c : controls) moves.insert(moves.end(), {c.maxY() - natural.minY(), c.minY() - natural.maxY()});
         std::stable_sort(moves.begin(), moves.end(), [](double x, double y) { return std::abs(x) < std::abs(y); });
-        const auto found = std::find_if(moves.begin(), moves.end(), clear);
+        auto found = std::find_if(moves.begin(), moves.end(), clear);
+        if (found == moves.end()) {
+            offRing = false;
+            found = std::find_if(moves.begin(), moves.end(), clear);
+        }
         if (found == moves.end()) {
             bottomClear = bottomClear && i + 1 < captions_.size();
             continue;
