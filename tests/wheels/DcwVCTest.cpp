@@ -98,6 +98,20 @@ TEST_F(DcwVCTest, ShadeSliderUnderTheWheelTintsAndShadesTheWholeCombination) {
     EXPECT_EQ(saved[0].color3(), colour::hexString(screen->color3));
 }
 
+// The painter's wheel hands the editor hue, sliders and shade, so the editor starts from the colours shown.
+TEST_F(DcwVCTest, TheEditorOpensWithTheShadedColoursOfThePaintersWheel) {
+    auto screen = open(2, true);  // triad
+    auto& slider = *screen->dcw1->shadeSlider();
+    slider.setCurrentValue(-0.4);
+    slider.sendActions(kit::ControlEvent::valueChanged);
+    screen->editCCTapped();
+    host->advance(0.5);
+    auto editor = std::dynamic_pointer_cast<wheels::DcwEditCcVC>(nav()->topViewController());
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->color(1), screen->color1);
+    EXPECT_EQ(editor->color(3), screen->color3);
+}
+
 TEST_F(DcwVCTest, ShadeSliderShowsTheHueOfTheHandleWhereverItGoes) {
     auto screen = open(0);
     dragTo(*screen, 2 * kPi / 3);  // green
