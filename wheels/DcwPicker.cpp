@@ -29,8 +29,8 @@ void DCWPICKER::setupPicker() {
     radius_ = std::min(b.size.width, b.size.height) / 3 - handleSize().width / 3;
     handleView_ = kit::make<DCWHANDLER>(kit::Rect{0, 0, handleSize().width, handleSize().height});
 
-    const double w = b.size.width, h = b.size.height;
-    touchArea_ = kit::make<kit::View>(kit::Rect{0, h / 5, w, h - 2 * (h / 5)});
+    touchArea_ = kit::make<kit::View>();
+    layoutTouchArea();
     auto pan = kit::make<kit::PanGesture>();
     std::weak_ptr<kit::View> weakSelf = weak_from_this();
     pan->addTarget([this, weakSelf](kit::GestureRecognizer& recognizer) {
@@ -134,6 +134,8 @@ void DCWPICKER::moveHandle(std::optional<kit::Point> point) {
         kit::NotificationCenter::defaultCenter().post(moveAllNotification);
     }
     layoutHandle();
+    // The slider under the wheel shows the range of the handle's hue, wherever the handle goes.
+    shadeSlider_->setPrimaryColor(handleView_->color());
     layoutHandleLine();
     showHex();
 }
@@ -166,23 +168,12 @@ void DCWPICKER::layoutSubviews() {
 }
 
 void DCWPICKER::layoutPicker() {
-    const auto b = bounds();
-    const double m = std::min(b.size.width, b.size.height);
-    const auto orientation = kit::Device::orientation();
-    const bool padLandscape = kit::Device::userInterfaceIdiom() == kit::UserInterfaceIdiom::pad &&
-                              !app::isSplitScreen() &&
-                              (orientation == kit::DeviceOrientation::landscapeLeft ||
-                               orientation == kit::DeviceOrientation::landscapeRight);
-    const auto hs = handleSize();
-    if (padLandscape) {
-        radius_ = m / 3 - hs.width / 3;
-        layoutAddButton();
-        handleView_->setFrame({0, 0, hs.width * 0.5, hs.height * 0.5});
-    } else {
-        radius_ = m * 0.5 - hs.width * 0.5;
-        layoutAddButton();
-        handleView_->setFrame({0, 0, hs.width, hs.height});
-    }
+    const auto size = bounds().size;
+    radius_ = radiusFor(size);
+    layoutAddButton();
+    handleView_->setFrame({{0, 0}, handleFrameSizeFor(size)});
+    // An owner may give the wheel a new size; the drag area follows it.
+    layoutTouchArea();
     layoutHandle();
     currentColor_ = handleView_->color();
     addButton_->setColor(kit::Color::whiteColor());
@@ -192,6 +183,39 @@ void DCWPICKER::layoutPicker() {
     layoutHandleLine();
     layoutHexLabel();
     layoutColorToggle();
+}
+
+namespace {
+// A pad in landscape, full screen, gets a smaller wheel with half-size handles.
+bool isPadLandscape() {
+    const auto orientation = kit::Device::orientation();
+    return kit::Device::userInterfaceIdiom() == kit::UserInterfaceIdiom::pad && !app::isSplitScreen() &&
+           (orientation == kit::DeviceOrientation::landscapeLeft || orientation == kit::DeviceOrientation::landscapeRight);
+}
+} // namespace
+
+double DCWPICKER::radiusFor(kit::Size size) {
+    const double m = std::min(size.width, size.height), hs = size.width * 0.14;
+    return isPadLandscape() ? m / 3 - hs / 3 : m * 0.5 - hs * 0.5;
+}
+
+kit::Size DCWPICKER::handleFrameSizeFor(kit::Size size) {
+    const double side = size.width * 0.14 * (isPadLandscape() ? 0.5 : 1.0);
+    return {side, side};
+}
+
+kit::Rect DCWPICKER::shadeSliderFrameFor(kit::Size size, double radius, double padding, std::optional<double> lowestEdge) {
+    const double c = radius - padding;
+    const double height = (size.height - 2 * padding) * 0.08;
+    const double width = ((size.width / 2 + c * 0.8660254037844384) - (size.width / 2 + c * (-0.8660254037844388))) * 1.2;
+    double y = size.width + height * 3.4;
+    if (lowestEdge) y = std::min(y, *lowestEdge - height);
+    return {size.width / 2 - width / 2, y, std::max(0.0, width), std::max(0.0, height)};
+}
+
+void DCWPICKER::layoutTouchArea() {
+    const double w = bounds().size.width, h = bounds().size.height;
+    touchArea_->setFrame({0, h / 5, w, h - 2 * (h / 5)});
 }
 
 void DCWPICKER::layoutAddButton() {
@@ -229,13 +253,8 @@ void DCWPICKER::setShadeSliderLowestEdge(std::optional<double> y) {
 }
 
 void DCWPICKER::layoutShadeSlider() {
-    const auto b = bounds();
-    const double c = radius_ - padding_;
-    const double height = (b.size.height - 2 * padding_) * 0.08;
-    const double width = ((b.midX() + c * 0.8660254037844384) - (b.midX() + c * (-0.8660254037844388))) * 1.2;
-    double y = frame().size.width + height * 3.4;
-    if (shadeSliderLowestEdge_) y = std::min(y, *shadeSliderLowestEdge_ - height);
-    shadeSlider_->setFrame({b.midX() - width / 2, y, std::max(0.0, width), std::max(0.0, height)});
+    const kit::Rect slider = shadeSliderFrameFor(bounds().size, radius_, padding_, shadeSliderLowestEdge_);
+    shadeSlider_->setFrame(slider.offsetBy(bounds().minX(), 0));
     shadeSlider_->setHandleCenterX(shadeSlider_->bounds().size.width * 0.5);
     shadeSlider_->layoutTrack();
 }

@@ -65,6 +65,13 @@ public:
     void setIsClassic(bool classic);
     kit::Size handleSize() const;
 
+    // The geometry the layout gives a wheel of a size, so that an owner can try sizes before it
+    // picks one: the radius, the handle's frame size (both by device), and the shade slider's
+    // frame, its bottom at or above `lowestEdge` when given.
+    static double radiusFor(kit::Size size);
+    static kit::Size handleFrameSizeFor(kit::Size size);
+    static kit::Rect shadeSliderFrameFor(kit::Size size, double radius, double padding, std::optional<double> lowestEdge);
+
     double ringOuterRadius() const { return radius_ - padding_; }
     double ringInnerRadius() const { return radius_ - stroke_ - padding_; }
     double trackRadius() const { return radius_ - (padding_ + stroke_ * 0.5); }
@@ -99,6 +106,7 @@ public:
 
 private:
     void setupPicker();
+    void layoutTouchArea();
     void handleWasMoved(kit::GestureRecognizer& recognizer);
     void showHex();
 

@@ -48,10 +48,12 @@ void DCWSLIDER::setPrimaryColor(const kit::Color& color) {
     updateTrackGradient(color);
 }
 
-kit::Color DCWSLIDER::sliderColor() const {
-    if (currentValue_ < 0) return colour::blendColors(primaryColor_, kit::Color::blackColor(), -currentValue_);
-    return colour::blendColors(primaryColor_, kit::Color::whiteColor(), currentValue_);
+kit::Color shadeOf(const kit::Color& color, double value) {
+    if (value < 0) return colour::blendColors(color, kit::Color::blackColor(), -value);
+    return colour::blendColors(color, kit::Color::whiteColor(), value);
 }
+
+kit::Color DCWSLIDER::sliderColor() const { return shadeOf(primaryColor_, currentValue_); }
 
 void DCWSLIDER::layoutTrack() {
     const auto b = bounds();

@@ -12,6 +12,10 @@ namespace wheels {
 
 class DCWSLIDER;
 
+// A colour taken toward black by -value (value below 0) or toward white by value: what a shade
+// slider at that value makes of it.
+kit::Color shadeOf(const kit::Color& color, double value);
+
 class HueShadeSliderDelegate {
 public:
     virtual ~HueShadeSliderDelegate() = default;

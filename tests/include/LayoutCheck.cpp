@@ -13,6 +13,8 @@
 
 #include <cxxabi.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -64,6 +66,25 @@ std::string rectText(const kit::Rect& r) {
 bool within(const kit::Rect& inner, const kit::Rect& outer) {
     return inner.minX() >= outer.minX() - kTolerance && inner.maxX() <= outer.maxX() + kTolerance &&
            inner.minY() >= outer.minY() - kTolerance && inner.maxY() <= outer.maxY() + kTolerance;
+}
+
+// Whether a rectangle and a ring's band share more than rounding: some point of the rectangle lies
+// between the two circles.
+bool bandMeets(const Ring& ring, const kit::Rect& r) {
+    const double nearX = std::clamp(ring.centre.x, r.minX(), r.maxX()), nearY = std::clamp(ring.centre.y, r.minY(), r.maxY());
+    const double nearest = std::hypot(nearX - ring.centre.x, nearY - ring.centre.y);
+    const double farX = std::max(std::abs(r.minX() - ring.centre.x), std::abs(r.maxX() - ring.centre.x));
+    const double farY = std::max(std::abs(r.minY() - ring.centre.y), std::abs(r.maxY() - ring.centre.y));
+    const double farthest = std::hypot(farX, farY);
+    const bool thick = r.size.width > kTolerance && r.size.height > kTolerance;
+    return thick && nearest < ring.outer - kTolerance && farthest > ring.inner + kTolerance;
+}
+
+// Two bands meet unless they are apart or one lies wholly in the other's hole.
+bool bandsMeet(const Ring& a, const Ring& b) {
+    const double d = std::hypot(a.centre.x - b.centre.x, a.centre.y - b.centre.y);
+    if (d >= a.outer + b.outer - kTolerance) return false;
+    return d + b.outer > a.inner + kTolerance && d + a.outer > b.inner + kTolerance;
 }
 
 bool isVisible(const kit::View& view) { return !view.isHidden() && view.alpha() > 0.01; }
@@ -151,12 +172,19 @@ struct LayoutCheck::Element {
     const kit::View* view;
     kit::Rect frame;   // in window coordinates
     kit::Rect visible; // the part that no clipping ancestor cuts away
+    std::optional<Ring> ring;  // a drawn band, in window coordinates: only it is occupied
+    std::string name() const { return nameOf(*view) + (ring ? " ring" : ""); }
 };
 
 LayoutCheck::LayoutCheck(const kit::View& root, kit::EdgeInsets safeArea) : root_(root), safeArea_(safeArea) {}
 
 LayoutCheck& LayoutCheck::countAsControl(Match match) {
     extraControls_.push_back(std::move(match));
+    return *this;
+}
+
+LayoutCheck& LayoutCheck::countAsRing(RingOf ring) {
+    rings_.push_back(std::move(ring));
     return *this;
 }
 
@@ -193,6 +221,12 @@ void LayoutCheck::collect(const kit::View& view, const kit::Rect& clip, std::vec
     if (!isVisible(view)) return;
     const kit::Rect frame = view.convertRectTo(view.bounds(), nullptr).standardized();
     const kit::Rect visible = frame.intersection(clip);
+    for (const auto& ringOf : rings_)
+        if (auto ring = ringOf(view)) {
+            ring->centre = view.convertPointTo(ring->centre, nullptr);
+            const kit::Rect box{ring->centre.x - ring->outer, ring->centre.y - ring->outer, 2 * ring->outer, 2 * ring->outer};
+            out.push_back({&view, box, box.intersection(clip), ring});
+        }
     if (isElement(view)) {
         if (visible.size.width > kTolerance && visible.size.height > kTolerance) out.push_back({&view, frame, visible});
         return; // a control's parts belong to it
@@ -218,20 +252,25 @@ std::vector<Finding> LayoutCheck::run() const {
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const Element& e = elements[i];
         if (!within(e.visible, screen)) {
-            findings.push_back({Finding::Kind::offScreen, nameOf(*e.view), e.visible, {}, {}});
+            findings.push_back({Finding::Kind::offScreen, e.name(), e.visible, {}, {}});
         } else if (!within(e.visible, safe)) {
             bool allowed = false;
             for (const auto& m : allowedOutsideSafeArea_) allowed = allowed || m(*e.view);
-            if (!allowed) findings.push_back({Finding::Kind::outsideSafeArea, nameOf(*e.view), e.visible, {}, {}});
+            if (!allowed) findings.push_back({Finding::Kind::outsideSafeArea, e.name(), e.visible, {}, {}});
         }
         if (const auto* label = textOf(*e.view); label && !labelTextFits(*label))
-            findings.push_back({Finding::Kind::clippedText, nameOf(*e.view), e.frame, {}, {}});
+            findings.push_back({Finding::Kind::clippedText, e.name(), e.frame, {}, {}});
         for (std::size_t j = i + 1; j < elements.size(); ++j) {
             const Element& o = elements[j];
             const kit::Rect shared = e.visible.intersection(o.visible);
             if (shared.size.width <= kTolerance || shared.size.height <= kTolerance) continue;
+            if (e.ring && o.ring ? !bandsMeet(*e.ring, *o.ring)
+                : e.ring         ? !bandMeets(*e.ring, shared)
+                : o.ring         ? !bandMeets(*o.ring, shared)
+                                 : false)
+                continue;
             if (overlapAllowed(*e.view, *o.view)) continue;
-            findings.push_back({Finding::Kind::overlap, nameOf(*e.view), e.visible, nameOf(*o.view), o.visible});
+            findings.push_back({Finding::Kind::overlap, e.name(), e.visible, o.name(), o.visible});
         }
     }
     return findings;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,14 @@ Match showing(std::string text);
 // Any view.
 Match anything();
 
+// A band between two circles, such as a hue ring, in the coordinates of the view that draws it.
+struct Ring {
+    kit::Point centre;
+    double inner = 0, outer = 0;
+};
+// The ring a view draws, if any.
+using RingOf = std::function<std::optional<Ring>(const kit::View&)>;
+
 struct Finding {
     enum class Kind { overlap, offScreen, outsideSafeArea, clippedText };
     Kind kind;
@@ -44,6 +53,9 @@ public:
     // Views besides text, the kit's controls and self-drawn controls that count as controls (a
     // wheel's handle).
     LayoutCheck& countAsControl(Match match);
+    // Views that draw a ring that nothing may cover (a hue wheel's band): the band itself is
+    // occupied, not the box around it. The view's subviews are still looked at on their own.
+    LayoutCheck& countAsRing(RingOf ring);
     // A pair meant to overlap: one side matches `a` and the other `b`; the reason is for the reader.
     LayoutCheck& allowOverlap(Match a, Match b, const std::string& reason);
     // Views allowed to leave the safe area (still not the screen), such as a picture's own controls
@@ -65,6 +77,7 @@ private:
     const kit::View& root_;
     kit::EdgeInsets safeArea_;
     std::vector<Match> extraControls_;
+    std::vector<RingOf> rings_;
     std::vector<Pair> allowedOverlaps_;
     std::vector<Match> allowedOutsideSafeArea_;
 };

@@ -1,13 +1,15 @@
 #pragma once
-// The layout check as the app's screen tests run it: the wheels' handles count as controls, and
-// the few overlaps the screens mean are declared here, each with its reason.
+// The layout check as the app's screen tests run it: the wheels' handles and shade sliders count
+// as controls and the drawn hue ring as occupied, and the few overlaps the screens mean are
+// declared here, each with its reason.
 #include "LayoutCheck.h"
 
 #include "kit/ui/Device.h"
-#include "wheels/Widgets.h"
+#include "wheels/DcwPicker.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -15,6 +17,21 @@ inline layoutcheck::LayoutCheck screenLayoutCheck(const kit::View& root, const k
     using namespace layoutcheck;
     LayoutCheck c(root, device.safeAreaInsets());
     c.countAsControl(ofType<wheels::DCWHANDLER>());
+    // The whole slider, track and knob, is the control (its knob is a handle too).
+    c.countAsControl(ofType<wheels::DCWSLIDER>());
+    c.countAsRing([](const kit::View& v) -> std::optional<Ring> {
+        const auto* wheel = dynamic_cast<const wheels::DCWPICKER*>(&v);
+        if (!wheel || !wheel->isFirstDCW() || wheel->ringOuterRadius() <= 0) return std::nullopt;
+        return Ring{{v.bounds().midX(), v.bounds().midY()}, std::max(0.0, wheel->ringInnerRadius()), wheel->ringOuterRadius()};
+    });
+    c.allowOverlap(ofType<wheels::DCWPICKER>(), ofType<wheels::DCWHANDLER>(), "the handles ride on the ring");
+    // The abstract strips' captions sit at their strips' left edge, and the ring crosses the middle
+    // strips there on every screen: they lie under the ring, not over it.
+    c.allowOverlap(ofType<wheels::DCWPICKER>(), [](const kit::View& v) {
+        for (const char* caption : {"MAIN", "MAJOR ACCENT", "MINOR ACCENT 1", "MINOR ACCENT 2"})
+            if (showing(caption)(v)) return true;
+        return false;
+    }, "strip captions under the wheel");
     // The wheels of a harmony share one frame, so their centre dots lie on each other.
     c.allowOverlap(ofType<wheels::DCWBUTTON>(), ofType<wheels::DCWBUTTON>(), "one centre for all wheels");
     // The one-time hint points at the edit button from in front of everything for 4 s.

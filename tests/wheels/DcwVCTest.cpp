@@ -69,6 +69,61 @@ TEST_F(DcwVCTest, SaturationSliderRecolours) {
     EXPECT_EQ(screen->colorLbl(3)->currentTitle().value_or(""), "");
 }
 
+// The bar under the wheel, dragged by its knob, tints or shades every colour the user sees and saves.
+TEST_F(DcwVCTest, ShadeSliderUnderTheWheelTintsAndShadesTheWholeCombination) {
+    auto screen = open(4);  // tetradic
+    auto& slider = *screen->dcw1->shadeSlider();
+    const float S = screen->saturationSlider()->value(), B = screen->brightnessSlider()->value();
+    for (double towards : {0.1, 0.9}) {  // near the black end, then near the white end
+        const auto knob = centreOf(*slider.handleView());
+        const auto track = slider.convertRectTo(slider.trackLayer()->frame(), nullptr);
+        host->drag({knob, {knob.x + 2, knob.y}, {track.minX() + towards * track.width(), knob.y}});
+        screenshot(towards < 0.5 ? "dcw_shaded" : "dcw_tinted");
+        const double value = slider.currentValue();
+        ASSERT_GT(std::abs(value), 0.5);
+        EXPECT_EQ(value < 0, towards < 0.5);
+        for (int i = 1; i <= 4; ++i) {
+            auto* wheel = i == 1 ? screen->dcw1.get() : i == 2 ? screen->dcw2.get() : i == 3 ? screen->dcw3.get() : screen->dcw4.get();
+            const auto expected = wheels::shadeOf(kit::Color::hsb(wheel->hueAngle(), S, B), value);
+            const auto& shown = i == 1 ? screen->color1 : i == 2 ? screen->color2 : i == 3 ? screen->color3 : screen->color4;
+            EXPECT_EQ(shown, expected) << "colour " << i;
+            EXPECT_EQ(screen->colorViews[static_cast<std::size_t>(4 - i)]->backgroundColor(), expected) << "strip " << i;
+            EXPECT_EQ(screen->colorLbl(i)->currentTitle(), colour::colorCodeStringMultiline(expected)) << "label " << i;
+            EXPECT_EQ(wheel->handleView()->circleLayer()->fillColor(), expected) << "handle " << i;
+        }
+    }
+    host->tap(screen->saveBtn());
+    auto saved = storedWithTag(*appDelegate, "custom");
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].color3(), colour::hexString(screen->color3));
+}
+
+// The painter's wheel hands the editor hue, sliders and shade, so the editor starts from the colours shown.
+TEST_F(DcwVCTest, TheEditorOpensWithTheShadedColoursOfThePaintersWheel) {
+    auto screen = open(2, true);  // triad
+    auto& slider = *screen->dcw1->shadeSlider();
+    slider.setCurrentValue(-0.4);
+    slider.sendActions(kit::ControlEvent::valueChanged);
+    screen->editCCTapped();
+    host->advance(0.5);
+    auto editor = std::dynamic_pointer_cast<wheels::DcwEditCcVC>(nav()->topViewController());
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->color(1), screen->color1);
+    EXPECT_EQ(editor->color(3), screen->color3);
+}
+
+TEST_F(DcwVCTest, ShadeSliderShowsTheHueOfTheHandleWhereverItGoes) {
+    auto screen = open(0);
+    dragTo(*screen, 2 * kPi / 3);  // green
+    const auto& slider = *screen->dcw1->shadeSlider();
+    const auto green = kit::Color::hsb(screen->dcw1->hueAngle(), 1, 1);
+    EXPECT_NEAR(green.hsba().hue, 1.0 / 3, 1e-3);
+    EXPECT_EQ(slider.primaryColor(), green);
+    const auto& stops = slider.trackLayer()->gradient()->colors();
+    ASSERT_TRUE(stops && stops->size() == 3);
+    EXPECT_EQ((*stops)[1], green);
+}
+
 TEST_F(DcwVCTest, SavingStoresACustomCombinationOrInMonoASingleColour) {
     auto screen = open(0);
     host->tap(screen->saveBtn());

@@ -1,4 +1,5 @@
 #include "wheels/digital/DcwEditCcVC.h"
+#include "wheels/DcwSlider.h"
 
 #include "app/AppDelegate.h"
 #include "app/SavedData.h"
@@ -153,7 +154,7 @@ void DcwEditCcVC::loadOriginalColors() {
     for (std::size_t i = 0; i < 4; ++i) {
         if (isClassic) {
             const auto& c = classicColors[i];
-            colors_[i] = colour::ryb(c.hue, c.brightness, c.saturation);
+            colors_[i] = shadeOf(colour::ryb(c.hue, c.brightness, c.saturation), c.shade);
         }
         classicOriginalHues_[i] = classicColors[i].hue;
         if (colors_[i]) originalColors_[i] = *colors_[i];
@@ -321,7 +322,7 @@ void DcwEditCcVC::updateColorBySliders(int n) {
     if (h > 1) h -= 1;
     if (h < 0) h += 1;
     const double s = saturationSlider(n)->value(), b = brightnessSlider(n)->value();
-    setColor(n, isClassic ? colour::ryb(h, b, s) : kit::Color::hsb(h, s, b, 1));
+    setColor(n, isClassic ? shadeOf(colour::ryb(h, b, s), classicColors[i].shade) : kit::Color::hsb(h, s, b, 1));
     paintColorViews();
     updateColorLabels();
 }

@@ -14,9 +14,10 @@
 
 namespace wheels {
 
-// A painter's colour as the classic wheel gives it: hue as a fraction of a turn.
+// A painter's colour as the classic wheel gives it: hue as a fraction of a turn, and the wheel's
+// shade slider (above 0 toward white, below toward black).
 struct ClassicColor {
-    double hue = 0, saturation = 0, brightness = 0;
+    double hue = 0, saturation = 0, brightness = 0, shade = 0;
 };
 
 class DcwEditCcVC : public kit::ViewController {

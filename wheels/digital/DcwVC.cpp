@@ -194,6 +194,15 @@ void DcwVC::buildColorStrips() {
 }
 
 std::shared_ptr<DCW> DcwVC::makeWheel(float angle) {
+    auto wheel = kit::make<DCW>(partWheelFrame());
+    wheel->setPadding(10);
+    wheel->setStroke(7);
+    wheel->setCurrentAngle(angle);
+    if (isClassic) wheel->setIsClassic(true);
+    return wheel;
+}
+
+kit::Rect DcwVC::partWheelFrame() {
     double f = 1.0, e = 200;
     if (kit::Device::userInterfaceIdiom() == kit::UserInterfaceIdiom::pad) {
         if (app::isSplitScreen()) {
@@ -208,12 +217,7 @@ std::shared_ptr<DCW> DcwVC::makeWheel(float angle) {
     }
     const auto b = view()->bounds();
     const double w = f * b.size.width, h = e + f * b.size.width;
-    auto wheel = kit::make<DCW>(kit::Rect{b.midX() - w / 2, b.midY() - h / 2, w, h});
-    wheel->setPadding(10);
-    wheel->setStroke(7);
-    wheel->setCurrentAngle(angle);
-    if (isClassic) wheel->setIsClassic(true);
-    return wheel;
+    return {b.midX() - w / 2, b.midY() - h / 2, w, h};
 }
 
 void DcwVC::buildWheelsForMode() {
@@ -249,10 +253,12 @@ void DcwVC::buildWheelsAtAngle(float a) {
             root->addSubview(w);
         }
     }
-    // The main wheel carries its hex label and shade slider, placed in its own coordinates.
+    // The main wheel carries its hex label and shade slider, placed in its own coordinates. The
+    // slider tints or shades the whole combination.
     auto main = modeNow == Mode::mono ? dcw4 : dcw1;
     main->addSubview(main->hexLabel());
     main->addSubview(main->shadeSlider());
+    main->shadeSlider()->addTarget(this, "moveAll", kit::ControlEvent::valueChanged, [this] { moveAll(); });
     main->addSubview(main->colorToggleButton());
 }
 
@@ -305,8 +311,36 @@ void DcwVC::placeShadeSliders(double room) {
     const double saturationY = std::min(b.maxY() - 134, brightnessY - 50) - room;
     saturationSlider()->setFrame({b.minX() + 20, saturationY, b.maxX() - 40, 30});
     brightnessSlider()->setFrame({b.minX() + 20, brightnessY, b.maxX() - 40, 30});
-    if (auto& main = modeNow == Mode::mono ? dcw4 : dcw1)
-        main->setShadeSliderLowestEdge(main->convertPointFrom({0, saturationY - gap}, root.get()).y);
+    fitWheels(saturationY - gap);
+}
+
+// Every wheel takes the frame that keeps the ring, the handles and the main shade slider clear of
+// the controls; the main one keeps its slider above `sliderLowestEdge` (in the view's coordinates).
+void DcwVC::fitWheels(double sliderLowestEdge) {
+    auto& main = modeNow == Mode::mono ? dcw4 : dcw1;
+    auto root = view();
+    if (!main || root->bounds().size.width <= 0) return;
+    WheelSpace space{partWheelFrame(), main->padding(), main->stroke(), sliderLowestEdge,
+                     root->bounds().inset(kit::Device::current().safeAreaInsets()), controlFrames()};
+    if (space != lastWheelSpace_) {
+        lastWheelFrame_ = fitWheelFrame(space);
+        lastWheelSpace_ = std::move(space);
+    }
+    for (auto* w : wheels())
+        if (*w) (*w)->setFrame(lastWheelFrame_);
+    main->setShadeSliderLowestEdge(main->convertPointFrom({0, sliderLowestEdge}, root.get()).y);
+    for (auto* w : wheels())
+        if (*w) (*w)->layoutIfNeeded();
+}
+
+std::vector<kit::Rect> DcwVC::controlFrames() {
+    auto root = view();
+    std::vector<kit::Rect> frames;
+    for (const auto& v : std::initializer_list<std::shared_ptr<kit::View>>{
+             backBtn(), editCCBtn(), modeNowBtn(), angleSlider(), saveBtn(), infoBtn(), importColorBtn(),
+             importColorFromBufferBtn(), saturationSlider(), brightnessSlider(), clrBtnsSV_})
+        if (v && v->superview() && !v->isHidden()) frames.push_back(v->convertRectTo(v->bounds(), root.get()));
+    return frames;
 }
 
 void DcwVC::viewDidAppear(bool animated) {
@@ -318,8 +352,8 @@ void DcwVC::viewDidAppear(bool animated) {
 
 void DcwVC::viewDidLayoutSubviews() {
     kit::ViewController::viewDidLayoutSubviews();
-    if (captions_.empty()) return;
     placeShadeSliders(0);
+    if (captions_.empty()) return;
     if (clearCaptionsOfControls()) return;
     // Where the bottom strip is full (a small screen, codes of several lines), the saturation slider
     // rises just enough for its caption to fit between the two sliders.
@@ -333,14 +367,10 @@ void DcwVC::viewDidLayoutSubviews() {
 
 bool DcwVC::clearCaptionsOfControls() {
     auto root = view();
-    std::vector<kit::Rect> controls;
+    std::vector<kit::Rect> controls = controlFrames();
     auto add = [&](const std::shared_ptr<kit::View>& v) {
         if (v && v->superview() && !v->isHidden()) controls.push_back(v->convertRectTo(v->bounds(), root.get()));
     };
-    for (const auto& v : std::initializer_list<std::shared_ptr<kit::View>>{
-             backBtn(), editCCBtn(), modeNowBtn(), angleSlider(), saveBtn(), infoBtn(), importColorBtn(),
-             saturationSlider(), brightnessSlider(), clrBtnsSV_})
-        add(v);
     for (auto* w : wheels())
         if (*w && (*w)->superview()) {
             add((*w)->handleView());
@@ -350,6 +380,15 @@ bool DcwVC::clearCaptionsOfControls() {
     const auto unsafe = kit::Device::current().safeAreaInsets();
     controls.push_back({b.minX(), b.maxY() - unsafe.bottom, b.size.width, unsafe.bottom});
     controls.push_back({b.minX(), b.minY(), b.size.width, unsafe.top});
+    // The ring stays where it is while the handles move: a caption is best off it, where its strip
+    // has such a place.
+    std::optional<std::pair<kit::Point, kit::Size>> ring;  // centre; inner and outer radius
+    for (auto* w : wheels())
+        if (*w && (*w)->superview() && (*w)->isFirstDCW()) {
+            const auto wb = (*w)->bounds();
+            ring = {(*w)->convertPointTo({wb.midX(), wb.midY()}, root.get()),
+                    {(*w)->ringInnerRadius(), (*w)->ringOuterRadius()}};
+        }
     bool bottomClear = true;
     for (std::size_t i = 0; i < captions_.size(); ++i) {
         auto& caption = *captions_[i];
@@ -357,9 +396,11 @@ bool DcwVC::clearCaptionsOfControls() {
         const kit::Rect natural = caption.convertRectTo(caption.bounds(), root.get());
         const auto& strip = *colorViews[3 - i];
         const kit::Rect band = strip.convertRectTo(strip.bounds(), root.get());
+        bool offRing = true;
         auto clear = [&](double dy) {
             const kit::Rect r = natural.offsetBy(0, dy).insetBy(0, 0.01);
             if (r.minY() < band.minY() || r.maxY() > band.maxY()) return false;
+            if (offRing && ring && bandMeets(ring->first, ring->second.width, ring->second.height, r)) return false;
             return std::none_of(controls.begin(), controls.end(), [&](const kit::Rect& c) { return c.intersects(r); });
         };
         // Steps of 2, and the places just above and below each control, nearest first.
@@ -367,7 +408,11 @@ bool DcwVC::clearCaptionsOfControls() {
         for (double d = 0; d <= band.size.height; d += 2) moves.insert(moves.end(), {d, -d});
         for (const auto& c : controls) moves.insert(moves.end(), {c.maxY() - natural.minY(), c.minY() - natural.maxY()});
         std::stable_sort(moves.begin(), moves.end(), [](double x, double y) { return std::abs(x) < std::abs(y); });
-        const auto found = std::find_if(moves.begin(), moves.end(), clear);
+        auto found = std::find_if(moves.begin(), moves.end(), clear);
+        if (found == moves.end()) {
+            offRing = false;
+            found = std::find_if(moves.begin(), moves.end(), clear);
+        }
         if (found == moves.end()) {
             bottomClear = bottomClear && i + 1 < captions_.size();
             continue;
@@ -401,9 +446,14 @@ void DcwVC::recomputeCombination() {
     }
     const float S = saturationSlider()->value(), B = brightnessSlider()->value();
     const int n = numberOfColors(modeNow);
+    // After hue, saturation and brightness, the main wheel's shade slider takes every colour
+    // toward white or black.
+    const auto& main = modeNow == Mode::mono ? dcw4 : dcw1;
+    const double shade = main ? main->shadeSlider()->currentValue() : 0;
+    auto colourOf = [&](const DCW& w) { return shadeOf(harmonyColor(w.hueAngle(), S, B, isClassic), shade); };
     if (modeNow == Mode::mono) {
         if (dcw4) {
-            color1 = harmonyColor(dcw4->hueAngle(), S, B, isClassic);
+            color1 = colourOf(*dcw4);
             dcw4->handleView()->circleLayer()->setFillColor(color1);
         }
         color2 = color3 = color4 = color1;
@@ -418,7 +468,7 @@ void DcwVC::recomputeCombination() {
     for (int i = 1; i <= n; ++i) {
         auto& w = *wheels()[static_cast<std::size_t>(i - 1)];
         if (!w) continue;
-        colorRef(i) = harmonyColor(w->hueAngle(), S, B, isClassic);
+        colorRef(i) = colourOf(*w);
         w->handleView()->circleLayer()->setFillColor(colorRef(i));
     }
     // First colour at the top: the highest strip in use shows color1.

@@ -15,6 +15,7 @@
 #include "wheels/ModeMenu.h"
 #include "wheels/ScreenLayout.h"
 #include "wheels/ScreenParts.h"
+#include "wheels/WheelFit.h"
 #include "wheels/digital/Mode.h"
 
 #include <array>
@@ -137,6 +138,13 @@ private:
     // when the bottom one finds no clear place.
     bool clearCaptionsOfControls();
     void placeShadeSliders(double room);
+    // The frame the screen's own geometry gives every wheel, before it is fitted.
+    kit::Rect partWheelFrame();
+    void fitWheels(double sliderLowestEdge);
+    // The screen's controls around the wheel, in the view's coordinates.
+    std::vector<kit::Rect> controlFrames();
+    WheelSpace lastWheelSpace_;
+    kit::Rect lastWheelFrame_;
     void viewDidLayoutSubviews() override;
     std::array<std::shared_ptr<kit::Button>, 4> colorLbls_;
     std::shared_ptr<kit::Button> backBtn_, modeNowBtn_, saveBtn_, importColorBtn_, editCCBtn_, infoBtn_,

@@ -205,9 +205,10 @@ void DcwVC::editCCTapped() {
     if (isClassic) {
         editor->isClassic = true;
         const double S = saturationSlider()->value(), B = brightnessSlider()->value();
+        const double shade = dcw1 ? dcw1->shadeSlider()->currentValue() : 0;
         std::shared_ptr<DCW>* ws[4] = {&dcw1, &dcw2, &dcw3, &dcw4};
         for (std::size_t i = 0; i < 4; ++i)
-            if (*ws[i]) editor->classicColors[i] = {(*ws[i])->hueAngle(), S, B};
+            if (*ws[i]) editor->classicColors[i] = {(*ws[i])->hueAngle(), S, B, shade};
     }
     color1Save = color1;
     fromEditCC = true;

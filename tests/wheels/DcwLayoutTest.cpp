@@ -1,0 +1,105 @@
+// The digital and painter's wheels in every harmony mode, with the shortest (hex) and the tallest
+// (CMYK) colour codes, on every device profile and on app windows of a few sizes: nothing may lie
+// over the ring, a handle or another control.
+#include "ScreenLayoutCheck.h"
+#include "WheelsFixture.h"
+
+#include "app/AppDelegate.h"
+#include "kit/store/Defaults.h"
+#include "kit/ui/Button.h"
+#include "wheels/digital/DcwVC.h"
+
+namespace {
+
+// Windows the app may be given on a desktop, as the idiom their width gives them.
+std::vector<kit::DeviceProfile> windowProfiles() {
+    std::vector<kit::DeviceProfile> all;
+    for (auto [w, h] : {std::pair{480.0, 720.0}, {900.0, 700.0}, {1280.0, 800.0}}) {
+        kit::DeviceProfile p = w < 600 ? kit::DeviceProfile::smallPhone() : kit::DeviceProfile::smallPad();
+        p.name = "window " + std::to_string(int(w)) + "x" + std::to_string(int(h));
+        p.screenSize = {w, h};
+        p.scale = 1;
+        p.nativeHeight = h;
+        p.safeArea = {};
+        all.push_back(p);
+    }
+    return all;
+}
+
+struct DcwLayout : WheelsFixture {
+    std::vector<layoutcheck::Finding> look(const kit::DeviceProfile& device, int mode, int format, bool classic) {
+        kit::Defaults::standard().set(mode, app::Keys::lastDcwCombination);
+        kit::Defaults::standard().set(format, app::Keys::colorFormat);
+        auto screen = kit::make<wheels::DcwVC>();
+        screen->isClassic = classic;
+        push(screen, device);
+        auto findings = screenLayoutCheck(*host->window(), device).run();
+        host.reset();
+        return findings;
+    }
+
+    void expectClean(const kit::DeviceProfile& device, int mode, int format, bool classic) {
+        const auto findings = look(device, mode, format, classic);
+        EXPECT_TRUE(findings.empty()) << (classic ? "painter's" : "digital") << " wheel, mode " << mode << ", format "
+                                      << format << ", on " << device.name << ":\n"
+                                      << layoutcheck::describe(findings);
+    }
+};
+
+// The check itself: only the band of a ring is occupied, not its hole nor the corners of its box.
+TEST(RingInTheLayoutCheck, OnlyTheBandIsOccupied) {
+    auto screen = kit::make<kit::View>(kit::Rect{0, 0, 320, 480});
+    auto wheel = kit::make<kit::View>(kit::Rect{10, 90, 300, 300});  // ring around (160, 240), band 130...150
+    screen->addSubview(wheel);
+    auto place = [&](const kit::Rect& frame) {
+        auto button = kit::make<kit::Button>(frame);
+        button->setTitle("x");
+        button->layoutIfNeeded();
+        screen->addSubview(button);
+        return button;
+    };
+    place({150, 230, 20, 20});   // in the hole
+    place({12, 92, 20, 20});     // in the box's corner, off the band
+    place({150, 80, 20, 20});    // across the top of the band
+    layoutcheck::LayoutCheck check(*screen, {});
+    check.countAsRing([&](const kit::View& v) -> std::optional<layoutcheck::Ring> {
+        if (&v != wheel.get()) return std::nullopt;
+        return layoutcheck::Ring{{150, 150}, 130, 150};
+    });
+    const auto findings = check.run();
+    ASSERT_EQ(findings.size(), 1u) << layoutcheck::describe(findings);
+    EXPECT_EQ(findings[0].second.rfind("Button", 0), 0u) << findings[0].describe();
+    EXPECT_NE(findings[0].describe().find("(150.0, 80.0"), std::string::npos) << findings[0].describe();
+}
+
+// The digital wheel in every mode with both code heights on the profiles; the painter's wheel
+// (the same geometry, fewer buttons and modes) and the app windows with the tallest codes.
+TEST_F(DcwLayout, NothingCoversTheWheelInAnyModeOrFormat) {
+    kit::Defaults::standard().set(true, app::Keys::hideAbstractTip);
+    app::delegate().savedData.tryItWasShown = true;  // the one-time hint is laid over on purpose
+    for (const auto& device : kit::DeviceProfile::all()) {
+        for (int mode = 0; mode < 8; ++mode)
+            for (int format : {0, 2}) expectClean(device, mode, format, false);
+        for (int mode = 0; mode < 6; ++mode) expectClean(device, mode, 2, true);
+    }
+    for (const auto& device : windowProfiles())
+        for (int mode = 0; mode < 8; ++mode) expectClean(device, mode, 2, false);
+}
+
+// The wheels a menu choice builds are fitted before they are drawn, as on opening.
+TEST_F(DcwLayout, AModeChosenFromTheMenuFitsToo) {
+    kit::Defaults::standard().set(2, app::Keys::colorFormat);
+    kit::Defaults::standard().set(0, app::Keys::lastDcwCombination);
+    app::delegate().savedData.tryItWasShown = true;
+    const auto device = kit::DeviceProfile::smallPhone();
+    auto screen = push(kit::make<wheels::DcwVC>(), device);
+    host->tap(screen->modeNowBtn());
+    for (const auto& b : screen->modeNowMenuStack()->arrangedSubviews())
+        if (b->accessibilityIdentifier() == "Square") host->tap(b);
+    ASSERT_EQ(screen->modeNow, wheels::Mode::square);
+    host->advance(0.1);
+    const auto findings = screenLayoutCheck(*host->window(), device).run();
+    EXPECT_TRUE(findings.empty()) << layoutcheck::describe(findings);
+}
+
+} // namespace
