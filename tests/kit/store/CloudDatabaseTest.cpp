@@ -197,4 +197,39 @@ TEST(CloudMirror, ALocalSaveStandsWhenTheCloudFailsAndGoesOutLater) {
     EXPECT_EQ(context.fetch(kit::FetchRequest("Item")).size(), 2u);
 }
 
+TEST(CloudRecord, NamesAServerCanHoldAreShortUtf8WithoutNul) {
+    const std::pair<std::string, bool> cases[] = {
+        {"4A1F7C2E-0B6D-4E8A-9C3F-2D7B5E1A6F90", true},
+        {"Fa\xC3\xA7" "ade \xE2\x82\xAC \xF0\x9F\x8E\xA8", true},
+        {std::string(255, 'n'), true},
+        {"", false},
+        {std::string(256, 'n'), false},
+        {std::string("a\0b", 3), false},
+        {"caf\xE9", false},                  // Latin-1
+        {"cut \xE2\x82", false},             // a sequence cut short
+        {"\xC0\xAF", false},                 // an overlong slash
+        {"\xED\xA0\x80", false},             // a lone surrogate
+        {"\xF4\x90\x80\x80", false},         // beyond U+10FFFF
+    };
+    for (const auto& [name, valid] : cases) EXPECT_EQ(kit::isValidCloudName(name), valid) << name;
+}
+
+TEST(CloudRecord, FieldsThatCannotBeReadDecodeToNothing) {
+    kit::Record r("T", kit::RecordID{"n", {"Z"}});
+    r.set("text", std::string("say \"hi\"\n"));
+    r.set("int", std::int64_t{-7});
+    r.set("real", 0.25);
+    r.set("date", kit::CloudDate{1.7e9});
+    r.set("data", kit::CloudData{std::string("\0\xff", 2)});
+    r.set("list", std::vector<std::string>{"a", ""});
+    EXPECT_EQ(kit::decodeFields(kit::encodeFields(r.fields())), r.fields());
+    for (const char* text : {"not json", "[]", R"({"k": "bare"})", R"({"k": {}})", R"({"k": {"int": 1, "x": 2}})",
+                             R"({"k": {"int": 1.5}})", R"({"k": {"int": 18446744073709551615}})",
+                             R"({"k": {"double": 1e999}})", R"({"k": {"date": 1e300}})", R"({"k": {"date": "now"}})",
+                             R"({"k": {"data": "<0g>"}})", R"({"k": {"data": "<0>"}})", R"({"k": {"list": [1]}})",
+                             R"({"k": {"colour": "red"}})"})
+        EXPECT_FALSE(kit::decodeFields(text)) << text;
+    EXPECT_EQ(kit::decodeFields("{}"), (std::map<std::string, kit::RecordValue>{}));
+}
+
 } // namespace
