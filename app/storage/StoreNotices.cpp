@@ -2,6 +2,7 @@
 
 #include "app/ui/Alerts.h"
 #include "kit/base/Console.h"
+#include "kit/store/CloudDatabase.h"
 #include "kit/text/Localization.h"
 
 #include <filesystem>
@@ -19,6 +20,43 @@ std::string storeReadOnlyText(const std::string& storePath) {
 void reportFetchFailure(const kit::StoreError& error) {
     kit::warn("Fetch failed: " + error.text());
     Alerts::shared().showToast(savedListUnavailableText());
+}
+
+bool isCloudUnusable(const kit::StoreError& error) {
+    return error.code == kit::CloudErrorCode::incompatibleVersion || error.code == kit::CloudErrorCode::badDatabase;
+}
+
+std::string cloudUnusableText(const kit::StoreError& error) {
+    const auto why =
+        error.code == kit::CloudErrorCode::incompatibleVersion
+            ? kit::localizedString("the cloud database was set up by a newer version of Tinctura. Update Tinctura on "
+                                   "this device to use it.")
+            : kit::localizedString("the cloud database on the server is damaged") + " (" + error.userInfo + "). " +
+                  kit::localizedString("Ask whoever runs the server to repair it.");
+    return kit::localizedString("Cloud storage cannot be used:") + " " + why + " " +
+           kit::localizedString("Your colors are saved on this device.");
+}
+
+std::string cloudRecordsSkippedText(std::size_t count) {
+    if (count == 1)
+        return kit::localizedString("1 saved color in the cloud cannot be read and was left out. It stays on the "
+                                    "server unchanged.");
+    return std::to_string(count) + " " +
+           kit::localizedString("saved colors in the cloud cannot be read and were left out. They stay on the server "
+                                "unchanged.");
+}
+
+void CloudProblemNotices::tell(const kit::CloudSyncResult& result) {
+    if (result.skipped) Alerts::shared().showToast(cloudRecordsSkippedText(result.skipped));
+    if (!result.error) {
+        toldUnusable_.clear();
+        return;
+    }
+    if (!isCloudUnusable(*result.error)) return;
+    const auto text = cloudUnusableText(*result.error);
+    if (text == toldUnusable_) return;
+    toldUnusable_ = text;
+    Alerts::shared().showToast(text);
 }
 
 } // namespace app
