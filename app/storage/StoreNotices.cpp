@@ -26,24 +26,19 @@ bool isCloudUnusable(const kit::StoreError& error) {
     return error.code == kit::CloudErrorCode::incompatibleVersion || error.code == kit::CloudErrorCode::badDatabase;
 }
 
+// Short enough for a toast; what exactly is wrong goes to the console with each failed sync.
 std::string cloudUnusableText(const kit::StoreError& error) {
-    const auto why =
-        error.code == kit::CloudErrorCode::incompatibleVersion
-            ? kit::localizedString("the cloud database was set up by a newer version of Tinctura. Update Tinctura on "
-                                   "this device to use it.")
-            : kit::localizedString("the cloud database on the server is damaged") + " (" + error.userInfo + "). " +
-                  kit::localizedString("Ask whoever runs the server to repair it.");
-    return kit::localizedString("Cloud storage cannot be used:") + " " + why + " " +
-           kit::localizedString("Your colors are saved on this device.");
+    return kit::localizedString("Cloud storage cannot be used:") + " " +
+           (error.code == kit::CloudErrorCode::incompatibleVersion
+                ? kit::localizedString("its server has a newer version. Update Tinctura to use it.")
+                : kit::localizedString("the server's database is damaged. Ask for it to be repaired."));
 }
 
 std::string cloudRecordsSkippedText(std::size_t count) {
     if (count == 1)
-        return kit::localizedString("1 saved color in the cloud cannot be read and was left out. It stays on the "
-                                    "server unchanged.");
+        return kit::localizedString("1 saved color in the cloud cannot be read. It was left out and stays on the server.");
     return std::to_string(count) + " " +
-           kit::localizedString("saved colors in the cloud cannot be read and were left out. They stay on the server "
-                                "unchanged.");
+           kit::localizedString("saved colors in the cloud cannot be read. They were left out and stay on the server.");
 }
 
 void CloudProblemNotices::tell(const kit::CloudSyncResult& result) {
