@@ -1,6 +1,7 @@
 // What the user hears of cloud problems that waiting does not mend: a server whose tables are damaged or of a
 // newer version, and saved colors in the cloud that cannot be read. Each is told once; nothing is lost.
 #include "AppFixture.h"
+#include "CloudLaunch.h"
 #include "CloudTestServer.h"
 
 #include "app/storage/DataModel.h"
@@ -8,7 +9,6 @@
 #include "app/storage/StoreNotices.h"
 #include "kit/store/CloudConfiguration.h"
 #include "kit/store/CloudDatabaseDouble.h"
-#include "kit/store/Defaults.h"
 #include "kit/store/postgres/PostgresCloudDatabase.h"
 
 #include <future>
@@ -47,12 +47,7 @@ void seed(const cloudtest::Database& server) {
 
 struct CloudProblems : AppFixture {
     void launch(const std::string& server) {
-        if (server.empty()) unsetenv(kit::CloudConfiguration::environmentVariable);
-        else setenv(kit::CloudConfiguration::environmentVariable, server.c_str(), 1);
-        kit::Defaults::standard().set(true, "CLOUD_STORAGE");
-        appDelegate = std::make_shared<app::AppDelegate>();
-        app::setDelegate(appDelegate);
-        appDelegate->didFinishLaunching();
+        appDelegate = launchWithCloud(server);
         settle();
     }
     void TearDown() override {
