@@ -242,7 +242,8 @@ private:
             if (version < 0 || (version == 0 && madeBefore)) {
                 // Never made over tables that are there already: their records would be at stake.
                 error = cloudError(CloudErrorCode::badDatabase, "The cloud database is damaged",
-                                   "its schema version is missing");
+                                   version < 0 ? "schema version " + std::to_string(version)
+                                               : std::string("its schema version is missing"));
                 return;
             }
             for (int v = version; v < schemaVersion && !error; ++v) {
