@@ -5,6 +5,7 @@
 #include "kit/store/ObjectStoreContainer.h"
 #include "kit/base/Console.h"
 #include "kit/store/Paths.h"
+#include "kit/store/SqliteDatabase.h"
 #include "kit/runtime/RunLoop.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +196,36 @@ TEST(CloudMirror, ALocalSaveStandsWhenTheCloudFailsAndGoesOutLater) {
     context.waitForCloudSync();
     EXPECT_EQ(cloudDb->records("M", "CD_Item").size(), 2u);
     EXPECT_EQ(context.fetch(kit::FetchRequest("Item")).size(), 2u);
+}
+
+// A store whose kept cloud name was damaged still sends the record: under a new name, as no server takes it.
+TEST(CloudMirror, AStoredNameNoServerWouldTakeIsReplacedWhenTheRecordGoesOut) {
+    kit::TemporaryDataDir dir;
+    auto cloudDb = kit::CloudDatabaseDouble::make();
+    using T = kit::AttributeType;
+    kit::CloudPersistentContainer container("M", {"M", {{"Item", {{"tag", T::String}}}}}, dir.path().string(),
+                                            kit::CloudContainer("c", cloudDb));
+    container.loadPersistentStores({});
+    auto& context = *container.viewContext();
+    auto item = context.insert("Item");
+    item->setString("tag", "first");
+    ASSERT_FALSE(context.save());
+    context.waitForCloudSync();
+    {
+        std::optional<kit::sqlite::Error> e;
+        auto store = kit::sqlite::Database::open((dir.path() / "M.sqlite").string(), e);
+        ASSERT_TRUE(store);
+        ASSERT_FALSE(store->exec("UPDATE \"Item\" SET _cloud_name = CAST(x'62ff00' AS TEXT)"));
+    }
+    for (const char* tag : {"second", "third"}) {
+        item->setString("tag", tag);
+        ASSERT_FALSE(context.save());
+        context.waitForCloudSync();
+    }
+    auto records = cloudDb->records("M", "CD_Item");
+    ASSERT_EQ(records.size(), 2u);  // the first copy, which the store no longer names, and the repaired one
+    for (const auto& r : records) EXPECT_TRUE(kit::isValidCloudName(r.recordID().recordName));
+    EXPECT_EQ(*records[1].value("CD_tag"), kit::RecordValue(std::string("third")));
 }
 
 TEST(CloudRecord, NamesAServerCanHoldAreShortUtf8WithoutNul) {
