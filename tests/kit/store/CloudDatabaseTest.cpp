@@ -174,14 +174,19 @@ TEST(CloudMirror, SavesGoOutAsCdRecordsAndCloudChangesShowOnlyAtThePin) {
 
 namespace {
 
-TEST(CloudMirror, ALocalSaveStandsWhenTheCloudFailsAndGoesOutLater) {
+// A store of items with a text "tag", mirrored to an in-memory cloud database.
+struct TaggedItems {
     kit::TemporaryDataDir dir;
-    auto cloudDb = kit::CloudDatabaseDouble::make();
-    using T = kit::AttributeType;
-    kit::CloudPersistentContainer container("M", {"M", {{"Item", {{"tag", T::String}}}}}, dir.path().string(),
-                                            kit::CloudContainer("c", cloudDb));
-    container.loadPersistentStores({});
-    auto& context = *container.viewContext();
+    std::shared_ptr<kit::CloudDatabaseDouble> cloudDb = kit::CloudDatabaseDouble::make();
+    kit::CloudPersistentContainer container{"M", {"M", {{"Item", {{"tag", kit::AttributeType::String}}}}},
+                                            dir.path().string(), kit::CloudContainer("c", cloudDb)};
+    TaggedItems() { container.loadPersistentStores({}); }
+};
+
+TEST(CloudMirror, ALocalSaveStandsWhenTheCloudFailsAndGoesOutLater) {
+    TaggedItems items;
+    auto& cloudDb = items.cloudDb;
+    auto& context = *items.container.viewContext();
     cloudDb->injectFault(kit::CloudDatabaseDouble::Call::RecordSave, kit::cloudError(3, "offline"));
     kit::ConsoleCapture console;
     context.insert("Item")->setString("tag", "first");
@@ -200,20 +205,15 @@ TEST(CloudMirror, ALocalSaveStandsWhenTheCloudFailsAndGoesOutLater) {
 
 // A store whose kept cloud name was damaged still sends the record: under a new name, as no server takes it.
 TEST(CloudMirror, AStoredNameNoServerWouldTakeIsReplacedWhenTheRecordGoesOut) {
-    kit::TemporaryDataDir dir;
-    auto cloudDb = kit::CloudDatabaseDouble::make();
-    using T = kit::AttributeType;
-    kit::CloudPersistentContainer container("M", {"M", {{"Item", {{"tag", T::String}}}}}, dir.path().string(),
-                                            kit::CloudContainer("c", cloudDb));
-    container.loadPersistentStores({});
-    auto& context = *container.viewContext();
+    TaggedItems items;
+    auto& context = *items.container.viewContext();
     auto item = context.insert("Item");
     item->setString("tag", "first");
     ASSERT_FALSE(context.save());
     context.waitForCloudSync();
     {
         std::optional<kit::sqlite::Error> e;
-        auto store = kit::sqlite::Database::open((dir.path() / "M.sqlite").string(), e);
+        auto store = kit::sqlite::Database::open((items.dir.path() / "M.sqlite").string(), e);
         ASSERT_TRUE(store);
         ASSERT_FALSE(store->exec("UPDATE \"Item\" SET _cloud_name = CAST(x'62ff00' AS TEXT)"));
     }
@@ -222,7 +222,7 @@ TEST(CloudMirror, AStoredNameNoServerWouldTakeIsReplacedWhenTheRecordGoesOut) {
         ASSERT_FALSE(context.save());
         context.waitForCloudSync();
     }
-    auto records = cloudDb->records("M", "CD_Item");
+    auto records = items.cloudDb->records("M", "CD_Item");
     ASSERT_EQ(records.size(), 2u);  // the first copy, which the store no longer names, and the repaired one
     for (const auto& r : records) EXPECT_TRUE(kit::isValidCloudName(r.recordID().recordName));
     EXPECT_EQ(*records[1].value("CD_tag"), kit::RecordValue(std::string("third")));
