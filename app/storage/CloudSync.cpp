@@ -1,5 +1,6 @@
 #include "app/storage/CloudSync.h"
 
+#include "app/storage/StoreNotices.h"
 #include "app/ui/Alerts.h"
 #include "kit/runtime/NotificationCenter.h"
 #include "kit/store/CloudDatabase.h"
@@ -31,7 +32,9 @@ std::string privacyFailureText(const std::string& what, int cloudErrorCode) {
 void watchCloudSync(kit::ManagedContext& context) {
     // Told once per outage: a sync that gets through makes the next outage worth telling again.
     auto told = std::make_shared<bool>(false);
-    context.setCloudSyncHandler([told](const kit::CloudSyncResult& result) {
+    auto notices = std::make_shared<CloudProblemNotices>();
+    context.setCloudSyncHandler([told, notices](const kit::CloudSyncResult& result) {
+        notices->tell(result);
         if (result.error && result.error->code == kit::CloudErrorCode::networkUnavailable) {
             if (!*told) Alerts::shared().showToast(cloudUnreachableText());
             *told = true;

@@ -2,6 +2,7 @@
 
 #include "app/ui/Alerts.h"
 #include "kit/base/Console.h"
+#include "kit/store/CloudDatabase.h"
 #include "kit/text/Localization.h"
 
 #include <filesystem>
@@ -19,6 +20,38 @@ std::string storeReadOnlyText(const std::string& storePath) {
 void reportFetchFailure(const kit::StoreError& error) {
     kit::warn("Fetch failed: " + error.text());
     Alerts::shared().showToast(savedListUnavailableText());
+}
+
+bool isCloudUnusable(const kit::StoreError& error) {
+    return error.code == kit::CloudErrorCode::incompatibleVersion || error.code == kit::CloudErrorCode::badDatabase;
+}
+
+// Short enough for a toast; what exactly is wrong goes to the console with each failed sync.
+std::string cloudUnusableText(const kit::StoreError& error) {
+    return kit::localizedString("Cloud storage cannot be used:") + " " +
+           (error.code == kit::CloudErrorCode::incompatibleVersion
+                ? kit::localizedString("its server has a newer version. Update Tinctura to use it.")
+                : kit::localizedString("the server's database is damaged. Ask for it to be repaired."));
+}
+
+std::string cloudRecordsSkippedText(std::size_t count) {
+    if (count == 1)
+        return kit::localizedString("1 saved color in the cloud cannot be read. It was left out and stays on the server.");
+    return std::to_string(count) + " " +
+           kit::localizedString("saved colors in the cloud cannot be read. They were left out and stay on the server.");
+}
+
+void CloudProblemNotices::tell(const kit::CloudSyncResult& result) {
+    if (result.skipped) Alerts::shared().showToast(cloudRecordsSkippedText(result.skipped));
+    if (!result.error) {
+        toldUnusable_.clear();
+        return;
+    }
+    if (!isCloudUnusable(*result.error)) return;
+    const auto text = cloudUnusableText(*result.error);
+    if (text == toldUnusable_) return;
+    toldUnusable_ = text;
+    Alerts::shared().showToast(text);
 }
 
 } // namespace app

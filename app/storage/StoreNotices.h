@@ -1,7 +1,11 @@
 #pragma once
 // What the user is told about the store beyond a failed save: a fetch that failed (shown as an empty
-// list it would read as "nothing saved") and a store that can only be read.
+// list it would read as "nothing saved"), a store that can only be read, cloud storage that cannot be used
+// at all, and saved colors of the cloud that were left out because they cannot be read.
+#include "kit/store/CloudMirror.h"
 #include "kit/store/StoreError.h"
+
+#include <cstddef>
 
 #include <string>
 
@@ -11,5 +15,21 @@ std::string savedListUnavailableText();
 // Logs the error and shows the toast.
 void reportFetchFailure(const kit::StoreError& error);
 std::string storeReadOnlyText(const std::string& storePath);
+
+// Whether the error says the server's tables are damaged or of a newer version: no sync gets through until
+// someone acts, so the user hears what to do.
+bool isCloudUnusable(const kit::StoreError& error);
+std::string cloudUnusableText(const kit::StoreError& error);
+std::string cloudRecordsSkippedText(std::size_t count);
+
+// Tells the user of the cloud problems that waiting does not mend, each once: cloud storage that cannot be
+// used (again after a sync has got through), and each record that cannot be read.
+class CloudProblemNotices {
+public:
+    void tell(const kit::CloudSyncResult& result);
+
+private:
+    std::string toldUnusable_;
+};
 
 } // namespace app

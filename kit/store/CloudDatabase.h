@@ -1,6 +1,8 @@
 #pragma once
 // The user's private cloud database: record zones, records, paged queries and zone deletion.
 // Every answer arrives on a worker thread, never on the caller's; pages of one query come one after another.
+// A record the database holds but cannot read comes with its name and type and no fields (and no change
+// time); it stays on the server as it is.
 #include "kit/store/CloudRecord.h"
 #include "kit/store/StoreError.h"
 
@@ -17,6 +19,8 @@ constexpr int internalError = 1;
 constexpr int partialFailure = 2;
 constexpr int networkUnavailable = 3;
 constexpr int unknownItem = 11;
+constexpr int incompatibleVersion = 18;  // the server's tables are of a newer version
+constexpr int badDatabase = 24;          // the server's tables are damaged
 constexpr int zoneNotFound = 26;
 } // namespace CloudErrorCode
 

@@ -1,9 +1,12 @@
 #include "kit/store/CloudMirror.h"
 
+#include "kit/base/Console.h"
 #include "kit/runtime/DispatchQueue.h"
 #include "kit/store/ObjectStore.h"
 #include "kit/store/Uuid.h"
 
+#include <climits>
+#include <cmath>
 #include <future>
 #include <map>
 #include <set>
@@ -88,23 +91,52 @@ Record toRecord(const EntityDescription& entity, const StoreRow& row, const std:
     return r;
 }
 
-std::vector<AttributeValue> fromRecord(const EntityDescription& entity, const Record& r) {
+// The attribute's value from a field of the cloud; nothing when the field is of another kind or out of range.
+std::optional<AttributeValue> attributeValue(AttributeType type, const RecordValue& field) {
+    const auto* text = std::get_if<std::string>(&field);
+    const auto* number = std::get_if<std::int64_t>(&field);
+    const auto* real = std::get_if<double>(&field);
+    const auto* list = std::get_if<std::vector<std::string>>(&field);
+    switch (type) {
+    case AttributeType::String:
+        if (text) return *text;
+        break;
+    case AttributeType::Bool:
+        if (number) return *number != 0;
+        break;
+    case AttributeType::Int32:
+        if (number && *number >= INT32_MIN && *number <= INT32_MAX) return *number;
+        break;
+    case AttributeType::Int64:
+        if (number) return *number;
+        break;
+    case AttributeType::Double:
+        if (real && std::isfinite(*real)) return *real;
+        if (number) return static_cast<double>(*number);
+        break;
+    case AttributeType::StringArray:
+        if (list) return *list;
+        break;
+    }
+    return std::nullopt;
+}
+
+// The row's values from a cloud record; nothing when the record cannot be read as one of the entity: a field
+// of the wrong kind, or none of the entity's fields at all (as a record the database could not read comes).
+std::optional<std::vector<AttributeValue>> fromRecord(const EntityDescription& entity, const Record& r) {
     std::vector<AttributeValue> values;
+    bool anyField = false;
     for (const auto& a : entity.attributes) {
-        const auto* v = r.value("CD_" + a.name);
         AttributeValue value = defaultValue(a.type);
-        if (v) {
-            if (auto s = std::get_if<std::string>(v); s && a.type == AttributeType::String) value = *s;
-            else if (auto n = std::get_if<std::int64_t>(v)) {
-                if (a.type == AttributeType::Bool) value = *n != 0;
-                else if (a.type == AttributeType::Int32 || a.type == AttributeType::Int64) value = *n;
-                else if (a.type == AttributeType::Double) value = static_cast<double>(*n);
-            } else if (auto d = std::get_if<double>(v); d && a.type == AttributeType::Double) value = *d;
-            else if (auto l = std::get_if<std::vector<std::string>>(v); l && a.type == AttributeType::StringArray)
-                value = *l;
+        if (const auto* field = r.value("CD_" + a.name)) {
+            auto read = attributeValue(a.type, *field);
+            if (!read) return std::nullopt;
+            value = std::move(*read);
+            anyField = true;
         }
         values.push_back(std::move(value));
     }
+    if (!anyField) return std::nullopt;
     return values;
 }
 
@@ -138,8 +170,8 @@ std::optional<StoreError> CloudMirror::exportChanges() {
 std::optional<StoreError> CloudMirror::importChanges() {
     std::optional<StoreError> error;
     queue_->sync([&] {
-        bool imported = false;
-        if (auto* s = store(error)) error = importWith(*s, imported);
+        CloudSyncResult result;
+        if (auto* s = store(error)) error = importWith(*s, result);
     });
     return error;
 }
@@ -173,7 +205,7 @@ void CloudMirror::runRequested() {
         // Without the server there is nothing to take in either; with it, an export's partial failure
         // does not keep the other machines' changes out.
         if (import && !(result.error && result.error->code == CloudErrorCode::networkUnavailable)) {
-            auto imported = importWith(*s, result.imported);
+            auto imported = importWith(*s, result);
             if (imported) result.error = imported;
         }
     }
@@ -189,7 +221,9 @@ std::optional<StoreError> CloudMirror::exportWith(ObjectStore& store) {
     std::vector<std::pair<const EntityDescription*, StoreRow>> saveRows;
     for (const auto& entity : store.model().entities)
         for (auto& row : store.rowsToExport(entity)) {
-            toSave.push_back(toRecord(entity, row, row.cloudName.value_or(makeUuidString()), zone_));
+            // A name no server would take (a damaged store) is replaced, so that the record still goes out.
+            const bool named = row.cloudName && isValidCloudName(*row.cloudName);
+            toSave.push_back(toRecord(entity, row, named ? *row.cloudName : makeUuidString(), zone_));
             saveRows.emplace_back(&entity, std::move(row));
         }
     auto tombstones = store.tombstones();
@@ -241,7 +275,7 @@ std::optional<StoreError> CloudMirror::exportWith(ObjectStore& store) {
     return error;
 }
 
-std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, bool& imported) {
+std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncResult& result) {
     auto db = container_.privateCloudDatabase();
     std::map<std::string, CloudState> byType;
     if (db->tracksChanges()) {
@@ -274,7 +308,15 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, bool& impo
         for (const auto& record : cloud.changed) {
             const auto& name = record.recordID().recordName;
             if (deletedHere.count(name)) continue;  // its deletion goes out with the next export
-            auto values = fromRecord(entity, record);
+            auto read = fromRecord(entity, record);
+            if (!read || !isValidCloudName(name)) {
+                // Left out here and left alone there; a copy taken in before it broke stays as it was.
+                if (unreadable_.insert(name).second) ++result.skipped;
+                local.erase(name);
+                continue;
+            }
+            unreadable_.erase(name);
+            auto values = std::move(*read);
             auto it = local.find(name);
             if (it == local.end()) {
                 changes.push_back({RowChange::Kind::Insert, &entity, 0, std::move(values), name});
@@ -290,12 +332,13 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, bool& impo
             if (row.changedAt == 0 && (cloud.complete || cloud.deleted.count(name)))
                 changes.push_back({RowChange::Kind::Delete, &entity, row.pk, {}, name});
     }
+    if (result.skipped) warn("Cloud records left out, as they cannot be read: " + std::to_string(result.skipped));
     if (changes.empty()) return std::nullopt;
     if (auto e = store.applyImport(changes)) {
         token_.reset();  // not taken in: the next import starts from the beginning
         return e;
     }
-    imported = true;
+    result.imported = true;
     return std::nullopt;
 }
 

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <set>
 
 namespace kit {
 
@@ -22,6 +23,7 @@ class ObjectStore;
 struct CloudSyncResult {
     std::optional<StoreError> error;
     bool imported = false;  // records of the store changed
+    std::size_t skipped = 0;  // cloud records newly found unreadable: left out here, left alone on the server
 };
 
 class CloudMirror {
@@ -46,7 +48,7 @@ private:
     // On the mirror's thread.
     ObjectStore* store(std::optional<StoreError>& error);
     std::optional<StoreError> exportWith(ObjectStore& store);
-    std::optional<StoreError> importWith(ObjectStore& store, bool& imported);
+    std::optional<StoreError> importWith(ObjectStore& store, CloudSyncResult& result);
     void runRequested();
 
     std::string path_;
@@ -56,6 +58,7 @@ private:
     std::unique_ptr<ObjectStore> store_;
     std::optional<ServerChangeToken> token_;
     bool zoneMade_ = false;
+    std::set<std::string> unreadable_;  // names of the cloud records left out, each counted once
 
     std::mutex requestMutex_;
     bool queued_ = false;

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -37,6 +38,12 @@ struct CloudData {
 };
 
 using RecordValue = std::variant<std::string, std::int64_t, double, CloudDate, CloudData, std::vector<std::string>>;
+
+// Whether a server can hold `name` as a record, zone, owner or type name: 1 to 255 bytes of UTF-8 without NUL.
+// One bad name must be refused alone before it reaches a server, which would refuse the whole request.
+bool isValidCloudName(std::string_view name);
+// Whether a date can be shown and compared: finite, from the year 1 to the year 9999.
+bool isValidCloudDate(double secondsSince1970);
 
 // The value's text as the exporters write it: a text as is, numbers in shortest decimal, dates in ISO 8601 (UTC),
 // data as "<" hex bytes ">", a list as a JSON array of its texts.

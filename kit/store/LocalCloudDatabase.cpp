@@ -4,17 +4,57 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
+#include <cstdint>
+
 namespace kit {
 
 using nlohmann::json;
 
 namespace {
-// "<0aff>" back to its bytes.
-std::string fromHex(const std::string& text) {
-    auto digit = [](char c) { return c <= '9' ? c - '0' : c - 'a' + 10; };
+// "<0aff>" back to its bytes; nothing when the text is not of that form.
+std::optional<std::string> fromHex(const std::string& text) {
+    if (text.size() < 2 || text.front() != '<' || text.back() != '>' || text.size() % 2 != 0) return std::nullopt;
+    auto digit = [](char c) -> int {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    };
     std::string out;
-    for (std::size_t i = 1; i + 2 < text.size(); i += 2) out += static_cast<char>(digit(text[i]) * 16 + digit(text[i + 1]));
+    for (std::size_t i = 1; i + 1 < text.size(); i += 2) {
+        const int high = digit(text[i]), low = digit(text[i + 1]);
+        if (high < 0 || low < 0) return std::nullopt;
+        out += static_cast<char>(high * 16 + low);
+    }
     return out;
+}
+
+// One field as encodeFields writes it: {"kind": value}; nothing when it is not of that form.
+std::optional<RecordValue> decodeValue(const json& v) {
+    if (!v.is_object() || v.size() != 1) return std::nullopt;
+    const std::string kind = v.begin().key();
+    const auto& x = v.begin().value();
+    if (kind == "string" && x.is_string()) return x.get<std::string>();
+    // An integer beyond 64 bits or a fraction is no integer of ours.
+    if (kind == "int" && x.is_number_integer() &&
+        !(x.is_number_unsigned() && x.get<std::uint64_t>() > std::uint64_t(INT64_MAX)))
+        return x.get<std::int64_t>();
+    if (kind == "double" && x.is_number() && std::isfinite(x.get<double>())) return x.get<double>();
+    if (kind == "date" && x.is_number() && isValidCloudDate(x.get<double>())) return CloudDate{x.get<double>()};
+    if (kind == "data" && x.is_string()) {
+        if (auto bytes = fromHex(x.get<std::string>())) return CloudData{std::move(*bytes)};
+        return std::nullopt;
+    }
+    if (kind == "list" && x.is_array()) {
+        std::vector<std::string> items;
+        for (const auto& item : x) {
+            if (!item.is_string()) return std::nullopt;
+            items.push_back(item.get<std::string>());
+        }
+        return items;
+    }
+    return std::nullopt;
 }
 } // namespace
 
@@ -38,20 +78,14 @@ std::string encodeFields(const std::map<std::string, RecordValue>& fields) {
     return out.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-std::map<std::string, RecordValue> decodeFields(const std::string& text) {
-    std::map<std::string, RecordValue> out;
+std::optional<std::map<std::string, RecordValue>> decodeFields(const std::string& text) {
     auto j = json::parse(text, nullptr, false);
-    if (!j.is_object()) return out;
+    if (!j.is_object()) return std::nullopt;
+    std::map<std::string, RecordValue> out;
     for (auto& [key, v] : j.items()) {
-        if (!v.is_object() || v.empty()) continue;
-        const std::string kind = v.begin().key();
-        const auto& x = v.begin().value();
-        if (kind == "string" && x.is_string()) out[key] = x.get<std::string>();
-        else if (kind == "int" && x.is_number_integer()) out[key] = x.get<std::int64_t>();
-        else if (kind == "double" && x.is_number()) out[key] = x.get<double>();
-        else if (kind == "date" && x.is_number()) out[key] = CloudDate{x.get<double>()};
-        else if (kind == "data" && x.is_string()) out[key] = CloudData{fromHex(x.get<std::string>())};
-        else if (kind == "list" && x.is_array()) out[key] = x.get<std::vector<std::string>>();
+        auto value = decodeValue(v);
+        if (!value) return std::nullopt;
+        out[key] = std::move(*value);
     }
     return out;
 }
@@ -138,7 +172,9 @@ std::vector<Record> LocalCloudDatabase::storedRecords(const RecordZoneID& zone, 
     stmt->bind(4, std::string_view(recordType));
     while (stmt->step()) {
         Record r(recordType, RecordID{stmt->text(0), zone});
-        for (auto& [k, v] : decodeFields(stmt->text(1))) r.set(k, std::move(v));
+        // A record that cannot be read comes without fields (CloudDatabase.h).
+        if (auto fields = decodeFields(stmt->text(1)))
+            for (auto& [k, v] : *fields) r.set(k, std::move(v));
         out.push_back(std::move(r));
     }
     stmt->reset();

@@ -32,8 +32,9 @@ private:
     std::string container_;
 };
 
-// Fields as JSON with their kinds, so that every value comes back with its type.
+// Fields as JSON with their kinds, so that every value comes back with its type. Decoding gives nothing for a
+// text that is not such JSON or holds a value out of its kind's range (a date beyond the year 9999, say).
 std::string encodeFields(const std::map<std::string, RecordValue>& fields);
-std::map<std::string, RecordValue> decodeFields(const std::string& text);
+std::optional<std::map<std::string, RecordValue>> decodeFields(const std::string& text);
 
 } // namespace kit

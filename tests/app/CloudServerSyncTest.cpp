@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "CloudLaunch.h"
 #include "CloudWait.h"
 #include "CloudTestServer.h"
 
@@ -11,7 +12,6 @@
 #include "kit/runtime/NotificationCenter.h"
 #include "kit/store/CloudConfiguration.h"
 #include "kit/store/CloudWorkers.h"
-#include "kit/store/Defaults.h"
 #include "kit/store/postgres/PostgresCloudDatabase.h"
 
 #include <nlohmann/json.hpp>
@@ -57,14 +57,7 @@ std::set<std::string> mixes(kit::ManagedContext& context) {
 
 struct CloudServerSyncTest : AppFixture {
     // With cloud storage on, on the server given, else on the local stand-in.
-    void launch(const std::string& server) {
-        if (server.empty()) unsetenv(kit::CloudConfiguration::environmentVariable);
-        else setenv(kit::CloudConfiguration::environmentVariable, server.c_str(), 1);
-        kit::Defaults::standard().set(true, "CLOUD_STORAGE");
-        appDelegate = std::make_shared<app::AppDelegate>();
-        app::setDelegate(appDelegate);
-        appDelegate->didFinishLaunching();
-    }
+    void launch(const std::string& server) { appDelegate = launchWithCloud(server); }
     void TearDown() override {
         AppFixture::TearDown();
         unsetenv(kit::CloudConfiguration::environmentVariable);

@@ -12,7 +12,7 @@ cmake --build "$build" --target fuzz_targets
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-targets=(hex_text number_fields chart_colour_text settings image_decode)
+targets=(hex_text number_fields chart_colour_text settings image_decode cloud_fields)
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
 for t in "${targets[@]}"; do
   mkdir -p "$work/$t/corpus" "$work/$t/crash"

@@ -5,6 +5,7 @@
 
 #include <libpq-fe.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <map>
@@ -35,6 +36,30 @@ const char* const migrations[] = {
     "CREATE INDEX tinctura_deletions_by_change ON tinctura_deletions (container, owner, zone, change);",
 };
 static_assert(std::size(migrations) == PostgresCloudDatabase::schemaVersion);
+
+// What the statements below rely on in the tables of the current version: the change sequence, every
+// column, and the primary keys that their ON CONFLICT clauses name.
+const char* const requiredLayout[] = {
+    "tinctura_change_seq",
+    "tinctura_zones.container", "tinctura_zones.owner", "tinctura_zones.zone", "tinctura_zones.created",
+    "tinctura_zones primary key",
+    "tinctura_records.container", "tinctura_records.owner", "tinctura_records.zone", "tinctura_records.name",
+    "tinctura_records.type", "tinctura_records.fields", "tinctura_records.modified", "tinctura_records.created",
+    "tinctura_records.change", "tinctura_records primary key",
+    "tinctura_deletions.container", "tinctura_deletions.owner", "tinctura_deletions.zone", "tinctura_deletions.name",
+    "tinctura_deletions.type", "tinctura_deletions.change", "tinctura_deletions primary key",
+};
+
+// Everything of ours in the schema, named as in requiredLayout.
+const std::string layoutQuery = [] {
+    const std::string ours =
+        " FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace AND n.nspname = current_schema()";
+    const std::string named = " WHERE c.relname LIKE 'tinctura\\_%'";
+    return "SELECT c.relname" + ours + named + " UNION ALL SELECT c.relname || '.' || a.attname" + ours +
+           " JOIN pg_attribute a ON a.attrelid = c.oid AND a.attnum > 0 AND NOT a.attisdropped" + named +
+           " AND c.relkind = 'r' UNION ALL SELECT c.relname || ' primary key'" + ours +
+           " JOIN pg_constraint k ON k.conrelid = c.oid AND k.contype = 'p'" + named;
+}();
 
 // Serialises schema set-up between clients that connect at the same moment.
 constexpr const char* schemaLockKey = "7405001";
@@ -71,12 +96,44 @@ std::int64_t parseInteger(const char* text) {
     return value;
 }
 
+// A record from its row; one whose fields or change time cannot be read comes without either (CloudDatabase.h).
+Record readRecord(std::string type, RecordID id, const char* fields, const char* modified) {
+    Record record(std::move(type), std::move(id));
+    const double changedAt = parseNumber(modified);
+    auto values = decodeFields(fields);
+    if (!values || !isValidCloudDate(changedAt)) return record;
+    for (auto& [k, v] : *values) record.set(k, std::move(v));
+    record.setModificationDate(CloudDate{changedAt});
+    return record;
+}
+
 // Deletes the records that meet `condition` (after container $1 and owner $2) and marks each deleted.
 std::string deleteAndMark(const std::string& condition) {
     return "WITH gone AS (DELETE FROM tinctura_records WHERE container = $1 AND owner = $2 AND " + condition +
            " RETURNING container, owner, zone, name, type) INSERT INTO tinctura_deletions (container, owner, zone, "
            "name, type) SELECT * FROM gone ON CONFLICT (container, owner, zone, name) DO UPDATE SET type = "
            "excluded.type, change = nextval('tinctura_change_seq')";
+}
+
+bool isValidZone(const RecordZoneID& zone) {
+    return isValidCloudName(zone.zoneName) && isValidCloudName(zone.ownerName);
+}
+
+// A name as the failure list shows it: as it is when it is valid, else only its length.
+std::string shown(const std::string& name) {
+    return isValidCloudName(name) ? name : "(a name of " + std::to_string(name.size()) + " bytes)";
+}
+
+// Why the server could not hold the record, if it could not: checked before sending, since one such
+// name makes the server refuse the whole request.
+std::optional<std::string> nameProblem(const Record& record) {
+    const auto& id = record.recordID();
+    std::string problem;
+    if (!isValidZone(id.zoneID)) problem = "Zone name not valid";
+    else if (!isValidCloudName(id.recordName)) problem = "Record name not valid";
+    else if (!isValidCloudName(record.recordType())) problem = "Record type not valid";
+    else return std::nullopt;
+    return shown(id.recordName) + ": " + problem;
 }
 
 std::string joined(const std::vector<std::string>& failures) {
@@ -163,31 +220,53 @@ private:
 
     void drop() { db_.connection_.reset(); }
 
+    // Makes the tables on a new database and brings older ones up to date. Tables that are damaged or of a
+    // newer version are left as they are: every call then fails with badDatabase or incompatibleVersion.
     void prepareSchema() {
         transaction([&] {
             run((std::string("SELECT pg_advisory_xact_lock(") + schemaLockKey + ")").c_str());
             run("CREATE TABLE IF NOT EXISTS tinctura_schema (version integer NOT NULL)");
             auto r = run("SELECT coalesce(max(version), 0) FROM tinctura_schema");
-            if (!r) return;
+            auto layout = run(layoutQuery.c_str());
+            if (!r || !layout) return;
             const auto version = static_cast<int>(parseInteger(PQgetvalue(r.get(), 0, 0)));
+            std::set<std::string> present;
+            for (int i = 0; i < PQntuples(layout.get()); ++i) present.insert(PQgetvalue(layout.get(), i, 0));
             if (version > schemaVersion) {
-                error = cloudError(CloudErrorCode::internalError, "The cloud database was set up by a newer version",
-                                   "schema " + std::to_string(version));
+                error = cloudError(CloudErrorCode::incompatibleVersion, "The cloud database was set up by a newer version",
+                                   "schema version " + std::to_string(version));
+                return;
+            }
+            const bool madeBefore = std::any_of(present.begin(), present.end(),
+                                                [](const std::string& item) { return !item.starts_with("tinctura_schema"); });
+            if (version < 0 || (version == 0 && madeBefore)) {
+                // Never made over tables that are there already: their records would be at stake.
+                error = cloudError(CloudErrorCode::badDatabase, "The cloud database is damaged",
+                                   version < 0 ? "schema version " + std::to_string(version)
+                                               : std::string("its schema version is missing"));
                 return;
             }
             for (int v = version; v < schemaVersion && !error; ++v) {
                 Result step(PQexec(db_.connection_.get(), migrations[v]), &PQclear);
                 if (PQresultStatus(step.get()) != PGRES_COMMAND_OK) fail(step.get());
+                if (error && v > 0 && error->code == CloudErrorCode::internalError)
+                    error = cloudError(CloudErrorCode::badDatabase, "The cloud database is damaged", error->userInfo);
             }
+            if (version == schemaVersion)
+                for (const char* item : requiredLayout)
+                    if (!present.count(item)) {
+                        error = cloudError(CloudErrorCode::badDatabase, "The cloud database is damaged",
+                                           std::string(item) + " is missing");
+                        return;
+                    }
             if (version < schemaVersion) {
                 run("DELETE FROM tinctura_schema");
                 run("INSERT INTO tinctura_schema (version) VALUES ($1)", {std::to_string(schemaVersion)});
             }
         });
-        if (error && error->code != CloudErrorCode::networkUnavailable) {
+        if (error && error->code == CloudErrorCode::internalError)
             error->description = "The cloud database could not be prepared";
-            drop();  // the next call tries again from the start
-        }
+        if (error && error->code != CloudErrorCode::networkUnavailable) drop();  // the next call tries again
     }
 
     PostgresCloudDatabase& db_;
@@ -247,20 +326,23 @@ void PostgresCloudDatabase::runQuery(QueryOperation& op) {
     {
         Session session(*this);
         const std::vector<std::string> zone{container_, at.zoneID.ownerName, at.zoneID.zoneName};
+        // A name the server cannot hold is of no zone there, and a type of that kind of no record.
+        if (!isValidZone(at.zoneID))
+            session.error = cloudError(CloudErrorCode::zoneNotFound, "Zone not found", "zone " + shown(at.zoneID.zoneName));
         auto found = session.run("SELECT 1 FROM tinctura_zones WHERE container = $1 AND owner = $2 AND zone = $3", zone);
         if (found && PQntuples(found.get()) == 0)
             session.error = cloudError(CloudErrorCode::zoneNotFound, "Zone not found", "zone " + at.zoneID.zoneName);
-        auto r = session.run("SELECT name, fields, modified, created FROM tinctura_records WHERE container = $1 AND "
-                             "owner = $2 AND zone = $3 AND type = $4 AND created > $5 ORDER BY created LIMIT $6",
-                             {container_, at.zoneID.ownerName, at.zoneID.zoneName, at.query.recordType,
-                              std::to_string(at.offset), std::to_string(limit + 1)});
+        auto r = !isValidCloudName(at.query.recordType)
+                     ? Result(nullptr, &PQclear)
+                     : session.run("SELECT name, fields, modified, created FROM tinctura_records WHERE container = $1 "
+                                   "AND owner = $2 AND zone = $3 AND type = $4 AND created > $5 ORDER BY created LIMIT $6",
+                                   {container_, at.zoneID.ownerName, at.zoneID.zoneName, at.query.recordType,
+                                    std::to_string(at.offset), std::to_string(limit + 1)});
         if (r) {
             const int rows = PQntuples(r.get());
             for (int i = 0; i < rows && page.size() < limit; ++i) {
-                Record record(at.query.recordType, RecordID{PQgetvalue(r.get(), i, 0), at.zoneID});
-                for (auto& [k, v] : decodeFields(PQgetvalue(r.get(), i, 1))) record.set(k, std::move(v));
-                record.setModificationDate(CloudDate{parseNumber(PQgetvalue(r.get(), i, 2))});
-                page.push_back(std::move(record));
+                page.push_back(readRecord(at.query.recordType, RecordID{PQgetvalue(r.get(), i, 0), at.zoneID},
+                                          PQgetvalue(r.get(), i, 1), PQgetvalue(r.get(), i, 2)));
                 at.offset = static_cast<std::size_t>(parseInteger(PQgetvalue(r.get(), i, 3)));
             }
             if (static_cast<std::size_t>(rows) > limit) next = at;
@@ -284,12 +366,20 @@ void PostgresCloudDatabase::runZones(ModifyRecordZonesOperation& op) {
         Session session(*this);
         for (const auto& z : op.recordZonesToSave) {
             if (!session.ok()) break;
+            if (!isValidZone(z.zoneID)) {
+                failures.push_back(shown(z.zoneID.zoneName) + ": Zone name not valid");
+                continue;
+            }
             session.run("INSERT INTO tinctura_zones (container, owner, zone) VALUES ($1, $2, $3) ON CONFLICT DO NOTHING",
                         {container_, z.zoneID.ownerName, z.zoneID.zoneName});
             if (session.ok()) saved.push_back(z);
         }
         for (const auto& id : op.recordZoneIDsToDelete) {
             if (!session.ok()) break;
+            if (!isValidZone(id)) {
+                failures.push_back(shown(id.zoneName) + ": Zone not found");
+                continue;
+            }
             // The zone's records go with it, each leaving a deletion mark, so other machines delete their copies.
             std::optional<bool> found;
             session.transaction([&] {
@@ -322,16 +412,23 @@ void PostgresCloudDatabase::runRecords(ModifyRecordsOperation& op) {
     // One zone per record; the saves and deletions of each zone go in one transaction each.
     std::map<RecordZoneID, std::vector<const Record*>> saves;
     std::map<RecordZoneID, std::vector<const RecordID*>> deletions;
-    for (const auto& r : op.recordsToSave) saves[r.recordID().zoneID].push_back(&r);
-    for (const auto& id : op.recordIDsToDelete) deletions[id.zoneID].push_back(&id);
-    std::set<RecordZoneID> zones;
-    for (const auto& [z, _] : saves) zones.insert(z);
-    for (const auto& [z, _] : deletions) zones.insert(z);
-
     std::vector<Record> saved;
     std::vector<RecordID> deleted;
     std::vector<std::string> failures;
     std::optional<StoreError> error;
+    for (const auto& r : op.recordsToSave) {
+        if (auto problem = nameProblem(r)) failures.push_back(std::move(*problem));
+        else saves[r.recordID().zoneID].push_back(&r);
+    }
+    for (const auto& id : op.recordIDsToDelete) {
+        // A record of a name the server cannot hold is not there to delete.
+        if (!isValidZone(id.zoneID) || !isValidCloudName(id.recordName)) deleted.push_back(id);
+        else deletions[id.zoneID].push_back(&id);
+    }
+    std::set<RecordZoneID> zones;
+    for (const auto& [z, _] : saves) zones.insert(z);
+    for (const auto& [z, _] : deletions) zones.insert(z);
+
     {
         Session session(*this);
         for (const auto& zone : zones) {
@@ -395,6 +492,12 @@ void PostgresCloudDatabase::runRecords(ModifyRecordsOperation& op) {
 }
 
 void PostgresCloudDatabase::runChanges(FetchRecordZoneChangesOperation& op) {
+    // A zone of a name the server cannot hold does not exist there, and has no changes.
+    if (!isValidZone(op.zoneID)) {
+        if (op.fetchRecordZoneChangesCompletionBlock)
+            op.fetchRecordZoneChangesCompletionBlock(op.previousServerChangeToken.value_or(ServerChangeToken{}), std::nullopt);
+        return;
+    }
     std::vector<Record> changed;
     std::vector<std::pair<RecordID, std::string>> removed;
     std::optional<ServerChangeToken> token;
@@ -416,10 +519,8 @@ void PostgresCloudDatabase::runChanges(FetchRecordZoneChangesOperation& op) {
             auto last = session.run("SELECT last_value FROM tinctura_change_seq");
             if (!r || !d || !last) return;
             for (int i = 0; i < PQntuples(r.get()); ++i) {
-                Record record(PQgetvalue(r.get(), i, 1), RecordID{PQgetvalue(r.get(), i, 0), zone});
-                for (auto& [k, v] : decodeFields(PQgetvalue(r.get(), i, 2))) record.set(k, std::move(v));
-                record.setModificationDate(CloudDate{parseNumber(PQgetvalue(r.get(), i, 3))});
-                changed.push_back(std::move(record));
+                changed.push_back(readRecord(PQgetvalue(r.get(), i, 1), RecordID{PQgetvalue(r.get(), i, 0), zone},
+                                             PQgetvalue(r.get(), i, 2), PQgetvalue(r.get(), i, 3)));
             }
             for (int i = 0; i < PQntuples(d.get()); ++i)
                 removed.emplace_back(RecordID{PQgetvalue(d.get(), i, 0), zone}, PQgetvalue(d.get(), i, 1));

@@ -5,6 +5,7 @@
 #include "kit/store/ObjectStoreContainer.h"
 #include "kit/base/Console.h"
 #include "kit/store/Paths.h"
+#include "kit/store/SqliteDatabase.h"
 #include "kit/runtime/RunLoop.h"
 
 #include <gtest/gtest.h>
@@ -173,14 +174,19 @@ TEST(CloudMirror, SavesGoOutAsCdRecordsAndCloudChangesShowOnlyAtThePin) {
 
 namespace {
 
-TEST(CloudMirror, ALocalSaveStandsWhenTheCloudFailsAndGoesOutLater) {
+// A store of items with a text "tag", mirrored to an in-memory cloud database.
+struct TaggedItems {
     kit::TemporaryDataDir dir;
-    auto cloudDb = kit::CloudDatabaseDouble::make();
-    using T = kit::AttributeType;
-    kit::CloudPersistentContainer container("M", {"M", {{"Item", {{"tag", T::String}}}}}, dir.path().string(),
-                                            kit::CloudContainer("c", cloudDb));
-    container.loadPersistentStores({});
-    auto& context = *container.viewContext();
+    std::shared_ptr<kit::CloudDatabaseDouble> cloudDb = kit::CloudDatabaseDouble::make();
+    kit::CloudPersistentContainer container{"M", {"M", {{"Item", {{"tag", kit::AttributeType::String}}}}},
+                                            dir.path().string(), kit::CloudContainer("c", cloudDb)};
+    TaggedItems() { container.loadPersistentStores({}); }
+};
+
+TEST(CloudMirror, ALocalSaveStandsWhenTheCloudFailsAndGoesOutLater) {
+    TaggedItems items;
+    auto& cloudDb = items.cloudDb;
+    auto& context = *items.container.viewContext();
     cloudDb->injectFault(kit::CloudDatabaseDouble::Call::RecordSave, kit::cloudError(3, "offline"));
     kit::ConsoleCapture console;
     context.insert("Item")->setString("tag", "first");
@@ -195,6 +201,66 @@ TEST(CloudMirror, ALocalSaveStandsWhenTheCloudFailsAndGoesOutLater) {
     context.waitForCloudSync();
     EXPECT_EQ(cloudDb->records("M", "CD_Item").size(), 2u);
     EXPECT_EQ(context.fetch(kit::FetchRequest("Item")).size(), 2u);
+}
+
+// A store whose kept cloud name was damaged still sends the record: under a new name, as no server takes it.
+TEST(CloudMirror, AStoredNameNoServerWouldTakeIsReplacedWhenTheRecordGoesOut) {
+    TaggedItems items;
+    auto& context = *items.container.viewContext();
+    auto item = context.insert("Item");
+    item->setString("tag", "first");
+    ASSERT_FALSE(context.save());
+    context.waitForCloudSync();
+    {
+        std::optional<kit::sqlite::Error> e;
+        auto store = kit::sqlite::Database::open((items.dir.path() / "M.sqlite").string(), e);
+        ASSERT_TRUE(store);
+        ASSERT_FALSE(store->exec("UPDATE \"Item\" SET _cloud_name = CAST(x'62ff00' AS TEXT)"));
+    }
+    for (const char* tag : {"second", "third"}) {
+        item->setString("tag", tag);
+        ASSERT_FALSE(context.save());
+        context.waitForCloudSync();
+    }
+    auto records = items.cloudDb->records("M", "CD_Item");
+    ASSERT_EQ(records.size(), 2u);  // the first copy, which the store no longer names, and the repaired one
+    for (const auto& r : records) EXPECT_TRUE(kit::isValidCloudName(r.recordID().recordName));
+    EXPECT_EQ(*records[1].value("CD_tag"), kit::RecordValue(std::string("third")));
+}
+
+TEST(CloudRecord, NamesAServerCanHoldAreShortUtf8WithoutNul) {
+    const std::pair<std::string, bool> cases[] = {
+        {"4A1F7C2E-0B6D-4E8A-9C3F-2D7B5E1A6F90", true},
+        {"Fa\xC3\xA7" "ade \xE2\x82\xAC \xF0\x9F\x8E\xA8", true},
+        {std::string(255, 'n'), true},
+        {"", false},
+        {std::string(256, 'n'), false},
+        {std::string("a\0b", 3), false},
+        {"caf\xE9", false},                  // Latin-1
+        {"cut \xE2\x82", false},             // a sequence cut short
+        {"\xC0\xAF", false},                 // an overlong slash
+        {"\xED\xA0\x80", false},             // a lone surrogate
+        {"\xF4\x90\x80\x80", false},         // beyond U+10FFFF
+    };
+    for (const auto& [name, valid] : cases) EXPECT_EQ(kit::isValidCloudName(name), valid) << name;
+}
+
+TEST(CloudRecord, FieldsThatCannotBeReadDecodeToNothing) {
+    kit::Record r("T", kit::RecordID{"n", {"Z"}});
+    r.set("text", std::string("say \"hi\"\n"));
+    r.set("int", std::int64_t{-7});
+    r.set("real", 0.25);
+    r.set("date", kit::CloudDate{1.7e9});
+    r.set("data", kit::CloudData{std::string("\0\xff", 2)});
+    r.set("list", std::vector<std::string>{"a", ""});
+    EXPECT_EQ(kit::decodeFields(kit::encodeFields(r.fields())), r.fields());
+    for (const char* text : {"not json", "[]", R"({"k": "bare"})", R"({"k": {}})", R"({"k": {"int": 1, "x": 2}})",
+                             R"({"k": {"int": 1.5}})", R"({"k": {"int": 18446744073709551615}})",
+                             R"({"k": {"double": 1e999}})", R"({"k": {"date": 1e300}})", R"({"k": {"date": "now"}})",
+                             R"({"k": {"data": "<0g>"}})", R"({"k": {"data": "<0>"}})", R"({"k": {"list": [1]}})",
+                             R"({"k": {"colour": "red"}})"})
+        EXPECT_FALSE(kit::decodeFields(text)) << text;
+    EXPECT_EQ(kit::decodeFields("{}"), (std::map<std::string, kit::RecordValue>{}));
 }
 
 } // namespace

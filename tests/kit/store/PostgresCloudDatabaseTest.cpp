@@ -156,6 +156,145 @@ TEST_F(PostgresZoneTest, KeepsTheLaterChangeAndReportsChangesSinceAToken) {
     EXPECT_TRUE(changes(*db, next.token).changed.empty());
 }
 
+// Tables another program or a person left broken: the server is refused as it is, nothing on it is changed.
+TEST(PostgresCloudDatabase, RefusesTablesThatAreDamagedOrOfANewerVersionAndLeavesThemAlone) {
+    struct Case {
+        const char* damage;
+        int code;
+        const char* detail;
+    };
+    const Case cases[] = {
+        {"DELETE FROM tinctura_schema", kit::CloudErrorCode::badDatabase, "schema version is missing"},
+        {"DROP TABLE tinctura_schema", kit::CloudErrorCode::badDatabase, "schema version is missing"},
+        {"UPDATE tinctura_schema SET version = 99", kit::CloudErrorCode::incompatibleVersion, "99"},
+        {"ALTER TABLE tinctura_records DROP COLUMN fields", kit::CloudErrorCode::badDatabase,
+         "tinctura_records.fields is missing"},
+        {"DROP TABLE tinctura_deletions", kit::CloudErrorCode::badDatabase, "tinctura_deletions.container is missing"},
+        {"ALTER TABLE tinctura_zones DROP CONSTRAINT tinctura_zones_pkey CASCADE", kit::CloudErrorCode::badDatabase,
+         "tinctura_zones primary key is missing"},
+    };
+    for (const auto& c : cases) {
+        cloudtest::Database server;
+        SKIP_WITHOUT_SERVER(server);
+        {
+            auto first = open(server);
+            ASSERT_FALSE(modifyZones(*first, {{zone}}));
+            ASSERT_FALSE(modify(*first, {record("kept", 1)}));
+        }
+        server.value(c.damage);
+        const auto versionRows = server.value("SELECT count(*) FROM tinctura_schema");
+        auto db = open(server);
+        for (int call = 0; call < 2; ++call) {  // every call, not only the first
+            auto e = modify(*db, {record("new", 2)});
+            ASSERT_TRUE(e) << c.damage;
+            EXPECT_EQ(e->code, c.code) << c.damage << ": " << e->text();
+            EXPECT_NE(e->userInfo.find(c.detail), std::string::npos) << c.damage << ": " << e->text();
+        }
+        EXPECT_EQ(server.value("SELECT count(*) FROM tinctura_records"), "1") << c.damage;
+        EXPECT_EQ(server.value("SELECT count(*) FROM tinctura_schema"), versionRows) << c.damage;
+    }
+}
+
+TEST_F(PostgresZoneTest, WorksAgainOnceTheLostVersionRowIsBack) {
+    ASSERT_FALSE(modify(*db, {record("a", 1)}));
+    server.value("DELETE FROM tinctura_schema");
+    auto fresh = open(server);
+    ASSERT_TRUE(modify(*fresh, {record("b", 1)}));
+    server.value("INSERT INTO tinctura_schema VALUES (1)");
+    EXPECT_FALSE(modify(*fresh, {record("b", 1)}));
+    EXPECT_EQ(query(*fresh, 0).records.size(), 2u);
+}
+
+// Rows written by something else that this program cannot read come without fields, in queries and changes
+// alike, and stay on the server as they are.
+TEST_F(PostgresZoneTest, GivesRowsItCannotReadWithoutFieldsAndLeavesThemAlone) {
+    ASSERT_FALSE(modify(*db, {record("good", 5)}));
+    const std::pair<const char*, const char*> rows[] = {
+        {"not json", "1"},
+        {R"({"CD_tag": {"int": "seven"}})", "1"},
+        {R"({"CD_tag": "bare"})", "1"},
+        {R"({"CD_id": {"int": 18446744073709551615}})", "1"},
+        {R"({"CD_when": {"date": 1e300}})", "1"},
+        {R"({"CD_colors": {"list": [1, 2]}})", "1"},
+        {R"({"CD_blob": {"data": "<zz>"}})", "1"},
+        {R"({"CD_tag": {"string": "fine"}})", "'NaN'"},
+        {R"({"CD_tag": {"string": "fine"}})", "1e300"},
+    };
+    int n = 0;
+    for (const auto& [fields, modified] : rows)
+        server.value("INSERT INTO tinctura_records (container, owner, zone, name, type, fields, modified) VALUES "
+                     "('tinctura.default', '__defaultOwner__', 'DataModel', 'bad" + std::to_string(n++) +
+                     "', 'CD_Item', $$" + fields + "$$, " + modified + ")");
+    const auto before = server.value("SELECT string_agg(fields || modified, '|' ORDER BY name) FROM tinctura_records");
+
+    auto listing = query(*db, 0);
+    ASSERT_FALSE(listing.error);
+    ASSERT_EQ(listing.records.size(), std::size(rows) + 1);
+    for (const auto& r : listing.records) {
+        if (r.recordID().recordName == "good") {
+            EXPECT_EQ(r, record("good", 5));
+            continue;
+        }
+        EXPECT_TRUE(r.fields().empty()) << r.recordID().recordName;
+        EXPECT_FALSE(r.modificationDate()) << r.recordID().recordName;
+    }
+    auto op = std::make_shared<kit::FetchRecordZoneChangesOperation>(zone, std::nullopt);
+    std::promise<void> done;
+    std::size_t withoutFields = 0;
+    op->recordChangedBlock = [&](const Record& r) { withoutFields += r.fields().empty(); };
+    op->fetchRecordZoneChangesCompletionBlock = [&](auto, auto) { done.set_value(); };
+    db->addOperation(op);
+    done.get_future().get();
+    EXPECT_EQ(withoutFields, std::size(rows));
+    EXPECT_EQ(server.value("SELECT string_agg(fields || modified, '|' ORDER BY name) FROM tinctura_records"), before);
+}
+
+// A name the server cannot hold is refused alone: the rest of the request goes through.
+TEST_F(PostgresZoneTest, RefusesARecordWhoseNameTheServerCannotHoldAndSavesTheRest) {
+    std::string random(1 << 20, 'x');
+    for (std::size_t i = 0; i < random.size(); ++i) random[i] = static_cast<char>('a' + (i * 7919 + i / 13) % 26);
+    const std::string badNames[] = {std::string("nul\0inside", 10), "latin1 \xE9t\xE9", "cut \xE2\x82", random};
+    ASSERT_FALSE(modify(*db, {record("doomed", 1)}));
+
+    std::vector<Record> batch;
+    for (int i = 0; i < 50; ++i) batch.push_back(record("ok" + std::to_string(i), 2));
+    for (const auto& name : badNames) batch.push_back(record(name, 2));
+    Record badZone("CD_Item", RecordID{"elsewhere", RecordZoneID{std::string("zone\0x", 6)}});
+    batch.push_back(badZone);
+    std::vector<RecordID> toDelete{RecordID{"doomed", zone}};
+    for (const auto& name : badNames) toDelete.push_back(RecordID{name, zone});
+
+    auto op = std::make_shared<kit::ModifyRecordsOperation>(batch, toDelete);
+    std::promise<void> done;
+    std::size_t saved = 0, deleted = 0;
+    std::optional<kit::StoreError> error;
+    op->modifyRecordsCompletionBlock = [&](auto s, auto d, auto e) {
+        saved = s ? s->size() : 0;
+        deleted = d ? d->size() : 0;
+        error = e;
+        done.set_value();
+    };
+    db->addOperation(op);
+    done.get_future().get();
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code, kit::CloudErrorCode::partialFailure);
+    EXPECT_NE(error->userInfo.find("(a name of 1048576 bytes): Record name not valid"), std::string::npos);
+    EXPECT_NE(error->userInfo.find("elsewhere: Zone name not valid"), std::string::npos);
+    EXPECT_EQ(saved, 50u);
+    EXPECT_EQ(deleted, toDelete.size());
+    EXPECT_EQ(server.value("SELECT count(*) FROM tinctura_records"), "50");
+
+    // Zones of such names neither exist nor can be made; reading one is no error of the server's.
+    auto zoneError = modifyZones(*db, {{badZone.recordID().zoneID}});
+    ASSERT_TRUE(zoneError);
+    EXPECT_EQ(zoneError->code, kit::CloudErrorCode::partialFailure);
+    auto changed = std::make_shared<kit::FetchRecordZoneChangesOperation>(badZone.recordID().zoneID, std::nullopt);
+    std::promise<std::optional<kit::StoreError>> fetched;
+    changed->fetchRecordZoneChangesCompletionBlock = [&](auto, auto e) { fetched.set_value(e); };
+    db->addOperation(changed);
+    EXPECT_FALSE(fetched.get_future().get());
+}
+
 TEST(PostgresCloudDatabase, SeesNothingOfAnotherUsersDatabase) {
     cloudtest::Database mine, theirs;
     SKIP_WITHOUT_SERVER(mine);
