@@ -104,8 +104,11 @@ std::vector<fs::path> PhotoLibrary::pictures(std::size_t limit) {
     return files;
 }
 
-std::optional<Image> PhotoLibrary::load(const fs::path& file, std::string* error) {
-    auto fail = [&](const std::string& reason) -> std::optional<Image> {
+namespace {
+
+// The file's bytes, once its first bytes and its size show that it may be a picture.
+std::optional<std::vector<std::uint8_t>> pictureBytes(const fs::path& file, std::string* error) {
+    auto fail = [&](const std::string& reason) -> std::optional<std::vector<std::uint8_t>> {
         if (error) *error = reason;
         return std::nullopt;
     };
@@ -125,9 +128,25 @@ std::optional<Image> PhotoLibrary::load(const fs::path& file, std::string* error
     bytes.resize(static_cast<std::size_t>(size));
     in.read(reinterpret_cast<char*>(bytes.data() + head), static_cast<std::streamsize>(bytes.size() - head));
     bytes.resize(head + static_cast<std::size_t>(in.gcount()));
-    auto picture = Image::decode(bytes, 1.0, error);
+    return bytes;
+}
+
+} // namespace
+
+std::optional<Image> PhotoLibrary::load(const fs::path& file, std::string* error) {
+    const auto bytes = pictureBytes(file, error);
+    if (!bytes) return std::nullopt;
+    auto picture = Image::decode(*bytes, 1.0, error);
     if (!picture) return std::nullopt;
-    return orientedForDisplay(*picture, exifOrientation(bytes));
+    return orientedForDisplay(*picture, exifOrientation(*bytes));
+}
+
+std::optional<Image> PhotoLibrary::loadPreview(const fs::path& file, int shorterSide, std::string* error) {
+    const auto bytes = pictureBytes(file, error);
+    if (!bytes) return std::nullopt;
+    auto picture = Image::decodeReduced(*bytes, shorterSide, error);
+    if (!picture) return std::nullopt;
+    return orientedForDisplay(*picture, exifOrientation(*bytes));
 }
 
 void PhotoLibrary::saveImage(const Image& image, SaveCompletion completion, std::string_view baseName) {
