@@ -11,5 +11,8 @@ std::string savedListUnavailableText();
 // Logs the error and shows the toast.
 void reportFetchFailure(const kit::StoreError& error);
 std::string storeReadOnlyText(const std::string& storePath);
+// The same two notices when the cause is a full disk: freeing space mends it.
+std::string storeDiskFullText(const std::string& storePath);
+std::string notSavedDiskFullText();
 
 } // namespace app
