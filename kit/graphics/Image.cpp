@@ -348,4 +348,21 @@ std::optional<Image> Image::resized(Size points, double scale) const {
     return out;
 }
 
+std::optional<Image> Image::cropped(const Rect& pixels) const {
+    if (!surface_ || !(pixels.minX() >= 0 && pixels.minY() >= 0 && pixels.maxX() <= pixelWidth() && pixels.maxY() <= pixelHeight()))
+        return std::nullopt;
+    const int x = static_cast<int>(pixels.minX()), y = static_cast<int>(pixels.minY());
+    const int w = static_cast<int>(pixels.width()), h = static_cast<int>(pixels.height());
+    cairo_surface_t* out = newSurface(w, h, isOpaque());
+    if (!out) return std::nullopt;
+    cairo_surface_t* src = surface();
+    const int srcStride = cairo_image_surface_get_stride(src), dstStride = cairo_image_surface_get_stride(out);
+    for (int row = 0; row < h; ++row)
+        std::memcpy(cairo_image_surface_get_data(out) + static_cast<std::ptrdiff_t>(row) * dstStride,
+                    cairo_image_surface_get_data(src) + static_cast<std::ptrdiff_t>(y + row) * srcStride + x * 4,
+                    static_cast<std::size_t>(w) * 4);
+    cairo_surface_mark_dirty(out);
+    return Image(out, scale_);
+}
+
 } // namespace kit

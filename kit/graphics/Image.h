@@ -69,6 +69,8 @@ public:
 
     // A copy scaled to a size in points, at the given scale (this image's when 0).
     std::optional<Image> resized(Size points, double scale = 0) const;
+    // The pixels of a rectangle (in pixels, whole, inside the image) as an image of their own.
+    std::optional<Image> cropped(const Rect& pixels) const;
 
     // The Cairo surface, for kit's own drawing code. Flushed; call markDirty() after writing pixels.
     cairo_surface_t* surface() const;

@@ -80,6 +80,18 @@ std::shared_ptr<Button> makeBarButton(const std::string& title) {
     return button;
 }
 
+// A picture the crop step can draw at every frame: one much larger than any screen is shown from a
+// copy of about a screen's size (its shorter side 2048 pixels), made while it is read.
+constexpr double kCropPreviewPixels = 2048;
+
+std::shared_ptr<const Image> previewOf(const Image& picture) {
+    const double shorter = std::min(picture.pixelWidth(), picture.pixelHeight());
+    if (shorter <= 2 * kCropPreviewPixels) return nullptr;
+    const double f = kCropPreviewPixels / shorter;
+    auto preview = picture.resized({std::round(picture.pixelWidth() * f), std::round(picture.pixelHeight() * f)}, 1.0);
+    return preview ? std::make_shared<const Image>(std::move(*preview)) : nullptr;
+}
+
 // The picture scaled so that its shorter side is the thumbnail size (never enlarged).
 std::optional<Image> thumbnailOf(const Image& picture) {
     const double shorter = std::min(picture.pixelWidth(), picture.pixelHeight());
@@ -288,8 +300,9 @@ void ImagePicker::choosePicture(std::size_t index) {
         auto error = std::make_shared<std::string>();
         auto picture = PhotoLibrary::load(file, error.get());
         auto shared = picture ? std::make_shared<Image>(std::move(*picture)) : nullptr;
-        DispatchQueue::main().async([weak, file, shared, error] {
-            if (auto picker = weak.lock()) picker->didLoadPicture(file, shared, *error);
+        auto preview = shared ? previewOf(*shared) : nullptr;
+        DispatchQueue::main().async([weak, file, shared, preview, error] {
+            if (auto picker = weak.lock()) picker->didLoadPicture(file, shared, preview, *error);
         });
     });
 }
@@ -305,7 +318,7 @@ void ImagePicker::setLoading(std::optional<std::string> name) {
 bool ImagePicker::isLoadingPicture() const { return busyOverlay_ && !busyOverlay_->isHidden(); }
 
 void ImagePicker::didLoadPicture(const std::filesystem::path& file, const std::shared_ptr<Image>& picture,
-                                 const std::string& error) {
+                                 const std::shared_ptr<const Image>& preview, const std::string& error) {
     setLoading(std::nullopt);
     if (answered_) return;  // cancelled while it was read
     if (!picture) {
@@ -316,17 +329,18 @@ void ImagePicker::didLoadPicture(const std::filesystem::path& file, const std::s
         presentViewController(alert, true);
         return;
     }
-    if (allowsEditing) showCropStep(std::move(*picture));
+    if (allowsEditing) showCropStep(picture, preview);
     else finish({std::nullopt, std::move(*picture)});
 }
 
-void ImagePicker::showCropStep(Image picture) {
+void ImagePicker::showCropStep(std::shared_ptr<Image> picture, std::shared_ptr<const Image> preview) {
     auto root = view();
+    cropOriginal_ = std::move(picture);
     cropStep_ = make<View>();
     cropStep_->setBackgroundColor(Color::blackColor());
     cropStep_->setTranslatesAutoresizingMaskIntoConstraints(false);
     root->addSubview(cropStep_);
-    cropView_ = make<ImageCropView>(std::make_shared<const Image>(std::move(picture)));
+    cropView_ = make<ImageCropView>(preview ? std::move(preview) : std::shared_ptr<const Image>(cropOriginal_));
     cropView_->setTranslatesAutoresizingMaskIntoConstraints(false);
     cropStep_->addSubview(cropView_);
     std::weak_ptr<ImagePicker> weak = self();
@@ -363,13 +377,23 @@ void ImagePicker::leaveCrop() {
     if (cropStep_) cropStep_->removeFromSuperview();
     cropStep_.reset();
     cropView_.reset();
+    cropOriginal_.reset();
 }
 
 void ImagePicker::confirmCrop() {
-    if (!cropView_) return;
-    ImagePickerResult result{cropView_->croppedImage(), *cropView_->image()};
+    if (!cropView_ || !cropOriginal_) return;
+    // The square chosen on the preview, cut from the whole picture.
+    const Rect crop = cropView_->cropRectInPixels();
+    const double f = double(cropOriginal_->pixelWidth()) / cropView_->image()->pixelWidth();
+    const double side = std::min({std::round(crop.width() * f), double(cropOriginal_->pixelWidth()),
+                                  double(cropOriginal_->pixelHeight())});
+    const double x = std::clamp(std::round(crop.minX() * f), 0.0, cropOriginal_->pixelWidth() - side);
+    const double y = std::clamp(std::round(crop.minY() * f), 0.0, cropOriginal_->pixelHeight() - side);
+    auto edited = cropOriginal_->cropped({x, y, side, side});
+    auto original = std::move(cropOriginal_);
     leaveCrop();
-    finish(std::move(result));
+    // The crop view has let go of the picture: the whole one is handed on without a copy.
+    finish({std::move(edited), original.use_count() == 1 ? std::move(*original) : *original});
 }
 
 void ImagePicker::cancel() {

@@ -89,9 +89,10 @@ public:
 private:
     void finish(ImagePickerResult result);
     void requestThumbnail(std::size_t index);
-    void showCropStep(Image picture);
+    void showCropStep(std::shared_ptr<Image> picture, std::shared_ptr<const Image> preview);
     void setLoading(std::optional<std::string> name);
-    void didLoadPicture(const std::filesystem::path& file, const std::shared_ptr<Image>& picture, const std::string& error);
+    void didLoadPicture(const std::filesystem::path& file, const std::shared_ptr<Image>& picture,
+                        const std::shared_ptr<const Image>& preview, const std::string& error);
     std::shared_ptr<ImagePicker> self();
 
     std::weak_ptr<ImagePickerDelegate> delegate_;
@@ -104,6 +105,7 @@ private:
     std::shared_ptr<Label> busyLabel_;
     std::shared_ptr<View> cropStep_;
     std::shared_ptr<ImageCropView> cropView_;
+    std::shared_ptr<Image> cropOriginal_;  // the whole picture; the crop view may show a preview
     std::map<std::size_t, std::shared_ptr<const Image>> thumbnails_;
     std::set<std::size_t> requested_;
     std::shared_ptr<DispatchQueue> thumbnailQueue_;

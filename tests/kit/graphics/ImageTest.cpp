@@ -257,6 +257,17 @@ TEST(Image, AReducedDecodeIsSmallerAndLooksTheSame) {
     EXPECT_EQ(whole->rgbaBytes(true), checker().rgbaBytes(true));
 }
 
+TEST(Image, CroppedCopyHoldsExactlyThePixelsOfTheRectangle) {
+    const auto picture = ramp(40, 30);
+    const auto part = picture.cropped({10, 5, 20, 15});
+    ASSERT_TRUE(part);
+    EXPECT_EQ(part->pixelWidth(), 20);
+    EXPECT_EQ(part->pixelHeight(), 15);
+    EXPECT_EQ(part->pixelRGBA(0, 0), picture.pixelRGBA(10, 5));
+    EXPECT_EQ(part->pixelRGBA(19, 14), picture.pixelRGBA(29, 19));
+    EXPECT_FALSE(picture.cropped({30, 0, 20, 10}));  // reaches outside
+}
+
 TEST(Image, ResizedCopyHasTheNewSizeAndColour) {
     const auto small = Image::fromRGBA(1, 1, std::vector<std::uint8_t>{0, 0, 255, 255});
     const auto big = small->resized({8, 6}, 2);
