@@ -295,12 +295,12 @@ void ImagePicker::choosePicture(std::size_t index) {
     // Read off the main thread: a large photo takes seconds, and the window keeps answering.
     setLoading(displayName(index));
     std::weak_ptr<ImagePicker> weak = self();
-    pictureQueue_->async([weak, alive = alive_, file = pictures_[index]] {
+    pictureQueue_->async([weak, alive = alive_, file = pictures_[index], crops = allowsEditing] {
         if (!alive->load()) return;
         auto error = std::make_shared<std::string>();
         auto picture = PhotoLibrary::load(file, error.get());
         auto shared = picture ? std::make_shared<Image>(std::move(*picture)) : nullptr;
-        auto preview = shared ? previewOf(*shared) : nullptr;
+        auto preview = shared && crops ? previewOf(*shared) : nullptr;
         DispatchQueue::main().async([weak, file, shared, preview, error] {
             if (auto picker = weak.lock()) picker->didLoadPicture(file, shared, preview, *error);
         });
