@@ -25,7 +25,8 @@ void handleStoreLoadError(kit::PersistentContainer& container, const std::option
     }
     if (const auto& store = container.viewContext()->store(); store && store->isReadOnly()) {
         kit::warn("The store " + store->path() + " can only be read: saving is off");
-        Alerts::shared().showToast(storeReadOnlyText(store->path()));
+        Alerts::shared().showToast(store->isReadOnlyForAFullDisk() ? storeDiskFullText(store->path())
+                                                                   : storeReadOnlyText(store->path()));
     }
     if (container.movedAsideStorePath()) {
         kit::warn("The store could not be read and was kept as " + *container.movedAsideStorePath());
@@ -87,7 +88,9 @@ bool AppDelegate::saveContext() {
     if (auto error = context.save()) {
         kit::warn("Unresolved error " + error->text());
         context.rollback();
-        Alerts::shared().showToast(notSavedText());
+        const auto& store = context.store();
+        const bool diskFull = kit::isDiskFull(*error) || (store && store->isReadOnlyForAFullDisk());
+        Alerts::shared().showToast(diskFull ? notSavedDiskFullText() : notSavedText());
         return false;
     }
     return true;

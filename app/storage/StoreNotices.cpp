@@ -17,6 +17,16 @@ std::string storeReadOnlyText(const std::string& storePath) {
            kit::localizedString("Saved colors can still be viewed.");
 }
 
+std::string storeDiskFullText(const std::string& storePath) {
+    return kit::localizedString("Saving is off: the disk of the saved colors is full") + " (" +
+           std::filesystem::path(storePath).parent_path().string() + "). " +
+           kit::localizedString("Saved colors can still be viewed.");
+}
+
+std::string notSavedDiskFullText() {
+    return kit::localizedString("The color has not been saved: the disk is full. Free some space and try again.");
+}
+
 void reportFetchFailure(const kit::StoreError& error) {
     kit::warn("Fetch failed: " + error.text());
     Alerts::shared().showToast(savedListUnavailableText());

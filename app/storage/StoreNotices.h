@@ -15,6 +15,9 @@ std::string savedListUnavailableText();
 // Logs the error and shows the toast.
 void reportFetchFailure(const kit::StoreError& error);
 std::string storeReadOnlyText(const std::string& storePath);
+// The same two notices when the cause is a full disk: freeing space mends it.
+std::string storeDiskFullText(const std::string& storePath);
+std::string notSavedDiskFullText();
 
 // Whether the error says the server's tables are damaged or of a newer version: no sync gets through until
 // someone acts, so the user hears what to do.

@@ -15,6 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const std::string diskFullText = "the disk is full";
+
 // The process's umask, read without changing it (umask() would, for every thread at once).
 mode_t currentUmask() {
     std::ifstream status("/proc/self/status");
@@ -32,9 +34,11 @@ mode_t permissionsFor(const fs::path& file) {
 
 } // namespace
 
+bool isDiskFull(std::string_view error) { return error.starts_with(diskFullText); }
+
 bool writeFileAtomically(const fs::path& file, std::string_view bytes, std::string* error, Sync sync) {
     auto fail = [&](const std::string& what, int err) {
-        if (error) *error = what + ": " + std::strerror(err);
+        if (error) *error = err == ENOSPC || err == EDQUOT ? diskFullText + " (" + what + ")" : what + ": " + std::strerror(err);
         return false;
     };
     fs::path dir = file.parent_path().empty() ? fs::path(".") : file.parent_path();

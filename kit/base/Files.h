@@ -17,6 +17,10 @@ enum class Sync { flush, none };
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes, std::string* error = nullptr,
                          Sync sync = Sync::flush);
 
+// Whether the `error` of a failed write says that the disk (or the user's quota) is full: the one
+// failure a user can mend by freeing space, and is told so.
+bool isDiskFull(std::string_view error);
+
 inline bool writeFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes,
                                 std::string* error = nullptr, Sync sync = Sync::flush) {
     return writeFileAtomically(file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),

@@ -1,10 +1,10 @@
 #include "kit/graphics/Image.h"
 
 #include "kit/base/Files.h"
+#include "kit/graphics/ImageCodecs.h"
 
 #include <cairo.h>
 #include <sys/mman.h>
-#include <turbojpeg.h>
 
 #include <algorithm>
 #include <bit>
@@ -26,8 +26,6 @@ namespace {
 // count so that a hostile file header cannot ask for gigabytes.
 constexpr int maxSide = 32767;
 constexpr long long maxPixels = 1LL << 27;
-
-bool acceptableSize(long long w, long long h) { return w > 0 && h > 0 && w <= maxSide && h <= maxSide && w * h <= maxPixels; }
 
 void setError(std::string* error, std::string text) {
     if (error) *error = std::move(text);
@@ -88,6 +86,26 @@ cairo_surface_t* hugePageSurface(cairo_format_t format, int w, int h) {
     return s;
 }
 
+int pixelsFor(double points, double scale) {
+    const double px = std::ceil(points * scale - 1e-9);
+    if (!std::isfinite(px) || px < 1 || px > maxSide) return 0;
+    return static_cast<int>(px);
+}
+
+bool validScale(double scale) { return std::isfinite(scale) && scale > 0; }
+
+cairo_status_t appendChunk(void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::vector<std::uint8_t>*>(closure)->insert(static_cast<std::vector<std::uint8_t>*>(closure)->end(),
+                                                             data, data + length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+} // namespace
+
+namespace codecs {
+
+bool acceptableSize(long long w, long long h) { return w > 0 && h > 0 && w <= maxSide && h <= maxSide && w * h <= maxPixels; }
+
 cairo_surface_t* newSurface(int w, int h, bool opaque) {
     if (!acceptableSize(w, h)) return nullptr;
     const cairo_format_t format = opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
@@ -100,73 +118,15 @@ cairo_surface_t* newSurface(int w, int h, bool opaque) {
     return s;
 }
 
-int pixelsFor(double points, double scale) {
-    const double px = std::ceil(points * scale - 1e-9);
-    if (!std::isfinite(px) || px < 1 || px > maxSide) return 0;
-    return static_cast<int>(px);
+std::string damagedText(const std::string& detail) { return "the file is damaged or not a picture (" + detail + ")"; }
+
+std::string tooLargeText(long long width, long long height) {
+    return "the picture is too large (" + std::to_string(width) + " x " + std::to_string(height) + " pixels)";
 }
 
-bool validScale(double scale) { return std::isfinite(scale) && scale > 0; }
+} // namespace codecs
 
-struct TjHandle {
-    tjhandle h;
-    explicit TjHandle(tjhandle handle) : h(handle) {}
-    ~TjHandle() { if (h) tjDestroy(h); }
-    TjHandle(const TjHandle&) = delete;
-    TjHandle& operator=(const TjHandle&) = delete;
-};
-
-constexpr int nativeBGRA() { return std::endian::native == std::endian::little ? TJPF_BGRA : TJPF_ARGB; }
-
-std::optional<Image> decodeJPEG(std::span<const std::uint8_t> bytes, double scale, std::string* error) {
-    TjHandle tj(tjInitDecompress());
-    if (!tj.h) return setError(error, "cannot start the JPEG decoder"), std::nullopt;
-    int w = 0, h = 0, subsamp = 0, colorspace = 0;
-    auto* buf = const_cast<unsigned char*>(bytes.data());
-    if (tjDecompressHeader3(tj.h, buf, static_cast<unsigned long>(bytes.size()), &w, &h, &subsamp, &colorspace) != 0) {
-        setError(error, std::string("not a readable JPEG: ") + tjGetErrorStr2(tj.h));
-        return std::nullopt;
-    }
-    cairo_surface_t* s = newSurface(w, h, false);
-    if (!s) return setError(error, "JPEG too large"), std::nullopt;
-    cairo_surface_flush(s);
-    const int rc = tjDecompress2(tj.h, buf, static_cast<unsigned long>(bytes.size()), cairo_image_surface_get_data(s), w,
-                                 cairo_image_surface_get_stride(s), h, nativeBGRA(), 0);
-    // A warning (a truncated file, say) still gives pixels; an error does not.
-    if (rc != 0 && tjGetErrorCode(tj.h) == TJERR_FATAL) {
-        setError(error, std::string("JPEG decoding failed: ") + tjGetErrorStr2(tj.h));
-        cairo_surface_destroy(s);
-        return std::nullopt;
-    }
-    // The decoder writes opaque pixels, but make sure alpha is 255 whatever the pixel format did.
-    unsigned char* data = cairo_image_surface_get_data(s);
-    const int stride = cairo_image_surface_get_stride(s);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) writePixel(data, stride, x, y, readPixel(data, stride, x, y) | 0xFF000000u);
-    cairo_surface_mark_dirty(s);
-    return Image::adoptSurface(s, scale);
-}
-
-struct ReadCursor {
-    std::span<const std::uint8_t> bytes;
-    std::size_t at = 0;
-};
-
-cairo_status_t readChunk(void* closure, unsigned char* data, unsigned int length) {
-    auto* c = static_cast<ReadCursor*>(closure);
-    if (c->bytes.size() - c->at < length) return CAIRO_STATUS_READ_ERROR;
-    std::memcpy(data, c->bytes.data() + c->at, length);
-    c->at += length;
-    return CAIRO_STATUS_SUCCESS;
-}
-
-cairo_status_t appendChunk(void* closure, const unsigned char* data, unsigned int length) {
-    static_cast<std::vector<std::uint8_t>*>(closure)->insert(static_cast<std::vector<std::uint8_t>*>(closure)->end(),
-                                                             data, data + length);
-    return CAIRO_STATUS_SUCCESS;
-}
-
-} // namespace
+using codecs::newSurface;
 
 Image::~Image() {
     if (surface_) cairo_surface_destroy(surface_);
@@ -238,29 +198,26 @@ std::optional<Image> Image::fromRGBA(int w, int h, std::span<const std::uint8_t>
     return Image(s, scale);
 }
 
-std::optional<Image> Image::decode(std::span<const std::uint8_t> bytes, double scale, std::string* error) {
+namespace {
+
+std::optional<Image> decodeAny(std::span<const std::uint8_t> bytes, double scale, int reduceTo, std::string* error) {
     if (!validScale(scale)) return setError(error, "invalid scale"), std::nullopt;
     static constexpr std::uint8_t png[] = {0x89, 'P', 'N', 'G'};
-    if (bytes.size() >= 4 && std::equal(png, png + 4, bytes.begin())) {
-        // The header's size is checked before the decoder allocates for it.
-        if (bytes.size() >= 24) {
-            auto be32 = [&](std::size_t at) {
-                return (long long)bytes[at] << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
-            };
-            if (!acceptableSize(be32(16), be32(20))) return setError(error, "PNG too large"), std::nullopt;
-        }
-        ReadCursor cursor{bytes};
-        cairo_surface_t* s = cairo_image_surface_create_from_png_stream(readChunk, &cursor);
-        if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
-            setError(error, std::string("not a readable PNG: ") + cairo_status_to_string(cairo_surface_status(s)));
-            cairo_surface_destroy(s);
-            return std::nullopt;
-        }
-        return adoptSurface(s, scale);
-    }
-    if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) return decodeJPEG(bytes, scale, error);
-    setError(error, "neither PNG nor JPEG");
+    if (bytes.size() >= 4 && std::equal(png, png + 4, bytes.begin())) return codecs::decodePNG(bytes, scale, reduceTo, error);
+    if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF)
+        return codecs::decodeJPEG(bytes, scale, reduceTo, error);
+    setError(error, "the file is not a PNG or JPEG picture");
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Image> Image::decode(std::span<const std::uint8_t> bytes, double scale, std::string* error) {
+    return decodeAny(bytes, scale, 0, error);
+}
+
+std::optional<Image> Image::decodeReduced(std::span<const std::uint8_t> bytes, int shorterSide, std::string* error) {
+    return decodeAny(bytes, 1.0, std::max(1, shorterSide), error);
 }
 
 std::optional<Image> Image::loadFile(const std::string& path, double scale, std::string* error) {
@@ -350,7 +307,7 @@ std::optional<std::vector<std::uint8_t>> Image::jpegData(double quality) const {
     const std::vector<std::uint8_t> rgba = rgbaBytes(true);
     for (std::size_t i = 0, j = 0; i < rgba.size(); i += 4)
         for (int c = 0; c < 3; ++c) rgb[j++] = static_cast<std::uint8_t>(std::min(255, rgba[i + c] + 255 - rgba[i + 3]));
-    TjHandle tj(tjInitCompress());
+    codecs::TjHandle tj(tjInitCompress());
     if (!tj.h) return std::nullopt;
     unsigned char* jpeg = nullptr;
     unsigned long size = 0;
@@ -389,6 +346,23 @@ std::optional<Image> Image::resized(Size points, double scale) const {
     cairo_destroy(cr);
     cairo_surface_flush(out->surface_);
     return out;
+}
+
+std::optional<Image> Image::cropped(const Rect& pixels) const {
+    if (!surface_ || !(pixels.minX() >= 0 && pixels.minY() >= 0 && pixels.maxX() <= pixelWidth() && pixels.maxY() <= pixelHeight()))
+        return std::nullopt;
+    const int x = static_cast<int>(pixels.minX()), y = static_cast<int>(pixels.minY());
+    const int w = static_cast<int>(pixels.width()), h = static_cast<int>(pixels.height());
+    cairo_surface_t* out = newSurface(w, h, isOpaque());
+    if (!out) return std::nullopt;
+    cairo_surface_t* src = surface();
+    const int srcStride = cairo_image_surface_get_stride(src), dstStride = cairo_image_surface_get_stride(out);
+    for (int row = 0; row < h; ++row)
+        std::memcpy(cairo_image_surface_get_data(out) + static_cast<std::ptrdiff_t>(row) * dstStride,
+                    cairo_image_surface_get_data(src) + static_cast<std::ptrdiff_t>(y + row) * srcStride + x * 4,
+                    static_cast<std::size_t>(w) * 4);
+    cairo_surface_mark_dirty(out);
+    return Image(out, scale_);
 }
 
 } // namespace kit

@@ -35,6 +35,11 @@ public:
     // PNG or JPEG, told apart by their first bytes. `error` (if given) receives the reason on failure.
     static std::optional<Image> decode(std::span<const std::uint8_t> bytes, double scale = 1.0,
                                        std::string* error = nullptr);
+    // A preview: the picture reduced, its shorter side no less than `shorterSide` pixels (or its
+    // own when smaller), decoded at a cost in time and memory that follows the reduced size as far
+    // as the format allows. Not the exact size: resize it to what is shown.
+    static std::optional<Image> decodeReduced(std::span<const std::uint8_t> bytes, int shorterSide,
+                                              std::string* error = nullptr);
     static std::optional<Image> loadFile(const std::string& path, double scale = 1.0, std::string* error = nullptr);
     // Takes over a reference to an image surface (ARGB32 or RGB24) made elsewhere.
     static std::optional<Image> adoptSurface(cairo_surface_t* surface, double scale = 1.0);
@@ -64,6 +69,8 @@ public:
 
     // A copy scaled to a size in points, at the given scale (this image's when 0).
     std::optional<Image> resized(Size points, double scale = 0) const;
+    // The pixels of a rectangle (in pixels, whole, inside the image) as an image of their own.
+    std::optional<Image> cropped(const Rect& pixels) const;
 
     // The Cairo surface, for kit's own drawing code. Flushed; call markDirty() after writing pixels.
     cairo_surface_t* surface() const;

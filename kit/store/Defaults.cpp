@@ -82,10 +82,13 @@ std::string numberText(double v) {
     return ec == std::errc() ? std::string(buffer, end) : std::string();
 }
 
-// The settings are flat: a few levels of arrays and objects at most. A file nested deeper, or larger
-// than any real settings file, is hostile or damaged; building it would take the start with it.
-constexpr int maximumNesting = 64;
+// The settings are flat: an object of values, a value at most a list or an object of plain values.
+// A file nested deeper, or larger than any real settings file, is hostile or damaged; building it
+// would take the start with it, and rewriting it indented would multiply its size.
+constexpr int maximumNesting = 3;
 constexpr std::uintmax_t maximumFileSize = 4u << 20;
+// Below this the file is written indented for people to read; above it, compact.
+constexpr std::size_t maximumIndentedSize = 256u << 10;
 
 // Whether brackets outside strings nest deeper than `limit` (the text need not be valid JSON).
 bool nestsDeeperThan(std::string_view text, int limit) {
@@ -105,6 +108,12 @@ bool nestsDeeperThan(std::string_view text, int limit) {
         }
     }
     return false;
+}
+
+bool valueNestsDeeperThan(const Defaults::Value& value, int limit) {
+    if (!value.is_structured()) return false;
+    if (limit == 0) return true;
+    return std::any_of(value.begin(), value.end(), [&](const Defaults::Value& v) { return valueNestsDeeperThan(v, limit - 1); });
 }
 
 // Texts that are not UTF-8 are kept with U+FFFD in place of the bad bytes, as the file can hold them.
@@ -309,6 +318,12 @@ void Defaults::setValue(std::string_view key, Value value) {
     std::lock_guard lock(mutex_);
     std::string k(key);
     value = wellFormed(std::move(value));
+    // Kept in the file, it would make the whole file unreadable at the next start.
+    if (valueNestsDeeperThan(value, maximumNesting - 1)) {
+        warn("Defaults: the value of " + k + " is nested more than " + std::to_string(maximumNesting - 1) +
+             " levels deep; it is not kept");
+        return;
+    }
     if (auto it = stored_.find(k); it != stored_.end() && it->type() == value.type() && *it == value) return;
     stored_[k] = std::move(value);
     writeFile();
@@ -325,9 +340,15 @@ bool Defaults::writeFile() {
     std::string error;
     std::error_code ec;
     std::filesystem::create_directories(file_.parent_path(), ec);
-    // Written at every change, so no flush to disk: the rename alone already protects the file
-    // from a crash of the app, and a flush costs more than a settings change may take.
-    if (writeFileAtomically(file_, stored_.dump(4, ' ', false, Value::error_handler_t::replace) + "\n", &error, Sync::none)) {
+    // Never larger than the loader accepts: a file it would refuse at the next start is not written.
+    std::string text = stored_.dump(-1, ' ', false, Value::error_handler_t::replace);
+    if (text.size() <= maximumIndentedSize) text = stored_.dump(4, ' ', false, Value::error_handler_t::replace);
+    text += "\n";
+    if (text.size() > maximumFileSize) {
+        error = "the settings would be larger than " + std::to_string(maximumFileSize >> 20) + " MB";
+    } else if (writeFileAtomically(file_, text, &error, Sync::none)) {
+        // Written at every change, so no flush to disk: the rename alone already protects the file
+        // from a crash of the app, and a flush costs more than a settings change may take.
         reportedWriteFailure_ = false;
         return true;
     }

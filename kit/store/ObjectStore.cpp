@@ -125,6 +125,8 @@ ObjectStore::~ObjectStore() = default;
 
 bool ObjectStore::isReadOnly() const { return db_->isReadOnly(); }
 
+bool isDiskFull(const StoreError& error) { return error.domain == "ObjectStore" && error.code == SQLITE_FULL; }
+
 StoreError ObjectStore::error(const std::string& what) const {
     auto e = db_->lastError();
     return StoreError{"ObjectStore", e.code, what + ": " + e.message, "file " + path_};
@@ -157,6 +159,7 @@ std::unique_ptr<ObjectStore> ObjectStore::open(const std::string& path, const Ob
         std::optional<StoreError> writableError = error;
         store = opened(sqlite::Database::openReadOnly(path, readOnlyError), readOnlyError);
         if (!store) error = writableError;
+        else store->readOnlyForAFullDisk_ = isDiskFull(*writableError);
     }
     return store;
 }

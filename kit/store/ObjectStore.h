@@ -63,6 +63,8 @@ public:
     const std::string& path() const { return path_; }
     // Opened for reading only (its folder or file cannot be written): fetches work, saves fail.
     bool isReadOnly() const;
+    // Opened for reading only because the disk was full.
+    bool isReadOnlyForAFullDisk() const { return readOnlyForAFullDisk_; }
     const ObjectModel& model() const { return model_; }
 
     std::vector<StoreRow> fetch(const EntityDescription& entity, const std::optional<Predicate>& predicate,
@@ -100,7 +102,11 @@ private:
     std::string path_;
     ObjectModel model_;
     std::unique_ptr<sqlite::Database> db_;
+    bool readOnlyForAFullDisk_ = false;
 };
+
+// Whether the store's error is the disk (or the store's quota) being full.
+bool isDiskFull(const StoreError& error);
 
 // Arrays of texts are kept as a length-prefixed byte string: any bytes round-trip, an empty array included.
 std::string encodeStrings(const std::vector<std::string>& strings);

@@ -1,5 +1,6 @@
 #include "kit/store/PhotoLibrary.h"
 
+#include "kit/base/Files.h"
 #include "kit/graphics/Image.h"
 #include "kit/runtime/DispatchQueue.h"
 #include "kit/store/Paths.h"
@@ -61,8 +62,10 @@ std::optional<std::string> writePicture(const Image& image, std::string_view bas
         if (!fs::exists(file, ec)) break;
     }
     std::string reason;
-    if (!image.savePNG(file.string(), &reason))
+    if (!image.savePNG(file.string(), &reason)) {
+        if (isDiskFull(reason)) return "The picture could not be saved: the disk is full. Free some space and try again.";
         return "The picture could not be written to " + file.string() + (reason.empty() ? "" : ": " + reason);
+    }
     std::lock_guard lock(saveState().mutex);
     saveState().lastFile = file;
     return std::nullopt;
@@ -104,8 +107,11 @@ std::vector<fs::path> PhotoLibrary::pictures(std::size_t limit) {
     return files;
 }
 
-std::optional<Image> PhotoLibrary::load(const fs::path& file, std::string* error) {
-    auto fail = [&](const std::string& reason) -> std::optional<Image> {
+namespace {
+
+// The file's bytes, once its first bytes and its size show that it may be a picture.
+std::optional<std::vector<std::uint8_t>> pictureBytes(const fs::path& file, std::string* error) {
+    auto fail = [&](const std::string& reason) -> std::optional<std::vector<std::uint8_t>> {
         if (error) *error = reason;
         return std::nullopt;
     };
@@ -125,9 +131,33 @@ std::optional<Image> PhotoLibrary::load(const fs::path& file, std::string* error
     bytes.resize(static_cast<std::size_t>(size));
     in.read(reinterpret_cast<char*>(bytes.data() + head), static_cast<std::streamsize>(bytes.size() - head));
     bytes.resize(head + static_cast<std::size_t>(in.gcount()));
-    auto picture = Image::decode(bytes, 1.0, error);
+    return bytes;
+}
+
+// Turned upright as the file's EXIF orientation asks; a picture already upright is not copied,
+// which for a large photo would cost as much as reading it.
+std::optional<Image> upright(Image picture, std::span<const std::uint8_t> bytes) {
+    const int orientation = exifOrientation(bytes);
+    if (orientation <= 1 || orientation > 8) return picture;
+    return orientedForDisplay(picture, orientation);
+}
+
+} // namespace
+
+std::optional<Image> PhotoLibrary::load(const fs::path& file, std::string* error) {
+    const auto bytes = pictureBytes(file, error);
+    if (!bytes) return std::nullopt;
+    auto picture = Image::decode(*bytes, 1.0, error);
     if (!picture) return std::nullopt;
-    return orientedForDisplay(*picture, exifOrientation(bytes));
+    return upright(std::move(*picture), *bytes);
+}
+
+std::optional<Image> PhotoLibrary::loadPreview(const fs::path& file, int shorterSide, std::string* error) {
+    const auto bytes = pictureBytes(file, error);
+    if (!bytes) return std::nullopt;
+    auto picture = Image::decodeReduced(*bytes, shorterSide, error);
+    if (!picture) return std::nullopt;
+    return upright(std::move(*picture), *bytes);
 }
 
 void PhotoLibrary::saveImage(const Image& image, SaveCompletion completion, std::string_view baseName) {

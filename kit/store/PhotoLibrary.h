@@ -22,6 +22,10 @@ public:
     // A picture of the library, turned upright as its EXIF orientation asks; none (with the reason
     // in `error`) when it cannot be read.
     static std::optional<Image> load(const std::filesystem::path& file, std::string* error = nullptr);
+    // The same picture reduced for a preview, its shorter side at least `shorterSide` pixels (see
+    // Image::decodeReduced): a large photo costs a fraction of the time and memory of load().
+    static std::optional<Image> loadPreview(const std::filesystem::path& file, int shorterSide,
+                                            std::string* error = nullptr);
 
     // Writes the image as a PNG into Paths::picturesDir() under a fresh name, `baseName`-N.png with
     // N the first free number. The outcome comes on the main queue: an error text, or none and the

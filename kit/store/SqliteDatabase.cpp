@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+
 #include <cstdio>
 
 namespace kit::sqlite {
@@ -140,7 +142,13 @@ Statement* Database::cached(const std::string& sql, std::optional<Error>& error)
 
 std::int64_t Database::lastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
 
-Error Database::lastError() const { return Error{sqlite3_errcode(db_) & 0xff, sqlite3_errmsg(db_)}; }
+Error Database::lastError() const {
+    int code = sqlite3_errcode(db_) & 0xff;
+    // A write the disk had no room for can surface as an I/O error (a flush, the shared-memory file).
+    const int cause = sqlite3_system_errno(db_);
+    if (code == SQLITE_IOERR && (cause == ENOSPC || cause == EDQUOT)) code = SQLITE_FULL;
+    return Error{code, sqlite3_errmsg(db_)};
+}
 
 bool Database::isReadOnly() const { return sqlite3_db_readonly(db_, "main") == 1; }
 

@@ -114,18 +114,6 @@ Rect ImageCropView::cropRectInPixels() const {
     return {x, y, side, side};
 }
 
-std::optional<Image> ImageCropView::croppedImage() const {
-    const auto crop = cropRectInPixels();
-    if (crop.width() < 1) return std::nullopt;
-    auto out = Image::make(crop.width(), crop.height(), 1.0, image_->isOpaque());
-    if (!out) return std::nullopt;
-    {
-        Context c(*out);
-        c.drawImage(*image_, {-crop.minX(), -crop.minY(), double(image_->pixelWidth()), double(image_->pixelHeight())});
-    }
-    return out;
-}
-
 void ImageCropView::drawRect(Context& context, const Rect&) {
     if (!image_ || image_->isEmpty()) return;
     context.drawImage(*image_, pictureFrame());

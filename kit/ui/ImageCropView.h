@@ -20,8 +20,6 @@ public:
     Rect cropSquare() const;
     // The part of the picture under the window, in its pixels.
     Rect cropRectInPixels() const;
-    // That part as an image of its own (at the picture's resolution).
-    std::optional<Image> croppedImage() const;
 
     // 1 fills the square with the picture's shorter side; larger zooms in (at most 8).
     double zoom() const { return zoom_; }

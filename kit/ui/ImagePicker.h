@@ -18,6 +18,7 @@
 
 namespace kit {
 
+class ActivityIndicator;
 class Button;
 class DispatchQueue;
 class ImageCropView;
@@ -59,8 +60,12 @@ public:
     // What the grid lists (read when the view loads).
     const std::vector<std::filesystem::path>& pictures() const { return pictures_; }
     const std::shared_ptr<CollectionView>& grid() const { return grid_; }
-    // As a tap on a thumbnail would: loads the picture, then the crop step or the answer.
+    // As a tap on a thumbnail would: reads the picture on a worker while the grid shows that it
+    // is busy, then the crop step or the answer (or an alert when it cannot be read).
     void choosePicture(std::size_t index);
+    bool isLoadingPicture() const;
+    // The name shown under a picture: its path below the library folder.
+    std::string displayName(std::size_t index) const;
     // The crop step on screen, if any, and its buttons' actions.
     const std::shared_ptr<ImageCropView>& cropView() const { return cropView_; }
     void confirmCrop();
@@ -68,6 +73,8 @@ public:
     void cancel();
     // Waits for the thumbnails asked for so far and puts them into their cells (tests, screenshots).
     void waitForThumbnails();
+    // Waits for a chosen picture to be read and put on screen (tests, screenshots).
+    void waitForPicture();
 
     void loadView() override;
     void viewDidLoad() override;
@@ -82,7 +89,10 @@ public:
 private:
     void finish(ImagePickerResult result);
     void requestThumbnail(std::size_t index);
-    void showCropStep(Image picture);
+    void showCropStep(std::shared_ptr<Image> picture, std::shared_ptr<const Image> preview);
+    void setLoading(std::optional<std::string> name);
+    void didLoadPicture(const std::filesystem::path& file, const std::shared_ptr<Image>& picture,
+                        const std::shared_ptr<const Image>& preview, const std::string& error);
     std::shared_ptr<ImagePicker> self();
 
     std::weak_ptr<ImagePickerDelegate> delegate_;
@@ -90,11 +100,16 @@ private:
     std::shared_ptr<CollectionView> grid_;
     std::shared_ptr<Label> emptyLabel_;
     std::shared_ptr<Button> cancelButton_;
+    std::shared_ptr<View> busyOverlay_;
+    std::shared_ptr<ActivityIndicator> busyIndicator_;
+    std::shared_ptr<Label> busyLabel_;
     std::shared_ptr<View> cropStep_;
     std::shared_ptr<ImageCropView> cropView_;
+    std::shared_ptr<Image> cropOriginal_;  // the whole picture; the crop view may show a preview
     std::map<std::size_t, std::shared_ptr<const Image>> thumbnails_;
     std::set<std::size_t> requested_;
     std::shared_ptr<DispatchQueue> thumbnailQueue_;
+    std::shared_ptr<DispatchQueue> pictureQueue_;
     // Cleared when the picker goes, so queued thumbnails are skipped instead of decoded.
     std::shared_ptr<std::atomic<bool>> alive_ = std::make_shared<std::atomic<bool>>(true);
     bool answered_ = false;

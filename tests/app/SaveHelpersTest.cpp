@@ -6,7 +6,9 @@
 #include "app/ui/Strings.h"
 #include "kit/base/Console.h"
 #include "kit/store/Defaults.h"
+#include "kit/store/FullDisk.h"
 #include "kit/store/ObjectStore.h"
+#include "kit/store/Paths.h"
 #include "kit/ui/Pasteboard.h"
 
 #include <fstream>
@@ -138,7 +140,7 @@ TEST_F(SaveHelpersTest, AFailedSaveKeepsTheAppRunningAndLosesNothingSaved) {
     kit::ConsoleCapture console;
     app::saveMix("7F7F7F", std::vector<std::string>(64, std::string(4096, 'A')));
     EXPECT_TRUE(console.contains("Unresolved error "));
-    EXPECT_EQ(toast(), app::notSavedText());
+    EXPECT_EQ(toast(), app::notSavedDiskFullText());  // the store's quota is full as a disk is
     EXPECT_TRUE(app::canSave());  // no throttle after a failure: the user can try again
     EXPECT_FALSE(appDelegate->persistentContainer().viewContext()->hasChanges());
 
@@ -178,6 +180,21 @@ TEST_F(SaveHelpersTest, AStoreThatCanOnlyBeReadIsShownAndTheUserToldWhySavingIsO
     app::saveSingleColor(kit::Color::redColor());
     EXPECT_EQ(toast(), app::notSavedText());
     EXPECT_EQ(withTag("colorPicker").size(), 1u);
+}
+
+TEST_F(SaveHelpersTest, StartedOnAFullDiskTheUserIsToldTheDiskIsFull) {
+    kit::testing::FullDisk disk(kit::Paths::dataDir() / "disk");
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a small disk needs root";
+    disk.fill();
+    kit::Paths::setDataDir(disk.folder());
+    auto restarted = std::make_shared<app::AppDelegate>();
+    app::setDelegate(restarted);
+    appDelegate = restarted;
+    EXPECT_TRUE(withTag("colorPicker").empty());
+    ASSERT_TRUE(toast());
+    EXPECT_EQ(*toast(), app::storeDiskFullText((disk.folder() / "DataModel.sqlite").string()));
+    app::saveSingleColor(kit::Color::redColor());
+    EXPECT_EQ(toast(), app::notSavedDiskFullText());
 }
 
 } // namespace

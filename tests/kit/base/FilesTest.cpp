@@ -1,5 +1,6 @@
 #include "kit/base/Files.h"
 #include "kit/store/Paths.h"
+#include "kit/store/FullDisk.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,21 @@ TEST(Files, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirPermissions) {
     fs::remove(file);
     ASSERT_TRUE(kit::writeFileAtomically(file, std::string_view("third")));
     EXPECT_EQ(modeOf(file), 0644u);
+}
+
+TEST(Files, AFullDiskIsToldAsFullAndLeavesTheOldFile) {
+    kit::TemporaryDataDir dir;
+    kit::testing::FullDisk disk(dir.path() / "disk");
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a small disk needs root";
+    const auto file = disk.folder() / "export.txt";
+    ASSERT_TRUE(kit::writeFileAtomically(file, std::string_view("old")));
+    disk.fill();
+    std::string error;
+    EXPECT_FALSE(kit::writeFileAtomically(file, std::string(64 << 10, 'x'), &error));
+    EXPECT_TRUE(kit::isDiskFull(error)) << error;
+    EXPECT_EQ(std::distance(fs::directory_iterator(disk.folder()), fs::directory_iterator()), 2);  // no leftovers
+    EXPECT_EQ(fs::file_size(file), 3u);
+    EXPECT_FALSE(kit::isDiskFull("cannot write x: Permission denied"));
 }
 
 } // namespace

@@ -120,7 +120,9 @@ TEST(Defaults, UnreadableFileIsMovedAsideReportedOnceAndKept) {
     // Over-deep and over-large files are unreadable too: building them would fill the disk or the stack.
     const std::string deep = "{\"A\": " + std::string(10'000, '[') + std::string(10'000, ']') + "}";
     const std::string large = "{\"A\": \"" + std::string(5 << 20, 'x') + "\"}";
-    for (const std::string& content : {std::string("{\"A\": 1,"), std::string("[1, 2]"), deep, large}) {
+    // Valid and small, but deeper than settings ever nest: rewritten indented it would multiply.
+    const std::string nested = "{\"A\": [[[1, 2]]]}";
+    for (const std::string& content : {std::string("{\"A\": 1,"), std::string("[1, 2]"), deep, large, nested}) {
         SCOPED_TRACE(content.substr(0, 40));
         std::ofstream(file) << content;
         kit::ConsoleCapture console;
@@ -153,6 +155,28 @@ TEST(Defaults, TextThatIsNotUtf8IsStoredWithReplacementCharactersAndNeverThrows)
     Defaults reloaded(file);
     EXPECT_EQ(reloaded.string("text"), "ok\uFFFD\uFFFD end");
     EXPECT_EQ(reloaded.object("object"), (nlohmann::json{{"inner", "\uFFFD"}}));
+}
+
+TEST(Defaults, NeverWritesAFileTheLoaderWouldRefuse) {
+    kit::TemporaryDataDir dir;
+    const fs::path file = dir.path() / "defaults.json";
+    kit::ConsoleCapture console;
+    {
+        Defaults d(file);
+        d.set(std::string(3 << 20, 'x'), "big");
+        d.set(std::string(1 << 20, 'y'), "more");  // would pass the limit: the file keeps "big" alone
+        d.set(std::string(1 << 20, 'z'), "more");
+        EXPECT_EQ(d.string("more")->front(), 'z');  // still there until the end of the run
+        d.setObject(nlohmann::json::parse("[[[1]]]"), "deep");  // deeper than settings nest: not kept
+        EXPECT_FALSE(d.hasValue("deep"));
+    }
+    EXPECT_LE(fs::file_size(file), 4u << 20);
+    EXPECT_EQ(console.lines().size(), 2u);  // one line for the size, one for the nesting
+    EXPECT_TRUE(console.contains("larger than 4 MB"));
+    Defaults reloaded(file);
+    EXPECT_EQ(reloaded.string("big")->size(), 3u << 20);
+    EXPECT_FALSE(reloaded.hasValue("more"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
 TEST(Defaults, UnwritableFolderIsReportedOnceAndValuesStayInMemory) {

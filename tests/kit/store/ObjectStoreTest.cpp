@@ -2,6 +2,7 @@
 #include "kit/store/ObjectStore.h"
 #include "kit/store/ObjectStoreContainer.h"
 #include "kit/store/Paths.h"
+#include "kit/store/FullDisk.h"
 
 #include <gtest/gtest.h>
 
@@ -212,3 +213,35 @@ TEST(ObjectStoreMigration, AddsColumnsOfNewAttributesWhenAllowed) {
 }
 
 } // namespace
+
+TEST(StoreOnAFullDisk, SavesAndOpeningTellTheDiskIsFullAndLoseNothing) {
+    kit::TemporaryDataDir dir;
+    kit::testing::FullDisk disk(dir.path() / "disk");
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a small disk needs root";
+    auto open = [&] {
+        auto c = std::make_unique<kit::PersistentContainer>("Test", model(), disk.folder().string());
+        c->loadPersistentStores([](auto&, auto& error) { ASSERT_FALSE(error) << error->text(); });
+        return c;
+    };
+    auto c = open();
+    c->viewContext()->insert("Item")->setString("tag", "kept");
+    ASSERT_FALSE(c->viewContext()->save());
+    disk.fill();
+    c->viewContext()->insert("Item")->setStrings("colors", std::vector<std::string>(64, std::string(4096, 'x')));
+    auto error = c->viewContext()->save();
+    ASSERT_TRUE(error);
+    EXPECT_TRUE(kit::isDiskFull(*error)) << error->text();
+    c->viewContext()->rollback();
+    disk.makeRoom();
+    c->viewContext()->insert("Item")->setString("tag", "later");
+    EXPECT_FALSE(c->viewContext()->save());
+    c.reset();
+
+    // A store started on a full disk can only be read, and knows why.
+    for (const char* f : {"Test.sqlite", "Test.sqlite-wal", "Test.sqlite-shm"}) std::filesystem::remove(disk.folder() / f);
+    disk.fill();
+    c = open();
+    ASSERT_TRUE(c->viewContext()->store());
+    EXPECT_TRUE(c->viewContext()->store()->isReadOnly());
+    EXPECT_TRUE(c->viewContext()->store()->isReadOnlyForAFullDisk());
+}

@@ -5,6 +5,7 @@
 #include "kit/store/PhotoLibrary.h"
 #include "kit/store/PhotoOrientation.h"
 #include "kit/store/ExifJpeg.h"
+#include "kit/store/FullDisk.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,17 @@ TEST_F(PhotoLibraryFixture, AFailedSaveReportsWhyAndWritesNothing) {
     EXPECT_EQ(save(solid(1, 1, 1), "values"), "The disk is full.");
     EXPECT_TRUE(reported.empty());
     EXPECT_FALSE(fs::exists(Paths::picturesDir() / "values-1.png"));
+}
+
+TEST_F(PhotoLibraryFixture, ASaveOnAFullDiskSaysSoAndLeavesNoFile) {
+    testing::FullDisk disk(Paths::picturesDir());
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a small disk needs root";
+    disk.fill();
+    EXPECT_EQ(save(*Image::make(200, 200), "values"),
+              "The picture could not be saved: the disk is full. Free some space and try again.");
+    EXPECT_EQ(std::distance(fs::directory_iterator(disk.folder()), fs::directory_iterator()), 1);  // the filler alone
+    disk.makeRoom();
+    EXPECT_EQ(save(*Image::make(200, 200), "values"), std::nullopt);
 }
 
 TEST_F(PhotoLibraryFixture, PhotosAreTurnedUprightAsTheirExifOrientationAsks) {

@@ -10,7 +10,13 @@
 #include "kit/ui/ImagePicker.h"
 #include "kit/ui/ImageView.h"
 
+#include "kit/ui/AlertController.h"
+#include "kit/ui/Label.h"
+
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
 
 namespace kit {
 namespace {
@@ -72,12 +78,13 @@ struct ImagePickerFixture : ::testing::Test {
 TEST_F(ImagePickerFixture, ShowsTheFolderAsThumbnailsAndAnswersWithTheWholePicture) {
     auto picker = present(false);
     EXPECT_EQ(screen->appearances, 1);  // the full-screen picker hid the screen under it
-    ASSERT_EQ(picker->grid()->numberOfItemsInSection(0), 1);
+    ASSERT_EQ(picker->pictures().size(), 1u);
     picker->waitForThumbnails();
     host->settle();
     auto cell = picker->grid()->cellForItemAt(IndexPath::forItem(0, 0));
     ASSERT_TRUE(cell);
     host->tap(cell);
+    picker->waitForPicture();
     host->advance(1);
     ASSERT_EQ(screen->results.size(), 1u);
     EXPECT_FALSE(screen->results[0].editedImage);
@@ -90,6 +97,7 @@ TEST_F(ImagePickerFixture, ShowsTheFolderAsThumbnailsAndAnswersWithTheWholePictu
 TEST_F(ImagePickerFixture, TheCropStepCutsASquareThatCanBeMovedAndZoomed) {
     auto picker = present(true);
     picker->choosePicture(0);
+    picker->waitForPicture();
     host->settle();
     auto crop = picker->cropView();
     ASSERT_TRUE(crop);
@@ -121,6 +129,7 @@ TEST_F(ImagePickerFixture, TheCropStepCutsASquareThatCanBeMovedAndZoomed) {
 TEST_F(ImagePickerFixture, CancelDismissesUnlessTheDelegateTakesItOverAndAnswersOnce) {
     auto picker = present(true);
     picker->choosePicture(0);
+    picker->waitForPicture();
     picker->leaveCrop();  // back to the grid: nothing answered yet
     EXPECT_FALSE(picker->cropView());
     host->advance(1);
@@ -144,12 +153,14 @@ TEST_F(ImagePickerFixture, ReturnConfirmsTheCropAndEscapeStepsBackThenCancels) {
     auto picker = present(true);
     EXPECT_FALSE(host->pressKey(host::Key::enter));  // nothing to confirm on the grid
     picker->choosePicture(0);
+    picker->waitForPicture();
     host->settle();
     ASSERT_TRUE(picker->cropView());
     EXPECT_TRUE(host->pressKey(host::Key::escape));
     EXPECT_FALSE(picker->cropView());
     EXPECT_EQ(screen->presentedViewController(), picker);
     picker->choosePicture(0);
+    picker->waitForPicture();
     host->settle();
     EXPECT_TRUE(host->pressKey(host::Key::enter));
     host->advance(1);
@@ -161,6 +172,78 @@ TEST_F(ImagePickerFixture, ReturnConfirmsTheCropAndEscapeStepsBackThenCancels) {
     host->advance(1);
     EXPECT_EQ(screen->cancels, 1);
     EXPECT_EQ(screen->presentedViewController(), nullptr);
+}
+
+TEST_F(ImagePickerFixture, AChosenPictureIsReadOffTheMainThreadWhileTheGridShowsItIsBusy) {
+    auto picker = present(false);
+    picker->choosePicture(0);
+    // The tap returns at once: the picture is read on a worker, the window keeps running.
+    EXPECT_TRUE(picker->isLoadingPicture());
+    EXPECT_FALSE(picker->grid()->isUserInteractionEnabled());
+    picker->choosePicture(0);  // a second tap meanwhile is not a second choice
+    picker->waitForPicture();
+    host->advance(1);
+    EXPECT_FALSE(picker->isLoadingPicture());
+    ASSERT_EQ(screen->results.size(), 1u);
+
+    // Cancelled while it is read, the picker answers the cancel only.
+    auto second = present(false);
+    second->choosePicture(0);
+    second->cancel();
+    second->waitForPicture();
+    host->advance(1);
+    EXPECT_EQ(screen->cancels, 1);
+    EXPECT_EQ(screen->results.size(), 1u);
+}
+
+TEST_F(ImagePickerFixture, ADamagedPictureIsToldAsDamagedAndThePickerStays) {
+    auto bytes = *halves().pngData();
+    bytes.resize(bytes.size() / 2);
+    std::ofstream(PhotoLibrary::folder() / "cut.png", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    fs::last_write_time(PhotoLibrary::folder() / "cut.png", fs::file_time_type::clock::now() + std::chrono::seconds(5));
+    auto picker = present(false);
+    ASSERT_EQ(picker->displayName(0), "cut.png");
+    picker->choosePicture(0);
+    picker->waitForPicture();
+    host->advance(1);
+    auto alert = host->presentedAlert();
+    ASSERT_TRUE(alert);
+    EXPECT_NE(alert->message().find("cut.png: the file is damaged or not a picture"), std::string::npos) << alert->message();
+    EXPECT_TRUE(host->answerAlert("OK"));
+    host->advance(1);
+    EXPECT_EQ(screen->presentedViewController(), picker);
+    EXPECT_FALSE(picker->isLoadingPicture());
+    EXPECT_TRUE(screen->results.empty());
+}
+
+TEST_F(ImagePickerFixture, TheLastLineKeepsTheSpacingOfFullLinesAndEachPictureShowsItsName) {
+    for (const char* name : {"a/same.png", "b/same.png", "c.png", "d.png", "e.png"}) {
+        fs::create_directories((PhotoLibrary::folder() / name).parent_path());
+        ASSERT_TRUE(halves().savePNG((PhotoLibrary::folder() / name).string()));
+    }
+    auto picker = present(false);
+    ASSERT_EQ(picker->pictures().size(), 6u);  // a full line of four and two more
+    host->settle();
+    auto frame = [&](int item) { return *picker->grid()->frameForItemAt(IndexPath::forItem(item, 0)); };
+    for (int column = 0; column < 2; ++column) {
+        EXPECT_DOUBLE_EQ(frame(4 + column).minX(), frame(column).minX()) << column;
+        EXPECT_DOUBLE_EQ(frame(4 + column).width(), frame(column).width());
+    }
+    std::set<std::string> names;
+    for (std::size_t i = 0; i < 6; ++i) names.insert(picker->displayName(i));
+    EXPECT_EQ(names, (std::set<std::string>{"a/same.png", "b/same.png", "c.png", "d.png", "e.png", "halves.png"}));
+    // Each tile has its name under it; the cells that fill the last line are empty.
+    auto labelText = [&](int item) {
+        std::string text;
+        auto cell = picker->grid()->cellForItemAt(IndexPath::forItem(item, 0));
+        for (const auto& v : cell->contentView()->subviews())
+            if (auto label = std::dynamic_pointer_cast<Label>(v)) text = label->text();
+        return text;
+    };
+    EXPECT_EQ(labelText(0), picker->displayName(0));
+    EXPECT_EQ(labelText(7), "");
+    picker->choosePicture(7);
+    EXPECT_FALSE(picker->isLoadingPicture());
 }
 
 TEST_F(ImagePickerFixture, AScriptAnswersEachPickerOnceItHasAppeared) {
