@@ -229,8 +229,9 @@ void Headless::pressBackspace(int times) {
     settle();
 }
 
-bool Headless::pressKey(Key key) {
-    bool handled = kit::host::pressKey(window_->rootViewController(), key);
+bool Headless::pressKey(Key key, std::optional<Point> pointer) {
+    window_->layoutIfNeeded();
+    bool handled = kit::host::pressKey(window_->rootViewController(), key, pointer);
     settle();
     return handled;
 }

@@ -162,4 +162,55 @@ TEST_F(Swatches, InfoOverlayTellsTheGesturesAndTheMenuClosesIt) {
     EXPECT_FALSE(screen->infoView);
 }
 
+TEST_F(Swatches, EscapeClosesTheMenuThenTheInfoThenLeavesTheScreen) {
+    using kit::host::Key;
+    auto screen = open();
+    screen->showInfo();
+    host->advance(1);
+    ASSERT_TRUE(screen->infoView);
+    EXPECT_TRUE(host->pressKey(Key::escape));
+    host->advance(1);
+    EXPECT_FALSE(screen->infoView);
+
+    host->tap(screen->modeNowBtn);
+    host->advance(1);
+    ASSERT_FALSE(screen->menuStackView->isHidden());
+    EXPECT_TRUE(host->pressKey(Key::escape));
+    host->advance(1);
+    EXPECT_TRUE(screen->menuStackView->isHidden());
+    EXPECT_FALSE(screen->modeNowBtn->isHidden());
+    EXPECT_FALSE(screen->tap->view()) << "the closing tap is gone with the menu";
+    EXPECT_EQ(screen->selectedSwatch, SwatchEnum::summer);
+    EXPECT_EQ(host->topViewController(), screen);
+
+    EXPECT_TRUE(host->pressKey(Key::escape));
+    host->advance(1);
+    EXPECT_NE(host->topViewController(), screen);
+}
+
+TEST_F(Swatches, PageKeysAndHomeEndMoveTheLongestListByWhatShows) {
+    using kit::host::Key;
+    auto screen = open();
+    choose(*screen, "Wikipedia");
+    auto& list = *screen->collectionView;
+    const int rows = list.numberOfItemsInSection(0);
+    ASSERT_GT(rows, 1000);
+    const auto lastRow = kit::IndexPath::forItem(rows - 1, 0);
+
+    const double start = list.contentOffset().y;
+    EXPECT_TRUE(host->pressKey(Key::pageDown));
+    const double page = list.contentOffset().y - start;
+    EXPECT_GT(page, list.bounds().height() * 0.75);
+    EXPECT_LT(page, list.bounds().height());
+    EXPECT_TRUE(host->pressKey(Key::end));
+    EXPECT_EQ(list.contentOffset().y, list.maximumContentOffset().y);
+    EXPECT_TRUE(list.cellForItemAt(lastRow)) << "the last colour shows";
+    screenshot("swatches-wikipedia-end-phone");
+    EXPECT_TRUE(host->pressKey(Key::pageUp));
+    EXPECT_EQ(list.contentOffset().y, list.maximumContentOffset().y - page);
+    EXPECT_TRUE(host->pressKey(Key::home));
+    EXPECT_EQ(list.contentOffset().y, list.minimumContentOffset().y);
+    EXPECT_TRUE(list.cellForItemAt(kit::IndexPath::forItem(0, 0)));
+}
+
 } // namespace

@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -76,6 +77,7 @@ struct SdlWindow::Impl {
     std::shared_ptr<Timer> redrawTimer;
     PhaseHandlerToken displayToken;
     bool mouseDown = false;
+    std::optional<Point> pointer;  // where the mouse rests over the screen, for the scrolling keys
     // Modifier keys as of the event being handled: events are handled after they were queued, so
     // the keyboard's state at that moment may already be later than the wheel turn in hand.
     Uint16 modifiers = KMOD_NONE;
@@ -107,6 +109,7 @@ struct SdlWindow::Impl {
             switch (e.window.event) {
             case SDL_WINDOWEVENT_FOCUS_GAINED: Application::shared().becomeActive(); break;
             case SDL_WINDOWEVENT_FOCUS_LOST: Application::shared().resignActive(); break;
+            case SDL_WINDOWEVENT_LEAVE: pointer.reset(); break;
             case SDL_WINDOWEVENT_MINIMIZED: Application::shared().enterBackground(); break;
             case SDL_WINDOWEVENT_RESTORED: Application::shared().becomeActive(); break;
             case SDL_WINDOWEVENT_SIZE_CHANGED:
@@ -120,7 +123,9 @@ struct SdlWindow::Impl {
             dispatcher->touchBegan(mouseFinger, toScreen(e.button.x, e.button.y));
             break;
         case SDL_MOUSEMOTION:
-            if (e.motion.which == SDL_TOUCH_MOUSEID || !mouseDown) break;
+            if (e.motion.which == SDL_TOUCH_MOUSEID) break;
+            pointer = toScreen(e.motion.x, e.motion.y);
+            if (!mouseDown) break;
             dispatcher->touchMoved(mouseFinger, toScreen(e.motion.x, e.motion.y));
             break;
         case SDL_MOUSEBUTTONUP:
@@ -177,11 +182,21 @@ struct SdlWindow::Impl {
             rotate();
             return;
         }
+        const auto root = window->rootViewController();
         switch (key) {
-        case SDLK_ESCAPE: pressKey(window->rootViewController(), Key::escape); break;
+        case SDLK_ESCAPE: pressKey(root, Key::escape); break;
         case SDLK_RETURN:
-        case SDLK_KP_ENTER: pressKey(window->rootViewController(), Key::enter); break;
-        case SDLK_TAB: pressKey(window->rootViewController(), Key::tab); break;
+        case SDLK_KP_ENTER: pressKey(root, Key::enter); break;
+        case SDLK_TAB: pressKey(root, Key::tab); break;
+        case SDLK_PAGEUP: pressKey(root, Key::pageUp, pointer); break;
+        case SDLK_PAGEDOWN: pressKey(root, Key::pageDown, pointer); break;
+        // Home and End belong to a text field being typed in.
+        case SDLK_HOME:
+            if (!Responder::currentFirstResponder()) pressKey(root, Key::home, pointer);
+            break;
+        case SDLK_END:
+            if (!Responder::currentFirstResponder()) pressKey(root, Key::end, pointer);
+            break;
         default: break;
         }
     }
