@@ -288,4 +288,9 @@ void Headless::setWindowWidth(std::optional<double> width) {
     applyWindowFrame();
 }
 
+void Headless::resizeWindow(Size points) {
+    Device::setCurrent(DeviceProfile::forWindow(points, Device::current().scale));
+    applyWindowFrame();
+}
+
 } // namespace kit::host

@@ -80,6 +80,9 @@ public:
     // Rotation and split screen: the window takes the new size and the screens lay out again.
     void setOrientation(DeviceOrientation orientation);
     void setWindowWidth(std::optional<double> width);
+    // A desktop window sized by the user: the screen becomes that many points (see
+    // DeviceProfile::forWindow), at the device's scale.
+    void resizeWindow(Size points);
 
     EventDispatcher& dispatcher() { return *dispatcher_; }
 

@@ -1,5 +1,9 @@
 #include "kit/ui/Device.h"
 
+#include <algorithm>
+#include <cmath>
+#include <string>
+
 namespace kit {
 
 bool DeviceProfile::isLandscape() const {
@@ -42,6 +46,21 @@ DeviceProfile DeviceProfile::smallPad() {
 }
 
 std::array<DeviceProfile, 4> DeviceProfile::all() { return {phone(), smallPhone(), pad(), smallPad()}; }
+
+DeviceProfile DeviceProfile::forWindow(Size size, double scale) {
+    const Rect smallest = smallPhone().bounds();
+    const double width = std::max(size.width, smallest.width()), height = std::max(size.height, smallest.height());
+    const bool landscape = width > height;
+    DeviceProfile window{"window " + std::to_string(int(std::lround(width))) + "x" + std::to_string(int(std::lround(height))),
+                         width >= padIdiomMinimumWidth ? UserInterfaceIdiom::pad : UserInterfaceIdiom::phone,
+                         landscape ? Size{height, width} : Size{width, height},
+                         scale,
+                         std::max(width, height) * scale,
+                         smallPhone().safeArea,
+                         landscape ? DeviceOrientation::landscapeLeft : DeviceOrientation::portrait,
+                         {}};
+    return window;
+}
 
 std::optional<DeviceProfile> DeviceProfile::named(const std::string& name) {
     for (auto p : all())

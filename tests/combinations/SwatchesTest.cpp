@@ -1,6 +1,7 @@
 // The colour tile and the swatch catalogue: captions, shadows and gestures of the tile by host
 // flags; the stored set, the menu of ten sets and the rows of each kind.
 #include "CombinationsFixture.h"
+#include "ScreenLayoutCheck.h"
 
 #include "app/SavedData.h"
 #include "colour/ColorCodeText.h"
@@ -12,6 +13,7 @@
 #include "kit/ui/Button.h"
 #include "kit/ui/Label.h"
 #include "kit/ui/StackView.h"
+#include "kit/ui/Window.h"
 #include "wheels/digital/DcwVC.h"
 
 namespace {
@@ -211,6 +213,21 @@ TEST_F(Swatches, PageKeysAndHomeEndMoveTheLongestListByWhatShows) {
     EXPECT_TRUE(host->pressKey(Key::home));
     EXPECT_EQ(list.contentOffset().y, list.minimumContentOffset().y);
     EXPECT_TRUE(list.cellForItemAt(kit::IndexPath::forItem(0, 0)));
+}
+
+TEST_F(Swatches, AWindowMadeLargerGivesTheListItsWholeWidthAndHeight) {
+    auto screen = open();
+    for (kit::Size window : {kit::Size{1280, 800}, kit::Size{480, 720}, kit::Size{900, 700}}) {
+        host->resizeWindow(window);
+        host->advance(1);
+        const auto list = screen->collectionView->convertRectTo(screen->collectionView->bounds(), nullptr);
+        EXPECT_EQ(list.width(), window.width) << "no bars beside the list";
+        EXPECT_EQ(list.maxY(), window.height);
+        EXPECT_EQ(centerOf(*screen->modeNowBtn).x, window.width / 2);
+        const auto findings = screenLayoutCheck(*host->window(), kit::Device::current()).run();
+        EXPECT_TRUE(findings.empty()) << window.width << " x " << window.height << ":\n" << layoutcheck::describe(findings);
+    }
+    screenshot("swatches-window-900x700");
 }
 
 } // namespace

@@ -207,7 +207,8 @@ std::shared_ptr<DCW> DcwVC::makeWheel(float angle) {
         }
     }
     const auto b = view()->bounds();
-    const double w = f * b.size.width, h = e + f * b.size.width;
+    // A window wider for its height than the devices were must not push the wheel onto the sliders.
+    const double w = std::min(f * b.size.width, 0.6 * b.size.height), h = e + w;
     auto wheel = kit::make<DCW>(kit::Rect{b.midX() - w / 2, b.midY() - h / 2, w, h});
     wheel->setPadding(10);
     wheel->setStroke(7);

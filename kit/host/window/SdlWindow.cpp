@@ -86,6 +86,8 @@ struct SdlWindow::Impl {
 
     // Where the device screen sits in the window, in window (SDL) coordinates.
     double offsetX = 0, offsetY = 0, factor = 1;
+    // The window size the screen was last fitted to by the app itself (at the start, on a turn).
+    int placedWidth = 0, placedHeight = 0;
 
     void computePlacement() {
         int w = 0, h = 0;
@@ -94,6 +96,19 @@ struct SdlWindow::Impl {
         factor = std::min(w / screen.width, h / screen.height);
         offsetX = (w - screen.width * factor) / 2;
         offsetY = (h - screen.height * factor) / 2;
+    }
+
+    // A size the user gave the window becomes the screen's size in points; the device profile of the
+    // start, and a turn by Ctrl+R, keep their screen scaled into the window.
+    void windowResized(int w, int h) {
+        if (w != placedWidth || h != placedHeight) {
+            Device::setCurrent(DeviceProfile::forWindow({double(w), double(h)}, profile.scale));
+            window->resize(Device::current().windowFrame().size);
+            placedWidth = w;
+            placedHeight = h;
+        }
+        computePlacement();
+        forceRedraw = true;
     }
 
     Point toScreen(double x, double y) const { return {(x - offsetX) / factor, (y - offsetY) / factor}; }
@@ -112,7 +127,7 @@ struct SdlWindow::Impl {
             case SDL_WINDOWEVENT_LEAVE: pointer.reset(); break;
             case SDL_WINDOWEVENT_MINIMIZED: Application::shared().enterBackground(); break;
             case SDL_WINDOWEVENT_RESTORED: Application::shared().becomeActive(); break;
-            case SDL_WINDOWEVENT_SIZE_CHANGED:
+            case SDL_WINDOWEVENT_SIZE_CHANGED: windowResized(e.window.data1, e.window.data2); break;
             case SDL_WINDOWEVENT_EXPOSED: computePlacement(); forceRedraw = true; break;
             default: break;
             }
@@ -166,7 +181,9 @@ struct SdlWindow::Impl {
         int w = 0, h = 0;
         SDL_GetWindowSize(sdlWindow, &w, &h);
         // Keep the scale the user chose; only the shape turns.
-        SDL_SetWindowSize(sdlWindow, int(screen.width * factor + 0.5), int(screen.height * factor + 0.5));
+        placedWidth = int(screen.width * factor + 0.5);
+        placedHeight = int(screen.height * factor + 0.5);
+        SDL_SetWindowSize(sdlWindow, placedWidth, placedHeight);
         window->resize(screen);
         computePlacement();
         forceRedraw = true;
@@ -374,6 +391,7 @@ bool SdlWindow::open(std::string* error) {
         if (error) *error = SDL_GetError();
         return false;
     }
+    SDL_GetWindowSize(impl_->sdlWindow, &impl_->placedWidth, &impl_->placedHeight);
     impl_->computePlacement();
     impl_->wakeEvent = SDL_RegisterEvents(1);
     SDL_StartTextInput();
