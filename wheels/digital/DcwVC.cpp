@@ -195,6 +195,9 @@ void DcwVC::buildColorStrips() {
 
 std::shared_ptr<DCW> DcwVC::makeWheel(float angle) {
     double f = 1.0, e = 200;
+    // The ring's share of the wheel's width, and the most of the screen height the devices' own
+    // layouts give it: a window wider for its height must not push the ring onto the sliders.
+    double ring = 1, mostOfHeight = 0.6;
     if (kit::Device::userInterfaceIdiom() == kit::UserInterfaceIdiom::pad) {
         if (app::isSplitScreen()) {
             const int layout = app::multitaskingLayout();
@@ -202,13 +205,14 @@ std::shared_ptr<DCW> DcwVC::makeWheel(float angle) {
             else if (layout == 1) f = 0.8, e = 400;
         } else {
             const auto o = kit::Device::orientation();
-            f = (o == kit::DeviceOrientation::landscapeLeft || o == kit::DeviceOrientation::landscapeRight) ? 0.7 : 0.8;
+            const bool landscape = o == kit::DeviceOrientation::landscapeLeft || o == kit::DeviceOrientation::landscapeRight;
+            f = landscape ? 0.7 : 0.8;
+            if (landscape) ring = 2.0 / 3, mostOfHeight = 0.63;
             e = 400;
         }
     }
     const auto b = view()->bounds();
-    // A window wider for its height than the devices were must not push the wheel onto the sliders.
-    const double w = std::min(f * b.size.width, 0.6 * b.size.height), h = e + w;
+    const double w = std::min(f * b.size.width, mostOfHeight * b.size.height / ring), h = e + w;
     auto wheel = kit::make<DCW>(kit::Rect{b.midX() - w / 2, b.midY() - h / 2, w, h});
     wheel->setPadding(10);
     wheel->setStroke(7);
