@@ -1,8 +1,10 @@
 #include "kit/ui/Device.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace kit {
 
@@ -62,10 +64,28 @@ DeviceProfile DeviceProfile::forWindow(Size size, double scale) {
     return window;
 }
 
+namespace {
+
+// A whole number of points from 1 to 10000, nothing else.
+std::optional<double> windowSide(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 1 || value > 10000)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
 std::optional<DeviceProfile> DeviceProfile::named(const std::string& name) {
     for (auto p : all())
         if (p.name == name) return p;
-    return std::nullopt;
+    const auto x = name.find('x');
+    if (x == std::string::npos) return std::nullopt;
+    const auto width = windowSide(std::string_view(name).substr(0, x));
+    const auto height = windowSide(std::string_view(name).substr(x + 1));
+    if (!width || !height) return std::nullopt;
+    return forWindow({*width, *height}, 2);
 }
 
 DeviceProfile& Device::current() {

@@ -48,7 +48,8 @@ struct DeviceProfile {
     // profile either way: a smaller window shows that much, scaled down.
     static DeviceProfile forWindow(Size size, double scale);
     static constexpr double padIdiomMinimumWidth = 600;
-    // Looks a profile up by name ("phone", "small-phone", "pad", "small-pad").
+    // Looks a profile up by name ("phone", "small-phone", "pad", "small-pad"), or makes the screen of
+    // a window from its size in points ("900x700", at scale 2).
     static std::optional<DeviceProfile> named(const std::string& name);
 };
 

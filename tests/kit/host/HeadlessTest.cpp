@@ -227,5 +227,15 @@ TEST_F(HeadlessHost, AResizedWindowGivesTheScreensItsSizeAndIdiomUnlessSmallerTh
     }
 }
 
+TEST_F(HeadlessHost, AWindowSizeNamesAProfileAsWellAsTheDevices) {
+    const auto window = DeviceProfile::named("900x700");
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->bounds().size, (Size{900, 700}));
+    EXPECT_EQ(window->idiom, UserInterfaceIdiom::pad);
+    EXPECT_EQ(DeviceProfile::named("small-pad")->name, "small-pad");
+    for (const char* bad : {"900x", "x700", "900x700x2", "0x700", "-900x700", "900 x 700", "9e2x700", "tablet", "20000x700"})
+        EXPECT_FALSE(DeviceProfile::named(bad)) << bad;
+}
+
 } // namespace
 } // namespace kit::host
