@@ -39,7 +39,8 @@ void printUsage() {
               "  --screenshot FILE       write the screen as a PNG and exit\n"
               "  --screen IDENTIFIER     open this screen over the main menu first\n"
               "                          (a storyboard identifier, or MainMenuSecondPageVC)\n"
-              "  --device NAME           phone, small-phone, pad or small-pad (default phone)\n"
+              "  --device NAME           phone, small-phone, pad or small-pad (default phone), or a\n"
+              "                          window size in points such as 900x700\n"
               "  --data-dir DIR          keep settings and data in DIR\n"
               "  --cloud CONNINFO        keep the cloud copy of saved colors on a PostgreSQL server: a libpq\n"
               "                          connection string such as postgresql://anna@host/anna?sslmode=require,\n"
@@ -188,7 +189,7 @@ int main(int argc, char** argv) {
 
     auto profile = kit::DeviceProfile::named(options.device);
     if (!profile) {
-        std::cerr << "tinctura: unknown device " << options.device << " (phone, small-phone, pad, small-pad)\n";
+        std::cerr << "tinctura: unknown device " << options.device << " (phone, small-phone, pad, small-pad, or WIDTHxHEIGHT)\n";
         return 2;
     }
     if (options.headless && !options.screenshot) {

@@ -118,6 +118,9 @@ void LargeCombinationsView::setupViews() {
         if (auto s = weak.lock()) s->close();
     });
     closeBtn->addGestureRecognizer(closeTGR);
+    bgView->setEscapeAction([weak] {
+        if (auto s = weak.lock()) s->close();
+    });
     collectionView->setAlwaysBounceVertical(true);
     collectionView->setDataSource(std::static_pointer_cast<kit::CollectionViewDataSource>(shared_from_this()));
     collectionView->setDelegate(std::static_pointer_cast<kit::CollectionViewDelegate>(shared_from_this()));

@@ -83,6 +83,9 @@ void ModeListVC::layOut(const std::vector<std::string>& modeTitles, double width
     app::anchorWithCenter(*menuStackView, modeNowBtn->topAnchor(), std::nullopt, std::nullopt, std::nullopt,
                           root->centerXAnchor(), std::nullopt, 0, 0, 0, 0, width, menuHeight);
     menuStackView->setHidden(true);
+    menuStackView->setEscapeAction([weak] {
+        if (auto s = weak.lock()) s->closeMenu(false);
+    });
     menuStackView->addSubview(modeNowMenuStack);
     app::anchor(*modeNowMenuStack, menuStackView->topAnchor(), menuStackView->leftAnchor(), menuStackView->bottomAnchor(),
                 menuStackView->rightAnchor());

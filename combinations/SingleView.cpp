@@ -101,6 +101,9 @@ void SingleView::setupSingleView() {
     collectionView->setDataSource(std::static_pointer_cast<kit::CollectionViewDataSource>(shared_from_this()));
     collectionView->setDelegate(std::static_pointer_cast<kit::CollectionViewDelegate>(shared_from_this()));
     collectionView->registerCellClass<ColorCell>(cellId);
+    singleView->setEscapeAction([weak] {
+        if (auto s = weak.lock()) s->closeSingleView();
+    });
     host->addSubview(singleView);
     app::anchor(*singleView, host->topAnchor(), host->leftAnchor(), host->bottomAnchor(), host->rightAnchor());
     singleView->addSubview(closeBtn);

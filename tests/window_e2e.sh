@@ -3,7 +3,8 @@
 #  - a click on "More Tools" shows the second menu page;
 #  - the mouse wheel scrolls the swatch list by whole lines;
 #  - Escape leaves the settings for the main menu;
-#  - over a chart on a scrolling page, the wheel scrolls the page and Ctrl + wheel zooms the chart.
+#  - over a chart on a scrolling page, the wheel scrolls the page and Ctrl + wheel zooms the chart;
+#  - a window made larger shows the swatch list across all of it, not the phone between black bars.
 # The app's checks compare the frame it writes on exit with headless renders of the same screens.
 set -euo pipefail
 
@@ -74,6 +75,11 @@ click --repeat 3 --delay 80 4
 keyup ctrl
 XDO
 
+cat > "$work/resize.xdo" <<'XDO'
+search --name "^Tinctura$" windowsize %1 900 700
+sleep 1
+XDO
+
 run() { xvfb-run -a -s "-screen 0 1280x1024x24" "$work/drive.sh" "$@"; }
 shot() { "$app" --headless --device phone --data-dir "$work/data-$1" --screen "$1" --screenshot "$work/$1.png"; }
 
@@ -83,6 +89,8 @@ run Tinctura /dev/null "$work/wheel.xdo" \
   "$app" --device phone --data-dir "$work/data2" --screen SwatchesVC --exit-screenshot "$work/wheel.png"
 run Tinctura /dev/null "$work/escape.xdo" \
   "$app" --device phone --data-dir "$work/data3" --screen SettingsVC --exit-screenshot "$work/escape.png"
+run Tinctura /dev/null "$work/resize.xdo" \
+  "$app" --device phone --data-dir "$work/data4" --screen SwatchesVC --exit-screenshot "$work/resized.png"
 run Chart "$work/chart.txt" "$work/chart.xdo" "$chart"
 for screen in MainMenuVC MainMenuSecondPageVC SwatchesVC SettingsVC; do shot "$screen"; done
 [ -z "${E2E_KEEP:-}" ] || cp "$work"/*.png "$E2E_KEEP"/
@@ -159,6 +167,10 @@ expect(difference("escape", "MainMenuVC", 0, 812) < 2 < difference("escape", "Se
 expect(difference("wheel", "SwatchesVC", 0, 100) < 2, "the swatch header stays in place under the wheel")
 expect(difference("wheel", "SwatchesVC", 150, 600, 160) < 2 < difference("wheel", "SwatchesVC", 150, 600),
        "four wheel steps scroll the swatch list 160 points")
+width, rows, channels = frame("resized")
+right = [rows[y * SCALE][(900 - 10) * SCALE * channels:(900 - 10) * SCALE * channels + 3] for y in (200, 400, 600)]
+expect(width == 900 * SCALE and len(rows) == 700 * SCALE and all(sum(p) > 60 for p in right),
+       "a window resized to 900 x 700 points shows the swatch rows to its right edge (%d x %d px)" % (width, len(rows)))
 chart = open(os.path.join(work, "chart.txt")).read().split()
 print("chart window:", " ".join(chart))
 expect(chart[:2] == ["page", "120.0"], "the wheel over a chart scrolls the page")

@@ -62,6 +62,9 @@ void ModeMenu::open(kit::ViewController& screen, kit::Button& modeButton, std::f
     modeButton.setHidden(true);
     frame_->setHidden(false);
     std::weak_ptr<kit::ViewController> weakScreen = screen.weak_from_this();
+    frame_->setEscapeAction([weakScreen, onTap] {
+        if (weakScreen.lock()) onTap();
+    });
     tap_ = kit::make<kit::TapGesture>([weakScreen, onTap = std::move(onTap)](kit::GestureRecognizer&) {
         if (weakScreen.lock()) onTap();
     });

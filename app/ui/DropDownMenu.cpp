@@ -91,6 +91,9 @@ void BasicDropDownMenu<D>::showDropDownMenu() {
         buttonsStack_->setAxis(kit::layout::Axis::vertical);
         buttonsStack_->setDistribution(kit::StackDistribution::fillEqually);
         buttonsStack_->setClipsToBounds(true);
+        buttonsStack_->setEscapeAction([weak] {
+            if (auto self = weak.lock()) self->tapCloseMenu();
+        });
         for (int i = 0; i < count; ++i) {
             auto row = makeRow(i);
             row->setBackgroundColor(openRowColor());

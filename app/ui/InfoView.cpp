@@ -62,6 +62,9 @@ void InfoView::toggleInfo() {
         if (auto self = weak.lock()) self->closeInfo();
     });
     if (view) view->addGestureRecognizer(tap_);
+    infoView_->setEscapeAction([weak] {
+        if (auto self = weak.lock()) self->closeInfo();
+    });
     isInfoShown_ = true;
 }
 

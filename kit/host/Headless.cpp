@@ -229,8 +229,9 @@ void Headless::pressBackspace(int times) {
     settle();
 }
 
-bool Headless::pressKey(Key key) {
-    bool handled = kit::host::pressKey(window_->rootViewController(), key);
+bool Headless::pressKey(Key key, std::optional<Point> pointer) {
+    window_->layoutIfNeeded();
+    bool handled = kit::host::pressKey(window_->rootViewController(), key, pointer);
     settle();
     return handled;
 }
@@ -284,6 +285,11 @@ void Headless::setOrientation(DeviceOrientation orientation) {
 
 void Headless::setWindowWidth(std::optional<double> width) {
     Device::current().windowWidth = width;
+    applyWindowFrame();
+}
+
+void Headless::resizeWindow(Size points) {
+    Device::setCurrent(DeviceProfile::forWindow(points, Device::current().scale));
     applyWindowFrame();
 }
 

@@ -52,8 +52,9 @@ public:
     // Text for the focused text field.
     void typeText(const std::string& text);
     void pressBackspace(int times = 1);
-    // A key the window host answers (Escape, Return, Tab); false when it meant nothing on screen.
-    bool pressKey(Key key);
+    // A key the window host answers; false when it meant nothing on screen. `pointer`: where the
+    // mouse rests, for the scrolling keys.
+    bool pressKey(Key key, std::optional<Point> pointer = std::nullopt);
     // A touchpad scroll by `points`, or mouse wheel steps (positive: towards the end of the
     // content), over the point `at`; Ctrl makes it zoom where a view can. False when no view took it.
     bool scroll(Point at, Point points, bool control = false);
@@ -79,6 +80,9 @@ public:
     // Rotation and split screen: the window takes the new size and the screens lay out again.
     void setOrientation(DeviceOrientation orientation);
     void setWindowWidth(std::optional<double> width);
+    // A desktop window sized by the user: the screen becomes that many points (see
+    // DeviceProfile::forWindow), at the device's scale.
+    void resizeWindow(Size points);
 
     EventDispatcher& dispatcher() { return *dispatcher_; }
 

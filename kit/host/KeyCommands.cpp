@@ -5,7 +5,9 @@
 #include "kit/ui/ImagePicker.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Responder.h"
+#include "kit/ui/ScrollView.h"
 #include "kit/ui/TextField.h"
+#include "kit/ui/View.h"
 
 namespace kit::host {
 namespace {
@@ -49,16 +51,74 @@ bool goBack(const std::shared_ptr<ViewController>& top) {
     return false;
 }
 
+bool shows(const View& view) { return !view.isHidden() && view.alpha() > 0; }
+
+// The frontmost, innermost shown view with an Escape action: later subviews lie in front.
+const View* openThing(const View& view) {
+    if (!shows(view)) return nullptr;
+    const auto& children = view.subviews();
+    for (auto child = children.rbegin(); child != children.rend(); ++child)
+        if (const View* found = openThing(**child)) return found;
+    return view.escapeAction() ? &view : nullptr;
+}
+
+bool closeOpenThing(ViewController& top) {
+    if (!top.isViewLoaded()) return false;
+    const View* open = openThing(*top.view());
+    if (!open) return false;
+    auto action = open->escapeAction();  // the action may drop the view that holds it
+    action();
+    return true;
+}
+
+ScrollView* largestScrollable(View& view, ScrollView* best) {
+    if (!shows(view)) return best;
+    if (auto* scroll = dynamic_cast<ScrollView*>(&view); scroll && scroll->canScroll()) {
+        const double area = scroll->bounds().width() * scroll->bounds().height();
+        if (!best || area > best->bounds().width() * best->bounds().height()) best = scroll;
+    }
+    for (const auto& child : view.subviews()) best = largestScrollable(*child, best);
+    return best;
+}
+
+ScrollKey scrollKeyOf(Key key) {
+    switch (key) {
+    case Key::pageUp: return ScrollKey::pageUp;
+    case Key::pageDown: return ScrollKey::pageDown;
+    case Key::home: return ScrollKey::home;
+    default: return ScrollKey::end;
+    }
+}
+
+// The list under the pointer (or the one holding what is under it), else the screen's largest.
+bool scrollByKey(ViewController& top, Key key, std::optional<Point> pointer) {
+    if (!top.isViewLoaded()) return false;
+    const auto& screen = top.view();
+    const ScrollKey scrollKey = scrollKeyOf(key);
+    if (pointer) {
+        auto window = screen->window();
+        auto hit = window ? window->hitTest(*pointer, nullptr) : nullptr;
+        for (auto v = hit; v && v->isDescendantOf(screen.get()); v = v->superview())
+            if (auto* scroll = dynamic_cast<ScrollView*>(v.get()); scroll && scroll->scrollByKey(scrollKey)) return true;
+    }
+    auto* largest = largestScrollable(*screen, nullptr);
+    return largest && largest->scrollByKey(scrollKey);
+}
+
 } // namespace
 
-bool pressKey(const std::shared_ptr<ViewController>& root, Key key) {
+bool pressKey(const std::shared_ptr<ViewController>& root, Key key, std::optional<Point> pointer) {
     auto top = topViewControllerOf(root);
     if (!top) return false;
+    if (key == Key::pageUp || key == Key::pageDown || key == Key::home || key == Key::end)
+        return scrollByKey(*top, key, pointer);
+    if (key == Key::escape && closeOpenThing(*top)) return true;
     if (auto alert = std::dynamic_pointer_cast<AlertController>(top)) {
         switch (key) {
         case Key::escape: return alert->cancelFromKeyboard();
         case Key::enter: return alert->confirmFromKeyboard();
         case Key::tab: return moveToNextField(*alert);
+        default: return false;
         }
     }
     for (auto vc = top; vc; vc = vc->parentViewController())

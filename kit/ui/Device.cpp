@@ -1,5 +1,11 @@
 #include "kit/ui/Device.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <string_view>
+
 namespace kit {
 
 bool DeviceProfile::isLandscape() const {
@@ -43,10 +49,43 @@ DeviceProfile DeviceProfile::smallPad() {
 
 std::array<DeviceProfile, 4> DeviceProfile::all() { return {phone(), smallPhone(), pad(), smallPad()}; }
 
+DeviceProfile DeviceProfile::forWindow(Size size, double scale) {
+    const Rect smallest = smallPhone().bounds();
+    const double width = std::max(size.width, smallest.width()), height = std::max(size.height, smallest.height());
+    const bool landscape = width > height;
+    DeviceProfile window{"window " + std::to_string(int(std::lround(width))) + "x" + std::to_string(int(std::lround(height))),
+                         width >= padIdiomMinimumWidth ? UserInterfaceIdiom::pad : UserInterfaceIdiom::phone,
+                         landscape ? Size{height, width} : Size{width, height},
+                         scale,
+                         std::max(width, height) * scale,
+                         smallPhone().safeArea,
+                         landscape ? DeviceOrientation::landscapeLeft : DeviceOrientation::portrait,
+                         {}};
+    return window;
+}
+
+namespace {
+
+// A whole number of points from 1 to 10000, nothing else.
+std::optional<double> windowSide(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 1 || value > 10000)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
 std::optional<DeviceProfile> DeviceProfile::named(const std::string& name) {
     for (auto p : all())
         if (p.name == name) return p;
-    return std::nullopt;
+    const auto x = name.find('x');
+    if (x == std::string::npos) return std::nullopt;
+    const auto width = windowSide(std::string_view(name).substr(0, x));
+    const auto height = windowSide(std::string_view(name).substr(x + 1));
+    if (!width || !height) return std::nullopt;
+    return forWindow({*width, *height}, 2);
 }
 
 DeviceProfile& Device::current() {

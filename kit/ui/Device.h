@@ -42,7 +42,14 @@ struct DeviceProfile {
     static DeviceProfile smallPad();
     // Every profile, in that order.
     static std::array<DeviceProfile, 4> all();
-    // Looks a profile up by name ("phone", "small-phone", "pad", "small-pad").
+    // The screen of a desktop window of `size` points, once the user sized it: the phone idiom
+    // below 600 points wide, the pad idiom from there; portrait or landscape by its shape; a status
+    // bar's room at the top, as on the profiles without a notch. Never smaller than the smallest
+    // profile either way: a smaller window shows that much, scaled down.
+    static DeviceProfile forWindow(Size size, double scale);
+    static constexpr double padIdiomMinimumWidth = 600;
+    // Looks a profile up by name ("phone", "small-phone", "pad", "small-pad"), or makes the screen of
+    // a window from its size in points ("900x700", at scale 2).
     static std::optional<DeviceProfile> named(const std::string& name);
 };
 

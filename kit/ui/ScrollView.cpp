@@ -119,6 +119,30 @@ bool ScrollView::scrollWheel(const WheelEvent& event) {
     return true;
 }
 
+bool ScrollView::canScroll() const {
+    const Point lo = minimumContentOffset(), hi = maximumContentOffset();
+    return scrollEnabled_ && (hi.y > lo.y || hi.x > lo.x);
+}
+
+bool ScrollView::scrollByKey(ScrollKey key) {
+    if (!canScroll() || dragging_) return false;
+    const Point lo = minimumContentOffset(), hi = maximumContentOffset();
+    const bool vertical = hi.y > lo.y;
+    const EdgeInsets inset = adjustedContentInset();
+    const double shown = vertical ? bounds().height() - inset.top - inset.bottom : bounds().width() - inset.left - inset.right;
+    const double page = std::max(wheelLineHeight, shown - wheelLineHeight);
+    Point target = clamped(contentOffset());
+    double& along = vertical ? target.y : target.x;
+    switch (key) {
+    case ScrollKey::pageUp: along -= page; break;
+    case ScrollKey::pageDown: along += page; break;
+    case ScrollKey::home: along = vertical ? lo.y : lo.x; break;
+    case ScrollKey::end: along = vertical ? hi.y : hi.x; break;
+    }
+    setContentOffset(clamped(target));
+    return true;
+}
+
 void ScrollView::handlePan() {
     if (!scrollEnabled_) return;
     using State = GestureRecognizer::State;

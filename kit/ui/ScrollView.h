@@ -12,6 +12,9 @@ namespace kit {
 class PanGesture;
 class Timer;
 
+// The keys that move a long list the way a desktop user expects.
+enum class ScrollKey { pageUp, pageDown, home, end };
+
 class ScrollView : public View {
 public:
     ScrollView();
@@ -55,6 +58,12 @@ public:
     bool scrollWheel(const WheelEvent& event) override;
     // How far one wheel step moves the content, in points.
     static constexpr double wheelLineHeight = 40;
+    // Page Up / Page Down move the content by what shows, less one wheel line kept in sight;
+    // Home and End go to its ends. Along the axis the view can scroll (vertical first); false
+    // when it can scroll along neither.
+    bool scrollByKey(ScrollKey key);
+    // Whether the content is longer (or wider) than what shows.
+    bool canScroll() const;
 
 protected:
     // Subclasses lay out their content for the new offset.

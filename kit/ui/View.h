@@ -129,6 +129,11 @@ public:
     // A wheel or touchpad scroll over this view; false passes it on to the superview.
     virtual bool scrollWheel(const WheelEvent& event) { (void)event; return false; }
 
+    // What Escape does while this view shows: an open menu or overlay closes itself. The key goes
+    // to the frontmost, innermost shown view of the screen on top that has one, before the screen.
+    const std::function<void()>& escapeAction() const { return escapeAction_; }
+    void setEscapeAction(std::function<void()> action) { escapeAction_ = std::move(action); }
+
     // Responder chain: the override (a controller owning this view) comes before the superview.
     std::shared_ptr<Responder> nextResponder() const override;
     void setNextResponderOverride(std::weak_ptr<Responder> responder) { nextOverride_ = std::move(responder); }
@@ -219,6 +224,7 @@ private:
     bool hasConstraintsInTree_ = false;
     std::optional<EdgeInsets> ownSafeArea_;
     std::function<void()> willLayout_, didLayout_;
+    std::function<void()> escapeAction_;
     int tag_ = 0;
     std::string accessibilityIdentifier_;
 

@@ -46,10 +46,11 @@ bool Window::isKeyWindow() const { return Application::shared().isKeyWindow(this
 
 void Window::resize(Size size) {
     Rect f = frame();
-    if (f.size == size) return;
+    const EdgeInsets insets = Device::current().safeAreaInsets();
+    if (f.size == size && safeAreaInsets() == insets) return;
     f.size = size;
     setFrame(f);
-    setSafeAreaInsets(Device::current().safeAreaInsets());
+    setSafeAreaInsets(insets);
     if (root_) root_->transitionToSize(size);
     setNeedsLayout();
     layoutIfNeeded();

@@ -1,6 +1,7 @@
 // The colour tile and the swatch catalogue: captions, shadows and gestures of the tile by host
 // flags; the stored set, the menu of ten sets and the rows of each kind.
 #include "CombinationsFixture.h"
+#include "ScreenLayoutCheck.h"
 
 #include "app/SavedData.h"
 #include "colour/ColorCodeText.h"
@@ -12,6 +13,7 @@
 #include "kit/ui/Button.h"
 #include "kit/ui/Label.h"
 #include "kit/ui/StackView.h"
+#include "kit/ui/Window.h"
 #include "wheels/digital/DcwVC.h"
 
 namespace {
@@ -160,6 +162,72 @@ TEST_F(Swatches, InfoOverlayTellsTheGesturesAndTheMenuClosesIt) {
     screenshot("swatches-info-phone");
     screen->openModeNowMenu();
     EXPECT_FALSE(screen->infoView);
+}
+
+TEST_F(Swatches, EscapeClosesTheMenuThenTheInfoThenLeavesTheScreen) {
+    using kit::host::Key;
+    auto screen = open();
+    screen->showInfo();
+    host->advance(1);
+    ASSERT_TRUE(screen->infoView);
+    EXPECT_TRUE(host->pressKey(Key::escape));
+    host->advance(1);
+    EXPECT_FALSE(screen->infoView);
+
+    host->tap(screen->modeNowBtn);
+    host->advance(1);
+    ASSERT_FALSE(screen->menuStackView->isHidden());
+    EXPECT_TRUE(host->pressKey(Key::escape));
+    host->advance(1);
+    EXPECT_TRUE(screen->menuStackView->isHidden());
+    EXPECT_FALSE(screen->modeNowBtn->isHidden());
+    EXPECT_FALSE(screen->tap->view()) << "the closing tap is gone with the menu";
+    EXPECT_EQ(screen->selectedSwatch, SwatchEnum::summer);
+    EXPECT_EQ(host->topViewController(), screen);
+
+    EXPECT_TRUE(host->pressKey(Key::escape));
+    host->advance(1);
+    EXPECT_NE(host->topViewController(), screen);
+}
+
+TEST_F(Swatches, PageKeysAndHomeEndMoveTheLongestListByWhatShows) {
+    using kit::host::Key;
+    auto screen = open();
+    choose(*screen, "Wikipedia");
+    auto& list = *screen->collectionView;
+    const int rows = list.numberOfItemsInSection(0);
+    ASSERT_GT(rows, 1000);
+    const auto lastRow = kit::IndexPath::forItem(rows - 1, 0);
+
+    const double start = list.contentOffset().y;
+    EXPECT_TRUE(host->pressKey(Key::pageDown));
+    const double page = list.contentOffset().y - start;
+    EXPECT_GT(page, list.bounds().height() * 0.75);
+    EXPECT_LT(page, list.bounds().height());
+    EXPECT_TRUE(host->pressKey(Key::end));
+    EXPECT_EQ(list.contentOffset().y, list.maximumContentOffset().y);
+    EXPECT_TRUE(list.cellForItemAt(lastRow)) << "the last colour shows";
+    screenshot("swatches-wikipedia-end-phone");
+    EXPECT_TRUE(host->pressKey(Key::pageUp));
+    EXPECT_EQ(list.contentOffset().y, list.maximumContentOffset().y - page);
+    EXPECT_TRUE(host->pressKey(Key::home));
+    EXPECT_EQ(list.contentOffset().y, list.minimumContentOffset().y);
+    EXPECT_TRUE(list.cellForItemAt(kit::IndexPath::forItem(0, 0)));
+}
+
+TEST_F(Swatches, AWindowMadeLargerGivesTheListItsWholeWidthAndHeight) {
+    auto screen = open();
+    for (kit::Size window : {kit::Size{1280, 800}, kit::Size{480, 720}, kit::Size{900, 700}}) {
+        host->resizeWindow(window);
+        host->advance(1);
+        const auto list = screen->collectionView->convertRectTo(screen->collectionView->bounds(), nullptr);
+        EXPECT_EQ(list.width(), window.width) << "no bars beside the list";
+        EXPECT_EQ(list.maxY(), window.height);
+        EXPECT_EQ(centerOf(*screen->modeNowBtn).x, window.width / 2);
+        const auto findings = screenLayoutCheck(*host->window(), kit::Device::current()).run();
+        EXPECT_TRUE(findings.empty()) << window.width << " x " << window.height << ":\n" << layoutcheck::describe(findings);
+    }
+    screenshot("swatches-window-900x700");
 }
 
 } // namespace

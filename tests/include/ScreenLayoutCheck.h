@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <vector>
 
 inline layoutcheck::LayoutCheck screenLayoutCheck(const kit::View& root, const kit::DeviceProfile& device) {
     using namespace layoutcheck;
@@ -39,13 +40,23 @@ inline layoutcheck::LayoutCheck screenLayoutCheck(const kit::View& root, const k
     return c;
 }
 
-// Lays one state of a screen out on every device profile, in colour-code formats 0 to `formats` - 1,
+// Every device profile, then desktop windows of sizes between them (the window's size is the
+// screen's): a narrow one with the phone idiom, and two with the pad idiom on their side.
+inline std::vector<kit::DeviceProfile> sweptDevices() {
+    const auto profiles = kit::DeviceProfile::all();
+    std::vector<kit::DeviceProfile> all(profiles.begin(), profiles.end());
+    for (kit::Size window : {kit::Size{480, 720}, kit::Size{900, 700}, kit::Size{1280, 800}})
+        all.push_back(kit::DeviceProfile::forWindow(window, 2));
+    return all;
+}
+
+// Lays one state of a screen out on every device profile and window size, in colour-code formats 0 to `formats` - 1,
 // through `layOut` (which returns that layout's findings); fails the test once for each layout with
 // findings, naming the state, device and format.
 inline void expectCleanOnEveryDevice(
     const std::string& name, int formats,
     const std::function<std::vector<layoutcheck::Finding>(const kit::DeviceProfile&, int format)>& layOut) {
-    for (const auto& device : kit::DeviceProfile::all())
+    for (const auto& device : sweptDevices())
         for (int format = 0; format < formats; ++format) {
             const auto findings = layOut(device, format);
             if (!findings.empty())

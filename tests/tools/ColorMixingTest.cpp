@@ -128,6 +128,22 @@ TEST_F(ColorMixing, TheModeMenuSwitchesByTouch) {
     EXPECT_EQ(defaults().integer(app::Keys::lastColorMixingMode), 1);
 }
 
+TEST_F(ColorMixing, EscapeClosesTheOpenModeMenuWithoutAChoiceThenLeaves) {
+    auto screen = open();
+    host->tap(screen->dropMenu->menuButton());
+    host->advance(0.5);
+    ASSERT_TRUE(screen->dropMenu->isOpen());
+    EXPECT_TRUE(host->pressKey(kit::host::Key::escape));
+    host->advance(0.5);
+    EXPECT_FALSE(screen->dropMenu->isOpen());
+    EXPECT_TRUE(screen->dropMenu->menuButton()->window()) << "the collapsed button is back on screen";
+    EXPECT_EQ(screen->modeNow, ColorMixingMode::rgb);
+    EXPECT_EQ(host->topViewController(), screen);
+    EXPECT_TRUE(host->pressKey(kit::host::Key::escape));
+    host->advance(1);
+    EXPECT_NE(host->topViewController(), screen);
+}
+
 TEST_F(ColorMixing, ComponentSlidersEndAMixButTheHsbSlidersKeepIt) {
     auto screen = open();
     mixWith(*screen, "0000FF");

@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -76,6 +77,7 @@ struct SdlWindow::Impl {
     std::shared_ptr<Timer> redrawTimer;
     PhaseHandlerToken displayToken;
     bool mouseDown = false;
+    std::optional<Point> pointer;  // where the mouse rests over the screen, for the scrolling keys
     // Modifier keys as of the event being handled: events are handled after they were queued, so
     // the keyboard's state at that moment may already be later than the wheel turn in hand.
     Uint16 modifiers = KMOD_NONE;
@@ -84,6 +86,8 @@ struct SdlWindow::Impl {
 
     // Where the device screen sits in the window, in window (SDL) coordinates.
     double offsetX = 0, offsetY = 0, factor = 1;
+    // The window size the screen was last fitted to by the app itself (at the start, on a turn).
+    int placedWidth = 0, placedHeight = 0;
 
     void computePlacement() {
         int w = 0, h = 0;
@@ -92,6 +96,19 @@ struct SdlWindow::Impl {
         factor = std::min(w / screen.width, h / screen.height);
         offsetX = (w - screen.width * factor) / 2;
         offsetY = (h - screen.height * factor) / 2;
+    }
+
+    // A size the user gave the window becomes the screen's size in points; the device profile of the
+    // start, and a turn by Ctrl+R, keep their screen scaled into the window.
+    void windowResized(int w, int h) {
+        if (w != placedWidth || h != placedHeight) {
+            Device::setCurrent(DeviceProfile::forWindow({double(w), double(h)}, profile.scale));
+            window->resize(Device::current().windowFrame().size);
+            placedWidth = w;
+            placedHeight = h;
+        }
+        computePlacement();
+        forceRedraw = true;
     }
 
     Point toScreen(double x, double y) const { return {(x - offsetX) / factor, (y - offsetY) / factor}; }
@@ -107,9 +124,10 @@ struct SdlWindow::Impl {
             switch (e.window.event) {
             case SDL_WINDOWEVENT_FOCUS_GAINED: Application::shared().becomeActive(); break;
             case SDL_WINDOWEVENT_FOCUS_LOST: Application::shared().resignActive(); break;
+            case SDL_WINDOWEVENT_LEAVE: pointer.reset(); break;
             case SDL_WINDOWEVENT_MINIMIZED: Application::shared().enterBackground(); break;
             case SDL_WINDOWEVENT_RESTORED: Application::shared().becomeActive(); break;
-            case SDL_WINDOWEVENT_SIZE_CHANGED:
+            case SDL_WINDOWEVENT_SIZE_CHANGED: windowResized(e.window.data1, e.window.data2); break;
             case SDL_WINDOWEVENT_EXPOSED: computePlacement(); forceRedraw = true; break;
             default: break;
             }
@@ -120,7 +138,9 @@ struct SdlWindow::Impl {
             dispatcher->touchBegan(mouseFinger, toScreen(e.button.x, e.button.y));
             break;
         case SDL_MOUSEMOTION:
-            if (e.motion.which == SDL_TOUCH_MOUSEID || !mouseDown) break;
+            if (e.motion.which == SDL_TOUCH_MOUSEID) break;
+            pointer = toScreen(e.motion.x, e.motion.y);
+            if (!mouseDown) break;
             dispatcher->touchMoved(mouseFinger, toScreen(e.motion.x, e.motion.y));
             break;
         case SDL_MOUSEBUTTONUP:
@@ -161,7 +181,9 @@ struct SdlWindow::Impl {
         int w = 0, h = 0;
         SDL_GetWindowSize(sdlWindow, &w, &h);
         // Keep the scale the user chose; only the shape turns.
-        SDL_SetWindowSize(sdlWindow, int(screen.width * factor + 0.5), int(screen.height * factor + 0.5));
+        placedWidth = int(screen.width * factor + 0.5);
+        placedHeight = int(screen.height * factor + 0.5);
+        SDL_SetWindowSize(sdlWindow, placedWidth, placedHeight);
         window->resize(screen);
         computePlacement();
         forceRedraw = true;
@@ -177,11 +199,21 @@ struct SdlWindow::Impl {
             rotate();
             return;
         }
+        const auto root = window->rootViewController();
         switch (key) {
-        case SDLK_ESCAPE: pressKey(window->rootViewController(), Key::escape); break;
+        case SDLK_ESCAPE: pressKey(root, Key::escape); break;
         case SDLK_RETURN:
-        case SDLK_KP_ENTER: pressKey(window->rootViewController(), Key::enter); break;
-        case SDLK_TAB: pressKey(window->rootViewController(), Key::tab); break;
+        case SDLK_KP_ENTER: pressKey(root, Key::enter); break;
+        case SDLK_TAB: pressKey(root, Key::tab); break;
+        case SDLK_PAGEUP: pressKey(root, Key::pageUp, pointer); break;
+        case SDLK_PAGEDOWN: pressKey(root, Key::pageDown, pointer); break;
+        // Home and End belong to a text field being typed in.
+        case SDLK_HOME:
+            if (!Responder::currentFirstResponder()) pressKey(root, Key::home, pointer);
+            break;
+        case SDLK_END:
+            if (!Responder::currentFirstResponder()) pressKey(root, Key::end, pointer);
+            break;
         default: break;
         }
     }
@@ -359,6 +391,7 @@ bool SdlWindow::open(std::string* error) {
         if (error) *error = SDL_GetError();
         return false;
     }
+    SDL_GetWindowSize(impl_->sdlWindow, &impl_->placedWidth, &impl_->placedHeight);
     impl_->computePlacement();
     impl_->wakeEvent = SDL_RegisterEvents(1);
     SDL_StartTextInput();

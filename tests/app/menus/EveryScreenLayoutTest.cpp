@@ -1,6 +1,6 @@
-// Every screen of the app, opened as the app opens it, on every device profile and, where the
-// screen shows colour codes, in every colour-code format: no control or text may sit on another,
-// leave the screen or its safe area, or be cut by its own frame.
+// Every screen of the app, opened as the app opens it, on every device profile and window size and,
+// where the screen shows colour codes, in every colour-code format: no control or text may sit on
+// another, leave the screen or its safe area, or be cut by its own frame.
 #include "app/AppFixture.h"
 
 #include "ScreenLayoutCheck.h"
@@ -140,7 +140,7 @@ struct EveryScreenLayout : AppFixture, ::testing::WithParamInterface<Screen> {
 
 TEST_P(EveryScreenLayout, OnEveryDeviceAndFormat) {
     const Screen& screen = GetParam();
-    for (const auto& device : kit::DeviceProfile::all())
+    for (const auto& device : sweptDevices())
         for (const auto& [format, look] : looks(screen, device))
             EXPECT_TRUE(look.findings.empty()) << screen.name << " on " << device.name << " (" << format << "):\n"
                                                << layoutcheck::describe(look.findings);

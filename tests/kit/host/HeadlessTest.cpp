@@ -194,5 +194,48 @@ TEST_F(HeadlessHost, AReplacedHostLeavesItsSuccessorTheClockAndTheDevice) {
     EXPECT_EQ(dynamic_cast<ManualClock*>(&Clock::current()), nullptr);
 }
 
+TEST_F(HeadlessHost, AResizedWindowGivesTheScreensItsSizeAndIdiomUnlessSmallerThanTheSmallestProfile) {
+    Headless host(DeviceProfile::phone());
+    auto nav = kit::make<NavigationController>(kit::make<ViewController>());
+    host.setRootViewController(nav);
+    host.settle();
+    struct Case {
+        Size window, screen;
+        UserInterfaceIdiom idiom;
+        bool landscape;
+    };
+    const Case cases[] = {
+        {{900, 700}, {900, 700}, UserInterfaceIdiom::pad, true},
+        {{480, 720}, {480, 720}, UserInterfaceIdiom::phone, false},
+        {{600, 900}, {600, 900}, UserInterfaceIdiom::pad, false},
+        {{1280, 800}, {1280, 800}, UserInterfaceIdiom::pad, true},
+        {{599, 1000}, {599, 1000}, UserInterfaceIdiom::phone, false},
+        // Smaller than the smallest phone either way: that much is shown, scaled into the window.
+        {{300, 500}, {375, 667}, UserInterfaceIdiom::phone, false},
+        {{700, 400}, {700, 667}, UserInterfaceIdiom::pad, true},
+    };
+    for (const auto& c : cases) {
+        host.resizeWindow(c.window);
+        const std::string name = std::to_string(c.window.width) + " x " + std::to_string(c.window.height);
+        EXPECT_EQ(host.window()->bounds().size, c.screen) << name;
+        EXPECT_EQ(nav->view()->bounds().size, c.screen) << name << ": the screens follow";
+        EXPECT_EQ(Screen::bounds().size, c.screen) << name;
+        EXPECT_EQ(Device::userInterfaceIdiom(), c.idiom) << name;
+        EXPECT_EQ(Device::current().isLandscape(), c.landscape) << name;
+        // No notch or home indicator on a desktop window: a status bar's room, as on the small profiles.
+        EXPECT_EQ(host.window()->safeAreaInsets(), (EdgeInsets{20, 0, 0, 0})) << name;
+    }
+}
+
+TEST_F(HeadlessHost, AWindowSizeNamesAProfileAsWellAsTheDevices) {
+    const auto window = DeviceProfile::named("900x700");
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->bounds().size, (Size{900, 700}));
+    EXPECT_EQ(window->idiom, UserInterfaceIdiom::pad);
+    EXPECT_EQ(DeviceProfile::named("small-pad")->name, "small-pad");
+    for (const char* bad : {"900x", "x700", "900x700x2", "0x700", "-900x700", "900 x 700", "9e2x700", "tablet", "20000x700"})
+        EXPECT_FALSE(DeviceProfile::named(bad)) << bad;
+}
+
 } // namespace
 } // namespace kit::host

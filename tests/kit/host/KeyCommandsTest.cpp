@@ -53,6 +53,56 @@ TEST_F(KeyCommandsFixture, EscapePopsTheStackThenClosesTheModalScreenItSitsOn) {
     EXPECT_EQ(host.topViewController(), first);
 }
 
+TEST_F(KeyCommandsFixture, EscapeClosesTheInnermostOpenThingFirstThenTheAlertThenTheScreen) {
+    Headless host;
+    auto first = kit::make<ViewController>(), screen = kit::make<ViewController>();
+    auto nav = kit::make<NavigationController>(first);
+    host.setRootViewController(nav);
+    nav->pushViewController(screen, false);
+    host.settle();
+
+    // A sheet holding an open menu, in front of a hidden overlay and a closed menu behind it.
+    std::vector<std::string> closed;
+    auto opener = [&closed](const std::shared_ptr<View>& view, std::string name) {
+        view->setEscapeAction([&closed, weak = std::weak_ptr<View>(view), name] {
+            closed.push_back(name);
+            if (auto v = weak.lock()) v->removeFromSuperview();
+        });
+    };
+    auto behind = kit::make<View>(), hidden = kit::make<View>(), sheet = kit::make<View>(), menu = kit::make<View>();
+    opener(behind, "behind");
+    opener(hidden, "hidden");
+    opener(sheet, "sheet");
+    opener(menu, "menu");
+    hidden->setHidden(true);
+    screen->view()->addSubview(behind);
+    screen->view()->addSubview(sheet);
+    screen->view()->addSubview(hidden);
+    sheet->addSubview(kit::make<View>());
+    sheet->addSubview(menu);
+
+    EXPECT_TRUE(host.pressKey(Key::escape));
+    EXPECT_TRUE(host.pressKey(Key::escape));
+    EXPECT_EQ(closed, (std::vector<std::string>{"menu", "sheet"}));
+    EXPECT_EQ(host.topViewController(), screen) << "the screen stays while something on it was open";
+
+    // An alert over the screen closes before what lies open under it.
+    auto alert = AlertController::make("Title", "");
+    alert->addAction(AlertAction::make("Cancel", AlertActionStyle::cancel));
+    screen->presentViewController(alert, false);
+    host.advance(1);
+    EXPECT_TRUE(host.pressKey(Key::escape));
+    host.advance(1);
+    EXPECT_FALSE(host.presentedAlert());
+    EXPECT_EQ(closed.size(), 2u);
+
+    EXPECT_TRUE(host.pressKey(Key::escape));
+    EXPECT_TRUE(host.pressKey(Key::escape));
+    host.advance(1);
+    EXPECT_EQ(closed, (std::vector<std::string>{"menu", "sheet", "behind"}));
+    EXPECT_EQ(host.topViewController(), first);
+}
+
 TEST_F(KeyCommandsFixture, EscapeCancelsAndReturnConfirmsEveryKindOfAlert) {
     using Style = AlertActionStyle;
     struct Action {

@@ -74,6 +74,49 @@ TEST_F(ScrollingFixture, DragScrollsDecelerationStopsInRangeAndTapsSelect) {
     EXPECT_EQ(screen->rows->selected, std::vector<IndexPath>{(IndexPath{0, 1})});
 }
 
+TEST_F(ScrollingFixture, PageKeysMoveTheListUnderThePointerOrTheLargestAndHomeEndReachTheEnds) {
+    Headless host;
+    auto screen = kit::make<ListScreen>();
+    host.setRootViewController(screen);
+    auto& list = screen->list;
+    const double top = list->minimumContentOffset().y, bottom = list->maximumContentOffset().y;
+    // What shows between the notch and the home indicator, less one line kept in sight.
+    const double page = 812 - 44 - 34 - ScrollView::wheelLineHeight;
+    const double start = list->contentOffset().y;
+
+    EXPECT_TRUE(host.pressKey(Key::pageDown));
+    EXPECT_EQ(list->contentOffset().y, start + page);
+    EXPECT_TRUE(host.pressKey(Key::pageDown));
+    EXPECT_TRUE(host.pressKey(Key::pageUp));
+    EXPECT_EQ(list->contentOffset().y, start + page);
+    EXPECT_TRUE(host.pressKey(Key::end));
+    EXPECT_EQ(list->contentOffset().y, bottom);
+    EXPECT_TRUE(host.pressKey(Key::pageDown));
+    EXPECT_EQ(list->contentOffset().y, bottom) << "no further than the end";
+    EXPECT_TRUE(host.pressKey(Key::home));
+    EXPECT_EQ(list->contentOffset().y, top);
+    EXPECT_TRUE(host.pressKey(Key::pageUp));
+    EXPECT_EQ(list->contentOffset().y, top);
+
+    // A small strip of its own: the keys go to the one under the pointer, else the largest.
+    auto strip = kit::make<ScrollView>(Rect{0, 700, 375, 100});
+    strip->setContentSize({375, 1000});
+    screen->view()->addSubview(strip);
+    host.settle();
+    EXPECT_TRUE(host.pressKey(Key::end, Point{100, 750}));
+    EXPECT_EQ(strip->contentOffset().y, strip->maximumContentOffset().y);
+    EXPECT_EQ(list->contentOffset().y, top);
+    EXPECT_TRUE(host.pressKey(Key::end));
+    EXPECT_EQ(list->contentOffset().y, bottom);
+
+    // Nothing that scrolls: the keys mean nothing.
+    screen->rows->count = 3;
+    list->reloadData();
+    strip->removeFromSuperview();
+    host.settle();
+    EXPECT_FALSE(host.pressKey(Key::pageDown));
+}
+
 TEST_F(ScrollingFixture, HorizontalSwipesOnRowsOfAVerticalListReachTheRows) {
     for (int count : {40, 3}) { // a list that scrolls, and one whose rows all fit
         Headless host;
