@@ -6,7 +6,7 @@
 
 #include <set>
 
-namespace app::CloudKitGDPR {
+namespace app::CloudPrivacy {
 namespace {
 
 std::string pieceName(const kit::CloudContainer& container, const ContainerNames& names, const std::string& type,
@@ -59,7 +59,7 @@ const std::shared_ptr<CSVDataTransformer>& CSVDataTransformer::shared() {
 }
 
 void JSONDataTransformer::transformData(Records records, const ContainerNames& names,
-                                        std::function<void(CloudKitGDPR::Result<Result>)> completion) {
+                                        std::function<void(CloudPrivacy::Result<Result>)> completion) {
     writePieces(*dispatchQueue, std::move(records), names, ".json", [](const std::vector<kit::Record>& list) {
         auto array = nlohmann::json::array();
         for (const auto& record : list) {
@@ -69,9 +69,9 @@ void JSONDataTransformer::transformData(Records records, const ContainerNames& n
         }
         // Strict: a text that is not UTF-8 fails the export.
         try {
-            return CloudKitGDPR::Result<std::string>::success(array.dump(2));
+            return CloudPrivacy::Result<std::string>::success(array.dump(2));
         } catch (const nlohmann::json::exception& e) {
-            return CloudKitGDPR::Result<std::string>::failure(Error{"JSONSerialization", e.id, e.what(), std::nullopt});
+            return CloudPrivacy::Result<std::string>::failure(Error{"JSONSerialization", e.id, e.what(), std::nullopt});
         }
     }, std::move(completion));
 }
@@ -86,7 +86,7 @@ std::string csvField(const std::string& text) {
 }
 
 void CSVDataTransformer::transformData(Records records, const ContainerNames& names,
-                                       std::function<void(CloudKitGDPR::Result<Result>)> completion) {
+                                       std::function<void(CloudPrivacy::Result<Result>)> completion) {
     writePieces(*dispatchQueue, std::move(records), names, ".csv", [](const std::vector<kit::Record>& list) {
         std::set<std::string> keySet;
         for (const auto& record : list)
@@ -102,7 +102,7 @@ void CSVDataTransformer::transformData(Records records, const ContainerNames& na
             }
             text += "\n";
         }
-        return CloudKitGDPR::Result<std::string>::success(std::move(text));
+        return CloudPrivacy::Result<std::string>::success(std::move(text));
     }, std::move(completion));
 }
 
@@ -137,4 +137,4 @@ std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
     return rows;
 }
 
-} // namespace app::CloudKitGDPR
+} // namespace app::CloudPrivacy

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-namespace app::CloudKitGDPR {
+namespace app::CloudPrivacy {
 
 using Pieces = std::map<std::string, std::string>;
 
@@ -19,7 +19,7 @@ public:
     static const std::shared_ptr<JSONDataTransformer>& shared();  // queue "GDPR.JSONExporter"
 
     // Works on dispatchQueue; the completion comes on the main queue.
-    void transformData(Records records, const ContainerNames& names, std::function<void(CloudKitGDPR::Result<Result>)> completion);
+    void transformData(Records records, const ContainerNames& names, std::function<void(CloudPrivacy::Result<Result>)> completion);
 
     std::shared_ptr<kit::DispatchQueue> dispatchQueue;
 };
@@ -32,7 +32,7 @@ public:
     explicit CSVDataTransformer(std::shared_ptr<kit::DispatchQueue> queue) : dispatchQueue(std::move(queue)) {}
     static const std::shared_ptr<CSVDataTransformer>& shared();  // queue "GDPR.CSVExporter"
 
-    void transformData(Records records, const ContainerNames& names, std::function<void(CloudKitGDPR::Result<Result>)> completion);
+    void transformData(Records records, const ContainerNames& names, std::function<void(CloudPrivacy::Result<Result>)> completion);
 
     std::shared_ptr<kit::DispatchQueue> dispatchQueue;
 };
@@ -41,8 +41,8 @@ public:
 class ZeroDataTransformer {
 public:
     using Result = Records;
-    void transformData(Records records, const ContainerNames&, std::function<void(CloudKitGDPR::Result<Result>)> completion) {
-        completion(CloudKitGDPR::Result<Result>::success(std::move(records)));
+    void transformData(Records records, const ContainerNames&, std::function<void(CloudPrivacy::Result<Result>)> completion) {
+        completion(CloudPrivacy::Result<Result>::success(std::move(records)));
     }
 };
 
@@ -50,4 +50,4 @@ public:
 std::string csvField(const std::string& text);
 std::vector<std::vector<std::string>> parseCsv(const std::string& text);
 
-} // namespace app::CloudKitGDPR
+} // namespace app::CloudPrivacy

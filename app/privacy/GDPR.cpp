@@ -4,7 +4,7 @@
 
 #include <mutex>
 
-namespace app::CloudKitGDPR {
+namespace app::CloudPrivacy {
 namespace {
 
 // What the callbacks of one call share. Callbacks of different zones run at the same time: every access
@@ -174,4 +174,4 @@ void GDPR::deleteData(std::function<void(Result<DeletedZones>)> completion) {
     });
 }
 
-} // namespace app::CloudKitGDPR
+} // namespace app::CloudPrivacy

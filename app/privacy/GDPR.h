@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace app::CloudKitGDPR {
+namespace app::CloudPrivacy {
 
 class GDPR : public std::enable_shared_from_this<GDPR> {
 public:
@@ -46,4 +46,4 @@ private:
     ContainerNames containerNameMapping_;
 };
 
-} // namespace app::CloudKitGDPR
+} // namespace app::CloudPrivacy

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-namespace app::CloudKitGDPR {
+namespace app::CloudPrivacy {
 
 struct Error {
     std::string domain;
@@ -53,4 +53,4 @@ concept DataTransformer = requires(T& t, Records records, const ContainerNames& 
     t.transformData(std::move(records), names, std::move(completion));
 };
 
-} // namespace app::CloudKitGDPR
+} // namespace app::CloudPrivacy

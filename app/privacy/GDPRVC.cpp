@@ -66,9 +66,9 @@ std::optional<std::string> privacyShareText(const std::map<std::string, std::str
     }
 }
 
-CloudKitGDPR::Metadata GDPRVC::metadata() const { return {{defaultContainer, privacyRecordTypes()}}; }
+CloudPrivacy::Metadata GDPRVC::metadata() const { return {{defaultContainer, privacyRecordTypes()}}; }
 
-CloudKitGDPR::ContainerNames GDPRVC::containerNameMapping() const { return {{defaultContainer, "default"}}; }
+CloudPrivacy::ContainerNames GDPRVC::containerNameMapping() const { return {{defaultContainer, "default"}}; }
 
 void GDPRVC::viewDidLoad() {
     tellIfCloudFileWasSetAside();
@@ -130,13 +130,13 @@ void GDPRVC::backBtn(kit::Button&) {
 }
 
 void GDPRVC::exportData(kit::Button&) {
-    auto engine = std::make_shared<CloudKitGDPR::GDPR>(metadata(), containerNameMapping());
+    auto engine = std::make_shared<CloudPrivacy::GDPR>(metadata(), containerNameMapping());
     auto self = std::static_pointer_cast<GDPRVC>(shared_from_this());
-    engine->exportData(CloudKitGDPR::JSONDataTransformer::shared(),
-                       [self](CloudKitGDPR::Result<CloudKitGDPR::Pieces> result) { self->exportFinished(result); });
+    engine->exportData(CloudPrivacy::JSONDataTransformer::shared(),
+                       [self](CloudPrivacy::Result<CloudPrivacy::Pieces> result) { self->exportFinished(result); });
 }
 
-void GDPRVC::exportFinished(const CloudKitGDPR::Result<CloudKitGDPR::Pieces>& result) {
+void GDPRVC::exportFinished(const CloudPrivacy::Result<CloudPrivacy::Pieces>& result) {
     if (!result.isSuccess()) {
         kit::warn("GDPR export data error: " + result.error().description);
         Alerts::shared().showToast(privacyFailureText("Your data could not be exported.", result.error().code));
@@ -159,14 +159,14 @@ void GDPRVC::exportFinished(const CloudKitGDPR::Result<CloudKitGDPR::Pieces>& re
 }
 
 void GDPRVC::deleteAllData(kit::Button&) {
-    auto engine = std::make_shared<CloudKitGDPR::GDPR>(metadata(), CloudKitGDPR::ContainerNames{});
+    auto engine = std::make_shared<CloudPrivacy::GDPR>(metadata(), CloudPrivacy::ContainerNames{});
     auto self = std::static_pointer_cast<GDPRVC>(shared_from_this());
-    engine->deleteData([self](CloudKitGDPR::Result<CloudKitGDPR::DeletedZones> result) {
+    engine->deleteData([self](CloudPrivacy::Result<CloudPrivacy::DeletedZones> result) {
         self->deleteFinished(result.isSuccess() ? std::nullopt : std::optional(result.error()));
     });
 }
 
-void GDPRVC::deleteFinished(const std::optional<CloudKitGDPR::Error>& cloudError) {
+void GDPRVC::deleteFinished(const std::optional<CloudPrivacy::Error>& cloudError) {
     if (cloudError) {
         kit::warn("GDPR delete data error: " + cloudError->description);
         Alerts::shared().showToast(privacyFailureText("Your data could not be deleted.", cloudError->code));

@@ -22,8 +22,8 @@ public:
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
 
     // The container with the record types of the stored entities; and its name in the export.
-    CloudKitGDPR::Metadata metadata() const;
-    CloudKitGDPR::ContainerNames containerNameMapping() const;
+    CloudPrivacy::Metadata metadata() const;
+    CloudPrivacy::ContainerNames containerNameMapping() const;
 
     void backBtn(kit::Button& sender);
     void exportData(kit::Button& sender);
@@ -34,8 +34,8 @@ public:
     const std::shared_ptr<kit::Button>& deleteButton() const { return deleteButton_; }
 
 private:
-    void exportFinished(const CloudKitGDPR::Result<std::map<std::string, std::string>>& result);
-    void deleteFinished(const std::optional<CloudKitGDPR::Error>& cloudError);
+    void exportFinished(const CloudPrivacy::Result<std::map<std::string, std::string>>& result);
+    void deleteFinished(const std::optional<CloudPrivacy::Error>& cloudError);
 
     std::shared_ptr<kit::Button> backButton_, exportButton_, deleteButton_;
 };

@@ -10,11 +10,11 @@ inline const std::vector<std::string>& privacyRecordTypes() {
     return types;
 }
 
-inline CloudKitGDPR::Metadata privacyMetadata() {
+inline CloudPrivacy::Metadata privacyMetadata() {
     return {{kit::CloudContainer::defaultContainer(), privacyRecordTypes()}};
 }
 
-inline CloudKitGDPR::ContainerNames privacyContainerNames() {
+inline CloudPrivacy::ContainerNames privacyContainerNames() {
     return {{kit::CloudContainer::defaultContainer(), "default"}};
 }
 

@@ -31,9 +31,9 @@ TEST_F(CloudRoundTripTest, SavedItemsAreExportedFromTheCloudAndDeletedEverywhere
     app::saveMix("7F7F7F", {"FF0000", "00FFFF"});
     appDelegate->persistentContainer().viewContext()->waitForCloudSync();  // the saves go up in the background
 
-    auto engine = std::make_shared<app::CloudKitGDPR::GDPR>(app::privacyMetadata(), app::privacyContainerNames());
-    std::optional<app::CloudKitGDPR::Result<app::CloudKitGDPR::Pieces>> exported;
-    engine->exportData(app::CloudKitGDPR::JSONDataTransformer::shared(), [&](auto r) { exported = std::move(r); });
+    auto engine = std::make_shared<app::CloudPrivacy::GDPR>(app::privacyMetadata(), app::privacyContainerNames());
+    std::optional<app::CloudPrivacy::Result<app::CloudPrivacy::Pieces>> exported;
+    engine->exportData(app::CloudPrivacy::JSONDataTransformer::shared(), [&](auto r) { exported = std::move(r); });
     runUntil([&] { return exported.has_value(); });
     ASSERT_TRUE(exported->isSuccess());
     auto combos = nlohmann::json::parse(exported->value().at("default_CD_CustomColorCombination.json"));
@@ -44,7 +44,7 @@ TEST_F(CloudRoundTripTest, SavedItemsAreExportedFromTheCloudAndDeletedEverywhere
     ASSERT_EQ(mixes.size(), 1u);
     EXPECT_EQ(mixes[0]["CD_colors"], "[\"FF0000\",\"00FFFF\"]");
 
-    std::optional<app::CloudKitGDPR::Result<app::CloudKitGDPR::DeletedZones>> deleted;
+    std::optional<app::CloudPrivacy::Result<app::CloudPrivacy::DeletedZones>> deleted;
     engine->deleteData([&](auto r) { deleted = std::move(r); });
     runUntil([&] { return deleted.has_value(); });
     ASSERT_TRUE(deleted->isSuccess());

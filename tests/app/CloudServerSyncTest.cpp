@@ -106,15 +106,15 @@ TEST_F(CloudServerSyncTest, SavesAndDeletionsGoAcrossMachinesAndPrivacyWorksOnTh
     EXPECT_EQ(mixes(other.context()), (std::set<std::string>{"112233"}));
 
     // The privacy export lists the server's records; delete-all empties the server.
-    auto engine = std::make_shared<app::CloudKitGDPR::GDPR>(app::privacyMetadata(), app::privacyContainerNames());
-    std::optional<app::CloudKitGDPR::Result<app::CloudKitGDPR::Pieces>> exported;
-    engine->exportData(app::CloudKitGDPR::JSONDataTransformer::shared(), [&](auto r) { exported = std::move(r); });
+    auto engine = std::make_shared<app::CloudPrivacy::GDPR>(app::privacyMetadata(), app::privacyContainerNames());
+    std::optional<app::CloudPrivacy::Result<app::CloudPrivacy::Pieces>> exported;
+    engine->exportData(app::CloudPrivacy::JSONDataTransformer::shared(), [&](auto r) { exported = std::move(r); });
     runUntil([&] { return exported.has_value(); });
     ASSERT_TRUE(exported->isSuccess());
     auto listed = nlohmann::json::parse(exported->value().at("default_CD_LargeCombination.json"));
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0]["CD_color"], "112233");
-    std::optional<app::CloudKitGDPR::Result<app::CloudKitGDPR::DeletedZones>> deleted;
+    std::optional<app::CloudPrivacy::Result<app::CloudPrivacy::DeletedZones>> deleted;
     engine->deleteData([&](auto r) { deleted = std::move(r); });
     runUntil([&] { return deleted.has_value(); });
     ASSERT_TRUE(deleted->isSuccess());
@@ -147,8 +147,8 @@ TEST_F(CloudServerSyncTest, WithTheServerGoneSavesStayHereTheUserIsToldOnceAndTh
     EXPECT_EQ(mixes(context()), (std::set<std::string>{"000002", "000003", "000004"}));
     EXPECT_EQ(app::Alerts::shared().toastCount(), toastsBefore + 1);
     // The privacy screen's work cannot be done, and says so.
-    std::optional<app::CloudKitGDPR::Result<app::CloudKitGDPR::DeletedZones>> deleted;
-    app::CloudKitGDPR::GDPR(app::privacyMetadata(), {}).deleteData([&](auto r) { deleted = std::move(r); });
+    std::optional<app::CloudPrivacy::Result<app::CloudPrivacy::DeletedZones>> deleted;
+    app::CloudPrivacy::GDPR(app::privacyMetadata(), {}).deleteData([&](auto r) { deleted = std::move(r); });
     runUntil([&] { return deleted.has_value(); });
     ASSERT_FALSE(deleted->isSuccess());
     EXPECT_EQ(deleted->error().code, kit::CloudErrorCode::networkUnavailable);

@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace app::CloudKitGDPR;
+using namespace app::CloudPrivacy;
 using Call = kit::CloudDatabaseDouble::Call;
 
 kit::Record record(const std::string& zone, const std::string& name, const std::string& type = "CD_CustomColorCombination") {
