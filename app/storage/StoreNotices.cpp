@@ -16,6 +16,11 @@ std::string storeReadOnlyText(const std::string& storePath) {
            kit::localizedString("Saved colors can still be viewed.");
 }
 
+std::string cloudLoginRefusedText() {
+    return kit::localizedString("The cloud database server refused the login: put your password in ~/.pgpass or "
+                                "PGPASSWORD. Your colors are saved on this device.");
+}
+
 void reportFetchFailure(const kit::StoreError& error) {
     kit::warn("Fetch failed: " + error.text());
     Alerts::shared().showToast(savedListUnavailableText());

@@ -11,5 +11,7 @@ std::string savedListUnavailableText();
 // Logs the error and shows the toast.
 void reportFetchFailure(const kit::StoreError& error);
 std::string storeReadOnlyText(const std::string& storePath);
+// The cloud database server refused the login: where the password goes.
+std::string cloudLoginRefusedText();
 
 } // namespace app

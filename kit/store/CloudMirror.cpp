@@ -4,6 +4,7 @@
 #include "kit/store/ObjectStore.h"
 #include "kit/store/Uuid.h"
 
+#include <charconv>
 #include <future>
 #include <map>
 #include <set>
@@ -64,7 +65,8 @@ CloudState fetchChanges(CloudDatabase& db, const RecordZoneID& zone, std::option
     op->recordWithIDWasDeletedBlock = [&](const RecordID& id, const std::string&) { out.deleted.insert(id.recordName); };
     op->fetchRecordZoneChangesCompletionBlock = [&](std::optional<ServerChangeToken> next, std::optional<StoreError> e) {
         out.error = std::move(e);
-        token = next;
+        // A failed fetch keeps the token: the next one asks again from the same point, not from the start.
+        if (!out.error) token = next;
         done.set_value();
     };
     db.addOperation(op);
@@ -108,6 +110,25 @@ std::vector<AttributeValue> fromRecord(const EntityDescription& entity, const Re
     return values;
 }
 
+// The change token as the store keeps it: the change number, a blank, the history it belongs to.
+std::string tokenText(const ServerChangeToken& token) { return std::to_string(token.change) + " " + token.history; }
+
+std::optional<ServerChangeToken> tokenFromText(const std::optional<std::string>& text) {
+    if (!text) return std::nullopt;
+    const auto blank = text->find(' ');
+    ServerChangeToken token;
+    if (blank == std::string::npos ||
+        std::from_chars(text->data(), text->data() + blank, token.change).ec != std::errc{})
+        return std::nullopt;
+    token.history = text->substr(blank + 1);
+    return token;
+}
+
+// A refused login is as much a closed door as an unreachable server: nothing can come in either.
+bool isOutOfReach(const std::optional<StoreError>& error) {
+    return error && (error->code == CloudErrorCode::networkUnavailable || error->code == CloudErrorCode::notAuthenticated);
+}
+
 // Whether the cloud's copy was changed after the local change that has not gone out yet.
 bool cloudIsLater(const Record& record, const StoreRow& row) {
     const double cloudMs = record.modificationDate().value_or(CloudDate{}).secondsSince1970 * 1000.0;
@@ -123,9 +144,15 @@ CloudMirror::CloudMirror(std::shared_ptr<ObjectStore> store, CloudContainer cont
 CloudMirror::~CloudMirror() { queue_.reset(); }
 
 ObjectStore* CloudMirror::store(std::optional<StoreError>& error) {
-    if (!store_) store_ = ObjectStore::open(path_, model_, {}, error);
+    if (!store_) {
+        store_ = ObjectStore::open(path_, model_, {}, error);
+        // A start asks only for what changed since the last one took in the cloud's changes.
+        if (store_) token_ = tokenFromText(store_->cloudValue(tokenKey()));
+    }
     return store_.get();
 }
+
+std::string CloudMirror::tokenKey() const { return "changeToken " + zone_.zoneName; }
 
 std::optional<StoreError> CloudMirror::exportChanges() {
     std::optional<StoreError> error;
@@ -139,7 +166,8 @@ std::optional<StoreError> CloudMirror::importChanges() {
     std::optional<StoreError> error;
     queue_->sync([&] {
         bool imported = false;
-        if (auto* s = store(error)) error = importWith(*s, imported);
+        std::size_t received = 0;
+        if (auto* s = store(error)) error = importWith(*s, imported, received);
     });
     return error;
 }
@@ -172,8 +200,8 @@ void CloudMirror::runRequested() {
         result.error = exportWith(*s);
         // Without the server there is nothing to take in either; with it, an export's partial failure
         // does not keep the other machines' changes out.
-        if (import && !(result.error && result.error->code == CloudErrorCode::networkUnavailable)) {
-            auto imported = importWith(*s, result.imported);
+        if (import && !isOutOfReach(result.error)) {
+            auto imported = importWith(*s, result.imported, result.received);
             if (imported) result.error = imported;
         }
     }
@@ -241,12 +269,14 @@ std::optional<StoreError> CloudMirror::exportWith(ObjectStore& store) {
     return error;
 }
 
-std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, bool& imported) {
+std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, bool& imported, std::size_t& received) {
     auto db = container_.privateCloudDatabase();
     std::map<std::string, CloudState> byType;
+    std::optional<ServerChangeToken> next = token_;
     if (db->tracksChanges()) {
-        auto state = fetchChanges(*db, zone_, token_);
+        auto state = fetchChanges(*db, zone_, next);
         if (state.error) return state.error;
+        received = state.changed.size() + state.deleted.size();
         for (const auto& entity : store.model().entities) {
             auto& typed = byType[recordType(entity.name)];
             typed.complete = false;
@@ -260,6 +290,7 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, bool& impo
             // No zone: a new or replaced database file, whose emptiness says nothing about deletions.
             if (state.error && state.error->code == CloudErrorCode::zoneNotFound) state = CloudState{{}, {}, false, {}};
             if (state.error) return state.error;
+            received += state.changed.size();
             byType[recordType(entity.name)] = std::move(state);
         }
     }
@@ -290,12 +321,15 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, bool& impo
             if (row.changedAt == 0 && (cloud.complete || cloud.deleted.count(name)))
                 changes.push_back({RowChange::Kind::Delete, &entity, row.pk, {}, name});
     }
-    if (changes.empty()) return std::nullopt;
-    if (auto e = store.applyImport(changes)) {
-        token_.reset();  // not taken in: the next import starts from the beginning
-        return e;
+    if (!changes.empty()) {
+        if (auto e = store.applyImport(changes)) return e;  // not taken in: the next import asks again
+        imported = true;
     }
-    imported = true;
+    // Kept only once what it covers is in the store: a crash before this asks again, and nothing is missed.
+    if (next && (!token_ || tokenText(*next) != tokenText(*token_))) {
+        if (auto e = store.setCloudValue(tokenKey(), tokenText(*next))) return e;
+        token_ = next;
+    }
     return std::nullopt;
 }
 

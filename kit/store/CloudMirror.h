@@ -5,7 +5,8 @@
 //
 // All of the mirror's work runs on a thread of its own over a store connection of its own, so a slow or
 // missing server never holds the main thread. Changes that could not go out stay marked in the local store
-// and go with the next sync. When the same record changed on two machines, the later change wins.
+// and go with the next sync. When the same record changed on two machines, the later change wins. Where
+// the cloud's history was read up to is kept in the store, so that a start asks only for what changed.
 #include "kit/store/CloudDatabase.h"
 #include "kit/store/ObjectModel.h"
 #include "kit/store/StoreError.h"
@@ -21,7 +22,8 @@ class ObjectStore;
 
 struct CloudSyncResult {
     std::optional<StoreError> error;
-    bool imported = false;  // records of the store changed
+    bool imported = false;     // records of the store changed
+    std::size_t received = 0;  // records (and deletions) the cloud sent
 };
 
 class CloudMirror {
@@ -46,7 +48,8 @@ private:
     // On the mirror's thread.
     ObjectStore* store(std::optional<StoreError>& error);
     std::optional<StoreError> exportWith(ObjectStore& store);
-    std::optional<StoreError> importWith(ObjectStore& store, bool& imported);
+    std::optional<StoreError> importWith(ObjectStore& store, bool& imported, std::size_t& received);
+    std::string tokenKey() const;
     void runRequested();
 
     std::string path_;
