@@ -2,6 +2,7 @@
 
 #include "app/storage/StoreNotices.h"
 #include "app/ui/Alerts.h"
+#include "kit/base/Console.h"
 #include "kit/runtime/NotificationCenter.h"
 #include "kit/runtime/Timer.h"
 #include "kit/store/CloudDatabase.h"
@@ -84,6 +85,7 @@ void watchCloudSync(kit::ManagedContext& context) {
     auto watch = std::make_shared<SyncWatch>();
     watch->context = context.weak_from_this();
     context.setCloudSyncHandler([watch](const kit::CloudSyncResult& result) {
+        if (result.received) kit::print("Cloud sync: " + std::to_string(result.received) + " records received");
         if (result.error && isOutOfReach(result.error->code)) {
             watch->tell(result.error->code);
             watch->scheduleRetry(watch);
