@@ -61,7 +61,10 @@ close_while_syncing() {
   local took
   took=$(echo "$end - $start" | bc)
   echo "$name: the process ended $took s after the window was closed"
-  if [ "$(echo "$took > 2" | bc)" -eq 1 ]; then failed=1; cat "$work/$name.log"; fi
+  if [ "$(echo "$took > 2" | bc)" -eq 1 ] || grep -qE "Sanitizer|runtime error" "$work/$name.log"; then
+    failed=1
+    cat "$work/$name.log"
+  fi
 }
 
 # A server whose records table another client holds for 40 s.

@@ -1,6 +1,7 @@
 #include "kit/store/CloudMirror.h"
 
 #include "kit/runtime/DispatchQueue.h"
+#include "kit/store/CloudWorkers.h"
 #include "kit/store/ObjectStore.h"
 #include "kit/store/Uuid.h"
 
@@ -295,6 +296,13 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, bool& impo
         }
     }
 
+    // The app is closing: what came is asked for again at the next start, as nothing was taken in.
+    const auto closing = [] {
+        return CloudWorkers::isShutDown()
+                   ? std::optional(cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable",
+                                              "the app is closing"))
+                   : std::nullopt;
+    };
     std::set<std::string> deletedHere;
     for (const auto& t : store.tombstones()) deletedHere.insert(t.cloudName);
     std::vector<RowChange> changes;
@@ -303,6 +311,7 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, bool& impo
         std::map<std::string, StoreRow> local;
         for (auto& row : store.exportedRows(entity)) local.emplace(*row.cloudName, std::move(row));
         for (const auto& record : cloud.changed) {
+            if (auto e = closing()) return e;
             const auto& name = record.recordID().recordName;
             if (deletedHere.count(name)) continue;  // its deletion goes out with the next export
             auto values = fromRecord(entity, record);
@@ -321,6 +330,7 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, bool& impo
             if (row.changedAt == 0 && (cloud.complete || cloud.deleted.count(name)))
                 changes.push_back({RowChange::Kind::Delete, &entity, row.pk, {}, name});
     }
+    if (auto e = closing()) return e;
     if (!changes.empty()) {
         if (auto e = store.applyImport(changes)) return e;  // not taken in: the next import asks again
         imported = true;

@@ -1,5 +1,6 @@
 #include "kit/store/CloudWorkers.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -71,7 +72,7 @@ Pool& pool() {
 struct Tracked {
     std::mutex mutex;
     std::vector<std::weak_ptr<Interruptible>> items;
-    bool shutDown = false;
+    std::atomic<bool> shutDown{false};
 };
 
 Tracked& tracked() {
@@ -108,5 +109,7 @@ void shutDown() {
     }
     for (const auto& item : live) item->interrupt();
 }
+
+bool isShutDown() { return tracked().shutDown; }
 
 } // namespace kit::CloudWorkers

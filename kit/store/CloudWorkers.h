@@ -25,5 +25,7 @@ void track(const std::shared_ptr<Interruptible>& interruptible);
 // The way out of the process: every wait on a server ends now, and later calls fail at once as
 // unreachable. What was not sent stays marked in the local store and goes at the next start.
 void shutDown();
+// Whether shutDown() was called: long work beside the server's calls ends early too.
+bool isShutDown();
 
 } // namespace kit::CloudWorkers

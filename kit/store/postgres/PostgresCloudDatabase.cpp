@@ -188,6 +188,14 @@ public:
 
     bool ok() const { return !error; }
 
+    // Whether the database was closed meanwhile; the call then ends as unreachable. For long loops over
+    // what the server sent.
+    bool closing() {
+        if (!db_.interruption_->interrupted()) return false;
+        if (!error) error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable", closingText);
+        return true;
+    }
+
     // Runs one statement with text parameters; nothing (and `error` set) when it fails.
     Result run(const char* sql, const std::vector<std::string>& params = {}) {
         Result none(nullptr, &PQclear);
@@ -214,7 +222,9 @@ public:
         if (!run("BEGIN")) return;
         body();
         if (error) {
-            if (db_.connection_) {
+            if (closing()) {
+                drop();  // the server rolls back what the connection leaves
+            } else if (db_.connection_) {
                 auto failure = std::move(error);
                 error.reset();
                 run("ROLLBACK");
@@ -637,6 +647,7 @@ void PostgresCloudDatabase::runChanges(FetchRecordZoneChangesOperation& op) {
             auto last = session.run("SELECT last_value FROM tinctura_change_seq");
             if (!r || !d || !last) return;
             for (int i = 0; i < PQntuples(r.get()); ++i) {
+                if (session.closing()) return;
                 Record record(PQgetvalue(r.get(), i, 1), RecordID{PQgetvalue(r.get(), i, 0), zone});
                 for (auto& [k, v] : decodeFields(PQgetvalue(r.get(), i, 2))) record.set(k, std::move(v));
                 record.setModificationDate(CloudDate{parseNumber(PQgetvalue(r.get(), i, 3))});
