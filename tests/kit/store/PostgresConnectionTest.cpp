@@ -44,9 +44,13 @@ struct SilentHost {
             port = ntohs(address.sin_port);
     }
     ~SilentHost() { close(fd); }
-    // connect_timeout=0 is libpq's "wait for ever".
-    std::string connectionString() const {
-        return "host=127.0.0.1 port=" + std::to_string(port) + " dbname=x user=x connect_timeout=0 sslmode=disable";
+    // A database there, with connect_timeout=0 (libpq's "wait for ever") in its string.
+    std::shared_ptr<kit::PostgresCloudDatabase> open(double connectSeconds) const {
+        kit::PostgresLimits limits;
+        limits.connectSeconds = connectSeconds;
+        return std::make_shared<kit::PostgresCloudDatabase>(
+            "host=127.0.0.1 port=" + std::to_string(port) + " dbname=x user=x connect_timeout=0 sslmode=disable", "c",
+            limits);
     }
 };
 
@@ -79,9 +83,7 @@ double secondsSince(Clock::time_point start) { return std::chrono::duration<doub
 TEST(PostgresConnection, ASilentHostIsGivenUpInTimeAsUnreachableEvenWhenTheStringWaitsForEver) {
     SilentHost host;
     ASSERT_NE(host.port, 0);
-    kit::PostgresLimits limits;
-    limits.connectSeconds = 0.3;
-    auto db = std::make_shared<kit::PostgresCloudDatabase>(host.connectionString(), "c", limits);
+    auto db = host.open(0.3);
     const auto start = Clock::now();
     const auto error = saveZone(*db).get();
     ASSERT_TRUE(error);
@@ -146,9 +148,7 @@ TEST(PostgresConnection, ClosingEndsAWaitAtOnceCancelsTheStatementOnTheServerAnd
 TEST(PostgresConnection, ClosingEndsAConnectThatWaitsOnASilentHost) {
     SilentHost host;
     ASSERT_NE(host.port, 0);
-    kit::PostgresLimits limits;
-    limits.connectSeconds = 60;
-    auto db = std::make_shared<kit::PostgresCloudDatabase>(host.connectionString(), "c", limits);
+    auto db = host.open(60);
     auto result = saveZone(*db);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     const auto start = Clock::now();
