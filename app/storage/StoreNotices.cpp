@@ -17,8 +17,7 @@ std::string storeReadOnlyText(const std::string& storePath) {
 }
 
 std::string cloudLoginRefusedText() {
-    return kit::localizedString("The cloud database server refused the login: put your password in ~/.pgpass or "
-                                "PGPASSWORD. Your colors are saved on this device.");
+    return kit::localizedString("The cloud server refused the login. Put the password in ~/.pgpass or PGPASSWORD.");
 }
 
 void reportFetchFailure(const kit::StoreError& error) {
