@@ -59,7 +59,9 @@ struct TableLock {
     PGconn* connection;
     explicit TableLock(const cloudtest::Database& server) : connection(PQconnectdb(server.connectionString().c_str())) {
         PQclear(PQexec(connection, "BEGIN"));
-        held = PQresultStatus(PQexec(connection, "LOCK TABLE tinctura_records IN ACCESS EXCLUSIVE MODE")) == PGRES_COMMAND_OK;
+        PGresult* locked = PQexec(connection, "LOCK TABLE tinctura_records IN ACCESS EXCLUSIVE MODE");
+        held = PQresultStatus(locked) == PGRES_COMMAND_OK;
+        PQclear(locked);
     }
     ~TableLock() { PQfinish(connection); }
     bool held = false;
@@ -168,7 +170,7 @@ TEST(PostgresConnection, ARefusedLoginIsToldApartFromAServerOutOfReach) {
     ASSERT_FALSE(dataDir.empty());
     ASSERT_TRUE(cloudtest::admin(privateServer.base(), "CREATE ROLE anna LOGIN PASSWORD 'right'"));
     ASSERT_TRUE(cloudtest::admin(privateServer.base(),
-                                 "COPY (SELECT 'local all anna scram-sha-256' UNION ALL SELECT 'local all all trust') "
+                                 "COPY (SELECT 'local all anna password' UNION ALL SELECT 'local all all trust') "
                                  "TO '" + dataDir + "/pg_hba.conf'"));
     ASSERT_TRUE(cloudtest::admin(privateServer.base(), "SELECT pg_reload_conf()"));
     const auto asAnna = privateServer.base() + " dbname=" + admin.name() + " user=anna";
