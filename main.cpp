@@ -11,6 +11,8 @@
 #include "kit/host/Shutdown.h"
 #include "kit/host/Window.h"
 #include "kit/store/CloudConfiguration.h"
+#include "kit/store/CloudWorkers.h"
+#include "kit/store/DataFolderLock.h"
 #include "kit/media/CaptureSession.h"
 #include "kit/runtime/DispatchQueue.h"
 #include "kit/store/Paths.h"
@@ -131,8 +133,12 @@ int runApp(const Options& options, const kit::DeviceProfile& profile) {
     app::Toast::install();
     auto board = app::registerMainStoryboard();
     auto root = board->instantiateInitialViewController();
-    if (options.headless || options.screenshot) return runHeadless(options, profile, root);
-    return runWindow(options, profile, root);
+    const int status = options.headless || options.screenshot ? runHeadless(options, profile, root)
+                                                              : runWindow(options, profile, root);
+    // The window is gone: nothing waits on the cloud server any longer. What was not sent is still
+    // marked in the store and goes at the next start.
+    kit::CloudWorkers::shutDown();
+    return status;
 }
 
 } // namespace
@@ -201,6 +207,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.dataDir) kit::Paths::setDataDir(*options.dataDir);
+    // Held to the very end of the process (after the store has closed), when the system lets it go.
+    std::optional<kit::DataFolderLock::Refusal> refusal;
+    [[maybe_unused]] static const auto folderLock = kit::DataFolderLock::acquire(kit::Paths::dataDir(), refusal);
+    if (refusal) {
+        std::cerr << "tinctura: Tinctura is already running on the data folder " << kit::Paths::dataDir().string();
+        if (refusal->holder) std::cerr << " (process " << *refusal->holder << ")";
+        std::cerr << "; close it first, or start this one with another --data-dir\n";
+        return 1;
+    }
     if (auto refused = options.cloud ? kit::CloudConfiguration::save(*options.cloud) : std::nullopt) {
         std::cerr << "tinctura: --cloud: " << *refused << "\n";
         return 2;

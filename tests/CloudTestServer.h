@@ -47,8 +47,9 @@ public:
     std::string connectionString() const { return base_ + " dbname=" + name_; }
     const std::string& name() const { return name_; }
     // One value of a query run on this database ("" when it fails).
-    std::string value(const std::string& sql) const {
-        PGconn* c = PQconnectdb(connectionString().c_str());
+    std::string value(const std::string& sql) const { return valueOn(connectionString(), sql); }
+    static std::string valueOn(const std::string& connection, const std::string& sql) {
+        PGconn* c = PQconnectdb(connection.c_str());
         std::string out;
         PGresult* r = PQexec(c, sql.c_str());
         if (PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) > 0) out = PQgetvalue(r, 0, 0);

@@ -2,15 +2,64 @@
 
 #include "app/storage/StoreNotices.h"
 #include "app/ui/Alerts.h"
+#include "kit/base/Console.h"
 #include "kit/runtime/NotificationCenter.h"
+#include "kit/runtime/Timer.h"
 #include "kit/store/CloudDatabase.h"
 #include "kit/store/CloudMirror.h"
 #include "kit/text/Localization.h"
+#include "kit/ui/Application.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
 namespace app {
+namespace {
+
+// After a sync that could not get through, the next try comes this much later, then twice as late each
+// time, while the app is in the foreground, until one gets through.
+constexpr double firstRetrySeconds = 2;
+constexpr double longestRetrySeconds = 60;
+
+bool isOutOfReach(int code) {
+    return code == kit::CloudErrorCode::networkUnavailable || code == kit::CloudErrorCode::notAuthenticated;
+}
+
+struct SyncWatch {
+    std::weak_ptr<kit::ManagedContext> context;
+    std::optional<int> toldCode;  // the failure the user was told of, until a sync gets through
+    double nextRetry = firstRetrySeconds;
+    std::shared_ptr<kit::Timer> retry;
+
+    void tell(int code) {
+        if (toldCode == code) return;
+        toldCode = code;
+        Alerts::shared().showToast(code == kit::CloudErrorCode::notAuthenticated ? cloudLoginRefusedText()
+                                                                                 : cloudUnreachableText());
+    }
+
+    void scheduleRetry(const std::shared_ptr<SyncWatch>& self) {
+        if (retry && retry->isValid()) return;  // one is on its way
+        std::weak_ptr<SyncWatch> weak = self;
+        retry = kit::Timer::scheduled(nextRetry, false, [weak] {
+            auto watch = weak.lock();
+            auto context = watch ? watch->context.lock() : nullptr;
+            // In the background nothing is tried; the return to the foreground syncs anyway.
+            if (!context || kit::Application::shared().state() == kit::ApplicationState::background) return;
+            context->fetchCloudChangesInBackground();
+        });
+        nextRetry = std::min(nextRetry * 2, longestRetrySeconds);
+    }
+
+    void gotThrough() {
+        toldCode.reset();
+        nextRetry = firstRetrySeconds;
+        if (retry) retry->invalidate();
+    }
+};
+
+} // namespace
 
 std::string cloudUnreachableText() {
     return kit::localizedString("Cloud storage is not reachable. Your colors are saved on this device and will be "
@@ -26,20 +75,24 @@ std::string cloudFileSetAsideText(const std::string& keptPath) {
 std::string privacyFailureText(const std::string& what, int cloudErrorCode) {
     if (cloudErrorCode == kit::CloudErrorCode::networkUnavailable)
         return kit::localizedString(what) + " " + kit::localizedString("Cloud storage is not reachable.");
+    if (cloudErrorCode == kit::CloudErrorCode::notAuthenticated)
+        return kit::localizedString(what) + " " + cloudLoginRefusedText();
     return kit::localizedString(what) + " " + kit::localizedString("Please try again later.");
 }
 
 void watchCloudSync(kit::ManagedContext& context) {
     // Told once per outage: a sync that gets through makes the next outage worth telling again.
-    auto told = std::make_shared<bool>(false);
+    auto watch = std::make_shared<SyncWatch>();
+    watch->context = context.weak_from_this();
     auto notices = std::make_shared<CloudProblemNotices>();
-    context.setCloudSyncHandler([told, notices](const kit::CloudSyncResult& result) {
+    context.setCloudSyncHandler([watch, notices](const kit::CloudSyncResult& result) {
         notices->tell(result);
-        if (result.error && result.error->code == kit::CloudErrorCode::networkUnavailable) {
-            if (!*told) Alerts::shared().showToast(cloudUnreachableText());
-            *told = true;
+        if (result.received) kit::print("Cloud sync: " + std::to_string(result.received) + " records received");
+        if (result.error && isOutOfReach(result.error->code)) {
+            watch->tell(result.error->code);
+            watch->scheduleRetry(watch);
         } else if (!result.error) {
-            *told = false;
+            watch->gotThrough();
         }
         if (result.imported) {
             auto& center = kit::NotificationCenter::defaultCenter();

@@ -27,6 +27,10 @@ std::string notSavedDiskFullText() {
     return kit::localizedString("The color has not been saved: the disk is full. Free some space and try again.");
 }
 
+std::string cloudLoginRefusedText() {
+    return kit::localizedString("The cloud server refused the login. Put the password in ~/.pgpass or PGPASSWORD.");
+}
+
 void reportFetchFailure(const kit::StoreError& error) {
     kit::warn("Fetch failed: " + error.text());
     Alerts::shared().showToast(savedListUnavailableText());

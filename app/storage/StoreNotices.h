@@ -35,4 +35,7 @@ private:
     std::string toldUnusable_;
 };
 
+// The cloud database server refused the login: where the password goes.
+std::string cloudLoginRefusedText();
+
 } // namespace app

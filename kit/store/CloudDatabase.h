@@ -18,6 +18,7 @@ namespace CloudErrorCode {
 constexpr int internalError = 1;
 constexpr int partialFailure = 2;
 constexpr int networkUnavailable = 3;
+constexpr int notAuthenticated = 9;  // the server refused the login
 constexpr int unknownItem = 11;
 constexpr int incompatibleVersion = 18;  // the server's tables are of a newer version
 constexpr int badDatabase = 24;          // the server's tables are damaged
@@ -37,9 +38,11 @@ struct QueryCursor {
     std::size_t offset = 0;  // where the back end resumes; its meaning is the back end's own
 };
 
-// A point in a zone's history on the server.
+// A point in a zone's history on the server. `history` names the server database it belongs to: a
+// database given a token of another starts from the beginning.
 struct ServerChangeToken {
     std::int64_t change = 0;
+    std::string history;
 };
 
 // As many records per page as the database chooses to give.

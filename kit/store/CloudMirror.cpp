@@ -2,9 +2,11 @@
 
 #include "kit/base/Console.h"
 #include "kit/runtime/DispatchQueue.h"
+#include "kit/store/CloudWorkers.h"
 #include "kit/store/ObjectStore.h"
 #include "kit/store/Uuid.h"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <future>
@@ -67,7 +69,8 @@ CloudState fetchChanges(CloudDatabase& db, const RecordZoneID& zone, std::option
     op->recordWithIDWasDeletedBlock = [&](const RecordID& id, const std::string&) { out.deleted.insert(id.recordName); };
     op->fetchRecordZoneChangesCompletionBlock = [&](std::optional<ServerChangeToken> next, std::optional<StoreError> e) {
         out.error = std::move(e);
-        token = next;
+        // A failed fetch keeps the token: the next one asks again from the same point, not from the start.
+        if (!out.error) token = next;
         done.set_value();
     };
     db.addOperation(op);
@@ -140,6 +143,25 @@ std::optional<std::vector<AttributeValue>> fromRecord(const EntityDescription& e
     return values;
 }
 
+// The change token as the store keeps it: the change number, a blank, the history it belongs to.
+std::string tokenText(const ServerChangeToken& token) { return std::to_string(token.change) + " " + token.history; }
+
+std::optional<ServerChangeToken> tokenFromText(const std::optional<std::string>& text) {
+    if (!text) return std::nullopt;
+    const auto blank = text->find(' ');
+    ServerChangeToken token;
+    if (blank == std::string::npos ||
+        std::from_chars(text->data(), text->data() + blank, token.change).ec != std::errc{})
+        return std::nullopt;
+    token.history = text->substr(blank + 1);
+    return token;
+}
+
+// A refused login is as much a closed door as an unreachable server: nothing can come in either.
+bool isOutOfReach(const std::optional<StoreError>& error) {
+    return error && (error->code == CloudErrorCode::networkUnavailable || error->code == CloudErrorCode::notAuthenticated);
+}
+
 // Whether the cloud's copy was changed after the local change that has not gone out yet.
 bool cloudIsLater(const Record& record, const StoreRow& row) {
     const double cloudMs = record.modificationDate().value_or(CloudDate{}).secondsSince1970 * 1000.0;
@@ -155,9 +177,15 @@ CloudMirror::CloudMirror(std::shared_ptr<ObjectStore> store, CloudContainer cont
 CloudMirror::~CloudMirror() { queue_.reset(); }
 
 ObjectStore* CloudMirror::store(std::optional<StoreError>& error) {
-    if (!store_) store_ = ObjectStore::open(path_, model_, {}, error);
+    if (!store_) {
+        store_ = ObjectStore::open(path_, model_, {}, error);
+        // A start asks only for what changed since the last one took in the cloud's changes.
+        if (store_) token_ = tokenFromText(store_->cloudValue(tokenKey()));
+    }
     return store_.get();
 }
+
+std::string CloudMirror::tokenKey() const { return "changeToken " + zone_.zoneName; }
 
 std::optional<StoreError> CloudMirror::exportChanges() {
     std::optional<StoreError> error;
@@ -204,7 +232,7 @@ void CloudMirror::runRequested() {
         result.error = exportWith(*s);
         // Without the server there is nothing to take in either; with it, an export's partial failure
         // does not keep the other machines' changes out.
-        if (import && !(result.error && result.error->code == CloudErrorCode::networkUnavailable)) {
+        if (import && !isOutOfReach(result.error)) {
             auto imported = importWith(*s, result);
             if (imported) result.error = imported;
         }
@@ -278,9 +306,11 @@ std::optional<StoreError> CloudMirror::exportWith(ObjectStore& store) {
 std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncResult& result) {
     auto db = container_.privateCloudDatabase();
     std::map<std::string, CloudState> byType;
+    std::optional<ServerChangeToken> next = token_;
     if (db->tracksChanges()) {
-        auto state = fetchChanges(*db, zone_, token_);
+        auto state = fetchChanges(*db, zone_, next);
         if (state.error) return state.error;
+        result.received = state.changed.size() + state.deleted.size();
         for (const auto& entity : store.model().entities) {
             auto& typed = byType[recordType(entity.name)];
             typed.complete = false;
@@ -294,10 +324,18 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
             // No zone: a new or replaced database file, whose emptiness says nothing about deletions.
             if (state.error && state.error->code == CloudErrorCode::zoneNotFound) state = CloudState{{}, {}, false, {}};
             if (state.error) return state.error;
+            received += state.changed.size();
             byType[recordType(entity.name)] = std::move(state);
         }
     }
 
+    // The app is closing: what came is asked for again at the next start, as nothing was taken in.
+    const auto closing = [] {
+        return CloudWorkers::isShutDown()
+                   ? std::optional(cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable",
+                                              "the app is closing"))
+                   : std::nullopt;
+    };
     std::set<std::string> deletedHere;
     for (const auto& t : store.tombstones()) deletedHere.insert(t.cloudName);
     std::vector<RowChange> changes;
@@ -306,6 +344,7 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
         std::map<std::string, StoreRow> local;
         for (auto& row : store.exportedRows(entity)) local.emplace(*row.cloudName, std::move(row));
         for (const auto& record : cloud.changed) {
+            if (auto e = closing()) return e;
             const auto& name = record.recordID().recordName;
             if (deletedHere.count(name)) continue;  // its deletion goes out with the next export
             auto read = fromRecord(entity, record);
@@ -333,12 +372,16 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
                 changes.push_back({RowChange::Kind::Delete, &entity, row.pk, {}, name});
     }
     if (result.skipped) warn("Cloud records left out, as they cannot be read: " + std::to_string(result.skipped));
-    if (changes.empty()) return std::nullopt;
-    if (auto e = store.applyImport(changes)) {
-        token_.reset();  // not taken in: the next import starts from the beginning
-        return e;
+    if (auto e = closing()) return e;
+    if (!changes.empty()) {
+        if (auto e = store.applyImport(changes)) return e;  // not taken in: the next import asks again
+        result.imported = true;
     }
-    result.imported = true;
+    // Kept only once what it covers is in the store: a crash before this asks again, and nothing is missed.
+    if (next && (!token_ || tokenText(*next) != tokenText(*token_))) {
+        if (auto e = store.setCloudValue(tokenKey(), tokenText(*next))) return e;
+        token_ = next;
+    }
     return std::nullopt;
 }
 

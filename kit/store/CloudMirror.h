@@ -5,7 +5,8 @@
 //
 // All of the mirror's work runs on a thread of its own over a store connection of its own, so a slow or
 // missing server never holds the main thread. Changes that could not go out stay marked in the local store
-// and go with the next sync. When the same record changed on two machines, the later change wins.
+// and go with the next sync. When the same record changed on two machines, the later change wins. Where
+// the cloud's history was read up to is kept in the store, so that a start asks only for what changed.
 #include "kit/store/CloudDatabase.h"
 #include "kit/store/ObjectModel.h"
 #include "kit/store/StoreError.h"
@@ -22,7 +23,8 @@ class ObjectStore;
 
 struct CloudSyncResult {
     std::optional<StoreError> error;
-    bool imported = false;  // records of the store changed
+    bool imported = false;     // records of the store changed
+    std::size_t received = 0;  // records (and deletions) the cloud sent
     std::size_t skipped = 0;  // cloud records newly found unreadable: left out here, left alone on the server
 };
 
@@ -49,6 +51,7 @@ private:
     ObjectStore* store(std::optional<StoreError>& error);
     std::optional<StoreError> exportWith(ObjectStore& store);
     std::optional<StoreError> importWith(ObjectStore& store, CloudSyncResult& result);
+    std::string tokenKey() const;
     void runRequested();
 
     std::string path_;

@@ -1,5 +1,6 @@
 #include "kit/store/CloudWorkers.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -68,9 +69,47 @@ Pool& pool() {
     return instance;
 }
 
+struct Tracked {
+    std::mutex mutex;
+    std::vector<std::weak_ptr<Interruptible>> items;
+    std::atomic<bool> shutDown{false};
+};
+
+Tracked& tracked() {
+    static Tracked instance;
+    return instance;
+}
+
 } // namespace
 
 void run(std::function<void()> task) { pool().run(std::move(task)); }
 void waitUntilIdle() { pool().waitUntilIdle(); }
+
+void track(const std::shared_ptr<Interruptible>& interruptible) {
+    auto& t = tracked();
+    std::unique_lock lock(t.mutex);
+    if (t.shutDown) {
+        lock.unlock();
+        interruptible->interrupt();
+        return;
+    }
+    std::erase_if(t.items, [](const auto& weak) { return weak.expired(); });
+    t.items.push_back(interruptible);
+}
+
+void shutDown() {
+    std::vector<std::shared_ptr<Interruptible>> live;
+    {
+        auto& t = tracked();
+        std::lock_guard lock(t.mutex);
+        t.shutDown = true;
+        for (const auto& weak : t.items)
+            if (auto item = weak.lock()) live.push_back(std::move(item));
+        t.items.clear();
+    }
+    for (const auto& item : live) item->interrupt();
+}
+
+bool isShutDown() { return tracked().shutDown; }
 
 } // namespace kit::CloudWorkers

@@ -177,6 +177,8 @@ std::optional<StoreError> ObjectStore::createSchema(Options options) {
     };
     if (db_->exec("CREATE TABLE IF NOT EXISTS _cloud_tombstones (entity TEXT NOT NULL, name TEXT NOT NULL)"))
         return fail("The store could not be prepared");
+    if (db_->exec("CREATE TABLE IF NOT EXISTS _cloud_values (key TEXT PRIMARY KEY, value TEXT NOT NULL)"))
+        return fail("The store could not be prepared");
     for (const auto& entity : model_.entities) {
         const auto table = sqlite::quoted(entity.name);
         std::string sql = "CREATE TABLE IF NOT EXISTS " + table + " (pk INTEGER PRIMARY KEY";
@@ -437,6 +439,28 @@ std::optional<StoreError> ObjectStore::clearTombstone(const Tombstone& tombstone
     stmt.bind(2, std::string_view(tombstone.cloudName));
     stmt.step();
     if (stmt.error()) return error("The tombstone could not be cleared");
+    return std::nullopt;
+}
+
+std::optional<std::string> ObjectStore::cloudValue(const std::string& key) {
+    std::optional<sqlite::Error> e;
+    auto stmt = db_->prepare("SELECT value FROM _cloud_values WHERE key = ?1", e);
+    if (e) return std::nullopt;  // a store only read, from before the table
+    stmt.bind(1, std::string_view(key));
+    if (!stmt.step()) return std::nullopt;
+    return stmt.text(0);
+}
+
+std::optional<StoreError> ObjectStore::setCloudValue(const std::string& key, const std::optional<std::string>& value) {
+    std::optional<sqlite::Error> e;
+    auto stmt = db_->prepare(value ? "INSERT OR REPLACE INTO _cloud_values (key, value) VALUES (?1, ?2)"
+                                   : "DELETE FROM _cloud_values WHERE key = ?1",
+                             e);
+    if (e) return error("The cloud state could not be kept");
+    stmt.bind(1, std::string_view(key));
+    if (value) stmt.bind(2, std::string_view(*value));
+    stmt.step();
+    if (stmt.error()) return error("The cloud state could not be kept");
     return std::nullopt;
 }
 

@@ -87,6 +87,9 @@ public:
     std::optional<StoreError> clearTombstone(const Tombstone& tombstone);
     // Changes that arrived from the cloud: they are not exported back.
     std::optional<StoreError> applyImport(std::vector<RowChange>& changes);
+    // What the mirror keeps beside the rows (where the cloud's history was read up to), by key.
+    std::optional<std::string> cloudValue(const std::string& key);
+    std::optional<StoreError> setCloudValue(const std::string& key, const std::optional<std::string>& value);
 
     // A quota on the file's size in pages (SQLite's max_page_count); writes beyond it fail as "full".
     void setMaximumPageCount(std::int64_t pages);

@@ -9,6 +9,8 @@
 #include "app/storage/CloudSync.h"
 #include "app/storage/DataModel.h"
 #include "app/storage/SaveHelpers.h"
+#include "app/storage/StoreNotices.h"
+#include "kit/base/Console.h"
 #include "kit/runtime/NotificationCenter.h"
 #include "kit/store/CloudConfiguration.h"
 #include "kit/store/CloudWorkers.h"
@@ -182,6 +184,75 @@ TEST_F(CloudServerSyncTest, AnUnreadableLocalCloudFileIsKeptAsideAndTheUserIsTol
     app::saveMix("7F7F7F", {"FF0000"});
     settle(*appDelegate->persistentContainer().viewContext());
     EXPECT_EQ(mixes(*appDelegate->persistentContainer().viewContext()), (std::set<std::string>{"7F7F7F"}));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CloudServerSyncTest, AfterAnOutageTheQueueIsTriedAgainAtGrowingIntervalsUntilItGoesThrough) {
+    // A database that is not there yet stands for a server out of reach; making it brings the server back.
+    cloudtest::Database server;
+    SKIP_WITHOUT_SERVER(server);
+    const std::string later = server.name() + "_later";
+    launch(cloudtest::serverString() + " dbname=" + later);
+    settle(context());
+    EXPECT_EQ(toast(), app::cloudUnreachableText());
+    app::saveMix("000001", {"FF0000"});
+    settle(context());
+    loop.advance(2);  // the first try again, still out of reach: the next one waits twice as long
+    settle(context());
+
+    ASSERT_TRUE(cloudtest::admin(cloudtest::serverString(), "CREATE DATABASE " + later));
+    struct Drop {
+        std::string name;
+        ~Drop() { cloudtest::admin(cloudtest::serverString(), "DROP DATABASE IF EXISTS " + name + " WITH (FORCE)"); }
+    } dropLater{later};
+    const std::string count = "SELECT count(*) FROM tinctura_records";
+    auto onServer = [&] {
+        return cloudtest::Database::valueOn(cloudtest::serverString() + " dbname=" + later, count);
+    };
+    loop.advance(3.9);
+    settle(context());
+    EXPECT_NE(onServer(), "1");
+    loop.advance(0.1);
+    settle(context());
+    EXPECT_EQ(onServer(), "1");
+}
+
+TEST_F(CloudServerSyncTest, ARefusedLoginIsToldAsSuchNotAsAnOutage) {
+    cloudtest::Database server;
+    SKIP_WITHOUT_SERVER(server);
+    launch(server.connectionString() + " user=nobody_of_that_name");
+    settle(context());
+    EXPECT_EQ(toast(), app::cloudLoginRefusedText());
+    EXPECT_NE(toast()->find("~/.pgpass"), std::string::npos);
+}
+
+TEST_F(CloudServerSyncTest, ASecondStartAsksOnlyForWhatChangedSinceTheFirst) {
+    cloudtest::Database server;
+    SKIP_WITHOUT_SERVER(server);
+    OtherMachine other(server.connectionString());
+    auto addMixes = [&](int from, int count) {
+        for (int i = from; i < from + count; ++i) app::LargeCombination::insert(other.context()).setId(i);
+        ASSERT_FALSE(other.context().save());
+        settle(other.context());
+    };
+    addMixes(0, 300);
+    {
+        kit::ConsoleCapture console;
+        launch(server.connectionString());
+        settle(context());
+        EXPECT_TRUE(console.contains("Cloud sync: 300 records received"));
+    }
+    addMixes(300, 2);
+    app::setDelegate(nullptr);
+    appDelegate.reset();
+    kit::ConsoleCapture console;
+    launch(server.connectionString());
+    settle(context());
+    EXPECT_TRUE(console.contains("Cloud sync: 2 records received")) << ::testing::PrintToString(console.lines());
+    EXPECT_EQ(app::fetchRecords<app::LargeCombination>(context(), app::LargeCombination::fetchRequest()).size(), 302u);
 }
 
 } // namespace

@@ -4,13 +4,22 @@
 #include "kit/store/LocalCloudDatabase.h"
 
 #include <libpq-fe.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstring>
+#include <future>
 #include <map>
 #include <memory>
 #include <set>
+#include <thread>
 
 namespace kit {
 namespace {
@@ -142,29 +151,107 @@ std::string joined(const std::vector<std::string>& failures) {
     return info;
 }
 
+using Clock = std::chrono::steady_clock;
+
+Clock::time_point after(double seconds) {
+    return Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+}
+
+std::string milliseconds(double seconds) { return std::to_string(static_cast<long long>(seconds * 1000)); }
+
+enum class Wait { ready, timedOut, interrupted };
+
+// Waits for the socket, until the deadline or until `stop` becomes readable.
+Wait waitForSocket(int socket, short events, int stop, Clock::time_point deadline) {
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) return Wait::timedOut;
+        pollfd fds[] = {{socket, events, 0}, {stop, POLLIN, 0}};
+        const int n = ::poll(fds, 2, static_cast<int>(std::min<long long>(left, 60'000)));
+        if (n < 0 && errno != EINTR) return Wait::ready;  // let libpq find out what is wrong
+        if (n > 0 && fds[1].revents) return Wait::interrupted;
+        if (n > 0) return Wait::ready;
+    }
+}
+
+// Asks the server to end the statement running on `connection`, waiting no longer than `seconds`: the
+// request itself goes over a new connection, which a silent server may never answer.
+void cancelOnServer(pg_conn* connection, double seconds) {
+    std::shared_ptr<PGcancel> cancel(PQgetCancel(connection), &PQfreeCancel);
+    if (!cancel) return;
+    auto sent = std::make_shared<std::promise<void>>();
+    auto done = sent->get_future();
+    std::thread([cancel, sent] {
+        char message[256];
+        PQcancel(cancel.get(), message, sizeof message);
+        sent->set_value();
+    }).detach();
+    done.wait_for(std::chrono::duration<double>(seconds));
+}
+
+// The connect timeout the string sets, if it sets one that ends.
+std::optional<double> connectTimeout(pg_conn* connection) {
+    std::optional<double> seconds;
+    PQconninfoOption* options = PQconninfo(connection);
+    for (auto* o = options; o && o->keyword; ++o)
+        if (std::string_view(o->keyword) == "connect_timeout" && o->val && *o->val) {
+            // libpq takes anything below 2 s as 2 s.
+            if (const auto value = parseInteger(o->val); value > 0) seconds = std::max<double>(2, double(value));
+        }
+    PQconninfoFree(options);
+    return seconds;
+}
+
 } // namespace
+
+// Stops the waits of one database on its server; interrupted once, it stays so.
+class PostgresCloudDatabase::Interruption final : public CloudWorkers::Interruptible {
+public:
+    Interruption() : fd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+    ~Interruption() override {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Interruption(const Interruption&) = delete;
+    Interruption& operator=(const Interruption&) = delete;
+
+    void interrupt() override {
+        interrupted_ = true;
+        if (fd_ >= 0) eventfd_write(fd_, 1);
+    }
+    bool interrupted() const { return interrupted_; }
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+    std::atomic<bool> interrupted_{false};
+};
 
 // The connection for one call, made or remade as needed, with the lock held throughout.
 class PostgresCloudDatabase::Session {
 public:
     explicit Session(PostgresCloudDatabase& db) : db_(db), lock_(db.mutex_) {
-        if (db_.connection_ && PQstatus(db_.connection_.get()) == CONNECTION_OK) return;
-        drop();
-        // A short connect timeout keeps a missing server from holding the queue; the string may set its own.
-        const char* keys[] = {"connect_timeout", "client_encoding", "dbname", nullptr};
-        const char* values[] = {"5", "UTF8", db_.connectionString_.c_str(), nullptr};
-        db_.connection_.reset(PQconnectdbParams(keys, values, 1));
-        if (PQstatus(db_.connection_.get()) != CONNECTION_OK) {
-            error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable",
-                               trimmed(PQerrorMessage(db_.connection_.get())));
+        if (db_.interruption_->interrupted()) {
             drop();
+            error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable", closingText);
             return;
         }
+        if (db_.connection_ && PQstatus(db_.connection_.get()) == CONNECTION_OK) return;
+        drop();
+        if (!connect()) return;
         PQsetNoticeProcessor(db_.connection_.get(), [](void*, const char*) {}, nullptr);
-        prepareSchema();
+        limitSession();
+        if (ok()) prepareSchema();
     }
 
     bool ok() const { return !error; }
+
+    // Whether the database was closed meanwhile; the call then ends as unreachable. For long loops over
+    // what the server sent.
+    bool closing() {
+        if (!db_.interruption_->interrupted()) return false;
+        if (!error) error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable", closingText);
+        return true;
+    }
 
     // Runs one statement with text parameters; nothing (and `error` set) when it fails.
     Result run(const char* sql, const std::vector<std::string>& params = {}) {
@@ -172,9 +259,13 @@ public:
         if (error) return none;
         std::vector<const char*> values;
         for (const auto& p : params) values.push_back(p.c_str());
-        Result result(PQexecParams(db_.connection_.get(), sql, static_cast<int>(values.size()), nullptr, values.data(),
-                                   nullptr, nullptr, 0),
-                      &PQclear);
+        if (!PQsendQueryParams(db_.connection_.get(), sql, static_cast<int>(values.size()), nullptr, values.data(),
+                               nullptr, nullptr, 0)) {
+            fail(nullptr);
+            return none;
+        }
+        Result result = awaitResult();
+        if (error) return none;
         const auto status = PQresultStatus(result.get());
         if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
         fail(result.get());
@@ -188,7 +279,14 @@ public:
         if (!run("BEGIN")) return;
         body();
         if (error) {
-            if (db_.connection_) Result(PQexec(db_.connection_.get(), "ROLLBACK"), &PQclear);
+            if (closing()) {
+                drop();  // the server rolls back what the connection leaves
+            } else if (db_.connection_) {
+                auto failure = std::move(error);
+                error.reset();
+                run("ROLLBACK");
+                error = std::move(failure);
+            }
             return;
         }
         run("COMMIT");
@@ -197,6 +295,124 @@ public:
     std::optional<StoreError> error;
 
 private:
+    static constexpr const char* closingText = "the app is closing";
+    // A statement the server ended for running out of time (57014) or waiting too long for a lock (55P03).
+    static bool timedOut(const std::string& sqlState) { return sqlState == "57014" || sqlState == "55P03"; }
+
+    // Connects without blocking, so that the wait is bounded and can be interrupted.
+    bool connect() {
+        // Keepalives notice a server host that went away; the string may set its own, as everything else.
+        const char* keys[] = {"client_encoding", "keepalives", "keepalives_idle", "keepalives_interval",
+                              "keepalives_count", "tcp_user_timeout", "dbname", nullptr};
+        const char* values[] = {"UTF8", "1", "10", "5", "3", "20000", db_.connectionString_.c_str(), nullptr};
+        db_.connection_.reset(PQconnectStartParams(keys, values, 1));
+        auto* connection = db_.connection_.get();
+        if (!connection) {
+            error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable", "out of memory");
+            return false;
+        }
+        // With the SQLSTATE in its message, a refused login can be told from a server out of reach.
+        PQsetErrorVerbosity(connection, PQERRORS_VERBOSE);
+        const double limit = connectTimeout(connection).value_or(db_.limits_.connectSeconds);
+        const auto deadline = after(limit);
+        auto status = PQstatus(connection) == CONNECTION_BAD ? PGRES_POLLING_FAILED : PGRES_POLLING_WRITING;
+        while (status != PGRES_POLLING_OK && status != PGRES_POLLING_FAILED) {
+            const auto waited = waitFor(status == PGRES_POLLING_READING ? POLLIN : POLLOUT, deadline);
+            if (waited != Wait::ready) {
+                stall(waited, "the server did not answer within " + numberText(limit) + " s", false);
+                return false;
+            }
+            status = PQconnectPoll(connection);
+        }
+        if (status == PGRES_POLLING_FAILED) {
+            error = connectionRefusal(connection);
+            drop();
+            return false;
+        }
+        PQsetErrorVerbosity(connection, PQERRORS_DEFAULT);
+        PQsetnonblocking(connection, 1);
+        return true;
+    }
+
+    static StoreError connectionRefusal(pg_conn* connection) {
+        std::string message;
+        const std::string text = PQerrorMessage(connection);
+        for (std::size_t at = 0; at < text.size();) {
+            const auto end = std::min(text.find('\n', at), text.size());
+            const auto line = text.substr(at, end - at);
+            if (!line.starts_with("LOCATION:")) message += (message.empty() ? "" : " ") + line;
+            at = end + 1;
+        }
+        // 28P01: wrong password; 28000: no login allowed; libpq's own check: no password to give.
+        if (PQconnectionNeedsPassword(connection) || text.find(":  28P01:") != std::string::npos ||
+            text.find(":  28000:") != std::string::npos)
+            return cloudError(CloudErrorCode::notAuthenticated, "The cloud database server refused the login",
+                              trimmed(message));
+        return cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable", trimmed(message));
+    }
+
+    // The server ends what runs or waits too long, and the session of a client that went away.
+    void limitSession() {
+        const auto& limits = db_.limits_;
+        std::string sql = "SELECT set_config('statement_timeout', $1, false), set_config('lock_timeout', $2, false), "
+                          "set_config('idle_in_transaction_session_timeout', $3, false)";
+        std::vector<std::string> params{milliseconds(limits.statementSeconds), milliseconds(limits.lockSeconds),
+                                        milliseconds(limits.statementSeconds * 2)};
+        if (PQserverVersion(db_.connection_.get()) >= 140000) {
+            sql += ", set_config('client_connection_check_interval', $4, false)";
+            params.push_back(milliseconds(limits.answerGraceSeconds));
+        }
+        run(sql.c_str(), params);
+    }
+
+    // The statement's result (the first failure of several statements). The wait ends when the server
+    // should long have ended the statement, or when interrupted: the statement is then cancelled on the
+    // server and the connection closed.
+    Result awaitResult() {
+        auto* connection = db_.connection_.get();
+        const auto& limits = db_.limits_;
+        const auto deadline = after(limits.statementSeconds + limits.answerGraceSeconds);
+        Result kept(nullptr, &PQclear);
+        for (;;) {
+            for (;;) {
+                const int unsent = PQflush(connection);
+                if (unsent < 0) break;  // PQgetResult reports the lost connection
+                if (unsent == 0 && !PQisBusy(connection)) break;
+                const auto waited = waitFor(unsent ? POLLIN | POLLOUT : POLLIN, deadline);
+                if (waited != Wait::ready) {
+                    stall(waited,
+                          "the server did not answer within " +
+                              numberText(limits.statementSeconds + limits.answerGraceSeconds) + " s",
+                          true);
+                    return Result(nullptr, &PQclear);
+                }
+                if (!PQconsumeInput(connection)) break;
+            }
+            Result next(PQgetResult(connection), &PQclear);
+            if (!next) break;
+            if (!kept || PQresultStatus(kept.get()) != PGRES_FATAL_ERROR) kept = std::move(next);
+            if (PQstatus(connection) != CONNECTION_OK) break;
+        }
+        return kept;
+    }
+
+    Wait waitFor(short events, Clock::time_point deadline) {
+        if (db_.interruption_->interrupted()) return Wait::interrupted;
+        const int socket = PQsocket(db_.connection_.get());
+        if (socket < 0) return Wait::ready;  // libpq reports why
+        return waitForSocket(socket, events, db_.interruption_->fd(), deadline);
+    }
+
+    // Gives up on the server: what runs there is cancelled, and the connection is closed without a word.
+    void stall(Wait waited, const std::string& timeoutText, bool statementRunning) {
+        auto* connection = db_.connection_.get();
+        if (statementRunning) cancelOnServer(connection, 0.5);
+        if (const int socket = PQsocket(connection); socket >= 0) ::shutdown(socket, SHUT_RDWR);
+        error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable",
+                           waited == Wait::interrupted ? closingText : timeoutText);
+        drop();
+    }
+
     static std::string trimmed(std::string text) {
         while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
         return text;
@@ -210,11 +426,12 @@ private:
         const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
         const std::string sqlState = state ? state : "";
         if (PQstatus(db_.connection_.get()) != CONNECTION_OK || sqlState.empty() || sqlState.starts_with("08") ||
-            sqlState.starts_with("57P")) {
+            sqlState.starts_with("57P") || timedOut(sqlState)) {
             error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable", trimmed(message));
             drop();
         } else {
             error = cloudError(CloudErrorCode::internalError, "The cloud database refused the change", trimmed(message));
+            drop();  // the next call connects afresh and checks the tables again: they may have been damaged meanwhile
         }
     }
 
@@ -273,8 +490,16 @@ private:
     std::lock_guard<std::mutex> lock_;
 };
 
-PostgresCloudDatabase::PostgresCloudDatabase(std::string connectionString, std::string containerIdentifier)
-    : connectionString_(std::move(connectionString)), container_(std::move(containerIdentifier)) {}
+PostgresCloudDatabase::PostgresCloudDatabase(std::string connectionString, std::string containerIdentifier,
+                                             Limits limits)
+    : connectionString_(std::move(connectionString)), container_(std::move(containerIdentifier)), limits_(limits),
+      interruption_(std::make_shared<Interruption>()) {
+    CloudWorkers::track(interruption_);
+}
+
+PostgresCloudDatabase::~PostgresCloudDatabase() = default;
+
+void PostgresCloudDatabase::close() { interruption_->interrupt(); }
 
 void PostgresCloudDatabase::ConnectionCloser::operator()(pg_conn* connection) const { PQfinish(connection); }
 
@@ -506,10 +731,17 @@ void PostgresCloudDatabase::runChanges(FetchRecordZoneChangesOperation& op) {
         Session session(*this);
         const auto& zone = op.zoneID;
         const std::vector<std::string> key{container_, zone.ownerName, zone.zoneName};
-        const std::string since = std::to_string(op.previousServerChangeToken.value_or(ServerChangeToken{}).change);
+        // A token of another server database asks for everything.
+        const auto given = op.previousServerChangeToken;
+        const std::int64_t sinceChange = given && given->history == connectionString_ ? given->change : 0;
+        std::string since = std::to_string(sinceChange);
         session.transaction([&] {
             // Waits for changes under way to commit, so that no change numbered below the token is still unseen.
             session.run("LOCK TABLE tinctura_records, tinctura_deletions IN SHARE MODE");
+            // A token beyond the server's last change is from before the database was made anew.
+            if (auto newest = session.run("SELECT last_value FROM tinctura_change_seq");
+                newest && parseInteger(PQgetvalue(newest.get(), 0, 0)) < sinceChange)
+                since = "0";
             auto r = session.run("SELECT name, type, fields, modified FROM tinctura_records WHERE container = $1 AND "
                                  "owner = $2 AND zone = $3 AND change > $4 ORDER BY created",
                                  {key[0], key[1], key[2], since});
@@ -519,12 +751,13 @@ void PostgresCloudDatabase::runChanges(FetchRecordZoneChangesOperation& op) {
             auto last = session.run("SELECT last_value FROM tinctura_change_seq");
             if (!r || !d || !last) return;
             for (int i = 0; i < PQntuples(r.get()); ++i) {
+                if (session.closing()) return;
                 changed.push_back(readRecord(PQgetvalue(r.get(), i, 1), RecordID{PQgetvalue(r.get(), i, 0), zone},
                                              PQgetvalue(r.get(), i, 2), PQgetvalue(r.get(), i, 3)));
             }
             for (int i = 0; i < PQntuples(d.get()); ++i)
                 removed.emplace_back(RecordID{PQgetvalue(d.get(), i, 0), zone}, PQgetvalue(d.get(), i, 1));
-            token = ServerChangeToken{parseInteger(PQgetvalue(last.get(), 0, 0))};
+            token = ServerChangeToken{parseInteger(PQgetvalue(last.get(), 0, 0)), connectionString_};
         });
         error = session.error;
     }

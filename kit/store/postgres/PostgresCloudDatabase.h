@@ -3,7 +3,10 @@
 // database of their own: the connection string (and the server's permissions) decide whose records are
 // seen. The tables are made on first connect and migrated by schema version. Calls never block the
 // caller: they run on the cloud workers, connect when needed, and report a server that cannot be reached
-// as networkUnavailable. Every change runs in one transaction, so a dropped connection writes nothing.
+// as networkUnavailable, a refused login as notAuthenticated. Every change runs in one transaction, so a
+// dropped connection writes nothing. No call waits on the server without bound: the server ends long
+// statements and lock waits, the client gives up on a server that stays silent, and close() (or
+// CloudWorkers::shutDown()) ends a wait at once, cancelling the statement on the server.
 #include "kit/store/CloudDatabase.h"
 
 #include <memory>
@@ -13,12 +16,29 @@ struct pg_conn;
 
 namespace kit {
 
+// How long a call may wait on the server; a call that runs out of time counts as unreachable.
+struct PostgresLimits {
+    // When the connection string sets no connect_timeout, or 0 (libpq's "for ever").
+    double connectSeconds = 5;
+    double statementSeconds = 30;
+    double lockSeconds = 5;
+    // The client gives up on an answer this long after the server should have ended the statement.
+    double answerGraceSeconds = 5;
+};
+
 class PostgresCloudDatabase final : public CloudDatabase,
                                     public std::enable_shared_from_this<PostgresCloudDatabase> {
 public:
     static constexpr int schemaVersion = 1;
 
-    PostgresCloudDatabase(std::string connectionString, std::string containerIdentifier);
+    using Limits = PostgresLimits;
+
+    PostgresCloudDatabase(std::string connectionString, std::string containerIdentifier, Limits limits = {});
+    ~PostgresCloudDatabase() override;
+
+    // Ends the call in progress (its statement cancelled on the server, the connection closed); later
+    // calls fail at once as unreachable.
+    void close();
 
     bool tracksChanges() const override { return true; }
     void fetchAllRecordZones(
@@ -30,6 +50,7 @@ public:
 
 private:
     class Session;
+    class Interruption;
 
     void runQuery(QueryOperation& op);
     void runZones(ModifyRecordZonesOperation& op);
@@ -38,6 +59,8 @@ private:
 
     std::string connectionString_;
     std::string container_;
+    Limits limits_;
+    std::shared_ptr<Interruption> interruption_;
     std::mutex mutex_;  // one call at a time on the connection
     struct ConnectionCloser {
         void operator()(pg_conn* connection) const;

@@ -310,19 +310,6 @@ TEST(PostgresCloudDatabase, SeesNothingOfAnotherUsersDatabase) {
     EXPECT_TRUE(changes(*b, std::nullopt).changed.empty());
 }
 
-TEST(PostgresCloudDatabase, AServerOutOfReachOrRefusingTheLoginIsReportedAsUnreachable) {
-    cloudtest::Database server;
-    SKIP_WITHOUT_SERVER(server);
-    for (const std::string conn : {std::string("host=/nonexistent-socket-dir dbname=x"),
-                                   server.connectionString() + " user=nobody_of_that_name"}) {
-        auto db = std::make_shared<kit::PostgresCloudDatabase>(conn, "c");
-        auto e = modifyZones(*db, {{zone}});
-        ASSERT_TRUE(e) << conn;
-        EXPECT_EQ(e->code, kit::CloudErrorCode::networkUnavailable) << conn;
-        EXPECT_EQ(e->description, "Cloud storage is not reachable");
-    }
-}
-
 TEST_F(PostgresZoneTest, AConnectionDroppedDuringASaveLeavesAllOrNothing) {
     std::vector<Record> many;
     for (int i = 0; i < 20000; ++i) many.push_back(record("n" + std::to_string(i), 1));
