@@ -71,7 +71,8 @@ void PixelPolyline::add(kit::Point p) {
     // Slices of one pixel share their index divided by eight, rounded down.
     const std::int64_t pixel = slice >> 3;
     if (open_ && pixel != pixel_) closePixel();
-    entryY_ = open_ ? inSlice_.last.y : p.y;
+    enteredFromNeighbour_ = open_ && slice == slice_ + 1;
+    entryY_ = enteredFromNeighbour_ ? inSlice_.last.y : p.y;
     open_ = true;
     slice_ = slice;
     pixel_ = pixel;
@@ -93,7 +94,7 @@ void PixelPolyline::closeSlice() {
         emitExtremes(inSlice_);
         return;
     }
-    pending_.push_back({slice_, inSlice_, entryY_});
+    pending_.push_back({slice_, inSlice_, entryY_, enteredFromNeighbour_});
     pendingCount_ += inSlice_.count;
 }
 
@@ -110,7 +111,7 @@ void PixelPolyline::closePixel() {
     column.pixel = pixel_;
     column.top.fill(std::numeric_limits<float>::infinity());
     column.bottom.fill(-std::numeric_limits<float>::infinity());
-    for (const auto& [at, e, entryY] : pending_) {
+    for (const auto& [at, e, entryY, fromNeighbour] : pending_) {
         const double a = toDevice_.d * std::min(e.lowest.y, entryY) + toDevice_.ty;
         const double b = toDevice_.d * std::max(e.highest.y, entryY) + toDevice_.ty;
         const auto k = static_cast<std::size_t>(at - pixel_ * DenseColumn::kSlices);
@@ -121,8 +122,16 @@ void PixelPolyline::closePixel() {
     const bool dense = pendingCount_ >= denseColumn &&
                        std::ranges::all_of(column.top, [](float top) { return std::isfinite(top); });
     if (dense) {
-        // The stroke so far ends where the column starts, and resumes where it ends.
-        if (!points_.empty() && !resumeFrom_) emit(pending_.front().extremes.first);
+        // The stroke so far ends where the column starts, and resumes where it ends. Coming from the
+        // last crowded column across a gap, the stroke draws the segment that bridges it.
+        const Slice& entry = pending_.front();
+        if (resumeFrom_ && !entry.enteredFromNeighbour) {
+            starts_.push_back(points_.size());
+            points_.push_back(*resumeFrom_);
+            points_.push_back(entry.extremes.first);
+        } else if (!points_.empty() && !resumeFrom_) {
+            emit(entry.extremes.first);
+        }
         resumeFrom_ = pending_.back().extremes.last;
         dense_.push_back(column);
     } else {

@@ -57,7 +57,11 @@ private:
     struct Slice {
         std::int64_t at;
         Extremes extremes;
-        double entryY; // the point before the slice's first, whose segment leads into the slice
+        // The height where the segment into the slice's first point starts, when that segment comes
+        // from the slice before; from further away (a gap in x, left-out points) the stroke draws it,
+        // and this is the first point's own height.
+        double entryY;
+        bool enteredFromNeighbour;
     };
 
     void closeSlice();
@@ -77,6 +81,7 @@ private:
     std::int64_t slice_ = 0, pixel_ = 0;
     Extremes inSlice_;
     double entryY_ = 0.0;
+    bool enteredFromNeighbour_ = false;
     // The last point of the crowded column just closed: the stroke resumes from it.
     std::optional<kit::Point> resumeFrom_;
 };
