@@ -10,16 +10,8 @@ namespace {
 
 // Enough for four points in every slice of a wide screen; more only when the line has more points.
 constexpr std::size_t mergedReserve = 4 * 4096;
-// A pixel column with this many points is drawn as ranges: about three to a slice.
-constexpr std::size_t denseColumn = 24;
-
-// floor(x) as a whole number, without a library call on machines that lack a rounding instruction.
-// Device coordinates far beyond any surface are clamped: they land in a column of their own anyway.
-std::int64_t wholeBelow(double x) {
-    x = std::clamp(x, -0x1p62, 0x1p62);
-    const auto whole = static_cast<std::int64_t>(x);
-    return whole - (static_cast<double>(whole) > x);
-}
+// A pixel column with this many points is drawn as ranges: one or two to a slice.
+constexpr std::size_t denseColumn = 12;
 
 } // namespace
 
@@ -27,19 +19,6 @@ void PixelPolyline::Extremes::start(kit::Point p) {
     first = lowest = highest = last = p;
     lowestAt = highestAt = 0;
     count = 1;
-}
-
-void PixelPolyline::Extremes::take(kit::Point p) {
-    if (p.y < lowest.y) {
-        lowest = p;
-        lowestAt = count;
-    }
-    if (p.y > highest.y) {
-        highest = p;
-        highestAt = count;
-    }
-    last = p;
-    ++count;
 }
 
 void PixelPolyline::begin(const kit::AffineTransform& toDevice, Reduction reduction, std::size_t expectedPoints) {
@@ -56,17 +35,12 @@ void PixelPolyline::begin(const kit::AffineTransform& toDevice, Reduction reduct
     points_.reserve(merging_ ? std::min(expectedPoints, mergedReserve) : expectedPoints);
 }
 
-void PixelPolyline::add(kit::Point p) {
-    if (!std::isfinite(p.x) || !std::isfinite(p.y)) return;
+void PixelPolyline::addToNewSlice(kit::Point p) {
     if (!merging_) {
         emit(p);
         return;
     }
-    const std::int64_t slice = wholeBelow((toDevice_.a * p.x + toDevice_.tx) * DenseColumn::kSlices);
-    if (open_ && slice == slice_) {
-        inSlice_.take(p);
-        return;
-    }
+    const std::int64_t slice = sliceOf(p.x);
     closeSlice();
     // Slices of one pixel share their index divided by eight, rounded down.
     const std::int64_t pixel = slice >> 3;
