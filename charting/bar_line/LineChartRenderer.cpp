@@ -204,22 +204,33 @@ void LineChartRenderer::drawLinear(kit::Context& context, const LineChartDataSet
     }
     if (dataSet.isDrawLineWithGradientEnabled()) {
         drawGradientLine(context, dataSet, path, matrix);
-    } else {
-        context.beginPath();
-        context.addPath(path);
-        context.setStrokeColor(dataSet.color(0));
-        context.strokePath();
-        fillDenseColumns(context, dataSet);
+        return;
     }
+    kit::Color colour = dataSet.color(0);
+    // Where the stroke meets a crowded column's ink the two overlap: a translucent line is drawn
+    // opaque into a layer of its own, which is then laid down with the colour's alpha, so that it
+    // inks once as one stroke does.
+    const bool layered = !linePoints_.denseColumns().empty() && (colour.alpha() < 1 || context.alpha() < 1);
+    if (layered) {
+        context.setAlpha(context.alpha() * colour.alpha());
+        context.beginTransparencyLayer();
+        colour = colour.withAlpha(1);
+    }
+    context.beginPath();
+    context.addPath(path);
+    context.setStrokeColor(colour);
+    context.strokePath();
+    fillDenseColumns(context, colour, dataSet.lineWidth());
+    if (layered) context.endTransparencyLayer();
 }
 
-void LineChartRenderer::fillDenseColumns(kit::Context& context, const LineChartDataSet& dataSet) {
+void LineChartRenderer::fillDenseColumns(kit::Context& context, const kit::Color& colour, double lineWidth) {
     const std::vector<DenseColumn>& columns = linePoints_.denseColumns();
     if (columns.empty()) return;
     const kit::AffineTransform toDevice = context.deviceTransform();
     const kit::Rect clip = toDevice.apply(viewPortHandler().contentRect());
-    context.setFillColor(dataSet.color(0));
-    context.fillMask(denseInk_.build(columns, dataSet.lineWidth() * std::abs(toDevice.a), clip));
+    context.setFillColor(colour);
+    context.fillMask(denseInk_.build(columns, lineWidth * std::abs(toDevice.a), clip));
 }
 
 void LineChartRenderer::drawLinearFill(kit::Context& context, const LineChartDataSet& dataSet, const Transformer& trans,
@@ -275,12 +286,10 @@ const std::vector<kit::Point>& LineChartRenderer::linePoints(const kit::Context&
     const std::int64_t count = dataSet.entryCount();
     const auto at = [&](std::int64_t i) { return i < 0 || i >= count ? nullptr : entries[static_cast<std::size_t>(i)].get(); };
     // A dash pattern runs along the drawn length, so a dashed line keeps every point. Crowded columns
-    // are painted apart from the stroke: only an opaque plain colour looks the same so.
-    const bool plainOpaque = !dataSet.isDrawLineWithGradientEnabled() && dataSet.color(0).alpha() == 1 &&
-                             context.alpha() == 1;
-    const auto reduction = !context.lineDash().isSolid() ? PixelPolyline::Reduction::everyPoint
-                           : plainOpaque                 ? PixelPolyline::Reduction::denseColumnRanges
-                                                         : PixelPolyline::Reduction::sliceExtremes;
+    // are painted apart from the stroke, in one colour: a gradient keeps them in the stroke.
+    const auto reduction = !context.lineDash().isSolid()          ? PixelPolyline::Reduction::everyPoint
+                           : dataSet.isDrawLineWithGradientEnabled() ? PixelPolyline::Reduction::sliceExtremes
+                                                                     : PixelPolyline::Reduction::denseColumnRanges;
     linePoints_.begin(context.deviceTransform(), reduction,
                       static_cast<std::size_t>(xBounds_.range + 2) * (stepped ? 2 : 1));
     // Each step joins the previous entry to this one, so the line starts one entry before the range.

@@ -57,8 +57,8 @@ private:
     // The visible stretch of a linear or stepped set as device-reduced points in pixels.
     const std::vector<kit::Point>& linePoints(const kit::Context& context, const LineChartDataSet& dataSet,
                                               const kit::AffineTransform& matrix);
-    // The ink of the crowded columns linePoints() kept apart, in the line's colour.
-    void fillDenseColumns(kit::Context& context, const LineChartDataSet& dataSet);
+    // The ink of the crowded columns linePoints() kept apart.
+    void fillDenseColumns(kit::Context& context, const kit::Color& colour, double lineWidth);
     ElementLists freshElementLists() const;
     std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(std::int64_t index, const LineChartDataSet& dataSet,
                                                                        int dataSetIndex, ChartViewBase& chart,

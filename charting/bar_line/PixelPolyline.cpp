@@ -10,16 +10,8 @@ namespace {
 
 // Enough for four points in every slice of a wide screen; more only when the line has more points.
 constexpr std::size_t mergedReserve = 4 * 4096;
-// A pixel column with this many points is drawn as ranges: about three to a slice.
-constexpr std::size_t denseColumn = 24;
-
-// floor(x) as a whole number, without a library call on machines that lack a rounding instruction.
-// Device coordinates far beyond any surface are clamped: they land in a column of their own anyway.
-std::int64_t wholeBelow(double x) {
-    x = std::clamp(x, -0x1p62, 0x1p62);
-    const auto whole = static_cast<std::int64_t>(x);
-    return whole - (static_cast<double>(whole) > x);
-}
+// A pixel column with this many points is drawn as ranges: one or two to a slice.
+constexpr std::size_t denseColumn = 12;
 
 } // namespace
 
@@ -27,19 +19,6 @@ void PixelPolyline::Extremes::start(kit::Point p) {
     first = lowest = highest = last = p;
     lowestAt = highestAt = 0;
     count = 1;
-}
-
-void PixelPolyline::Extremes::take(kit::Point p) {
-    if (p.y < lowest.y) {
-        lowest = p;
-        lowestAt = count;
-    }
-    if (p.y > highest.y) {
-        highest = p;
-        highestAt = count;
-    }
-    last = p;
-    ++count;
 }
 
 void PixelPolyline::begin(const kit::AffineTransform& toDevice, Reduction reduction, std::size_t expectedPoints) {
@@ -56,22 +35,18 @@ void PixelPolyline::begin(const kit::AffineTransform& toDevice, Reduction reduct
     points_.reserve(merging_ ? std::min(expectedPoints, mergedReserve) : expectedPoints);
 }
 
-void PixelPolyline::add(kit::Point p) {
-    if (!std::isfinite(p.x) || !std::isfinite(p.y)) return;
+void PixelPolyline::addToNewSlice(kit::Point p) {
     if (!merging_) {
         emit(p);
         return;
     }
-    const std::int64_t slice = wholeBelow((toDevice_.a * p.x + toDevice_.tx) * DenseColumn::kSlices);
-    if (open_ && slice == slice_) {
-        inSlice_.take(p);
-        return;
-    }
+    const std::int64_t slice = sliceOf(p.x);
     closeSlice();
     // Slices of one pixel share their index divided by eight, rounded down.
     const std::int64_t pixel = slice >> 3;
     if (open_ && pixel != pixel_) closePixel();
-    entryY_ = open_ ? inSlice_.last.y : p.y;
+    enteredFromNeighbour_ = open_ && slice == slice_ + 1;
+    entryY_ = enteredFromNeighbour_ ? inSlice_.last.y : p.y;
     open_ = true;
     slice_ = slice;
     pixel_ = pixel;
@@ -93,7 +68,7 @@ void PixelPolyline::closeSlice() {
         emitExtremes(inSlice_);
         return;
     }
-    pending_.push_back({slice_, inSlice_, entryY_});
+    pending_.push_back({slice_, inSlice_, entryY_, enteredFromNeighbour_});
     pendingCount_ += inSlice_.count;
 }
 
@@ -110,7 +85,7 @@ void PixelPolyline::closePixel() {
     column.pixel = pixel_;
     column.top.fill(std::numeric_limits<float>::infinity());
     column.bottom.fill(-std::numeric_limits<float>::infinity());
-    for (const auto& [at, e, entryY] : pending_) {
+    for (const auto& [at, e, entryY, fromNeighbour] : pending_) {
         const double a = toDevice_.d * std::min(e.lowest.y, entryY) + toDevice_.ty;
         const double b = toDevice_.d * std::max(e.highest.y, entryY) + toDevice_.ty;
         const auto k = static_cast<std::size_t>(at - pixel_ * DenseColumn::kSlices);
@@ -121,8 +96,16 @@ void PixelPolyline::closePixel() {
     const bool dense = pendingCount_ >= denseColumn &&
                        std::ranges::all_of(column.top, [](float top) { return std::isfinite(top); });
     if (dense) {
-        // The stroke so far ends where the column starts, and resumes where it ends.
-        if (!points_.empty() && !resumeFrom_) emit(pending_.front().extremes.first);
+        // The stroke so far ends where the column starts, and resumes where it ends. Coming from the
+        // last crowded column across a gap, the stroke draws the segment that bridges it.
+        const Slice& entry = pending_.front();
+        if (resumeFrom_ && !entry.enteredFromNeighbour) {
+            starts_.push_back(points_.size());
+            points_.push_back(*resumeFrom_);
+            points_.push_back(entry.extremes.first);
+        } else if (!points_.empty() && !resumeFrom_) {
+            emit(entry.extremes.first);
+        }
         resumeFrom_ = pending_.back().extremes.last;
         dense_.push_back(column);
     } else {

@@ -11,7 +11,9 @@
 #include "kit/base/AffineTransform.h"
 #include "kit/base/Geometry.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -38,8 +40,13 @@ public:
     // Starts a new line. `toDevice` maps user space to device pixels; points are merged only when the
     // mapping neither rotates nor shears. `expectedPoints` pre-sizes the buffer.
     void begin(const kit::AffineTransform& toDevice, Reduction reduction, std::size_t expectedPoints);
-    // Points that are not finite are left out, as a path leaves them out.
-    void add(kit::Point p);
+    // Points that are not finite are left out, as a path leaves them out. Inline: a long line calls it
+    // once a point, and most points only widen the open slice.
+    void add(kit::Point p) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) return;
+        if (merging_ && open_ && sliceOf(p.x) == slice_) inSlice_.take(p);
+        else addToNewSlice(p);
+    }
     // The reduced points; valid until the next begin().
     const std::vector<kit::Point>& finish();
     // Where each subpath of the reduced points starts (the first at 0 when there are points).
@@ -52,14 +59,38 @@ private:
         kit::Point first, lowest, highest, last;
         std::size_t lowestAt = 0, highestAt = 0, count = 0;
         void start(kit::Point p);
-        void take(kit::Point p);
+        void take(kit::Point p) {
+            if (p.y < lowest.y) {
+                lowest = p;
+                lowestAt = count;
+            }
+            if (p.y > highest.y) {
+                highest = p;
+                highestAt = count;
+            }
+            last = p;
+            ++count;
+        }
     };
     struct Slice {
         std::int64_t at;
         Extremes extremes;
-        double entryY; // the point before the slice's first, whose segment leads into the slice
+        // The height where the segment into the slice's first point starts, when that segment comes
+        // from the slice before; from further away (a gap in x, left-out points) the stroke draws it,
+        // and this is the first point's own height.
+        double entryY;
+        bool enteredFromNeighbour;
     };
 
+    // The slice of a device pixel column that x falls in; coordinates far beyond any surface are
+    // clamped (they land in a slice of their own anyway). floor() as a whole number, without a library
+    // call on machines that lack a rounding instruction.
+    std::int64_t sliceOf(double x) const {
+        const double at = std::clamp((toDevice_.a * x + toDevice_.tx) * DenseColumn::kSlices, -0x1p62, 0x1p62);
+        const auto whole = static_cast<std::int64_t>(at);
+        return whole - (static_cast<double>(whole) > at);
+    }
+    void addToNewSlice(kit::Point p);
     void closeSlice();
     void closePixel();
     void emitExtremes(const Extremes& e);
@@ -77,6 +108,7 @@ private:
     std::int64_t slice_ = 0, pixel_ = 0;
     Extremes inSlice_;
     double entryY_ = 0.0;
+    bool enteredFromNeighbour_ = false;
     // The last point of the crowded column just closed: the stroke resumes from it.
     std::optional<kit::Point> resumeFrom_;
 };

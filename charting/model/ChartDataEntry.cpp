@@ -3,13 +3,37 @@
 #include "kit/base/Console.h"
 #include "kit/text/DoubleText.h"
 
+#include <atomic>
+#include <mutex>
 #include <typeinfo>
+#include <unordered_map>
 
 namespace charting {
 
+struct ChartDataEntryExtras {
+    std::any data;
+    std::shared_ptr<const kit::Image> icon;
+};
+
 namespace {
+
 const std::any noData;
+
+// Entries may be made and dropped on any thread. The table is never destroyed: entries held by
+// other static objects may outlive it otherwise.
+struct ExtrasTable {
+    std::mutex mutex;
+    std::unordered_map<const ChartDataEntryBase*, ChartDataEntryExtras> byEntry;
+    // Read without the lock, so that dropping an entry costs nothing while no entry has extras.
+    std::atomic<std::size_t> count{0};
+};
+
+ExtrasTable& extrasTable() {
+    static auto* table = new ExtrasTable;
+    return *table;
 }
+
+} // namespace
 
 ChartDataEntryBase::ChartDataEntryBase(double y, std::any data) : ChartDataEntryBase(y) {
     setData(std::move(data));
@@ -25,22 +49,47 @@ ChartDataEntryBase::ChartDataEntryBase(double y, std::shared_ptr<const kit::Imag
     setData(std::move(data));
 }
 
-ChartDataEntryBase::~ChartDataEntryBase() = default;
-
-ChartDataEntryBase::Extras& ChartDataEntryBase::extras() {
-    if (!extras_) extras_ = std::make_unique<Extras>();
-    return *extras_;
+ChartDataEntryBase::~ChartDataEntryBase() {
+    ExtrasTable& table = extrasTable();
+    if (table.count.load(std::memory_order_acquire) == 0) return;
+    const std::lock_guard lock(table.mutex);
+    if (table.byEntry.erase(this) != 0) table.count.store(table.byEntry.size(), std::memory_order_release);
 }
 
-const std::any& ChartDataEntryBase::data() const { return extras_ ? extras_->data : noData; }
+ChartDataEntryExtras& ChartDataEntryBase::extras() {
+    ExtrasTable& table = extrasTable();
+    const std::lock_guard lock(table.mutex);
+    // The table's elements stay where they are as it grows.
+    ChartDataEntryExtras& extras = table.byEntry[this];
+    table.count.store(table.byEntry.size(), std::memory_order_release);
+    return extras;
+}
+
+const ChartDataEntryExtras* ChartDataEntryBase::findExtras() const {
+    ExtrasTable& table = extrasTable();
+    if (table.count.load(std::memory_order_acquire) == 0) return nullptr;
+    const std::lock_guard lock(table.mutex);
+    const auto found = table.byEntry.find(this);
+    return found == table.byEntry.end() ? nullptr : &found->second;
+}
+
+const std::any& ChartDataEntryBase::data() const {
+    const ChartDataEntryExtras* extras = findExtras();
+    return extras ? extras->data : noData;
+}
+
 void ChartDataEntryBase::setData(std::any data) {
-    if (!data.has_value() && !extras_) return;
+    if (!data.has_value() && !findExtras()) return;
     extras().data = std::move(data);
 }
 
-std::shared_ptr<const kit::Image> ChartDataEntryBase::icon() const { return extras_ ? extras_->icon : nullptr; }
+std::shared_ptr<const kit::Image> ChartDataEntryBase::icon() const {
+    const ChartDataEntryExtras* extras = findExtras();
+    return extras ? extras->icon : nullptr;
+}
+
 void ChartDataEntryBase::setIcon(std::shared_ptr<const kit::Image> icon) {
-    if (!icon && !extras_) return;
+    if (!icon && !findExtras()) return;
     extras().icon = std::move(icon);
 }
 

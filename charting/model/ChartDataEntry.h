@@ -15,6 +15,8 @@ class Image;
 
 namespace charting {
 
+struct ChartDataEntryExtras;
+
 class ChartDataEntryBase {
 public:
     ChartDataEntryBase() = default;
@@ -43,15 +45,12 @@ public:
     virtual std::string description() const;
 
 private:
-    // Payload and icon are rare; keeping them out of line keeps entries small for large sets.
-    struct Extras {
-        std::any data;
-        std::shared_ptr<const kit::Image> icon;
-    };
-    Extras& extras();
+    // Payload and icon are rare: they are kept in a table of their own, keyed by the entry, so that an
+    // entry holds no more than its values (a long line holds millions of them).
+    ChartDataEntryExtras& extras();
+    const ChartDataEntryExtras* findExtras() const;
 
     double y_ = 0.0;
-    std::unique_ptr<Extras> extras_;
 };
 
 class ChartDataEntry : public ChartDataEntryBase {

@@ -148,6 +148,23 @@ void Context::restore() {
     record("restore");
 }
 
+void Context::beginTransparencyLayer() {
+    layerAlphas_.push_back(state().alpha);
+    save();
+    state().alpha = 1;
+    cairo_push_group(cr_);
+    record("beginTransparencyLayer");
+}
+
+void Context::endTransparencyLayer() {
+    if (layerAlphas_.empty()) return;
+    cairo_pop_group_to_source(cr_);
+    cairo_paint_with_alpha(cr_, layerAlphas_.back());
+    layerAlphas_.pop_back();
+    restore();
+    record("endTransparencyLayer");
+}
+
 void Context::setFillColor(const Color& c) {
     state().fill = c;
     record([&] { return "setFillColor " + describe(c); });

@@ -46,6 +46,12 @@ public:
     void save();
     void restore();
     int saveDepth() const { return static_cast<int>(stack_.size()) - 1; }
+    // Until the matching end, drawing goes into a picture of its own, composited as one with the
+    // global alpha in force at the beginning (inside, alpha starts at 1): overlapping shapes of a
+    // translucent colour ink once. The state is saved at the beginning and restored at the end;
+    // an end without a beginning is ignored.
+    void beginTransparencyLayer();
+    void endTransparencyLayer();
 
     void setFillColor(const Color& c);
     void setStrokeColor(const Color& c);
@@ -183,6 +189,8 @@ private:
     cairo_t* cr_ = nullptr;
     AffineTransform base_;
     std::vector<State> stack_{State{}};
+    // The alpha each open transparency layer is composited with.
+    std::vector<double> layerAlphas_;
     bool recording_ = false;
     std::vector<std::string> lines_;
 };

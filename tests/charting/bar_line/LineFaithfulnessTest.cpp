@@ -38,11 +38,40 @@ std::vector<EntryPtr> spikyWalk(std::int64_t n, double noise, double wave) {
     return entries;
 }
 
+// A stretch of the line without values, `pixels` device pixel columns wide from 0.6 of the entries:
+// its entries left out (a gap in x), or kept with y NaN, which the line leaves out and bridges. It
+// starts and ends on a pixel column's edge, so that the columns on both sides are crowded throughout.
+struct Gap {
+    enum class Kind { none, missingX, notANumber } kind = Kind::none;
+    int pixels = 0;
+};
+
+void cutGap(LineChartView& chart, LineChartDataSet& set, Gap gap) {
+    if (gap.kind == Gap::Kind::none) return;
+    // The range stays as it is: a NaN entry resets the bounds it widens.
+    for (const auto& axis : {chart.leftAxis(), chart.rightAxis()}) {
+        axis->setAxisMinimum(axis->axisMinimum());
+        axis->setAxisMaximum(axis->axisMaximum());
+    }
+    const kit::AffineTransform m = chart.getTransformer(AxisDependency::left)->valueToPixelMatrix();
+    const double firstPixel = std::floor(m.apply(kit::Point{set.xMax() * 0.6, 0}).x);
+    const double from = std::ceil((firstPixel - m.tx) / m.a), to = std::ceil((firstPixel + gap.pixels - m.tx) / m.a);
+    std::vector<EntryPtr> entries;
+    for (const auto& e : set.entries()) {
+        const bool inGap = e->x() >= from && e->x() < to;
+        if (!inGap) entries.push_back(e);
+        else if (gap.kind == Gap::Kind::notANumber) entries.push_back(std::make_shared<ChartDataEntry>(e->x(), std::nan("")));
+    }
+    set.replaceEntries(std::move(entries));
+    chart.notifyDataSetChanged();
+}
+
 struct Case {
     const char* name;
     std::int64_t points;
     double noise, wave, lineWidth;
     double differing; // the share of pixels allowed to differ by more than an eighth
+    Gap gap{};
 };
 
 kit::Image draw(LineChartView& chart, double scale, const std::function<void(kit::Context&)>& over = {}) {
@@ -53,19 +82,62 @@ kit::Image draw(LineChartView& chart, double scale, const std::function<void(kit
     return std::move(*image);
 }
 
+// The share of pixels whose colour differs by more than an eighth.
+double differingShare(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+    std::size_t visible = 0;
+    for (std::size_t i = 0; i < a.size(); i += 4) {
+        int d = 0;
+        for (std::size_t k = 0; k < 3; ++k) d = std::max(d, std::abs(int(a[i + k]) - int(b[i + k])));
+        if (d > 255 / 8) ++visible;
+    }
+    return double(visible) / double(a.size() / 4);
+}
+
+// How much the line darkens the chart drawn without it (`blank`), in pixels' worth.
+double lineInk(const std::vector<std::uint8_t>& drawn, const std::vector<std::uint8_t>& blank) {
+    double ink = 0;
+    for (std::size_t i = 0; i < drawn.size(); i += 4) ink += blank[i] - drawn[i];
+    return ink / 255;
+}
+
+// Pixel columns of the content where the reference's line has at least a pixel's worth of ink and
+// the drawing's less than a quarter of it: a stretch of the line it lost. The line's ink is what it
+// darkens of the chart drawn without it (`blank`).
+int lostColumns(const std::vector<std::uint8_t>& drawn, const std::vector<std::uint8_t>& reference,
+                const std::vector<std::uint8_t>& blank, int width, int top, int bottom, int left, int right) {
+    int lost = 0;
+    for (int x = left; x < right; ++x) {
+        int drawnInk = 0, referenceInk = 0;
+        for (int y = top; y < bottom; ++y) {
+            const std::size_t i = std::size_t(y * width + x) * 4;
+            drawnInk += blank[i] - drawn[i];
+            referenceInk += blank[i] - reference[i];
+        }
+        if (referenceInk >= 255 && drawnInk * 4 < referenceInk) ++lost;
+    }
+    return lost;
+}
+
 } // namespace
 
 TEST(LineFaithfulness, ReducedLineDrawsTheSamePixelsAsEveryPoint) {
     // Dense noise (about 270 points a pixel), sparser noise (about 14), a smooth wave of 100,000 points
-    // whose columns hold nearly flat or steep stretches, and a thick line. Antialiased edges move by
-    // part of a pixel where a slice's points are replaced by its extremes or its ink is computed, so
-    // single pixels may differ fully: 0.25-0.35 % of them are seen to differ by more than an eighth
-    // with thin lines. A thick line's miter joins at turns that are sharp but not sharp enough to be
-    // bevelled reach beyond its points, which only a drawing of every point shows (about 2 %).
+    // whose columns hold nearly flat or steep stretches, a thick line, stretches without values between
+    // crowded columns (wide and narrow gaps in x, a run of NaN), and tiny steps whose crowded columns
+    // hold nearly flat zigzags. Antialiased edges move by part of a pixel where a slice's points are
+    // replaced by its extremes or its ink is computed, so single pixels may differ fully: 0.25-0.35 %
+    // of them are seen to differ by more than an eighth with thin lines. A thick line's miter joins at
+    // turns that are sharp but not sharp enough to be bevelled reach beyond its points, which only a
+    // drawing of every point shows (about 2 %).
+    using enum Gap::Kind;
     const Case cases[] = {{"walk", 200000, 1, 0, 1, 0.006},
                           {"sparse-walk", 10000, 1, 0, 1, 0.006},
                           {"wave", 100000, 0.02, 300, 1, 0.006},
-                          {"thick-walk", 100000, 1, 0, 3, 0.03}};
+                          {"thick-walk", 100000, 1, 0, 3, 0.03},
+                          {"gap", 100000, 1, 0, 1, 0.006, {missingX, 70}},
+                          {"nan-run", 100000, 1, 0, 1, 0.006, {notANumber, 70}},
+                          {"narrow-gap", 100000, 1, 0, 1, 0.006, {missingX, 3}},
+                          {"small-steps", 100000, 0.02, 0, 1, 0.006}};
     for (const Case& c : cases)
     for (const double scale : {1.0, 2.0}) {
         SCOPED_TRACE(std::string(c.name) + " at scale " + std::to_string(scale));
@@ -78,15 +150,27 @@ TEST(LineFaithfulness, ReducedLineDrawsTheSamePixelsAsEveryPoint) {
         const kit::Color colour = kit::Color::blackColor();
         set->setColor(colour);
         auto chart = kit::make<LineChartView>(kit::Rect{0, 0, 800, 600});
+        // No axis line on the right: it would be drawn over the fast drawing's line, under the reference's.
+        chart->rightAxis()->setEnabled(false);
         chart->setData(kit::make<LineChartData>(std::vector<DataSetPtr>{set}));
+        cutGap(*chart, *set, c.gap);
         const kit::Image fast = draw(*chart, scale);
+        set->setColor(colour.withAlpha(0.996));
+        const kit::Image translucent = draw(*chart, scale);
 
         // The reference: the same chart with its line made invisible, then every point stroked as one path.
+        // Where columns are crowded (a dozen points or more) it joins round: miter joins would put spurs on
+        // every turn of the zigzag, twice the ink of the line itself. Sparser, the points are stroked one
+        // by one, with the miter joins of the line's own stroke.
+        const double perColumn = double(n) / (chart->viewPortHandler()->contentRect().width() * scale);
+        const kit::LineJoin join = perColumn >= 12 ? kit::LineJoin::round : kit::LineJoin::miter;
         set->setColor(kit::Color::clearColor());
+        const kit::Image blank = draw(*chart, scale);
         const kit::Image reference = draw(*chart, scale, [&](kit::Context& context) {
             const kit::AffineTransform m = chart->getTransformer(AxisDependency::left)->valueToPixelMatrix();
             kit::Path path;
             for (const auto& e : set->entries()) {
+                if (std::isnan(e->y())) continue;
                 const kit::Point p = m.apply(kit::Point{e->x(), e->y()});
                 if (path.isEmpty()) path.moveTo(p);
                 else path.lineTo(p);
@@ -95,32 +179,36 @@ TEST(LineFaithfulness, ReducedLineDrawsTheSamePixelsAsEveryPoint) {
             context.setLineWidth(c.lineWidth);
             context.setStrokeColor(colour);
             context.setLineCap(set->lineCapType());
+            context.setLineJoin(join);
             context.stroke(path);
         });
         keepRender(fast, std::string("line-") + c.name + "-reduced-x" + std::to_string(int(scale)) + ".png");
+        keepRender(translucent, std::string("line-") + c.name + "-translucent-x" + std::to_string(int(scale)) + ".png");
         keepRender(reference, std::string("line-") + c.name + "-every-point-x" + std::to_string(int(scale)) + ".png");
 
-        // Few pixels differ visibly, and every spike reaches as far in both drawings (within 3 device pixels).
+        // Few pixels differ visibly, no stretch of the line is lost, and every spike reaches as far in
+        // both drawings (within 3 device pixels).
         const auto a = fast.rgbaBytes(), b = reference.rgbaBytes();
         ASSERT_EQ(a.size(), b.size());
         const int w = static_cast<int>(std::lround(800 * scale));
-        std::size_t visible = 0;
-        for (std::size_t i = 0; i < a.size(); i += 4) {
-            int d = 0;
-            for (std::size_t k = 0; k < 3; ++k) d = std::max(d, std::abs(int(a[i + k]) - int(b[i + k])));
-            if (d > 255 / 8) ++visible;
-        }
-        EXPECT_LE(double(visible) / double(a.size() / 4), c.differing);
+        EXPECT_LE(differingShare(a, b), c.differing);
+        // Nearly opaque, the line is as thick: only its colour is lighter by a 255th.
+        EXPECT_LE(differingShare(translucent.rgbaBytes(), a), c.differing);
+        EXPECT_NEAR(lineInk(translucent.rgbaBytes(), blank.rgbaBytes()) / lineInk(a, blank.rgbaBytes()), 1, 0.02);
+        const kit::Rect content = chart->viewPortHandler()->contentRect();
+        const int top = static_cast<int>(std::ceil(content.minY() * scale)) + 2;
+        const int bottom = static_cast<int>(content.maxY() * scale) - 2;
+        const int left = static_cast<int>(std::ceil(content.minX() * scale)) + 2;
+        const int right = static_cast<int>(content.maxX() * scale) - 2;
+        EXPECT_EQ(lostColumns(a, b, blank.rgbaBytes(), w, top, bottom, left, right), 0);
         const kit::AffineTransform m = chart->getTransformer(AxisDependency::left)->valueToPixelMatrix();
         const auto dark = [&](const std::vector<std::uint8_t>& px, int x, int y) { return px[std::size_t(y * w + x) * 4] < 128; };
         for (const std::int64_t i : {n / 3, n / 2 + 7, n - 5}) {
-            const auto& e = set->entries()[static_cast<std::size_t>(i)];
+            const EntryPtr e = set->entryForXValue(double(i), std::nan(""));
+            ASSERT_EQ(e->x(), double(i));
             const kit::Point tip = m.apply(kit::Point{e->x(), e->y()});
             const int column = static_cast<int>(tip.x * scale);
             // The ink of the spike's column nearest to its tip, searched from the tip's side.
-            const kit::Rect content = chart->viewPortHandler()->contentRect();
-            const int top = static_cast<int>(std::ceil(content.minY() * scale)) + 2;
-            const int bottom = static_cast<int>(content.maxY() * scale) - 2;
             const bool up = tip.y < content.midY();
             const auto reach = [&](const std::vector<std::uint8_t>& px) {
                 for (int k = 0; k <= bottom - top; ++k) {

@@ -294,3 +294,24 @@ TEST(Context, RecordingKeepsReadableLinesInOrder) {
     c.clear();
     EXPECT_TRUE(c.lines().empty());
 }
+
+TEST(Context, TransparencyLayerInksOverlapsOnceWithTheAlphaOfItsStart) {
+    Image image = canvas();
+    Context c(image);
+    c.setFillColor(Color::whiteColor());
+    c.fillRect({0, 0, 40, 40});
+    c.setAlpha(0.5);
+    c.beginTransparencyLayer();
+    EXPECT_EQ(c.alpha(), 1);
+    c.setFillColor(Color::blackColor());
+    c.fillRect({0, 0, 30, 40});
+    c.fillRect({10, 0, 30, 40});
+    c.endTransparencyLayer();
+    c.endTransparencyLayer(); // without a beginning: ignored
+    EXPECT_EQ(c.alpha(), 0.5);
+    EXPECT_EQ(c.saveDepth(), 0);
+    EXPECT_TRUE(c.isHealthy());
+    // Half black where one rectangle lies and where both overlap.
+    EXPECT_NEAR(image.pixelRGBA(5, 20)[0], 128, 1);
+    EXPECT_NEAR(image.pixelRGBA(20, 20)[0], 128, 1);
+}
