@@ -4,7 +4,8 @@
 // plain scalar code where there is no vector unit). Vectors wider than the unit's registers would be
 // lowered piece by piece, their comparisons and scalar operands lane by lane through memory.
 // Vectors are passed by reference: by value their calling convention depends on the vector unit.
-// Lane flags are plain numbers, nonzero where set; choices are made from the sign of a difference.
+// Lane flags are plain numbers, nonzero where set. Comparisons at the unit's own width are single
+// instructions.
 #include "kit/graphics/filters/Filters.h"
 
 #include <cstdint>
@@ -29,7 +30,8 @@ template <int N> struct Lanes;
         using Pixels = std::uint32_t __attribute__((vector_size(n * 4))); /* 0xAARRGGBB each */                    \
         using Ints = std::int32_t __attribute__((vector_size(n * 4)));                                             \
         using Floats = float __attribute__((vector_size(n * 4)));                                                  \
-        using Shorts = std::int16_t __attribute__((vector_size(n * 4)));                                           \
+        using Bytes = std::uint8_t __attribute__((vector_size(n * 4)));                                            \
+        using SignedBytes = std::int8_t __attribute__((vector_size(n * 4)));                                       \
         using Flags = Ints; /* nonzero where set */                                                                \
     };
 KIT_PIXEL_LANES(4)
@@ -37,9 +39,11 @@ KIT_PIXEL_LANES(8)
 KIT_PIXEL_LANES(16)
 #undef KIT_PIXEL_LANES
 
-// One byte of each pixel (0 blue, 8 green, 16 red) as a float.
-template <class Pixels, class Floats> [[gnu::always_inline]] inline void channel(const Pixels& p, int shift, Floats& out) {
-    out = __builtin_convertvector((p >> shift & 0xFF), Floats);
+// One byte of each pixel (0 blue, 8 green, 16 red) as a float. Converted as signed numbers: below
+// AVX-512 an unsigned conversion is made of two, one for each 16-bit half.
+template <class V>
+[[gnu::always_inline]] inline void channel(const typename V::Pixels& p, int shift, typename V::Floats& out) {
+    out = __builtin_convertvector((typename V::Ints)(p >> shift & 0xFF), typename V::Floats);
 }
 
 // Whole numbers x below 2^23 / 3 (held exactly by floats) divided by a whole `d`, rounded down,
@@ -55,11 +59,8 @@ template <class Floats, class Ints>
     divides = quotient - below;
 }
 
-// The lesser of each lane and `limit`, by the sign of their difference.
-template <class Ints> [[gnu::always_inline]] inline Ints atMost(const Ints& x, int limit) {
-    const Ints over = x - limit;
-    return limit + (over & (over >> 31));
-}
+// Each lane made at most `limit` (a min instruction from SSE4.1 on, a compare and select before).
+template <class Ints> [[gnu::always_inline]] inline void limitTo(Ints& x, int limit) { x = x < limit ? x : limit; }
 
 template <class Flags> [[gnu::always_inline]] inline bool any(const Flags& m) {
     std::uint64_t words[sizeof(Flags) / 8];
