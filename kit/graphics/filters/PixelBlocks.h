@@ -62,12 +62,21 @@ template <class Floats, class Ints>
 // Each lane made at most `limit` (a min instruction from SSE4.1 on, a compare and select before).
 template <class Ints> [[gnu::always_inline]] inline void limitTo(Ints& x, int limit) { x = x < limit ? x : limit; }
 
-template <class Flags> [[gnu::always_inline]] inline bool any(const Flags& m) {
-    std::uint64_t words[sizeof(Flags) / 8];
-    std::memcpy(words, &m, sizeof words);
-    std::uint64_t all = 0;
-    for (std::uint64_t w : words) all |= w;
-    return all != 0;
+// Whether any lane is set: halves folded together within the vector unit down to 16 bytes, whose
+// two words are read out (each word read out of a wider register costs a move and a shuffle).
+template <class V> [[gnu::always_inline]] inline bool any(const typename V::Flags& m) {
+    if constexpr (V::kCount > 4) {
+        using Half = Lanes<V::kCount / 2>;
+        typename Half::Flags low, high;
+        std::memcpy(&low, &m, sizeof low);
+        std::memcpy(&high, reinterpret_cast<const unsigned char*>(&m) + sizeof low, sizeof high);
+        const typename Half::Flags folded = low | high;
+        return any<Half>(folded);
+    } else {
+        std::uint64_t words[2];
+        std::memcpy(words, &m, sizeof words);
+        return (words[0] | words[1]) != 0;
+    }
 }
 
 // `count` pixels (at most V::kCount) from `in` to `out`: `block(V{}, pixels, result, undecided)` filters
@@ -84,7 +93,7 @@ template <class V, class Block, class Pixel>
     block(V{}, p, result, undecided);
     undecided |= (typename V::Ints)((p >> 24) ^ 0xFF);
     std::memcpy(out, &result, static_cast<std::size_t>(count) * 4);
-    if (!any(undecided)) [[likely]]
+    if (!any<V>(undecided)) [[likely]]
         return;
     // As arrays: GCC does not subscript vectors of a type that depends on a template parameter.
     std::uint32_t pixels[V::kCount];
