@@ -91,7 +91,7 @@ template <class V, class Block, class Pixel>
     typename V::Pixels result;
     typename V::Flags undecided;
     block(V{}, p, result, undecided);
-    undecided |= (typename V::Ints)((p >> 24) ^ 0xFF);
+    undecided |= (typename V::Ints)(~p & 0xFF000000u); // not opaque
     std::memcpy(out, &result, static_cast<std::size_t>(count) * 4);
     if (!any<V>(undecided)) [[likely]]
         return;
