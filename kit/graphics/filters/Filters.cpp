@@ -153,9 +153,9 @@ template <class Floats, class Ints>
     blocks::dividedDown(sum, unit, rounded, half);
 }
 
-template <class Pixels, class Floats>
-[[gnu::always_inline]] inline void channels(const Pixels& p, Floats (&bgr)[3]) {
-    for (int k = 0; k < 3; ++k) blocks::channel(p, 8 * k, bgr[k]);
+template <class V>
+[[gnu::always_inline]] inline void channels(const typename V::Pixels& p, typename V::Floats (&bgr)[3]) {
+    for (int k = 0; k < 3; ++k) blocks::channel<V>(p, 8 * k, bgr[k]);
 }
 
 // Full-intensity sepia, the live camera case.
@@ -166,14 +166,14 @@ struct FullSepiaBlocks {
     [[gnu::always_inline]] void operator()(V, const typename V::Pixels& p, typename V::Pixels& result,
                                            typename V::Flags& undecided) const {
         typename V::Floats bgr[3];
-        channels(p, bgr);
+        channels<V>(p, bgr);
         result = typename V::Pixels{} | 0xFF000000u;
         undecided = typename V::Flags{};
         for (int k = 0; k < 3; ++k) {
             typename V::Ints byte, half;
             roundedWeightedSum(bgr, kThousandths[k], 1000, byte, half);
             // Red's and green's sums reach 344 and 307; blue's weights add up to under one.
-            if (kThousandths[k][0] + kThousandths[k][1] + kThousandths[k][2] > 1000) byte = blocks::atMost(byte, 255);
+            if (kThousandths[k][0] + kThousandths[k][1] + kThousandths[k][2] > 1000) blocks::limitTo(byte, 255);
             result |= (typename V::Pixels)byte << (16 - 8 * k);
             undecided |= half;
         }
@@ -187,7 +187,7 @@ struct GreyBlocks {
     [[gnu::always_inline]] void operator()(V, const typename V::Pixels& p, typename V::Pixels& result,
                                            typename V::Flags& undecided) const {
         typename V::Floats bgr[3];
-        channels(p, bgr);
+        channels<V>(p, bgr);
         typename V::Ints byte;
         roundedWeightedSum(bgr, kTenThousandths, 10000, byte, undecided);
         const auto grey = (typename V::Pixels)byte;
@@ -202,14 +202,15 @@ public:
     explicit SteppedBytes(const std::array<std::uint8_t, 256>& table) : table_(table) {
         for (int i = 1; i < 256 && rises_ <= kMaxRises; ++i)
             if (table[i] != table[i - 1]) {
-                if (rises_ < kMaxRises) rise_[rises_] = {short(i - 1), short(table[i] - table[i - 1])};
+                if (rises_ < kMaxRises) rise_[rises_] = {std::uint8_t(i - 1), std::uint8_t(table[i] - table[i - 1])};
                 ++rises_;
             }
     }
     template <class V>
     [[gnu::always_inline]] void operator()(V, const typename V::Pixels& p, typename V::Pixels& result,
                                            typename V::Flags& undecided) const {
-        using Shorts = typename V::Shorts;
+        using Bytes = typename V::Bytes;
+        using SignedBytes = typename V::SignedBytes;
         undecided = typename V::Flags{};
         if (rises_ > kMaxRises) {
             std::uint8_t bytes[V::kCount * 4];
@@ -218,21 +219,19 @@ public:
             std::memcpy(&result, bytes, sizeof bytes);
             return;
         }
-        // The bytes in 16-bit lanes, even ones and odd ones apart, where the sign of a difference
-        // tells whether a byte has passed a rise.
-        const Shorts even = (Shorts)p & 0xFF, odd = (Shorts)(p >> 8) & 0xFF;
-        Shorts evenOut = Shorts{} + table_[0], oddOut = evenOut;
-        for (int r = 0; r < rises_; ++r) {
-            evenOut += ((rise_[r].last - even) >> 15) & rise_[r].by;
-            oddOut += ((rise_[r].last - odd) >> 15) & rise_[r].by;
-        }
-        result = (typename V::Pixels)(evenOut | oddOut << 8);
+        // The bytes moved by 128 into signed lanes, where a comparison tells whether a byte has passed a
+        // rise (SSE2 compares signed bytes only).
+        const SignedBytes shifted = (SignedBytes)(p ^ 0x80808080u);
+        Bytes out = Bytes{} + table_[0];
+        for (int r = 0; r < rises_; ++r)
+            out += (Bytes)(shifted > SignedBytes{} + std::int8_t(rise_[r].last ^ 0x80)) & rise_[r].by;
+        result = (typename V::Pixels)out;
     }
 
 private:
     // Beyond this many steps the comparisons cost more than the lookups.
     static constexpr int kMaxRises = 16;
-    struct Rise { short last, by; }; // the last byte before the rise, and its height
+    struct Rise { std::uint8_t last, by; }; // the last byte before the rise, and its height
     const std::array<std::uint8_t, 256>& table_;
     std::array<Rise, kMaxRises> rise_{};
     int rises_ = 0;

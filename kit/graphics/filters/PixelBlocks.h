@@ -4,7 +4,8 @@
 // plain scalar code where there is no vector unit). Vectors wider than the unit's registers would be
 // lowered piece by piece, their comparisons and scalar operands lane by lane through memory.
 // Vectors are passed by reference: by value their calling convention depends on the vector unit.
-// Lane flags are plain numbers, nonzero where set; choices are made from the sign of a difference.
+// Lane flags are plain numbers, nonzero where set. Comparisons at the unit's own width are single
+// instructions.
 #include "kit/graphics/filters/Filters.h"
 
 #include <cstdint>
@@ -29,7 +30,8 @@ template <int N> struct Lanes;
         using Pixels = std::uint32_t __attribute__((vector_size(n * 4))); /* 0xAARRGGBB each */                    \
         using Ints = std::int32_t __attribute__((vector_size(n * 4)));                                             \
         using Floats = float __attribute__((vector_size(n * 4)));                                                  \
-        using Shorts = std::int16_t __attribute__((vector_size(n * 4)));                                           \
+        using Bytes = std::uint8_t __attribute__((vector_size(n * 4)));                                            \
+        using SignedBytes = std::int8_t __attribute__((vector_size(n * 4)));                                       \
         using Flags = Ints; /* nonzero where set */                                                                \
     };
 KIT_PIXEL_LANES(4)
@@ -37,9 +39,11 @@ KIT_PIXEL_LANES(8)
 KIT_PIXEL_LANES(16)
 #undef KIT_PIXEL_LANES
 
-// One byte of each pixel (0 blue, 8 green, 16 red) as a float.
-template <class Pixels, class Floats> [[gnu::always_inline]] inline void channel(const Pixels& p, int shift, Floats& out) {
-    out = __builtin_convertvector((p >> shift & 0xFF), Floats);
+// One byte of each pixel (0 blue, 8 green, 16 red) as a float. Converted as signed numbers: below
+// AVX-512 an unsigned conversion is made of two, one for each 16-bit half.
+template <class V>
+[[gnu::always_inline]] inline void channel(const typename V::Pixels& p, int shift, typename V::Floats& out) {
+    out = __builtin_convertvector((typename V::Ints)(p >> shift & 0xFF), typename V::Floats);
 }
 
 // Whole numbers x below 2^23 / 3 (held exactly by floats) divided by a whole `d`, rounded down,
@@ -55,18 +59,24 @@ template <class Floats, class Ints>
     divides = quotient - below;
 }
 
-// The lesser of each lane and `limit`, by the sign of their difference.
-template <class Ints> [[gnu::always_inline]] inline Ints atMost(const Ints& x, int limit) {
-    const Ints over = x - limit;
-    return limit + (over & (over >> 31));
-}
+// Each lane made at most `limit` (a min instruction from SSE4.1 on, a compare and select before).
+template <class Ints> [[gnu::always_inline]] inline void limitTo(Ints& x, int limit) { x = x < limit ? x : limit; }
 
-template <class Flags> [[gnu::always_inline]] inline bool any(const Flags& m) {
-    std::uint64_t words[sizeof(Flags) / 8];
-    std::memcpy(words, &m, sizeof words);
-    std::uint64_t all = 0;
-    for (std::uint64_t w : words) all |= w;
-    return all != 0;
+// Whether any lane is set: halves folded together within the vector unit down to 16 bytes, whose
+// two words are read out (each word read out of a wider register costs a move and a shuffle).
+template <class V> [[gnu::always_inline]] inline bool any(const typename V::Flags& m) {
+    if constexpr (V::kCount > 4) {
+        using Half = Lanes<V::kCount / 2>;
+        typename Half::Flags low, high;
+        std::memcpy(&low, &m, sizeof low);
+        std::memcpy(&high, reinterpret_cast<const unsigned char*>(&m) + sizeof low, sizeof high);
+        const typename Half::Flags folded = low | high;
+        return any<Half>(folded);
+    } else {
+        std::uint64_t words[2];
+        std::memcpy(words, &m, sizeof words);
+        return (words[0] | words[1]) != 0;
+    }
 }
 
 // `count` pixels (at most V::kCount) from `in` to `out`: `block(V{}, pixels, result, undecided)` filters
@@ -81,9 +91,9 @@ template <class V, class Block, class Pixel>
     typename V::Pixels result;
     typename V::Flags undecided;
     block(V{}, p, result, undecided);
-    undecided |= (typename V::Ints)((p >> 24) ^ 0xFF);
+    undecided |= (typename V::Ints)(~p & 0xFF000000u); // not opaque
     std::memcpy(out, &result, static_cast<std::size_t>(count) * 4);
-    if (!any(undecided)) [[likely]]
+    if (!any<V>(undecided)) [[likely]]
         return;
     // As arrays: GCC does not subscript vectors of a type that depends on a template parameter.
     std::uint32_t pixels[V::kCount];
