@@ -324,7 +324,7 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
             // No zone: a new or replaced database file, whose emptiness says nothing about deletions.
             if (state.error && state.error->code == CloudErrorCode::zoneNotFound) state = CloudState{{}, {}, false, {}};
             if (state.error) return state.error;
-            received += state.changed.size();
+            result.received += state.changed.size();
             byType[recordType(entity.name)] = std::move(state);
         }
     }
