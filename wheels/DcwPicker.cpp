@@ -218,9 +218,13 @@ void DCWPICKER::layoutTouchArea() {
     touchArea_->setFrame({0, h / 5, w, h - 2 * (h / 5)});
 }
 
+namespace {
+constexpr double kAddButtonSide = 10;
+}
+
 void DCWPICKER::layoutAddButton() {
     const auto b = bounds();
-    addButton_->setFrame({b.midX() - 5, b.midY() - 5, 10, 10});
+    addButton_->setFrame({b.midX() - kAddButtonSide / 2, b.midY() - kAddButtonSide / 2, kAddButtonSide, kAddButtonSide});
 }
 
 void DCWPICKER::layoutHandle() {
@@ -237,12 +241,16 @@ void DCWPICKER::layoutHandleLine() {
     handleLine_->setPath(path);
 }
 
+// Above the centre button, by the button's size, the padding, the handle's size and the stroke.
+kit::Rect DCWPICKER::hexLabelFrameFor(kit::Size size, double padding, double stroke) {
+    const double w = kAddButtonSide * 1.5, h = kAddButtonSide / 3;
+    const double buttonTop = size.height / 2 - kAddButtonSide / 2;
+    const double cy = (buttonTop + padding + (handleFrameSizeFor(size).height + stroke) * 0.5) / 1.75;
+    return {size.width / 2 - w / 2, cy - h / 2, w, h};
+}
+
 void DCWPICKER::layoutHexLabel() {
-    const auto ab = addButton_->bounds();
-    hexLabel_->setFrame({0, 0, ab.size.width * 1.5, ab.size.height / 3});
-    const double cy =
-        (addButton_->frame().origin.y + padding_ + (handleView_->frame().size.height + stroke_) * 0.5) / 1.75;
-    hexLabel_->setCenter({bounds().midX(), cy});
+    hexLabel_->setFrame(hexLabelFrameFor(bounds().size, padding_, stroke_));
     hexLabel_->setFont(kit::Font::named("Menlo-Regular", hexLabel_->bounds().size.height)
                            .value_or(kit::Font::monospace(std::max(1.0, hexLabel_->bounds().size.height))));
 }

@@ -67,10 +67,11 @@ public:
 
     // The geometry the layout gives a wheel of a size, so that an owner can try sizes before it
     // picks one: the radius, the handle's frame size (both by device), and the shade slider's
-    // frame, its bottom at or above `lowestEdge` when given.
+    // frame, its bottom at or above `lowestEdge` when given; the hex label's frame.
     static double radiusFor(kit::Size size);
     static kit::Size handleFrameSizeFor(kit::Size size);
     static kit::Rect shadeSliderFrameFor(kit::Size size, double radius, double padding, std::optional<double> lowestEdge);
+    static kit::Rect hexLabelFrameFor(kit::Size size, double padding, double stroke);
 
     double ringOuterRadius() const { return radius_ - padding_; }
     double ringInnerRadius() const { return radius_ - stroke_ - padding_; }

@@ -31,11 +31,13 @@ bool fits(const WheelSpace& s, const kit::Rect& frame) {
     if (track <= 0) return false;
     const kit::Rect slider = DCWPICKER::shadeSliderFrameFor(frame.size, radius, s.padding, s.sliderLowestEdge - frame.minY())
                                  .offsetBy(frame.minX(), frame.minY());
+    const kit::Rect hex = DCWPICKER::hexLabelFrameFor(frame.size, s.padding, s.stroke).offsetBy(frame.minX(), frame.minY());
     const kit::Rect handles{c.x - track - half, c.y - track - half, 2 * (track + half), 2 * (track + half)};
     if (!within(handles, s.area) || !within(slider, s.area)) return false;
     if (circleMeets(c, track, grown(slider, half + kGap))) return false;
     return std::none_of(s.controls.begin(), s.controls.end(), [&](const kit::Rect& r) {
-        return circleMeets(c, track, grown(r, half + kGap)) || grown(r, kGap).intersects(slider);
+        return circleMeets(c, track, grown(r, half + kGap)) || grown(r, kGap).intersects(slider) ||
+               grown(r, kGap).intersects(hex);
     });
 }
 

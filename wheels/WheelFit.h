@@ -1,7 +1,7 @@
 #pragma once
 // Where the wheels of the digital wheel screen fit: the largest wheel, no larger than the screen's
-// own geometry makes it and of the same proportions, whose ring, handles (at any angle) and shade
-// slider stay clear of the controls around it. It is centred as that geometry centres it, raised
+// own geometry makes it and of the same proportions, whose ring, handles (at any angle), shade
+// slider and hex label stay clear of the controls around it. It is centred as that geometry centres it, raised
 // only where that lets it stay larger.
 #include "kit/base/Geometry.h"
 
