@@ -428,11 +428,11 @@ private:
         if (PQstatus(db_.connection_.get()) != CONNECTION_OK || sqlState.empty() || sqlState.starts_with("08") ||
             sqlState.starts_with("57P") || timedOut(sqlState)) {
             error = cloudError(CloudErrorCode::networkUnavailable, "Cloud storage is not reachable", trimmed(message));
-            drop();
         } else {
             error = cloudError(CloudErrorCode::internalError, "The cloud database refused the change", trimmed(message));
-            drop();  // the next call connects afresh and checks the tables again: they may have been damaged meanwhile
         }
+        // The next call connects afresh, and checks the tables again: a refusal may come of tables damaged meanwhile.
+        drop();
     }
 
     void drop() { db_.connection_.reset(); }
@@ -738,17 +738,16 @@ void PostgresCloudDatabase::runChanges(FetchRecordZoneChangesOperation& op) {
         session.transaction([&] {
             // Waits for changes under way to commit, so that no change numbered below the token is still unseen.
             session.run("LOCK TABLE tinctura_records, tinctura_deletions IN SHARE MODE");
-            // A token beyond the server's last change is from before the database was made anew.
-            if (auto newest = session.run("SELECT last_value FROM tinctura_change_seq");
-                newest && parseInteger(PQgetvalue(newest.get(), 0, 0)) < sinceChange)
-                since = "0";
+            // The lock keeps the sequence where it is until the end. A token beyond the server's last change
+            // is from before the database was made anew.
+            auto last = session.run("SELECT last_value FROM tinctura_change_seq");
+            if (last && parseInteger(PQgetvalue(last.get(), 0, 0)) < sinceChange) since = "0";
             auto r = session.run("SELECT name, type, fields, modified FROM tinctura_records WHERE container = $1 AND "
                                  "owner = $2 AND zone = $3 AND change > $4 ORDER BY created",
                                  {key[0], key[1], key[2], since});
             auto d = session.run("SELECT name, type FROM tinctura_deletions WHERE container = $1 AND owner = $2 AND "
                                  "zone = $3 AND change > $4",
                                  {key[0], key[1], key[2], since});
-            auto last = session.run("SELECT last_value FROM tinctura_change_seq");
             if (!r || !d || !last) return;
             for (int i = 0; i < PQntuples(r.get()); ++i) {
                 if (session.closing()) return;
