@@ -22,10 +22,6 @@ namespace {
 constexpr double firstRetrySeconds = 2;
 constexpr double longestRetrySeconds = 60;
 
-bool isOutOfReach(int code) {
-    return code == kit::CloudErrorCode::networkUnavailable || code == kit::CloudErrorCode::notAuthenticated;
-}
-
 struct SyncWatch {
     std::weak_ptr<kit::ManagedContext> context;
     std::optional<int> toldCode;  // the failure the user was told of, until a sync gets through
@@ -88,7 +84,7 @@ void watchCloudSync(kit::ManagedContext& context) {
     context.setCloudSyncHandler([watch, notices](const kit::CloudSyncResult& result) {
         notices->tell(result);
         if (result.received) kit::print("Cloud sync: " + std::to_string(result.received) + " records received");
-        if (result.error && isOutOfReach(result.error->code)) {
+        if (kit::isOutOfReach(result.error)) {
             watch->tell(result.error->code);
             watch->scheduleRetry(watch);
         } else if (!result.error) {

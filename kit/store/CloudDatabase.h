@@ -27,6 +27,11 @@ constexpr int zoneNotFound = 26;
 
 StoreError cloudError(int code, std::string description, std::string userInfo = {});
 
+// An unreachable server or a refused login: nothing goes out or comes in until it is mended or back.
+inline bool isOutOfReach(const std::optional<StoreError>& error) {
+    return error && (error->code == CloudErrorCode::networkUnavailable || error->code == CloudErrorCode::notAuthenticated);
+}
+
 struct Query {
     std::string recordType;  // every record of the type matches (the always-true predicate)
 };

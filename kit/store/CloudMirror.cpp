@@ -157,11 +157,6 @@ std::optional<ServerChangeToken> tokenFromText(const std::optional<std::string>&
     return token;
 }
 
-// A refused login is as much a closed door as an unreachable server: nothing can come in either.
-bool isOutOfReach(const std::optional<StoreError>& error) {
-    return error && (error->code == CloudErrorCode::networkUnavailable || error->code == CloudErrorCode::notAuthenticated);
-}
-
 // Whether the cloud's copy was changed after the local change that has not gone out yet.
 bool cloudIsLater(const Record& record, const StoreRow& row) {
     const double cloudMs = record.modificationDate().value_or(CloudDate{}).secondsSince1970 * 1000.0;
