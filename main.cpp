@@ -5,6 +5,7 @@
 #include "app/menus/MainStoryboard.h"
 #include "app/ui/Toast.h"
 #include "kit/base/Console.h"
+#include "kit/base/Files.h"
 #include "kit/base/Make.h"
 #include "kit/graphics/Text.h"
 #include "kit/host/Headless.h"
@@ -207,13 +208,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.dataDir) kit::Paths::setDataDir(*options.dataDir);
+    // What the user saves, their settings and how to reach their server are theirs alone.
+    kit::makePrivateFolder(kit::Paths::dataDir());
+    kit::makePrivateFolder(kit::Paths::configDir());
     // Held to the very end of the process (after the store has closed), when the system lets it go.
     std::optional<kit::DataFolderLock::Refusal> refusal;
     [[maybe_unused]] static const auto folderLock = kit::DataFolderLock::acquire(kit::Paths::dataDir(), refusal);
     if (refusal) {
-        std::cerr << "tinctura: Tinctura is already running on the data folder " << kit::Paths::dataDir().string();
-        if (refusal->holder) std::cerr << " (process " << *refusal->holder << ")";
-        std::cerr << "; close it first, or start this one with another --data-dir\n";
+        std::cerr << "tinctura: " << refusal->message() << "\n";
         return 1;
     }
     if (auto refused = options.cloud ? kit::CloudConfiguration::save(*options.cloud) : std::nullopt) {

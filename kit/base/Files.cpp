@@ -34,6 +34,16 @@ mode_t permissionsFor(const fs::path& file) {
 
 } // namespace
 
+bool makePrivateFolder(const fs::path& dir) {
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+    // Only a folder of the user's own is tightened: a shared one given as the data folder is theirs to set.
+    if (st.st_uid == ::geteuid() && (st.st_mode & 077) != 0) ::chmod(dir.c_str(), st.st_mode & 0700);
+    return true;
+}
+
 bool isDiskFull(std::string_view error) { return error.starts_with(diskFullText); }
 
 bool writeFileAtomically(const fs::path& file, std::string_view bytes, std::string* error, Sync sync) {

@@ -17,6 +17,10 @@ enum class Sync { flush, none };
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes, std::string* error = nullptr,
                          Sync sync = Sync::flush);
 
+// Makes `dir` when missing (with its parents) and leaves it to the user alone (0700), one made before
+// included: it keeps what the user saves and how to reach their server. False when it cannot be made.
+bool makePrivateFolder(const std::filesystem::path& dir);
+
 // Whether the `error` of a failed write says that the disk (or the user's quota) is full: the one
 // failure a user can mend by freeing space, and is told so.
 bool isDiskFull(std::string_view error);

@@ -37,7 +37,7 @@ std::optional<SharedModule> SharedModule::load(const std::string& name, std::str
     }
     if (error) {
         *error = "the module " + file + " is missing (looked in";
-        for (const auto& dir : moduleDirectories()) *error += " " + dir.string();
+        for (const auto& dir : moduleDirectories()) error->append(" ").append(dir.string());
         *error += ")";
     }
     return std::nullopt;

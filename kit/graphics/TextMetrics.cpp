@@ -70,12 +70,12 @@ Size FixedTextMetrics::measure(const AttributedString& text, const TextLayoutOpt
         Line line;
         line.height = std::max(lineHeightAt(paragraphStart), style.minimumLineHeight);
         std::size_t lineStart = 0;
-        std::optional<std::size_t> lastBreak; // glyph index after a space, within the line
+        std::size_t lastBreak = 0; // glyph index after a space, within the line; 0 for none yet
         for (std::size_t i = 0; i < paragraph.size(); ++i) {
             const Glyph& g = paragraph[i];
             if (wraps && line.width + g.width > options.maxWidth + 1e-9 && i > lineStart) {
                 std::size_t next = i;
-                if (!charWrap && lastBreak && *lastBreak > lineStart) next = *lastBreak;
+                if (!charWrap && lastBreak > lineStart) next = lastBreak;
                 Line done;
                 done.height = std::max(style.minimumLineHeight, lineHeightAt(paragraph[lineStart].offset));
                 for (std::size_t k = lineStart; k < next; ++k) {
@@ -85,7 +85,7 @@ Size FixedTextMetrics::measure(const AttributedString& text, const TextLayoutOpt
                 }
                 lines.push_back(done);
                 lineStart = next;
-                lastBreak.reset();
+                lastBreak = 0;
                 line = {};
                 line.height = style.minimumLineHeight;
                 for (std::size_t k = lineStart; k < i; ++k) {

@@ -167,7 +167,7 @@ bool cloudIsLater(const Record& record, const StoreRow& row) {
 
 CloudMirror::CloudMirror(std::shared_ptr<ObjectStore> store, CloudContainer container, std::string zoneName)
     : path_(store->path()), model_(store->model()), container_(std::move(container)), zone_{std::move(zoneName)},
-      queue_(DispatchQueue::serial("cloud mirror")) {}
+      queue_(CloudWorkers::serialQueue("cloud mirror")) {}
 
 CloudMirror::~CloudMirror() { queue_.reset(); }
 

@@ -349,6 +349,9 @@ bool Defaults::writeFile() {
     } else if (writeFileAtomically(file_, text, &error, Sync::none)) {
         // Written at every change, so no flush to disk: the rename alone already protects the file
         // from a crash of the app, and a flush costs more than a settings change may take.
+        // The settings are the user's alone, as the rest of the data folder.
+        std::filesystem::permissions(file_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::replace, ec);
         reportedWriteFailure_ = false;
         return true;
     }

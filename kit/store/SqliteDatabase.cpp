@@ -1,6 +1,8 @@
 #include "kit/store/SqliteDatabase.h"
 
 #include <sqlite3.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -52,6 +54,10 @@ std::string Statement::blob(int column) const {
 }
 
 std::unique_ptr<Database> Database::open(const std::string& path, std::optional<Error>& error) {
+    // A new file is the user's alone (SQLite gives its journals the file's permissions): made here empty,
+    // which SQLite takes as a new database, since it would otherwise create it as the umask allows.
+    if (path != ":memory:" && !path.empty())
+        if (const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0) ::close(fd);
     return openWith(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
 }
 

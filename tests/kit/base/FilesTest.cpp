@@ -1,4 +1,6 @@
 #include "kit/base/Files.h"
+#include "kit/store/Defaults.h"
+#include "kit/store/SqliteDatabase.h"
 #include "kit/store/Paths.h"
 #include "kit/store/FullDisk.h"
 
@@ -55,3 +57,25 @@ TEST(Files, AFullDiskIsToldAsFullAndLeavesTheOldFile) {
 }
 
 } // namespace
+
+// What the app keeps in its data folder is the user's alone, whatever the umask lets others read.
+TEST(Files, TheDataFolderItsStoreAndItsSettingsAreTheUsersAlone) {
+    kit::TemporaryDataDir dir;
+    UmaskScope mask(022);
+    const auto made = dir.path() / "new" / "tinctura";
+    ASSERT_TRUE(kit::makePrivateFolder(made));
+    EXPECT_EQ(modeOf(made), 0700u);
+    fs::permissions(dir.path(), fs::perms::all, fs::perm_options::replace);
+    ASSERT_TRUE(kit::makePrivateFolder(dir.path()));
+    EXPECT_EQ(modeOf(dir.path()), 0700u);  // one made before is tightened too
+    EXPECT_FALSE(kit::makePrivateFolder(""));
+
+    std::optional<kit::sqlite::Error> error;
+    const auto store = dir.path() / "DataModel.sqlite";
+    ASSERT_TRUE(kit::sqlite::Database::open(store.string(), error));
+    EXPECT_EQ(modeOf(store), 0600u);
+
+    kit::Defaults::standard().set(true, "key");
+    ASSERT_TRUE(fs::exists(dir.path() / "defaults.json"));
+    EXPECT_EQ(modeOf(dir.path() / "defaults.json"), 0600u);
+}
