@@ -59,7 +59,7 @@ std::string hexString(const kit::Color& color) {
     return buffer;
 }
 
-std::string hexStringWithHash(const kit::Color& color) { return "#" + hexString(color); }
+std::string hexStringWithHash(const kit::Color& color) { return std::string("#").append(hexString(color)); }
 
 kit::Color colorFromHex(std::string_view text) {
     std::string hex = kit::text::uppercased(kit::text::trimmingWhitespaceAndNewlines(text));

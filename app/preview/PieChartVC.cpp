@@ -144,7 +144,7 @@ void PieChartVC::setupPieChart() {
     std::vector<charting::EntryPtr> entries;
     const std::vector<kit::Color> shown = colors.value_or(std::vector<kit::Color>{});
     for (const kit::Color& colour : shown) {
-        entries.push_back(kit::make<charting::PieChartDataEntry>(1.0, "#" + colour::hexString(colour)));
+        entries.push_back(kit::make<charting::PieChartDataEntry>(1.0, colour::hexStringWithHash(colour)));
     }
     auto set = kit::make<charting::PieChartDataSet>(std::move(entries));
     set->setDrawValuesEnabled(false);

@@ -111,9 +111,11 @@ std::filesystem::path ActivitySheet::fallbackSavePath(const std::string& suggest
     // Taken: the time, and a number when needed, so that nothing is overwritten.
     const auto stamp = std::chrono::duration_cast<std::chrono::seconds>(
                            std::chrono::system_clock::now().time_since_epoch()).count();
-    for (int n = 1; std::filesystem::exists(path); ++n)
-        path = folder / (name.stem().string() + "-" + std::to_string(stamp) + (n > 1 ? "-" + std::to_string(n) : "") +
-                         name.extension().string());
+    for (int n = 1; std::filesystem::exists(path); ++n) {
+        std::string taken = name.stem().string() + "-" + std::to_string(stamp);
+        if (n > 1) taken.append("-").append(std::to_string(n));
+        path = folder / (taken + name.extension().string());
+    }
     return path;
 }
 
