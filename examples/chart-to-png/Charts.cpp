@@ -67,7 +67,8 @@ std::string fitted(std::string label, double width, const kit::Font& font) {
         if (label.empty()) break;
         // The last byte may still start a multi-byte character whose rest was cut.
         if (static_cast<unsigned char>(label.back()) >= 0xC0) continue;
-        if (textWidth(label + "…", font) <= width) return label + "…";
+        const std::string shortened = label.substr(0, label.find_last_not_of(' ') + 1) + "…";
+        if (textWidth(shortened, font) <= width) return shortened;
     }
     return "…";
 }
@@ -195,6 +196,7 @@ std::shared_ptr<charting::LineChartView> lineChart(const Table& table) {
     // gets a third of the height (a constant line sits at any height); far from zero, to a labelled
     // value next to them. Values on both sides of zero fill to it, and zero, a multiple of the label
     // step, is labelled.
+    if (!(min <= max)) return chart; // no values: nothing for the area
     const double spread = max - min;
     const auto nearZero = [&](double nearest) { return spread == 0 || std::abs(nearest) <= 2 * spread; };
     if (min >= 0) endAxisAtLabel(*chart, nearZero(min) ? 0 : min, true);
