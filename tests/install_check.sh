@@ -92,4 +92,11 @@ cmp -s "$work/numbers.png" "$work/csv.png" && fail "CSV labels made no differenc
 printf 'a,1\nb,x\n' >"$work/bad.csv"
 ! "$example" "$work/bad.png" --csv "$work/bad.csv" 2>/dev/null || fail "a bad CSV row was accepted"
 [ ! -e "$work/bad.png" ] || fail "a bad CSV still wrote a picture"
+# A missing value is a gap; an infinite one is refused with its row.
+printf 'a,1\nb,\nc,nan\nd,4\n' >"$work/gaps.csv"
+"$example" "$work/gaps.png" --csv "$work/gaps.csv" 2>/dev/null || fail "a CSV with missing values was refused"
+[ "$("$probe" "$work/gaps.png" | head -1)" = "1600 800" ] || fail "no chart of a CSV with missing values"
+printf 'a,1\nb,2\nc,inf\n' >"$work/inf.csv"
+! "$example" "$work/inf.png" --csv "$work/inf.csv" 2>"$work/inf.log" || fail "an infinite value was accepted"
+grep -q "inf.csv:3:" "$work/inf.log" || { cat "$work/inf.log"; fail "the refusal does not name the row"; }
 echo "install check passed"

@@ -34,24 +34,23 @@ const kit::AlphaMask& ColumnCoverage::build(const std::vector<DenseColumn>& colu
     last = std::min(last, clipRight + reach);
     if (first > last) return mask_;
 
-    // Slice ranges over the span, then each slice's ink: the union of the ranges of the slices within reach.
+    // Slice ranges over the span, then each slice's ink: the union of the ranges of the slices within
+    // reach, each widened by the chord of the line's round pen at that distance. A straight stretch so
+    // gets the stroke's height hw sqrt(1 + s^2) at a slope s, and a turn's tip its rounded end.
     const std::int64_t base = first * kSlices;
     const auto span = static_cast<std::size_t>((last - first + 1) * kSlices);
     top_.assign(span, kNone);
     bottom_.assign(span, -kNone);
-    const double halfWidth = lineWidth / 2;
     for (const DenseColumn& c : columns) {
         if (c.pixel < first || c.pixel > last) continue;
         for (int k = 0; k < kSlices; ++k) {
-            // A slice the line crosses at a slope s is inked hw sqrt(1 + s^2) above and below it; the
-            // widening to either side already gives hw |s| of that.
-            const double slope = double(c.bottom[k] - c.top[k]) * kSlices;
-            const auto extra = static_cast<float>(halfWidth * (std::sqrt(1 + slope * slope) - slope));
             const auto i = static_cast<std::size_t>(c.pixel * kSlices + k - base);
-            top_[i] = std::min(top_[i], c.top[k] - extra);
-            bottom_[i] = std::max(bottom_[i], c.bottom[k] + extra);
+            top_[i] = std::min(top_[i], c.top[k]);
+            bottom_[i] = std::max(bottom_[i], c.bottom[k]);
         }
     }
+    penChords(lineWidth / 2, left, right);
+    const float widestChord = std::ranges::max(chords_);
     inkTop_.assign(span, kNone);
     inkBottom_.assign(span, -kNone);
     float minY = kNone, maxY = -kNone;
@@ -60,11 +59,12 @@ const kit::AlphaMask& ColumnCoverage::build(const std::vector<DenseColumn>& colu
         const std::size_t from = i >= static_cast<std::size_t>(left) ? i - left : 0;
         const std::size_t to = std::min(span - 1, i + right);
         for (std::size_t j = from; j <= to; ++j) {
-            inkTop_[j] = std::min(inkTop_[j], top_[i]);
-            inkBottom_[j] = std::max(inkBottom_[j], bottom_[i]);
+            const float chord = chords_[j + left - i];
+            inkTop_[j] = std::min(inkTop_[j], top_[i] - chord);
+            inkBottom_[j] = std::max(inkBottom_[j], bottom_[i] + chord);
         }
-        minY = std::min(minY, top_[i]);
-        maxY = std::max(maxY, bottom_[i]);
+        minY = std::min(minY, top_[i] - widestChord);
+        maxY = std::max(maxY, bottom_[i] + widestChord);
     }
     const double clipTop = std::floor(deviceClip.minY()), clipBottom = std::ceil(deviceClip.maxY());
     const double y0 = std::max(clipTop, std::floor(double(minY))), y1 = std::min(clipBottom, std::ceil(double(maxY)));
@@ -95,6 +95,22 @@ const kit::AlphaMask& ColumnCoverage::build(const std::vector<DenseColumn>& colu
         }
     }
     return mask_;
+}
+
+void ColumnCoverage::penChords(double halfWidth, int left, int right) {
+    // The pen's centre sits mid-way across the reach; each slice gets the half chord averaged over
+    // its width, so that the slices at the rim, only partly under the pen, ink little above and below.
+    chords_.assign(static_cast<std::size_t>(left + right + 1), 0.0f);
+    const double centre = (right - left + 1) / 2.0, slice = 1.0 / kSlices;
+    constexpr int samples = 16;
+    for (int o = -left; o <= right; ++o) {
+        double sum = 0;
+        for (int s = 0; s < samples; ++s) {
+            const double x = (o + (s + 0.5) / samples - centre) * slice;
+            sum += std::sqrt(std::max(0.0, halfWidth * halfWidth - x * x));
+        }
+        chords_[static_cast<std::size_t>(o + left)] = static_cast<float>(sum / samples);
+    }
 }
 
 } // namespace charting

@@ -41,12 +41,22 @@ void PixelPolyline::addToNewSlice(kit::Point p) {
         return;
     }
     const std::int64_t slice = sliceOf(p.x);
-    closeSlice();
+    const bool fromNeighbour = open_ && slice == slice_ + 1;
+    // The height where the segment from the open slice's last point crosses the edge between the two.
+    double edgeY = p.y;
+    if (fromNeighbour && ranging_) {
+        const kit::Point from = inSlice_.last;
+        const double x0 = toDevice_.a * from.x + toDevice_.tx, x1 = toDevice_.a * p.x + toDevice_.tx;
+        const double edge = static_cast<double>(slice) / DenseColumn::kSlices;
+        const double t = x1 != x0 ? std::clamp((edge - x0) / (x1 - x0), 0.0, 1.0) : 0.0;
+        edgeY = from.y + t * (p.y - from.y);
+    }
+    closeSlice(fromNeighbour ? edgeY : inSlice_.last.y);
     // Slices of one pixel share their index divided by eight, rounded down.
     const std::int64_t pixel = slice >> 3;
     if (open_ && pixel != pixel_) closePixel();
-    enteredFromNeighbour_ = open_ && slice == slice_ + 1;
-    entryY_ = enteredFromNeighbour_ ? inSlice_.last.y : p.y;
+    enteredFromNeighbour_ = fromNeighbour;
+    entryY_ = edgeY;
     open_ = true;
     slice_ = slice;
     pixel_ = pixel;
@@ -55,20 +65,20 @@ void PixelPolyline::addToNewSlice(kit::Point p) {
 
 const std::vector<kit::Point>& PixelPolyline::finish() {
     if (open_) {
-        closeSlice();
+        closeSlice(inSlice_.last.y);
         closePixel();
         open_ = false;
     }
     return points_;
 }
 
-void PixelPolyline::closeSlice() {
+void PixelPolyline::closeSlice(double exitY) {
     if (!open_) return;
     if (!ranging_) {
         emitExtremes(inSlice_);
         return;
     }
-    pending_.push_back({slice_, inSlice_, entryY_, enteredFromNeighbour_});
+    pending_.push_back({slice_, inSlice_, entryY_, enteredFromNeighbour_, exitY});
     pendingCount_ += inSlice_.count;
 }
 
@@ -85,9 +95,9 @@ void PixelPolyline::closePixel() {
     column.pixel = pixel_;
     column.top.fill(std::numeric_limits<float>::infinity());
     column.bottom.fill(-std::numeric_limits<float>::infinity());
-    for (const auto& [at, e, entryY, fromNeighbour] : pending_) {
-        const double a = toDevice_.d * std::min(e.lowest.y, entryY) + toDevice_.ty;
-        const double b = toDevice_.d * std::max(e.highest.y, entryY) + toDevice_.ty;
+    for (const auto& [at, e, entryY, fromNeighbour, exitY] : pending_) {
+        const double a = toDevice_.d * std::min({e.lowest.y, entryY, exitY}) + toDevice_.ty;
+        const double b = toDevice_.d * std::max({e.highest.y, entryY, exitY}) + toDevice_.ty;
         const auto k = static_cast<std::size_t>(at - pixel_ * DenseColumn::kSlices);
         column.top[k] = std::min(column.top[k], static_cast<float>(std::min(a, b)));
         column.bottom[k] = std::max(column.bottom[k], static_cast<float>(std::max(a, b)));

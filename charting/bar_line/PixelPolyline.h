@@ -75,11 +75,14 @@ private:
     struct Slice {
         std::int64_t at;
         Extremes extremes;
-        // The height where the segment into the slice's first point starts, when that segment comes
-        // from the slice before; from further away (a gap in x, left-out points) the stroke draws it,
-        // and this is the first point's own height.
+        // Where the segment into the slice's first point crosses into the slice, when that segment
+        // comes from the slice before; from further away (a gap in x, left-out points) the stroke
+        // draws it, and this is the first point's own height.
         double entryY;
         bool enteredFromNeighbour;
+        // Where the segment out of the slice's last point leaves it for the next slice, or that point's
+        // own height. A steep segment so inks each slice only for the heights it passes there.
+        double exitY;
     };
 
     // The slice of a device pixel column that x falls in; coordinates far beyond any surface are
@@ -91,7 +94,7 @@ private:
         return whole - (static_cast<double>(whole) > at);
     }
     void addToNewSlice(kit::Point p);
-    void closeSlice();
+    void closeSlice(double exitY);
     void closePixel();
     void emitExtremes(const Extremes& e);
     void emit(kit::Point p);

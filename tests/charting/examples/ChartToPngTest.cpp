@@ -1,0 +1,162 @@
+// The chart-to-png example: how it reads a CSV file, and the two charts it draws of it.
+// TINCTURA_RENDER_DIR keeps the pictures.
+#include "../core/RenderTestSupport.h"
+#include "Charts.h"
+#include "Table.h"
+
+#include "charting/bar_line/LineChartDataSet.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+using namespace chart_to_png;
+using namespace charting::testing;
+
+namespace {
+
+std::string csvFile(const std::string& text) {
+    static int count = 0;
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("chart-to-png-" + std::to_string(getpid()) + "-" + std::to_string(++count) + ".csv");
+    std::ofstream(path) << text;
+    return path.string();
+}
+
+Table sampleTable() {
+    const char* source = std::getenv("TINCTURA_SOURCE_DIR");
+    const std::string root = source ? source : ".";
+    ReadResult read = readCsv(root + "/examples/chart-to-png/sample.csv");
+    EXPECT_TRUE(read.table) << read.error;
+    return read.table.value_or(Table{});
+}
+
+// The leftmost and rightmost pixel columns with anything but white, in points.
+std::pair<double, double> inkSpan(const kit::Image& image) {
+    const auto px = image.rgbaBytes();
+    const int w = image.pixelWidth(), h = static_cast<int>(px.size() / 4 / std::size_t(w));
+    int left = w, right = -1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::size_t i = std::size_t(y * w + x) * 4;
+            if (px[i] < 250 || px[i + 1] < 250 || px[i + 2] < 250) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    const double scale = double(w) / chartWidth;
+    return {left / scale, (right + 1) / scale};
+}
+
+} // namespace
+
+TEST(ChartToPngCsv, MissingValuesAreGapsAndInfiniteOnesAreRefusedWithTheirRow) {
+    struct Case {
+        const char* text;
+        std::vector<double> values; // NaN: missing
+        const char* error;          // part of the message when the file is refused
+    };
+    const double gap = std::nan("");
+    const Case cases[] = {
+        {"month,rain\nJan,3\nFeb,\nMar,nan\nApr, NaN \nMay,4\n", {3, gap, gap, gap, 4}, nullptr},
+        {"a,1\nb,2\r\nc,\r\n", {1, 2, gap}, nullptr},
+        {"5\n\n7\n", {5, 7}, nullptr},
+        {"a,1\nb,2\nc,inf\n", {}, ":3: an infinite value"},
+        {"a,-Infinity\n", {}, ":1: an infinite value"},
+        {"a,1\nb,1e999\n", {}, ":2: an infinite value"},
+        {"a,1\nb,x\n", {}, ":2: not a number: x"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ReadResult read = readCsv(csvFile(c.text));
+        if (c.error) {
+            EXPECT_FALSE(read.table);
+            EXPECT_NE(read.error.find(c.error), std::string::npos) << read.error;
+            continue;
+        }
+        ASSERT_TRUE(read.table) << read.error;
+        ASSERT_EQ(read.table->points.size(), c.values.size());
+        for (std::size_t i = 0; i < c.values.size(); ++i) {
+            if (std::isnan(c.values[i])) EXPECT_TRUE(std::isnan(read.table->points[i].value)) << i;
+            else EXPECT_EQ(read.table->points[i].value, c.values[i]) << i;
+        }
+    }
+    EXPECT_EQ(readCsv(csvFile("month,rain\nJan,3\n")).table->name, "rain");
+    EXPECT_EQ(readCsv(csvFile("month,rain\nJan,3\n")).table->points.front().label, "Jan");
+}
+
+TEST(ChartToPngCharts, LabelsKeepClearOfTheOtherChartAndTheAreaEndsOnALabelledValue) {
+    const Table sample = sampleTable();
+    ASSERT_EQ(sample.points.size(), 5u);
+    auto line = lineChart(sample);
+    auto pie = pieChart(sample);
+    const kit::Image lineImage = renderChart(*line), pieImage = renderChart(*pie);
+    keepRender(lineImage, "chart-to-png-line.png");
+    keepRender(pieImage, "chart-to-png-pie.png");
+    // Side by side, the line chart's last label and the pie's legend stand well apart: closer, the
+    // label reads as the legend's first name.
+    const auto [lineLeft, lineRight] = inkSpan(lineImage);
+    const auto [pieLeft, pieRight] = inkSpan(pieImage);
+    EXPECT_GE(lineLeft, 2);
+    EXPECT_GE(chartWidth + pieLeft - lineRight, 16) << "line chart ink ends at " << lineRight << ", the pie's starts at " << pieLeft;
+
+    // Values from 5 to 50: the area reaches down to zero, which the axis labels.
+    const auto axis = line->leftAxis();
+    EXPECT_EQ(axis->axisMinimum(), 0);
+    EXPECT_EQ(axis->entries().front(), 0);
+    const auto& set = dynamic_cast<const charting::LineChartDataSet&>(*line->data()->dataSets().front());
+    EXPECT_EQ(set.fillFormatter()->getFillLinePosition(set, *line), 0);
+}
+
+TEST(ChartToPngCharts, FarFromZeroTheAreaEndsOnTheLabelNextToTheValues) {
+    for (const double sign : {1.0, -1.0}) {
+        Table table;
+        for (const double v : {1012.0, 1047.0, 1031.0, 1005.0})
+            table.points.push_back({std::to_string(table.points.size()), sign * v});
+        auto line = lineChart(table);
+        const auto axis = line->leftAxis();
+        const double end = sign > 0 ? axis->axisMinimum() : axis->axisMaximum();
+        SCOPED_TRACE("area ends at " + std::to_string(end));
+        EXPECT_GT(std::abs(end), 900);
+        EXPECT_LE(std::abs(end), 1005);
+        const auto& labels = axis->entries();
+        EXPECT_TRUE(std::ranges::any_of(labels, [&](double v) { return std::abs(v - end) < 1e-9; }));
+        const auto& set = dynamic_cast<const charting::LineChartDataSet&>(*line->data()->dataSets().front());
+        EXPECT_EQ(set.fillFormatter()->getFillLinePosition(set, *line), end);
+    }
+}
+
+TEST(ChartToPngCharts, AMissingValueBreaksTheLineAndItsArea) {
+    Table table;
+    for (const double v : {10.0, 20.0, std::nan(""), 30.0, 40.0, std::nan(""), 25.0})
+        table.points.push_back({std::to_string(table.points.size()), v});
+    auto line = lineChart(table);
+    const kit::Image image = renderChart(*line);
+    keepRender(image, "chart-to-png-gaps.png");
+    // Blue (line, circles or area) in the content's pixel columns at each index.
+    const auto px = image.rgbaBytes();
+    const int w = image.pixelWidth();
+    const kit::AffineTransform m = line->getTransformer(charting::AxisDependency::left)->valueToPixelMatrix();
+    const kit::Rect content = line->viewPortHandler()->contentRect();
+    const auto blueAt = [&](double index) {
+        const int x = static_cast<int>(m.apply(kit::Point{index, 0}).x * 2);
+        int blue = 0;
+        for (int y = static_cast<int>(content.minY() * 2) + 2; y < static_cast<int>(content.maxY() * 2) - 2; ++y) {
+            const std::size_t i = std::size_t(y * w + x) * 4;
+            if (px[i + 2] > px[i] + 40) ++blue;
+        }
+        return blue;
+    };
+    EXPECT_GT(blueAt(1), 0);
+    EXPECT_EQ(blueAt(2), 0);
+    EXPECT_GT(blueAt(3.5), 0);
+    EXPECT_EQ(blueAt(5), 0);
+    // The value alone at the end shows as its circle.
+    EXPECT_GT(blueAt(6), 0);
+    // Its bounds come from the values only: 40 is within the axis.
+    EXPECT_GE(line->leftAxis()->axisMaximum(), 40);
+}
