@@ -17,7 +17,7 @@
 namespace app {
 namespace {
 
-// After a sync that could not get through, the next try comes this much later, then twice as late each
+// After a sync that could not reach the server, the next try comes this much later, then twice as late each
 // time, while the app is in the foreground, until one gets through.
 constexpr double firstRetrySeconds = 2;
 constexpr double longestRetrySeconds = 60;
@@ -86,7 +86,8 @@ void watchCloudSync(kit::ManagedContext& context) {
         if (result.received) kit::print("Cloud sync: " + std::to_string(result.received) + " records received");
         if (kit::isOutOfReach(result.error)) {
             watch->tell(result.error->code);
-            watch->scheduleRetry(watch);
+            // A refused login stays refused until the settings change (or the next start): no use trying again.
+            if (result.error->code != kit::CloudErrorCode::notAuthenticated) watch->scheduleRetry(watch);
         } else if (!result.error) {
             watch->gotThrough();
         }

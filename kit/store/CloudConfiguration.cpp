@@ -34,8 +34,12 @@ std::optional<std::string> refusal(const std::string& text) {
     const auto* postgres = postgresModule(&error);
     if (!postgres) return "the PostgreSQL back end is not available: " + error;
     if (!postgres->isValidConnectionString(text, error)) return "not a valid connection string: " + error;
-    if (postgres->connectionStringHasPassword(text))
-        return "the connection string holds a password; put it in ~/.pgpass or PGPASSWORD instead";
+    const auto secret = postgres->connectionStringSecret(text);
+    if (secret == "password") return "the connection string holds a password; put it in ~/.pgpass or PGPASSWORD instead";
+    if (!secret.empty())
+        return "the connection string holds the passphrase of the client key (sslpassword); keep the key without "
+               "a passphrase in a file readable by you alone instead (~/.postgresql/postgresql.key, or the one sslkey "
+               "names)";
     return std::nullopt;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Where the user's cloud database lives: a libpq connection string from TINCTURA_CLOUD, else from
-// cloud.conf in the config folder. Nothing configured means the local stand-in file. Passwords never
-// come from here: libpq finds them itself (~/.pgpass, PGPASSWORD); TLS is the string's own sslmode.
+// cloud.conf in the config folder. Nothing configured means the local stand-in file. Passwords and the
+// client key's passphrase never come from here: libpq finds them itself (~/.pgpass, PGPASSWORD, a key file
+// readable by the user alone); TLS is the string's own sslmode.
 #include <filesystem>
 #include <optional>
 #include <string>

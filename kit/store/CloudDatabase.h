@@ -114,6 +114,9 @@ class CloudDatabase {
 public:
     virtual ~CloudDatabase() = default;
     virtual bool tracksChanges() const { return false; }
+    // An id of the database's own, made with it: one made anew (a replaced file) has another. Empty where the
+    // database has none, or gives it with its change tokens (ServerChangeToken::history).
+    virtual std::string identity() const { return {}; }
     // Zones in creation order; the list may be empty. A database may also answer with neither list nor error.
     virtual void fetchAllRecordZones(
         std::function<void(std::optional<std::vector<RecordZone>>, std::optional<StoreError>)> completion) = 0;

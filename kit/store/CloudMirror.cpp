@@ -157,6 +157,32 @@ std::optional<ServerChangeToken> tokenFromText(const std::optional<std::string>&
     return token;
 }
 
+// The names of records that are later copies of another in the cloud: of one type, with every field and
+// the change time alike. A crash between the cloud's commit and the local mark left such copies (the same
+// record sent again under a new name); the copy the cloud took first stays. A copy whose row here was
+// changed since or deleted, or that cannot be read, is not alike and stays as it is.
+std::set<std::string> laterCopies(const EntityDescription& entity, const std::vector<Record>& inCloudOrder,
+                                  const std::map<std::string, StoreRow>& local, const std::set<std::string>& deletedHere) {
+    std::set<std::pair<std::map<std::string, RecordValue>, std::optional<CloudDate>>> seen;
+    std::set<std::string> later;
+    for (const auto& record : inCloudOrder) {
+        const auto& name = record.recordID().recordName;
+        if (!isValidCloudName(name) || deletedHere.count(name) || !fromRecord(entity, record)) continue;
+        if (const auto here = local.find(name); here != local.end() && here->second.changedAt != 0) continue;
+        if (!seen.emplace(record.fields(), record.modificationDate()).second) later.insert(name);
+    }
+    return later;
+}
+
+// Deletes the records in the cloud; the mirror's thread waits for the answer.
+std::optional<StoreError> deleteRecords(CloudDatabase& db, std::vector<RecordID> ids) {
+    auto op = std::make_shared<ModifyRecordsOperation>(std::vector<Record>{}, std::move(ids));
+    std::promise<std::optional<StoreError>> done;
+    op->modifyRecordsCompletionBlock = [&](auto, auto, std::optional<StoreError> e) { done.set_value(e); };
+    db.addOperation(op);
+    return done.get_future().get();
+}
+
 // Whether the cloud's copy was changed after the local change that has not gone out yet.
 bool cloudIsLater(const Record& record, const StoreRow& row) {
     const double cloudMs = record.modificationDate().value_or(CloudDate{}).secondsSince1970 * 1000.0;
@@ -181,6 +207,8 @@ ObjectStore* CloudMirror::store(std::optional<StoreError>& error) {
 }
 
 std::string CloudMirror::tokenKey() const { return "changeToken " + zone_.zoneName; }
+
+std::string CloudMirror::identityKey() const { return "database " + zone_.zoneName; }
 
 std::optional<StoreError> CloudMirror::exportChanges() {
     std::optional<StoreError> error;
@@ -240,13 +268,21 @@ void CloudMirror::runRequested() {
 
 std::optional<StoreError> CloudMirror::exportWith(ObjectStore& store) {
     auto db = container_.privateCloudDatabase();
+    // Each record's name is kept here before it first goes out, so that a crash after the server took it
+    // but before it was marked sent here sends it again under the same name: an update, never a second copy.
+    // A name no server would take (a damaged store) is replaced the same way.
+    std::vector<ExportMark> names;
+    for (const auto& entity : store.model().entities)
+        for (const auto& row : store.rowsToExport(entity))
+            if (!row.cloudName || !isValidCloudName(*row.cloudName))
+                names.push_back({&entity, row.pk, makeUuidString(), 0});
+    if (auto e = store.nameForCloud(names)) return e;
     std::vector<Record> toSave;
     std::vector<std::pair<const EntityDescription*, StoreRow>> saveRows;
     for (const auto& entity : store.model().entities)
         for (auto& row : store.rowsToExport(entity)) {
-            // A name no server would take (a damaged store) is replaced, so that the record still goes out.
-            const bool named = row.cloudName && isValidCloudName(*row.cloudName);
-            toSave.push_back(toRecord(entity, row, named ? *row.cloudName : makeUuidString(), zone_));
+            if (!row.cloudName || !isValidCloudName(*row.cloudName)) continue;  // saved after the names were given
+            toSave.push_back(toRecord(entity, row, *row.cloudName, zone_));
             saveRows.emplace_back(&entity, std::move(row));
         }
     auto tombstones = store.tombstones();
@@ -302,9 +338,16 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
     auto db = container_.privateCloudDatabase();
     std::map<std::string, CloudState> byType;
     std::optional<ServerChangeToken> next = token_;
+    // A token names the server database it came from; a database without tokens may have an id of its own.
+    // Another database than the one the rows went to (dropped and made anew, another server, a replaced
+    // file) gave everything it holds, its lack of a record says nothing, and what the old one had goes again.
+    bool otherDatabase = false;
+    const auto identity = db->identity();
+    const auto knownIdentity = identity.empty() ? std::nullopt : store.cloudValue(identityKey());
     if (db->tracksChanges()) {
         auto state = fetchChanges(*db, zone_, next);
         if (state.error) return state.error;
+        otherDatabase = token_ && next && next->history != token_->history;
         result.received = state.changed.size() + state.deleted.size();
         for (const auto& entity : store.model().entities) {
             auto& typed = byType[recordType(entity.name)];
@@ -314,11 +357,13 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
         for (auto& r : state.changed)
             if (byType.count(r.recordType())) byType[r.recordType()].changed.push_back(std::move(r));
     } else {
+        otherDatabase = knownIdentity && *knownIdentity != identity;
         for (const auto& entity : store.model().entities) {
             auto state = fetchAll(db, zone_, recordType(entity.name));
             // No zone: a new or replaced database file, whose emptiness says nothing about deletions.
             if (state.error && state.error->code == CloudErrorCode::zoneNotFound) state = CloudState{{}, {}, false, {}};
             if (state.error) return state.error;
+            if (otherDatabase) state.complete = false;
             result.received += state.changed.size();
             byType[recordType(entity.name)] = std::move(state);
         }
@@ -331,17 +376,23 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
                                               "the app is closing"))
                    : std::nullopt;
     };
+    // Doubles are looked for where the cloud gave all it holds, in the order it took them.
+    const bool everything = !db->tracksChanges() || !token_ || otherDatabase;
     std::set<std::string> deletedHere;
     for (const auto& t : store.tombstones()) deletedHere.insert(t.cloudName);
     std::vector<RowChange> changes;
+    std::vector<RecordID> doubles;
     for (const auto& entity : store.model().entities) {
         const auto& cloud = byType[recordType(entity.name)];
         std::map<std::string, StoreRow> local;
         for (auto& row : store.exportedRows(entity)) local.emplace(*row.cloudName, std::move(row));
+        const auto later = everything ? laterCopies(entity, cloud.changed, local, deletedHere) : std::set<std::string>{};
+        for (const auto& name : later) doubles.push_back(RecordID{name, zone_});
         for (const auto& record : cloud.changed) {
             if (auto e = closing()) return e;
             const auto& name = record.recordID().recordName;
-            if (deletedHere.count(name)) continue;  // its deletion goes out with the next export
+            // Deleted here (it goes with the next export), or a double (it goes below).
+            if (deletedHere.count(name) || later.count(name)) continue;
             auto read = fromRecord(entity, record);
             if (!read || !isValidCloudName(name)) {
                 // Left out here and left alone there; a copy taken in before it broke stays as it was.
@@ -363,20 +414,32 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
             local.erase(it);
         }
         for (auto& [name, row] : local)
-            if (row.changedAt == 0 && (cloud.complete || cloud.deleted.count(name)))
+            if (row.changedAt == 0 && (cloud.complete || cloud.deleted.count(name) || later.count(name)))
                 changes.push_back({RowChange::Kind::Delete, &entity, row.pk, {}, name});
     }
     if (result.skipped) warn("Cloud records left out, as they cannot be read: " + std::to_string(result.skipped));
     if (auto e = closing()) return e;
+    // Gone from the cloud first: the deletion marks take the doubles off the other machines too.
+    if (!doubles.empty()) {
+        const auto count = doubles.size();
+        if (auto e = deleteRecords(*db, std::move(doubles))) return e;
+        warn("Doubled cloud records folded into one: " + std::to_string(count));
+    }
     if (!changes.empty()) {
         if (auto e = store.applyImport(changes)) return e;  // not taken in: the next import asks again
         result.imported = true;
     }
+    // Marked before the token is kept: a crash between the two finds the other database again.
+    if (otherDatabase)
+        if (auto e = store.markAllForResend()) return e;
     // Kept only once what it covers is in the store: a crash before this asks again, and nothing is missed.
     if (next && (!token_ || tokenText(*next) != tokenText(*token_))) {
         if (auto e = store.setCloudValue(tokenKey(), tokenText(*next))) return e;
         token_ = next;
     }
+    if (!identity.empty() && knownIdentity != identity)
+        if (auto e = store.setCloudValue(identityKey(), identity)) return e;
+    if (otherDatabase) return exportWith(store);
     return std::nullopt;
 }
 

@@ -7,6 +7,8 @@
 // missing server never holds the main thread. Changes that could not go out stay marked in the local store
 // and go with the next sync. When the same record changed on two machines, the later change wins. Where
 // the cloud's history was read up to is kept in the store, so that a start asks only for what changed.
+// Each record's cloud name is kept before it first goes out, so that it is never sent under two names; a
+// cloud database made anew gets every record again.
 #include "kit/store/CloudDatabase.h"
 #include "kit/store/ObjectModel.h"
 #include "kit/store/StoreError.h"
@@ -52,6 +54,7 @@ private:
     std::optional<StoreError> exportWith(ObjectStore& store);
     std::optional<StoreError> importWith(ObjectStore& store, CloudSyncResult& result);
     std::string tokenKey() const;
+    std::string identityKey() const;
     void runRequested();
 
     std::string path_;

@@ -1,6 +1,7 @@
 #include "kit/store/LocalCloudDatabase.h"
 
 #include "kit/store/SqliteDatabase.h"
+#include "kit/store/Uuid.h"
 
 #include <nlohmann/json.hpp>
 
@@ -118,16 +119,30 @@ std::shared_ptr<LocalCloudDatabase> LocalCloudDatabase::open(const std::string& 
                            "CREATE TABLE IF NOT EXISTS records (seq INTEGER PRIMARY KEY AUTOINCREMENT, container TEXT "
                            "NOT NULL, owner TEXT NOT NULL, zone TEXT NOT NULL, name TEXT NOT NULL, type TEXT NOT NULL, "
                            "fields TEXT NOT NULL, UNIQUE (container, owner, zone, name));"
-                           "CREATE INDEX IF NOT EXISTS records_by_type ON records (container, owner, zone, type)")) {
+                           "CREATE INDEX IF NOT EXISTS records_by_type ON records (container, owner, zone, type);"
+                           "CREATE TABLE IF NOT EXISTS identity (id TEXT NOT NULL)")) {
         error = cloudError(CloudErrorCode::internalError, "The cloud database could not be prepared: " + ce->message,
                            "file " + path);
         return nullptr;
     }
-    return std::make_shared<LocalCloudDatabase>(std::move(db), containerIdentifier);
+    // Made with the file (or on its first opening by this version), so that a file made anew is told apart.
+    std::optional<sqlite::Error> idError;
+    auto add = db->prepare("INSERT INTO identity (id) SELECT ?1 WHERE NOT EXISTS (SELECT 1 FROM identity)", idError);
+    if (!idError) {
+        add.bind(1, std::string_view(makeUuidString()));
+        add.step();
+    }
+    auto read = db->prepare("SELECT id FROM identity", idError);
+    if (idError || !read.step()) {
+        error = cloudError(CloudErrorCode::internalError, "The cloud database could not be prepared", "file " + path);
+        return nullptr;
+    }
+    return std::make_shared<LocalCloudDatabase>(std::move(db), containerIdentifier, read.text(0));
 }
 
-LocalCloudDatabase::LocalCloudDatabase(std::unique_ptr<sqlite::Database> db, std::string container)
-    : db_(std::move(db)), container_(std::move(container)) {}
+LocalCloudDatabase::LocalCloudDatabase(std::unique_ptr<sqlite::Database> db, std::string container,
+                                       std::string identity)
+    : db_(std::move(db)), container_(std::move(container)), identity_(std::move(identity)) {}
 
 LocalCloudDatabase::~LocalCloudDatabase() = default;
 

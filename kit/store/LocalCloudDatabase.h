@@ -14,8 +14,10 @@ public:
     // Gives nothing (and the error) when the file cannot be opened.
     static std::shared_ptr<LocalCloudDatabase> open(const std::string& path, const std::string& containerIdentifier,
                                                     std::optional<StoreError>& error);
-    LocalCloudDatabase(std::unique_ptr<sqlite::Database> db, std::string container);
+    LocalCloudDatabase(std::unique_ptr<sqlite::Database> db, std::string container, std::string identity);
     ~LocalCloudDatabase() override;
+
+    std::string identity() const override { return identity_; }
 
 protected:
     std::optional<std::vector<RecordZone>> storedZones() override;
@@ -30,6 +32,7 @@ private:
     std::optional<StoreError> failure(const std::string& what);
     std::unique_ptr<sqlite::Database> db_;
     std::string container_;
+    std::string identity_;
 };
 
 // Fields as JSON with their kinds, so that every value comes back with its type. Decoding gives nothing for a

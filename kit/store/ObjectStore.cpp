@@ -400,31 +400,59 @@ std::vector<Tombstone> ObjectStore::tombstones() {
 }
 
 std::optional<StoreError> ObjectStore::markExported(const std::vector<ExportMark>& marks) {
-    if (marks.empty()) return std::nullopt;
-    if (db_->exec("BEGIN IMMEDIATE")) return error("The export could not be recorded");
     const std::string dirty = cloudDirtyColumn;
+    return updateMarked(marks,
+                        std::string(cloudNameColumn) + " = ?1, " + dirty + " = CASE WHEN " + dirty + " = ?3 THEN 0 ELSE " +
+                            dirty + " END",
+                        true, "The export could not be recorded");
+}
+
+std::optional<StoreError> ObjectStore::nameForCloud(const std::vector<ExportMark>& names) {
+    return updateMarked(names, std::string(cloudNameColumn) + " = ?1", false, "The cloud names could not be kept");
+}
+
+std::optional<StoreError> ObjectStore::updateMarked(const std::vector<ExportMark>& marks, const std::string& assignments,
+                                                    bool bindsChange, const std::string& what) {
+    if (marks.empty()) return std::nullopt;
+    if (db_->exec("BEGIN IMMEDIATE")) return error(what);
     for (const auto& m : marks) {
         std::optional<sqlite::Error> e;
-        auto* stmt = db_->cached("UPDATE " + sqlite::quoted(m.entity->name) + " SET " + cloudNameColumn + " = ?1, " +
-                                     dirty + " = CASE WHEN " + dirty + " = ?3 THEN 0 ELSE " + dirty + " END WHERE pk = ?2",
-                                 e);
+        auto* stmt = db_->cached("UPDATE " + sqlite::quoted(m.entity->name) + " SET " + assignments + " WHERE pk = ?2", e);
         bool failed = !stmt;
         if (stmt) {
             stmt->bind(1, std::string_view(m.name));
             stmt->bind(2, m.pk);
-            stmt->bind(3, m.changedAt);
+            if (bindsChange) stmt->bind(3, m.changedAt);
             stmt->step();
             failed = stmt->error().has_value();
             stmt->reset();
         }
         if (failed) {
-            auto err = error("The export could not be recorded");
+            auto err = error(what);
             db_->exec("ROLLBACK");
             return err;
         }
     }
     if (db_->exec("COMMIT")) {
-        auto err = error("The export could not be recorded");
+        auto err = error(what);
+        db_->exec("ROLLBACK");
+        return err;
+    }
+    return std::nullopt;
+}
+
+std::optional<StoreError> ObjectStore::markAllForResend() {
+    if (db_->exec("BEGIN IMMEDIATE")) return error("The records could not be marked to go out again");
+    for (const auto& entity : model_.entities)
+        // 1 ms after 1970: older than any change a machine made, so the server keeps any copy it has.
+        if (db_->exec("UPDATE " + sqlite::quoted(entity.name) + " SET " + cloudDirtyColumn + " = 1 WHERE " +
+                      cloudDirtyColumn + " = 0 AND " + cloudNameColumn + " IS NOT NULL")) {
+            auto err = error("The records could not be marked to go out again");
+            db_->exec("ROLLBACK");
+            return err;
+        }
+    if (db_->exec("COMMIT")) {
+        auto err = error("The records could not be marked to go out again");
         db_->exec("ROLLBACK");
         return err;
     }

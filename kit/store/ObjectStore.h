@@ -79,11 +79,18 @@ public:
 
     // The mirror's side.
     std::vector<StoreRow> rowsToExport(const EntityDescription& entity);
+    // Rows that have a cloud name: sent, or named before they first go out.
     std::vector<StoreRow> exportedRows(const EntityDescription& entity);
     std::vector<Tombstone> tombstones();
     // The rows now have cloud records, in one transaction; each is clean unless it changed again since
     // its `changedAt` was read.
     std::optional<StoreError> markExported(const std::vector<ExportMark>& marks);
+    // Gives the rows the names their cloud records will have, in one transaction, before any goes out: a
+    // record sent again after a crash then replaces its copy instead of making a second one.
+    std::optional<StoreError> nameForCloud(const std::vector<ExportMark>& names);
+    // Marks every clean row that has a cloud name to go out again (a cloud database made anew lacks them),
+    // as a change older than any real one, so that it never replaces a copy another machine sent.
+    std::optional<StoreError> markAllForResend();
     std::optional<StoreError> clearTombstone(const Tombstone& tombstone);
     // Changes that arrived from the cloud: they are not exported back.
     std::optional<StoreError> applyImport(std::vector<RowChange>& changes);
@@ -99,6 +106,9 @@ private:
     std::vector<StoreRow> rowsWhere(const EntityDescription& entity, const std::string& condition);
     ObjectStore(std::string path, ObjectModel model, std::unique_ptr<sqlite::Database> db);
     std::optional<StoreError> createSchema(Options options);
+    // Sets `assignments` (?1 name, ?3 changedAt when `bindsChange`) on each marked row, in one transaction.
+    std::optional<StoreError> updateMarked(const std::vector<ExportMark>& marks, const std::string& assignments,
+                                           bool bindsChange, const std::string& what);
     std::optional<StoreError> apply(std::vector<RowChange>& changes, bool fromCloud);
     StoreError error(const std::string& what) const;
 

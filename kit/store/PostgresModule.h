@@ -13,7 +13,8 @@ struct PostgresModule {
     std::shared_ptr<CloudDatabase> (*open)(const std::string& connectionString, const std::string& containerIdentifier);
     // Whether libpq accepts the connection string; `error` says why not.
     bool (*isValidConnectionString)(const std::string& text, std::string& error);
-    bool (*connectionStringHasPassword)(const std::string& text);
+    // The keyword of a secret the connection string carries ("password", "sslpassword"), or "".
+    std::string (*connectionStringSecret)(const std::string& text);
 };
 
 // The back end, loaded on first use; null, with the reason, when the module cannot be loaded.

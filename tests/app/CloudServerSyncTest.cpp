@@ -220,13 +220,22 @@ TEST_F(CloudServerSyncTest, AfterAnOutageTheQueueIsTriedAgainAtGrowingIntervalsU
     EXPECT_EQ(onServer(), "1");
 }
 
-TEST_F(CloudServerSyncTest, ARefusedLoginIsToldAsSuchNotAsAnOutage) {
+TEST_F(CloudServerSyncTest, ARefusedLoginIsToldAsSuchNotAsAnOutageOnceAndNotTriedAgain) {
     cloudtest::Database server;
     SKIP_WITHOUT_SERVER(server);
     launch(server.connectionString() + " user=nobody_of_that_name");
     settle(context());
     EXPECT_EQ(toast(), app::cloudLoginRefusedText());
     EXPECT_NE(toast()->find("~/.pgpass"), std::string::npos);
+    const auto toasts = app::Alerts::shared().toastCount();
+    kit::ConsoleCapture console;
+    for (int second = 0; second < 130; ++second) {
+        loop.advance(1);
+        settle(context());
+    }
+    EXPECT_FALSE(console.contains("Cloud mirroring postponed")) << ::testing::PrintToString(console.lines());
+    saveMix("000001");  // a save is not a new login either, and is not told again
+    EXPECT_EQ(app::Alerts::shared().toastCount(), toasts + 1);
 }
 
 TEST_F(CloudServerSyncTest, ASecondStartAsksOnlyForWhatChangedSinceTheFirst) {

@@ -2,6 +2,7 @@
 
 #include "kit/store/CloudWorkers.h"
 #include "kit/store/LocalCloudDatabase.h"
+#include "kit/store/Uuid.h"
 
 #include <libpq-fe.h>
 #include <poll.h>
@@ -237,6 +238,12 @@ public:
         }
         if (db_.connection_ && PQstatus(db_.connection_.get()) == CONNECTION_OK) return;
         drop();
+        // A refused login is not tried again: the same settings would be refused again, and the server may
+        // count the attempts against the account.
+        if (db_.loginRefused_) {
+            error = db_.loginRefused_;
+            return;
+        }
         if (!connect()) return;
         PQsetNoticeProcessor(db_.connection_.get(), [](void*, const char*) {}, nullptr);
         limitSession();
@@ -270,6 +277,15 @@ public:
         if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
         fail(result.get());
         return none;
+    }
+
+    // Runs several statements, without parameters, on the same bounded and interruptible wait as run().
+    void runScript(const char* sql) {
+        if (error) return;
+        if (!PQsendQuery(db_.connection_.get(), sql)) return fail(nullptr);
+        Result result = awaitResult();
+        if (error) return;
+        if (PQresultStatus(result.get()) != PGRES_COMMAND_OK) fail(result.get());
     }
 
     // Runs `body` in one transaction: committed when it succeeds, rolled back (by the server too, when the
@@ -326,6 +342,10 @@ private:
         }
         if (status == PGRES_POLLING_FAILED) {
             error = connectionRefusal(connection);
+            if (error->code == CloudErrorCode::notAuthenticated) {
+                db_.loginRefused_ = error;
+                db_.loginRefused_->userInfo += " (not tried again until the connection settings change or the next start)";
+            }
             drop();
             return false;
         }
@@ -464,8 +484,7 @@ private:
                 return;
             }
             for (int v = version; v < schemaVersion && !error; ++v) {
-                Result step(PQexec(db_.connection_.get(), migrations[v]), &PQclear);
-                if (PQresultStatus(step.get()) != PGRES_COMMAND_OK) fail(step.get());
+                runScript(migrations[v]);
                 if (error && v > 0 && error->code == CloudErrorCode::internalError)
                     error = cloudError(CloudErrorCode::badDatabase, "The cloud database is damaged", error->userInfo);
             }
@@ -480,6 +499,12 @@ private:
                 run("DELETE FROM tinctura_schema");
                 run("INSERT INTO tinctura_schema (version) VALUES ($1)", {std::to_string(schemaVersion)});
             }
+            // The database's own id, made with its tables (or on the first connect of this version): a database
+            // dropped and made anew under the same name has another, and its change numbers start again.
+            if (!present.count("tinctura_schema.id")) run("ALTER TABLE tinctura_schema ADD COLUMN id text");
+            run("UPDATE tinctura_schema SET id = $1 WHERE id IS NULL", {makeUuidString()});
+            auto id = run("SELECT max(id) FROM tinctura_schema");
+            if (id && PQntuples(id.get()) == 1) db_.databaseId_ = PQgetvalue(id.get(), 0, 0);
         });
         if (error && error->code == CloudErrorCode::internalError)
             error->description = "The cloud database could not be prepared";
@@ -733,7 +758,7 @@ void PostgresCloudDatabase::runChanges(FetchRecordZoneChangesOperation& op) {
         const std::vector<std::string> key{container_, zone.ownerName, zone.zoneName};
         // A token of another server database asks for everything.
         const auto given = op.previousServerChangeToken;
-        const std::int64_t sinceChange = given && given->history == connectionString_ ? given->change : 0;
+        const std::int64_t sinceChange = given && given->history == databaseId_ ? given->change : 0;
         std::string since = std::to_string(sinceChange);
         session.transaction([&] {
             // Waits for changes under way to commit, so that no change numbered below the token is still unseen.
@@ -756,7 +781,7 @@ void PostgresCloudDatabase::runChanges(FetchRecordZoneChangesOperation& op) {
             }
             for (int i = 0; i < PQntuples(d.get()); ++i)
                 removed.emplace_back(RecordID{PQgetvalue(d.get(), i, 0), zone}, PQgetvalue(d.get(), i, 1));
-            token = ServerChangeToken{parseInteger(PQgetvalue(last.get(), 0, 0)), connectionString_};
+            token = ServerChangeToken{parseInteger(PQgetvalue(last.get(), 0, 0)), databaseId_};
         });
         error = session.error;
     }
@@ -783,12 +808,14 @@ bool isValidConnectionString(const std::string& text, std::string& error) {
     return true;
 }
 
-bool connectionStringHasPassword(const std::string& text) {
+std::string connectionStringSecret(const std::string& text) {
     PQconninfoOption* options = PQconninfoParse(text.c_str(), nullptr);
-    if (!options) return false;
-    bool found = false;
-    for (auto* o = options; o->keyword; ++o)
-        if (std::string_view(o->keyword) == "password" && o->val && *o->val) found = true;
+    if (!options) return {};
+    std::string found;
+    for (auto* o = options; o->keyword; ++o) {
+        const std::string_view keyword = o->keyword;
+        if ((keyword == "password" || keyword == "sslpassword") && o->val && *o->val) found = keyword;
+    }
     PQconninfoFree(options);
     return found;
 }

@@ -3,7 +3,8 @@
 // database of their own: the connection string (and the server's permissions) decide whose records are
 // seen. The tables are made on first connect and migrated by schema version. Calls never block the
 // caller: they run on the cloud workers, connect when needed, and report a server that cannot be reached
-// as networkUnavailable, a refused login as notAuthenticated. Every change runs in one transaction, so a
+// as networkUnavailable, a refused login as notAuthenticated (and then not tried again: settings that
+// change open another database). Every change runs in one transaction, so a
 // dropped connection writes nothing. No call waits on the server without bound: the server ends long
 // statements and lock waits, the client gives up on a server that stays silent, and close() (or
 // CloudWorkers::shutDown()) ends a wait at once, cancelling the statement on the server.
@@ -66,11 +67,14 @@ private:
         void operator()(pg_conn* connection) const;
     };
     std::unique_ptr<pg_conn, ConnectionCloser> connection_;
+    std::string databaseId_;
+    std::optional<StoreError> loginRefused_;  // for the life of this database: its settings do not change  // of the database connected to; the history of the change tokens it gives
 };
 
 // Whether `text` is a connection string libpq accepts; `error` says why not.
 bool isValidConnectionString(const std::string& text, std::string& error);
-// Whether the connection string carries a password (which belongs in ~/.pgpass or PGPASSWORD instead).
-bool connectionStringHasPassword(const std::string& text);
+// The keyword of a secret the connection string carries: "password" (which belongs in ~/.pgpass or
+// PGPASSWORD) or "sslpassword" (the client key's passphrase); "" when it carries none.
+std::string connectionStringSecret(const std::string& text);
 
 } // namespace kit

@@ -7,5 +7,5 @@ extern "C" const kit::PostgresModule tinctura_postgres_module{
         return std::make_shared<kit::PostgresCloudDatabase>(connectionString, containerIdentifier);
     },
     &kit::isValidConnectionString,
-    &kit::connectionStringHasPassword,
+    &kit::connectionStringSecret,
 };

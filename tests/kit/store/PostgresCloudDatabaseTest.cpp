@@ -330,11 +330,35 @@ TEST_F(PostgresZoneTest, AConnectionDroppedDuringASaveLeavesAllOrNothing) {
     EXPECT_FALSE(modify(*db, {record("after", 2)}));
 }
 
+TEST(PostgresCloudDatabase, ARefusedLoginIsNotTriedAgainUntilTheSettingsChange) {
+    struct Role {
+        std::string name = "late_" + std::to_string(getpid());
+        ~Role() { cloudtest::admin(cloudtest::serverString(), "DROP ROLE IF EXISTS " + name); }
+    } role;
+    cloudtest::Database server;
+    SKIP_WITHOUT_SERVER(server);
+    const auto settings = server.connectionString() + " user=" + role.name;
+    auto db = std::make_shared<kit::PostgresCloudDatabase>(settings, "tinctura.default");
+    auto refused = modifyZones(*db, {{zone}});
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->code, kit::CloudErrorCode::notAuthenticated);
+    ASSERT_TRUE(cloudtest::admin(cloudtest::serverString(), "CREATE ROLE " + role.name + " LOGIN SUPERUSER"));
+    refused = modifyZones(*db, {{zone}});
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->code, kit::CloudErrorCode::notAuthenticated);
+    // Settings given anew (another database object, as a changed setting or the next start makes) log in.
+    EXPECT_FALSE(modifyZones(*std::make_shared<kit::PostgresCloudDatabase>(settings, "tinctura.default"), {{zone}}));
+}
+
 TEST(CloudConfiguration, ComesFromTheEnvironmentOrAPrivateFileAndNeverHoldsAPassword) {
     kit::TemporaryDataDir dir;
     unsetenv(kit::CloudConfiguration::environmentVariable);
     EXPECT_FALSE(kit::CloudConfiguration::connectionString());
     EXPECT_TRUE(kit::CloudConfiguration::save("host=db.example.org dbname=anna password=secret"));
+    const auto keyPassphrase = kit::CloudConfiguration::save("host=db.example.org sslkey=/k.key sslpassword=secret");
+    ASSERT_TRUE(keyPassphrase);
+    EXPECT_NE(keyPassphrase->find("postgresql.key"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(kit::CloudConfiguration::file()));
     EXPECT_TRUE(kit::CloudConfiguration::save("host=db.example.org dbname='unclosed"));
     ASSERT_FALSE(kit::CloudConfiguration::save("postgresql://anna@db.example.org/anna?sslmode=verify-full"));
     struct stat st {};
@@ -348,6 +372,9 @@ TEST(CloudConfiguration, ComesFromTheEnvironmentOrAPrivateFileAndNeverHoldsAPass
     std::string problem;
     EXPECT_FALSE(kit::CloudConfiguration::connectionString(&problem));
     EXPECT_NE(problem.find("password"), std::string::npos);
+    setenv(kit::CloudConfiguration::environmentVariable, "postgresql://anna@other/anna?sslpassword=secret", 1);
+    EXPECT_FALSE(kit::CloudConfiguration::connectionString(&problem));
+    EXPECT_NE(problem.find("sslpassword"), std::string::npos);
     unsetenv(kit::CloudConfiguration::environmentVariable);
     ASSERT_FALSE(kit::CloudConfiguration::save(""));
     EXPECT_FALSE(kit::CloudConfiguration::connectionString());
