@@ -56,7 +56,7 @@ void CameraView::beginSession() {
     auto input = CaptureDeviceInput::make(captureDevice_, &error);
     if (!input) {
         // In debug form: the text quoted. The user reads the reason in the view, and standard error hears of it.
-        kit::print("\"" + description() + ": beginSession() line: 74.  " + error + "\"");
+        kit::print(std::string("\"").append(description()).append(": beginSession() line: 74.  ").append(error).append("\""));
         showCameraTrouble(notice_, *this, cameraCannotBeOpened(error));
         return;
     }

@@ -140,7 +140,7 @@ void DCWPICKER::moveHandle(std::optional<kit::Point> point) {
     showHex();
 }
 
-void DCWPICKER::showHex() { hexLabel_->setText("#" + colour::hexString(currentColor_)); }
+void DCWPICKER::showHex() { hexLabel_->setText(colour::hexStringWithHash(currentColor_)); }
 
 void DCWPICKER::drawHueRing(kit::Context* context, double R, double r, float resolution) {
     if (!context) return;

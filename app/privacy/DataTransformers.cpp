@@ -93,7 +93,7 @@ void CSVDataTransformer::transformData(Records records, const ContainerNames& na
             for (const auto& key : record.allKeys()) keySet.insert(key);
         const std::vector<std::string> columns(keySet.begin(), keySet.end());
         std::string text;
-        for (std::size_t i = 0; i < columns.size(); ++i) text += (i ? "," : "") + csvField(columns[i]);
+        for (std::size_t i = 0; i < columns.size(); ++i) text.append(i ? "," : "").append(csvField(columns[i]));
         text += "\n";
         for (const auto& record : list) {
             for (std::size_t i = 0; i < columns.size(); ++i) {

@@ -118,7 +118,11 @@ void saveLightCombination(const tools::LightToolFields& lightTool) {
     record.setId(newRecordId64());
     record.setColors(lightTool.shownColorHexes());
     record.setIsLightColors(true);
-    record.setLightName("[" + kit::text::uppercased(typeName) + " " + std::to_string(static_cast<std::int64_t>(percent)) + "%]");
+    record.setLightName(std::string("[")
+                            .append(kit::text::uppercased(typeName))
+                            .append(" ")
+                            .append(std::to_string(static_cast<std::int64_t>(percent)))
+                            .append("%]"));
     record.setLightType(typeName);
     record.setLightPower(power);
     if (!app.saveContext()) return;

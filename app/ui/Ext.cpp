@@ -58,7 +58,7 @@ ConstraintList addConstraintsWithFormat(const std::string& format, const std::ve
     std::map<std::string, kit::layout::LayoutItem*> named;
     for (std::size_t i = 0; i < views.size(); ++i) {
         views[i]->setTranslatesAutoresizingMaskIntoConstraints(false);
-        named["v" + std::to_string(i)] = views[i].get();
+        named[std::string("v").append(std::to_string(i))] = views[i].get();
     }
     auto list = kit::constraintsWithVisualFormat(format, named);
     kit::layout::Constraint::activate(list);

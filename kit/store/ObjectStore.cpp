@@ -271,7 +271,7 @@ std::optional<StoreError> ObjectStore::apply(std::vector<RowChange>& changes, bo
             std::string params;
             for (int i = 0; i < n; ++i) {
                 sql += sqlite::quoted(entity.attributes[i].name) + ", ";
-                params += "?" + std::to_string(i + 1) + ", ";
+                params.append("?").append(std::to_string(i + 1)).append(", ");
             }
             sql += std::string(cloudNameColumn) + ", " + cloudDirtyColumn + ") VALUES (" + params + "?" +
                    std::to_string(n + 1) + ", ?" + std::to_string(n + 2) + ")";

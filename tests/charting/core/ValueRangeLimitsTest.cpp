@@ -57,12 +57,16 @@ TEST(ValueRangeLimits, LineOfExtremeValuesMapsEveryValueIntoTheContent) {
             lowest = std::min(lowest, p.y), highest = std::max(highest, p.y);
         }
         // Different values take different heights; a larger value is drawn higher.
-        if (c.ys.size() > 2) EXPECT_GT(highest - lowest, content.height() / 4) << c.name;
+        if (c.ys.size() > 2) {
+            EXPECT_GT(highest - lowest, content.height() / 4) << c.name;
+        }
         for (std::size_t i = 1; i < c.ys.size(); ++i) {
             const auto at = [&](std::size_t k) {
                 return chart->getTransformer(AxisDependency::left)->pixelForValues(double(k), c.ys[k]).y;
             };
-            if (c.ys[i] > c.ys[i - 1]) EXPECT_LT(at(i), at(i - 1)) << c.name << " " << i;
+            if (c.ys[i] > c.ys[i - 1]) {
+                EXPECT_LT(at(i), at(i - 1)) << c.name << " " << i;
+            }
         }
     }
 }

@@ -146,8 +146,11 @@ TEST_F(PostgresZoneTest, KeepsTheLaterChangeAndReportsChangesSinceAToken) {
     // An older change does not replace a newer one.
     ASSERT_FALSE(modify(*db, {record("a", 150, "older"), record("b", 300, "changed")}, {RecordID{"c", zone}}));
     auto listing = query(*db, 0);
-    for (const auto& r : listing.records)
-        if (r.recordID().recordName == "a") EXPECT_EQ(*r.value("CD_tag"), kit::RecordValue(std::string("newer")));
+    for (const auto& r : listing.records) {
+        if (r.recordID().recordName == "a") {
+            EXPECT_EQ(*r.value("CD_tag"), kit::RecordValue(std::string("newer")));
+        }
+    }
 
     auto next = changes(*db, first.token);
     ASSERT_FALSE(next.error);
