@@ -13,6 +13,7 @@
 #include "kit/base/Make.h"
 #include "kit/runtime/Timer.h"
 #include "kit/ui/ActivityIndicator.h"
+#include "kit/ui/Device.h"
 #include "kit/ui/ImageView.h"
 #include "kit/ui/Label.h"
 #include "wheels/Widgets.h"
@@ -100,6 +101,23 @@ void ImageColorsVC::viewWillAppear(bool) {
     if (!loadedImage) selectImageText->setHidden(false);
 }
 
+void ImageColorsVC::viewDidLayoutSubviews() {
+    ViewController::viewDidLayoutSubviews();
+    if (loadedImage && shownFor_ != std::pair{imageView->bounds().size, kit::Screen::scale()}) showLoadedImage();
+}
+
+void ImageColorsVC::showLoadedImage() {
+    const kit::Size area = imageView->bounds().size;
+    const double scale = kit::Screen::scale();
+    shownFor_ = std::pair{area, scale};
+    const double pixelWidth = loadedImage->pixelWidth(), pixelHeight = loadedImage->pixelHeight();
+    // The factor that fits the picture's pixels into the area's pixels.
+    const double fit = std::min(area.width * scale / pixelWidth, area.height * scale / pixelHeight);
+    std::optional<kit::Image> copy;
+    if (fit > 0 && fit < 1) copy = loadedImage->resized({pixelWidth * fit / scale, pixelHeight * fit / scale}, scale);
+    imageView->setImage(copy ? std::move(copy) : loadedImage);
+}
+
 void ImageColorsVC::touchesBegan(const kit::TouchSet& touches, const kit::Event&) { handleTouches(touches); }
 void ImageColorsVC::touchesMoved(const kit::TouchSet& touches, const kit::Event&) { handleTouches(touches); }
 
@@ -173,7 +191,7 @@ void ImageColorsVC::imagePickerDidFinishPicking(kit::ImagePicker& picker, kit::I
     else if (result.originalImage) loadedImage = std::move(result.originalImage);
     if (loadedImage) {
         resetForNewImage();
-        imageView->setImage(loadedImage);
+        showLoadedImage();
     }
     picker.dismissViewController(true);
 }
