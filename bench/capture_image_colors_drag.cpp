@@ -17,6 +17,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -93,3 +94,15 @@ BENCHMARK(dragStep)
     ->Args({11585, 11585, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// What a pick (or a change of the view's size) pays once: the copy fitted to the phone's picture
+// area at 3x.
+void copyMade(benchmark::State& state) {
+    const auto whole = picture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const double fit = std::min(375.0 * 3 / whole.pixelWidth(), 386.0 * 3 / whole.pixelHeight());
+    for (auto _ : state) {
+        auto copy = whole.resized({whole.pixelWidth() * fit / 3, whole.pixelHeight() * fit / 3}, 3);
+        benchmark::DoNotOptimize(copy);
+    }
+}
+BENCHMARK(copyMade)->ArgNames({"width", "height"})->Args({4032, 3024})->Args({11585, 11585})->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -36,6 +36,7 @@ ImageColorsVC::ImageColorsVC() {
 
 ImageColorsVC::~ImageColorsVC() {
     if (pressTimer) pressTimer->invalidate();
+    if (refitTimer_) refitTimer_->invalidate();
 }
 
 std::shared_ptr<ImageColorsVC> ImageColorsVC::self() {
@@ -103,7 +104,16 @@ void ImageColorsVC::viewWillAppear(bool) {
 
 void ImageColorsVC::viewDidLayoutSubviews() {
     ViewController::viewDidLayoutSubviews();
-    if (loadedImage && shownFor_ != std::pair{imageView->bounds().size, kit::Screen::scale()}) showLoadedImage();
+    if (!loadedImage || shownFor_ == std::pair{imageView->bounds().size, kit::Screen::scale()}) return;
+    // A window being resized changes the size many times a second, and a copy of a large picture
+    // takes a good part of one: the copy is made again once the size rests, the old one is scaled
+    // meanwhile.
+    if (refitTimer_) refitTimer_->invalidate();
+    std::weak_ptr<ImageColorsVC> weak = self();
+    refitTimer_ = kit::Timer::scheduled(0.2, false, [weak](kit::Timer& timer) {
+        timer.invalidate();
+        if (auto s = weak.lock()) s->showLoadedImage();
+    });
 }
 
 void ImageColorsVC::showLoadedImage() {

@@ -78,6 +78,7 @@ private:
 
     // The picture area and screen scale the shown copy was made for.
     std::optional<std::pair<kit::Size, double>> shownFor_;
+    std::shared_ptr<kit::Timer> refitTimer_;
 };
 
 } // namespace capture
