@@ -55,7 +55,6 @@ void ColorPicker2VC::buildUI() {
     root->addSubview(cameraView_);
     app::anchor(*cameraView_, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt,
                 root->rightAnchor(), 4, 0, 0, 0, 0, h / 2 - 20);
-    cameraView_->layer()->setContentsGravity(kit::ContentsGravity::resizeAspectFill);
     cameraView_->layer()->setMasksToBounds(true);
 
     dotView_->setBackgroundColor(kit::Color::rgba(246 / 255.0, 42 / 255.0, 102 / 255.0));
@@ -93,10 +92,12 @@ void ColorPicker2VC::setupCamera() {
     for (const auto& device : CaptureDevice::devices())
         if (device->position() == CaptureDevicePosition::back) bckCmr_ = device;
     dvc_ = bckCmr_;
-    // Without a picture there is nothing to aim at: the notice takes the dot's place.
+    // Without a picture there is nothing to aim at: the notice takes the dot's place, and no colour
+    // comes in to fix with "Add" or to drop with "Delete".
     auto trouble = [this](const CameraTrouble& t) {
         showCameraTrouble(cameraNotice_, *cameraView_, t);
         dotView_->setHidden(true);
+        panel_->controlSV()->setHidden(true);
     };
     if (!dvc_) return trouble(noCameraFound());
     std::string error;
@@ -122,6 +123,15 @@ void ColorPicker2VC::viewWillAppear(bool animated) {
 void ColorPicker2VC::viewWillDisappear(bool animated) {
     ViewController::viewWillDisappear(animated);
     stopRunningInBackground(sssn_);
+}
+
+void ColorPicker2VC::viewDidLayoutSubviews() {
+    ViewController::viewDidLayoutSubviews();
+    // Upright, the picture fills the area; a wide window leaves the area a low strip, and filling
+    // it would show a thin slice of the picture: there it shows whole.
+    const kit::Size window = view()->bounds().size;
+    cameraView_->layer()->setContentsGravity(window.width > window.height ? kit::ContentsGravity::resizeAspect
+                                                                          : kit::ContentsGravity::resizeAspectFill);
 }
 
 void ColorPicker2VC::captureOutput(VideoDataOutput&, SampleBuffer& sampleBuffer, CaptureConnection&) {

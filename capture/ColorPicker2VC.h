@@ -25,6 +25,7 @@ public:
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
+    void viewDidLayoutSubviews() override;
 
     // One frame, on the capture queue: its pixels are copied and handed to the main queue.
     void captureOutput(kit::media::VideoDataOutput& output, kit::media::SampleBuffer& sampleBuffer,

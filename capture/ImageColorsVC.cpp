@@ -13,6 +13,7 @@
 #include "kit/base/Make.h"
 #include "kit/runtime/Timer.h"
 #include "kit/ui/ActivityIndicator.h"
+#include "kit/ui/Device.h"
 #include "kit/ui/ImageView.h"
 #include "kit/ui/Label.h"
 #include "wheels/Widgets.h"
@@ -35,6 +36,7 @@ ImageColorsVC::ImageColorsVC() {
 
 ImageColorsVC::~ImageColorsVC() {
     if (pressTimer) pressTimer->invalidate();
+    if (refitTimer_) refitTimer_->invalidate();
 }
 
 std::shared_ptr<ImageColorsVC> ImageColorsVC::self() {
@@ -98,6 +100,32 @@ void ImageColorsVC::buildUI() {
 void ImageColorsVC::viewWillAppear(bool) {
     loadingIndicator->stopAnimating();
     if (!loadedImage) selectImageText->setHidden(false);
+}
+
+void ImageColorsVC::viewDidLayoutSubviews() {
+    ViewController::viewDidLayoutSubviews();
+    if (!loadedImage || shownFor_ == std::pair{imageView->bounds().size, kit::Screen::scale()}) return;
+    // A window being resized changes the size many times a second, and a copy of a large picture
+    // takes a good part of one: the copy is made again once the size rests, the old one is scaled
+    // meanwhile.
+    if (refitTimer_) refitTimer_->invalidate();
+    std::weak_ptr<ImageColorsVC> weak = self();
+    refitTimer_ = kit::Timer::scheduled(0.2, false, [weak](kit::Timer& timer) {
+        timer.invalidate();
+        if (auto s = weak.lock()) s->showLoadedImage();
+    });
+}
+
+void ImageColorsVC::showLoadedImage() {
+    const kit::Size area = imageView->bounds().size;
+    const double scale = kit::Screen::scale();
+    shownFor_ = std::pair{area, scale};
+    const double pixelWidth = loadedImage->pixelWidth(), pixelHeight = loadedImage->pixelHeight();
+    // The factor that fits the picture's pixels into the area's pixels.
+    const double fit = std::min(area.width * scale / pixelWidth, area.height * scale / pixelHeight);
+    std::optional<kit::Image> copy;
+    if (fit > 0 && fit < 1) copy = loadedImage->resized({pixelWidth * fit / scale, pixelHeight * fit / scale}, scale);
+    imageView->setImage(copy ? std::move(copy) : loadedImage);
 }
 
 void ImageColorsVC::touchesBegan(const kit::TouchSet& touches, const kit::Event&) { handleTouches(touches); }
@@ -173,7 +201,7 @@ void ImageColorsVC::imagePickerDidFinishPicking(kit::ImagePicker& picker, kit::I
     else if (result.originalImage) loadedImage = std::move(result.originalImage);
     if (loadedImage) {
         resetForNewImage();
-        imageView->setImage(loadedImage);
+        showLoadedImage();
     }
     picker.dismissViewController(true);
 }

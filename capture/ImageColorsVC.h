@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace kit {
 class ActivityIndicator;
@@ -46,6 +47,7 @@ public:
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
+    void viewDidLayoutSubviews() override;
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
     void touchesBegan(const kit::TouchSet& touches, const kit::Event& event) override;
     void touchesMoved(const kit::TouchSet& touches, const kit::Event& event) override;
@@ -66,10 +68,17 @@ private:
     void placeMarker(const kit::Color& color, kit::Point point);
     void removeMarkersAbove(int n);
     void resetForNewImage();
+    // Puts the loaded picture in the image view, as a copy at the pixels the view shows it at
+    // when it is larger: drawing a large photo scaled down on every frame made dragging slow.
+    void showLoadedImage();
     // Refuses touches for a second (the picker opening, or a full panel pulsing "Delete").
     void startPressTimer();
     void refuseWithoutSample();
     std::shared_ptr<ImageColorsVC> self();
+
+    // The picture area and screen scale the shown copy was made for.
+    std::optional<std::pair<kit::Size, double>> shownFor_;
+    std::shared_ptr<kit::Timer> refitTimer_;
 };
 
 } // namespace capture

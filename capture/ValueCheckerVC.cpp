@@ -17,7 +17,6 @@
 #include "kit/runtime/DispatchQueue.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/Assets.h"
-#include "kit/ui/Device.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Storyboard.h"
 #include "kit/ui/SwipeGesture.h"
@@ -38,23 +37,14 @@ void pinToEdges(kit::View& view, kit::View& root) {
     app::anchor(view, root.topAnchor(), root.leftAnchor(), root.bottomAnchor(), root.rightAnchor());
 }
 
-// The interface orientation of the screen as it stands, numbered as connections number theirs:
-// a device turned to its left shows the interface turned to the right.
-VideoOrientation interfaceOrientation() {
-    switch (kit::Device::orientation()) {
-    case kit::DeviceOrientation::portraitUpsideDown: return VideoOrientation::portraitUpsideDown;
-    case kit::DeviceOrientation::landscapeLeft: return VideoOrientation::landscapeRight;
-    case kit::DeviceOrientation::landscapeRight: return VideoOrientation::landscapeLeft;
-    default: return VideoOrientation::portrait;
-    }
-}
-
 } // namespace
 
 ValueCheckerVC::ValueCheckerVC()
     : capture_(std::make_shared<CaptureSession>()), filteredImage_(kit::make<kit::ImageView>()),
       freezeLbl_(kit::make<kit::Label>()), goldenRatioImageView_(kit::make<kit::ImageView>()),
       viewForBackSwipe_(kit::make<kit::View>()) {
+    // Whole and undistorted in a window of any shape: the values are judged on the real picture.
+    filteredImage_->setContentMode(kit::ContentMode::scaleAspectFit);
     freezeLbl_->setTextAlignment(kit::TextAlignment::center);
     freezeLbl_->setTextColor(kit::Color::whiteColor().withAlpha(0.7020522));
     freezeLbl_->setFont(kit::Font::system(21, kit::FontWeight::medium));
@@ -98,7 +88,7 @@ void ValueCheckerVC::viewDidLoad() {
     swipe->setDirection(kit::SwipeDirection::right);
     viewForBackSwipe_->addGestureRecognizer(swipe);
     buildScreen();
-    if (!currentCam_) showCameraTrouble(cameraNotice_, *filteredImage_, noCameraFound());
+    if (!currentCam_) showTrouble(noCameraFound());
 }
 
 void ValueCheckerVC::buildScreen() {
@@ -147,8 +137,6 @@ void ValueCheckerVC::viewWillAppear(bool animated) {
     kit::Application::shared().setIdleTimerDisabled(true);
 }
 
-void ValueCheckerVC::viewDidLayoutSubviews() { orientation_ = interfaceOrientation(); }
-
 void ValueCheckerVC::viewWillDisappear(bool animated) {
     ViewController::viewWillDisappear(animated);
     stopRunningInBackground(capture_);
@@ -180,7 +168,7 @@ void ValueCheckerVC::setupInputOutput() {
     auto input = CaptureDeviceInput::make(currentCam_, &error);
     if (!input) {
         kit::print("setupInputOutput " + error);
-        showCameraTrouble(cameraNotice_, *filteredImage_, cameraCannotBeOpened(error));
+        showTrouble(cameraCannotBeOpened(error));
         return;
     }
     capture_->setSessionPreset(SessionPreset::hd1280x720);
@@ -190,14 +178,14 @@ void ValueCheckerVC::setupInputOutput() {
                                     kit::DispatchQueue::serial("sample buffer delegate"));
     if (capture_->canAddOutput(output)) {
         capture_->addOutput(output);
-        // Frames are turned as they leave the camera: the first one too should come upright.
-        output->connection()->videoOrientation = orientation_.load();
+        // A desktop camera does not turn with the window: whatever the window's shape, frames are
+        // turned the one way that shows the camera's picture upright, the first one too.
+        output->connection()->videoOrientation = VideoOrientation::portrait;
     }
     startRunningInBackground(capture_);
 }
 
-void ValueCheckerVC::captureOutput(VideoDataOutput&, SampleBuffer& sampleBuffer, CaptureConnection& connection) {
-    connection.videoOrientation = orientation_.load();
+void ValueCheckerVC::captureOutput(VideoDataOutput&, SampleBuffer& sampleBuffer, CaptureConnection&) {
     if (!sampleBuffer.imageBuffer) return;  // nothing to show: the frame is let go
     kit::Image sepia = frames_->takeBuffer();
     if (kit::filters::sepiaTone(sampleBuffer.imageBuffer->image(), sepia, 1.0)) frames_->post(std::move(sepia));
@@ -209,7 +197,17 @@ void ValueCheckerVC::showFrame(std::shared_ptr<const kit::Image> frame) {
     filteredImage_->setImage(std::move(frame));
 }
 
+void ValueCheckerVC::showTrouble(CameraTrouble trouble) {
+    trouble.detail += " To check a picture file's values without a camera, open it with the button under the question "
+                      "mark.";
+    showCameraTrouble(cameraNotice_, *filteredImage_, trouble);
+    // Nothing to freeze and nothing to lay the grid over.
+    ratioBtn_->setHidden(true);
+    freezeLbl_->setHidden(true);
+}
+
 void ValueCheckerVC::frozeHandle() {
+    if (cameraNotice_) return;  // no camera picture on this screen
     app::tapHaptic();
     if (infoView_) infoView_->closeInfo();
     if (isFrozen_) {

@@ -4,6 +4,7 @@
 // stays alone on screen) and the next one brings the camera back; a button cycles two golden-ratio
 // overlays; another opens the photo value checker.
 #include "app/ui/InfoView.h"
+#include "capture/CameraTrouble.h"
 #include "capture/FrameHandoff.h"
 #include "kit/media/CaptureSession.h"
 #include "kit/ui/Button.h"
@@ -12,7 +13,6 @@
 #include "kit/ui/TapGesture.h"
 #include "kit/ui/ViewController.h"
 
-#include <atomic>
 #include <memory>
 
 namespace capture {
@@ -27,10 +27,9 @@ public:
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
-    void viewDidLayoutSubviews() override;
     void viewWillDisappear(bool animated) override;
 
-    // One frame on the sample queue: turned as the screen stands, toned sepia, handed to the main queue.
+    // One frame on the sample queue, already upright: toned sepia, handed to the main queue.
     void captureOutput(kit::media::VideoDataOutput& output, kit::media::SampleBuffer& sampleBuffer,
                        kit::media::CaptureConnection& connection) override;
 
@@ -65,12 +64,12 @@ private:
     void setupInputOutput();
     void showFrame(std::shared_ptr<const kit::Image> frame);
     void showFrozenFrameOnly();
+    // The camera gives no picture: says why where it would be, and offers only what works without.
+    void showTrouble(CameraTrouble trouble);
 
     std::shared_ptr<kit::media::CaptureSession> capture_;
     std::shared_ptr<kit::media::CaptureDevice> backCam_;
     std::shared_ptr<kit::media::CaptureDevice> currentCam_;
-    // Written on the main thread, read by the sample queue.
-    std::atomic<kit::media::VideoOrientation> orientation_{kit::media::VideoOrientation::portrait};
     std::shared_ptr<kit::ImageView> filteredImage_;
     bool isFrozen_ = false;
     std::shared_ptr<kit::TapGesture> frozeTap_;

@@ -7,6 +7,8 @@
 namespace app {
 
 inline constexpr double backButtonTopPadding = 1;
+// The bottom of the top bar (the row of the back button, 40 points tall), below the safe area's top.
+inline constexpr double topBarBottom = backButtonTopPadding + 40;
 inline constexpr double contentTopPadding = 4;
 inline constexpr double sidePadding = 24;
 inline constexpr double smallGap = 6;

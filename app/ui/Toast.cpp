@@ -47,8 +47,11 @@ void Toast::show(const std::string& text, bool atTop) {
 
     window->addSubview(bg_);
     if (atTop) {
-        anchorWithCenter(*bg_, window->topAnchor(), window->leftAnchor(), std::nullopt, window->rightAnchor(),
-                         window->centerXAnchor(), std::nullopt, 40, 15, 0, 15);
+        // Below the top bar's buttons (the back button's row under the safe area), so that the
+        // screen can still be left while the toast shows.
+        anchorWithCenter(*bg_, window->safeAreaLayoutGuide().topAnchor(), window->leftAnchor(), std::nullopt,
+                         window->rightAnchor(), window->centerXAnchor(), std::nullopt, topBarBottom + smallGap, 15, 0,
+                         15);
     } else {
         anchor(*bg_, std::nullopt, window->leftAnchor(), window->bottomAnchor(), window->rightAnchor(), 0, sidePadding,
                -sidePadding, sidePadding);

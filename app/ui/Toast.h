@@ -1,7 +1,8 @@
 #pragma once
 // The one toast of the app: a rounded dark panel of white text on the key window, near its bottom
-// (or top), gone after 1.5 seconds. The panel is 70 points tall, taller when the text needs more
-// lines. A new toast replaces the one showing and starts its own 1.5 s.
+// (or at its top, below the top bar's buttons), gone after 1.5 seconds. The panel is 70 points
+// tall, taller when the text needs more lines. A new toast replaces the one showing and starts its
+// own 1.5 s.
 #include <memory>
 #include <string>
 

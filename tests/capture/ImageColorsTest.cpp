@@ -9,6 +9,7 @@
 #include "colour/HexText.h"
 #include "colour/ThemeColors.h"
 #include "kit/ui/Button.h"
+#include "kit/ui/Device.h"
 #include "kit/ui/ImageView.h"
 #include "kit/ui/Label.h"
 #include "wheels/Widgets.h"
@@ -220,3 +221,35 @@ TEST_F(ImageColors, SaveAndEditorFollowTheNumberOfFixedColours) {
 }
 
 } // namespace
+
+TEST_F(ImageColors, ALargePictureIsDrawnFromACopyAtTheViewsPixelsThatLooksAndSamplesTheSame) {
+    open();
+    load(*thirds().resized({3000, 1000}, 1));
+    // The copy: the picture fitted into the view, in the screen's pixels, remade when the view changes.
+    const auto expectCopyFitsTheView = [&] {
+        const auto area = s->imageView->bounds().size;
+        const double scale = kit::Screen::scale();
+        const double fit = std::min(area.width * scale / 3000, area.height * scale / 1000);
+        ASSERT_TRUE(s->imageView->image());
+        EXPECT_NEAR(s->imageView->image()->pixelWidth(), 3000 * fit, 1);
+        EXPECT_NEAR(s->imageView->image()->pixelHeight(), 1000 * fit, 1);
+        EXPECT_EQ(s->loadedImage->pixelWidth(), 3000);  // the picked picture itself is kept whole
+    };
+    expectCopyFitsTheView();
+    const auto shown = host->render(1);
+    for (const auto& [fx, hex] : std::vector<std::pair<double, std::string>>{{1.0 / 6, "FF0000"}, {0.5, "000000"}, {5.0 / 6, "0000FF"}}) {
+        const auto p = at(fx, 0.5);
+        EXPECT_EQ(colour::hexString(shown.colorAt(static_cast<int>(p.x), static_cast<int>(p.y))), hex);
+    }
+    host->tap(at(1.0 / 6, 0.5));
+    EXPECT_EQ(slot(1), "FF0000");
+    host->drag({at(0.1, 0.5), at(0.9, 0.5)});
+    EXPECT_EQ(slot(1), "0000FF");
+
+    const int phoneCopyWidth = s->imageView->image()->pixelWidth();
+    host->resizeWindow({900, 700});
+    host->advance(1);
+    expectCopyFitsTheView();
+    EXPECT_NE(s->imageView->image()->pixelWidth(), phoneCopyWidth);
+    screenshot("image-colors-large-picture-900x700");
+}

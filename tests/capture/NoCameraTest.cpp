@@ -5,6 +5,7 @@
 
 #include "ScreenLayoutCheck.h"
 #include "capture/ColorPicker2VC.h"
+#include "capture/ValueCheckerImageVC.h"
 #include "capture/ValueCheckerVC.h"
 #include "kit/base/Console.h"
 #include "kit/ui/Label.h"
@@ -90,14 +91,49 @@ TEST_F(NoCameraTest, TheScreensSayWhatIsWrongWhereThePictureWouldBeAndStandardEr
         }
 }
 
+TEST_F(NoCameraTest, OnlyWhatWorksWithoutACameraIsOffered) {
+    for (const char* source : {"none", "file:/nonexistent/camera.png"}) {
+        SCOPED_TRACE(source);
+        useCamera(source);
+        auto checker = push<ValueCheckerVC>("ValueCheckerVC");
+        settle();
+        // No grid over the notice, no freezing; the picture mode, which needs no camera, is named.
+        EXPECT_FALSE(onScreen(*checker->ratioBtn()));
+        EXPECT_FALSE(onScreen(*checker->freezeLbl()));
+        EXPECT_TRUE(onScreen(*checker->importColorBtn()));
+        EXPECT_TRUE(onScreen(*checker->infoBtn()));
+        ASSERT_TRUE(checker->cameraNotice());
+        EXPECT_NE(checker->cameraNotice()->text().find("check a picture file's values without a camera"), std::string::npos);
+        const auto before = host->render(1);
+        host->tap(kit::Point{190, 420});
+        EXPECT_FALSE(checker->isFrozen());
+        EXPECT_EQ(host->render(1).rgbaBytes(), before.rgbaBytes());  // the tap changed nothing on screen
+        host->tap(checker->importColorBtn());
+        settle();
+        EXPECT_TRUE(std::dynamic_pointer_cast<capture::ValueCheckerImageVC>(nav->topViewController()));
+
+        auto picker = push<ColorPicker2VC>("ColorPicker2VC");
+        settle();
+        EXPECT_FALSE(onScreen(*picker->panel().addBtn()));
+        EXPECT_FALSE(onScreen(*picker->panel().deleteBtn()));
+        const auto add = picker->panel().addBtn()->convertRectTo(picker->panel().addBtn()->bounds(), host->window().get());
+        host->tap(add.center());
+        EXPECT_EQ(picker->panel().numberOfColors, 1);
+        screenshot(std::string("no-camera-offered-") + (std::string(source) == "none" ? "none" : "missing-file"));
+    }
+}
+
 TEST_F(NoCameraTest, AWorkingCameraShowsNoNotice) {
     auto picker = push<ColorPicker2VC>("ColorPicker2VC");
     settle();
     EXPECT_FALSE(picker->cameraNotice());
     EXPECT_FALSE(picker->dotView()->isHidden());
+    EXPECT_TRUE(onScreen(*picker->panel().addBtn()));
     auto checker = push<ValueCheckerVC>("ValueCheckerVC");
     settle();
     EXPECT_FALSE(checker->cameraNotice());
+    EXPECT_TRUE(onScreen(*checker->ratioBtn()));
+    EXPECT_TRUE(onScreen(*checker->freezeLbl()));
 }
 
 } // namespace

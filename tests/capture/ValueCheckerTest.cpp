@@ -136,9 +136,9 @@ TEST_F(ValueCheckerTest, WithoutACameraOrAnInputTheScreenStaysDark) {
     useCamera("none");
     auto s = open();
     EXPECT_FALSE(s->currentCam());
-    tapPicture();
+    tapPicture();  // nothing to freeze
     EXPECT_FALSE(s->isFrozen());
-    EXPECT_EQ(s->freezeLbl()->text(), "Tap to unfreeze");
+    EXPECT_EQ(s->freezeLbl()->text(), "Tap to freeze");
     nav->popViewController(false);
     settle();
 

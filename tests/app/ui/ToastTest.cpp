@@ -1,10 +1,12 @@
 #include "app/AppFixture.h"
 
+#include "app/settings/BackNavigation.h"
 #include "app/ui/Alerts.h"
 #include "app/ui/Toast.h"
 #include "kit/base/Make.h"
 #include "kit/host/Headless.h"
 #include "kit/ui/Application.h"
+#include "kit/ui/Button.h"
 #include "kit/ui/Label.h"
 #include "kit/ui/ViewController.h"
 #include "kit/ui/Window.h"
@@ -42,11 +44,35 @@ TEST_F(ToastFixture, SitsNearTheBottomOrTheTopOfTheKeyWindow) {
 
     Alerts::shared().showToast("Image has been saved", true);
     host->settle();
-    EXPECT_EQ(panel(), (kit::Rect{15, 40, 375 - 30, 70}));
+    EXPECT_EQ(panel(), (kit::Rect{15, 44 + 1 + 40 + 6, 375 - 30, 70}));
     auto label = Toast::shared().lbl()->frame();
     EXPECT_EQ(label.x(), 4);
     EXPECT_EQ(label.width(), 375 - 30 - 8);
     EXPECT_NEAR(label.midY(), 35, 0.5);
+}
+
+TEST_F(ToastFixture, AtTheTopItStandsClearOfTheBackButtonInEveryWindow) {
+    const auto all = kit::DeviceProfile::all();
+    auto devices = std::vector<kit::DeviceProfile>(all.begin(), all.end());
+    devices.push_back(*kit::DeviceProfile::named("1280x800"));
+    devices.push_back(*kit::DeviceProfile::named("900x700"));
+    for (const auto& device : devices) {
+        SCOPED_TRACE(device.name);
+        host = std::make_unique<kit::host::Headless>(device);
+        auto screen = kit::make<kit::ViewController>();
+        host->setRootViewController(screen);
+        screen->view()->setBackgroundColor(kit::Color::gray(0.5));  // the white button and the dark panel show in the picture
+        auto back = addBackButton(*screen->view());
+        Alerts::shared().showToast("Image has been saved to /home/anna/Pictures/Tinctura/tinctura-1.png", true);
+        host->settle();
+        const auto button = back->convertRectTo(back->bounds(), host->window().get());
+        EXPECT_FALSE(panel().intersects(button)) << "toast " << panel().y() << ", button bottom " << button.maxY();
+        EXPECT_LE(panel().y(), button.maxY() + 10);  // still at the top, right under the bar
+        // The button still takes the tap: nothing of the toast lies over it.
+        EXPECT_EQ(host->window()->hitTest(button.center(), nullptr), back);
+        if (const char* dir = std::getenv("TINCTURA_SCREENSHOT_DIR"))
+            host->screenshot(std::string(dir) + "/toast-top-" + device.name + ".png");
+    }
 }
 
 TEST_F(ToastFixture, ANewToastReplacesTheOldOneAndStaysAFullSecondAndAHalf) {
@@ -81,7 +107,7 @@ TEST_F(ToastFixture, ALongPathGrowsThePanelSoThatEveryLineStaysInside) {
         EXPECT_LE(inside.maxY(), panel().height() - 8);
         EXPECT_GE(inside.height(), label.heightForWidth(inside.width()).value_or(0));
         EXPECT_GT(panel().height(), 70);
-        if (atTop) EXPECT_EQ(panel().y(), 40);
+        if (atTop) EXPECT_EQ(panel().y(), 44 + 1 + 40 + 6);
         else EXPECT_EQ(panel().maxY(), 812 - 24);
         if (const char* dir = std::getenv("TINCTURA_SCREENSHOT_DIR"))
             host->screenshot(std::string(dir) + "/toast-long-path-" + (atTop ? "top" : "bottom") + ".png");
