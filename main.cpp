@@ -34,8 +34,9 @@
 namespace {
 
 void printUsage() {
-    std::puts("Usage: tinctura [--headless --screenshot FILE] [--screen IDENTIFIER] [--device NAME] [--data-dir DIR]\n"
-              "                [--cloud CONNINFO] [--exit-screenshot FILE] [--verbose] [--help]\n"
+    // Every option on the first line, which is all that some readers look at.
+    std::puts("Usage: tinctura [--headless --screenshot FILE] [--screen IDENTIFIER] [--device NAME] [--data-dir DIR] "
+              "[--cloud CONNINFO] [--exit-screenshot FILE] [--verbose] [--help]\n"
               "\n"
               "  (no options)            open the app in a window\n"
               "  --headless              render without a display (needs --screenshot)\n"

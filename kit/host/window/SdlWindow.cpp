@@ -376,6 +376,19 @@ SDL_Renderer* createRenderer(SDL_Window* window) {
 
 } // namespace
 
+bool SdlWindow::showMessage(const std::string& title, const std::string& message, std::string* error) {
+    // With the display's own video driver started, the box is drawn by it; without, SDL tries helper
+    // programs that a desktop need not have.
+    if (!initVisibleVideo(error)) {
+        SDL_Quit();
+        return false;
+    }
+    const bool shown = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), nullptr) == 0;
+    if (!shown && error) *error = SDL_GetError();
+    SDL_Quit();
+    return shown;
+}
+
 bool SdlWindow::open(std::string* error) {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
@@ -422,12 +435,6 @@ bool SdlWindow::open(std::string* error) {
                                   });
     impl_->displayToken = RunLoop::main().addPhaseHandler(Phase::display, [impl] { impl->display(); });
     return true;
-}
-
-bool SdlWindow::showMessage(const std::string& title, const std::string& message, std::string* error) {
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), nullptr) == 0) return true;
-    if (error) *error = SDL_GetError();
-    return false;
 }
 
 void SdlWindow::setTitle(const std::string& title) {
