@@ -162,7 +162,8 @@ done
 second=$!
 box=""
 for _ in $(seq 1 200); do
-  box=$(xdotool search --onlyvisible --name '^Tinctura is already running$' 2>/dev/null | head -1 || true)
+  # The box's title is a UTF-8 name, which xdotool's search does not read.
+  box=$(xwininfo -root -children | grep -o '^ *0x[0-9a-f]* "Tinctura is already running"' | grep -o '0x[0-9a-f]*' || true)
   [ -n "$box" ] && break
   kill -0 "$second" 2>/dev/null || break
   sleep 0.1
@@ -170,10 +171,7 @@ done
 if [ -n "$box" ]; then
   echo box
   sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$box")"
-  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
-  sleep 0.2
-  xdotool key Return
+  xdotool key --window "$box" Return
 fi
 for _ in $(seq 1 50); do
   kill -0 "$second" 2>/dev/null || break
