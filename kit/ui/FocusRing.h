@@ -12,8 +12,10 @@ class View;
 class FocusRing {
 public:
     static constexpr double width = 3;
-    // Amber: it stands out on the dark screens and on the saturated colours of swatches and tiles.
-    static Color color() { return Color::rgba(1.0, 0.72, 0.0); }
+    // White over dark screens and deep colours, near-black over light ones: whichever stands out
+    // more from what the ring covers.
+    static Color lightColor() { return Color::whiteColor(); }
+    static Color darkColor() { return Color::rgba(0.05, 0.05, 0.12); }
 
     FocusRing() = default;
     ~FocusRing() { clear(); }
@@ -27,6 +29,7 @@ public:
 
 private:
     std::weak_ptr<View> view_;
+    Color color_;
     double savedWidth_ = 0;
     Color savedColor_;
 };

@@ -25,7 +25,9 @@ struct FocusKeysFixture : ::testing::Test {
 };
 
 bool ringed(const std::shared_ptr<View>& view) {
-    return view->layer()->borderWidth() == FocusRing::width && view->layer()->borderColor() == FocusRing::color();
+    const Color color = view->layer()->borderColor();
+    return view->layer()->borderWidth() == FocusRing::width &&
+           (color == FocusRing::lightColor() || color == FocusRing::darkColor());
 }
 
 // Counts the events each control sent, by the control's tag.
@@ -66,6 +68,7 @@ TEST_F(FocusKeysFixture, TabVisitsTheShownControlsInReadingOrderAndTheKeysUseThe
     place<Button>(root, {100, 400, 44, 44}, 7)->setHidden(true);
     place<Button>(root, {200, 400, 44, 44}, 8)->setEnabled(false);
     place<Button>(root, {900, 400, 44, 44}, 9);  // off the window, with nothing to scroll it in
+    left->setBackgroundColor(Color::gray(0.95));
     right->layer()->setBorderWidth(1);
     right->layer()->setBorderColor(Color::redColor());
     slider->setValue(0.5f);
@@ -80,6 +83,7 @@ TEST_F(FocusKeysFixture, TabVisitsTheShownControlsInReadingOrderAndTheKeysUseThe
     for (int i = 0; i < 7; ++i) {
         ASSERT_TRUE(host.pressKey(Key::tab));
         visited.push_back(FocusNavigator::focused(root)->tag());
+        if (i == 0) EXPECT_EQ(left->layer()->borderColor(), FocusRing::darkColor()) << "dark over a light button";
     }
     EXPECT_EQ(visited, (std::vector<int>{1, 2, 3, 4, 5, 6, 1}));
     ASSERT_TRUE(host.pressKey(Key::backTab));
@@ -90,6 +94,7 @@ TEST_F(FocusKeysFixture, TabVisitsTheShownControlsInReadingOrderAndTheKeysUseThe
     ASSERT_TRUE(host.pressKey(Key::backTab));
     EXPECT_EQ(FocusNavigator::focused(root), right);
     EXPECT_TRUE(ringed(right));
+    EXPECT_EQ(right->layer()->borderColor(), FocusRing::lightColor()) << "light over the dark screen";
     EXPECT_FALSE(ringed(left));
 
     // Return and Space press a button as a tap does.
