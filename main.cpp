@@ -30,12 +30,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 void printUsage() {
-    std::puts("Usage: tinctura [--headless --screenshot FILE] [--screen IDENTIFIER] [--device phone|pad]\n"
-              "                [--data-dir DIR] [--cloud CONNINFO] [--exit-screenshot FILE] [--help]\n"
+    // Every option on the first line, which is all that some readers look at.
+    std::puts("Usage: tinctura [--headless --screenshot FILE] [--screen IDENTIFIER] [--device NAME] [--data-dir DIR] "
+              "[--cloud CONNINFO] [--exit-screenshot FILE] [--verbose] [--help]\n"
               "\n"
               "  (no options)            open the app in a window\n"
               "  --headless              render without a display (needs --screenshot)\n"
@@ -51,7 +53,31 @@ void printUsage() {
               "                          local file). Two machines given the same string, with Cloud storage on\n"
               "                          in Settings, share their saved colors. Passwords: ~/.pgpass or PGPASSWORD\n"
               "  --exit-screenshot FILE  write the last frame as a PNG when the window closes\n"
-              "  --verbose               print diagnostic lines on standard output");
+              "  --verbose               print diagnostic lines on standard output\n"
+              "  --help                  show this text\n"
+              "\n"
+              "Keys in the window:\n"
+              "  Tab, Shift+Tab          move the focus ring through the controls of the screen\n"
+              "  Return, Space           press the focused control\n"
+              "  arrow keys              move the focused slider or stepper, or the selection in a list\n"
+              "  Escape                  close a menu or an alert, else go back one screen\n"
+              "  Page Up, Page Down,     scroll the list under the mouse pointer (else the largest one)\n"
+              "  Home, End\n"
+              "  Ctrl+R                  turn the device between portrait and landscape\n"
+              "  Ctrl+Q, Ctrl+W          quit (as the window's close button does)");
+}
+
+// The identifiers --screen takes.
+std::vector<std::string> screenIdentifiers() {
+    auto identifiers = kit::Storyboard::named("Main")->sceneIdentifiers();
+    identifiers.push_back("MainMenuSecondPageVC");
+    return identifiers;
+}
+
+void reportUnknownScreen(const std::string& screen) {
+    std::string known;
+    for (const auto& identifier : screenIdentifiers()) known += (known.empty() ? "" : ", ") + identifier;
+    std::cerr << "tinctura: no screen " << screen << "; the screens are: " << known << "\n";
 }
 
 struct Options {
@@ -88,7 +114,7 @@ int runHeadless(const Options& options, const kit::DeviceProfile& profile,
     kit::host::BackgroundWorkStop stopFirst;
     host.setRootViewController(root);
     if (options.screen && !openScreen(root, options.screen)) {
-        std::cerr << "tinctura: no screen " << *options.screen << "\n";
+        reportUnknownScreen(*options.screen);
         return 1;
     }
     host.advance(1.0);
@@ -122,7 +148,10 @@ int runWindow(const Options& options, const kit::DeviceProfile& profile,
     window->setTitle("Tinctura");
     window->setExitScreenshot(options.exitScreenshot);
     window->setRootViewController(root);
-    if (options.screen && !openScreen(root, options.screen)) std::cerr << "tinctura: no screen " << *options.screen << "\n";
+    if (options.screen && !openScreen(root, options.screen)) {
+        reportUnknownScreen(*options.screen);
+        return 1;
+    }
     return window->run();
 }
 
@@ -133,6 +162,11 @@ int runApp(const Options& options, const kit::DeviceProfile& profile) {
     app::setDelegate(std::make_shared<app::AppDelegate>());
     app::Toast::install();
     auto board = app::registerMainStoryboard();
+    // Checked before a window opens: a mistyped identifier ends the start with the list, in a window too.
+    if (options.screen && !board->hasScene(*options.screen) && *options.screen != "MainMenuSecondPageVC") {
+        reportUnknownScreen(*options.screen);
+        return 1;
+    }
     auto root = board->instantiateInitialViewController();
     const int status = options.headless || options.screenshot ? runHeadless(options, profile, root)
                                                               : runWindow(options, profile, root);
@@ -215,7 +249,15 @@ int main(int argc, char** argv) {
     std::optional<kit::DataFolderLock::Refusal> refusal;
     [[maybe_unused]] static const auto folderLock = kit::DataFolderLock::acquire(kit::Paths::dataDir(), refusal);
     if (refusal) {
-        std::cerr << "tinctura: " << refusal->message() << "\n";
+        const auto message = refusal->message();
+        std::cerr << "tinctura: " << message << "\n";
+        // Started from the desktop's launcher, nobody reads standard error.
+        if (!options.headless && !options.screenshot && kit::host::Window::displayAvailable()) {
+            const char* title = refusal->unsafe ? "Tinctura cannot use its data folder" : "Tinctura is already running";
+            std::string error;
+            if (!kit::host::Window::showMessage(title, message, &error))
+                std::cerr << "tinctura: could not show the message: " << error << "\n";
+        }
         return 1;
     }
     if (auto refused = options.cloud ? kit::CloudConfiguration::save(*options.cloud) : std::nullopt) {

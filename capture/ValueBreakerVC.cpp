@@ -71,8 +71,15 @@ kit::layout::Anchor ValueBreakerVC::buildRowsAboveSave(kit::View& root, kit::lay
     increaseContrastButton = makeStepButton("+", stepper(&ValueBreakerVC::increaseContrast));
     decreaseContrastButton = makeStepButton("-", stepper(&ValueBreakerVC::decreaseContrast));
 
-    // A row: the label from the left edge up to "-", then "-" and "+" at the right edge.
+    // A row: the label from the left edge up to "-", then "-" and "+" at the right edge. The arrow
+    // keys step the row's value from either button.
     auto row = [&](kit::Label& label, kit::Button& minus, kit::Button& plus, kit::layout::Anchor below) {
+        auto byKey = [down = std::weak_ptr(std::static_pointer_cast<kit::Button>(minus.shared_from_this())),
+                      up = std::weak_ptr(std::static_pointer_cast<kit::Button>(plus.shared_from_this()))](int direction) {
+            if (auto button = (direction > 0 ? up : down).lock()) button->sendActions(kit::ControlEvent::touchUpInside);
+        };
+        minus.setKeyboardStep(byKey);
+        plus.setKeyboardStep(byKey);
         for (kit::View* v : {static_cast<kit::View*>(&label), static_cast<kit::View*>(&minus), static_cast<kit::View*>(&plus)})
             root.addSubview(v->shared_from_this());
         app::anchor(plus, std::nullopt, std::nullopt, below, root.rightAnchor(), 0, 0, -kGap, kSide, kRowHeight,

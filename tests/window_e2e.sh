@@ -4,7 +4,10 @@
 #  - the mouse wheel scrolls the swatch list by whole lines;
 #  - Escape leaves the settings for the main menu;
 #  - over a chart on a scrolling page, the wheel scrolls the page and Ctrl + wheel zooms the chart;
-#  - a window made larger shows the swatch list across all of it, not the phone between black bars.
+#  - a window made larger shows the swatch list across all of it, not the phone between black bars;
+#  - Tab, Tab and Return on the main menu open the second control of its top row (the videos);
+#  - Ctrl+Q and Ctrl+W end the app as the close button does, with its last frame written;
+#  - a second start on the data folder of a running app says so in a message box.
 # The app's checks compare the frame it writes on exit with headless renders of the same screens.
 set -euo pipefail
 
@@ -75,6 +78,17 @@ click --repeat 3 --delay 80 4
 keyup ctrl
 XDO
 
+cat > "$work/tab-return.xdo" <<'XDO'
+mousemove @X+187 @Y+400
+sleep 0.3
+key Tab
+sleep 0.2
+key Tab
+sleep 0.2
+key Return
+sleep 1.5
+XDO
+
 cat > "$work/resize.xdo" <<'XDO'
 search --name "^Tinctura$" windowsize %1 900 700
 sleep 1
@@ -91,8 +105,88 @@ run Tinctura /dev/null "$work/escape.xdo" \
   "$app" --device phone --data-dir "$work/data3" --screen SettingsVC --exit-screenshot "$work/escape.png"
 run Tinctura /dev/null "$work/resize.xdo" \
   "$app" --device phone --data-dir "$work/data4" --screen SwatchesVC --exit-screenshot "$work/resized.png"
+run Tinctura /dev/null "$work/tab-return.xdo" \
+  "$app" --device phone --data-dir "$work/data5" --exit-screenshot "$work/tab-return.png"
 run Chart "$work/chart.txt" "$work/chart.xdo" "$chart"
-for screen in MainMenuVC MainMenuSecondPageVC SwatchesVC SettingsVC; do shot "$screen"; done
+
+# Ctrl+Q and Ctrl+W: the app must end by itself, with status 0 and its exit frame written.
+cat > "$work/quit-key.sh" <<'QUIT'
+#!/usr/bin/env bash
+# quit-key.sh KEY APP ARGS...: prints "ended STATUS" or "still running".
+key=$1
+shift
+"$@" &
+pid=$!
+for _ in $(seq 1 300); do
+  wid=$(xdotool search --onlyvisible --name '^Tinctura$' 2>/dev/null | head -1 || true)
+  [ -n "$wid" ] && break
+  sleep 0.1
+done
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+xdotool mousemove $((X + 187)) $((Y + 400))
+sleep 0.3
+xdotool key "$key"
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+  echo "still running"
+  kill -TERM "$pid"
+  wait "$pid"
+else
+  status=0
+  wait "$pid" || status=$?
+  echo "ended $status"
+fi
+QUIT
+chmod +x "$work/quit-key.sh"
+for key in ctrl+q ctrl+w; do
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$work/quit-key.sh" "$key" \
+    "$app" --device phone --data-dir "$work/data-$key" --exit-screenshot "$work/quit-$key.png" >"$work/quit-$key.txt"
+done
+
+# A second start on a held data folder: a message box titled so, closed with Return; then status 1.
+cat > "$work/second-start.sh" <<'SECOND'
+#!/usr/bin/env bash
+# second-start.sh APP DATA: prints "box" when the message box showed, then "second STATUS".
+app=$1 data=$2
+"$app" --device phone --data-dir "$data" &
+first=$!
+for _ in $(seq 1 300); do
+  [ -n "$(xdotool search --onlyvisible --name '^Tinctura$' 2>/dev/null || true)" ] && break
+  sleep 0.1
+done
+"$app" --device phone --data-dir "$data" 2>/dev/null &
+second=$!
+box=""
+for _ in $(seq 1 200); do
+  # The box's title is a UTF-8 name, which xdotool's search does not read.
+  box=$(xwininfo -root -children | grep -o '^ *0x[0-9a-f]* "Tinctura is already running"' | grep -o '0x[0-9a-f]*' || true)
+  [ -n "$box" ] && break
+  kill -0 "$second" 2>/dev/null || break
+  sleep 0.1
+done
+if [ -n "$box" ]; then
+  echo box
+  sleep 0.5
+  xdotool key --window "$box" Return
+fi
+for _ in $(seq 1 50); do
+  kill -0 "$second" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$second" 2>/dev/null && kill -TERM "$second"
+status=0
+wait "$second" || status=$?
+echo "second $status"
+kill -TERM "$first"
+wait "$first" || true
+SECOND
+chmod +x "$work/second-start.sh"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$work/second-start.sh" "$app" "$work/data-held" >"$work/second-start.txt"
+for screen in MainMenuVC MainMenuSecondPageVC SwatchesVC SettingsVC VideosVC; do shot "$screen"; done
 [ -z "${E2E_KEEP:-}" ] || cp "$work"/*.png "$E2E_KEEP"/
 
 python3 - "$work" <<'PY'
@@ -171,6 +265,14 @@ width, rows, channels = frame("resized")
 right = [rows[y * SCALE][(900 - 10) * SCALE * channels:(900 - 10) * SCALE * channels + 3] for y in (200, 400, 600)]
 expect(width == 900 * SCALE and len(rows) == 700 * SCALE and all(sum(p) > 60 for p in right),
        "a window resized to 900 x 700 points shows the swatch rows to its right edge (%d x %d px)" % (width, len(rows)))
+expect(difference("tab-return", "VideosVC", 0, 812) < 2 < difference("tab-return", "MainMenuVC", 0, 812),
+       "Tab, Tab and Return on the main menu open the video instructions")
+for key in ("ctrl+q", "ctrl+w"):
+    said = open(os.path.join(work, "quit-%s.txt" % key)).read().strip()
+    expect(said == "ended 0" and os.path.exists(os.path.join(work, "quit-%s.png" % key)),
+           "%s ends the app as the close button does (%s)" % (key, said))
+said = open(os.path.join(work, "second-start.txt")).read().split()
+expect(said == ["box", "second", "1"], "a second start shows its refusal in a message box (%s)" % " ".join(said))
 chart = open(os.path.join(work, "chart.txt")).read().split()
 print("chart window:", " ".join(chart))
 expect(chart[:2] == ["page", "120.0"], "the wheel over a chart scrolls the page")

@@ -3,12 +3,15 @@
 #include "app/menus/TutorialListView.h"
 #include "app/menus/VideoLinks.h"
 #include "app/settings/BackNavigation.h"
+#include "app/ui/Alerts.h"
 #include "app/ui/Ext.h"
 #include "colour/ThemeColors.h"
 #include "kit/base/Make.h"
+#include "kit/ui/AlertController.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/Label.h"
+#include "kit/ui/Pasteboard.h"
 #include "kit/ui/View.h"
 
 namespace app {
@@ -101,7 +104,22 @@ void VideosVC::openVideo(std::string_view videoId) {
     if (!application.canOpenURL(*url)) {
         if (auto web = VideoLinks::webURL(videoId)) url = web;
     }
-    application.openURL(*url);
+    std::weak_ptr<VideosVC> weak = std::static_pointer_cast<VideosVC>(shared_from_this());
+    application.openURL(*url, [weak, address = *url](bool opened) {
+        if (opened) return;
+        if (auto self = weak.lock()) self->showUnopenedLink(address);
+    });
+}
+
+void VideosVC::showUnopenedLink(const std::string& url) {
+    auto alert = kit::AlertController::make("Could not open the video",
+                                            "No web browser could be started for it. The video is at\n" + url);
+    alert->addAction(kit::AlertAction::make("Copy link", kit::AlertActionStyle::defaultStyle, [url](kit::AlertAction&) {
+        kit::Pasteboard::general().setString(url);
+        Alerts::shared().showToast("Link copied");
+    }));
+    alert->addAction(kit::AlertAction::make("OK", kit::AlertActionStyle::cancel));
+    presentViewController(alert, true);
 }
 
 void VideosVC::dcwUsualUseCase(kit::Button&) { openVideo(VideoLinks::ids::dcwUsualUseCase); }

@@ -4,6 +4,7 @@
 #include "kit/ui/ViewController.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,6 +42,7 @@ public:
     void contrastRatioUsualUseCase(kit::Button& sender);
 
     // Opens the video: the app URL when something handles its scheme, else the web watch page.
+    // When nothing could open it, an alert gives the address to copy.
     void openVideo(std::string_view videoId);
 
     void backBtn(kit::Button& sender);
@@ -53,6 +55,7 @@ public:
 
 private:
     void buildScene();
+    void showUnopenedLink(const std::string& url);
     std::shared_ptr<kit::Button> backButton_;
     std::shared_ptr<kit::Label> titleLabel_;
     std::shared_ptr<kit::ScrollView> list_;

@@ -2,26 +2,14 @@
 
 #include "kit/host/Headless.h"
 #include "kit/ui/AlertController.h"
+#include "kit/ui/FocusNavigator.h"
 #include "kit/ui/ImagePicker.h"
 #include "kit/ui/NavigationController.h"
-#include "kit/ui/Responder.h"
 #include "kit/ui/ScrollView.h"
-#include "kit/ui/TextField.h"
 #include "kit/ui/View.h"
 
 namespace kit::host {
 namespace {
-
-bool moveToNextField(AlertController& alert) {
-    const auto& fields = alert.textFields();
-    if (fields.empty()) return false;
-    auto current = Responder::currentFirstResponder();
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        if (fields[i] == current) next = (i + 1) % fields.size();
-    fields[next]->becomeFirstResponder();
-    return true;
-}
 
 bool pickerKey(ImagePicker& picker, Key key) {
     if (key == Key::enter) {
@@ -54,11 +42,11 @@ bool goBack(const std::shared_ptr<ViewController>& top) {
 bool shows(const View& view) { return !view.isHidden() && view.alpha() > 0; }
 
 // The frontmost, innermost shown view with an Escape action: later subviews lie in front.
-const View* openThing(const View& view) {
+View* openThing(View& view) {
     if (!shows(view)) return nullptr;
     const auto& children = view.subviews();
     for (auto child = children.rbegin(); child != children.rend(); ++child)
-        if (const View* found = openThing(**child)) return found;
+        if (View* found = openThing(**child)) return found;
     return view.escapeAction() ? &view : nullptr;
 }
 
@@ -69,6 +57,25 @@ bool closeOpenThing(ViewController& top) {
     auto action = open->escapeAction();  // the action may drop the view that holds it
     action();
     return true;
+}
+
+// The keys of the focus ring act in what lies open on the screen, else in the whole screen.
+std::optional<bool> focusKey(ViewController& top, Key key) {
+    if (!top.isViewLoaded()) return std::nullopt;
+    View* open = openThing(*top.view());
+    View& scope = open ? *open : *top.view();
+    switch (key) {
+    case Key::tab: return FocusNavigator::moveFocus(scope, false);
+    case Key::backTab: return FocusNavigator::moveFocus(scope, true);
+    // Return with no ring goes on to the alert or the picker.
+    case Key::enter: return FocusNavigator::activate(scope) ? std::optional(true) : std::nullopt;
+    case Key::space: return FocusNavigator::activate(scope);
+    case Key::left: return FocusNavigator::arrow(scope, ArrowKey::left);
+    case Key::right: return FocusNavigator::arrow(scope, ArrowKey::right);
+    case Key::up: return FocusNavigator::arrow(scope, ArrowKey::up);
+    case Key::down: return FocusNavigator::arrow(scope, ArrowKey::down);
+    default: return std::nullopt;
+    }
 }
 
 ScrollView* largestScrollable(View& view, ScrollView* best) {
@@ -113,11 +120,11 @@ bool pressKey(const std::shared_ptr<ViewController>& root, Key key, std::optiona
     if (key == Key::pageUp || key == Key::pageDown || key == Key::home || key == Key::end)
         return scrollByKey(*top, key, pointer);
     if (key == Key::escape && closeOpenThing(*top)) return true;
+    if (auto handled = focusKey(*top, key)) return *handled;
     if (auto alert = std::dynamic_pointer_cast<AlertController>(top)) {
         switch (key) {
         case Key::escape: return alert->cancelFromKeyboard();
         case Key::enter: return alert->confirmFromKeyboard();
-        case Key::tab: return moveToNextField(*alert);
         default: return false;
         }
     }

@@ -1,8 +1,10 @@
 #pragma once
 // The keys a desktop user expects of every screen, the same in the window and in headless tests:
 // Escape closes the innermost open thing (a menu or overlay, then an alert, sheet or picker, then
-// the screen), Return confirms an alert or the picker's crop, Tab moves between an alert's text
-// fields, Page Up / Page Down / Home / End move a list or grid.
+// the screen); Tab and Shift+Tab move the focus ring through the controls of what lies open (else
+// the screen), Return and Space press the control with the ring and the arrow keys step it (see
+// FocusNavigator.h); Return with no ring confirms an alert or the picker's crop; Page Up /
+// Page Down / Home / End move a list or grid.
 #include "kit/base/Geometry.h"
 
 #include <memory>
@@ -14,7 +16,7 @@ class ViewController;
 
 namespace kit::host {
 
-enum class Key { escape, enter, tab, pageUp, pageDown, home, end };
+enum class Key { escape, enter, space, tab, backTab, left, right, up, down, pageUp, pageDown, home, end };
 
 // Acts on the screen on top of `root`; false when the key meant nothing there. Scrolling keys move
 // the list under `pointer` (window coordinates) when there is one, else the largest on the screen.

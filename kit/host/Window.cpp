@@ -31,4 +31,9 @@ std::unique_ptr<Window> Window::make(const DeviceProfile& profile, std::string* 
     return module ? module->make(profile) : nullptr;
 }
 
+bool Window::showMessage(const std::string& title, const std::string& message, std::string* error) {
+    const auto* module = host(error);
+    return module && module->showMessage(title, message, error);
+}
+
 } // namespace kit::host

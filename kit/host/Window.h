@@ -2,9 +2,10 @@
 // The app in a real window: the device's screen scaled to fit the display (sharp on HiDPI), the mouse
 // as one finger, touch screens as several, the wheel and touchpad scrolling for scroll views
 // (Ctrl + wheel zooms a chart), the keyboard for text fields and the keys of KeyCommands.h (Ctrl+R
-// turns the device). The window is redrawn at most 60 times a second, and only when the view tree
-// changed. The host lives in the window module (kit/host/window/), loaded by make() only when a
-// window is wanted, so that a start without one never loads the window system's libraries.
+// turns the device; Ctrl+Q and Ctrl+W quit as the close button does). The window is redrawn at most
+// 60 times a second, and only when the view tree changed. The host lives in the window module
+// (kit/host/window/), loaded by make() only when a window is wanted, so that a start without one
+// never loads the window system's libraries.
 #include "kit/ui/Device.h"
 
 #include <memory>
@@ -30,6 +31,9 @@ public:
     static bool loadHost(std::string* error);
     // A window host from the window module; none, with the reason, when the module cannot be loaded.
     static std::unique_ptr<Window> make(const DeviceProfile& profile, std::string* error);
+    // A message box on the display, for what a user who started the app from the desktop would
+    // otherwise never see; returns when it is closed. False, with the reason, when none could show.
+    static bool showMessage(const std::string& title, const std::string& message, std::string* error);
 
     // Opens the window; false with the reason when the display cannot be used.
     virtual bool open(std::string* error = nullptr) = 0;
@@ -47,6 +51,7 @@ public:
 // What the window module exports as tinctura_window_module.
 struct WindowModule {
     std::unique_ptr<Window> (*make)(const DeviceProfile& profile);
+    bool (*showMessage)(const std::string& title, const std::string& message, std::string* error);
 };
 
 } // namespace kit::host

@@ -25,7 +25,7 @@ std::optional<std::string> unfitness(int fd) {
 
 std::string DataFolderLock::Refusal::message() const {
     if (unsafe)
-        return "the lock file " + lockFile.string() + " is " + *unsafe +
+        return "The lock file " + lockFile.string() + " is " + *unsafe +
                ", so Tinctura does not use this data folder; remove it (Tinctura makes a new one) and start again, "
                "or start with another --data-dir";
     std::string text = "Tinctura is already running on the data folder " + lockFile.parent_path().string();

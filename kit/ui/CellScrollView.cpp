@@ -4,6 +4,7 @@
 #include "kit/ui/TapGesture.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kit {
 namespace {
@@ -43,6 +44,7 @@ std::shared_ptr<ReusableCell> CellScrollView::reuseOrMake(const std::string& reu
 }
 
 void CellScrollView::recycle(const IndexPath& indexPath, const std::shared_ptr<ReusableCell>& cell) {
+    if (selectionRing_.view() == cell) selectionRing_.clear();  // before the cell shows another item
     cell->removeFromSuperview();
     if (!cell->reuseIdentifier_.empty()) reusePool_[cell->reuseIdentifier_].push_back(cell);
     didEndDisplaying(indexPath);
@@ -107,6 +109,7 @@ void CellScrollView::updateVisibleCells() {
             cell->layoutIfNeeded();
         }
     }
+    placeSelectionRing();
 }
 
 std::shared_ptr<ReusableCell> CellScrollView::visibleCell(const IndexPath& indexPath) const {
@@ -167,6 +170,63 @@ void CellScrollView::select(const std::optional<IndexPath>& indexPath) {
     selected_ = indexPath;
     if (selected_)
         if (auto cell = visibleCell(*selected_)) cell->setSelected(true);
+    placeSelectionRing();
+}
+
+void CellScrollView::placeSelectionRing() {
+    selectionRing_.show(showsSelectionRing_ && selected_ ? visibleCell(*selected_) : nullptr);
+}
+
+void CellScrollView::setShowsSelectionRing(bool shows) {
+    showsSelectionRing_ = shows;
+    placeSelectionRing();
+}
+
+std::vector<IndexPath> CellScrollView::allItems() {
+    if (!layoutValid_) prepareLayout();
+    std::vector<IndexPath> items;
+    for (int s = 0; s < static_cast<int>(frames_.size()); ++s)
+        for (int i = 0; i < static_cast<int>(frames_[static_cast<std::size_t>(s)].size()); ++i) items.push_back({s, i});
+    return items;
+}
+
+bool CellScrollView::moveSelectionByKey(ArrowKey key) {
+    const auto items = allItems();
+    if (items.empty()) return false;
+    std::optional<IndexPath> next;
+    auto current = selected_ ? std::find(items.begin(), items.end(), *selected_) : items.end();
+    if (current == items.end()) {
+        next = items.front();
+    } else if (key == ArrowKey::left || key == ArrowKey::right) {
+        if (key == ArrowKey::left && current != items.begin()) next = *(current - 1);
+        if (key == ArrowKey::right && current + 1 != items.end()) next = *(current + 1);
+    } else {
+        // The nearest row that way, and in it the item nearest across.
+        const Rect from = *frameOf(*current);
+        const bool down = key == ArrowKey::down;
+        double bestRow = 0, bestAcross = 0;
+        for (const auto& item : items) {
+            const Rect f = *frameOf(item);
+            const double row = down ? f.minY() - from.minY() : from.minY() - f.minY();
+            if (row < 0.5) continue;
+            const double across = std::abs(f.midX() - from.midX());
+            if (!next || row < bestRow - 0.5 || (row < bestRow + 0.5 && across < bestAcross)) {
+                next = item;
+                bestRow = row;
+                bestAcross = across;
+            }
+        }
+    }
+    if (!next) return false;
+    select(next);
+    scrollRectToVisible(*frameOf(*next));
+    return true;
+}
+
+bool CellScrollView::activateSelection() {
+    if (!selected_ || !frameOf(*selected_)) return false;
+    tap(*selected_);
+    return true;
 }
 
 void CellScrollView::tap(const IndexPath& indexPath) {

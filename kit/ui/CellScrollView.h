@@ -3,6 +3,7 @@
 // for items near the visible area and reused by identifier as the content scrolls, one selected
 // item, and a tap on an item (no movement, no other recogniser taking it) that selects it.
 // Subclasses lay the items out, ask their data source for cells and tell their delegate.
+#include "kit/ui/FocusRing.h"
 #include "kit/ui/ReusableCell.h"
 #include "kit/ui/ScrollView.h"
 
@@ -34,6 +35,15 @@ public:
 
     void reloadData();
     void layoutSubviews() override;
+
+    // The keyboard, while the list or grid has the focus ring. An arrow key selects the next item
+    // that way (left and right: the one before or after; up and down: the nearest in the row above
+    // or below; the first item when none is selected) and brings it into view, telling the delegate
+    // nothing, and false when there is none that way. Return taps the selected item.
+    bool moveSelectionByKey(ArrowKey key);
+    bool activateSelection();
+    // While the list has the focus, its selected item shows the focus ring.
+    void setShowsSelectionRing(bool shows);
 
 protected:
     // The frames of the items, per section, for the current bounds; sets the content size.
@@ -83,6 +93,8 @@ private:
     void prepareLayout();
     void updateVisibleCells();
     void recycle(const IndexPath& indexPath, const std::shared_ptr<ReusableCell>& cell);
+    void placeSelectionRing();
+    std::vector<IndexPath> allItems();
 
     std::map<std::string, Factory> factories_;
     std::map<std::string, std::vector<std::shared_ptr<ReusableCell>>> reusePool_;
@@ -91,6 +103,8 @@ private:
     bool layoutValid_ = false;
     double laidOutBreadth_ = -1;
     std::optional<IndexPath> selected_;
+    bool showsSelectionRing_ = false;
+    FocusRing selectionRing_;
 };
 
 } // namespace kit

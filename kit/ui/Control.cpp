@@ -54,6 +54,21 @@ void Control::sendActions(ControlEvent events) {
     for (auto& action : toRun) action(*this);
 }
 
+bool Control::activateFromKeyboard() {
+    if (!enabled_) return false;
+    auto self = weak_from_this().lock();
+    sendActions(ControlEvent::touchDown);
+    sendActions(ControlEvent::touchUpInside);
+    return true;
+}
+
+bool Control::stepFromKeyboard(int direction) {
+    if (!enabled_ || !keyboardStep_) return false;
+    auto step = keyboardStep_;  // the step may replace the control's
+    step(direction);
+    return true;
+}
+
 void Control::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;

@@ -77,6 +77,15 @@ public:
     ContentHorizontalAlignment contentHorizontalAlignment() const { return horizontalAlignment_; }
     void setContentHorizontalAlignment(ContentHorizontalAlignment a) { horizontalAlignment_ = a; setNeedsLayout(); }
 
+    // The keyboard, while the control has the focus ring. Return or Space presses it as a tap
+    // would; an arrow key steps it by one (+1 up or right, -1 down or left). False when the
+    // control does nothing with the key.
+    virtual bool activateFromKeyboard();
+    virtual bool stepFromKeyboard(int direction);
+    // What the arrow keys step for a control with no value of its own, such as a "+" or "-"
+    // button of a stepper (both of a pair step the same value).
+    void setKeyboardStep(std::function<void(int direction)> step) { keyboardStep_ = std::move(step); }
+
     // Tracking hooks, called from the base touch handlers.
     virtual bool beginTracking(const Touch& touch, const Event& event);
     virtual bool continueTracking(const Touch& touch, const Event& event);
@@ -103,6 +112,7 @@ private:
         Action action;
     };
     std::vector<Registration> registrations_;
+    std::function<void(int direction)> keyboardStep_;
     bool enabled_ = true;
     bool selected_ = false;
     bool highlighted_ = false;

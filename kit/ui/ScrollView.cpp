@@ -119,6 +119,19 @@ bool ScrollView::scrollWheel(const WheelEvent& event) {
     return true;
 }
 
+void ScrollView::scrollRectToVisible(const Rect& rect) {
+    const EdgeInsets inset = adjustedContentInset();
+    const Rect b = bounds();
+    // Past the far edge: move on until its end shows; then the near edge wins, for a rect longer
+    // than what shows.
+    Point target = b.origin;
+    if (rect.maxY() > b.maxY() - inset.bottom) target.y += rect.maxY() - (b.maxY() - inset.bottom);
+    if (rect.minY() < target.y + inset.top) target.y = rect.minY() - inset.top;
+    if (rect.maxX() > b.maxX() - inset.right) target.x += rect.maxX() - (b.maxX() - inset.right);
+    if (rect.minX() < target.x + inset.left) target.x = rect.minX() - inset.left;
+    setContentOffset(clamped(target));
+}
+
 bool ScrollView::canScroll() const {
     const Point lo = minimumContentOffset(), hi = maximumContentOffset();
     return scrollEnabled_ && (hi.y > lo.y || hi.x > lo.x);

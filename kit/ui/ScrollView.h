@@ -14,6 +14,8 @@ class Timer;
 
 // The keys that move a long list the way a desktop user expects.
 enum class ScrollKey { pageUp, pageDown, home, end };
+// The arrow keys, for what has the keyboard focus.
+enum class ArrowKey { left, right, up, down };
 
 class ScrollView : public View {
 public:
@@ -64,6 +66,9 @@ public:
     bool scrollByKey(ScrollKey key);
     // Whether the content is longer (or wider) than what shows.
     bool canScroll() const;
+    // Moves the content the least that brings `rect` (in the bounds' coordinates, so in the
+    // content's) into what shows, as far as the content allows.
+    void scrollRectToVisible(const Rect& rect);
 
 protected:
     // Subclasses lay out their content for the new offset.

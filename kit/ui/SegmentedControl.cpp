@@ -80,6 +80,17 @@ void SegmentedControl::endTracking(const Touch* touch, const Event*) {
     sendActions(ControlEvent::valueChanged);
 }
 
+bool SegmentedControl::stepFromKeyboard(int direction) {
+    if (!isEnabled() || titles_.empty()) return false;
+    const int last = static_cast<int>(titles_.size()) - 1;
+    const int next = selected_ == noSegment ? (direction > 0 ? 0 : last) : std::clamp(selected_ + direction, 0, last);
+    if (next == selected_) return true;
+    selected_ = next;
+    setNeedsDisplay();
+    sendActions(ControlEvent::valueChanged);
+    return true;
+}
+
 Size SegmentedControl::intrinsicContentSize() const {
     // Segments share the width equally, so the widest title sets every segment's width.
     double widest = 0;

@@ -37,6 +37,9 @@ public:
     int segmentAt(Point p) const;
 
     void endTracking(const Touch* touch, const Event* event) override;
+    // The arrow keys select the neighbouring segment, as a tap on it would.
+    bool activateFromKeyboard() override { return false; }
+    bool stepFromKeyboard(int direction) override;
     bool winsTouchOver(const GestureRecognizer& recognizer) const override { return claimsTapsAndSwipes(recognizer); }
     Size intrinsicContentSize() const override;
     void tintColorDidChange() override { setNeedsDisplay(); }

@@ -98,6 +98,19 @@ void Slider::endTracking(const Touch* touch, const Event* event) {
     if (!continuous_ && changedWhileTracking_ && value_ != valueAtGrab_) sendActions(ControlEvent::valueChanged);
 }
 
+bool Slider::stepFromKeyboard(int direction) {
+    if (!isEnabled()) return false;
+    const float before = value_;
+    value_ += static_cast<float>(direction) * (maximum_ - minimum_) / 20;
+    clamp();
+    if (value_ == before) return true;  // at the end of the range: the key is taken all the same
+    auto self = weak_from_this().lock();
+    setNeedsDisplay();
+    sendActions(ControlEvent::valueChanged);
+    sendActions(ControlEvent::touchUpInside);
+    return true;
+}
+
 bool Slider::winsTouchOver(const GestureRecognizer& r) const {
     // A drag along the slider is the slider's, whoever above it watches for pans.
     return claimsTapsAndSwipes(r) || (isEnabled() && dynamic_cast<const PanGesture*>(&r));

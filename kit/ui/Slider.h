@@ -41,6 +41,9 @@ public:
     bool beginTracking(const Touch& touch, const Event& event) override;
     bool continueTracking(const Touch& touch, const Event& event) override;
     void endTracking(const Touch* touch, const Event* event) override;
+    // A step is a twentieth of the range; the value changes as a tap on the track would change it.
+    bool activateFromKeyboard() override { return false; }
+    bool stepFromKeyboard(int direction) override;
     bool winsTouchOver(const GestureRecognizer& recognizer) const override;
     Size intrinsicContentSize() const override { return {layout::noIntrinsicMetric, 31}; }
     void tintColorDidChange() override { setNeedsDisplay(); }

@@ -30,6 +30,17 @@ void Switch::endTracking(const Touch* touch, const Event*) {
     sendActions(ControlEvent::valueChanged);
 }
 
+bool Switch::activateFromKeyboard() {
+    if (!isEnabled()) return false;
+    auto self = weak_from_this().lock();
+    sendActions(ControlEvent::touchDown);
+    on_ = !on_;
+    setNeedsDisplay();
+    sendActions(ControlEvent::valueChanged);
+    sendActions(ControlEvent::touchUpInside);
+    return true;
+}
+
 bool Switch::winsTouchOver(const GestureRecognizer& r) const {
     return claimsTapsAndSwipes(r) || (isEnabled() && dynamic_cast<const PanGesture*>(&r));
 }

@@ -23,6 +23,7 @@ public:
 
     void setFrame(const Rect& frame) override;
     void endTracking(const Touch* touch, const Event* event) override;
+    bool activateFromKeyboard() override;
     bool winsTouchOver(const GestureRecognizer& recognizer) const override;
     Size intrinsicContentSize() const override { return kSize; }
     Size sizeThatFits(Size) const override { return kSize; }

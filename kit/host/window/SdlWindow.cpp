@@ -199,12 +199,24 @@ struct SdlWindow::Impl {
             rotate();
             return;
         }
+        if ((key == SDLK_q || key == SDLK_w) && (modifiers & KMOD_CTRL)) {
+            // The way the close button ends the app: one path for the shutdown.
+            SDL_Event quit{};
+            quit.type = SDL_QUIT;
+            SDL_PushEvent(&quit);
+            return;
+        }
         const auto root = window->rootViewController();
         switch (key) {
         case SDLK_ESCAPE: pressKey(root, Key::escape); break;
         case SDLK_RETURN:
         case SDLK_KP_ENTER: pressKey(root, Key::enter); break;
-        case SDLK_TAB: pressKey(root, Key::tab); break;
+        case SDLK_SPACE: pressKey(root, Key::space); break;
+        case SDLK_TAB: pressKey(root, modifiers & KMOD_SHIFT ? Key::backTab : Key::tab); break;
+        case SDLK_LEFT: pressKey(root, Key::left); break;
+        case SDLK_RIGHT: pressKey(root, Key::right); break;
+        case SDLK_UP: pressKey(root, Key::up); break;
+        case SDLK_DOWN: pressKey(root, Key::down); break;
         case SDLK_PAGEUP: pressKey(root, Key::pageUp, pointer); break;
         case SDLK_PAGEDOWN: pressKey(root, Key::pageDown, pointer); break;
         // Home and End belong to a text field being typed in.
@@ -363,6 +375,19 @@ SDL_Renderer* createRenderer(SDL_Window* window) {
 }
 
 } // namespace
+
+bool SdlWindow::showMessage(const std::string& title, const std::string& message, std::string* error) {
+    // With the display's own video driver started, the box is drawn by it; without, SDL tries helper
+    // programs that a desktop need not have.
+    if (!initVisibleVideo(error)) {
+        SDL_Quit();
+        return false;
+    }
+    const bool shown = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), nullptr) == 0;
+    if (!shown && error) *error = SDL_GetError();
+    SDL_Quit();
+    return shown;
+}
 
 bool SdlWindow::open(std::string* error) {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");

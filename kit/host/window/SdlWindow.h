@@ -20,6 +20,9 @@ public:
 
     const std::shared_ptr<kit::Window>& window() const override;
 
+    // See Window::showMessage: an error box of its own, with no app window needed.
+    static bool showMessage(const std::string& title, const std::string& message, std::string* error);
+
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;

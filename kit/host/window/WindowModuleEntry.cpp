@@ -5,4 +5,5 @@ extern "C" const kit::host::WindowModule tinctura_window_module{
     [](const kit::DeviceProfile& profile) -> std::unique_ptr<kit::host::Window> {
         return std::make_unique<kit::host::SdlWindow>(profile);
     },
+    &kit::host::SdlWindow::showMessage,
 };

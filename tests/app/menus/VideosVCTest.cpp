@@ -2,6 +2,9 @@
 
 #include "app/menus/VideoLinks.h"
 #include "app/menus/VideosVC.h"
+#include "app/ui/Alerts.h"
+#include "kit/ui/AlertController.h"
+#include "kit/ui/Pasteboard.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/ScrollView.h"
 
@@ -67,6 +70,27 @@ TEST_F(VideosScreen, LinksAreFormedSafely) {
     auto screen = open();
     screen->openVideo("not an id");  // no app URL can be formed: nothing opens
     EXPECT_TRUE(opened().empty());
+}
+
+TEST_F(VideosScreen, ALinkNothingCouldOpenIsShownWithItsAddressToCopy) {
+    auto screen = open();
+    openerAccepts = false;  // no browser on the machine
+    tapListed(*screen, screen->tutorialButtons()[0]);
+    host->advance(1);
+    auto alert = host->presentedAlert();
+    ASSERT_TRUE(alert) << "the failure is told";
+    const std::string address = "https://videos.example.org/watch?v=" + std::string(tutorialIds[0]);
+    EXPECT_NE(alert->message().find(address), std::string::npos) << alert->message();
+    screenshot("videos-unopened-link");
+    ASSERT_TRUE(host->answerAlert("Copy link"));
+    host->advance(0.5);
+    EXPECT_EQ(kit::Pasteboard::general().string(), address);
+    EXPECT_EQ(app::Alerts::shared().lastToastText(), "Link copied");
+
+    openerAccepts = true;
+    tapListed(*screen, screen->tutorialButtons()[1]);
+    host->advance(1);
+    EXPECT_FALSE(host->presentedAlert()) << "an opened link says nothing";
 }
 
 TEST_F(VideosScreen, BackSwipeOnlyBelowTheTopStrip) {

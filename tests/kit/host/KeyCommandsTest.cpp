@@ -153,7 +153,7 @@ TEST_F(KeyCommandsFixture, EscapeCancelsAndReturnConfirmsEveryKindOfAlert) {
     }
 }
 
-TEST_F(KeyCommandsFixture, TabMovesBetweenAnAlertsFieldsAndReturnAddsWhatWasTyped) {
+TEST_F(KeyCommandsFixture, TabMovesThroughAnAlertsFieldsAndButtonsAndReturnAddsWhatWasTyped) {
     Headless host;
     auto screen = kit::make<ViewController>();
     host.setRootViewController(screen);
@@ -172,6 +172,10 @@ TEST_F(KeyCommandsFixture, TabMovesBetweenAnAlertsFieldsAndReturnAddsWhatWasType
     host.typeText("34");
     ASSERT_TRUE(host.pressKey(Key::tab));
     host.typeText("56");
+    // On from the last field through the alert's two buttons, and round to the first field.
+    ASSERT_TRUE(host.pressKey(Key::tab));
+    EXPECT_EQ(Responder::currentFirstResponder(), nullptr);
+    ASSERT_TRUE(host.pressKey(Key::tab));
     ASSERT_TRUE(host.pressKey(Key::tab));
     EXPECT_EQ(Responder::currentFirstResponder(), alert->textFields().front());
     ASSERT_TRUE(host.pressKey(Key::enter));
