@@ -3,7 +3,7 @@
 # and the X clipboard from xclip:
 #  - Ctrl+V and Shift+Insert paste what another program put on the clipboard;
 #  - Ctrl+A then Ctrl+C put the whole text on the clipboard, where another program reads it;
-#  - Home, typing, End and Backspace edit at the caret.
+#  - Home, typing, End and Backspace edit at the caret; Shift+Home selects back to the start.
 set -euo pipefail
 
 program=${1:?usage: window_text_field.sh PATH_TO_TEXT_FIELD_WINDOW}
@@ -17,7 +17,7 @@ set -euo pipefail
 program=$1 work=$2
 # Another program owns the clipboard, as a browser does after a copy.
 printf ' 1e90ff ' | xclip -selection clipboard -i
-"$program" >"$work/field.txt" &
+"$program" "$work/window.png" >"$work/field.txt" &
 pid=$!
 wid=""
 for _ in $(seq 1 300); do
@@ -38,7 +38,7 @@ sleep 0.5
 xclip -selection clipboard -o >"$work/copied.txt" || true
 xdotool key --delay 100 Home
 xdotool type --delay 100 'X'
-xdotool key --delay 100 End BackSpace
+xdotool key --delay 100 End BackSpace shift+Home
 sleep 1
 kill -TERM "$pid"
 wait "$pid"
@@ -46,11 +46,13 @@ DRIVE
 chmod +x "$work/drive.sh"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" "$work/drive.sh" "$program" "$work"
+[ -z "${E2E_KEEP:-}" ] || cp "$work/window.png" "$E2E_KEEP/text-field-window.png"
 
 failures=0
 expect() {
   if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAILED: $1: got [$2], expected [$3]"; failures=1; fi
 }
 expect "Ctrl+A and Ctrl+C copy both pastes to the X clipboard" "$(cat "$work/copied.txt")" " 1e90ff  1e90ff "
-expect "Home, typing, End and Backspace edit at the caret" "$(cat "$work/field.txt")" "text [X 1e90ff  1e90ff] caret 16"
+expect "Home, typing, End, Backspace and Shift+Home edit at the caret" "$(cat "$work/field.txt")" \
+  "text [X 1e90ff  1e90ff] caret 0"
 exit $failures

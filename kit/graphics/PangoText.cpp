@@ -123,10 +123,11 @@ PangoLayout* newLayout(const AttributedString& text, const TextLayoutOptions& op
 
     // Each paragraph takes its direction from its first strong letter, so Arabic or Hebrew text
     // reads right to left. Pango then mirrors left and right alignment in such a paragraph: that
-    // is the natural alignment, while left and right themselves are absolute.
-    const bool rightToLeft = pango_layout_get_direction(layout, 0) == PANGO_DIRECTION_RTL;
+    // is the natural alignment, while left and right themselves are absolute. (Asking Pango lays
+    // the text out once more, which plain ASCII text never needs.)
     auto absolute = [&](PangoAlignment side) {
-        if (!rightToLeft) return side;
+        const bool ascii = std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (ascii || pango_layout_get_direction(layout, 0) != PANGO_DIRECTION_RTL) return side;
         return side == PANGO_ALIGN_LEFT ? PANGO_ALIGN_RIGHT : PANGO_ALIGN_LEFT;
     };
     switch (style.alignment) {

@@ -1,5 +1,6 @@
 // One text field in the real window host, for the end-to-end test of the desktop editing keys and
-// the X clipboard: it is driven by xdotool, closed, and writes the field's text to standard output.
+// the X clipboard: it is driven by xdotool, closed, and writes the field's text to standard output
+// (and its last frame to the file given as the argument, if any).
 #include "kit/base/Make.h"
 #include "kit/host/window/SdlWindow.h"
 #include "kit/ui/TextField.h"
@@ -9,7 +10,7 @@
 #include <cstdio>
 #include <string>
 
-int main() {
+int main(int argc, char** argv) {
     kit::host::SdlWindow host(kit::DeviceProfile::phone());
     std::string error;
     if (!host.open(&error)) {
@@ -24,6 +25,7 @@ int main() {
     field->setBorderStyle(kit::TextBorderStyle::roundedRect);
     screen->view()->addSubview(field);
     host.setRootViewController(screen);
+    if (argc > 1) host.setExitScreenshot(argv[1]);
     const int status = host.run();
     std::printf("text [%s] caret %zu\n", field->text().c_str(), field->caretPosition());
     return status;
