@@ -60,8 +60,9 @@ void showHexEntry(const std::shared_ptr<kit::ViewController>& host, ApplyColor a
     alert->addAction(AlertAction::make(text("Add"), AlertActionStyle::defaultStyle, [fields, apply](AlertAction&) {
         // Pasted codes often come with spaces or a line break around them.
         const auto typed = fieldText(fields, 0);
-        const std::string_view hex = kit::text::trimmingWhitespaceAndNewlines(typed.value_or(""));
-        if (typed && colour::isValidHexColor(hex)) apply(colour::colorFromHex(hex));
+        if (!typed) return;
+        const std::string_view hex = kit::text::trimmingWhitespaceAndNewlines(*typed);
+        if (colour::isValidHexColor(hex)) apply(colour::colorFromHex(hex));
     }));
     host->presentViewController(alert, true);
 }

@@ -214,7 +214,7 @@ TEST_F(LargeOverlay, LightRowsAreTintedByTheirLight) {
 
 TEST_F(LargeOverlay, LongAndRightToLeftNamesEndInAnEllipsisInsideTheColourArea) {
     storeLightSet(2, "a studio name long enough to run past the end of the row", {"FF0000", "00FF00"}, "Daylight", 1);
-    storeLightSet(1, "\u0645\u0631\u062D\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645 my long studio name", {"FF0000"},
+    storeLightSet(1, "\u0645\u0631\u062D\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645 my long studio name", {"FF0000", "0000FF"},
                   "Daylight", 1);
     auto overlay = openLarge(LargeCombinationViewType::light);
     for (int i = 0; i < 2; ++i) {

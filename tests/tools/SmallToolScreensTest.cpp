@@ -4,6 +4,7 @@
 #include "app/SavedData.h"
 #include "colour/HexText.h"
 #include "colour/library/ColorLibrary.h"
+#include "kit/base/Console.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/Label.h"
 #include "kit/ui/Slider.h"
