@@ -143,12 +143,12 @@ void CcImageVC::composeImage() {
         label->setTextColor(kit::Color::blackColor());
         label->setTextAlignment(kit::TextAlignment::center);
         label->setFont(kit::Font::system(18));
-        label->setLineBreakMode(kit::LineBreakMode::clip);
-        label->setClipsToBounds(true);
         nameBox_->addSubview(label);
-        // Centred on the box at its own width: the box cuts a long name on both sides.
+        // Centred on the box at its own width; a name too long for the box ends in an ellipsis.
         app::anchorWithCenter(*label, nameBox_->topAnchor(), std::nullopt, nameBox_->bottomAnchor(), std::nullopt,
                               nameBox_->centerXAnchor(), std::nullopt);
+        Constraint::activate({label->leftAnchor().greaterThanOrEqualTo(nameBox_->leftAnchor(), 4),
+                              label->rightAnchor().lessThanOrEqualTo(nameBox_->rightAnchor(), -4)});
     }
 }
 

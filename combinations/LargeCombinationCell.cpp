@@ -108,7 +108,9 @@ void LargeCombinationCell::configure(const app::LargeCombination& record, int in
                           colorView->widthAnchor().equalToMultiplier(widthAnchor(), stripHexes.empty() ? 1.0 : 0.7)});
     addSubview(nameLabel);
     nameLabel->setTranslatesAutoresizingMaskIntoConstraints(false);
+    // A long name ends in an ellipsis inside the colour area rather than running out of the row.
     Constraint::activate({nameLabel->leftAnchor().equalTo(leftAnchor(), 20),
+                          nameLabel->rightAnchor().lessThanOrEqualTo(colorView->rightAnchor(), -20),
                           nameLabel->centerYAnchor().equalTo(colorView->centerYAnchor())});
 
     if (!stripHexes.empty()) {

@@ -5,6 +5,7 @@
 #include "app/ui/Strings.h"
 #include "colour/HexText.h"
 #include "colour/library/ColorLibrary.h"
+#include "kit/text/Trimming.h"
 #include "kit/ui/AlertController.h"
 #include "kit/ui/TextField.h"
 #include "tools/ToolOverlays.h"
@@ -57,8 +58,11 @@ void showHexEntry(const std::shared_ptr<kit::ViewController>& host, ApplyColor a
     const auto fields = alert->textFields();
     alert->addAction(AlertAction::make(text("Cancel"), AlertActionStyle::cancel));
     alert->addAction(AlertAction::make(text("Add"), AlertActionStyle::defaultStyle, [fields, apply](AlertAction&) {
-        const auto hex = fieldText(fields, 0);
-        if (hex && colour::isValidHexColor(*hex)) apply(colour::colorFromHex(*hex));
+        // Pasted codes often come with spaces or a line break around them.
+        const auto typed = fieldText(fields, 0);
+        if (!typed) return;
+        const std::string_view hex = kit::text::trimmingWhitespaceAndNewlines(*typed);
+        if (colour::isValidHexColor(hex)) apply(colour::colorFromHex(hex));
     }));
     host->presentViewController(alert, true);
 }

@@ -15,6 +15,7 @@
 #include "colour/library/ColorLibrary.h"
 #include "kit/base/Make.h"
 #include "kit/store/Defaults.h"
+#include "kit/text/Trimming.h"
 #include "kit/ui/AlertController.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/Device.h"
@@ -528,7 +529,9 @@ void ColorMixingVC::showMixWithEntry() {
                                             [weak, fields](kit::AlertAction&) {
                                                 auto s = weak.lock();
                                                 if (!s || fields.empty()) return;
-                                                const auto text = fields[0]->text();
+                                                // Pasted codes often come with spaces around them.
+                                                const std::string text(
+                                                    kit::text::trimmingWhitespaceAndNewlines(fields[0]->text()));
                                                 if (isMixableHex(text)) s->mixWith(text);
                                             }));
     presentViewController(alert, true);

@@ -121,14 +121,20 @@ PangoLayout* newLayout(const AttributedString& text, const TextLayoutOptions& op
     pango_layout_set_attributes(layout, attrs);
     pango_attr_list_unref(attrs);
 
+    // Each paragraph takes its direction from its first strong letter, so Arabic or Hebrew text
+    // reads right to left. Pango then mirrors left and right alignment in such a paragraph: that
+    // is the natural alignment, while left and right themselves are absolute. (Asking Pango lays
+    // the text out once more, which plain ASCII text never needs.)
+    auto absolute = [&](PangoAlignment side) {
+        const bool ascii = std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (ascii || pango_layout_get_direction(layout, 0) != PANGO_DIRECTION_RTL) return side;
+        return side == PANGO_ALIGN_LEFT ? PANGO_ALIGN_RIGHT : PANGO_ALIGN_LEFT;
+    };
     switch (style.alignment) {
     case TextAlignment::center: pango_layout_set_alignment(layout, PANGO_ALIGN_CENTER); break;
-    case TextAlignment::right: pango_layout_set_alignment(layout, PANGO_ALIGN_RIGHT); break;
+    case TextAlignment::right: pango_layout_set_alignment(layout, absolute(PANGO_ALIGN_RIGHT)); break;
     case TextAlignment::justified: pango_layout_set_justify(layout, TRUE); break;
-    case TextAlignment::left:
-        pango_layout_set_auto_dir(layout, FALSE);
-        pango_layout_set_alignment(layout, PANGO_ALIGN_LEFT);
-        break;
+    case TextAlignment::left: pango_layout_set_alignment(layout, absolute(PANGO_ALIGN_LEFT)); break;
     case TextAlignment::natural: pango_layout_set_alignment(layout, PANGO_ALIGN_LEFT); break;
     }
     pango_layout_set_spacing(layout, pangoUnits(style.lineSpacing));
@@ -197,6 +203,23 @@ public:
     FontMetrics metrics(const Font& font) override { return pangoMetrics(font); }
 
     Size measure(const AttributedString& text, const TextLayoutOptions& options) override {
+        return extentOf(cachedLayout(text, options), options).size;
+    }
+
+    // Where Pango puts the caret: right of a left-to-right letter, left of a right-to-left one.
+    double caretOffset(const AttributedString& text, std::size_t index) override {
+        if (text.isEmpty() || !g_utf8_validate(text.string().data(), static_cast<gssize>(text.length()), nullptr))
+            return TextMetrics::caretOffset(text, index);
+        PangoLayout* layout = cachedLayout(text, {});
+        PangoRectangle strong;
+        pango_layout_get_cursor_pos(layout, static_cast<int>(std::min(index, text.length())), &strong, nullptr);
+        PangoRectangle logical;
+        pango_layout_get_extents(layout, nullptr, &logical);
+        return points(strong.x - logical.x);
+    }
+
+private:
+    static PangoLayout* cachedLayout(const AttributedString& text, const TextLayoutOptions& options) {
         PangoState& state = pangoState();
         const std::string key = layoutKey(text, options);
         auto it = state.layouts.find(key);
@@ -207,7 +230,7 @@ public:
             }
             it = state.layouts.emplace(key, newLayout(text, options, std::nullopt)).first;
         }
-        return extentOf(it->second, options).size;
+        return it->second;
     }
 };
 
@@ -307,6 +330,32 @@ std::size_t graphemeCount(std::string_view text) {
     std::size_t count = 0;
     for (glong i = 0; i < chars; ++i) count += attrs[static_cast<std::size_t>(i)].is_cursor_position ? 1 : 0;
     return count;
+}
+
+std::vector<std::size_t> caretStops(std::string_view text) {
+    std::vector<std::size_t> stops{0};
+    if (text.empty()) return stops;
+    if (!g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
+        for (std::size_t i = 1; i < text.size(); ++i)
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) stops.push_back(i);
+        stops.push_back(text.size());
+        return stops;
+    }
+    const glong chars = g_utf8_strlen(text.data(), static_cast<gssize>(text.size()));
+    std::vector<PangoLogAttr> attrs(static_cast<std::size_t>(chars) + 1);
+    pango_get_log_attrs(text.data(), static_cast<int>(text.size()), -1, pango_language_get_default(), attrs.data(),
+                        static_cast<int>(attrs.size()));
+    const char* p = text.data();
+    for (glong i = 1; i <= chars; ++i) {
+        p = g_utf8_next_char(p);
+        if (attrs[static_cast<std::size_t>(i)].is_cursor_position || i == chars)
+            stops.push_back(static_cast<std::size_t>(p - text.data()));
+    }
+    return stops;
+}
+
+double caretOffset(const AttributedString& text, std::size_t index) {
+    return TextMetrics::current().caretOffset(text, index);
 }
 
 std::optional<Font> Font::named(std::string_view name, double size) {

@@ -100,5 +100,10 @@ void drawText(Context& context, std::string_view text, const Rect& in, const Tex
 
 // User-perceived characters (grapheme clusters), not bytes or code points.
 std::size_t graphemeCount(std::string_view text);
+// The byte offsets a caret may stand at (the edges of the grapheme clusters), 0 and the size
+// included. Text that is not valid UTF-8 stops at every byte that starts a sequence.
+std::vector<std::size_t> caretStops(std::string_view text);
+// How far from the left edge of the text laid out on one line the caret before byte `index` stands.
+double caretOffset(const AttributedString& text, std::size_t index);
 
 } // namespace kit

@@ -48,6 +48,16 @@ FixedTextMetricsScope::FixedTextMetricsScope(double advance, double lineHeight) 
 
 FixedTextMetricsScope::~FixedTextMetricsScope() { TextMetrics::install(previous_); }
 
+double TextMetrics::caretOffset(const AttributedString& text, std::size_t index) {
+    if (index == 0 || text.isEmpty()) return 0;
+    AttributedString before;
+    for (const auto& run : text.runs()) {
+        if (run.start >= index) break;
+        before.append(std::string_view(text.string()).substr(run.start, std::min(run.length, index - run.start)), run.attributes);
+    }
+    return measure(before, {}).width;
+}
+
 FontMetrics FixedTextMetrics::metrics(const Font& font) {
     const double h = lineHeight_ * font.pointSize();
     return {0.8 * h, -0.2 * h, h};

@@ -20,6 +20,9 @@ public:
     virtual ~TextMetrics() = default;
     virtual FontMetrics metrics(const Font& font) = 0;
     virtual Size measure(const AttributedString& text, const TextLayoutOptions& options) = 0;
+    // The caret's distance from the left edge of the unwrapped text; by default the width of the
+    // text before it, which is right for left-to-right text.
+    virtual double caretOffset(const AttributedString& text, std::size_t index);
 
     // The provider in force (Pango unless one was installed); null restores Pango.
     static TextMetrics& current();

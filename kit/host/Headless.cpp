@@ -229,6 +229,12 @@ void Headless::pressBackspace(int times) {
     settle();
 }
 
+bool Headless::pressTextKey(TextKey key, KeyModifiers modifiers) {
+    const bool handled = sendTextKey(key, modifiers);
+    settle();
+    return handled;
+}
+
 bool Headless::pressKey(Key key, std::optional<Point> pointer) {
     window_->layoutIfNeeded();
     bool handled = kit::host::pressKey(window_->rootViewController(), key, pointer);

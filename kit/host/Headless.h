@@ -5,6 +5,7 @@
 #include "kit/base/Geometry.h"
 #include "kit/graphics/Image.h"
 #include "kit/host/KeyCommands.h"
+#include "kit/host/TextKeys.h"
 #include "kit/ui/Device.h"
 
 #include <memory>
@@ -52,6 +53,8 @@ public:
     // Text for the focused text field.
     void typeText(const std::string& text);
     void pressBackspace(int times = 1);
+    // An editing key for the focused text field (Ctrl+V, Shift+Left...); false when it took none.
+    bool pressTextKey(TextKey key, KeyModifiers modifiers = {});
     // A key the window host answers; false when it meant nothing on screen. `pointer`: where the
     // mouse rests, for the scrolling keys.
     bool pressKey(Key key, std::optional<Point> pointer = std::nullopt);

@@ -32,6 +32,8 @@ protected:
     virtual std::shared_ptr<Responder> selfAsResponder() { return nullptr; }
 };
 
+enum class TextEditCommand;
+
 // Text input for the focused responder; the hosts send keyboard text here.
 class KeyInput {
 public:
@@ -39,6 +41,8 @@ public:
     virtual bool hasText() const = 0;
     virtual void insertText(const std::string& text) = 0;
     virtual void deleteBackward() = 0;
+    // Caret, selection and clipboard keys; false when the input has no use for the command.
+    virtual bool performEditCommand(TextEditCommand) { return false; }
 };
 
 } // namespace kit

@@ -1,6 +1,7 @@
 #include "kit/ui/TextField.h"
 
 #include "kit/graphics/Context.h"
+#include "kit/ui/Pasteboard.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,27 +10,30 @@
 namespace kit {
 
 namespace {
-constexpr double kPadding = 7; // points between the border and the text
-}
+constexpr double kPadding = 7;     // points between the border and the text
+constexpr double kCaretWidth = 2;
 
-void dropLastCharacter(std::string& text) {
-    if (text.empty()) return;
-    // Drop whole grapheme clusters: keep the longest prefix with one cluster fewer.
-    const std::size_t clusters = graphemeCount(text);
-    std::size_t cut = text.size();
-    do {
-        --cut;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    } while (cut > 0 && graphemeCount(std::string_view(text).substr(0, cut)) >= clusters);
-    text.resize(cut);
+// Pasted text goes into one line: line breaks and tabs become spaces, other control codes go.
+std::string asOneLine(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        if (ch == '\n' || ch == '\r' || ch == '\t') out += ' ';
+        else if (static_cast<unsigned char>(ch) >= 0x20 && ch != 0x7F) out += ch;
+    }
+    return out;
 }
+} // namespace
 
 TextField::TextField() = default;
 
 TextField::TextField(const Rect& frame) : Control(frame) {}
 
 void TextField::setText(std::string text) {
-    text_ = std::move(text);
+    editor_.setText(std::move(text));
+    keepCaretVisible();
     invalidateIntrinsicContentSize();
     setNeedsDisplay();
 }
@@ -52,6 +56,7 @@ void TextField::setBorderStyle(TextBorderStyle style) { border_ = style; setNeed
 bool TextField::becomeFirstResponder() {
     if (isFirstResponder()) return true;
     if (!Control::becomeFirstResponder()) return false;
+    keepCaretVisible();
     setNeedsDisplay();
     sendActions(ControlEvent::editingDidBegin);
     return true;
@@ -65,20 +70,27 @@ bool TextField::resignFirstResponder() {
     return true;
 }
 
+void TextField::edited() {
+    keepCaretVisible();
+    invalidateIntrinsicContentSize();
+    setNeedsDisplay();
+    sendActions(ControlEvent::editingChanged);
+}
+
+void TextField::insert(std::string piece) {
+    if (keyboard_ == KeyboardType::numberPad)
+        std::erase_if(piece, [](char ch) { return !std::isdigit(static_cast<unsigned char>(ch)); });
+    if (piece.empty()) return;
+    editor_.replaceSelection(piece);
+    edited();
+}
+
 void TextField::insertText(const std::string& typed) {
     if (!isEnabled()) return;
     auto self = weak_from_this().lock();
     for (std::size_t start = 0; start <= typed.size();) {
         const std::size_t nl = typed.find('\n', start);
-        std::string piece = typed.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
-        if (keyboard_ == KeyboardType::numberPad)
-            std::erase_if(piece, [](char ch) { return !std::isdigit(static_cast<unsigned char>(ch)); });
-        if (!piece.empty()) {
-            text_ += piece;
-            invalidateIntrinsicContentSize();
-            setNeedsDisplay();
-            sendActions(ControlEvent::editingChanged);
-        }
+        insert(typed.substr(start, nl == std::string::npos ? std::string::npos : nl - start));
         if (nl == std::string::npos) break;
         sendActions(ControlEvent::editingDidEndOnExit);
         resignFirstResponder();
@@ -87,11 +99,41 @@ void TextField::insertText(const std::string& typed) {
 }
 
 void TextField::deleteBackward() {
-    if (!isEnabled() || text_.empty()) return;
-    dropLastCharacter(text_);
-    invalidateIntrinsicContentSize();
+    if (isEnabled() && editor_.deleteBackward()) edited();
+}
+
+bool TextField::performEditCommand(TextEditCommand command) {
+    if (!isEnabled()) return false;
+    switch (command) {
+    case TextEditCommand::moveLeft: editor_.moveLeft(false); break;
+    case TextEditCommand::moveRight: editor_.moveRight(false); break;
+    case TextEditCommand::moveToStart: editor_.moveToStart(false); break;
+    case TextEditCommand::moveToEnd: editor_.moveToEnd(false); break;
+    case TextEditCommand::selectLeft: editor_.moveLeft(true); break;
+    case TextEditCommand::selectRight: editor_.moveRight(true); break;
+    case TextEditCommand::selectToStart: editor_.moveToStart(true); break;
+    case TextEditCommand::selectToEnd: editor_.moveToEnd(true); break;
+    case TextEditCommand::selectAll: editor_.selectAll(); break;
+    case TextEditCommand::deleteBackward: deleteBackward(); return true;
+    case TextEditCommand::deleteForward:
+        if (editor_.deleteForward()) edited();
+        return true;
+    case TextEditCommand::copy:
+        if (editor_.hasSelection()) Pasteboard::general().setString(editor_.selectedText());
+        return true;
+    case TextEditCommand::cut:
+        if (!editor_.hasSelection()) return true;
+        Pasteboard::general().setString(editor_.selectedText());
+        editor_.replaceSelection({});
+        edited();
+        return true;
+    case TextEditCommand::paste:
+        if (auto pasted = Pasteboard::general().string()) insert(asOneLine(*pasted));
+        return true;
+    }
+    keepCaretVisible();
     setNeedsDisplay();
-    sendActions(ControlEvent::editingChanged);
+    return true;
 }
 
 void TextField::willMoveToSuperview(View* newSuperview) {
@@ -104,8 +146,48 @@ void TextField::endTracking(const Touch* touch, const Event*) {
 }
 
 Size TextField::intrinsicContentSize() const {
-    const Size t = measureText(text_.empty() ? placeholder_ : text_, font_);
+    const Size t = measureText(text().empty() ? placeholder_ : text(), font_);
     return {std::ceil(t.width) + 2 * kPadding, std::ceil(font_.lineHeight()) + 2 * kPadding};
+}
+
+Rect TextField::textArea() const { return bounds().insetBy(kPadding, 0); }
+
+AttributedString TextField::editedText() const {
+    TextAttributes a;
+    a.font = font_;
+    a.foregroundColor = textColor_;
+    return AttributedString(text(), a);
+}
+
+double TextField::textOriginX() const {
+    const Rect area = textArea();
+    const double spare = area.width() - kCaretWidth - measureText(editedText()).width;
+    if (spare < 0) return area.x() - scroll_;
+    switch (alignment_) {
+    case TextAlignment::center: return area.x() + spare / 2;
+    case TextAlignment::right: return area.x() + spare;
+    default: return area.x();
+    }
+}
+
+void TextField::keepCaretVisible() {
+    const double width = textArea().width() - kCaretWidth;
+    const AttributedString shown = editedText();
+    const double full = measureText(shown).width;
+    if (full <= width) {
+        scroll_ = 0;
+        return;
+    }
+    // Scroll no further than needed: the caret stays where it was unless it would leave the area.
+    const double caret = caretOffset(shown, editor_.caret());
+    scroll_ = std::min(std::max(scroll_, caret - width), caret);
+    scroll_ = std::clamp(scroll_, 0.0, full - width);
+}
+
+Rect TextField::caretRect() const {
+    const double lineHeight = font_.lineHeight();
+    const double x = textOriginX() + caretOffset(editedText(), editor_.caret());
+    return {std::round(x), bounds().midY() - lineHeight / 2 + 2, kCaretWidth, lineHeight - 4};
 }
 
 void TextField::drawRect(Context& c, const Rect&) {
@@ -126,27 +208,37 @@ void TextField::drawRect(Context& c, const Rect&) {
         c.strokeRect(b.insetBy(0.5, 0.5));
         break;
     }
-    const Rect area = b.insetBy(kPadding, 0);
-    const bool showPlaceholder = text_.empty();
-    TextAttributes a;
-    a.font = font_;
-    a.foregroundColor = showPlaceholder ? Color::gray(0.7) : textColor_;
-    ParagraphStyle style;
-    style.alignment = alignment_;
-    style.lineBreakMode = LineBreakMode::truncateTail;
-    a.paragraphStyle = style;
-    const std::string& shown = showPlaceholder ? placeholder_ : text_;
-    const Size s = measureText(shown, a, {area.width(), 0, 1});
-    const double lineHeight = std::max(s.height, font_.lineHeight());
+    const Rect area = textArea();
+    const double lineHeight = font_.lineHeight();
     const Rect line{area.x(), b.midY() - lineHeight / 2, area.width(), lineHeight};
-    if (!shown.empty()) drawText(c, shown, line, a, 1);
+    if (text().empty() || !isFirstResponder()) {
+        // At rest the text reads from its start, ending in an ellipsis when it is too long.
+        TextAttributes a;
+        a.font = font_;
+        a.foregroundColor = text().empty() ? Color::gray(0.7) : textColor_;
+        ParagraphStyle style;
+        style.alignment = alignment_;
+        style.lineBreakMode = LineBreakMode::truncateTail;
+        a.paragraphStyle = style;
+        const std::string& shown = text().empty() ? placeholder_ : text();
+        if (!shown.empty()) drawText(c, shown, line, a, 1);
+    } else {
+        c.save();
+        c.clipToRect({area.x() - 1, 0, area.width() + 2, b.height()});
+        const AttributedString shown = editedText();
+        const double x = textOriginX();
+        if (editor_.hasSelection()) {
+            const double from = caretOffset(shown, editor_.selectionStart());
+            const double to = caretOffset(shown, editor_.selectionEnd());
+            c.setFillColor(tintColor().withAlpha(0.3));
+            c.fillRect({x + std::min(from, to), line.y(), std::abs(to - from), line.height()});
+        }
+        drawText(c, shown, Point{x, line.y()});
+        c.restore();
+    }
     if (isFirstResponder()) {
-        // The caret after the text.
-        double x = line.x() + (showPlaceholder ? 0 : std::min(s.width, area.width()));
-        if (alignment_ == TextAlignment::center) x = line.midX() + (showPlaceholder ? 0 : s.width / 2);
-        else if (alignment_ == TextAlignment::right) x = line.maxX();
         c.setFillColor(tintColor());
-        c.fillRect({std::round(x), line.y() + 2, 2, line.height() - 4});
+        c.fillRect(caretRect());
     }
 }
 

@@ -8,6 +8,7 @@
 #include "kit/store/Paths.h"
 #include "kit/store/PhotoLibrary.h"
 #include "kit/ui/Button.h"
+#include "kit/ui/Label.h"
 #include "kit/ui/Switch.h"
 #include "kit/ui/Device.h"
 #include "app/ui/Alerts.h"
@@ -65,6 +66,13 @@ TEST_F(CcImage, LabelsSwitchRemovesAndRestoresCaptionsAndNameBox) {
     flipLabels(*screen, true);
     ASSERT_TRUE(screen->nameBox());
     EXPECT_EQ(screen->nameBox()->frame().width(), 110);  // a long name is cut, not widened
+    // ...inside the box, where it ends in an ellipsis.
+    auto name = std::dynamic_pointer_cast<kit::Label>(screen->nameBox()->subviews().at(0));
+    ASSERT_TRUE(name);
+    EXPECT_GE(name->frame().minX(), 4);
+    EXPECT_LE(name->frame().maxX(), 106);
+    EXPECT_EQ(name->lineBreakMode(), kit::LineBreakMode::truncateTail);
+    screenshot("cc-image-long-name-phone");
     EXPECT_EQ(screen->blocks()[0]->titleForState(kit::ControlState::normal), "FF0000");
 
     auto unnamed = open(four, "");

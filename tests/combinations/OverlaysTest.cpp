@@ -212,6 +212,23 @@ TEST_F(LargeOverlay, LightRowsAreTintedByTheirLight) {
     screenshot("large-combinations-light-phone");
 }
 
+TEST_F(LargeOverlay, LongAndRightToLeftNamesEndInAnEllipsisInsideTheColourArea) {
+    storeLightSet(2, "a studio name long enough to run past the end of the row", {"FF0000", "00FF00"}, "Daylight", 1);
+    storeLightSet(1, "\u0645\u0631\u062D\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645 my long studio name", {"FF0000", "0000FF"},
+                  "Daylight", 1);
+    auto overlay = openLarge(LargeCombinationViewType::light);
+    for (int i = 0; i < 2; ++i) {
+        auto cell = std::dynamic_pointer_cast<LargeCombinationCell>(row(*overlay, i));
+        ASSERT_TRUE(cell);
+        cell->layoutIfNeeded();
+        const kit::Rect name = cell->nameLabel->frame();
+        EXPECT_LE(name.maxX(), cell->colorView->frame().maxX() - 20) << i;
+        EXPECT_LT(name.width(), cell->nameLabel->intrinsicContentSize().width) << "cut, so it ends in an ellipsis";
+        EXPECT_EQ(cell->nameLabel->lineBreakMode(), kit::LineBreakMode::truncateTail);
+    }
+    screenshot("large-combinations-long-names-phone");
+}
+
 TEST_F(LargeOverlay, LeftSwipeDeletesAfterYesAndRightSwipeOpensThePicture) {
     storeMix(2, "808080", {"FF0000", "0000FF"});
     storeMix(1, "AABBCC", {});

@@ -148,4 +148,27 @@ TEST_F(LightTool, SavingAndRestoringLightSets) {
     EXPECT_EQ(screen->lightSetName, "kept");
 }
 
+TEST_F(LightTool, ALongNameScrollsInTheSaveFieldAndIsSavedWhole) {
+    auto screen = push<tools::LightVC>("LightVC");
+    screen->addColor(Color::redColor());
+    screen->showSaveAlert();
+    host->advance(1);
+    auto alert = host->presentedAlert();
+    ASSERT_TRUE(alert);
+    auto field = alert->textFields().at(0);
+    const std::string name = "Evening studio by the north window, with the blinds half down";
+    host->typeText(name);
+    EXPECT_GT(field->textScroll(), 0);
+    EXPECT_LE(field->caretRect().maxX(), field->bounds().maxX()) << "the caret at the end stays in view";
+    screenshot("light-save-long-name-phone");
+    host->pressTextKey(kit::host::TextKey::home);
+    host->pressTextKey(kit::host::TextKey::right, {false, true});
+    host->pressTextKey(kit::host::TextKey::right, {false, true});
+    EXPECT_EQ(field->textScroll(), 0);
+    screenshot("light-save-long-name-selection-phone");
+    answer("Add");
+    ASSERT_EQ(sets().size(), 1u);
+    EXPECT_EQ(sets()[0].name(), name);
+}
+
 } // namespace

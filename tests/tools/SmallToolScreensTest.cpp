@@ -4,6 +4,7 @@
 #include "app/SavedData.h"
 #include "colour/HexText.h"
 #include "colour/library/ColorLibrary.h"
+#include "kit/base/Console.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/Label.h"
 #include "kit/ui/Slider.h"
@@ -86,6 +87,25 @@ TEST_F(SmallToolScreens, ContrastImportGoesToTheChosenColour) {
     answer("Add", {"300", "-5", ""});
     EXPECT_EQ(colour::hexString(screen->color2), "FF0000");
     EXPECT_EQ(colour::hexString(screen->color1), "FF0040");
+}
+
+TEST_F(SmallToolScreens, APastedHexCodeIsTakenWithHashAnyCaseAndSpaces) {
+    auto screen = push<tools::ContrastRatioVC>("ContrastRatioVC");
+    const struct {
+        const char* pasted;
+        bool taken;
+    } cases[] = {{"#1e90ff", true}, {"1E90FF", true}, {" 1e90ff \n", true}, {"1E90FG", false}, {"#1E90FF0", false}};
+    for (const auto& c : cases) {
+        screen->color2 = Color::redColor();
+        screen->importColorBtnTapped(2);
+        answer("Enter HEX color");
+        kit::Pasteboard::general().setString(c.pasted);
+        EXPECT_TRUE(host->pressTextKey(kit::host::TextKey::v, {true, false}));
+        kit::ConsoleCapture console;
+        answer("Add");
+        EXPECT_EQ(screen->color2, c.taken ? colour::colorFromHex("1E90FF") : Color::redColor()) << c.pasted;
+        EXPECT_EQ(console.contains("not hex"), !c.taken) << c.pasted;
+    }
 }
 
 TEST_F(SmallToolScreens, ColourGroupDefaultsPersistAndGuardAStoredCountBelowOne) {

@@ -6,6 +6,7 @@
 #include "kit/host/Headless.h"
 #include "kit/host/KeyCommands.h"
 #include "kit/host/ScreenshotPng.h"
+#include "kit/host/window/SdlTextKeys.h"
 #include "kit/runtime/RunLoop.h"
 #include "kit/runtime/Timer.h"
 #include "kit/ui/Application.h"
@@ -190,11 +191,7 @@ struct SdlWindow::Impl {
     }
 
     void handleKey(SDL_Keycode key) {
-        if (key == SDLK_BACKSPACE) {
-            if (auto input = std::dynamic_pointer_cast<KeyInput>(Responder::currentFirstResponder()))
-                input->deleteBackward();
-            return;
-        }
+        if (sendSdlTextKey(key, modifiers)) return;
         if (key == SDLK_r && (modifiers & KMOD_CTRL)) {
             rotate();
             return;

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace kit {
 namespace {
@@ -98,6 +100,49 @@ TEST(Label, UnlimitedLinesFillTheHeightAndTruncateTheLast) {
     for (int y = static_cast<int>(line * 2); y < static_cast<int>(line * 3); ++y)
         for (int x = 0; x < truncated.pixelWidth(); ++x) differing += truncated.pixelRGBA(x, y) != wrapped.pixelRGBA(x, y);
     EXPECT_GT(differing, 0);
+}
+
+// The first and last columns of a label's snapshot that hold ink (-1 when none).
+std::pair<int, int> inkColumns(const Image& image) {
+    int first = -1, last = -1;
+    for (int x = 0; x < image.pixelWidth(); ++x)
+        for (int y = 0; y < image.pixelHeight(); ++y)
+            if (image.pixelRGBA(x, y)[3] > 0) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
+TEST(Label, RightToLeftTextKeepsItsDirectionWhileLeftAndRightStayWhereTheySay) {
+    auto snapshot = [](const std::string& text, TextAlignment alignment) {
+        auto label = make<Label>(Rect{0, 0, 300, 30});
+        label->setText(text);
+        label->setTextAlignment(alignment);
+        return label->snapshot(1);
+    };
+    // An Arabic name with a Latin word: the paragraph reads right to left, so the Latin word ends
+    // it at the far left, drawn exactly as on its own.
+    const std::string arabic = "\u0645\u0631\u062D\u0628\u0627 World";
+    const Image mixed = snapshot(arabic, TextAlignment::left);
+    const Image latin = snapshot("World", TextAlignment::left);
+    const int latinEnd = inkColumns(latin).second;
+    ASSERT_GT(latinEnd, 20);
+    int differing = 0;
+    for (int x = 0; x <= latinEnd; ++x)
+        for (int y = 0; y < latin.pixelHeight(); ++y) differing += mixed.pixelRGBA(x, y) != latin.pixelRGBA(x, y);
+    EXPECT_EQ(differing, 0) << "the Latin word leads from the left";
+    EXPECT_GT(inkColumns(mixed).second, latinEnd + 20) << "the Arabic follows it, to its right";
+
+    // Natural alignment puts right-to-left text against the right edge; left and right are absolute.
+    const auto natural = inkColumns(snapshot(arabic, TextAlignment::natural));
+    const auto right = inkColumns(snapshot(arabic, TextAlignment::right));
+    const auto left = inkColumns(mixed);
+    EXPECT_GT(natural.first, 100);
+    EXPECT_GT(natural.second, 290);
+    EXPECT_EQ(right, natural);
+    EXPECT_LT(left.first, 5);
 }
 
 } // namespace
