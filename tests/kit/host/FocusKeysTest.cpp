@@ -83,7 +83,9 @@ TEST_F(FocusKeysFixture, TabVisitsTheShownControlsInReadingOrderAndTheKeysUseThe
     for (int i = 0; i < 7; ++i) {
         ASSERT_TRUE(host.pressKey(Key::tab));
         visited.push_back(FocusNavigator::focused(root)->tag());
-        if (i == 0) EXPECT_EQ(left->layer()->borderColor(), FocusRing::darkColor()) << "dark over a light button";
+        if (i == 0) {
+            EXPECT_EQ(left->layer()->borderColor(), FocusRing::darkColor()) << "dark over a light button";
+        }
     }
     EXPECT_EQ(visited, (std::vector<int>{1, 2, 3, 4, 5, 6, 1}));
     ASSERT_TRUE(host.pressKey(Key::backTab));
