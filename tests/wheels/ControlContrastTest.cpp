@@ -8,6 +8,8 @@
 #include "kit/ui/Label.h"
 #include "wheels/WheelFit.h"
 #include "wheels/ControlTint.h"
+#include "colour/HexText.h"
+#include "wheels/digital/DcwEditCcVC.h"
 #include "wheels/digital/DcwVC.h"
 
 namespace {
@@ -97,6 +99,33 @@ TEST_F(ControlContrast, AbstractCaptionsLieOffTheRingAndHandlesAndReadOnTheirStr
             }
             host.reset();
         }
+}
+
+// The editor's bands carry their own buttons and sliders: on light and dark bands each stands out.
+TEST_F(ControlContrast, EditorControlsStandOutOnLightAndDarkBands) {
+    auto editor = kit::make<wheels::DcwEditCcVC>();
+    editor->numberOfColors = 4;
+    editor->withHue = true;
+    const char* hexes[] = {"FFFF50", "1A237E", "FFFFFF", "E53935"};
+    for (int k = 1; k <= 4; ++k) editor->setColor(k, colour::colorFromHex(hexes[k - 1]));
+    push(editor);
+    screenshot("editor_light_and_dark_bands");
+    const auto image = host->render();
+    const std::array<std::shared_ptr<kit::View>, 4> bands{editor->colorView(1), editor->colorView(2), editor->colorView(3),
+                                                          editor->colorView(4)};
+    std::vector<std::pair<std::string, std::shared_ptr<kit::View>>> controls{
+        {"back", editor->backBtn()}, {"save", editor->saveBtn()}, {"more", editor->moreBtn()}, {"hue", editor->hueSlider()}};
+    for (int k = 1; k <= 4; ++k) {
+        const std::string band = " of band " + std::to_string(k);
+        controls.push_back({"saturation" + band, editor->saturationSlider(k)});
+        controls.push_back({"brightness" + band, editor->brightnessSlider(k)});
+        if (k >= 2) controls.push_back({"move up" + band, editor->moveUpBtn(k)});
+    }
+    for (const auto& [name, v] : controls) {
+        const auto behind = wheels::stripColorBehind(*v, bands);
+        ASSERT_TRUE(behind) << name;
+        EXPECT_GE(contrastprobe::strongestContrast(image, contrastprobe::inWindow(*v), *behind), 3.0) << name;
+    }
 }
 
 } // namespace
