@@ -1,6 +1,7 @@
 #include "combinations/CellSupport.h"
 
 #include "app/SavedData.h"
+#include "colour/ContrastingTint.h"
 #include "colour/HexText.h"
 #include "kit/runtime/Timer.h"
 #include "kit/store/Defaults.h"
@@ -28,9 +29,7 @@ bool SwipeDebounce::take() {
     return true;
 }
 
-kit::Color captionColor(const kit::Color& background) {
-    return kit::Color::hsb(0, 0, colour::hsbComponents(background).brightness > 0.5 ? 0 : 1, 0.7);
-}
+kit::Color captionColor(const kit::Color& background) { return colour::contrastingTint(background); }
 
 void fitShadowLayer(kit::Layer& layer, kit::Size size) {
     layer.setBounds({0, 0, size.width, size.height});

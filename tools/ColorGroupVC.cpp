@@ -10,6 +10,7 @@
 #include "colour/ColorCodeText.h"
 #include "colour/HexText.h"
 #include "colour/ThemeColors.h"
+#include "colour/ContrastingTint.h"
 #include "colour/library/ColorLibrary.h"
 #include "kit/base/Make.h"
 #include "kit/layout/Constraint.h"
@@ -27,6 +28,8 @@
 #include "tools/ToolColorCell.h"
 #include "tools/ToolOverlays.h"
 #include "tools/ToolUi.h"
+#include "wheels/ControlTint.h"
+#include "wheels/ScreenParts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -190,7 +193,7 @@ void ColorGroupVC::buildUI() {
 }
 
 void ColorGroupVC::refreshColorGroup() {
-    const auto textColor = colour::brightness(color) > 0.5 ? kit::Color::hsb(0, 0, 0, 0.7) : kit::Color::hsb(0, 0, 1, 0.7);
+    const auto textColor = colour::contrastingTint(color);
     colorBg->setBackgroundColor(color);
     colorLabel->setTitle(colour::colorCodeStringMultiline(color));
     colorLabel->setTitleColor(textColor);
@@ -199,6 +202,8 @@ void ColorGroupVC::refreshColorGroup() {
     colorsArray = makeColorGroup(color, numberOfColors, isReversed);
     colorsCollectionView->reloadData();
     for (auto& b : {backButton, saveBtn, importColorBtn}) paintImageTint(*b, textColor);
+    for (auto& slider : {hueSlider, saturationSlider, brightnessSlider})
+        wheels::tintSlider(*slider, wheels::controlTint(color, wheels::shadeSliderWhiteAlpha));
     reverseButton->setTransform(isReversed ? kit::AffineTransform::rotation(std::numbers::pi)
                                            : kit::AffineTransform::rotation(0));
 }

@@ -34,6 +34,7 @@
 #include "tools/MixingMath.h"
 #include "tools/ToolOverlays.h"
 #include "tools/ToolUi.h"
+#include "wheels/ControlTint.h"
 
 #include <algorithm>
 #include <cmath>
@@ -336,6 +337,7 @@ void ColorMixingVC::mixColors(bool keepMix, const std::optional<kit::Color>& giv
     colorLbl->setText(codeInRoom(colour::colorCodeString(color)));
     colorForLbls = labelColorOn(color);
     for (auto& label : {colorLbl, firstColorLbl, secondColorLbl, thirdColorLbl, blackLbl}) label->setTextColor(*colorForLbls);
+    tintControls();
 
     const auto settings = app::loadSavedData();
     if (auto name = colour::colorName(settings.colorNameFormat, *color)) {
@@ -346,6 +348,22 @@ void ColorMixingVC::mixColors(bool keepMix, const std::optional<kit::Color>& giv
     }
     if (!keepMix) endMix();
     updateSaturationBrightness();
+}
+
+// The buttons and sliders over the colour stay visible on it, as its labels do.
+void ColorMixingVC::tintControls() {
+    if (!color) return;
+    const auto tint = wheels::controlTint(*color);
+    for (auto& button : {backBtn, saveBtn, openDcwBtn, ledBtn, mixBtn, colorMixesBtn, importColorBtn})
+        wheels::tintButton(*button, tint);
+    for (auto& slider : {saturationSlider, brightnessSlider}) wheels::tintSlider(*slider, tint);
+    // The component sliders keep the colour of their component on the filled track.
+    const bool white = tint.red() > 0.5;
+    for (auto& slider : {firstSlider, secondSlider, thirdSlider, blackSlider})
+        slider->setThumbTintColor(white ? std::nullopt : std::optional(tint));
+    // The mode button's translucent grey lightens the colour under its title.
+    const auto& grey = colour::translucentGrayColor();
+    dropMenu->setClosedTextColor(wheels::controlTint(colour::blendColors(*color, grey.withAlpha(1), grey.alpha())));
 }
 
 // The code on one line where it fits; otherwise broken at the space before its last component,

@@ -73,6 +73,7 @@ public:
     void mixColors(bool keepMix, const std::optional<kit::Color>& given = std::nullopt);
     void setSliders(const kit::Color& color);
     void updateSaturationBrightness();
+    void tintControls();
     void saturationSliderValueChanged();
     void brightnessSliderValueChanged();
     void didSelectElement(int index) override;  // the mode menu

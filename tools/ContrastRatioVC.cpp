@@ -22,6 +22,8 @@
 #include "tools/ColorImportSheet.h"
 #include "tools/ContrastRatio.h"
 #include "tools/ToolUi.h"
+#include "wheels/ControlTint.h"
+#include "wheels/ScreenParts.h"
 
 #include <algorithm>
 
@@ -227,6 +229,14 @@ void ContrastRatioVC::updateContrastRatio() {
         colorLbl2->setTitleColor(color2);
     }
     ratioExplainText->setTextColor(color2);
+    // Each panel's own controls stay visible on its colour; the samples show the pair as it is.
+    auto tintPanel = [](const kit::Color& colour, kit::Button* import, std::initializer_list<kit::Slider*> sliders) {
+        if (import) wheels::tintButton(*import, wheels::controlTint(colour));
+        for (auto* slider : sliders)
+            if (slider) wheels::tintSlider(*slider, wheels::controlTint(colour, wheels::shadeSliderWhiteAlpha));
+    };
+    tintPanel(color1, importColor1Btn.get(), {saturationSlider1.get(), brightnessSlider1.get()});
+    tintPanel(color2, importColor2Btn.get(), {saturationSlider2.get(), brightnessSlider2.get()});
     const float r = contrastRatioValue(color1, color2);
     ratioText->setText(tools::ratioText(r));
     ratioExplainText->setText(contrastVerdictText(r));

@@ -1,6 +1,7 @@
 #include "tools/MixingMath.h"
 
 #include "app/ui/Strings.h"
+#include "colour/ContrastingTint.h"
 #include "colour/HexText.h"
 #include "colour/Ryb.h"
 #include "colour/library/ColorLibrary.h"
@@ -70,8 +71,7 @@ SliderValues sliderValues(ColorMixingMode mode, const kit::Color& color) {
 }
 
 kit::Color labelColorOn(const std::optional<kit::Color>& color) {
-    if (color && colour::brightness(*color) > 0.5) return kit::Color::hsb(0, 0, 0, 0.7);
-    return kit::Color::hsb(0, 0, 1, 0.7);
+    return color ? colour::contrastingTint(*color) : kit::Color::hsb(0, 0, 1, 0.7);
 }
 
 std::string floatText(float value) {

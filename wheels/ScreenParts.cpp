@@ -5,7 +5,7 @@
 #include "app/ui/Ext.h"
 #include "app/ui/LayoutConstants.h"
 #include "app/ui/Strings.h"
-#include "colour/library/ColorLibrary.h"
+#include "colour/ContrastingTint.h"
 #include "kit/base/Make.h"
 #include "kit/ui/Assets.h"
 #include "kit/ui/SwipeGesture.h"
@@ -61,7 +61,7 @@ std::shared_ptr<kit::Button> makeValueButton(int tag) {
 }
 
 std::shared_ptr<kit::Slider> makeShadeSlider(float minimum, float maximum, float value) {
-    static const kit::Color tint = kit::Color::whiteColor().withAlpha(0.68587255);
+    static const kit::Color tint = kit::Color::whiteColor().withAlpha(shadeSliderWhiteAlpha);
     auto slider = kit::make<kit::Slider>();
     slider->setMinimumValue(minimum);
     slider->setMaximumValue(maximum);
@@ -72,9 +72,7 @@ std::shared_ptr<kit::Slider> makeShadeSlider(float minimum, float maximum, float
     return slider;
 }
 
-kit::Color labelTextColor(const kit::Color& background) {
-    return colour::brightness(background) > 0.5 ? kit::Color::hsb(0, 0, 0, 0.7) : kit::Color::hsb(0, 0, 1, 0.7);
-}
+kit::Color labelTextColor(const kit::Color& background) { return colour::contrastingTint(background); }
 
 namespace {
 SingleViewOpener& openerSlot() {

@@ -32,6 +32,8 @@ void addBackSwipe(kit::View& strip, kit::ViewController& screen);
 std::shared_ptr<kit::Button> makeColorLabelButton();
 // A small round button showing a colour's grey value.
 std::shared_ptr<kit::Button> makeValueButton(int tag);
+// The alpha of the shade sliders' white track and thumb.
+inline constexpr double shadeSliderWhiteAlpha = 0.68587255;
 // A continuous slider with a translucent white track and thumb.
 std::shared_ptr<kit::Slider> makeShadeSlider(float minimum, float maximum, float value);
 // Title colour over a background: dark when the colour is light, else white.

@@ -116,6 +116,7 @@ void BasicDropDownMenu<D>::showDropDownMenu() {
 
     int index = (selectedElement_ < 0 || selectedElement_ >= count) ? 0 : selectedElement_;
     menuButton_ = makeRow(index);
+    if (closedTextColor_) menuButton_->setTitleColor(*closedTextColor_, kit::ControlState::normal);
     parent->addSubview(menuButton_);
     if (stickTo_ == DropDownMenuStickTo::top) {
         anchorWithCenter(*menuButton_, parent->safeAreaLayoutGuide().topAnchor(), std::nullopt, std::nullopt, std::nullopt,
@@ -126,6 +127,12 @@ void BasicDropDownMenu<D>::showDropDownMenu() {
                          menuWidth_, menuHeight_);
     }
     round(*menuButton_);
+}
+
+template <class D>
+void BasicDropDownMenu<D>::setClosedTextColor(const kit::Color& color) {
+    closedTextColor_ = color;
+    if (menuButton_) menuButton_->setTitleColor(color, kit::ControlState::normal);
 }
 
 template <class D>

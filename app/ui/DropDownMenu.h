@@ -49,6 +49,10 @@ public:
     void buttonPressed(kit::Button& sender);
     void tapCloseMenu();
 
+    // The closed button's title colour, for a menu laid over a colour that changes; the open rows
+    // keep the menu's own, over their opaque background.
+    void setClosedTextColor(const kit::Color& color);
+
     bool isOpen() const { return isOpen_; }
     int selectedElement() const { return selectedElement_; }
     const std::shared_ptr<kit::Button>& menuButton() const { return menuButton_; }
@@ -66,6 +70,7 @@ private:
     std::weak_ptr<kit::View> yCenterTo_;
     double paddingTop_, paddingRight_, menuWidth_, menuHeight_, fontSize_;
     kit::Color backgroundColor_, textColor_;
+    std::optional<kit::Color> closedTextColor_;
     bool withRoundedCorners_;
     double cornerRadius_;
     bool rounded_;

@@ -1,6 +1,7 @@
 // The colour tile and the swatch catalogue: captions, shadows and gestures of the tile by host
 // flags; the stored set, the menu of ten sets and the rows of each kind.
 #include "CombinationsFixture.h"
+#include "ContrastProbe.h"
 #include "ScreenLayoutCheck.h"
 
 #include "app/SavedData.h"
@@ -85,6 +86,20 @@ TEST_F(Swatches, TileCaptionShadowAndGesturesFollowTheHostFlags) {
     cell->configure(std::nullopt, false, colour::ColorWithName{"#101010", "10"}, 0, false, false, false, false);
     EXPECT_EQ(cell->colorHexLabel->textColor(), Color::hsb(0, 0, 1, 0.7));
     EXPECT_EQ(cell->bgView->backgroundColor(), colour::colorFromHex("101010"));
+}
+
+// Names on dark reds (which brightness alone calls bright) and on light and dark colours: as drawn,
+// each reaches the readable ratio on its tile.
+TEST_F(Swatches, EveryNameIsReadableOnItsTile) {
+    for (const char* hex : {"990000", "8B0000", "800000", "FFFF50", "1A237E"}) {
+        auto cell = tile();
+        cell->configure(std::nullopt, false, colour::ColorWithName{hex, "Dark Red"}, 0, false, true, false, false);
+        cell->layoutIfNeeded();
+        const auto& label = *cell->colorHexLabel;
+        const double ratio = contrastprobe::strongestContrast(cell->snapshot(2), label.convertRectTo(label.bounds(), cell.get()),
+                                                              colour::colorFromHex(hex));
+        EXPECT_GE(ratio, 4.5) << hex;
+    }
 }
 
 TEST_F(Swatches, FirstVisitShowsSummerAndLeavingStoresTheIndex) {

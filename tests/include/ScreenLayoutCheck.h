@@ -26,13 +26,6 @@ inline layoutcheck::LayoutCheck screenLayoutCheck(const kit::View& root, const k
         return Ring{{v.bounds().midX(), v.bounds().midY()}, std::max(0.0, wheel->ringInnerRadius()), wheel->ringOuterRadius()};
     });
     c.allowOverlap(ofType<wheels::DCWPICKER>(), ofType<wheels::DCWHANDLER>(), "the handles ride on the ring");
-    // The abstract strips' captions sit at their strips' left edge, and the ring crosses the middle
-    // strips there on every screen: they lie under the ring, not over it.
-    c.allowOverlap(ofType<wheels::DCWPICKER>(), [](const kit::View& v) {
-        for (const char* caption : {"MAIN", "MAJOR ACCENT", "MINOR ACCENT 1", "MINOR ACCENT 2"})
-            if (showing(caption)(v)) return true;
-        return false;
-    }, "strip captions under the wheel");
     // The wheels of a harmony share one frame, so their centre dots lie on each other.
     c.allowOverlap(ofType<wheels::DCWBUTTON>(), ofType<wheels::DCWBUTTON>(), "one centre for all wheels");
     // The one-time hint points at the edit button from in front of everything for 4 s.

@@ -1,6 +1,7 @@
 // The mixing screen on a headless device: restore and store of its colour, the three models,
 // the buffer button, derived colours, mixing with typed colours, saved mixes and their one-time
 // carry-over from the old records, and the lamp.
+#include "ContrastProbe.h"
 #include "ToolScreensFixture.h"
 
 #include "app/SavedData.h"
@@ -16,6 +17,7 @@
 #include "tools/ColorMixingVC.h"
 #include "tools/LedVC.h"
 #include "tools/MixedColorMigration.h"
+#include "app/ui/DropDownMenu.h"
 
 #include <set>
 
@@ -366,6 +368,26 @@ TEST_F(ColorMixing, PadsUseWiderInsetsAndLargerDerivedColours) {
     EXPECT_DOUBLE_EQ(screen->blackSliderLeadingOffset->constant(), 80);
     EXPECT_DOUBLE_EQ(screen->additionalButtons[0]->frame().size.width, 48);
     screenshot("mixing-pad");
+}
+
+// The buttons and sliders lie over the colour: on a light one and a dark one each stands out from
+// it in the rendered screen, the mode's title as text (4.5:1), icons and knobs as graphics (3:1).
+TEST_F(ColorMixing, ControlsStandOutOnLightAndDarkColours) {
+    for (const char* hex : {"FFFF50", "FFD8E8", "1A237E"}) {
+        defaults().set(std::string(hex), app::Keys::lastColorInColorMixing);
+        auto screen = open();
+        if (std::string(hex) == "FFFF50") screenshot("mixing-light-colour");
+        const auto image = host->render();
+        const auto colour = colour::colorFromHex(hex);
+        auto seen = [&](const kit::View& v) { return contrastprobe::strongestContrast(image, contrastprobe::inWindow(v), colour); };
+        const std::pair<const char*, std::shared_ptr<kit::View>> icons[] = {
+            {"back", screen->backBtn}, {"save", screen->saveBtn}, {"CW", screen->openDcwBtn}, {"lamp", screen->ledBtn},
+            {"mix", screen->mixBtn}, {"mixes", screen->colorMixesBtn}, {"import", screen->importColorBtn},
+            {"saturation", screen->saturationSlider}, {"brightness", screen->brightnessSlider}, {"red", screen->firstSlider}};
+        for (const auto& [name, v] : icons) EXPECT_GE(seen(*v), 3.0) << name << " on " << hex;
+        EXPECT_GE(seen(*screen->dropMenu->menuButton()), 4.5) << "the mode button on " << hex;
+        pop();
+    }
 }
 
 } // namespace

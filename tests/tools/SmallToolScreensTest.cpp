@@ -1,4 +1,5 @@
 // The lamp, the contrast checker and the colour-group generator on a headless device.
+#include "ContrastProbe.h"
 #include "ToolScreensFixture.h"
 
 #include "app/SavedData.h"
@@ -146,6 +147,33 @@ TEST_F(SmallToolScreens, ColourGroupReverseCopyRangeAndBuffer) {
     screen->numberOfColorsSlider->setValue(6.9f);
     screen->numberOfColorsSlider->sendActions(kit::ControlEvent::valueChanged);
     EXPECT_EQ(screen->colorsArray.size(), 6u);
+}
+
+// The contrast checker's panels and the colour group's panel carry icons and sliders over the
+// user's colours: on a light and a dark one each stands out in the rendered screen (3:1).
+TEST_F(SmallToolScreens, ControlsOverTheColoursStandOutOnLightAndDarkOnes) {
+    auto expectVisible = [&](const std::vector<std::pair<std::string, std::shared_ptr<kit::View>>>& controls,
+                             const Color& colour, const std::string& where) {
+        const auto image = host->render();
+        for (const auto& [name, v] : controls)
+            EXPECT_GE(contrastprobe::strongestContrast(image, contrastprobe::inWindow(*v), colour), 3.0) << name << where;
+    };
+    for (const auto& [light, dark] : {std::pair{"#ffff50", "#1a237e"}, std::pair{"#1a237e", "#ffd8e8"}}) {
+        defaults().set(std::string(light), app::Keys::contrastRatioColor1);
+        defaults().set(std::string(dark), app::Keys::contrastRatioColor2);
+        auto contrast = push<tools::ContrastRatioVC>("ContrastRatioVC");
+        expectVisible({{"import", contrast->importColor1Btn}, {"saturation", contrast->saturationSlider1},
+                       {"brightness", contrast->brightnessSlider1}}, contrast->color1, std::string(" on ") + light);
+        expectVisible({{"import", contrast->importColor2Btn}, {"saturation", contrast->saturationSlider2},
+                       {"brightness", contrast->brightnessSlider2}}, contrast->color2, std::string(" on ") + dark);
+        pop();
+        defaults().set(std::string(light), app::Keys::colorGroupColor);
+        auto group = push<tools::ColorGroupVC>("ColorGroupVC");
+        expectVisible({{"back", group->backButton}, {"save", group->saveBtn}, {"import", group->importColorBtn},
+                       {"hue", group->hueSlider}, {"saturation", group->saturationSlider}, {"brightness", group->brightnessSlider}},
+                      group->color, std::string(" of the group on ") + light);
+        pop();
+    }
 }
 
 } // namespace

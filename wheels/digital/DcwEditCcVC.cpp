@@ -18,6 +18,7 @@
 #include "kit/ui/Application.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Storyboard.h"
+#include "wheels/ControlTint.h"
 #include "wheels/ScreenLayout.h"
 #include "wheels/ScreenParts.h"
 
@@ -249,6 +250,18 @@ void DcwEditCcVC::layoutSliders() {
 void DcwEditCcVC::viewDidLayoutSubviews() {
     kit::ViewController::viewDidLayoutSubviews();
     clearSlidersOfControls();
+    tintControls();
+}
+
+void DcwEditCcVC::tintControls() {
+    if (!view()->window()) return;
+    const auto behind = [this](const kit::View& v) {
+        return stripColorBehind(v, colorViews_).value_or(kit::Color::blackColor());
+    };
+    for (const auto& button : {backBtn(), saveBtn(), moreBtn()}) tintButton(*button, controlTint(behind(*button)));
+    for (int k = 2; k <= std::min(count(), 4); ++k) tintButton(*moveUpBtn(k), controlTint(behind(*moveUpBtn(k))));
+    for (const auto& p : placedSliders_)
+        if (const auto& c = colors_[static_cast<std::size_t>(p.band - 1)]) tintSlider(*p.slider, controlTint(*c, shadeSliderWhiteAlpha));
 }
 
 // The slider offsets were set for taller screens and a one-line row of codes: where a slider runs
@@ -325,6 +338,7 @@ void DcwEditCcVC::updateColorBySliders(int n) {
     setColor(n, isClassic ? shadeOf(colour::ryb(h, b, s), classicColors[i].shade) : kit::Color::hsb(h, s, b, 1));
     paintColorViews();
     updateColorLabels();
+    tintControls();
 }
 
 void DcwEditCcVC::updateColors() {

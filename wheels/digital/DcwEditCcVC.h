@@ -85,6 +85,8 @@ private:
     };
     void layoutSliders();
     void clearSlidersOfControls();
+    // Buttons and sliders in the tint that shows on the band behind them.
+    void tintControls();
     void setSliderStartValues();
     void addColorViewShadows();
     void openWithColors(const char* identifier);

@@ -353,6 +353,11 @@ void DcwVC::viewDidAppear(bool animated) {
 void DcwVC::viewDidLayoutSubviews() {
     kit::ViewController::viewDidLayoutSubviews();
     placeShadeSliders(0);
+    placeCaptions();
+    tintControls();
+}
+
+void DcwVC::placeCaptions() {
     if (captions_.empty()) return;
     if (clearCaptionsOfControls()) return;
     // Where the bottom strip is full (a small screen, codes of several lines), the saturation slider
@@ -375,6 +380,9 @@ bool DcwVC::clearCaptionsOfControls() {
         if (*w && (*w)->superview()) {
             add((*w)->handleView());
             add((*w)->shadeSlider());
+            add((*w)->hexLabel());
+            add((*w)->addButton());
+            add((*w)->colorToggleButton());
         }
     const auto b = root->bounds();
     const auto unsafe = kit::Device::current().safeAreaInsets();
@@ -396,10 +404,23 @@ bool DcwVC::clearCaptionsOfControls() {
         const kit::Rect natural = caption.convertRectTo(caption.bounds(), root.get());
         const auto& strip = *colorViews[3 - i];
         const kit::Rect band = strip.convertRectTo(strip.bounds(), root.get());
-        bool offRing = true;
+        bool offRing = true, inHole = false;
+        // Where the ring crosses the strip at its left edge, its hole may have room: the caption
+        // then sits just inside the inner edge, as far right as its height there needs.
+        auto dxAt = [&](double dy) -> std::optional<double> {
+            if (!inHole) return 0.0;
+            if (!ring) return std::nullopt;
+            const kit::Rect r = natural.offsetBy(0, dy);
+            const double far = std::max(std::abs(r.minY() - ring->first.y), std::abs(r.maxY() - ring->first.y));
+            const double inner = ring->second.width - 4;
+            if (far >= inner) return std::nullopt;
+            return ring->first.x - std::sqrt(inner * inner - far * far) - natural.minX();
+        };
         auto clear = [&](double dy) {
-            const kit::Rect r = natural.offsetBy(0, dy).insetBy(0, 0.01);
-            if (r.minY() < band.minY() || r.maxY() > band.maxY()) return false;
+            const auto dx = dxAt(dy);
+            if (!dx) return false;
+            const kit::Rect r = natural.offsetBy(*dx, dy).insetBy(0, 0.01);
+            if (r.minY() < band.minY() || r.maxY() > band.maxY() || r.maxX() > band.maxX()) return false;
             if (offRing && ring && bandMeets(ring->first, ring->second.width, ring->second.height, r)) return false;
             return std::none_of(controls.begin(), controls.end(), [&](const kit::Rect& c) { return c.intersects(r); });
         };
@@ -408,8 +429,14 @@ bool DcwVC::clearCaptionsOfControls() {
         for (double d = 0; d <= band.size.height; d += 2) moves.insert(moves.end(), {d, -d});
         for (const auto& c : controls) moves.insert(moves.end(), {c.maxY() - natural.minY(), c.minY() - natural.maxY()});
         std::stable_sort(moves.begin(), moves.end(), [](double x, double y) { return std::abs(x) < std::abs(y); });
+        // At the strip's edge off the ring, else in the ring's hole, else at the edge over the ring.
         auto found = std::find_if(moves.begin(), moves.end(), clear);
         if (found == moves.end()) {
+            inHole = true;
+            found = std::find_if(moves.begin(), moves.end(), clear);
+        }
+        if (found == moves.end()) {
+            inHole = false;
             offRing = false;
             found = std::find_if(moves.begin(), moves.end(), clear);
         }
@@ -417,8 +444,9 @@ bool DcwVC::clearCaptionsOfControls() {
             bottomClear = bottomClear && i + 1 < captions_.size();
             continue;
         }
-        caption.setTransform(kit::AffineTransform::translation(0, *found));
-        controls.push_back(natural.offsetBy(0, *found));
+        const double dx = *dxAt(*found);
+        caption.setTransform(kit::AffineTransform::translation(dx, *found));
+        controls.push_back(natural.offsetBy(dx, *found));
     }
     return bottomClear;
 }
@@ -428,6 +456,7 @@ bool DcwVC::clearCaptionsOfControls() {
 void DcwVC::moveAll() {
     recomputeCombination();
     refreshColorLabels();
+    tintControls();
 }
 
 void DcwVC::recomputeCombination() {

@@ -68,6 +68,8 @@ public:
     const std::shared_ptr<kit::StackView>& modeNowMenuStack() const { return modeMenu_.stack(); }
     const std::shared_ptr<kit::View>& viewForBackSwipe() const { return viewForBackSwipe_; }
     const std::shared_ptr<kit::ImageView>& tryItImageView() const { return tryItImageView_; }
+    // The abstract strips' captions, top strip first; none in other modes.
+    const std::vector<std::shared_ptr<kit::Label>>& captions() const { return captions_; }
     const std::shared_ptr<app::InfoView>& infoView() const { return infoView_; }
     const std::shared_ptr<kit::Timer>& editCCBtnAnimationTimer() const { return editCCBtnAnimationTimer_; }
     const std::shared_ptr<kit::Timer>& sliderEndTouchTimer() const { return sliderEndTouchTimer_; }
@@ -132,11 +134,16 @@ private:
     void closeMenuState();
     void invalidateTimers();
 
+    // Every control over the strips in the tint that shows on the strip behind it.
+    void tintControls();
+
     std::shared_ptr<kit::StackView> clrsSV_, clrBtnsSV_;
     std::vector<std::shared_ptr<kit::Label>> captions_;  // abstract mode's strip captions
     // Moves each caption up or down its strip the least that clears the controls over it; false
     // when the bottom one finds no clear place.
     bool clearCaptionsOfControls();
+    // The captions clear of the controls, the saturation slider raised for the bottom one if need be.
+    void placeCaptions();
     void placeShadeSliders(double room);
     // The frame the screen's own geometry gives every wheel, before it is fitted.
     kit::Rect partWheelFrame();

@@ -11,7 +11,7 @@
 #include "colour/ColorCodeText.h"
 #include "colour/HexText.h"
 #include "colour/ThemeColors.h"
-#include "colour/library/ColorLibrary.h"
+#include "colour/ContrastingTint.h"
 #include "colour/library/DerivedColors.h"
 #include "kit/base/Make.h"
 #include "kit/graphics/filters/Filters.h"
@@ -213,7 +213,7 @@ void HueVC::refreshColors() {
         auto label = makeColorLabelButton();
         const auto& c = colors[static_cast<std::size_t>(k - 1)];
         label->setTitle(colour::colorCodeString(c));
-        label->setTitleColor(kit::Color::gray(colour::brightness(c) > 0.5 ? 0 : 1, 0.7));
+        label->setTitleColor(colour::contrastingTint(c));
         label->addTarget(this, "colorLblTapped", kit::ControlEvent::touchDown, [this, k] { colorLblTapped(k); });
         clrBtns_[static_cast<std::size_t>(k - 1)] = label;
         auto& band = colorViews_[static_cast<std::size_t>(k - 1)];
