@@ -213,6 +213,28 @@ TEST_F(DcwVCTest, ModeMenuSelectionRebuildsAndStoresTheMode) {
     EXPECT_TRUE(screen->dcw4->shadeSlider()->isDescendantOf(screen->view().get()));
 }
 
+// A tint or shade the user set survives another harmony on both kinds of colours: the digital
+// wheel moves it into its sliders, the painter's carries it on its shade slider.
+TEST_F(DcwVCTest, ATintSurvivesAModeChangeOnBothKindsOfColours) {
+    for (bool classic : {false, true}) {
+        SCOPED_TRACE(classic ? "painter's colours" : "digital colours");
+        auto screen = open(0, classic);
+        for (double value : {0.5, -0.5}) {
+            auto& slider = *screen->dcw1->shadeSlider();
+            slider.setCurrentValue(value);
+            slider.sendActions(kit::ControlEvent::valueChanged);
+            const auto before = colour::hexString(screen->color1);
+            for (const char* mode : {"Triad", "Complementary"}) {
+                for (const auto& b : screen->modeNowMenuStack()->arrangedSubviews())
+                    if (b->accessibilityIdentifier() == mode) screen->selectModeWithButton(static_cast<kit::Button&>(*b));
+                host->advance(0.5);
+                EXPECT_EQ(colour::hexString(screen->color1), before) << "tint " << value << ", " << mode;
+            }
+        }
+        host.reset();
+    }
+}
+
 TEST_F(DcwVCTest, AngleSliderWidensTheHarmonyAndResetsOnModeChange) {
     auto screen = open(1);  // analogous
     EXPECT_FALSE(screen->angleSlider()->isHidden());

@@ -485,8 +485,18 @@ void DcwVC::refreshColorLabels() {
     }
 }
 
+double DcwVC::shownShade() {
+    for (auto* w : wheels())
+        if (*w && (*w)->superview() && (*w)->shadeSlider()->superview().get() == w->get())
+            return (*w)->shadeSlider()->currentValue();
+    return 0;
+}
+
 void DcwVC::moveByColor(const kit::Color& c) {
     auto root = view();
+    // The digital wheels take the colour's saturation and brightness into their sliders; the
+    // painter's keep only the hue, so their tint or shade is carried over by hand.
+    const double shade = shownShade();
     for (auto sub : std::vector<std::shared_ptr<kit::View>>(root->subviews())) sub->removeFromSuperview();
     modeMenu_.clear();
     buildColorStrips();
@@ -504,6 +514,7 @@ void DcwVC::moveByColor(const kit::Color& c) {
     } else {
         buildWheelsAtAngle(fromEditCC ? lastAngle : (dcw1 ? dcw1->currentAngle() : 0.0f));
     }
+    if (isClassic) (modeNow == Mode::mono ? dcw4 : dcw1)->shadeSlider()->setCurrentValue(shade);
     moveAll();
     layoutControls();
 }

@@ -127,6 +127,8 @@ public:
 private:
     std::array<std::shared_ptr<DCW>*, 4> wheels() { return {&dcw1, &dcw2, &dcw3, &dcw4}; }
     kit::Color& colorRef(int n);
+    // The tint or shade of the wheel that carries the shade slider now.
+    double shownShade();
     const std::shared_ptr<kit::Slider>& shadeSlider(std::shared_ptr<kit::Slider>& slot);
     tools::ApplyColor moveToTypedColor();
     void closeMenuState();
