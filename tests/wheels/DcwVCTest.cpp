@@ -235,6 +235,35 @@ TEST_F(DcwVCTest, ATintSurvivesAModeChangeOnBothKindsOfColours) {
     }
 }
 
+// A resized window refits the wheels around what the user made, on both kinds of colours.
+TEST_F(DcwVCTest, AResizedWindowKeepsTheColoursAndTheShade) {
+    for (bool classic : {false, true}) {
+        SCOPED_TRACE(classic ? "painter's colours" : "digital colours");
+        defaults().set(4, app::Keys::lastDcwCombination);  // tetradic
+        auto screen = kit::make<wheels::DcwVC>();
+        screen->isClassic = classic;
+        push(screen, kit::DeviceProfile::forWindow({480, 720}, 2));
+        if (classic) screen->dcw1->moveHandle(screen->dcw1->pointOnRing(2.0f));
+        else screen->moveByColor(colour::colorFromHex("FF4050"));
+        auto& slider = *screen->dcw1->shadeSlider();
+        slider.setCurrentValue(0.3);
+        slider.sendActions(kit::ControlEvent::valueChanged);
+        auto shown = [&] {
+            std::string all;
+            for (const auto& c : {screen->color1, screen->color2, screen->color3, screen->color4})
+                all += colour::hexString(c) + " ";
+            return all + std::to_string(screen->dcw1->shadeSlider()->currentValue());
+        };
+        const std::string before = shown();
+        for (kit::Size size : {kit::Size{900, 700}, kit::Size{480, 720}}) {
+            host->resizeWindow(size);
+            host->advance(0.5);
+            EXPECT_EQ(shown(), before) << size.width << " x " << size.height;
+        }
+        host.reset();
+    }
+}
+
 TEST_F(DcwVCTest, AngleSliderWidensTheHarmonyAndResetsOnModeChange) {
     auto screen = open(1);  // analogous
     EXPECT_FALSE(screen->angleSlider()->isHidden());
@@ -323,7 +352,7 @@ TEST_F(DcwVCTest, InfoShowsTheTextOfTheCurrentMode) {
     EXPECT_EQ(screen->modeInfoText().second.rfind("The harmonious color scheme", 0), 0u);
 }
 
-TEST_F(DcwVCTest, WheelsAreSizedByDeviceAndRebuiltOnRotation) {
+TEST_F(DcwVCTest, WheelsAreSizedByDeviceAndRefittedOnRotation) {
     defaults().set(0, app::Keys::lastDcwCombination);
     auto screen = push(kit::make<wheels::DcwVC>(), kit::DeviceProfile::pad());
     const double portraitWidth = screen->view()->bounds().width();

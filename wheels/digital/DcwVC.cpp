@@ -156,12 +156,7 @@ const std::shared_ptr<kit::Slider>& DcwVC::angleSlider() {
 
 // ---- Building ----
 
-void DcwVC::rebuildScreen(bool clearAll) {
-    auto root = view();
-    if (clearAll) {
-        for (auto sub : std::vector<std::shared_ptr<kit::View>>(root->subviews())) sub->removeFromSuperview();
-        modeMenu_.clear();
-    }
+void DcwVC::rebuildScreen() {
     buildColorStrips();
     buildWheelsForMode();
     moveAll();
@@ -350,6 +345,8 @@ void DcwVC::viewDidAppear(bool animated) {
     view()->setNeedsLayout();
 }
 
+// Any new size, a resized window's included, refits the wheels here around their current state:
+// the screen is not built anew for it, so colours, shade, sliders and an open menu all stay.
 void DcwVC::viewDidLayoutSubviews() {
     kit::ViewController::viewDidLayoutSubviews();
     placeShadeSliders(0);

@@ -73,7 +73,7 @@ public:
     const std::shared_ptr<kit::Timer>& sliderEndTouchTimer() const { return sliderEndTouchTimer_; }
 
     // Building and moving the wheels.
-    void rebuildScreen(bool clearAll);
+    void rebuildScreen();
     void buildColorStrips();
     void buildWheelsForMode();
     void buildWheelsAtAngle(float angle);
@@ -120,7 +120,6 @@ public:
     void viewDidAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
     void viewWillLayoutSubviews() override;
-    void viewWillTransitionToSize(kit::Size size, kit::TransitionCoordinator& coordinator) override;
     void infoViewDidClose() override { infoView_.reset(); }
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
 
