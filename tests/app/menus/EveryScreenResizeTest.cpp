@@ -42,6 +42,7 @@
 #include <iomanip>
 #include <sstream>
 #include <typeinfo>
+#include <variant>
 
 namespace {
 
@@ -259,21 +260,32 @@ std::vector<Screen> screens() {
     return all;
 }
 
+// A window resized by the user, or a device turned: either reaches the screens through the
+// window's resize.
+using Step = std::variant<kit::Size, kit::DeviceOrientation>;
+
 struct Sequence {
     const char* name;
     const char* tag;
-    std::vector<kit::Size> sizes;  // the first opens the screen
+    kit::DeviceProfile start;
+    std::vector<Step> steps;
 };
 
 const std::vector<Sequence>& sequences() {
+    using O = kit::DeviceOrientation;
     static const std::vector<Sequence> all{
-        {"480x720 to 1280x800 to 375x667", "a", {{480, 720}, {1280, 800}, {375, 667}}},
-        {"900x700 to 1900x600 to 480x720 and back", "b", {{900, 700}, {1900, 600}, {480, 720}, {900, 700}}},
+        {"480x720 to 1280x800 to 375x667", "a", kit::DeviceProfile::forWindow({480, 720}, 2), {kit::Size{1280, 800}, kit::Size{375, 667}}},
+        {"900x700 to 1900x600 to 480x720 and back", "b", kit::DeviceProfile::forWindow({900, 700}, 2),
+         {kit::Size{1900, 600}, kit::Size{480, 720}, kit::Size{900, 700}}},
+        {"phone turned and back", "c", kit::DeviceProfile::phone(), {O::landscapeLeft, O::portrait}},
+        {"small pad turned and back", "d", kit::DeviceProfile::smallPad(), {O::landscapeRight, O::portrait}},
     };
     return all;
 }
 
 struct EveryScreenResize : AppFixture, ::testing::WithParamInterface<Screen> {
+    bool madeSomething = false;  // whether any run changed what the screen shows (a list may fit on one size)
+
     void SetUp() override {
         kit::Application::resetShared();
         AppFixture::SetUp();
@@ -300,7 +312,7 @@ struct EveryScreenResize : AppFixture, ::testing::WithParamInterface<Screen> {
 
     // Into $TINCTURA_SCREENSHOT_DIR when set, one picture a step of the sequence.
     static void screenshot(kit::host::Headless& host, const Screen& screen, const Sequence& sequence, std::size_t step) {
-        const kit::Size size = sequence.sizes[step];
+        const kit::Size size = host.window()->bounds().size;
         if (const char* dir = std::getenv("TINCTURA_SCREENSHOT_DIR"))
             host.screenshot(std::string(dir) + "/" + screen.name + "-" + sequence.tag + "-" + std::to_string(step) + "-" +
                             std::to_string(int(size.width)) + "x" + std::to_string(int(size.height)) + ".png", 1);
@@ -310,7 +322,7 @@ struct EveryScreenResize : AppFixture, ::testing::WithParamInterface<Screen> {
     // through the sizes; returns the state before and after.
     std::pair<State, State> run(const Screen& screen, const Sequence& sequence) {
         if (screen.before) screen.before();
-        kit::host::Headless host(kit::DeviceProfile::forWindow(sequence.sizes.front(), 2));
+        kit::host::Headless host(sequence.start);
         host.setRootViewController(kit::Storyboard::named("Main")->instantiateInitialViewController());
         auto nav = std::dynamic_pointer_cast<kit::NavigationController>(host.window()->rootViewController());
         std::shared_ptr<kit::ViewController> shown = nav->topViewController();
@@ -326,12 +338,13 @@ struct EveryScreenResize : AppFixture, ::testing::WithParamInterface<Screen> {
         makeChanges(*kit::host::topViewControllerOf(nav)->view());
         settle(host);
         const State before = stateOf(host);
-        if (!screen.fixed) EXPECT_FALSE(before == untouched) << screen.name << ": nothing of the user's to keep";
+        madeSomething = madeSomething || !(before == untouched);
         screenshot(host, screen, sequence, 0);
-        for (std::size_t i = 1; i < sequence.sizes.size(); ++i) {
-            host.resizeWindow(sequence.sizes[i]);
+        for (std::size_t i = 0; i < sequence.steps.size(); ++i) {
+            if (auto* size = std::get_if<kit::Size>(&sequence.steps[i])) host.resizeWindow(*size);
+            else host.setOrientation(std::get<kit::DeviceOrientation>(sequence.steps[i]));
             settle(host);
-            screenshot(host, screen, sequence, i);
+            screenshot(host, screen, sequence, i + 1);
         }
         const State after = stateOf(host);
         host.advance(2);
@@ -357,6 +370,7 @@ TEST_P(EveryScreenResize, KeepsWhatTheUserMade) {
         auto [before, after] = run(screen, sequence);
         EXPECT_TRUE(before == after) << screen.name << ", " << sequence.name << ":\n" << difference(before, after);
     }
+    EXPECT_TRUE(madeSomething || screen.fixed) << screen.name << ": the test changed nothing of the user's to keep";
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, EveryScreenResize, ::testing::ValuesIn(screens()), [](const auto& info) {
