@@ -259,6 +259,12 @@ TEST_F(DcwVCTest, AResizedWindowKeepsTheColoursAndTheShade) {
             host->resizeWindow(size);
             host->advance(0.5);
             EXPECT_EQ(shown(), before) << size.width << " x " << size.height;
+            // The shadows under the strips span the new width.
+            for (std::size_t i = 0; i < 3; ++i) {
+                const auto& strip = *screen->colorViews[i];
+                ASSERT_FALSE(strip.layer()->sublayers().empty());
+                EXPECT_EQ(strip.layer()->sublayers().back()->bounds().width(), strip.bounds().width()) << "strip " << i;
+            }
         }
         host.reset();
     }

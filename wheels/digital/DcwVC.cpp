@@ -349,6 +349,12 @@ void DcwVC::viewDidAppear(bool animated) {
 // the screen is not built anew for it, so colours, shade, sliders and an open menu all stay.
 void DcwVC::viewDidLayoutSubviews() {
     kit::ViewController::viewDidLayoutSubviews();
+    // The strips' shadows are drawn at a strip's size: a new width draws them again.
+    const double stripWidth = colorViews[0]->bounds().width();
+    if (stripWidth != shadowedStripWidth_) {
+        shadowedStripWidth_ = stripWidth;
+        for (int i = 1; i < numberOfColors(modeNow); ++i) app::addShadowLayer(*colorViews[static_cast<std::size_t>(i - 1)]);
+    }
     placeShadeSliders(0);
     if (captions_.empty()) return;
     if (clearCaptionsOfControls()) return;

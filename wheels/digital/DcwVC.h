@@ -144,6 +144,7 @@ private:
     void fitWheels(double sliderLowestEdge);
     // The screen's controls around the wheel, in the view's coordinates.
     std::vector<kit::Rect> controlFrames();
+    double shadowedStripWidth_ = 0;
     WheelSpace lastWheelSpace_;
     kit::Rect lastWheelFrame_;
     void viewDidLayoutSubviews() override;
