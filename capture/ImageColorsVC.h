@@ -46,6 +46,7 @@ public:
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
+    void viewDidLayoutSubviews() override;
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
     void touchesBegan(const kit::TouchSet& touches, const kit::Event& event) override;
     void touchesMoved(const kit::TouchSet& touches, const kit::Event& event) override;
@@ -65,6 +66,10 @@ private:
     void buildUI();
     void placeMarker(const kit::Color& color, kit::Point point);
     void removeMarkersAbove(int n);
+    // The picture as the image view shows it, fitted in; and each marker on its place of it.
+    kit::Rect shownPicture() const;
+    void placeMarkers();
+    std::array<kit::Point, 4> markerSpots_{};  // fractions of the shown picture
     void resetForNewImage();
     // Refuses touches for a second (the picker opening, or a full panel pulsing "Delete").
     void startPressTimer();
