@@ -87,6 +87,7 @@ private:
     void clearSlidersOfControls();
     void setSliderStartValues();
     void addColorViewShadows();
+    double shadowedWidth_ = 0;
     void openWithColors(const char* identifier);
 
     std::array<std::optional<kit::Color>, 4> colors_;
