@@ -173,15 +173,42 @@ void ImageColorsVC::handleImageTouch(const kit::Color& color, kit::Point point) 
 
 void ImageColorsVC::placeMarker(const kit::Color& color, kit::Point point) {
     auto root = view();
-    const double top = 4 + root->safeAreaInsets().top;
     const int slot = std::clamp(panel->numberOfColors, 1, 4);
     auto& marker = circles[static_cast<std::size_t>(slot - 1)];
     if (marker) marker->removeFromSuperview();
-    marker = kit::make<wheels::DrawCircle>(
-        kit::Rect{point.x - kMarkerSize / 2, point.y - kMarkerSize / 2 + top, kMarkerSize, kMarkerSize});
+    // Kept as a place in the picture, which the window may show larger, smaller or elsewhere.
+    const kit::Rect picture = shownPicture();
+    markerSpots_[static_cast<std::size_t>(slot - 1)] = {(point.x - picture.minX()) / std::max(picture.width(), 1e-9),
+                                                        (point.y - picture.minY()) / std::max(picture.height(), 1e-9)};
+    marker = kit::make<wheels::DrawCircle>(kit::Rect{0, 0, kMarkerSize, kMarkerSize});
     marker->setColor(color);
     root->addSubview(marker);
     removeMarkersAbove(slot);
+    placeMarkers();
+}
+
+kit::Rect ImageColorsVC::shownPicture() const {
+    const auto b = imageView->bounds();
+    const auto& image = imageView->image();
+    if (!image || !(image->size().width > 0) || !(image->size().height > 0)) return b;
+    const double scale = std::min(b.width() / image->size().width, b.height() / image->size().height);
+    const double w = image->size().width * scale, h = image->size().height * scale;
+    return {b.midX() - w / 2, b.midY() - h / 2, w, h};
+}
+
+void ImageColorsVC::placeMarkers() {
+    const kit::Rect picture = shownPicture();
+    for (std::size_t i = 0; i < circles.size(); ++i) {
+        if (!circles[i] || !circles[i]->superview()) continue;
+        const kit::Point inPicture{picture.minX() + markerSpots_[i].x * picture.width(),
+                                   picture.minY() + markerSpots_[i].y * picture.height()};
+        circles[i]->setCenter(imageView->convertPointTo(inPicture, view().get()));
+    }
+}
+
+void ImageColorsVC::viewDidLayoutSubviews() {
+    kit::ViewController::viewDidLayoutSubviews();
+    placeMarkers();
 }
 
 void ImageColorsVC::removeMarkersAbove(int n) {

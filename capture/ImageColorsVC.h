@@ -67,6 +67,10 @@ private:
     void buildUI();
     void placeMarker(const kit::Color& color, kit::Point point);
     void removeMarkersAbove(int n);
+    // The picture as the image view shows it, fitted in; and each marker on its place of it.
+    kit::Rect shownPicture() const;
+    void placeMarkers();
+    std::array<kit::Point, 4> markerSpots_{};  // fractions of the shown picture
     void resetForNewImage();
     // Puts the loaded picture in the image view, as a copy at the pixels the view shows it at
     // when it is larger: drawing a large photo scaled down on every frame made dragging slow.

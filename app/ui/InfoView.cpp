@@ -83,11 +83,13 @@ void InfoView::showInfo() {
         infoLbl_->setAttributedText(*attributedText_);
     }
 
-    double width = kit::Device::userInterfaceIdiom() == kit::UserInterfaceIdiom::pad ? 400 : view->frame().width() * 0.95;
+    const bool pad = kit::Device::userInterfaceIdiom() == kit::UserInterfaceIdiom::pad;
     infoView_->removeFromSuperview();
     view->addSubview(infoView_);
     anchorWithCenter(*infoView_, topView->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                     view->centerXAnchor(), std::nullopt, topPadding_, 0, 0, 0, width, 420);
+                     view->centerXAnchor(), std::nullopt, topPadding_, 0, 0, 0, pad ? 400 : 0, 420);
+    // On a phone the panel keeps to the screen's width, also when the window is resized under it.
+    if (!pad) infoView_->widthAnchor().equalToMultiplier(view->widthAnchor(), 0.95)->setActive(true);
 
     infoView_->addSubview(infoLbl_);
     anchor(*infoLbl_, infoView_->topAnchor(), infoView_->leftAnchor(), std::nullopt, infoView_->rightAnchor(), 8, 8, 0, 8);

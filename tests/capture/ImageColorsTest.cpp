@@ -14,6 +14,8 @@
 #include "kit/ui/Label.h"
 #include "wheels/Widgets.h"
 
+#include <tuple>
+
 namespace {
 
 using capture::ImageColorsVC;
@@ -140,6 +142,25 @@ TEST_F(ImageColors, ATouchFillsTheCurrentAndNextSlotAndMarksTheSpot) {
     EXPECT_FALSE(s->panel->openDcwBtn()->isHidden());
     s->deleteSlot();  // one slot left after a sample: "Add" pulses
     EXPECT_TRUE(pulsing(*s->panel->addBtn()));
+}
+
+// The markers stay on the places picked in the picture, wherever a resized window shows it.
+TEST_F(ImageColors, MarkersStayOnThePickedPlacesWhenTheWindowIsResized) {
+    open();
+    load();
+    host->tap(at(0.2, 0.3));
+    s->addSlot();
+    host->tap(at(0.8, 0.7));
+    for (kit::Size size : {kit::Size{480, 720}, kit::Size{900, 700}, kit::Size{375, 667}}) {
+        host->resizeWindow(size);
+        host->advance(0.5);
+        for (auto [k, fx, fy] : {std::tuple{0, 0.2, 0.3}, std::tuple{1, 0.8, 0.7}}) {
+            ASSERT_TRUE(s->circles[k]);
+            const auto centre = s->circles[k]->center();
+            EXPECT_NEAR(centre.x, at(fx, fy).x, 0.5) << "marker " << k << " at " << size.width << " x " << size.height;
+            EXPECT_NEAR(centre.y, at(fx, fy).y, 0.5) << "marker " << k << " at " << size.width << " x " << size.height;
+        }
+    }
 }
 
 TEST_F(ImageColors, AFullPanelPulsesDeleteAtMostOnceASecondAndAddDoesNothing) {

@@ -86,6 +86,20 @@ TEST_F(EditorTest, ClassicColoursComeFromThePainterModelWithCrossedSliders) {
     EXPECT_NEAR(editor->color(1)->blue(), expected.blue(), 1e-6);
 }
 
+TEST_F(EditorTest, BandShadowsSpanTheWidthOfAResizedWindow) {
+    auto editor = open({kit::Color::hsb(0.1, 1, 1), kit::Color::hsb(0.4, 1, 1), kit::Color::hsb(0.6, 0.5, 0.7)});
+    for (kit::Size size : {kit::Size{1280, 800}, kit::Size{375, 667}}) {
+        host->resizeWindow(size);
+        host->advance(0.5);
+        for (int band = 2; band <= 3; ++band) {
+            const auto& view = *editor->colorView(band);
+            ASSERT_FALSE(view.layer()->sublayers().empty());
+            EXPECT_EQ(view.layer()->sublayers().back()->bounds().width(), view.bounds().width())
+                << "band " << band << " at " << size.width << " x " << size.height;
+        }
+    }
+}
+
 TEST_F(EditorTest, ReturningFromAPushedScreenKeepsTheEdits) {
     // Shifting again after coming back must not add the old shift a second time.
     auto preview = kit::make<ColoursScreen>();

@@ -213,6 +213,63 @@ TEST_F(DcwVCTest, ModeMenuSelectionRebuildsAndStoresTheMode) {
     EXPECT_TRUE(screen->dcw4->shadeSlider()->isDescendantOf(screen->view().get()));
 }
 
+// A tint or shade the user set survives another harmony on both kinds of colours: the digital
+// wheel moves it into its sliders, the painter's carries it on its shade slider.
+TEST_F(DcwVCTest, ATintSurvivesAModeChangeOnBothKindsOfColours) {
+    for (bool classic : {false, true}) {
+        SCOPED_TRACE(classic ? "painter's colours" : "digital colours");
+        auto screen = open(0, classic);
+        for (double value : {0.5, -0.5}) {
+            auto& slider = *screen->dcw1->shadeSlider();
+            slider.setCurrentValue(value);
+            slider.sendActions(kit::ControlEvent::valueChanged);
+            const auto before = colour::hexString(screen->color1);
+            for (const char* mode : {"Triad", "Complementary"}) {
+                for (const auto& b : screen->modeNowMenuStack()->arrangedSubviews())
+                    if (b->accessibilityIdentifier() == mode) screen->selectModeWithButton(static_cast<kit::Button&>(*b));
+                host->advance(0.5);
+                EXPECT_EQ(colour::hexString(screen->color1), before) << "tint " << value << ", " << mode;
+            }
+        }
+        host.reset();
+    }
+}
+
+// A resized window refits the wheels around what the user made, on both kinds of colours.
+TEST_F(DcwVCTest, AResizedWindowKeepsTheColoursAndTheShade) {
+    for (bool classic : {false, true}) {
+        SCOPED_TRACE(classic ? "painter's colours" : "digital colours");
+        defaults().set(4, app::Keys::lastDcwCombination);  // tetradic
+        auto screen = kit::make<wheels::DcwVC>();
+        screen->isClassic = classic;
+        push(screen, kit::DeviceProfile::forWindow({480, 720}, 2));
+        if (classic) screen->dcw1->moveHandle(screen->dcw1->pointOnRing(2.0f));
+        else screen->moveByColor(colour::colorFromHex("FF4050"));
+        auto& slider = *screen->dcw1->shadeSlider();
+        slider.setCurrentValue(0.3);
+        slider.sendActions(kit::ControlEvent::valueChanged);
+        auto shown = [&] {
+            std::string all;
+            for (const auto& c : {screen->color1, screen->color2, screen->color3, screen->color4})
+                all += colour::hexString(c) + " ";
+            return all + std::to_string(screen->dcw1->shadeSlider()->currentValue());
+        };
+        const std::string before = shown();
+        for (kit::Size size : {kit::Size{900, 700}, kit::Size{480, 720}}) {
+            host->resizeWindow(size);
+            host->advance(0.5);
+            EXPECT_EQ(shown(), before) << size.width << " x " << size.height;
+            // The shadows under the strips span the new width.
+            for (std::size_t i = 0; i < 3; ++i) {
+                const auto& strip = *screen->colorViews[i];
+                ASSERT_FALSE(strip.layer()->sublayers().empty());
+                EXPECT_EQ(strip.layer()->sublayers().back()->bounds().width(), strip.bounds().width()) << "strip " << i;
+            }
+        }
+        host.reset();
+    }
+}
+
 TEST_F(DcwVCTest, AngleSliderWidensTheHarmonyAndResetsOnModeChange) {
     auto screen = open(1);  // analogous
     EXPECT_FALSE(screen->angleSlider()->isHidden());
@@ -301,7 +358,7 @@ TEST_F(DcwVCTest, InfoShowsTheTextOfTheCurrentMode) {
     EXPECT_EQ(screen->modeInfoText().second.rfind("The harmonious color scheme", 0), 0u);
 }
 
-TEST_F(DcwVCTest, WheelsAreSizedByDeviceAndRebuiltOnRotation) {
+TEST_F(DcwVCTest, WheelsAreSizedByDeviceAndRefittedOnRotation) {
     defaults().set(0, app::Keys::lastDcwCombination);
     auto screen = push(kit::make<wheels::DcwVC>(), kit::DeviceProfile::pad());
     const double portraitWidth = screen->view()->bounds().width();

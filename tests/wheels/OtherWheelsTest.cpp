@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace {
 
@@ -170,6 +171,24 @@ TEST_F(HueScreen, TouchesPickDiscColoursAndIgnoreCornersAndDarkPixels) {
     EXPECT_TRUE(screen->circle(1)->superview());
     EXPECT_FALSE(screen->openDcwBtn()->isHidden());
     EXPECT_TRUE(screen->instructionText()->isHidden());
+}
+
+// A picked place stays marked on the disc, wherever a resized window puts the disc.
+TEST_F(HueScreen, MarkersStayOnThePickedPlacesWhenTheWindowIsResized) {
+    host->tap(inWindow(onDisc(0.9, 0)));
+    host->tap(screen->addBtn());
+    host->tap(inWindow(onDisc(0.5, std::numbers::pi * 2 / 3)));
+    for (kit::Size size : {kit::Size{480, 720}, kit::Size{1280, 800}, kit::Size{375, 667}}) {
+        host->resizeWindow(size);
+        host->advance(0.5);
+        for (auto [n, fraction, angle] : {std::tuple{1, 0.9, 0.0}, std::tuple{2, 0.5, std::numbers::pi * 2 / 3}}) {
+            const auto& marker = *screen->circle(n);
+            const auto centre = marker.convertPointTo({marker.bounds().midX(), marker.bounds().midY()}, nullptr);
+            const auto expected = inWindow(onDisc(fraction, angle));
+            EXPECT_NEAR(centre.x, expected.x, 0.5) << "marker " << n << " at " << size.width << " x " << size.height;
+            EXPECT_NEAR(centre.y, expected.y, 0.5) << "marker " << n << " at " << size.width << " x " << size.height;
+        }
+    }
 }
 
 TEST_F(HueScreen, SlotsAddDeleteAndSaveAsSingleOrCombination) {

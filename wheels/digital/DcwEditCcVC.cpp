@@ -249,6 +249,11 @@ void DcwEditCcVC::layoutSliders() {
 
 void DcwEditCcVC::viewDidLayoutSubviews() {
     kit::ViewController::viewDidLayoutSubviews();
+    // The bands' shadows are drawn at a band's size: a resized window draws them again.
+    if (const double width = colorViews_[0]->bounds().width(); willLayout >= 2 && width != shadowedWidth_) {
+        shadowedWidth_ = width;
+        addColorViewShadows();
+    }
     clearSlidersOfControls();
     tintControls();
 }

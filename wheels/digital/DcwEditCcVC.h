@@ -89,6 +89,7 @@ private:
     void tintControls();
     void setSliderStartValues();
     void addColorViewShadows();
+    double shadowedWidth_ = 0;
     void openWithColors(const char* identifier);
 
     std::array<std::optional<kit::Color>, 4> colors_;

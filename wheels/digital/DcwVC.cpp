@@ -156,12 +156,7 @@ const std::shared_ptr<kit::Slider>& DcwVC::angleSlider() {
 
 // ---- Building ----
 
-void DcwVC::rebuildScreen(bool clearAll) {
-    auto root = view();
-    if (clearAll) {
-        for (auto sub : std::vector<std::shared_ptr<kit::View>>(root->subviews())) sub->removeFromSuperview();
-        modeMenu_.clear();
-    }
+void DcwVC::rebuildScreen() {
     buildColorStrips();
     buildWheelsForMode();
     moveAll();
@@ -350,8 +345,16 @@ void DcwVC::viewDidAppear(bool animated) {
     view()->setNeedsLayout();
 }
 
+// Any new size, a resized window's included, refits the wheels here around their current state:
+// the screen is not built anew for it, so colours, shade, sliders and an open menu all stay.
 void DcwVC::viewDidLayoutSubviews() {
     kit::ViewController::viewDidLayoutSubviews();
+    // The strips' shadows are drawn at a strip's size: a new width draws them again.
+    const double stripWidth = colorViews[0]->bounds().width();
+    if (stripWidth != shadowedStripWidth_) {
+        shadowedStripWidth_ = stripWidth;
+        for (int i = 1; i < numberOfColors(modeNow); ++i) app::addShadowLayer(*colorViews[static_cast<std::size_t>(i - 1)]);
+    }
     placeShadeSliders(0);
     placeCaptions();
     tintControls();
@@ -514,8 +517,18 @@ void DcwVC::refreshColorLabels() {
     }
 }
 
+double DcwVC::shownShade() {
+    for (auto* w : wheels())
+        if (*w && (*w)->superview() && (*w)->shadeSlider()->superview().get() == w->get())
+            return (*w)->shadeSlider()->currentValue();
+    return 0;
+}
+
 void DcwVC::moveByColor(const kit::Color& c) {
     auto root = view();
+    // The digital wheels take the colour's saturation and brightness into their sliders; the
+    // painter's keep only the hue, so their tint or shade is carried over by hand.
+    const double shade = shownShade();
     for (auto sub : std::vector<std::shared_ptr<kit::View>>(root->subviews())) sub->removeFromSuperview();
     modeMenu_.clear();
     buildColorStrips();
@@ -533,6 +546,7 @@ void DcwVC::moveByColor(const kit::Color& c) {
     } else {
         buildWheelsAtAngle(fromEditCC ? lastAngle : (dcw1 ? dcw1->currentAngle() : 0.0f));
     }
+    if (isClassic) (modeNow == Mode::mono ? dcw4 : dcw1)->shadeSlider()->setCurrentValue(shade);
     moveAll();
     layoutControls();
 }

@@ -75,7 +75,7 @@ public:
     const std::shared_ptr<kit::Timer>& sliderEndTouchTimer() const { return sliderEndTouchTimer_; }
 
     // Building and moving the wheels.
-    void rebuildScreen(bool clearAll);
+    void rebuildScreen();
     void buildColorStrips();
     void buildWheelsForMode();
     void buildWheelsAtAngle(float angle);
@@ -122,13 +122,14 @@ public:
     void viewDidAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
     void viewWillLayoutSubviews() override;
-    void viewWillTransitionToSize(kit::Size size, kit::TransitionCoordinator& coordinator) override;
     void infoViewDidClose() override { infoView_.reset(); }
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
 
 private:
     std::array<std::shared_ptr<DCW>*, 4> wheels() { return {&dcw1, &dcw2, &dcw3, &dcw4}; }
     kit::Color& colorRef(int n);
+    // The tint or shade of the wheel that carries the shade slider now.
+    double shownShade();
     const std::shared_ptr<kit::Slider>& shadeSlider(std::shared_ptr<kit::Slider>& slot);
     tools::ApplyColor moveToTypedColor();
     void closeMenuState();
@@ -150,6 +151,7 @@ private:
     void fitWheels(double sliderLowestEdge);
     // The screen's controls around the wheel, in the view's coordinates.
     std::vector<kit::Rect> controlFrames();
+    double shadowedStripWidth_ = 0;
     WheelSpace lastWheelSpace_;
     kit::Rect lastWheelFrame_;
     void viewDidLayoutSubviews() override;

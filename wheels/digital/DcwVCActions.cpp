@@ -35,7 +35,7 @@ void DcwVC::viewDidLoad() {
 void DcwVC::viewWillAppear(bool animated) {
     kit::ViewController::viewWillAppear(animated);
     kit::Application::shared().setIdleTimerDisabled(true);
-    rebuildScreen(false);
+    rebuildScreen();
     if (fromEditCC) {
         color1 = color1Save;
     } else {
@@ -86,14 +86,6 @@ void DcwVC::viewWillLayoutSubviews() {
     const int n = numberOfColors(modeNow);
     for (int i = 1; i < n; ++i) app::addShadowLayer(*colorViews[static_cast<std::size_t>(i - 1)]);
     ++willLayout;
-}
-
-void DcwVC::viewWillTransitionToSize(kit::Size size, kit::TransitionCoordinator& coordinator) {
-    kit::ViewController::viewWillTransitionToSize(size, coordinator);
-    std::weak_ptr<kit::ViewController> weakSelf = weak_from_this();
-    coordinator.animateAlongsideTransition({}, [this, weakSelf] {
-        if (weakSelf.lock()) rebuildScreen(true);
-    });
 }
 
 void DcwVC::colorLblTapped(int n) {

@@ -184,12 +184,32 @@ void HueVC::applyPickedColor(const kit::Color& c, kit::Point p) {
 void HueVC::placeMarker(int n, kit::Point p, const kit::Color& c) {
     auto& slot = circles_[static_cast<std::size_t>(n - 1)];
     slot->removeFromSuperview();
-    const double safeTop = view()->safeAreaInsets().top;
-    slot = kit::make<DrawCircle>(kit::Rect{p.x - 15 + 20, p.y - 15 + 4 + safeTop, 30, 30});
+    // Kept as a place on the disc, which grows, shrinks and moves with the window.
+    const auto b = imageView_->bounds();
+    const double side = std::min(b.width(), b.height());
+    markerSpots_[static_cast<std::size_t>(n - 1)] = side > 0 ? kit::Point{(p.x - b.midX()) / side, (p.y - b.midY()) / side}
+                                                             : kit::Point{0, 0};
+    slot = kit::make<DrawCircle>(kit::Rect{0, 0, 30, 30});
     slot->setColor(c);
     slot->setUserInteractionEnabled(false);
     view()->addSubview(slot);
     for (int above = n + 1; above <= 4; ++above) circles_[static_cast<std::size_t>(above - 1)]->removeFromSuperview();
+    placeMarkers();
+}
+
+void HueVC::placeMarkers() {
+    const auto b = imageView_->bounds();
+    const double side = std::min(b.width(), b.height());
+    for (std::size_t i = 0; i < circles_.size(); ++i) {
+        if (!circles_[i]->superview()) continue;
+        const kit::Point onDisc{b.midX() + markerSpots_[i].x * side, b.midY() + markerSpots_[i].y * side};
+        circles_[i]->setCenter(imageView_->convertPointTo(onDisc, view().get()));
+    }
+}
+
+void HueVC::viewDidLayoutSubviews() {
+    kit::ViewController::viewDidLayoutSubviews();
+    placeMarkers();
 }
 
 void HueVC::refreshColors() {

@@ -53,6 +53,7 @@ public:
 
     void loadView() override;
     void viewDidLoad() override;
+    void viewDidLayoutSubviews() override;
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
     void touchesBegan(const kit::TouchSet& touches, const kit::Event& event) override;
     void touchesMoved(const kit::TouchSet& touches, const kit::Event& event) override;
@@ -62,6 +63,8 @@ public:
 private:
     void pickAtTouch(const kit::TouchSet& touches);
     void placeMarker(int slot, kit::Point p, const kit::Color& color);
+    // Each marker on its place of the disc, wherever the disc is now.
+    void placeMarkers();
     void addPulse();
 
     std::array<std::shared_ptr<kit::View>, 4> colorViews_;
@@ -74,6 +77,7 @@ private:
     std::shared_ptr<kit::View> viewForBackSwipe_;
     std::shared_ptr<kit::TextView> instructionText_;
     std::array<std::shared_ptr<DrawCircle>, 4> circles_;
+    std::array<kit::Point, 4> markerSpots_{};  // offsets from the disc's centre, over its side
     std::shared_ptr<app::InfoView> infoView_;
 };
 

@@ -94,6 +94,16 @@ TEST_F(InfoFixture, APadPanelIs400Wide) {
     EXPECT_EQ(info->infoView()->frame().width(), 400);
 }
 
+TEST_F(InfoFixture, AnOpenPhonePanelKeepsToTheWidthOfAResizedWindow) {
+    open(kit::DeviceProfile::forWindow({480, 720}, 2));
+    auto info = make(screen->view(), false);
+    info->toggleInfo();
+    host->settle();
+    EXPECT_EQ(info->infoView()->frame().width(), 480 * 0.95);
+    host->resizeWindow({375, 667});
+    EXPECT_EQ(info->infoView()->frame(), (kit::Rect{(375 - 356.25) / 2, 84 + 10, 356.25, 420}));
+}
+
 TEST(InfoText, TitleThenBodyWithAnOptionalLeadingLine) {
     auto plain = makeInfoAttributedText("Tip", "Body", false);
     EXPECT_EQ(plain.string(), "Tip\nBody");
