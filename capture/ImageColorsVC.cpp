@@ -104,6 +104,7 @@ void ImageColorsVC::viewWillAppear(bool) {
 
 void ImageColorsVC::viewDidLayoutSubviews() {
     ViewController::viewDidLayoutSubviews();
+    placeMarkers();
     if (!loadedImage || shownFor_ == std::pair{imageView->bounds().size, kit::Screen::scale()}) return;
     // A window being resized changes the size many times a second, and a copy of a large picture
     // takes a good part of one: the copy is made again once the size rests, the old one is scaled
@@ -204,11 +205,6 @@ void ImageColorsVC::placeMarkers() {
                                    picture.minY() + markerSpots_[i].y * picture.height()};
         circles[i]->setCenter(imageView->convertPointTo(inPicture, view().get()));
     }
-}
-
-void ImageColorsVC::viewDidLayoutSubviews() {
-    kit::ViewController::viewDidLayoutSubviews();
-    placeMarkers();
 }
 
 void ImageColorsVC::removeMarkersAbove(int n) {
