@@ -8,6 +8,7 @@
 #include "kit/ui/StackView.h"
 #include "kit/ui/TextView.h"
 #include "kit/ui/ViewController.h"
+#include "wheels/WheelFit.h"
 #include "wheels/Widgets.h"
 
 #include <array>
@@ -53,6 +54,7 @@ public:
 
     void loadView() override;
     void viewDidLoad() override;
+    void viewDidLayoutSubviews() override;
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
     void touchesBegan(const kit::TouchSet& touches, const kit::Event& event) override;
     void touchesMoved(const kit::TouchSet& touches, const kit::Event& event) override;
@@ -63,6 +65,7 @@ private:
     void pickAtTouch(const kit::TouchSet& touches);
     void placeMarker(int slot, kit::Point p, const kit::Color& color);
     void addPulse();
+    void fitDisc();
 
     std::array<std::shared_ptr<kit::View>, 4> colorViews_;
     std::array<std::shared_ptr<kit::Button>, 4> clrBtns_;
@@ -75,6 +78,8 @@ private:
     std::shared_ptr<kit::TextView> instructionText_;
     std::array<std::shared_ptr<DrawCircle>, 4> circles_;
     std::shared_ptr<app::InfoView> infoView_;
+    std::shared_ptr<kit::layout::Constraint> discTop_, discHeight_;
+    DiscSpace lastDiscSpace_;
 };
 
 } // namespace wheels
