@@ -49,9 +49,13 @@ DeviceProfile DeviceProfile::smallPad() {
 
 std::array<DeviceProfile, 4> DeviceProfile::all() { return {phone(), smallPhone(), pad(), smallPad()}; }
 
+// The digital wheel's colour strips, with the abstract captions and the tallest colour codes, are the
+// first to run out of room below this.
+const double DeviceProfile::leastWindowHeight = 620;
+
 DeviceProfile DeviceProfile::forWindow(Size size, double scale) {
     const Rect smallest = smallPhone().bounds();
-    const double width = std::max(size.width, smallest.width()), height = std::max(size.height, smallest.height());
+    const double width = std::max(size.width, smallest.width()), height = std::max(size.height, leastWindowHeight);
     const bool landscape = width > height;
     DeviceProfile window{"window " + std::to_string(int(std::lround(width))) + "x" + std::to_string(int(std::lround(height))),
                          width >= padIdiomMinimumWidth ? UserInterfaceIdiom::pad : UserInterfaceIdiom::phone,

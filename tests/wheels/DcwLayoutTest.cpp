@@ -21,9 +21,10 @@ std::vector<kit::DeviceProfile> windowProfiles() {
     for (auto [w, h] : {std::pair{480.0, 720.0}, {900.0, 700.0}, {1024.0, 768.0}, {1280.0, 800.0}, {1900.0, 600.0}}) {
         kit::DeviceProfile p = w < 600 ? kit::DeviceProfile::smallPhone() : kit::DeviceProfile::smallPad();
         p.name = "window " + std::to_string(int(w)) + "x" + std::to_string(int(h));
-        p.screenSize = {w, h};
+        // A lower window shows the least height scaled down, as the app does.
+        p.screenSize = {w, std::max(h, kit::DeviceProfile::leastWindowHeight)};
         p.scale = 1;
-        p.nativeHeight = h;
+        p.nativeHeight = p.screenSize.height;
         p.safeArea = {};
         all.push_back(p);
     }
