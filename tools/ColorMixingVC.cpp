@@ -315,11 +315,12 @@ void ColorMixingVC::viewDidLayoutSubviews() {
 void ColorMixingVC::arrangeForWindow() {
     const kit::Rect b = view()->bounds();
     if (b.size.width <= 0 || captionRights_.empty()) return;  // not built yet
-    if (stripMetrics() != strip_) {
+    const bool sideBySide = b.size.width > b.size.height && b.size.width >= sideBySideWidth;
+    sideBySide_ = sideBySide;
+    if (stripMetrics() != strip_ || stripBeside_ != sideBySide) {
         buildDerivedColorStrip();
         view()->bringSubviewToFront(viewForBackSwipe_.get());
     }
-    const bool sideBySide = b.size.width > b.size.height && b.size.width >= sideBySideWidth;
     const double leading = sideBySide ? b.size.width / 2 + 10 : isPad() ? 80 : 60;
     const double captionRight = sideBySide ? 20 : leading;
     const auto set = [](const std::shared_ptr<Constraint>& c, double constant) {
@@ -533,7 +534,11 @@ void ColorMixingVC::buildDerivedColorStrip() {
     additionalSV->setDistribution(kit::StackDistribution::equalSpacing);
     auto root = view();
     root->addSubview(additionalSV);
-    app::anchor(*additionalSV, backBtn->bottomAnchor(), root->leftAnchor(), firstSlider->topAnchor(), std::nullopt, m.top,
+    // Beside sliders in the right half the strip reaches down to the bottom; above sliders across
+    // the width it ends over them.
+    stripBeside_ = sideBySide_;
+    app::anchor(*additionalSV, backBtn->bottomAnchor(), root->leftAnchor(),
+                sideBySide_ ? root->safeAreaLayoutGuide().bottomAnchor() : firstSlider->topAnchor(), std::nullopt, m.top,
                 m.left, -m.bottom);
 }
 

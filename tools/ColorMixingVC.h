@@ -126,6 +126,8 @@ private:
     std::shared_ptr<kit::layout::Constraint> saturationSliderRight_, brightnessSliderRight_;
     double codeInset_ = 50;
     StripMetrics strip_;
+    bool sideBySide_ = false;   // the sliders beside the colour, in the right half
+    bool stripBeside_ = false;  // the strip was built reaching the bottom, beside the sliders
     // Set by the window's shape and idiom: the sliders' and their captions' left insets, the
     // captions' right insets, the side insets of the code and the name.
     std::vector<std::shared_ptr<kit::layout::Constraint>> sliderLeads_, captionRights_;
