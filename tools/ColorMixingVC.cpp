@@ -322,7 +322,8 @@ void ColorMixingVC::arrangeForWindow() {
         view()->bringSubviewToFront(viewForBackSwipe_.get());
     }
     const double leading = sideBySide ? b.size.width / 2 + 10 : isPad() ? 80 : 60;
-    const double captionRight = sideBySide ? 20 : leading;
+    // Centred over their sliders, and clear of the button column, which may reach down to them.
+    const double captionRight = sideBySide ? buttonColumnWidth + sideColumnGap : leading;
     const auto set = [](const std::shared_ptr<Constraint>& c, double constant) {
         if (c->constant() != constant) c->setConstant(constant);
     };

@@ -35,8 +35,6 @@ bool fits(const WheelSpace& s, const kit::Rect& frame) {
     const kit::Rect handles{c.x - track - half, c.y - track - half, 2 * (track + half), 2 * (track + half)};
     if (!within(handles, s.area) || !within(slider, s.area)) return false;
     if (circleMeets(c, track, grown(slider, half + kGap))) return false;
-    // The hex label sits by the frame's height over the centre: in a small frame it could reach the ring.
-    if (bandMeets(c, radius - s.padding - s.stroke, radius - s.padding, hex)) return false;
     return std::none_of(s.controls.begin(), s.controls.end(), [&](const kit::Rect& r) {
         return circleMeets(c, track, grown(r, half + kGap)) || grown(r, kGap).intersects(slider) ||
                grown(r, kGap).intersects(hex);

@@ -49,9 +49,10 @@ DeviceProfile DeviceProfile::smallPad() {
 
 std::array<DeviceProfile, 4> DeviceProfile::all() { return {phone(), smallPhone(), pad(), smallPad()}; }
 
-// The digital wheel's colour strips, with the abstract captions and the tallest colour codes, are the
-// first to run out of room below this.
-const double DeviceProfile::leastWindowHeight = 620;
+// The digital wheel is the first screen to run out of room below this: in a wide window its wheel,
+// shrunk between the controls, brings the hex label onto the ring, and its colour strips leave the
+// abstract captions no room beside the tallest colour codes.
+const double DeviceProfile::leastWindowHeight = 640;
 
 DeviceProfile DeviceProfile::forWindow(Size size, double scale) {
     const Rect smallest = smallPhone().bounds();
