@@ -52,7 +52,7 @@ std::array<DeviceProfile, 4> DeviceProfile::all() { return {phone(), smallPhone(
 // The digital wheel is the first screen to run out of room below this: in a wide window its wheel,
 // shrunk between the controls, brings the hex label onto the ring, and its colour strips leave the
 // abstract captions no room beside the tallest colour codes.
-const double DeviceProfile::leastWindowHeight = 640;
+const double DeviceProfile::leastWindowHeight = 660;
 
 DeviceProfile DeviceProfile::forWindow(Size size, double scale) {
     const Rect smallest = smallPhone().bounds();

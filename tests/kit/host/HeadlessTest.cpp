@@ -211,8 +211,8 @@ TEST_F(HeadlessHost, AResizedWindowGivesTheScreensItsSizeAndIdiomUnlessTooSmall)
         {{1280, 800}, {1280, 800}, UserInterfaceIdiom::pad, true},
         {{599, 1000}, {599, 1000}, UserInterfaceIdiom::phone, false},
         // Lower than a phone but not than the least window height: laid out at its own size.
-        {{1900, 640}, {1900, 640}, UserInterfaceIdiom::pad, true},
-        {{375, 640}, {375, 640}, UserInterfaceIdiom::phone, false},
+        {{1900, 660}, {1900, 660}, UserInterfaceIdiom::pad, true},
+        {{375, 660}, {375, 660}, UserInterfaceIdiom::phone, false},
         // Narrower than the smallest phone, or lower than the least height: that much is shown,
         // scaled into the window.
         {{300, 500}, {375, DeviceProfile::leastWindowHeight}, UserInterfaceIdiom::phone, false},
