@@ -61,12 +61,16 @@ std::shared_ptr<kit::Label> makeCaption() {
     return label;
 }
 
-struct StripMetrics {
-    double size, top, left, bottom;
-};
+// The button column at the right edge, and the gap kept from it and from the derived-colour strip.
+constexpr double buttonColumnWidth = 45, sideColumnGap = 4;
 
-// Chosen once, when the strip is built; the strip keeps it through rotations.
-StripMetrics stripMetrics() {
+// From this width a landscape window shows the sliders in its right half, beside the colour, rather
+// than across the whole width.
+constexpr double sideBySideWidth = 900;
+
+} // namespace
+
+ColorMixingVC::StripMetrics ColorMixingVC::stripMetrics() {
     if (isPad()) {
         const auto o = kit::Device::orientation();
         const bool landscape = o == kit::DeviceOrientation::landscapeLeft || o == kit::DeviceOrientation::landscapeRight;
@@ -79,17 +83,12 @@ StripMetrics stripMetrics() {
     return {35, 16, 16, 16};
 }
 
-// The button column at the right edge, and the gap kept from it and from the derived-colour strip.
-constexpr double buttonColumnWidth = 45, sideColumnGap = 4;
-
 // The side insets of the texts in the middle of the screen: the given ones, widened where the
 // derived-colour strip on the left or the button column on the right would reach into them.
-double clearOfSideColumns(double inset) {
+double ColorMixingVC::clearOfSideColumns(double inset) {
     const auto m = stripMetrics();
     return std::max({inset, m.left + m.size + sideColumnGap, buttonColumnWidth + sideColumnGap});
 }
-
-} // namespace
 
 ColorMixingVC::ColorMixingVC() : modeNow(app::delegate().savedData.lastColorMixingMode()) {}
 
@@ -151,16 +150,20 @@ void ColorMixingVC::setUpInterface() {
     colorLbl->setLineBreakMode(kit::LineBreakMode::wordWrap);
     root->addSubview(colorLbl);
     codeInset_ = clearOfSideColumns(50);
-    app::anchorWithCenter(*colorLbl, safe.topAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(),
-                          root->centerXAnchor(), std::nullopt, 74, codeInset_, 0, codeInset_);
+    const auto code = app::anchorWithCenter(*colorLbl, safe.topAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(),
+                                            root->centerXAnchor(), std::nullopt, 74, codeInset_, 0, codeInset_);
+    codeLeft_ = code[1];
+    codeRight_ = code[2];
     colorNameLabel = kit::make<kit::Label>();
     colorNameLabel->setTextColor(kit::Color::darkGrayColor());
     colorNameLabel->setFont(kit::Font::system(18, kit::FontWeight::medium));
     colorNameLabel->setTextAlignment(kit::TextAlignment::center);
     root->addSubview(colorNameLabel);
     const double nameInset = clearOfSideColumns(36);
-    app::anchor(*colorNameLabel, colorLbl->bottomAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(),
-                middleTextTopPadding, nameInset, 0, nameInset, 0, 40);
+    const auto name = app::anchor(*colorNameLabel, colorLbl->bottomAnchor(), root->leftAnchor(), std::nullopt,
+                                  root->rightAnchor(), middleTextTopPadding, nameInset, 0, nameInset, 0, 40);
+    nameLeft_ = name[1];
+    nameRight_ = name[2];
 
     backBtn = makeImageButton("back-btn");
     backBtn->addTarget(this, "backBtnWasPressed:", kit::ControlEvent::touchUpInside,
@@ -220,18 +223,20 @@ void ColorMixingVC::setUpInterface() {
                                 act([](ColorMixingVC& s) { s.brightnessSliderValueChanged(); }));
     root->addSubview(saturationLabel);
     root->addSubview(brightnessLabel);
-    brightnessSliderRight_ = app::anchor(*brightnessSlider, std::nullopt, root->leftAnchor(), firstColorLbl->topAnchor(),
-                                         root->rightAnchor(), 0, leading, -15, 20)
-                                 .back();
+    const auto brightness = app::anchor(*brightnessSlider, std::nullopt, root->leftAnchor(), firstColorLbl->topAnchor(),
+                                        root->rightAnchor(), 0, leading, -15, 20);
+    brightnessSliderRight_ = brightness.back();
     // The captions keep clear of the strip and the button column by their sliders' inset on both
     // sides, so they stay centred.
-    app::anchor(*brightnessLabel, std::nullopt, root->leftAnchor(), brightnessSlider->topAnchor(), root->rightAnchor(), 0,
-                leading, -10, leading);
-    saturationSliderRight_ = app::anchor(*saturationSlider, std::nullopt, root->leftAnchor(), brightnessLabel->topAnchor(),
-                                         root->rightAnchor(), 0, leading, -15, 20)
-                                 .back();
-    app::anchor(*saturationLabel, std::nullopt, root->leftAnchor(), saturationSlider->topAnchor(), root->rightAnchor(), 0,
-                leading, -10, leading);
+    const auto brightnessCaption = app::anchor(*brightnessLabel, std::nullopt, root->leftAnchor(), brightnessSlider->topAnchor(),
+                                               root->rightAnchor(), 0, leading, -10, leading);
+    const auto saturation = app::anchor(*saturationSlider, std::nullopt, root->leftAnchor(), brightnessLabel->topAnchor(),
+                                        root->rightAnchor(), 0, leading, -15, 20);
+    saturationSliderRight_ = saturation.back();
+    const auto saturationCaption = app::anchor(*saturationLabel, std::nullopt, root->leftAnchor(), saturationSlider->topAnchor(),
+                                               root->rightAnchor(), 0, leading, -10, leading);
+    for (const auto* list : {&brightness, &brightnessCaption, &saturation, &saturationCaption}) sliderLeads_.push_back(list->front());
+    captionRights_ = {brightnessCaption.back(), saturationCaption.back()};
 
     std::vector<std::string> titles(modeMenuItems.begin(), modeMenuItems.end());
     dropMenu = kit::make<app::DropDownMenu>(root, app::DropDownMenuStickTo::top, nullptr, titles,
@@ -263,8 +268,10 @@ void ColorMixingVC::layOutComponentSliders(double leading) {
         if (row.slider == blackSlider) blackSliderLeadingOffset = lead;
         // One line high whether or not it has text yet (the black share is written in CMYK only),
         // so that the rows above sit where they did on every visit and after every mode.
-        app::anchor(*row.label, std::nullopt, root->leftAnchor(), row.slider->topAnchor(), root->rightAnchor(), 0, leading, -2,
-                    20, 0, std::ceil(row.label->font().lineHeight()));
+        const auto label = app::anchor(*row.label, std::nullopt, root->leftAnchor(), row.slider->topAnchor(), root->rightAnchor(),
+                                       0, leading, -2, 20, 0, std::ceil(row.label->font().lineHeight()));
+        sliderLeads_.push_back(lead);
+        sliderLeads_.push_back(label.front());
         below = row.label->topAnchor();
         gap = -8;
     }
@@ -300,7 +307,36 @@ void ColorMixingVC::saveLastColor() {
 
 void ColorMixingVC::viewDidLayoutSubviews() {
     ViewController::viewDidLayoutSubviews();
+    arrangeForWindow();
     keepHsbSlidersClearOfButtonColumn();
+}
+
+// What the window's idiom and shape decide, decided again whenever it changes: the phone's or the
+// pad's strip and insets; in a wide landscape window the sliders in its right half, beside the
+// colour, rather than a whole width long.
+void ColorMixingVC::arrangeForWindow() {
+    const kit::Rect b = view()->bounds();
+    if (b.size.width <= 0 || captionRights_.empty()) return;  // not built yet
+    const bool sideBySide = b.size.width > b.size.height && b.size.width >= sideBySideWidth;
+    sideBySide_ = sideBySide;
+    if (stripMetrics() != strip_ || stripBeside_ != sideBySide) {
+        buildDerivedColorStrip();
+        view()->bringSubviewToFront(viewForBackSwipe_.get());
+    }
+    const double leading = sideBySide ? b.size.width / 2 + 10 : isPad() ? 80 : 60;
+    // Centred over their sliders, and clear of the button column, which may reach down to them.
+    const double captionRight = sideBySide ? buttonColumnWidth + sideColumnGap : leading;
+    const auto set = [](const std::shared_ptr<Constraint>& c, double constant) {
+        if (c->constant() != constant) c->setConstant(constant);
+    };
+    for (const auto& c : sliderLeads_) set(c, leading);
+    for (const auto& c : captionRights_) set(c, -captionRight);
+    codeInset_ = clearOfSideColumns(50);
+    const double nameInset = clearOfSideColumns(36);
+    set(codeLeft_, codeInset_);
+    set(codeRight_, -codeInset_);
+    set(nameLeft_, nameInset);
+    set(nameRight_, -nameInset);
 }
 
 // On a short screen the button column at the right edge reaches down to the saturation slider;
@@ -490,8 +526,10 @@ void ColorMixingVC::applyBufferColor() {
 void ColorMixingVC::buildDerivedColorStrip() {
     if (!color) return;
     const auto m = stripMetrics();
+    strip_ = m;
     additionalColors = derivedColors(*color);
     if (additionalSV) additionalSV->removeFromSuperview();
+    additionalButtons.clear();
     std::weak_ptr<ColorMixingVC> weak = std::static_pointer_cast<ColorMixingVC>(shared_from_this());
     for (const auto& derived : additionalColors) {
         auto button = kit::make<kit::Button>();
@@ -516,7 +554,11 @@ void ColorMixingVC::buildDerivedColorStrip() {
     additionalSV->setDistribution(kit::StackDistribution::equalSpacing);
     auto root = view();
     root->addSubview(additionalSV);
-    app::anchor(*additionalSV, backBtn->bottomAnchor(), root->leftAnchor(), firstSlider->topAnchor(), std::nullopt, m.top,
+    // Beside sliders in the right half the strip reaches down to the bottom; above sliders across
+    // the width it ends over them.
+    stripBeside_ = sideBySide_;
+    app::anchor(*additionalSV, backBtn->bottomAnchor(), root->leftAnchor(),
+                sideBySide_ ? root->safeAreaLayoutGuide().bottomAnchor() : firstSlider->topAnchor(), std::nullopt, m.top,
                 m.left, -m.bottom);
 }
 

@@ -104,7 +104,17 @@ public:
     void openInColorWheel();
     void openLamp();
 
+    // The derived-colour strip's button size and its insets from the back button, the left edge
+    // and the sliders: the phone's or the pad's, chosen anew when the window changes.
+    struct StripMetrics {
+        double size = 0, top = 0, left = 0, bottom = 0;
+        bool operator==(const StripMetrics&) const = default;
+    };
+
 private:
+    static StripMetrics stripMetrics();
+    static double clearOfSideColumns(double inset);
+    void arrangeForWindow();
     void setUpInterface();
     void setUpSliders();
     void saveLastColor();
@@ -116,6 +126,13 @@ private:
     bool bufferOffered_ = false;  // a buffer colour differing from the restored one, not yet used
     std::shared_ptr<kit::layout::Constraint> saturationSliderRight_, brightnessSliderRight_;
     double codeInset_ = 50;
+    StripMetrics strip_;
+    bool sideBySide_ = false;   // the sliders beside the colour, in the right half
+    bool stripBeside_ = false;  // the strip was built reaching the bottom, beside the sliders
+    // Set by the window's shape and idiom: the sliders' and their captions' left insets, the
+    // captions' right insets, the side insets of the code and the name.
+    std::vector<std::shared_ptr<kit::layout::Constraint>> sliderLeads_, captionRights_;
+    std::shared_ptr<kit::layout::Constraint> codeLeft_, codeRight_, nameLeft_, nameRight_;
 };
 
 } // namespace tools

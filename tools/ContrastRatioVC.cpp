@@ -105,10 +105,6 @@ void ContrastRatioVC::buildUI() {
     std::weak_ptr<ContrastRatioVC> weak = std::static_pointer_cast<ContrastRatioVC>(shared_from_this());
     const auto act = controlActions(weak);
 
-    const bool padFull = kit::Device::userInterfaceIdiom() == kit::UserInterfaceIdiom::pad && !app::isSplitScreen() &&
-                         app::multitaskingLayout() != 2;
-    if (padFull) ratioExplainText->setFont(kit::Font::system(26));
-
     backButton = makeImageButton("back-btn");
     backButton->setContentMode(kit::ContentMode::scaleAspectFill);
     backButton->addTarget(this, "backButtonPressed:", kit::ControlEvent::touchUpInside,
@@ -138,18 +134,15 @@ void ContrastRatioVC::buildUI() {
     brightnessSlider2 = makeToolSlider(0.01f, 1.0f, 1.0f);
     const auto update1 = act([](ContrastRatioVC& s) { s.applyColorSliders(s.color1, *s.saturationSlider1, *s.brightnessSlider1); });
     const auto update2 = act([](ContrastRatioVC& s) { s.applyColorSliders(s.color2, *s.saturationSlider2, *s.brightnessSlider2); });
-    const auto placeSliders = [](kit::View& panel, kit::Slider& saturation, kit::Slider& brightness) {
+    const auto placeSliders = [this](kit::View& panel, kit::Slider& saturation, kit::Slider& brightness) {
         for (auto* slider : {&saturation, &brightness}) {
             panel.addSubview(slider->shared_from_this());
             slider->setTranslatesAutoresizingMaskIntoConstraints(false);
+            sliderLefts_.push_back(slider->leftAnchor().equalTo(panel.leftAnchor(), 40));
+            sliderRights_.push_back(slider->rightAnchor().equalTo(panel.rightAnchor(), -40));
+            Constraint::activate({sliderLefts_.back(), sliderRights_.back(), slider->heightAnchor().equalToConstant(30)});
         }
-        Constraint::activate({saturation.leftAnchor().equalTo(panel.leftAnchor(), 40),
-                              saturation.rightAnchor().equalTo(panel.rightAnchor(), -40),
-                              saturation.heightAnchor().equalToConstant(30),
-                              saturation.centerYAnchor().equalTo(panel.centerYAnchor(), -20),
-                              brightness.leftAnchor().equalTo(panel.leftAnchor(), 40),
-                              brightness.rightAnchor().equalTo(panel.rightAnchor(), -40),
-                              brightness.heightAnchor().equalToConstant(30),
+        Constraint::activate({saturation.centerYAnchor().equalTo(panel.centerYAnchor(), -20),
                               brightness.centerYAnchor().equalTo(panel.centerYAnchor(), 20)});
     };
     saturationSlider1->addTarget(this, "updateColor1BySliders", kit::ControlEvent::valueChanged, update1);
@@ -175,7 +168,8 @@ void ContrastRatioVC::buildUI() {
     app::anchor(*colorLbl1, std::nullopt, colorView2->leftAnchor(), colorView2->bottomAnchor(), std::nullopt, 0, 12,
                 -lowerInset);
     colorView1->addSubview(colorLbl2);
-    app::anchor(*colorLbl2, std::nullopt, colorView1->leftAnchor(), colorView1->bottomAnchor(), std::nullopt, 0, 12, -6);
+    upperSampleBottom_ =
+        app::anchor(*colorLbl2, std::nullopt, colorView1->leftAnchor(), colorView1->bottomAnchor(), std::nullopt, 0, 12, -6).back();
 
     importColor1Btn = makeImageButton("Inport_color");
     importColor2Btn = makeImageButton("Inport_color");
@@ -215,6 +209,41 @@ void ContrastRatioVC::buildUI() {
                 colorView1->rightAnchor(), 17, 50, 0, 50);
 
     viewForBackSwipe_ = installBackSwipeStrip(*this);
+}
+
+void ContrastRatioVC::viewDidLayoutSubviews() {
+    ViewController::viewDidLayoutSubviews();
+    arrangeForWindow();
+}
+
+// Decided again whenever the window changes: the panels side by side in a landscape window, one
+// above the other otherwise, their sliders no longer than a hand sweeps, centred; the pad's larger
+// verdict where the window is a whole pad screen.
+void ContrastRatioVC::arrangeForWindow() {
+    constexpr double longestSlider = 480;
+    const kit::Rect b = view()->bounds();
+    if (b.size.width <= 0 || !upperSampleBottom_) return;  // not built yet
+    const bool sideBySide = b.size.width > b.size.height;
+    const auto axis = sideBySide ? kit::layout::Axis::horizontal : kit::layout::Axis::vertical;
+    const bool rearranged = clrsSV_->axis() != axis;
+    if (rearranged) clrsSV_->setAxis(axis);
+    const double panel = sideBySide ? b.size.width / 2 : b.size.width;
+    const double inset = std::max(40.0, (panel - longestSlider) / 2);
+    for (const auto& c : sliderLefts_)
+        if (c->constant() != inset) c->setConstant(inset);
+    for (const auto& c : sliderRights_)
+        if (c->constant() != -inset) c->setConstant(-inset);
+    // Side by side, the upper panel reaches the bottom edge too.
+    const double upperBottom = sideBySide ? -std::max(6.0, kit::Device::current().safeAreaInsets().bottom) : -6;
+    if (upperSampleBottom_->constant() != upperBottom) upperSampleBottom_->setConstant(upperBottom);
+    const bool padFull = kit::Device::userInterfaceIdiom() == kit::UserInterfaceIdiom::pad && !app::isSplitScreen() &&
+                         app::multitaskingLayout() != 2;
+    const double verdictSize = padFull ? 26 : 19;
+    if (ratioExplainText->font().pointSize() != verdictSize) ratioExplainText->setFont(kit::Font::system(verdictSize));
+    if (rearranged) {
+        view()->layoutIfNeeded();
+        app::addShadowLayer(*colorView2);
+    }
 }
 
 void ContrastRatioVC::updateContrastRatio() {

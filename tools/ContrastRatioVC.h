@@ -3,9 +3,11 @@
 // Each colour has saturation and brightness sliders, an import button and a colour-buffer button;
 // a third button copies the first colour onto the second. Both colours are kept between visits.
 #include "kit/base/Color.h"
+#include "kit/layout/Constraint.h"
 #include "kit/ui/ViewController.h"
 
 #include <memory>
+#include <vector>
 
 namespace kit {
 class Button;
@@ -28,6 +30,7 @@ public:
 
     void viewDidLoad() override;
     void viewWillDisappear(bool animated) override;
+    void viewDidLayoutSubviews() override;
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::lightContent; }
 
     void updateContrastRatio();
@@ -49,6 +52,7 @@ public:
 
 private:
     void buildUI();
+    void arrangeForWindow();
     void loadColorBuffer();
     void restoreToolState();
     void saveToolState();
@@ -56,6 +60,10 @@ private:
 
     std::shared_ptr<kit::StackView> clrsSV_;
     std::shared_ptr<kit::View> viewForBackSwipe_;
+    // The sliders' side insets, and the upper panel's sample text above the bottom edge: set by
+    // the window's shape.
+    std::vector<std::shared_ptr<kit::layout::Constraint>> sliderLefts_, sliderRights_;
+    std::shared_ptr<kit::layout::Constraint> upperSampleBottom_;
 };
 
 } // namespace tools

@@ -41,6 +41,23 @@ bool fits(const WheelSpace& s, const kit::Rect& frame) {
     });
 }
 
+// Largest first, in steps of a point, frames of `base`'s proportions around its centre; at each
+// size the least shift (upwards, or either way) for which `fits` holds.
+kit::Rect largestFitting(const kit::Rect& base, double smallest, double maxShift, bool eitherWay,
+                         const std::function<bool(const kit::Rect&)>& fits) {
+    const double widest = base.size.width, tall = base.size.height / std::max(1.0, widest);
+    const kit::Point centre{base.midX(), base.midY()};
+    auto frameOf = [&](double w, double raise) {
+        return kit::Rect{centre.x - w / 2, centre.y - raise - w * tall / 2, w, w * tall};
+    };
+    for (double w = widest; w >= smallest; w -= 1)
+        for (double shift = 0; shift <= maxShift; shift += 1) {
+            if (const auto frame = frameOf(w, shift); fits(frame)) return frame;
+            if (const auto frame = frameOf(w, -shift); eitherWay && shift > 0 && fits(frame)) return frame;
+        }
+    return frameOf(smallest, 0);
+}
+
 } // namespace
 
 bool bandMeets(kit::Point c, double inner, double outer, const kit::Rect& r) {
@@ -53,18 +70,23 @@ bool bandMeets(kit::Point c, double inner, double outer, const kit::Rect& r) {
 kit::Rect fitWheelFrame(const WheelSpace& s) {
     // The whole frame scales, so that what the geometry places by the frame's height (the hex
     // label, the shade slider's size) keeps its place relative to the ring.
-    const double widest = s.partFrame.size.width, tall = s.partFrame.size.height / std::max(1.0, widest);
-    const kit::Point centre{s.partFrame.midX(), s.partFrame.midY()};
-    const double maxRaise = s.area.size.height / 4;
-    auto frameOf = [&](double w, double raise) {
-        return kit::Rect{centre.x - w / 2, centre.y - raise - w * tall / 2, w, w * tall};
-    };
-    const double smallest = widest / 3;
-    // Largest first, in steps of a point; at each size the least raise that clears.
-    for (double w = widest; w >= smallest; w -= 1)
-        for (double raise = 0; raise <= maxRaise; raise += 1)
-            if (const auto frame = frameOf(w, raise); fits(s, frame)) return frame;
-    return frameOf(smallest, 0);
+    // A sixth of the width: a wide, low window leaves the wheel little more than that in height.
+    return largestFitting(s.partFrame, s.partFrame.size.width / 6, s.area.size.height / 4, false,
+                          [&](const kit::Rect& frame) { return fits(s, frame); });
+}
+
+kit::Rect fitDiscFrame(const DiscSpace& s) {
+    // No wider or taller than the area: larger never fits, and the search starts where it may.
+    const double side = std::max(1.0, std::min({s.square.size.width, s.area.size.width, s.area.size.height}));
+    const kit::Rect base{s.square.midX() - side / 2, s.square.midY() - side / 2, side, side};
+    return largestFitting(base, side / 3, s.area.size.height / 2, true, [&](const kit::Rect& frame) {
+        const double radius = frame.size.width / 2 * s.discShare;
+        const kit::Point c{frame.midX(), frame.midY()};
+        const kit::Rect disc{c.x - radius, c.y - radius, 2 * radius, 2 * radius};
+        return within(disc, s.area) && std::none_of(s.controls.begin(), s.controls.end(), [&](const kit::Rect& r) {
+                   return bandMeets(c, 0, radius, grown(r, kGap));
+               });
+    });
 }
 
 } // namespace wheels

@@ -49,9 +49,14 @@ DeviceProfile DeviceProfile::smallPad() {
 
 std::array<DeviceProfile, 4> DeviceProfile::all() { return {phone(), smallPhone(), pad(), smallPad()}; }
 
+// The digital wheel is the first screen to run out of room below this: in a wide window its wheel,
+// shrunk between the controls, brings the hex label onto the ring, and its colour strips leave the
+// abstract captions no room beside the tallest colour codes.
+const double DeviceProfile::leastWindowHeight = 660;
+
 DeviceProfile DeviceProfile::forWindow(Size size, double scale) {
     const Rect smallest = smallPhone().bounds();
-    const double width = std::max(size.width, smallest.width()), height = std::max(size.height, smallest.height());
+    const double width = std::max(size.width, smallest.width()), height = std::max(size.height, leastWindowHeight);
     const bool landscape = width > height;
     DeviceProfile window{"window " + std::to_string(int(std::lround(width))) + "x" + std::to_string(int(std::lround(height))),
                          width >= padIdiomMinimumWidth ? UserInterfaceIdiom::pad : UserInterfaceIdiom::phone,

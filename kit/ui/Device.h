@@ -44,10 +44,12 @@ struct DeviceProfile {
     static std::array<DeviceProfile, 4> all();
     // The screen of a desktop window of `size` points, once the user sized it: the phone idiom
     // below 600 points wide, the pad idiom from there; portrait or landscape by its shape; a status
-    // bar's room at the top, as on the profiles without a notch. Never smaller than the smallest
-    // profile either way: a smaller window shows that much, scaled down.
+    // bar's room at the top, as on the profiles without a notch. Never narrower than the smallest
+    // profile nor lower than the least window height: a smaller window shows that much, scaled down.
     static DeviceProfile forWindow(Size size, double scale);
     static constexpr double padIdiomMinimumWidth = 600;
+    // The least height at which every screen still fits; lower windows are scaled down.
+    static const double leastWindowHeight;
     // Looks a profile up by name ("phone", "small-phone", "pad", "small-pad"), or makes the screen of
     // a window from its size in points ("900x700", at scale 2).
     static std::optional<DeviceProfile> named(const std::string& name);

@@ -24,10 +24,18 @@ using layout::Constraint;
 
 constexpr double kBarHeight = 44;
 constexpr double kSpacing = 2;
-constexpr int kColumns = 4;
+// Tiles of at least this many points share out a line's width; never fewer than four a line,
+// as on a phone.
+constexpr double kLeastTile = 150;
+constexpr int kLeastColumns = 4;
 constexpr double kThumbnailPixels = 240;
 constexpr double kCaptionHeight = 18;
 const char* const kCellId = "thumbnail";
+
+int columnsFor(double width) {
+    const double fitting = std::floor((width + kSpacing) / (kLeastTile + kSpacing));
+    return fitting > kLeastColumns ? static_cast<int>(std::min(fitting, 1000.0)) : kLeastColumns;
+}
 
 std::mutex scriptMutex;
 std::optional<ImagePickerScript> currentScript;
@@ -227,13 +235,15 @@ void ImagePicker::viewDidAppear(bool) {
     });
 }
 
-int ImagePicker::numberOfItemsInSection(CollectionView&, int) {
+int ImagePicker::numberOfItemsInSection(CollectionView& view, int) {
     // Whole lines: the flow shares a line's spare room out between its gaps.
-    return static_cast<int>((pictures_.size() + kColumns - 1) / kColumns * kColumns);
+    const auto columns = static_cast<std::size_t>(columnsFor(view.bounds().width()));
+    return static_cast<int>((pictures_.size() + columns - 1) / columns * columns);
 }
 
 std::optional<Size> ImagePicker::sizeForItemAt(CollectionView& view, const IndexPath&) {
-    const double side = std::max(1.0, std::floor((view.bounds().width() - kSpacing * (kColumns - 1)) / kColumns));
+    const int columns = columnsFor(view.bounds().width());
+    const double side = std::max(1.0, std::floor((view.bounds().width() - kSpacing * (columns - 1)) / columns));
     return Size{side, side + kCaptionHeight};
 }
 

@@ -9,6 +9,7 @@
 #include "colour/ColorCodeText.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/Label.h"
+#include "kit/ui/Slider.h"
 #include "kit/ui/StackView.h"
 #include "kit/ui/Window.h"
 #include "tools/ColorGroupVC.h"
@@ -70,6 +71,48 @@ TEST_F(ToolScreensLayout, MixingInEveryModelAndWithItsMenuOpen) {
 
 TEST_F(ToolScreensLayout, ColorGroupAndContrast) {
     checkEverywhere({{"ColorGroupVC", "ColorGroupVC", {}, {}}, {"ContrastRatioVC", "ContrastRatioVC", {}, {}}});
+}
+
+// Opened on a phone and then given a large landscape window, and the other way round: each time the
+// screen lays itself out for the window it has now, sliders beside the colour rather than a whole
+// wide window long, and the phone's or the pad's strip and type as the window's idiom asks.
+TEST_F(ToolScreensLayout, MixingAndContrastChooseTheirLayoutAgainOnAResize) {
+    const kit::Size wide{1280, 800};
+    const auto longestSlider = [](std::initializer_list<std::shared_ptr<kit::Slider>> sliders) {
+        double longest = 0;
+        for (const auto& s : sliders)
+            if (!s->isHidden()) longest = std::max(longest, s->bounds().width());
+        return longest;
+    };
+    auto mixer = push<ColorMixingVC>("ColorMixingVC", kit::DeviceProfile::phone());
+    const double phoneTile = mixer->additionalButtons.front()->bounds().width();
+    host->resizeWindow(wide);
+    EXPECT_LE(longestSlider({mixer->firstSlider, mixer->secondSlider, mixer->thirdSlider, mixer->saturationSlider, mixer->brightnessSlider}),
+              wide.width / 2);
+    EXPECT_GE(mixer->firstSlider->convertRectTo(mixer->firstSlider->bounds(), nullptr).minX(), wide.width / 2)
+        << "the sliders take the right half, beside the colour";
+    EXPECT_NE(mixer->additionalButtons.front()->bounds().width(), phoneTile) << "the pad's strip";
+    EXPECT_TRUE(screenLayoutCheck(*host->window(), kit::Device::current()).run().empty());
+    host->resizeWindow({375, 812});
+    EXPECT_EQ(mixer->additionalButtons.front()->bounds().width(), phoneTile) << "the phone's strip again";
+    EXPECT_GT(mixer->firstSlider->bounds().width(), 250);
+    pop();
+
+    auto contrast = push<tools::ContrastRatioVC>("ContrastRatioVC");
+    const double phoneVerdict = contrast->ratioExplainText->font().pointSize();
+    host->resizeWindow(wide);
+    const kit::Rect upper = contrast->colorView1->convertRectTo(contrast->colorView1->bounds(), nullptr);
+    const kit::Rect lower = contrast->colorView2->convertRectTo(contrast->colorView2->bounds(), nullptr);
+    EXPECT_EQ(upper.minY(), lower.minY()) << "side by side";
+    EXPECT_LT(upper.maxX(), lower.minX() + 1);
+    EXPECT_LE(longestSlider({contrast->saturationSlider1, contrast->brightnessSlider1, contrast->saturationSlider2,
+                             contrast->brightnessSlider2}),
+              wide.width / 2);
+    EXPECT_GT(contrast->ratioExplainText->font().pointSize(), phoneVerdict) << "the pad's verdict";
+    EXPECT_TRUE(screenLayoutCheck(*host->window(), kit::Device::current()).run().empty());
+    host->resizeWindow({375, 812});
+    EXPECT_EQ(contrast->ratioExplainText->font().pointSize(), phoneVerdict);
+    EXPECT_GT(contrast->colorView2->convertRectTo(contrast->colorView2->bounds(), nullptr).minY(), 300) << "one above the other";
 }
 
 TEST_F(ToolScreensLayout, BackAndSaveButtonsShowTheirArtwork) {

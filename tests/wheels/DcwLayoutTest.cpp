@@ -1,6 +1,7 @@
 // The digital and painter's wheels in every harmony mode, with the shortest (hex) and the tallest
-// (CMYK) colour codes, on every device profile and on app windows of a few sizes: nothing may lie
-// over the ring, a handle or another control.
+// (CMYK) colour codes, and the twelve-sector, custom-hue and abstract wheels, on every device
+// profile and on app windows of a few sizes: nothing may lie over the ring, a handle or another
+// control, and no wheel may leave the screen.
 #include "ScreenLayoutCheck.h"
 #include "WheelsFixture.h"
 
@@ -8,18 +9,22 @@
 #include "kit/store/Defaults.h"
 #include "kit/ui/Button.h"
 #include "wheels/digital/DcwVC.h"
+#include "wheels/other/CcwVC.h"
+#include "wheels/other/HueVC.h"
+#include "wheels/other/ZelVC.h"
 
 namespace {
 
 // Windows the app may be given on a desktop, as the idiom their width gives them.
 std::vector<kit::DeviceProfile> windowProfiles() {
     std::vector<kit::DeviceProfile> all;
-    for (auto [w, h] : {std::pair{480.0, 720.0}, {900.0, 700.0}, {1280.0, 800.0}}) {
+    for (auto [w, h] : {std::pair{480.0, 720.0}, {900.0, 700.0}, {1024.0, 768.0}, {1280.0, 800.0}, {1900.0, 600.0}}) {
         kit::DeviceProfile p = w < 600 ? kit::DeviceProfile::smallPhone() : kit::DeviceProfile::smallPad();
         p.name = "window " + std::to_string(int(w)) + "x" + std::to_string(int(h));
-        p.screenSize = {w, h};
+        // A lower window shows the least height scaled down, as the app does.
+        p.screenSize = {w, std::max(h, kit::DeviceProfile::leastWindowHeight)};
         p.scale = 1;
-        p.nativeHeight = h;
+        p.nativeHeight = p.screenSize.height;
         p.safeArea = {};
         all.push_back(p);
     }
@@ -82,8 +87,41 @@ TEST_F(DcwLayout, NothingCoversTheWheelInAnyModeOrFormat) {
             for (int format : {0, 2}) expectClean(device, mode, format, false);
         for (int mode = 0; mode < 6; ++mode) expectClean(device, mode, 2, true);
     }
-    for (const auto& device : windowProfiles())
+    for (const auto& device : windowProfiles()) {
         for (int mode = 0; mode < 8; ++mode) expectClean(device, mode, 2, false);
+        for (int mode = 0; mode < 6; ++mode) expectClean(device, mode, 2, true);
+    }
+}
+
+// The wheels drawn as pictures count as discs: the twelve-sector wheel in each harmony (its
+// handles are drawn into the overlay), the custom-hue disc with colours picked, the abstract ring.
+TEST_F(DcwLayout, TheOtherWheelsFitEveryWindow) {
+    kit::Defaults::standard().set(true, app::Keys::hideAbstractTip);
+    std::vector<kit::DeviceProfile> devices = sweptDevices();
+    for (const auto& window : windowProfiles()) devices.push_back(window);
+    for (const auto& device : devices) {
+        const auto expectClean = [&](const std::string& what) {
+            const auto findings = screenLayoutCheck(*host->window(), device).run();
+            EXPECT_TRUE(findings.empty()) << what << " on " << device.name << ":\n" << layoutcheck::describe(findings);
+        };
+        auto ccw = pushScene<wheels::CcwVC>("ClassicColorWheelVC", device);
+        for (const auto& b : std::vector(ccw->modeNowMenuStack()->arrangedSubviews())) {
+            ccw->selectModeWithButton(dynamic_cast<kit::Button*>(b.get()));
+            host->advance(0.1);
+            expectClean("twelve-sector wheel, " + b->accessibilityIdentifier());
+        }
+        auto hue = pushScene<wheels::HueVC>("HueVC", device);
+        const kit::Rect disc = hue->imageView()->bounds();
+        for (kit::Point p : {kit::Point{disc.midX() + disc.height() * 0.3, disc.midY()}, kit::Point{disc.midX(), disc.midY() - disc.height() * 0.3}}) {
+            hue->pickAt(p);
+            hue->addColor();
+        }
+        host->advance(0.1);
+        expectClean("custom-hue wheel");
+        pushScene<wheels::ZelVC>("ZelVC", device);
+        expectClean("abstract wheel");
+        host.reset();
+    }
 }
 
 // The wheels a menu choice builds are fitted before they are drawn, as on opening.

@@ -8,6 +8,7 @@
 #include "kit/base/Make.h"
 #include "kit/ui/Application.h"
 #include "kit/ui/Assets.h"
+#include "kit/ui/Device.h"
 #include "kit/ui/NavigationController.h"
 #include "kit/ui/Touch.h"
 #include "wheels/ScreenLayout.h"
@@ -62,15 +63,14 @@ void CcwVC::loadView() {
     kit::ViewController::loadView();
     auto root = view();
     root->setBackgroundColor(kit::Color::rgba(0.957, 0.945, 0.918));
-    // The scene: the painted wheel with the overlay above it, centred, and the back and info controls.
+    // The scene: the painted wheel with the overlay above it, fitted between the controls once they
+    // are laid out, and the back and info controls.
     for (auto& image : {wheelBGImg_, spinningCircleImg_}) {
         image->setContentMode(kit::ContentMode::scaleAspectFit);
         root->addSubview(image);
-        app::anchorWithCenter(*image, std::nullopt, std::nullopt, std::nullopt, std::nullopt, root->centerXAnchor(),
-                              root->centerYAnchor());
-        kit::layout::Constraint::activate({image->widthAnchor().equalToMultiplier(root->widthAnchor(), 0.9),
-                                           image->heightAnchor().equalTo(image->widthAnchor())});
     }
+    wheelBGImg_->setAccessibilityIdentifier("ccw_wheel");
+    spinningCircleImg_->setAccessibilityIdentifier("ccw_overlay");
     spinningCircleImg_->setUserInteractionEnabled(true);
     backBtn_ = makeBackButton(*this, "back-btn-dark");
     app::placeBackButton(*root, backBtn_);
@@ -100,6 +100,33 @@ void CcwVC::viewWillAppear(bool animated) {
 void CcwVC::viewWillDisappear(bool animated) {
     kit::ViewController::viewWillDisappear(animated);
     kit::Application::shared().setIdleTimerDisabled(false);
+}
+
+void CcwVC::viewDidLayoutSubviews() {
+    kit::ViewController::viewDidLayoutSubviews();
+    fitWheel();
+}
+
+// The wheel takes 90 % of the width, centred, where that fits; else the largest disc clear of the
+// controls in the safe area. Bounds and centre, not the frame: the overlay may be turned.
+void CcwVC::fitWheel() {
+    auto root = view();
+    const kit::Rect b = root->bounds();
+    if (b.size.width <= 0 || b.size.height <= 0) return;
+    std::vector<kit::Rect> controls;
+    // The mode button counts while the menu stands in for it, so that the wheel stays put.
+    for (const auto& v : {backBtn_, infoBtn_, modeNowBtn(), editCCBtn()})
+        if (v && v->superview()) controls.push_back(v->convertRectTo(v->bounds(), root.get()));
+    const double side = b.size.width * 0.9;
+    DiscSpace space{{b.midX() - side / 2, b.midY() - side / 2, side, side}, discShare,
+                    b.inset(kit::Device::current().safeAreaInsets()), std::move(controls)};
+    if (space == lastWheelSpace_) return;
+    const kit::Rect frame = fitDiscFrame(space);
+    lastWheelSpace_ = std::move(space);
+    for (auto& image : {wheelBGImg_, spinningCircleImg_}) {
+        image->setBounds({0, 0, frame.size.width, frame.size.height});
+        image->setCenter({frame.midX(), frame.midY()});
+    }
 }
 
 void CcwVC::touchesMoved(const kit::TouchSet& touches, const kit::Event&) {

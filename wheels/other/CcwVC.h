@@ -9,6 +9,7 @@
 #include "kit/ui/TapGesture.h"
 #include "kit/ui/ViewController.h"
 #include "wheels/ModeMenu.h"
+#include "wheels/WheelFit.h"
 #include "wheels/other/ClassicWheel.h"
 
 #include <array>
@@ -33,6 +34,9 @@ public:
     const std::shared_ptr<app::InfoView>& infoView() const { return infoView_; }
     const std::shared_ptr<kit::Timer>& timer() const { return timer_; }
 
+    // How far the painted wheel and its overlay reach from their centre, over half their side.
+    static constexpr double discShare = 0.96;
+
     double endAngle = 0;
     static constexpr double oneColor = 0.5235987755982988;
     CCWMode modeNow = CCWMode::complementary;
@@ -54,6 +58,7 @@ public:
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
+    void viewDidLayoutSubviews() override;
     kit::StatusBarStyle preferredStatusBarStyle() const override { return kit::StatusBarStyle::darkContent; }
     void touchesMoved(const kit::TouchSet& touches, const kit::Event& event) override;
     void touchesEnded(const kit::TouchSet& touches, const kit::Event& event) override;
@@ -62,6 +67,7 @@ public:
 private:
     void closeMenuState();
     void closeInfo();
+    void fitWheel();
 
     std::shared_ptr<kit::ImageView> spinningCircleImg_, wheelBGImg_;
     std::shared_ptr<kit::View> viewForBackSwipe_;
@@ -69,6 +75,7 @@ private:
     std::shared_ptr<kit::Timer> timer_;
     ModeMenu modeMenu_;
     std::shared_ptr<app::InfoView> infoView_;
+    DiscSpace lastWheelSpace_;
 };
 
 } // namespace wheels

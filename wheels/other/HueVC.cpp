@@ -45,6 +45,7 @@ HueVC::HueVC()
     imageView_ = kit::make<kit::ImageView>();
     imageView_->setContentMode(kit::ContentMode::scaleAspectFit);
     imageView_->setClipsToBounds(true);
+    imageView_->setAccessibilityIdentifier("hue_disc");
     colorsSV_ = kit::make<kit::StackView>();
     colorsSV_->setDistribution(kit::StackDistribution::fillEqually);
     colorsSV_->setAxis(kit::layout::Axis::vertical);
@@ -129,11 +130,12 @@ void HueVC::loadView() {
 
 void HueVC::viewDidLoad() {
     auto root = view();
-    const double d = root->frame().size.height * 0.5 - 20;
-    if (d > 0) imageView_->setImage(kit::filters::hueSaturationValueGradient(d / 2, 1, kit::Screen::scale()));
     root->addSubview(imageView_);
-    app::anchor(*imageView_, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(),
-                4, 20, 0, 20, 0, std::max(0.0, d));
+    // Top and height follow the fitted disc (see fitDisc).
+    const auto constraints = app::anchor(*imageView_, root->topAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(),
+                                         0, 20, 0, 20, 0, 1);
+    discTop_ = constraints.front();
+    discHeight_ = constraints.back();
     controlSV_->addArrangedSubview(deleteBtn());
     controlSV_->addArrangedSubview(addBtn());
     root->addSubview(controlSV_);
@@ -149,6 +151,35 @@ void HueVC::viewDidLoad() {
     app::anchor(*instructionText_, std::nullopt, root->leftAnchor(), std::nullopt, root->rightAnchor(), 0, 0, 0, 0, 0, 40);
     app::pinBottomInsideSafeArea(*instructionText_, *root, 24);
     addBackSwipe(*viewForBackSwipe_, *this);
+}
+
+void HueVC::viewDidLayoutSubviews() {
+    kit::ViewController::viewDidLayoutSubviews();
+    fitDisc();
+    placeMarkers();
+}
+
+// The disc takes half the height less 20 below the top of the safe area, as far as the width
+// allows; it moves or shrinks to keep clear of the buttons in the top corners. What follows it
+// hangs from its bottom.
+void HueVC::fitDisc() {
+    auto root = view();
+    const kit::Rect b = root->bounds();
+    if (b.size.width <= 0 || b.size.height <= 0) return;
+    const double top = kit::Device::current().safeAreaInsets().top + 4;
+    const double d = std::max(1.0, std::min(b.size.height * 0.5 - 20, b.size.width - 40));
+    std::vector<kit::Rect> controls;
+    for (const auto& v : {backBtn(), saveBtn(), editCCBtn(), openDcwBtn()})
+        if (v->superview()) controls.push_back(v->convertRectTo(v->bounds(), root.get()));
+    DiscSpace space{{b.midX() - d / 2, top, d, d}, 1, {b.minX() + 20, top, b.size.width - 40, d}, std::move(controls)};
+    if (space == lastDiscSpace_) return;
+    const kit::Rect disc = fitDiscFrame(space);
+    lastDiscSpace_ = std::move(space);
+    const double side = std::floor(disc.size.width);
+    if (!imageView_->image() || imageView_->image()->size().width != side)
+        imageView_->setImage(kit::filters::hueSaturationValueGradient(side / 2, 1, kit::Screen::scale()));
+    discTop_->setConstant(disc.minY());
+    discHeight_->setConstant(side);
 }
 
 void HueVC::touchesBegan(const kit::TouchSet& touches, const kit::Event&) { pickAtTouch(touches); }
@@ -205,11 +236,6 @@ void HueVC::placeMarkers() {
         const kit::Point onDisc{b.midX() + markerSpots_[i].x * side, b.midY() + markerSpots_[i].y * side};
         circles_[i]->setCenter(imageView_->convertPointTo(onDisc, view().get()));
     }
-}
-
-void HueVC::viewDidLayoutSubviews() {
-    kit::ViewController::viewDidLayoutSubviews();
-    placeMarkers();
 }
 
 void HueVC::refreshColors() {

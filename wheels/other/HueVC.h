@@ -8,6 +8,7 @@
 #include "kit/ui/StackView.h"
 #include "kit/ui/TextView.h"
 #include "kit/ui/ViewController.h"
+#include "wheels/WheelFit.h"
 #include "wheels/Widgets.h"
 
 #include <array>
@@ -66,6 +67,7 @@ private:
     // Each marker on its place of the disc, wherever the disc is now.
     void placeMarkers();
     void addPulse();
+    void fitDisc();
 
     std::array<std::shared_ptr<kit::View>, 4> colorViews_;
     std::array<std::shared_ptr<kit::Button>, 4> clrBtns_;
@@ -79,6 +81,8 @@ private:
     std::array<std::shared_ptr<DrawCircle>, 4> circles_;
     std::array<kit::Point, 4> markerSpots_{};  // offsets from the disc's centre, over its side
     std::shared_ptr<app::InfoView> infoView_;
+    std::shared_ptr<kit::layout::Constraint> discTop_, discHeight_;
+    DiscSpace lastDiscSpace_;
 };
 
 } // namespace wheels

@@ -194,7 +194,7 @@ TEST_F(HeadlessHost, AReplacedHostLeavesItsSuccessorTheClockAndTheDevice) {
     EXPECT_EQ(dynamic_cast<ManualClock*>(&Clock::current()), nullptr);
 }
 
-TEST_F(HeadlessHost, AResizedWindowGivesTheScreensItsSizeAndIdiomUnlessSmallerThanTheSmallestProfile) {
+TEST_F(HeadlessHost, AResizedWindowGivesTheScreensItsSizeAndIdiomUnlessTooSmall) {
     Headless host(DeviceProfile::phone());
     auto nav = kit::make<NavigationController>(kit::make<ViewController>());
     host.setRootViewController(nav);
@@ -210,9 +210,13 @@ TEST_F(HeadlessHost, AResizedWindowGivesTheScreensItsSizeAndIdiomUnlessSmallerTh
         {{600, 900}, {600, 900}, UserInterfaceIdiom::pad, false},
         {{1280, 800}, {1280, 800}, UserInterfaceIdiom::pad, true},
         {{599, 1000}, {599, 1000}, UserInterfaceIdiom::phone, false},
-        // Smaller than the smallest phone either way: that much is shown, scaled into the window.
-        {{300, 500}, {375, 667}, UserInterfaceIdiom::phone, false},
-        {{700, 400}, {700, 667}, UserInterfaceIdiom::pad, true},
+        // Lower than a phone but not than the least window height: laid out at its own size.
+        {{1900, 660}, {1900, 660}, UserInterfaceIdiom::pad, true},
+        {{375, 660}, {375, 660}, UserInterfaceIdiom::phone, false},
+        // Narrower than the smallest phone, or lower than the least height: that much is shown,
+        // scaled into the window.
+        {{300, 500}, {375, DeviceProfile::leastWindowHeight}, UserInterfaceIdiom::phone, false},
+        {{700, 400}, {700, DeviceProfile::leastWindowHeight}, UserInterfaceIdiom::pad, true},
     };
     for (const auto& c : cases) {
         host.resizeWindow(c.window);

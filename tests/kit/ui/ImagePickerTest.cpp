@@ -246,6 +246,27 @@ TEST_F(ImagePickerFixture, TheLastLineKeepsTheSpacingOfFullLinesAndEachPictureSh
     EXPECT_FALSE(picker->isLoadingPicture());
 }
 
+// A wider window shows more tiles a line, each about 150 to 200 points; a phone keeps four.
+TEST_F(ImagePickerFixture, TheColumnsFollowTheWidthOfTheWindow) {
+    auto picker = present(false);
+    host->settle();
+    auto tiles = [&] {
+        const double first = picker->grid()->frameForItemAt(IndexPath::forItem(0, 0))->minY();
+        const int items = picker->grid()->numberOfItemsInSection(0);
+        int columns = 0;
+        while (columns < items && picker->grid()->frameForItemAt(IndexPath::forItem(columns, 0))->minY() == first) ++columns;
+        return std::pair{columns, picker->grid()->frameForItemAt(IndexPath::forItem(0, 0))->width()};
+    };
+    EXPECT_EQ(tiles().first, 4);  // the phone
+    for (Size window : {Size{768, 1024}, Size{1280, 800}, Size{1900, 600}}) {
+        host->resizeWindow(window);  // live, with the picker open
+        const auto [columns, width] = tiles();
+        EXPECT_GT(columns, 4) << window.width;
+        EXPECT_GE(width, 150) << window.width;
+        EXPECT_LE(width, 200) << window.width;
+    }
+}
+
 TEST_F(ImagePickerFixture, AScriptAnswersEachPickerOnceItHasAppeared) {
     std::vector<std::pair<ImagePickerScript::Outcome, std::pair<bool, bool>>> cases = {
         {ImagePickerScript::Outcome::image, {true, true}},
