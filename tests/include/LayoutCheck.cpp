@@ -228,7 +228,7 @@ void LayoutCheck::collect(const kit::View& view, const kit::Rect& clip, std::vec
             out.push_back({&view, box, box.intersection(clip), ring});
         }
     if (isElement(view)) {
-        if (visible.size.width > kTolerance && visible.size.height > kTolerance) out.push_back({&view, frame, visible});
+        if (visible.size.width > kTolerance && visible.size.height > kTolerance) out.push_back({&view, frame, visible, std::nullopt});
         return; // a control's parts belong to it
     }
     const kit::Rect inner = view.clipsToBounds() ? visible : clip;
