@@ -1,7 +1,7 @@
 // Every screen of the app, opened as the app opens it, on every device profile and window size and,
 // where the screen shows colour codes, in every colour-code format: no control or text may sit on
 // another, leave the screen or its safe area, or be cut by its own frame.
-#include "app/AppFixture.h"
+#include "EveryScreenFixture.h"
 
 #include "ScreenLayoutCheck.h"
 #include "app/SavedData.h"
@@ -73,22 +73,7 @@ std::vector<Screen> screens() {
     return all;
 }
 
-struct EveryScreenLayout : AppFixture, ::testing::WithParamInterface<Screen> {
-    void SetUp() override {
-        kit::Application::resetShared();
-        AppFixture::SetUp();
-        app::registerMainStoryboard();
-        app::MainMenuVC::setRatingCheck([](int, kit::ViewController&) {});
-        kit::Defaults::standard().set(true, app::Keys::hideAbstractTip);
-        kit::media::setCameraConfiguration({.source = "synthetic:cycle-FFFFFF-F0E0C0@32x18", .accessGranted = true, .manualFrames = true});
-    }
-    void TearDown() override {
-        kit::DispatchQueue::global().waitUntilIdle();
-        app::MainMenuVC::setRatingCheck({});
-        AppFixture::TearDown();
-        kit::media::resetCameraConfiguration();
-        kit::Application::resetShared();
-    }
+struct EveryScreenLayout : EveryScreenFixture, ::testing::WithParamInterface<Screen> {
 
     struct Look {
         std::vector<layoutcheck::Finding> findings;

@@ -1,6 +1,6 @@
 // Every screen of the app, put in a state of the user's making and then resized as a user resizes
 // the window (through the window's own resize path): what the user made is still there afterwards.
-#include "app/AppFixture.h"
+#include "EveryScreenFixture.h"
 
 #include "app/SavedData.h"
 #include "app/menus/MainMenuVC.h"
@@ -283,24 +283,12 @@ const std::vector<Sequence>& sequences() {
     return all;
 }
 
-struct EveryScreenResize : AppFixture, ::testing::WithParamInterface<Screen> {
+struct EveryScreenResize : EveryScreenFixture, ::testing::WithParamInterface<Screen> {
     bool madeSomething = false;  // whether any run changed what the screen shows (a list may fit on one size)
 
     void SetUp() override {
-        kit::Application::resetShared();
-        AppFixture::SetUp();
-        app::registerMainStoryboard();
-        app::MainMenuVC::setRatingCheck([](int, kit::ViewController&) {});
-        kit::Defaults::standard().set(true, app::Keys::hideAbstractTip);
+        EveryScreenFixture::SetUp();
         appDelegate->savedData.tryItWasShown = true;  // a hint that leaves by itself on a timer
-        kit::media::setCameraConfiguration({.source = "synthetic:cycle-FFFFFF-F0E0C0@32x18", .accessGranted = true, .manualFrames = true});
-    }
-    void TearDown() override {
-        kit::DispatchQueue::global().waitUntilIdle();
-        app::MainMenuVC::setRatingCheck({});
-        AppFixture::TearDown();
-        kit::media::resetCameraConfiguration();
-        kit::Application::resetShared();
     }
 
     static void settle(kit::host::Headless& host) {
