@@ -156,6 +156,8 @@ void HueVC::viewDidLoad() {
 void HueVC::viewDidLayoutSubviews() {
     kit::ViewController::viewDidLayoutSubviews();
     fitDisc();
+    // The disc's new frame is laid out first, so the markers go where it now stands.
+    view()->layoutIfNeeded();
     placeMarkers();
 }
 
