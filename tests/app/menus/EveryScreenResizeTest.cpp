@@ -279,6 +279,8 @@ const std::vector<Sequence>& sequences() {
          {kit::Size{1900, 600}, kit::Size{480, 720}, kit::Size{900, 700}}},
         {"phone turned and back", "c", kit::DeviceProfile::phone(), {O::landscapeLeft, O::portrait}},
         {"small pad turned and back", "d", kit::DeviceProfile::smallPad(), {O::landscapeRight, O::portrait}},
+        {"small phone turned and back", "e", kit::DeviceProfile::smallPhone(), {O::landscapeLeft, O::portrait}},
+        {"pad turned and back", "f", kit::DeviceProfile::pad(), {O::landscapeRight, O::portrait}},
     };
     return all;
 }
