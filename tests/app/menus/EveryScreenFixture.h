@@ -11,6 +11,11 @@
 #include "kit/store/Defaults.h"
 #include "kit/ui/Application.h"
 
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
 struct EveryScreenFixture : AppFixture {
     void SetUp() override {
         kit::Application::resetShared();
@@ -28,3 +33,12 @@ struct EveryScreenFixture : AppFixture {
         kit::Application::resetShared();
     }
 };
+
+// A screen's name as a test name: what is not a letter or digit becomes "_".
+template <class Screen>
+std::string screenTestName(const ::testing::TestParamInfo<Screen>& info) {
+    std::string name = info.param.name;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return name;
+}

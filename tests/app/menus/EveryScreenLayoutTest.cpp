@@ -131,11 +131,6 @@ TEST_P(EveryScreenLayout, OnEveryDeviceAndFormat) {
                                                << layoutcheck::describe(look.findings);
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, EveryScreenLayout, ::testing::ValuesIn(screens()), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Screens, EveryScreenLayout, ::testing::ValuesIn(screens()), screenTestName<Screen>);
 
 } // namespace

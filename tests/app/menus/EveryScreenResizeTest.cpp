@@ -363,11 +363,6 @@ TEST_P(EveryScreenResize, KeepsWhatTheUserMade) {
     EXPECT_TRUE(madeSomething || screen.fixed) << screen.name << ": the test changed nothing of the user's to keep";
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, EveryScreenResize, ::testing::ValuesIn(screens()), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Screens, EveryScreenResize, ::testing::ValuesIn(screens()), screenTestName<Screen>);
 
 } // namespace
