@@ -152,7 +152,7 @@ void LargeCombinationsView::close() {
         if (s->closeTGR) s->closeBtn->removeGestureRecognizer(s->closeTGR.get());
         s->bgView->removeFromSuperview();
         s->largeCombinations.clear();
-        if (auto info = s->infoView) info->closeInfo();
+        if (s->infoView) s->infoView->closeInfo();
         s->shown_ = false;
         s->closing_ = false;
         ShownOverlays<LargeCombinationsView>::remove(s.get());
@@ -171,8 +171,7 @@ void LargeCombinationsView::showInfo() {
                                             app::makeInfoAttributedText(text("How to use"), body, false), false, 30);
         infoView->infoViewDelegate = std::static_pointer_cast<app::InfoViewDelegate>(shared_from_this());
     }
-    auto info = infoView;  // a close drops infoView while the overlay runs
-    info->toggleInfo();
+    infoView->toggleInfo();
 }
 
 void LargeCombinationsView::handleLeftSwipe(const LargeCombinationCell& cell) {

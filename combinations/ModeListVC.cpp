@@ -98,7 +98,7 @@ void ModeListVC::layOut(const std::vector<std::string>& modeTitles, double width
 void ModeListVC::openModeNowMenu() {
     modeNowBtn->setHidden(true);
     menuStackView->setHidden(false);
-    if (auto info = infoView) info->closeInfo();  // the close drops infoView
+    if (infoView) infoView->closeInfo();
     auto root = view();
     if (tap) root->removeGestureRecognizer(tap.get());
     std::weak_ptr<ModeListVC> weak = std::static_pointer_cast<ModeListVC>(shared_from_this());
@@ -112,7 +112,7 @@ void ModeListVC::closeMenu(bool closingInfo) {
     modeNowBtn->setHidden(false);
     menuStackView->setHidden(true);
     if (closingInfo)
-        if (auto info = infoView) info->closeInfo();  // the close drops infoView
+        if (infoView) infoView->closeInfo();
     if (tap) view()->removeGestureRecognizer(tap.get());
 }
 
@@ -130,8 +130,7 @@ void ModeListVC::showInfo() {
         infoView->infoViewDelegate =
             std::static_pointer_cast<app::InfoViewDelegate>(std::static_pointer_cast<ModeListVC>(shared_from_this()));
     }
-    auto info = infoView;  // a close drops infoView while the overlay runs
-    info->toggleInfo();
+    infoView->toggleInfo();
 }
 
 } // namespace combinations

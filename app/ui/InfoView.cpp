@@ -50,6 +50,8 @@ void InfoView::initialize() {
 }
 
 void InfoView::toggleInfo() {
+    // The delegate may drop its panel when told of the close; the panel outlives its own call.
+    const auto keepAlive = weak_from_this().lock();
     if (isInfoShown_) {
         closeInfo();
         isInfoShown_ = false;
@@ -105,6 +107,7 @@ void InfoView::showInfo() {
 }
 
 void InfoView::closeInfo() {
+    const auto keepAlive = weak_from_this().lock();
     lightImpact();
     infoView_->removeFromSuperview();
     auto view = view_.lock();

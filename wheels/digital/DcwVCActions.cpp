@@ -106,7 +106,7 @@ void DcwVC::closeMenuState() {
 
 void DcwVC::closeInfo() {
     // The overlay tells its delegate, which lets go of it: hold it for the call.
-    if (auto info = infoView_) info->closeInfo();
+    if (infoView_) infoView_->closeInfo();
 }
 
 void DcwVC::importColorBtnTapped() {
@@ -239,8 +239,7 @@ void DcwVC::showInfo() {
                                              app::makeInfoAttributedText(title, body, false), false, 20);
         infoView_->infoViewDelegate = std::shared_ptr<app::InfoViewDelegate>(shared_from_this(), this);
     }
-    auto info = infoView_;
-    info->toggleInfo();
+    infoView_->toggleInfo();
 }
 
 void DcwVC::openModeNowMenu() {

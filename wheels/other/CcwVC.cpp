@@ -181,7 +181,7 @@ void CcwVC::updateCombinationColors() {
 
 void CcwVC::closeInfo() {
     // The overlay tells its delegate, which lets go of it: hold it for the call.
-    if (auto info = infoView_) info->closeInfo();
+    if (infoView_) infoView_->closeInfo();
 }
 
 void CcwVC::closeMenuState() {
@@ -223,8 +223,7 @@ void CcwVC::changeWheelBGImg() {
             app::makeInfoAttributedText(tr(ccwModeTitle(modeNow)), tr(ccwInfoBody(modeNow)), false), false, 20);
         infoView_->infoViewDelegate = std::shared_ptr<app::InfoViewDelegate>(shared_from_this(), this);
     }
-    auto info = infoView_;
-    info->toggleInfo();
+    infoView_->toggleInfo();
 }
 
 void CcwVC::editCCTapped() {

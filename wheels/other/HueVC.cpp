@@ -368,8 +368,7 @@ void HueVC::showInfo() {
             app::makeInfoAttributedText(tr("How to use"), app::Strings::saveButtonSavesColorInSaved(), false), false, 20);
         infoView_->infoViewDelegate = std::shared_ptr<app::InfoViewDelegate>(shared_from_this(), this);
     }
-    auto info = infoView_;
-    info->toggleInfo();
+    infoView_->toggleInfo();
 }
 
 } // namespace wheels

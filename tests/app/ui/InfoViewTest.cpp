@@ -73,6 +73,26 @@ TEST_F(InfoFixture, ATapAnywhereClosesOnceAndLeavesTheFlagSet) {
     EXPECT_EQ(closes->count, 1) << "the closing tap went with the panel";
 }
 
+// The screens drop their panel when it reports the close, often as its last owner.
+struct DropsItsPanel : InfoViewDelegate {
+    std::shared_ptr<InfoView> panel;
+    void infoViewDidClose() override { panel.reset(); }
+};
+
+TEST_F(InfoFixture, AnOwnerThatDropsThePanelOnItsCloseFreesItOnlyAfterTheCall) {
+    open();
+    auto owner = std::make_shared<DropsItsPanel>();
+    owner->panel = kit::make<InfoView>(screen->view(), topBar, std::string("Tip"), std::nullopt, false, 10);
+    owner->panel->infoViewDelegate = owner;
+    // Watched through its view: a weak pointer to the panel itself would keep its memory.
+    std::weak_ptr<kit::View> panelView = owner->panel->infoView();
+    owner->panel->toggleInfo();
+    ASSERT_TRUE(owner->panel && owner->panel->isInfoShown());
+    owner->panel->toggleInfo();
+    EXPECT_TRUE(panelView.expired());
+    EXPECT_EQ(screen->view()->subviews().size(), 1u) << "only the top bar stays";
+}
+
 TEST_F(InfoFixture, AHostViewFromASwatchGoesWithTheOverlay) {
     open();
     for (bool fromSwatch : {true, false}) {
