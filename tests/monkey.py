@@ -123,6 +123,16 @@ def app_reports(text):
     return found
 
 
+def record_stacks(process, output_path, why):
+    """Where a stuck app is, for the log: every thread's stack (when a debugger is at hand)."""
+    if not shutil.which("gdb"):
+        return
+    stacks = subprocess.run(["gdb", "-p", str(process.pid), "-batch", "-ex", "thread apply all bt"],
+                            capture_output=True, text=True).stdout
+    with open(output_path, "a") as output:
+        output.write(f"\n--- {why}: the threads' stacks ---\n" + stacks)
+
+
 def run_screen(app, screen, env_extra, events, work, index, log):
     data = os.path.join(work, f"data-{index}")
     env = dict(os.environ)
@@ -138,12 +148,7 @@ def run_screen(app, screen, env_extra, events, work, index, log):
     window = find_window(process)
     if window is None and process.poll() is None:
         problems.append("no window appeared")
-        # Where it is stuck, for the log: every thread's stack (when a debugger is at hand).
-        if shutil.which("gdb"):
-            stacks = subprocess.run(["gdb", "-p", str(process.pid), "-batch", "-ex", "thread apply all bt"],
-                                    capture_output=True, text=True).stdout
-            with open(output_path, "a") as output:
-                output.write("\n--- no window after the wait: the threads' stacks ---\n" + stacks)
+        record_stacks(process, output_path, "no window after the wait")
     elif window is None:
         problems.append("the app ended before its window appeared")
     else:
@@ -168,6 +173,7 @@ def run_screen(app, screen, env_extra, events, work, index, log):
         try:
             process.wait(CLOSE_TIMEOUT)
         except subprocess.TimeoutExpired:
+            record_stacks(process, output_path, f"still running {CLOSE_TIMEOUT} s after SIGTERM")
             process.kill()
             process.wait()
             problems.append(f"the window did not close within {CLOSE_TIMEOUT} s (it stopped answering)")
