@@ -253,9 +253,9 @@ int main(int argc, char** argv) {
         std::cerr << "tinctura: " << message << "\n";
         // Started from the desktop's launcher, nobody reads standard error.
         if (!options.headless && !options.screenshot && kit::host::Window::displayAvailable()) {
-            const char* title = refusal->unsafe ? "Tinctura cannot use its data folder" : "Tinctura is already running";
+            const auto boxText = refusal->summary() + "\n\n" + refusal->detail();
             std::string error;
-            if (!kit::host::Window::showMessage(title, message, &error))
+            if (!kit::host::Window::showMessage(refusal->title(), boxText, &error))
                 std::cerr << "tinctura: could not show the message: " << error << "\n";
         }
         return 1;

@@ -48,7 +48,7 @@ close_while_syncing() {
   if [ -n "$second" ]; then
     local status=0
     "$app" --headless --screenshot "$work/second.png" --data-dir "$data" >"$work/second.log" 2>&1 || status=$?
-    if [ "$status" -ne 1 ] || ! grep -q "already running on the data folder" "$work/second.log"; then
+    if [ "$status" -ne 1 ] || ! grep -q "already open on this data folder" "$work/second.log"; then
       echo "second start on a held folder: exit $status"; cat "$work/second.log"; failed=1
     else
       echo "second start refused: $(cat "$work/second.log")"

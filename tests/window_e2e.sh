@@ -163,7 +163,7 @@ second=$!
 box=""
 for _ in $(seq 1 200); do
   # The box's title is a UTF-8 name, which xdotool's search does not read.
-  box=$(xwininfo -root -children | grep -o '^ *0x[0-9a-f]* "Tinctura is already running"' | grep -o '0x[0-9a-f]*' || true)
+  box=$(xwininfo -root -children | grep -o '^ *0x[0-9a-f]* "Tinctura is already open"' | grep -o '0x[0-9a-f]*' || true)
   [ -n "$box" ] && break
   kill -0 "$second" 2>/dev/null || break
   sleep 0.1

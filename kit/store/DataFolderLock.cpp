@@ -7,31 +7,68 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <string>
 
 namespace kit {
 namespace {
 
+using Cause = DataFolderLock::Refusal::Cause;
+
 // What makes the lock file unfit for the lock, if anything: only a regular file of this user's is written.
-std::optional<std::string> unfitness(int fd) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) return "not readable";
+std::optional<std::string> unfitness(const struct stat& st) {
     if (!S_ISREG(st.st_mode)) return "not a regular file";
     if (st.st_uid != ::geteuid()) return "owned by another user";
     return std::nullopt;
 }
 
+DataFolderLock::Refusal failure(const std::filesystem::path& lockFile, int error) {
+    return {Cause::cannotLock, lockFile, std::nullopt, std::strerror(error), error};
+}
+
+const char* remedyFor(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return "Give your user the right to write the lock file and its folder (or remove the lock file, "
+               "and Tinctura makes a new one), or start with another --data-dir.";
+    case EROFS: return "Start with --data-dir on a disk that can be written to.";
+    case ENOSPC:
+    case EDQUOT: return "Free some space on its disk, or start with another --data-dir.";
+    default: return "Check the data folder and its disk, or start with another --data-dir.";
+    }
+}
+
 } // namespace
 
-std::string DataFolderLock::Refusal::message() const {
-    if (unsafe)
-        return "The lock file " + lockFile.string() + " is " + *unsafe +
-               ", so Tinctura does not use this data folder; remove it (Tinctura makes a new one) and start again, "
-               "or start with another --data-dir";
-    std::string text = "Tinctura is already running on the data folder " + lockFile.parent_path().string();
-    if (holder) text += " (process " + std::to_string(*holder) + ")";
-    return text + "; close it first, or start this one with another --data-dir";
+std::string DataFolderLock::Refusal::title() const {
+    return cause == Cause::heldByAnother ? "Tinctura is already open" : "Tinctura cannot use its data folder";
 }
+
+std::string DataFolderLock::Refusal::summary() const {
+    switch (cause) {
+    case Cause::heldByAnother: return "Tinctura is already open on this data folder.";
+    case Cause::unsafeLockFile: return "Tinctura does not use this data folder: its lock file is unsafe.";
+    case Cause::cannotLock: break;
+    }
+    return "Tinctura cannot make sure it is the only one open on this data folder.";
+}
+
+std::string DataFolderLock::Refusal::detail() const {
+    switch (cause) {
+    case Cause::heldByAnother:
+        return "The data folder " + lockFile.parent_path().string() + " is in use" +
+               (holder ? " by process " + std::to_string(*holder) : std::string()) +
+               ". Close that Tinctura first, or start this one with another --data-dir.";
+    case Cause::unsafeLockFile:
+        return "The lock file " + lockFile.string() + " is " + reason +
+               ". Remove it (Tinctura makes a new one) and start again, or start with another --data-dir.";
+    case Cause::cannotLock: break;
+    }
+    return "The lock file " + lockFile.string() + " cannot be used: " + reason + ". " + remedyFor(error);
+}
+
+std::string DataFolderLock::Refusal::message() const { return summary() + " " + detail(); }
 
 std::unique_ptr<DataFolderLock> DataFolderLock::acquire(const std::filesystem::path& folder,
                                                         std::optional<Refusal>& refusal) {
@@ -44,25 +81,28 @@ std::unique_ptr<DataFolderLock> DataFolderLock::acquire(const std::filesystem::p
     // the app starts (a browser) must not keep the folder after the app ends.
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
     if (fd < 0) {
-        if (errno == ELOOP) refusal = Refusal{path, std::nullopt, "a symbolic link"};
-        else if (errno == EISDIR) refusal = Refusal{path, std::nullopt, "a folder"};
+        const int error = errno;
+        if (error == ELOOP) refusal = Refusal{Cause::unsafeLockFile, path, std::nullopt, "a symbolic link"};
+        else if (error == EISDIR) refusal = Refusal{Cause::unsafeLockFile, path, std::nullopt, "a folder"};
+        else refusal = failure(path, error);
         return nullptr;
     }
-    if (auto unfit = unfitness(fd)) {
-        refusal = Refusal{path, std::nullopt, std::move(unfit)};
+    auto refuse = [&](Refusal r) {
+        refusal = std::move(r);
         ::close(fd);
         return nullptr;
-    }
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return refuse(failure(path, errno));
+    if (auto unfit = unfitness(st)) return refuse(Refusal{Cause::unsafeLockFile, path, std::nullopt, std::move(*unfit)});
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EWOULDBLOCK) {
-            refusal = Refusal{path, std::nullopt, std::nullopt};
-            char text[32] = {};
-            const auto n = ::pread(fd, text, sizeof text - 1, 0);
-            long pid = 0;
-            if (n > 0 && std::from_chars(text, text + n, pid).ec == std::errc{} && pid > 0) refusal->holder = pid;
-        }
-        ::close(fd);
-        return nullptr;
+        if (errno != EWOULDBLOCK) return refuse(failure(path, errno));
+        Refusal held{Cause::heldByAnother, path, std::nullopt, {}};
+        char text[32] = {};
+        const auto n = ::pread(fd, text, sizeof text - 1, 0);
+        long pid = 0;
+        if (n > 0 && std::from_chars(text, text + n, pid).ec == std::errc{} && pid > 0) held.holder = pid;
+        return refuse(std::move(held));
     }
     // The holder's process id, for the message of a second start (which does without it if this fails).
     const auto pid = std::to_string(::getpid()) + "\n";

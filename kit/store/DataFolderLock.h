@@ -11,19 +11,28 @@ namespace kit {
 class DataFolderLock {
 public:
     struct Refusal {
+        enum class Cause {
+            heldByAnother,   // another process holds the folder
+            unsafeLockFile,  // the lock file is no plain file of the user's: never written through
+            cannotLock,      // the lock file could not be made, opened or locked
+        };
+        Cause cause = Cause::heldByAnother;
         std::filesystem::path lockFile;
         std::optional<long> holder;  // the process that holds the folder, when it could be read
-        // Set when the lock file is no plain file of the user's (a link, a folder, another's file): what it is.
-        std::optional<std::string> unsafe;
+        std::string reason;          // what the lock file is, or why it could not be used
+        int error = 0;               // the system's error number, when a call failed
 
-        // What to tell the user: who holds the folder or what is wrong with the lock file, and what to do.
+        // What to tell the user: a title, one plain sentence first, then the detail with the path and
+        // what to do; message() is both on one line, for standard error.
+        std::string title() const;
+        std::string summary() const;
+        std::string detail() const;
         std::string message() const;
     };
 
-    // Takes the folder (making it when missing). A refusal when another process holds it, or when its lock
-    // file is anything but a regular file of this user's: it is never followed to another file, nor made
-    // through a dangling link. A folder that cannot be locked at all (read-only, no locks) is not held
-    // against the start and gives a lock of none.
+    // Takes the folder (making it when missing). Anything short of holding the lock is a refusal: another
+    // process holding it, a lock file that is anything but a regular file of this user's (it is never
+    // followed to another file, nor made through a dangling link), and any failure to make, open or lock it.
     static std::unique_ptr<DataFolderLock> acquire(const std::filesystem::path& folder, std::optional<Refusal>& refusal);
 
     ~DataFolderLock();
