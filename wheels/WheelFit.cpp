@@ -83,8 +83,9 @@ kit::Rect fitDiscFrame(const DiscSpace& s) {
         const double radius = frame.size.width / 2 * s.discShare;
         const kit::Point c{frame.midX(), frame.midY()};
         const kit::Rect disc{c.x - radius, c.y - radius, 2 * radius, 2 * radius};
+        // The gap is kept round the disc: a rectangle grown by it would keep more at its corners.
         return within(disc, s.area) && std::none_of(s.controls.begin(), s.controls.end(), [&](const kit::Rect& r) {
-                   return bandMeets(c, 0, radius, grown(r, kGap));
+                   return bandMeets(c, 0, radius + kGap, r);
                });
     });
 }

@@ -13,7 +13,9 @@
 #include "wheels/other/HueVC.h"
 #include "wheels/other/ZelVC.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <tuple>
 
@@ -188,6 +190,51 @@ TEST_F(HueScreen, MarkersStayOnThePickedPlacesWhenTheWindowIsResized) {
             EXPECT_NEAR(centre.x, expected.x, 0.5) << "marker " << n << " at " << size.width << " x " << size.height;
             EXPECT_NEAR(centre.y, expected.y, 0.5) << "marker " << n << " at " << size.width << " x " << size.height;
         }
+    }
+}
+
+// The disc as drawn on each device: its view 4 below the safe area's top, 20 in from the sides and
+// half the height less 20 high, the disc as large as fits in it and centred; the Delete/Add row 8
+// below the view. Measured on the rendered screen, through the disc's vertical diameter and then
+// across its middle; on every device and in a wide desktop window.
+TEST_F(WheelsFixture, HueDiscStandsWhereTheScreensGeometryPutsItOnEveryDevice) {
+    const auto profiles = kit::DeviceProfile::all();
+    std::vector<kit::DeviceProfile> devices(profiles.begin(), profiles.end());
+    devices.push_back(kit::DeviceProfile::forWindow({1280, 800}, 2));
+    for (const auto& device : devices) {
+        auto screen = pushScene<wheels::HueVC>("HueVC", device);
+        const kit::Rect b = device.bounds();
+        const double top = device.safeAreaInsets().top + 4, height = b.height() * 0.5 - 20;
+        const double side = std::min(b.width() - 40, height);
+        const auto image = host->render(1);
+        const auto lit = [&](int x, int y) {
+            const auto c = image.colorAt(x, y);
+            return std::max({c.red(), c.green(), c.blue()}) > 0.5;  // the disc is all full brightness
+        };
+        // The longest lit run along a line of pixels: first pixel and length.
+        const auto longestRun = [](int count, const std::function<bool(int)>& on) {
+            std::pair<int, int> best{0, 0};
+            for (int i = 0, start = 0; i <= count; ++i) {
+                if (i < count && on(i)) continue;
+                if (i - start > best.second) best = {start, i - start};
+                start = i + 1;
+            }
+            return best;
+        };
+        const int midX = int(b.midX());
+        const auto [y0, tall] = longestRun(image.pixelHeight(), [&](int y) { return lit(midX, y); });
+        const double centreY = y0 + tall / 2.0;
+        const auto [x0, wide] = longestRun(image.pixelWidth(), [&](int x) { return lit(x, int(centreY)); });
+        const kit::Rect row = screen->addBtn()->superview()->convertRectTo(screen->addBtn()->superview()->bounds(), nullptr);
+        EXPECT_NEAR(tall, side, 1) << device.name;
+        EXPECT_NEAR(wide, side, 1) << device.name;
+        EXPECT_NEAR(centreY, top + height / 2, 1) << device.name;
+        EXPECT_NEAR(x0 + wide / 2.0, b.midX(), 1) << device.name;
+        EXPECT_NEAR(row.minY(), top + height + 8, 1) << device.name;
+        std::string name = "hue_disc_" + device.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        screenshot(name);
+        host.reset();
     }
 }
 

@@ -23,6 +23,9 @@
 #include "wheels/digital/DcwEditCcVC.h"
 #include "wheels/digital/DcwVC.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace wheels {
 
 namespace {
@@ -131,11 +134,13 @@ void HueVC::loadView() {
 void HueVC::viewDidLoad() {
     auto root = view();
     root->addSubview(imageView_);
-    // Top and height follow the fitted disc (see fitDisc).
+    // Set by fitDisc from the window's size.
     const auto constraints = app::anchor(*imageView_, root->topAnchor(), root->leftAnchor(), std::nullopt, root->rightAnchor(),
                                          0, 20, 0, 20, 0, 1);
-    discTop_ = constraints.front();
-    discHeight_ = constraints.back();
+    discTop_ = constraints.at(0);
+    discLeft_ = constraints.at(1);
+    discRight_ = constraints.at(2);
+    discHeight_ = constraints.at(3);
     controlSV_->addArrangedSubview(deleteBtn());
     controlSV_->addArrangedSubview(addBtn());
     root->addSubview(controlSV_);
@@ -161,27 +166,41 @@ void HueVC::viewDidLayoutSubviews() {
     placeMarkers();
 }
 
-// The disc takes half the height less 20 below the top of the safe area, as far as the width
-// allows; it moves or shrinks to keep clear of the buttons in the top corners. What follows it
-// hangs from its bottom.
+// The disc's view stands 4 below the top of the safe area, 20 in from the sides and half the
+// height less 20 high, and shows the disc as large as fits in it. Only where that disc would touch
+// a button in the top corners is the disc moved or shrunk; the view then narrows to the disc and
+// keeps as much of its height as it can centred on it, so what hangs from its bottom stays put.
 void HueVC::fitDisc() {
     auto root = view();
     const kit::Rect b = root->bounds();
     if (b.size.width <= 0 || b.size.height <= 0) return;
-    const double top = kit::Device::current().safeAreaInsets().top + 4;
-    const double d = std::max(1.0, std::min(b.size.height * 0.5 - 20, b.size.width - 40));
+    const kit::Rect frame{b.minX() + 20, kit::Device::current().safeAreaInsets().top + 4, std::max(1.0, b.size.width - 40),
+                          std::max(1.0, b.size.height * 0.5 - 20)};
+    const double fitted = std::min(frame.size.width, frame.size.height);
     std::vector<kit::Rect> controls;
     for (const auto& v : {backBtn(), saveBtn(), editCCBtn(), openDcwBtn()})
         if (v->superview()) controls.push_back(v->convertRectTo(v->bounds(), root.get()));
-    DiscSpace space{{b.midX() - d / 2, top, d, d}, 1, {b.minX() + 20, top, b.size.width - 40, d}, std::move(controls)};
+    DiscSpace space{{frame.midX() - fitted / 2, frame.midY() - fitted / 2, fitted, fitted}, 1, frame, std::move(controls)};
     if (space == lastDiscSpace_) return;
     const kit::Rect disc = fitDiscFrame(space);
+    const bool asGiven = disc.size.width >= fitted && std::abs(disc.midY() - frame.midY()) < 1e-6;
     lastDiscSpace_ = std::move(space);
     const double side = std::floor(disc.size.width);
     if (!imageView_->image() || imageView_->image()->size().width != side)
         imageView_->setImage(kit::filters::hueSaturationValueGradient(side / 2, 1, kit::Screen::scale()));
-    discTop_->setConstant(disc.minY());
-    discHeight_->setConstant(side);
+    if (asGiven) {
+        discTop_->setConstant(frame.minY());
+        discLeft_->setConstant(20);
+        discRight_->setConstant(-20);
+        discHeight_->setConstant(frame.size.height);
+        return;
+    }
+    const double reach = std::min(disc.midY() - frame.minY(), frame.maxY() - disc.midY());
+    const double height = std::max(side, 2 * reach);
+    discTop_->setConstant(disc.midY() - height / 2);
+    discLeft_->setConstant(disc.midX() - side / 2 - b.minX());
+    discRight_->setConstant(disc.midX() + side / 2 - b.maxX());
+    discHeight_->setConstant(height);
 }
 
 void HueVC::touchesBegan(const kit::TouchSet& touches, const kit::Event&) { pickAtTouch(touches); }

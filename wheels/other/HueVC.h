@@ -81,7 +81,7 @@ private:
     std::array<std::shared_ptr<DrawCircle>, 4> circles_;
     std::array<kit::Point, 4> markerSpots_{};  // offsets from the disc's centre, over its side
     std::shared_ptr<app::InfoView> infoView_;
-    std::shared_ptr<kit::layout::Constraint> discTop_, discHeight_;
+    std::shared_ptr<kit::layout::Constraint> discTop_, discLeft_, discRight_, discHeight_;
     DiscSpace lastDiscSpace_;
 };
 
