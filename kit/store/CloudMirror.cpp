@@ -183,10 +183,9 @@ std::optional<StoreError> deleteRecords(CloudDatabase& db, std::vector<RecordID>
     return done.get_future().get();
 }
 
-// Whether the cloud's copy was changed after the local change that has not gone out yet.
-bool cloudIsLater(const Record& record, const StoreRow& row) {
-    const double cloudMs = record.modificationDate().value_or(CloudDate{}).secondsSince1970 * 1000.0;
-    return cloudMs > static_cast<double>(row.changedAt);
+// When the cloud copy's change was made, in ms since 1970 as the store keeps it; 0 when the copy has no time.
+std::int64_t changeTime(const Record& record) {
+    return std::llround(record.modificationDate().value_or(CloudDate{}).secondsSince1970 * 1000.0);
 }
 
 } // namespace
@@ -381,18 +380,19 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
     std::set<std::string> deletedHere;
     for (const auto& t : store.tombstones()) deletedHere.insert(t.cloudName);
     std::vector<RowChange> changes;
+    std::vector<ExportMark> later;  // sent rows whose copy here is later than the cloud's
     std::vector<RecordID> doubles;
     for (const auto& entity : store.model().entities) {
         const auto& cloud = byType[recordType(entity.name)];
         std::map<std::string, StoreRow> local;
         for (auto& row : store.exportedRows(entity)) local.emplace(*row.cloudName, std::move(row));
-        const auto later = everything ? laterCopies(entity, cloud.changed, local, deletedHere) : std::set<std::string>{};
-        for (const auto& name : later) doubles.push_back(RecordID{name, zone_});
+        const auto copies = everything ? laterCopies(entity, cloud.changed, local, deletedHere) : std::set<std::string>{};
+        for (const auto& name : copies) doubles.push_back(RecordID{name, zone_});
         for (const auto& record : cloud.changed) {
             if (auto e = closing()) return e;
             const auto& name = record.recordID().recordName;
             // Deleted here (it goes with the next export), or a double (it goes below).
-            if (deletedHere.count(name) || later.count(name)) continue;
+            if (deletedHere.count(name) || copies.count(name)) continue;
             auto read = fromRecord(entity, record);
             if (!read || !isValidCloudName(name)) {
                 // Left out here and left alone there; a copy taken in before it broke stays as it was.
@@ -402,19 +402,30 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
             }
             unreadable_.erase(name);
             auto values = std::move(*read);
+            const auto cloudTime = changeTime(record);
             auto it = local.find(name);
             if (it == local.end()) {
-                changes.push_back({RowChange::Kind::Insert, &entity, 0, std::move(values), name});
+                changes.push_back({RowChange::Kind::Insert, &entity, 0, std::move(values), name, 0, cloudTime});
                 continue;
             }
             const auto& row = it->second;
-            // A local change not yet sent stands unless the cloud's copy is later.
-            if ((row.changedAt == 0 && row.values != values) || (row.changedAt != 0 && cloudIsLater(record, row)))
-                changes.push_back({RowChange::Kind::Update, &entity, row.pk, std::move(values), name, row.changedAt});
+            // Of two copies that differ the later change wins: a local change not yet sent stands unless the
+            // cloud's copy is later, and a sent one that is later than the cloud's (a database made anew got
+            // an older copy first) goes out again. A cloud copy without a time is taken, as before times.
+            if (row.changedAt != 0) {
+                if (cloudTime > row.changedAt)
+                    changes.push_back({RowChange::Kind::Update, &entity, row.pk, std::move(values), name, row.changedAt,
+                                       cloudTime});
+            } else if (row.values != values) {
+                if (record.modificationDate() && row.lastChange > cloudTime)
+                    later.push_back({&entity, row.pk, name, 0});
+                else
+                    changes.push_back({RowChange::Kind::Update, &entity, row.pk, std::move(values), name, 0, cloudTime});
+            }
             local.erase(it);
         }
         for (auto& [name, row] : local)
-            if (row.changedAt == 0 && (cloud.complete || cloud.deleted.count(name) || later.count(name)))
+            if (row.changedAt == 0 && (cloud.complete || cloud.deleted.count(name) || copies.count(name)))
                 changes.push_back({RowChange::Kind::Delete, &entity, row.pk, {}, name});
     }
     if (result.skipped) warn("Cloud records left out, as they cannot be read: " + std::to_string(result.skipped));
@@ -429,6 +440,7 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
         if (auto e = store.applyImport(changes)) return e;  // not taken in: the next import asks again
         result.imported = true;
     }
+    if (auto e = store.sendAgain(later)) return e;
     // Marked before the token is kept: a crash between the two finds the other database again.
     if (otherDatabase)
         if (auto e = store.markAllForResend()) return e;
@@ -439,7 +451,7 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
     }
     if (!identity.empty() && knownIdentity != identity)
         if (auto e = store.setCloudValue(identityKey(), identity)) return e;
-    if (otherDatabase) return exportWith(store);
+    if (otherDatabase || !later.empty()) return exportWith(store);
     return std::nullopt;
 }
 

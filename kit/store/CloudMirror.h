@@ -8,7 +8,8 @@
 // and go with the next sync. When the same record changed on two machines, the later change wins. Where
 // the cloud's history was read up to is kept in the store, so that a start asks only for what changed.
 // Each record's cloud name is kept before it first goes out, so that it is never sent under two names; a
-// cloud database made anew gets every record again.
+// cloud database made anew gets every record again, at the time of its last change, so that whichever
+// machine reaches it first, the later change stays.
 #include "kit/store/CloudDatabase.h"
 #include "kit/store/ObjectModel.h"
 #include "kit/store/StoreError.h"

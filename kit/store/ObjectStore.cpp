@@ -20,6 +20,7 @@ bool cannotWrite(int code) {
 
 constexpr const char* cloudNameColumn = "_cloud_name";
 constexpr const char* cloudDirtyColumn = "_cloud_dirty";
+constexpr const char* lastChangeColumn = "_last_change";
 
 const char* columnType(AttributeType type) {
     switch (type) {
@@ -33,10 +34,11 @@ const char* columnType(AttributeType type) {
     return "TEXT";
 }
 
-std::string columnList(const EntityDescription& entity) {
+// `lastChange` is the column, or "0" for a file only read that is older than it.
+std::string columnList(const EntityDescription& entity, const std::string& lastChange) {
     std::string out = "pk";
     for (const auto& a : entity.attributes) out += ", " + sqlite::quoted(a.name);
-    return out + ", " + cloudNameColumn + ", " + cloudDirtyColumn;
+    return out + ", " + cloudNameColumn + ", " + cloudDirtyColumn + ", " + lastChange;
 }
 
 std::int64_t nowMilliseconds() {
@@ -88,6 +90,7 @@ StoreRow readRow(const sqlite::Statement& stmt, const EntityDescription& entity)
     for (const auto& a : entity.attributes) row.values.push_back(readValue(stmt, column++, a.type));
     if (!stmt.isNull(column)) row.cloudName = stmt.text(column);
     row.changedAt = stmt.integer(column + 1);
+    row.lastChange = stmt.integer(column + 2);
     return row;
 }
 
@@ -119,7 +122,7 @@ std::optional<std::vector<std::string>> decodeStrings(const std::string& bytes) 
 }
 
 ObjectStore::ObjectStore(std::string path, ObjectModel model, std::unique_ptr<sqlite::Database> db)
-    : path_(std::move(path)), model_(std::move(model)), db_(std::move(db)) {}
+    : path_(std::move(path)), model_(std::move(model)), db_(std::move(db)), lastChange_(lastChangeColumn) {}
 
 ObjectStore::~ObjectStore() = default;
 
@@ -166,7 +169,11 @@ std::unique_ptr<ObjectStore> ObjectStore::open(const std::string& path, const Ob
 
 std::optional<StoreError> ObjectStore::createSchema(Options options) {
     // WAL keeps readers off the writer's way; NORMAL syncs at checkpoints, still safe against crashes.
-    if (db_->isReadOnly()) return std::nullopt;  // readable but not writable: fetches work, saves report
+    if (db_->isReadOnly()) {  // readable but not writable: fetches work, saves report
+        for (const auto& entity : model_.entities)
+            if (!hasColumn(entity.name, lastChangeColumn)) lastChange_ = "0";
+        return std::nullopt;
+    }
     db_->exec("PRAGMA journal_mode=WAL");
     db_->exec("PRAGMA synchronous=NORMAL");
     if (db_->exec("BEGIN IMMEDIATE")) return error("The store could not be prepared");
@@ -183,15 +190,17 @@ std::optional<StoreError> ObjectStore::createSchema(Options options) {
         const auto table = sqlite::quoted(entity.name);
         std::string sql = "CREATE TABLE IF NOT EXISTS " + table + " (pk INTEGER PRIMARY KEY";
         for (const auto& a : entity.attributes) sql += ", " + sqlite::quoted(a.name) + " " + columnType(a.type);
-        sql += std::string(", ") + cloudNameColumn + " TEXT, " + cloudDirtyColumn + " INTEGER NOT NULL DEFAULT 1)";
+        sql += std::string(", ") + cloudNameColumn + " TEXT, " + cloudDirtyColumn + " INTEGER NOT NULL DEFAULT 1, " +
+               lastChangeColumn + " INTEGER NOT NULL DEFAULT 0)";
         if (db_->exec(sql)) return fail("The table " + entity.name + " could not be created");
 
-        std::optional<sqlite::Error> e;
-        auto info = db_->prepare("PRAGMA table_info(" + table + ")", e);
-        std::vector<std::string> columns;
-        while (info.step()) columns.push_back(info.text(1));
+        // Files of earlier versions kept no change time once a row was sent; an unsent row's is its mark.
+        if (!hasColumn(entity.name, lastChangeColumn) &&
+            (db_->exec("ALTER TABLE " + table + " ADD COLUMN " + lastChangeColumn + " INTEGER NOT NULL DEFAULT 0") ||
+             db_->exec("UPDATE " + table + " SET " + lastChangeColumn + " = " + cloudDirtyColumn)))
+            return fail("The store could not be migrated");
         for (const auto& a : entity.attributes) {
-            if (std::find(columns.begin(), columns.end(), a.name) != columns.end()) continue;
+            if (hasColumn(entity.name, a.name)) continue;
             if (!options.migrateAutomatically)
                 return fail("The store does not match the model (" + entity.name + "." + a.name + ")");
             if (db_->exec("ALTER TABLE " + table + " ADD COLUMN " + sqlite::quoted(a.name) + " " + columnType(a.type)))
@@ -207,9 +216,17 @@ std::optional<StoreError> ObjectStore::createSchema(Options options) {
     return std::nullopt;
 }
 
+bool ObjectStore::hasColumn(const std::string& table, const std::string& column) {
+    std::optional<sqlite::Error> e;
+    auto info = db_->prepare("PRAGMA table_info(" + sqlite::quoted(table) + ")", e);
+    while (info.step())
+        if (info.text(1) == column) return true;
+    return false;
+}
+
 std::vector<StoreRow> ObjectStore::fetch(const EntityDescription& entity, const std::optional<Predicate>& predicate,
                                          std::optional<StoreError>& err) {
-    std::string sql = "SELECT " + columnList(entity) + " FROM " + sqlite::quoted(entity.name);
+    std::string sql = "SELECT " + columnList(entity, lastChange_) + " FROM " + sqlite::quoted(entity.name);
     int predicateIndex = -1;
     if (predicate) {
         predicateIndex = entity.attributeIndex(predicate->attribute);
@@ -237,7 +254,7 @@ std::vector<StoreRow> ObjectStore::fetch(const EntityDescription& entity, const 
 
 std::optional<StoreRow> ObjectStore::row(const EntityDescription& entity, std::int64_t pk) {
     std::optional<sqlite::Error> e;
-    auto* stmt = db_->cached("SELECT " + columnList(entity) + " FROM " + sqlite::quoted(entity.name) + " WHERE pk = ?1",
+    auto* stmt = db_->cached("SELECT " + columnList(entity, lastChange_) + " FROM " + sqlite::quoted(entity.name) + " WHERE pk = ?1",
                              e);
     if (!stmt) return std::nullopt;
     stmt->bind(1, pk);
@@ -273,14 +290,16 @@ std::optional<StoreError> ObjectStore::apply(std::vector<RowChange>& changes, bo
                 sql += sqlite::quoted(entity.attributes[i].name) + ", ";
                 params.append("?").append(std::to_string(i + 1)).append(", ");
             }
-            sql += std::string(cloudNameColumn) + ", " + cloudDirtyColumn + ") VALUES (" + params + "?" +
-                   std::to_string(n + 1) + ", ?" + std::to_string(n + 2) + ")";
+            sql += std::string(cloudNameColumn) + ", " + cloudDirtyColumn + ", " + lastChangeColumn + ") VALUES (" +
+                   params + "?" + std::to_string(n + 1) + ", ?" + std::to_string(n + 2) + ", ?" +
+                   std::to_string(n + 3) + ")";
             auto* stmt = db_->cached(sql, e);
             if (!stmt) return fail("The changes could not be saved");
             for (int i = 0; i < n; ++i) bindValue(*stmt, i + 1, entity.attributes[i], c.values[i]);
             if (c.cloudName) stmt->bind(n + 1, std::string_view(*c.cloudName));
             else stmt->bindNull(n + 1);
             stmt->bind(n + 2, fromCloud ? std::int64_t{0} : now);
+            stmt->bind(n + 3, fromCloud ? c.lastChange : now);
             stmt->step();
             bool failed = stmt->error().has_value();
             stmt->reset();
@@ -290,14 +309,19 @@ std::optional<StoreError> ObjectStore::apply(std::vector<RowChange>& changes, bo
             std::string sql = "UPDATE " + table + " SET ";
             for (int i = 0; i < n; ++i) sql += sqlite::quoted(entity.attributes[i].name) + " = ?" + std::to_string(i + 1) + ", ";
             const std::string dirtyColumn = cloudDirtyColumn, stamp = "?" + std::to_string(n + 1);
-            sql += fromCloud ? dirtyColumn + " = 0 WHERE " + dirtyColumn + " = " + stamp + " AND"
-                             : dirtyColumn + " = max(" + stamp + ", " + dirtyColumn + " + 1) WHERE";
+            const std::string changed = std::string(lastChangeColumn) + " = ";
+            // A local change's time is its mark (the right side reads the row as it was).
+            sql += fromCloud ? changed + "?" + std::to_string(n + 3) + ", " + dirtyColumn + " = 0 WHERE " +
+                                   dirtyColumn + " = " + stamp + " AND"
+                             : changed + "max(" + stamp + ", " + dirtyColumn + " + 1), " + dirtyColumn + " = max(" +
+                                   stamp + ", " + dirtyColumn + " + 1) WHERE";
             sql += " pk = ?" + std::to_string(n + 2);
             auto* stmt = db_->cached(sql, e);
             if (!stmt) return fail("The changes could not be saved");
             for (int i = 0; i < n; ++i) bindValue(*stmt, i + 1, entity.attributes[i], c.values[i]);
             stmt->bind(n + 1, fromCloud ? c.changedAt : now);
             stmt->bind(n + 2, c.pk);
+            if (fromCloud) stmt->bind(n + 3, c.lastChange);
             stmt->step();
             bool failed = stmt->error().has_value();
             stmt->reset();
@@ -373,7 +397,7 @@ std::optional<StoreError> ObjectStore::batchDelete(const EntityDescription& enti
 
 std::vector<StoreRow> ObjectStore::rowsWhere(const EntityDescription& entity, const std::string& condition) {
     std::optional<sqlite::Error> e;
-    auto stmt = db_->prepare("SELECT " + columnList(entity) + " FROM " + sqlite::quoted(entity.name) + " WHERE " +
+    auto stmt = db_->prepare("SELECT " + columnList(entity, lastChange_) + " FROM " + sqlite::quoted(entity.name) + " WHERE " +
                                  condition + " ORDER BY pk",
                              e);
     std::vector<StoreRow> rows;
@@ -441,12 +465,23 @@ std::optional<StoreError> ObjectStore::updateMarked(const std::vector<ExportMark
     return std::nullopt;
 }
 
+std::optional<StoreError> ObjectStore::sendAgain(const std::vector<ExportMark>& rows) {
+    const std::string dirty = cloudDirtyColumn;
+    return updateMarked(rows,
+                        std::string(cloudNameColumn) + " = ?1, " + dirty + " = CASE WHEN " + dirty + " = 0 THEN max(" +
+                            lastChangeColumn + ", 1) ELSE " + dirty + " END",
+                        false, "The records could not be marked to go out again");
+}
+
 std::optional<StoreError> ObjectStore::markAllForResend() {
     if (db_->exec("BEGIN IMMEDIATE")) return error("The records could not be marked to go out again");
     for (const auto& entity : model_.entities)
-        // 1 ms after 1970: older than any change a machine made, so the server keeps any copy it has.
-        if (db_->exec("UPDATE " + sqlite::quoted(entity.name) + " SET " + cloudDirtyColumn + " = 1 WHERE " +
-                      cloudDirtyColumn + " = 0 AND " + cloudNameColumn + " IS NOT NULL")) {
+        // At the time of the row's last change, so that of two copies the later change stays on the server.
+        // A row whose time was not kept (sent by an earlier version) goes as 1 ms after 1970: older than any
+        // change a machine made, so the server keeps any copy it has.
+        if (db_->exec("UPDATE " + sqlite::quoted(entity.name) + " SET " + cloudDirtyColumn + " = max(" +
+                      lastChangeColumn + ", 1) WHERE " + cloudDirtyColumn + " = 0 AND " + cloudNameColumn +
+                      " IS NOT NULL")) {
             auto err = error("The records could not be marked to go out again");
             db_->exec("ROLLBACK");
             return err;

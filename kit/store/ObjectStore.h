@@ -23,6 +23,9 @@ struct StoreRow {
     std::optional<std::string> cloudName;
     // When the change the cloud has not yet received was made (ms since 1970, rising per row); 0 when none.
     std::int64_t changedAt = 0;
+    // When the values were last changed, here or (for a copy from the cloud) where the change was made; kept
+    // after it was sent. 0 when not known: sent by an earlier version.
+    std::int64_t lastChange = 0;
 };
 
 struct RowChange {
@@ -35,6 +38,8 @@ struct RowChange {
     // From the cloud: applied only while the row's unsent change is still this one (0: none), so that a
     // local save made meanwhile is never overwritten.
     std::int64_t changedAt = 0;
+    // From the cloud: when the cloud copy's change was made (its modification date, in ms).
+    std::int64_t lastChange = 0;
 };
 
 struct ExportMark {
@@ -89,8 +94,11 @@ public:
     // record sent again after a crash then replaces its copy instead of making a second one.
     std::optional<StoreError> nameForCloud(const std::vector<ExportMark>& names);
     // Marks every clean row that has a cloud name to go out again (a cloud database made anew lacks them),
-    // as a change older than any real one, so that it never replaces a copy another machine sent.
+    // at the time of its last change, so that it never replaces a later copy another machine sent.
     std::optional<StoreError> markAllForResend();
+    // Marks the clean rows to go out again at the time of their last change: their copy here is later than
+    // the cloud's.
+    std::optional<StoreError> sendAgain(const std::vector<ExportMark>& rows);
     std::optional<StoreError> clearTombstone(const Tombstone& tombstone);
     // Changes that arrived from the cloud: they are not exported back.
     std::optional<StoreError> applyImport(std::vector<RowChange>& changes);
@@ -106,6 +114,7 @@ private:
     std::vector<StoreRow> rowsWhere(const EntityDescription& entity, const std::string& condition);
     ObjectStore(std::string path, ObjectModel model, std::unique_ptr<sqlite::Database> db);
     std::optional<StoreError> createSchema(Options options);
+    bool hasColumn(const std::string& table, const std::string& column);
     // Sets `assignments` (?1 name, ?3 changedAt when `bindsChange`) on each marked row, in one transaction.
     std::optional<StoreError> updateMarked(const std::vector<ExportMark>& marks, const std::string& assignments,
                                            bool bindsChange, const std::string& what);
@@ -116,6 +125,7 @@ private:
     ObjectModel model_;
     std::unique_ptr<sqlite::Database> db_;
     bool readOnlyForAFullDisk_ = false;
+    std::string lastChange_;  // the column, or "0" in a file only read that is older than it
 };
 
 // Whether the store's error is the disk (or the store's quota) being full.

@@ -12,8 +12,10 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <future>
 #include <map>
+#include <thread>
 
 namespace {
 
@@ -61,6 +63,18 @@ struct Machine {
         for (const auto& tag : tags)
             changes.push_back({kit::RowChange::Kind::Insert, &item(), 0, {tag, std::int64_t{7}}, std::nullopt});
         ASSERT_FALSE(store->commit(changes));
+    }
+    // Tags the first record of the kind asked for `to`, as the user's edit does.
+    void edit(const std::function<bool(const kit::StoreRow&)>& which, const std::string& to) {
+        std::optional<kit::StoreError> error;
+        for (const auto& row : store->fetch(item(), std::nullopt, error))
+            if (which(row)) {
+                std::vector<kit::RowChange> changes{
+                    {kit::RowChange::Kind::Update, &item(), row.pk, {to, std::int64_t{7}}, std::nullopt}};
+                ASSERT_FALSE(store->commit(changes));
+                return;
+            }
+        ADD_FAILURE() << "no record to edit";
     }
     std::optional<kit::StoreError> sync() {
         if (auto e = mirror->exportChanges()) return e;
@@ -290,6 +304,63 @@ TEST_P(RemadeServer, EveryRecordGoesToTheNewDatabaseAndBothMachinesEndEqual) {
 
 INSTANTIATE_TEST_SUITE_P(WhoSyncsFirst, RemadeServer, ::testing::Values(true, false),
                          [](const auto& info) { return std::string(info.param ? "ASyncsFirst" : "BSavesFirst"); });
+
+// After the server database was made anew, a record edited on one or both machines ends with its latest
+// edit everywhere, whether that edit had gone to the old database or not, and whichever machine syncs first.
+struct LatestEditAfterARemake {
+    const char* name;
+    bool aSentBeforeTheRemake;  // A's edit went to the old database; else it is made after the remake
+    enum { none, beforeA, afterA } bEdit;  // B's edit of the same record, never synced before the remake
+};
+
+struct RemadeServerEdits : ::testing::TestWithParam<std::tuple<LatestEditAfterARemake, bool>> {};
+
+TEST_P(RemadeServerEdits, TheLatestEditOfARecordEndsOnBothMachinesAndTheServer) {
+    const auto [edits, bFirst] = GetParam();
+    cloudtest::Database server;
+    SKIP_WITHOUT_SERVER(server);
+    Folder folder;
+    Machine a(folder.path / "a", openServer(server)), b(folder.path / "b", openServer(server));
+    a.save({"t0", "other"});
+    ASSERT_FALSE(a.sync());
+    ASSERT_FALSE(b.sync());
+    // Edits a few milliseconds apart, as a user's are.
+    auto edit = [](Machine& machine, const std::string& to) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        machine.edit([](const auto& row) { return std::get<std::string>(row.values[0]) == "t0"; }, to);
+    };
+    if (edits.bEdit == LatestEditAfterARemake::beforeA) edit(b, "B-new");
+    if (edits.aSentBeforeTheRemake) {
+        edit(a, "A-new");
+        ASSERT_FALSE(a.sync());
+    }
+    remake(server);
+    if (!edits.aSentBeforeTheRemake) edit(a, "A-new");
+    if (edits.bEdit == LatestEditAfterARemake::afterA) edit(b, "B-new");
+    auto& first = bFirst ? b : a;
+    auto& second = bFirst ? a : b;
+    for (auto* machine : {&first, &second}) ASSERT_TRUE(machine->sync());  // each finds its connection ended
+    ASSERT_FALSE(first.sync());
+    ASSERT_FALSE(second.sync());
+    ASSERT_FALSE(first.sync());
+
+    const std::multiset<std::string> latest{edits.bEdit == LatestEditAfterARemake::afterA ? "B-new" : "A-new", "other"};
+    EXPECT_EQ(cloudTags(*openServer(server)), latest);
+    EXPECT_EQ(a.tags(), latest);
+    EXPECT_EQ(b.tags(), latest);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, RemadeServerEdits,
+    ::testing::Combine(::testing::Values(LatestEditAfterARemake{"SentFromA", true, LatestEditAfterARemake::none},
+                                         LatestEditAfterARemake{"UnsentOnA", false, LatestEditAfterARemake::none},
+                                         LatestEditAfterARemake{"UnsentOnBoth", false, LatestEditAfterARemake::afterA},
+                                         LatestEditAfterARemake{"SentFromAAfterAnUnsentOneOnB", true,
+                                                                LatestEditAfterARemake::beforeA}),
+                       ::testing::Bool()),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_BSyncsFirst" : "_ASyncsFirst");
+    });
 
 // A stand-in file made anew (the old one unreadable and set aside, say) lacks what went to the old one:
 // it goes again, and nothing here is taken for deleted.

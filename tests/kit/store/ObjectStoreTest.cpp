@@ -2,6 +2,7 @@
 #include "kit/store/ObjectStore.h"
 #include "kit/store/ObjectStoreContainer.h"
 #include "kit/store/Paths.h"
+#include "kit/store/SqliteDatabase.h"
 #include "kit/store/FullDisk.h"
 
 #include <gtest/gtest.h>
@@ -213,6 +214,66 @@ TEST(ObjectStoreMigration, AddsColumnsOfNewAttributesWhenAllowed) {
 }
 
 } // namespace
+
+// A file of the version before change times were kept after a send: it opens, for reading only as well,
+// and an unsent row keeps its time; a sent row goes out again as older than any change, as it did then.
+TEST(ObjectStoreMigration, AFileFromBeforeChangeTimesWereKeptOpensAndKeepsUnsentTimes) {
+    kit::TemporaryDataDir dir;
+    const auto path = (dir.path() / "old.sqlite").string();
+    const kit::ObjectModel tags{"Old", {{"Item", {{"tag", kit::AttributeType::String}}}}};
+    constexpr std::int64_t unsentAt = 1'700'000'000'000;
+    {
+        std::optional<kit::sqlite::Error> e;
+        auto db = kit::sqlite::Database::open(path, e);
+        ASSERT_TRUE(db);
+        for (const auto* sql :
+             {"PRAGMA journal_mode=WAL", "CREATE TABLE _cloud_tombstones (entity TEXT NOT NULL, name TEXT NOT NULL)",
+              "CREATE TABLE _cloud_values (key TEXT PRIMARY KEY, value TEXT NOT NULL)",
+              "CREATE TABLE \"Item\" (pk INTEGER PRIMARY KEY, \"tag\" TEXT, _cloud_name TEXT, _cloud_dirty INTEGER "
+              "NOT NULL DEFAULT 1)",
+              "INSERT INTO \"Item\" VALUES (1, 'sent', 'n1', 0), (2, 'unsent', 'n2', 1700000000000)"})
+            ASSERT_FALSE(db->exec(sql)) << sql;
+    }
+    const auto rows = [&](kit::ObjectStore& store) {
+        std::optional<kit::StoreError> error;
+        auto out = store.fetch(store.model().entities[0], std::nullopt, error);
+        EXPECT_FALSE(error);
+        return out;
+    };
+    std::optional<kit::StoreError> error;
+    std::filesystem::remove(path + "-shm");
+    std::filesystem::create_directory(path + "-shm");  // nothing can be written beside it
+    {
+        auto readOnly = kit::ObjectStore::open(path, tags, {}, error);
+        ASSERT_TRUE(readOnly) << error->text();
+        EXPECT_TRUE(readOnly->isReadOnly());
+        EXPECT_EQ(rows(*readOnly).size(), 2u);
+    }
+    std::filesystem::remove(path + "-shm");
+    auto store = kit::ObjectStore::open(path, tags, {}, error);
+    ASSERT_TRUE(store) << error->text();
+    ASSERT_FALSE(store->isReadOnly());
+    auto before = rows(*store);
+    ASSERT_EQ(before.size(), 2u);
+    EXPECT_EQ(before[0].lastChange, 0);
+    EXPECT_EQ(before[1].lastChange, unsentAt);
+    ASSERT_FALSE(store->markAllForResend());
+    auto after = rows(*store);
+    EXPECT_EQ(after[0].changedAt, 1);
+    EXPECT_EQ(after[1].changedAt, unsentAt);
+
+    // Sent from now on, a row keeps the time of its change and goes out again at it.
+    std::vector<kit::RowChange> edit{
+        {kit::RowChange::Kind::Update, &store->model().entities[0], 1, {std::string("edited")}, std::nullopt}};
+    ASSERT_FALSE(store->commit(edit));
+    const auto edited = rows(*store)[0];
+    EXPECT_GT(edited.changedAt, unsentAt);
+    EXPECT_EQ(edited.lastChange, edited.changedAt);
+    ASSERT_FALSE(store->markExported({{&store->model().entities[0], 1, "n1", edited.changedAt}}));
+    EXPECT_EQ(rows(*store)[0].changedAt, 0);
+    ASSERT_FALSE(store->markAllForResend());
+    EXPECT_EQ(rows(*store)[0].changedAt, edited.changedAt);
+}
 
 TEST(StoreOnAFullDisk, SavesAndOpeningTellTheDiskIsFullAndLoseNothing) {
     kit::TemporaryDataDir dir;
