@@ -9,6 +9,20 @@
 #include <cstdio>
 
 namespace kit::sqlite {
+namespace {
+
+// The error of a call that gave `rc`. A write the disk had no room for often surfaces as an I/O error (a
+// flush, the log's index file mapped into memory): told as the full disk it is, wherever it comes up.
+Error errorOf(sqlite3* db, int rc, std::string message) {
+    int code = rc & 0xff;
+    if (db && code == SQLITE_IOERR) {
+        const int cause = sqlite3_system_errno(db);
+        if (cause == ENOSPC || cause == EDQUOT) code = SQLITE_FULL;
+    }
+    return Error{code, std::move(message)};
+}
+
+} // namespace
 
 Statement::~Statement() {
     if (stmt_) sqlite3_finalize(stmt_);
@@ -37,7 +51,7 @@ void Statement::bindBlob(int index, const std::string& bytes) {
 bool Statement::step() {
     int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
-    if (rc != SQLITE_DONE) error_ = Error{rc & 0xff, sqlite3_errmsg(db_)};
+    if (rc != SQLITE_DONE) error_ = errorOf(db_, rc, sqlite3_errmsg(db_));
     return false;
 }
 
@@ -84,7 +98,7 @@ std::unique_ptr<Database> Database::openWith(const std::string& name, int flags,
     int rc = sqlite3_open_v2(name.c_str(), &raw, flags | SQLITE_OPEN_FULLMUTEX, nullptr);
     std::unique_ptr<Database> db(raw ? new Database(raw) : nullptr);
     if (rc != SQLITE_OK) {
-        error = Error{rc & 0xff, raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)};
+        error = errorOf(raw, rc, raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc));
         return nullptr;
     }
     sqlite3_busy_timeout(raw, 2000);
@@ -117,7 +131,7 @@ std::optional<Error> Database::exec(const std::string& sql) {
     char* message = nullptr;
     int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message);
     if (rc == SQLITE_OK) return std::nullopt;
-    Error e{rc & 0xff, message ? message : sqlite3_errstr(rc)};
+    auto e = errorOf(db_, rc, message ? message : sqlite3_errstr(rc));
     sqlite3_free(message);
     return e;
 }
@@ -125,7 +139,7 @@ std::optional<Error> Database::exec(const std::string& sql) {
 Statement Database::prepare(const std::string& sql, std::optional<Error>& error) {
     sqlite3_stmt* stmt = nullptr;
     int rc = sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr);
-    if (rc != SQLITE_OK) error = Error{rc & 0xff, sqlite3_errmsg(db_)};
+    if (rc != SQLITE_OK) error = errorOf(db_, rc, sqlite3_errmsg(db_));
     return Statement(db_, stmt);
 }
 
@@ -139,7 +153,7 @@ Statement* Database::cached(const std::string& sql, std::optional<Error>& error)
     int rc = sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &raw,
                                 nullptr);
     if (rc != SQLITE_OK) {
-        error = Error{rc & 0xff, sqlite3_errmsg(db_)};
+        error = errorOf(db_, rc, sqlite3_errmsg(db_));
         return nullptr;
     }
     cache_.emplace_back(sql, std::make_unique<Statement>(db_, raw));
@@ -148,13 +162,7 @@ Statement* Database::cached(const std::string& sql, std::optional<Error>& error)
 
 std::int64_t Database::lastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
 
-Error Database::lastError() const {
-    int code = sqlite3_errcode(db_) & 0xff;
-    // A write the disk had no room for can surface as an I/O error (a flush, the shared-memory file).
-    const int cause = sqlite3_system_errno(db_);
-    if (code == SQLITE_IOERR && (cause == ENOSPC || cause == EDQUOT)) code = SQLITE_FULL;
-    return Error{code, sqlite3_errmsg(db_)};
-}
+Error Database::lastError() const { return errorOf(db_, sqlite3_errcode(db_), sqlite3_errmsg(db_)); }
 
 bool Database::isReadOnly() const { return sqlite3_db_readonly(db_, "main") == 1; }
 

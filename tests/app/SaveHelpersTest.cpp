@@ -183,18 +183,38 @@ TEST_F(SaveHelpersTest, AStoreThatCanOnlyBeReadIsShownAndTheUserToldWhySavingIsO
 }
 
 TEST_F(SaveHelpersTest, StartedOnAFullDiskTheUserIsToldTheDiskIsFull) {
-    kit::testing::FullDisk disk(kit::Paths::dataDir() / "disk");
-    if (!disk.mounted()) GTEST_SKIP() << "mounting a small disk needs root";
-    disk.fill();
-    kit::Paths::setDataDir(disk.folder());
-    auto restarted = std::make_shared<app::AppDelegate>();
-    app::setDelegate(restarted);
-    appDelegate = restarted;
-    EXPECT_TRUE(withTag("colorPicker").empty());
-    ASSERT_TRUE(toast());
-    EXPECT_EQ(*toast(), app::storeDiskFullText((disk.folder() / "DataModel.sqlite").string()));
-    app::saveSingleColor(kit::Color::redColor());
-    EXPECT_EQ(toast(), app::notSavedDiskFullText());
+    auto restart = [&] {
+        auto restarted = std::make_shared<app::AppDelegate>();
+        app::setDelegate(restarted);
+        appDelegate = restarted;  // the old store closes
+    };
+    // A new store, and one saved to before the disk filled up: opening the latter for writing needs room
+    // for the log's index file, which the disk no longer has.
+    for (const bool savedBefore : {false, true}) {
+        SCOPED_TRACE(savedBefore ? "saved before" : "new");
+        kit::testing::FullDisk disk(kit::Paths::dataDir() / ("disk" + std::to_string(savedBefore)));
+        if (!disk.mounted()) GTEST_SKIP() << "mounting a small disk needs root";
+        const auto previous = kit::Paths::dataDir();
+        kit::Paths::setDataDir(disk.folder());
+        if (savedBefore) {
+            restart();
+            app::saveSingleColor(kit::Color::greenColor());
+            loop.advance(2);
+            app::setDelegate(nullptr);
+            appDelegate.reset();  // the store closes
+        }
+        disk.fill();
+        restart();
+        EXPECT_EQ(withTag("colorPicker").size(), savedBefore ? 1u : 0u);
+        ASSERT_TRUE(toast());
+        EXPECT_EQ(*toast(), app::storeDiskFullText((disk.folder() / "DataModel.sqlite").string()));
+        loop.advance(2);
+        app::saveSingleColor(kit::Color::redColor());
+        EXPECT_EQ(toast(), app::notSavedDiskFullText());
+        app::setDelegate(nullptr);
+        appDelegate.reset();
+        kit::Paths::setDataDir(previous);
+    }
 }
 
 } // namespace

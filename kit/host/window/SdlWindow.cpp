@@ -7,6 +7,7 @@
 #include "kit/host/KeyCommands.h"
 #include "kit/host/ScreenshotPng.h"
 #include "kit/host/window/SdlTextKeys.h"
+#include "kit/host/window/TiedChildren.h"
 #include "kit/runtime/RunLoop.h"
 #include "kit/runtime/Timer.h"
 #include "kit/ui/Application.h"
@@ -374,6 +375,11 @@ SDL_Renderer* createRenderer(SDL_Window* window) {
 } // namespace
 
 bool SdlWindow::showMessage(const std::string& title, const std::string& message, std::string* error) {
+    // Whoever ends this process (a session manager, a script) ends the box with it: SIGTERM keeps its
+    // default action rather than becoming a quit event nobody reads, and the process that draws the box
+    // goes with this one.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    tieForkedChildren();
     // With the display's own video driver started, the box is drawn by it; without, SDL tries helper
     // programs that a desktop need not have.
     if (!initVisibleVideo(error)) {
