@@ -32,6 +32,13 @@ namespace {
 
 using Constraint = kit::layout::Constraint;
 
+// The widest device screen held upright: a window wider than this is a desktop's.
+double widestDeviceScreen() {
+    double widest = 0;
+    for (const auto& device : kit::DeviceProfile::all()) widest = std::max(widest, device.screenSize.width);
+    return widest;
+}
+
 std::shared_ptr<kit::Button> makeSampleButton() {
     auto button = kit::make<kit::Button>();
     button->setTitleColor(kit::Color::whiteColor());
@@ -217,8 +224,9 @@ void ContrastRatioVC::viewDidLayoutSubviews() {
 }
 
 // Decided again whenever the window changes: the panels side by side in a landscape window, one
-// above the other otherwise, their sliders no longer than a hand sweeps, centred; the pad's larger
-// verdict where the window is a whole pad screen.
+// above the other otherwise; the sliders span the panel less 40 on each side, and only side by
+// side or in a window wider than any device's screen are they held to what a hand sweeps, centred;
+// the pad's larger verdict where the window is a whole pad screen.
 void ContrastRatioVC::arrangeForWindow() {
     constexpr double longestSlider = 480;
     const kit::Rect b = view()->bounds();
@@ -228,7 +236,8 @@ void ContrastRatioVC::arrangeForWindow() {
     const bool rearranged = clrsSV_->axis() != axis;
     if (rearranged) clrsSV_->setAxis(axis);
     const double panel = sideBySide ? b.size.width / 2 : b.size.width;
-    const double inset = std::max(40.0, (panel - longestSlider) / 2);
+    const bool capped = sideBySide || b.size.width > widestDeviceScreen();
+    const double inset = capped ? std::max(40.0, (panel - longestSlider) / 2) : 40.0;
     for (const auto& c : sliderLefts_)
         if (c->constant() != inset) c->setConstant(inset);
     for (const auto& c : sliderRights_)

@@ -86,7 +86,8 @@ void DCWSLIDER::updateTrackGradient(const kit::Color& p) {
 }
 
 void DCWSLIDER::placeHandleForValue() {
-    const double knob = handleView_->bounds().size.width;
+    // The width the knob is about to be given: after a resize its present one is the old size's.
+    const double knob = handleWidth();
     handleCenterX_ = (currentValue_ + 1) * 0.5 * (bounds().size.width - knob) + knob * 0.5;
     handleView_->setColor(sliderColor());
     layoutSliderHandle();

@@ -115,6 +115,35 @@ TEST_F(ToolScreensLayout, MixingAndContrastChooseTheirLayoutAgainOnAResize) {
     EXPECT_GT(contrast->colorView2->convertRectTo(contrast->colorView2->bounds(), nullptr).minY(), 300) << "one above the other";
 }
 
+// On a device's screen each panel's sliders span it less 40 on each side; only where the panels
+// sit side by side (a wide desktop window) are they held to 480, centred in their panel.
+TEST_F(ToolScreensLayout, ContrastSlidersSpanTheirPanelOnEveryDevice) {
+    struct Case {
+        kit::DeviceProfile device;
+        double upperLeft, lowerLeft, width;  // in window points
+    };
+    const Case cases[] = {
+        {kit::DeviceProfile::phone(), 40, 40, 295},
+        {kit::DeviceProfile::smallPhone(), 40, 40, 295},
+        {kit::DeviceProfile::pad(), 40, 40, 944},
+        {kit::DeviceProfile::smallPad(), 40, 40, 688},
+        {kit::DeviceProfile::forWindow({1280, 800}, 2), 80, 720, 480},
+    };
+    for (const auto& c : cases) {
+        if (host) host->advance(2);
+        nav.reset();
+        host.reset();
+        auto contrast = push<tools::ContrastRatioVC>("ContrastRatioVC", c.device);
+        for (const auto& [slider, left] : {std::pair{contrast->saturationSlider1, c.upperLeft}, {contrast->brightnessSlider1, c.upperLeft},
+                                           {contrast->saturationSlider2, c.lowerLeft}, {contrast->brightnessSlider2, c.lowerLeft}}) {
+            const kit::Rect f = slider->convertRectTo(slider->bounds(), nullptr);
+            EXPECT_NEAR(f.minX(), left, 0.5) << c.device.name;
+            EXPECT_NEAR(f.width(), c.width, 0.5) << c.device.name;
+        }
+        screenshot("contrast-sliders-" + c.device.name);
+    }
+}
+
 TEST_F(ToolScreensLayout, BackAndSaveButtonsShowTheirArtwork) {
     auto mixer = push<ColorMixingVC>("ColorMixingVC");
     EXPECT_TRUE(mixer->backBtn->imageForState(kit::ControlState::normal));

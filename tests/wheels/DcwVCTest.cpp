@@ -270,6 +270,43 @@ TEST_F(DcwVCTest, AResizedWindowKeepsTheColoursAndTheShade) {
     }
 }
 
+// Through a resize sweep the shade knob stays on the place of its value (a square of the slider's
+// height whose centre runs half a knob in from each end), so it shows the shade the colours have
+// and the next drag starts there; on both kinds of colours, tinted and shaded.
+TEST_F(DcwVCTest, TheShadeKnobStaysOnItsValueThroughAResizeSweep) {
+    for (bool classic : {false, true})
+        for (double towards : {0.75, 0.2}) {
+            SCOPED_TRACE(std::string(classic ? "painter's" : "digital") + (towards > 0.5 ? ", tinted" : ", shaded"));
+            defaults().set(4, app::Keys::lastDcwCombination);
+            auto screen = kit::make<wheels::DcwVC>();
+            screen->isClassic = classic;
+            push(screen, kit::DeviceProfile::forWindow({480, 720}, 2));
+            auto& slider = *screen->dcw1->shadeSlider();
+            const auto knob = centreOf(*slider.handleView());
+            const auto track = slider.convertRectTo(slider.trackLayer()->frame(), nullptr);
+            host->drag({knob, {knob.x + 2, knob.y}, {track.minX() + towards * track.width(), knob.y}});
+            const double value = slider.currentValue();
+            ASSERT_GT(std::abs(value), 0.4);
+            // As the resized window shows it at once, and once the clock has moved on.
+            const auto expectOnItsValue = [&](const std::string& when) {
+                const kit::Rect b = slider.bounds(), shown = slider.handleView()->frame();
+                const double side = b.height();
+                EXPECT_EQ(slider.currentValue(), value) << when;
+                EXPECT_NEAR(shown.width(), side, 1e-6) << when;
+                EXPECT_NEAR(shown.midX(), (value + 1) / 2 * (b.width() - side) + side / 2, 1) << when;
+            };
+            for (kit::Size size : {kit::Size{1280, 800}, kit::Size{375, 667}, kit::Size{480, 720}}) {
+                const std::string at = std::to_string(int(size.width)) + "x" + std::to_string(int(size.height));
+                host->resizeWindow(size);
+                expectOnItsValue("resized to " + at);
+                host->advance(0.5);
+                expectOnItsValue("settled at " + at);
+                screenshot(std::string("shade_knob_") + (classic ? "painters_" : "digital_") + (towards > 0.5 ? "tinted_" : "shaded_") + at);
+            }
+            host.reset();
+        }
+}
+
 TEST_F(DcwVCTest, AngleSliderWidensTheHarmonyAndResetsOnModeChange) {
     auto screen = open(1);  // analogous
     EXPECT_FALSE(screen->angleSlider()->isHidden());
