@@ -5,6 +5,11 @@
 
 namespace charting {
 
+void BubbleChartDataSet::calcMinMax() {
+    maxSize_ = 0.0;
+    ChartDataSet::calcMinMax();
+}
+
 void BubbleChartDataSet::calcMinMaxForEntry(const ChartDataEntry& entry) {
     auto* bubble = dynamic_cast<const BubbleChartDataEntry*>(&entry);
     if (!bubble) return;

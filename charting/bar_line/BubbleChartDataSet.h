@@ -1,7 +1,7 @@
 #pragma once
-// Bubbles of one data set: the largest size met so far (it only grows, also past removals), the
-// size-normalisation switch and the width of the ring around a highlighted bubble. The size
-// does not take part in the y bounds.
+// Bubbles of one data set: the largest size of its entries (never below 0), the size-normalisation
+// switch and the width of the ring around a highlighted bubble. The size does not take part in the
+// y bounds.
 #include "charting/model/BarLineScatterCandleBubbleChartDataSet.h"
 
 namespace charting {
@@ -14,6 +14,9 @@ public:
 
     std::string_view className() const override { return "BubbleChartDataSet"; }
 
+    // Recomputes the largest size from the entries along with the bounds, so that a removed
+    // bubble no longer shrinks the others.
+    void calcMinMax() override;
     // Bubble entries only: x and y bounds, then the largest size.
     void calcMinMaxForEntry(const ChartDataEntry& entry) override;
 

@@ -22,7 +22,7 @@ std::shared_ptr<BubbleChartDataSet> bubbles(std::initializer_list<double> sizes)
     return kit::make<BubbleChartDataSet>(entries);
 }
 
-TEST(BubbleChartDataSet, LargestSizeOnlyGrows) {
+TEST(BubbleChartDataSet, LargestSizeOfTheEntriesNeverBelowZero) {
     struct Row {
         std::vector<double> sizes;
         double maxSize; // NaN: expect NaN
@@ -38,10 +38,14 @@ TEST(BubbleChartDataSet, LargestSizeOnlyGrows) {
         }
     }
 
-    auto set = bubbles({3, 10, 7});
+    // Removing the largest bubble lowers the largest size to that of the rest, as in a new set.
+    auto set = bubbles({7, 10, 7});
     set->removeEntryAt(1);
-    set->calcMinMax();
-    EXPECT_EQ(set->maxSize(), 10);
+    EXPECT_EQ(set->maxSize(), 7);
+    set->addEntry(kit::make<BubbleChartDataEntry>(3.0, 5.0, 9.0));
+    EXPECT_EQ(set->maxSize(), 9);
+    set->clear();
+    EXPECT_EQ(set->maxSize(), 0);
 }
 
 TEST(BubbleChartDataSet, SizeStaysOutOfTheBounds) {

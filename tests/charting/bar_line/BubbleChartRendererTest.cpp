@@ -71,3 +71,14 @@ TEST(BubbleChartRenderer, HighlightRingAtHalfBrightnessOfTheColourAtTheEntrysX) 
     EXPECT_DOUBLE_EQ(highs[0].drawX(), 60);
     EXPECT_DOUBLE_EQ(highs[0].drawY(), 100);
 }
+
+TEST(BubbleChartRenderer, BubblesLeftAfterTheLargestIsRemovedDrawAsInANewSet) {
+    Fixture trimmed({bubble(0, 5, 7), bubble(1, 5, 10), bubble(2, 5, 7)});
+    trimmed.set->removeEntryAt(1);
+    trimmed.chart->prepare();
+    Fixture fresh({bubble(0, 5, 7), bubble(2, 5, 7)});
+    kit::RecordingContext drawnTrimmed, drawnFresh;
+    trimmed.renderer->drawData(drawnTrimmed);
+    fresh.renderer->drawData(drawnFresh);
+    EXPECT_EQ(drawnTrimmed.text(), drawnFresh.text());
+}
