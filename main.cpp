@@ -9,6 +9,7 @@
 #include "kit/base/Make.h"
 #include "kit/graphics/Text.h"
 #include "kit/host/Headless.h"
+#include "kit/host/MessageLines.h"
 #include "kit/host/Shutdown.h"
 #include "kit/host/Window.h"
 #include "kit/store/CloudConfiguration.h"
@@ -253,7 +254,7 @@ int main(int argc, char** argv) {
         std::cerr << "tinctura: " << message << "\n";
         // Started from the desktop's launcher, nobody reads standard error.
         if (!options.headless && !options.screenshot && kit::host::Window::displayAvailable()) {
-            const auto boxText = refusal->summary() + "\n\n" + refusal->detail();
+            const auto boxText = kit::host::brokenIntoLines(refusal->summary() + "\n\n" + refusal->detail());
             std::string error;
             if (!kit::host::Window::showMessage(refusal->title(), boxText, &error))
                 std::cerr << "tinctura: could not show the message: " << error << "\n";
