@@ -33,8 +33,8 @@ std::shared_ptr<kit::Button> assetButton(const char* asset) {
     return button;
 }
 
-void pinToEdges(kit::View& view, kit::View& root) {
-    app::anchor(view, root.topAnchor(), root.leftAnchor(), root.bottomAnchor(), root.rightAnchor());
+kit::layout::ConstraintList pinToEdges(kit::View& view, kit::View& root) {
+    return app::anchor(view, root.topAnchor(), root.leftAnchor(), root.bottomAnchor(), root.rightAnchor());
 }
 
 } // namespace
@@ -92,10 +92,17 @@ void ValueCheckerVC::viewDidLoad() {
 }
 
 void ValueCheckerVC::buildScreen() {
+    // An unfreeze builds the screen again: the last build's constraints go first, or every freeze
+    // would leave one more set of them for each later layout to solve.
+    kit::layout::Constraint::deactivate(builtLayout_);
+    builtLayout_.clear();
+    const auto keep = [this](const kit::layout::ConstraintList& made) {
+        builtLayout_.insert(builtLayout_.end(), made.begin(), made.end());
+    };
     auto root = view();
     root->setBackgroundColor(colour::screenBackgroundColor());
     root->addSubview(filteredImage_);
-    pinToEdges(*filteredImage_, *root);
+    keep(pinToEdges(*filteredImage_, *root));
 
     // A fresh tap in place of the last one, so that one tap toggles once.
     if (frozeTap_) root->removeGestureRecognizer(frozeTap_.get());
@@ -106,27 +113,27 @@ void ValueCheckerVC::buildScreen() {
     root->addGestureRecognizer(frozeTap_);
 
     root->addSubview(viewForBackSwipe_);
-    app::anchor(*viewForBackSwipe_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0, 0, 0, 0,
-                app::backSwipeAreaWidth);
+    keep(app::anchor(*viewForBackSwipe_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), std::nullopt, 0,
+                     0, 0, 0, app::backSwipeAreaWidth));
     root->addSubview(backBtn_);
-    app::anchor(*backBtn_, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt, 1, 0,
-                0, 0, 45, 40);
+    keep(app::anchor(*backBtn_, root->safeAreaLayoutGuide().topAnchor(), root->leftAnchor(), std::nullopt, std::nullopt,
+                     1, 0, 0, 0, 45, 40));
     root->addSubview(ratioBtn_);
-    app::anchorWithCenter(*ratioBtn_, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
-                          backBtn_->centerYAnchor(), 0, 0, 0, 0, 45, 21);
+    keep(app::anchorWithCenter(*ratioBtn_, std::nullopt, std::nullopt, std::nullopt, root->rightAnchor(), std::nullopt,
+                               backBtn_->centerYAnchor(), 0, 0, 0, 0, 45, 21));
     filteredImage_->addSubview(goldenRatioImageView_);
-    app::anchor(*goldenRatioImageView_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(), root->rightAnchor(),
-                40, 20, -20, 20);
+    keep(app::anchor(*goldenRatioImageView_, root->topAnchor(), root->leftAnchor(), root->bottomAnchor(),
+                     root->rightAnchor(), 40, 20, -20, 20));
     root->addSubview(freezeLbl_);
-    app::anchorWithCenter(*freezeLbl_, std::nullopt, root->leftAnchor(), std::nullopt, root->rightAnchor(),
-                          root->centerXAnchor(), std::nullopt, 0, 15, 0, 15, 0, 40);
-    app::pinBottomInsideSafeArea(*freezeLbl_, *root, 24);
+    keep(app::anchorWithCenter(*freezeLbl_, std::nullopt, root->leftAnchor(), std::nullopt, root->rightAnchor(),
+                               root->centerXAnchor(), std::nullopt, 0, 15, 0, 15, 0, 40));
+    keep(app::pinBottomInsideSafeArea(*freezeLbl_, *root, 24));
     root->addSubview(infoBtn_);
-    app::anchorWithCenter(*infoBtn_, ratioBtn_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          ratioBtn_->centerXAnchor(), std::nullopt, 20, 0, 0, 0, 45, 40);
+    keep(app::anchorWithCenter(*infoBtn_, ratioBtn_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                               ratioBtn_->centerXAnchor(), std::nullopt, 20, 0, 0, 0, 45, 40));
     root->addSubview(importColorBtn_);
-    app::anchorWithCenter(*importColorBtn_, infoBtn_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
-                          infoBtn_->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40);
+    keep(app::anchorWithCenter(*importColorBtn_, infoBtn_->bottomAnchor(), std::nullopt, std::nullopt, std::nullopt,
+                               infoBtn_->centerXAnchor(), std::nullopt, 4, 0, 0, 0, 45, 40));
 }
 
 void ValueCheckerVC::viewWillAppear(bool animated) {

@@ -6,6 +6,7 @@
 #include "app/ui/InfoView.h"
 #include "capture/CameraTrouble.h"
 #include "capture/FrameHandoff.h"
+#include "kit/layout/Constraint.h"
 #include "kit/media/CaptureSession.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/ImageView.h"
@@ -83,6 +84,7 @@ private:
     std::shared_ptr<kit::Button> infoBtn_;
     std::shared_ptr<kit::View> viewForBackSwipe_;
     std::shared_ptr<kit::Button> importColorBtn_;
+    kit::layout::ConstraintList builtLayout_;  // made by the last buildScreen
     std::shared_ptr<FrameHandoff> frames_;
 };
 

@@ -65,6 +65,31 @@ TEST_F(ValueCheckerTest, FreezingStopsTheCameraAndLeavesThePictureAlone) {
     EXPECT_TRUE(s->isFrozen());
 }
 
+// Each unfreeze builds the screen again; a build that kept the last one's constraints made every
+// later tap slower, until a run of taps queued more work than a close would wait for.
+TEST_F(ValueCheckerTest, FreezingAndUnfreezingLeavesTheSameLayoutToSolve) {
+    auto s = open();
+    const std::vector<std::shared_ptr<kit::View>> parts{
+        s->backBtn(),   s->ratioBtn(),         s->infoBtn(),       s->importColorBtn(),
+        s->freezeLbl(), s->viewForBackSwipe(), s->filteredImage(), s->goldenRatioImageView()};
+    const auto layout = [&] {
+        std::vector<std::pair<std::size_t, kit::Rect>> out;
+        for (const auto& part : parts) out.emplace_back(part->constraints().size(), part->frame());
+        return out;
+    };
+    const auto cycle = [&] {
+        frame(*s->capture());
+        tapPicture();
+        tapPicture();
+        settle();
+    };
+    cycle();
+    const auto first = layout();
+    for (int i = 0; i < 10; ++i) cycle();
+    EXPECT_FALSE(s->isFrozen());
+    EXPECT_EQ(layout(), first);
+}
+
 TEST_F(ValueCheckerTest, RatioButtonCyclesTheOverlaysAndFreezingResetsTheCycle) {
     useCamera("synthetic:gradient@64x36");
     auto s = open();
