@@ -107,11 +107,28 @@ bool FocusNavigator::moveFocus(View& scope, bool backwards) {
     const auto current = focused(scope);
     auto at = std::find(order.begin(), order.end(), current);
     std::shared_ptr<View> next;
-    if (at == order.end()) next = backwards ? order.back() : order.front();
-    else if (backwards) next = at == order.begin() ? order.back() : *(at - 1);
-    else next = at + 1 == order.end() ? order.front() : *(at + 1);
+    if (at == order.end()) {
+        const auto first = scope.firstFocus();
+        next = first && std::ranges::find(order, first) != order.end() ? first : backwards ? order.back() : order.front();
+    } else if (backwards) {
+        next = at == order.begin() ? order.back() : *(at - 1);
+    } else {
+        next = at + 1 == order.end() ? order.front() : *(at + 1);
+    }
     focusOn(next, scope, current);
     return true;
+}
+
+std::shared_ptr<View> FocusNavigator::ringHolder() {
+    auto view = ring().view();
+    return view && view->window() ? view : nullptr;
+}
+
+void FocusNavigator::returnFocus(const std::shared_ptr<View>& view) {
+    if (!view || !view->window()) return;
+    for (const View* v = view.get(); v; v = v->superview().get())
+        if (!shows(*v)) return;
+    focusOn(view, *view->window(), ring().view());
 }
 
 bool FocusNavigator::activate(View& scope) {

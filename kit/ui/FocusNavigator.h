@@ -27,6 +27,12 @@ public:
     static std::shared_ptr<View> focused(View& scope);
     // What the ring visits in the scope, in order.
     static std::vector<std::shared_ptr<View>> focusOrder(View& scope);
+
+    // The view with the ring, wherever it is; none once it has left the window.
+    static std::shared_ptr<View> ringHolder();
+    // Gives the ring back to a view that had it (an alert's opener once the alert closes); nothing
+    // when the view has left the window or hides.
+    static void returnFocus(const std::shared_ptr<View>& view);
 };
 
 } // namespace kit
