@@ -65,7 +65,17 @@ void printUsage() {
               "  Page Up, Page Down,     scroll the list under the mouse pointer (else the largest one)\n"
               "  Home, End\n"
               "  Ctrl+R                  turn the device between portrait and landscape\n"
-              "  Ctrl+Q, Ctrl+W          quit (as the window's close button does)");
+              "  Ctrl+Q, Ctrl+W          quit (as the window's close button does)\n"
+              "\n"
+              "Environment:\n"
+              "  TINCTURA_CAMERA         the camera tools' source: v4l2:/dev/videoN (add @full for the whole\n"
+              "                          landscape picture), file:PICTURE.png, synthetic:bars,\n"
+              "                          synthetic:quadrants, synthetic:gradient, synthetic:solid-RRGGBB, or\n"
+              "                          none (default: the first /dev/videoN)\n"
+              "  TINCTURA_CAMERA_ACCESS  denied plays a refused camera; granted a given one\n"
+              "  TINCTURA_CLOUD          the cloud server's connection string for this run, in place of the\n"
+              "                          one --cloud kept in cloud.conf (empty: cloud.conf's)\n"
+              "  TINCTURA_EXIT_SCREENSHOT  as --exit-screenshot FILE");
 }
 
 // The identifiers --screen takes.

@@ -93,11 +93,11 @@ void ColorPicker2VC::setupCamera() {
         if (device->position() == CaptureDevicePosition::back) bckCmr_ = device;
     dvc_ = bckCmr_;
     // Without a picture there is nothing to aim at: the notice takes the dot's place, and no colour
-    // comes in to fix with "Add" or to drop with "Delete".
+    // comes in to fix, drop, save or edit.
     auto trouble = [this](const CameraTrouble& t) {
         showCameraTrouble(cameraNotice_, *cameraView_, t);
         dotView_->setHidden(true);
-        panel_->controlSV()->setHidden(true);
+        panel_->offerNothing();
     };
     if (!dvc_) return trouble(noCameraFound());
     std::string error;

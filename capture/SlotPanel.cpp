@@ -110,9 +110,20 @@ std::shared_ptr<kit::Button> SlotPanel::makeLabelButton(int k) {
     return button;
 }
 
+void SlotPanel::offerNothing() {
+    offersNothing_ = true;
+    for (const auto& view : std::initializer_list<std::shared_ptr<kit::View>>{controlSV_, saveBtn_, editCCBtn_, openDcwBtn_})
+        view->setHidden(true);
+    colorsSV_->removeFromSuperview();
+    for (const auto& button : labelButtons_)
+        if (button) button->removeFromSuperview();
+    for (const auto& button : valueButtons_)
+        if (button) button->removeFromSuperview();
+}
+
 void SlotPanel::layoutColorSlots() {
     auto rootView = root();
-    if (!rootView) return;
+    if (!rootView || offersNothing_) return;
     const int n = numberOfColors;
     const int shown = n >= 1 && n <= 5 ? std::min(n, 4) : 0;
 

@@ -48,6 +48,9 @@ public:
     void placeCornerButtons(kit::View& backBtn);
     // Rebuilds the slots under the control row: views, shadows, label and value buttons.
     void layoutColorSlots();
+    // With no colour coming in (no camera picture) there is nothing to fix, save or edit: the rows,
+    // slots and corner buttons (but the back button) stay off the screen, through rebuilds too.
+    void offerNothing();
     // The current slot takes the colour (nothing at N = 5).
     void updateCurrentSlot(const kit::Color& color);
     // The current slot's value button shows the current slot's grey, while it is on screen.
@@ -81,6 +84,7 @@ private:
     std::shared_ptr<kit::View> backSwipeStrip_;
     double valueButtonPadding_ = 10;
     double valueButtonSize_ = 28;
+    bool offersNothing_ = false;
 };
 
 } // namespace capture

@@ -24,6 +24,11 @@ expect "--verbose is explained" grep -qE '^  --verbose' "$work/help"
 for key in Tab Shift+Tab Return Space Escape "Page Up" Ctrl+R Ctrl+Q Ctrl+W; do
   expect "the keys include $key" grep -qF "$key" "$work/help"
 done
+# The environment the app reads, each named with what it does.
+expect "--help has an environment block" grep -qx 'Environment:' "$work/help"
+for variable in TINCTURA_CAMERA TINCTURA_CAMERA_ACCESS TINCTURA_CLOUD TINCTURA_EXIT_SCREENSHOT; do
+  expect "--help explains $variable" grep -qE "^  $variable +[a-z]" "$work/help"
+done
 
 # A mistyped screen: the valid identifiers and a failure status.
 unknown() {  # unknown NAME ARGS...: runs the app on --screen Nope and checks its refusal

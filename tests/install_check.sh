@@ -20,7 +20,9 @@ prefix=$work/prefix
 
 # Desktop integration.
 desktop-file-validate "$prefix/share/applications/$app_id.desktop"
-grep -qx 'Categories=Graphics;Utility;' "$prefix/share/applications/$app_id.desktop" || fail "desktop categories"
+# One main category (two list the app twice in menus); the window's class ties it to its launcher.
+grep -qx 'Categories=Graphics;' "$prefix/share/applications/$app_id.desktop" || fail "desktop categories"
+grep -qx 'StartupWMClass=tinctura' "$prefix/share/applications/$app_id.desktop" || fail "no StartupWMClass"
 appstreamcli validate --no-net --explain "$prefix/share/metainfo/$app_id.metainfo.xml" >"$work/appstream.log" ||
   { cat "$work/appstream.log"; fail "AppStream metadata not accepted"; }
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg" ] || fail "no scalable icon"

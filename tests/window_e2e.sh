@@ -124,6 +124,8 @@ for _ in $(seq 1 300); do
 done
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$wid")"
+# What ties the window to its launcher in a dock: its class and its icon.
+[ -z "${PROPS:-}" ] || { xprop -id "$wid" WM_CLASS; xprop -id "$wid" _NET_WM_ICON | head -3; } >"$PROPS"
 xdotool mousemove $((X + 187)) $((Y + 400))
 sleep 0.3
 xdotool key "$key"
@@ -143,7 +145,7 @@ fi
 QUIT
 chmod +x "$work/quit-key.sh"
 for key in ctrl+q ctrl+w; do
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$work/quit-key.sh" "$key" \
+  PROPS=$work/props-$key.txt xvfb-run -a -s "-screen 0 1280x1024x24" "$work/quit-key.sh" "$key" \
     "$app" --device phone --data-dir "$work/data-$key" --exit-screenshot "$work/quit-$key.png" >"$work/quit-$key.txt"
 done
 
@@ -271,6 +273,10 @@ for key in ("ctrl+q", "ctrl+w"):
     said = open(os.path.join(work, "quit-%s.txt" % key)).read().strip()
     expect(said == "ended 0" and os.path.exists(os.path.join(work, "quit-%s.png" % key)),
            "%s ends the app as the close button does (%s)" % (key, said))
+props = open(os.path.join(work, "props-ctrl+q.txt")).read()
+expect('"tinctura"' in props.split("WM_CLASS")[1].splitlines()[0] if "WM_CLASS" in props else False,
+       "the window's class is the launcher's StartupWMClass (%s)" % props.splitlines()[:1])
+expect("Icon (64 x 64)" in props, "the window shows the app's icon")
 said = open(os.path.join(work, "second-start.txt")).read().split()
 expect(said == ["box", "second", "1"], "a second start shows its refusal in a message box (%s)" % " ".join(said))
 chart = open(os.path.join(work, "chart.txt")).read().split()

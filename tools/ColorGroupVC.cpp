@@ -190,6 +190,11 @@ void ColorGroupVC::buildUI() {
     app::stackButtons(*root, *saveBtn, *colorBg, {reverseButton, exportColorsButton});
 
     viewForBackSwipe_ = installBackSwipeStrip(*this);
+
+    // The panel's columns side by side, each down, then the row under it: slider, then its icons.
+    root->setFocusSequence({backButton, hueSlider, saturationSlider, brightnessSlider, saveBtn, importColorBtn,
+                            importColorFromBufferBtn, colorLabel, numberOfColorsSlider, reverseButton,
+                            exportColorsButton});
 }
 
 void ColorGroupVC::refreshColorGroup() {

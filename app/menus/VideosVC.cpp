@@ -3,7 +3,6 @@
 #include "app/menus/TutorialListView.h"
 #include "app/menus/VideoLinks.h"
 #include "app/settings/BackNavigation.h"
-#include "app/ui/Alerts.h"
 #include "app/ui/Ext.h"
 #include "colour/ThemeColors.h"
 #include "kit/base/Make.h"
@@ -11,7 +10,6 @@
 #include "kit/ui/Application.h"
 #include "kit/ui/Button.h"
 #include "kit/ui/Label.h"
-#include "kit/ui/Pasteboard.h"
 #include "kit/ui/View.h"
 
 namespace app {
@@ -105,19 +103,15 @@ void VideosVC::openVideo(std::string_view videoId) {
         if (auto web = VideoLinks::webURL(videoId)) url = web;
     }
     std::weak_ptr<VideosVC> weak = std::static_pointer_cast<VideosVC>(shared_from_this());
-    application.openURL(*url, [weak, address = *url](bool opened) {
+    application.openURL(*url, [weak](bool opened) {
         if (opened) return;
-        if (auto self = weak.lock()) self->showUnopenedLink(address);
+        if (auto self = weak.lock()) self->showUnopenedLink();
     });
 }
 
-void VideosVC::showUnopenedLink(const std::string& url) {
-    auto alert = kit::AlertController::make("Could not open the video",
-                                            "No web browser could be started for it. The video is at\n" + url);
-    alert->addAction(kit::AlertAction::make("Copy link", kit::AlertActionStyle::defaultStyle, [url](kit::AlertAction&) {
-        kit::Pasteboard::general().setString(url);
-        Alerts::shared().showToast("Link copied");
-    }));
+void VideosVC::showUnopenedLink() {
+    // No address to copy or go to later: there are no tutorial videos behind the links yet.
+    auto alert = kit::AlertController::make("Could not open the link", "No web browser could be started.");
     alert->addAction(kit::AlertAction::make("OK", kit::AlertActionStyle::cancel));
     presentViewController(alert, true);
 }

@@ -55,7 +55,7 @@ public:
 
 private:
     void buildScene();
-    void showUnopenedLink(const std::string& url);
+    void showUnopenedLink();
     std::shared_ptr<kit::Button> backButton_;
     std::shared_ptr<kit::Label> titleLabel_;
     std::shared_ptr<kit::ScrollView> list_;

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,14 @@ constexpr std::size_t maxCircledPoints = 40, maxNamedSlices = 12;
 // (narrower where labels stand closer).
 constexpr double labelGap = 8, maxLabelWidth = chartWidth / 4;
 
+// Twelve colours, each far from the next and from the first after the last: a slice never reads as
+// one with its neighbour. The line uses the fifth.
 const std::vector<kit::Color> palette{
     kit::Color::rgba(0.84, 0.15, 0.24), kit::Color::rgba(0.94, 0.48, 0.16), kit::Color::rgba(0.94, 0.76, 0.18),
-    kit::Color::rgba(0.18, 0.62, 0.36), kit::Color::rgba(0.12, 0.50, 0.82), kit::Color::rgba(0.49, 0.25, 0.69)};
+    kit::Color::rgba(0.18, 0.62, 0.36), kit::Color::rgba(0.12, 0.50, 0.82), kit::Color::rgba(0.49, 0.25, 0.69),
+    kit::Color::rgba(0.08, 0.62, 0.62), kit::Color::rgba(0.91, 0.42, 0.64), kit::Color::rgba(0.52, 0.33, 0.18),
+    kit::Color::rgba(0.60, 0.70, 0.12), kit::Color::rgba(0.14, 0.22, 0.50), kit::Color::rgba(0.52, 0.52, 0.56)};
+static_assert(maxNamedSlices <= 12, "a colour and a legend entry for every slice");
 
 // The pie's values are percentages of the whole.
 struct PercentText : charting::ChartValueFormatter {
@@ -141,6 +147,44 @@ void endAxisAtLabel(charting::LineChartView& chart, double end, bool below) {
     }
 }
 
+// Beyond the palette's colours, the smallest values share one slice, "other", after the rest: the
+// largest keep their order and a colour and a legend name each.
+std::vector<Point> withSmallOnesAsOther(std::vector<Point> slices) {
+    if (slices.size() <= maxNamedSlices) return slices;
+    std::vector<std::size_t> bySize(slices.size());
+    for (std::size_t i = 0; i < bySize.size(); ++i) bySize[i] = i;
+    std::ranges::stable_sort(bySize, [&](std::size_t a, std::size_t b) { return slices[a].value > slices[b].value; });
+    std::vector<bool> kept(slices.size(), false);
+    for (std::size_t k = 0; k + 1 < maxNamedSlices; ++k) kept[bySize[k]] = true;
+    std::vector<Point> result;
+    Point other{"other", 0};
+    for (std::size_t i = 0; i < slices.size(); ++i)
+        if (kept[i]) result.push_back(std::move(slices[i]));
+        else other.value += slices[i].value;
+    result.push_back(std::move(other));
+    return result;
+}
+
+// A percentage shows only where it lies inside its slice whole: centred on the slice's middle
+// line at the ring's middle, the circle around its widest text keeps clear of both edges, the hole
+// and the rim. Narrower slices are read from the legend.
+void keepPercentagesInsideTheirSlices(charting::PieChartView& chart, const charting::PieChartDataSet& set) {
+    chart.notifyDataSetChanged();
+    const kit::Font& font = set.valueFont();
+    double widest = 0;
+    for (const std::string text : {"100.0 %", "88.8 %"}) widest = std::max(widest, textWidth(text, font));
+    const double reach = std::hypot(widest, font.lineHeight()) / 2;
+    const double radius = chart.radius(), hole = radius * chart.holeRadiusPercent();
+    const double middle = (radius + hole) / 2;
+    // Each edge is half the space between slices into the slice.
+    const double fromEdge = reach + set.sliceSpace() / 2;
+    if (middle - reach < hole || middle + reach > radius || fromEdge >= middle) {
+        chart.setSliceTextDrawingThreshold(360);
+        return;
+    }
+    chart.setSliceTextDrawingThreshold(2 * std::asin(fromEdge / middle) * 180 / std::numbers::pi);
+}
+
 } // namespace
 
 std::shared_ptr<charting::LineChartView> lineChart(const Table& table) {
@@ -205,10 +249,12 @@ std::shared_ptr<charting::LineChartView> lineChart(const Table& table) {
 }
 
 std::shared_ptr<charting::PieChartView> pieChart(const Table& table) {
-    const std::vector<Point>& points = table.points;
+    std::vector<Point> slices;
+    for (const Point& p : table.points)
+        if (p.value >= 0) slices.push_back(p);
+    slices = withSmallOnesAsOther(std::move(slices));
     std::vector<charting::EntryPtr> entries;
-    for (const Point& p : points)
-        if (p.value >= 0) entries.push_back(kit::make<charting::PieChartDataEntry>(p.value, p.label));
+    for (const Point& p : slices) entries.push_back(kit::make<charting::PieChartDataEntry>(p.value, p.label));
     // No set label: the legend names the slices, the hole says what they are shares of.
     auto set = kit::make<charting::PieChartDataSet>(entries, std::optional<std::string>{});
     set->setColors(palette);
@@ -221,12 +267,10 @@ std::shared_ptr<charting::PieChartView> pieChart(const Table& table) {
     chart->setCenterText(table.name);
     // The legend names the slices: inside them, long names would run over their edges.
     chart->setDrawEntryLabelsEnabled(false);
-    chart->legend()->setEnabled(entries.size() <= maxNamedSlices);
     // Centred under the pie, its first name stands well apart from the line chart's last label.
     chart->legend()->setHorizontalAlignment(charting::Legend::HorizontalAlignment::center);
-    // A percentage needs about this many degrees of its slice to fit.
-    chart->setSliceTextDrawingThreshold(12);
     chart->setData(kit::make<charting::PieChartData>(std::vector<charting::DataSetPtr>{set}));
+    keepPercentagesInsideTheirSlices(*chart, *set);
     return chart;
 }
 

@@ -3,6 +3,7 @@
 #include "kit/base/Make.h"
 #include "kit/text/Localization.h"
 #include "kit/ui/AlertView.h"
+#include "kit/ui/FocusNavigator.h"
 #include "kit/ui/View.h"
 
 #include <algorithm>
@@ -77,6 +78,13 @@ bool AlertController::confirmFromKeyboard() {
             choose(action);
             return true;
         }
+    // A question whose yes destroys something: Return keeps it, as the cancel answer does.
+    const bool destroys = std::ranges::any_of(actions_, [](const auto& a) { return a->style() == AlertActionStyle::destructive; });
+    for (const auto& action : actions_)
+        if (destroys && action->isEnabled() && isCancelAction(*action)) {
+            choose(action);
+            return true;
+        }
     return chooseSoleAction();
 }
 
@@ -110,7 +118,13 @@ void AlertController::loadView() {
 
 void AlertController::viewWillAppear(bool animated) {
     ViewController::viewWillAppear(animated);
+    opener_ = FocusNavigator::ringHolder();
     focusFirstAlertTextField(textFields_);
+}
+
+void AlertController::viewDidDisappear(bool animated) {
+    ViewController::viewDidDisappear(animated);
+    FocusNavigator::returnFocus(opener_.lock());
 }
 
 } // namespace kit

@@ -65,7 +65,8 @@ public:
     // The keyboard's answers. Escape takes the cancel action (the one of cancel style, else one
     // titled "Cancel"); an action sheet without one just closes, an alert with a single action
     // takes that. Return takes the default action: the first enabled one that neither cancels nor
-    // destroys, or the only action. False when the alert has no such answer.
+    // destroys; beside a destructive one, the cancel action; else the only action. False when the
+    // alert has no such answer.
     bool cancelFromKeyboard();
     bool confirmFromKeyboard();
     // Sets the text of the field at that index; false when there is none.
@@ -73,6 +74,7 @@ public:
 
     void loadView() override;
     void viewWillAppear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
 
 private:
     void choose(const std::shared_ptr<AlertAction>& action);
@@ -85,6 +87,8 @@ private:
     std::vector<std::shared_ptr<AlertAction>> actions_;
     std::vector<std::shared_ptr<TextField>> textFields_;
     bool choosing_ = false;
+    // The control with the focus ring when the alert opened: it gets the ring back when it closes.
+    std::weak_ptr<View> opener_;
 };
 
 } // namespace kit

@@ -136,6 +136,11 @@ std::shared_ptr<View> makeAlertView(const std::string& titleText, const std::str
         panel->addSubview(line);
         backdrop->lines.push_back(line);
     }
+    // Beside a destructive action, the keyboard starts on the safe answer: the other is reached on purpose.
+    const auto destroys = [](const auto& a) { return a->style() == AlertActionStyle::destructive; };
+    const auto cancels = std::ranges::find_if(actions, [](const auto& a) { return a->style() == AlertActionStyle::cancel; });
+    if (cancels != actions.end() && std::ranges::any_of(actions, destroys))
+        backdrop->setFirstFocus(backdrop->buttons[std::size_t(cancels - actions.begin())]);
     if (backdrop->buttons.size() == 2 && !actionSheet) {
         auto line = kit::make<View>();
         line->setBackgroundColor(lineColor);

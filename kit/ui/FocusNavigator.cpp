@@ -61,6 +61,22 @@ void sortInReadingOrder(std::vector<Stop>& stops) {
     }
 }
 
+// The controls of the scope's own sequence take the places reading order gave them, in its order.
+void followSequence(std::vector<Stop>& stops, const View& scope) {
+    std::vector<std::size_t> places;
+    std::vector<Stop> listed;
+    for (const auto& weak : scope.focusSequence()) {
+        const auto view = weak.lock();
+        const auto at = std::ranges::find_if(stops, [&](const Stop& s) { return s.view == view; });
+        const bool twice = std::ranges::any_of(listed, [&](const Stop& s) { return s.view == view; });
+        if (!view || at == stops.end() || twice) continue;
+        places.push_back(std::size_t(at - stops.begin()));
+        listed.push_back(*at);
+    }
+    std::ranges::sort(places);
+    for (std::size_t k = 0; k < places.size(); ++k) stops[places[k]] = std::move(listed[k]);
+}
+
 void bringIntoView(View& view, const View& scope) {
     for (auto v = view.superview(); v && v.get() != &scope; v = v->superview())
         if (auto* scroll = dynamic_cast<ScrollView*>(v.get()))
@@ -87,6 +103,7 @@ std::vector<std::shared_ptr<View>> FocusNavigator::focusOrder(View& scope) {
     std::vector<Stop> stops;
     collect(scope.shared_from_this(), scope, stops);
     sortInReadingOrder(stops);
+    followSequence(stops, scope);
     std::vector<std::shared_ptr<View>> order;
     for (auto& stop : stops) order.push_back(std::move(stop.view));
     return order;
@@ -107,11 +124,28 @@ bool FocusNavigator::moveFocus(View& scope, bool backwards) {
     const auto current = focused(scope);
     auto at = std::find(order.begin(), order.end(), current);
     std::shared_ptr<View> next;
-    if (at == order.end()) next = backwards ? order.back() : order.front();
-    else if (backwards) next = at == order.begin() ? order.back() : *(at - 1);
-    else next = at + 1 == order.end() ? order.front() : *(at + 1);
+    if (at == order.end()) {
+        const auto first = scope.firstFocus();
+        next = first && std::ranges::find(order, first) != order.end() ? first : backwards ? order.back() : order.front();
+    } else if (backwards) {
+        next = at == order.begin() ? order.back() : *(at - 1);
+    } else {
+        next = at + 1 == order.end() ? order.front() : *(at + 1);
+    }
     focusOn(next, scope, current);
     return true;
+}
+
+std::shared_ptr<View> FocusNavigator::ringHolder() {
+    auto view = ring().view();
+    return view && view->window() ? view : nullptr;
+}
+
+void FocusNavigator::returnFocus(const std::shared_ptr<View>& view) {
+    if (!view || !view->window()) return;
+    for (const View* v = view.get(); v; v = v->superview().get())
+        if (!shows(*v)) return;
+    focusOn(view, *view->window(), ring().view());
 }
 
 bool FocusNavigator::activate(View& scope) {

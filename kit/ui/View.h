@@ -133,6 +133,14 @@ public:
     // to the frontmost, innermost shown view of the screen on top that has one, before the screen.
     const std::function<void()>& escapeAction() const { return escapeAction_; }
     void setEscapeAction(std::function<void()> action) { escapeAction_ = std::move(action); }
+    // Where Tab (or Shift+Tab) starts in this view while nothing in it has the focus ring; none: its
+    // first (last) control in reading order.
+    std::shared_ptr<View> firstFocus() const { return firstFocus_.lock(); }
+    void setFirstFocus(const std::shared_ptr<View>& view) { firstFocus_ = view; }
+    // The order the ring visits these controls of the view in, where reading order would zig-zag
+    // (columns side by side): they take the places reading order gives them, in this sequence.
+    const std::vector<std::weak_ptr<View>>& focusSequence() const { return focusSequence_; }
+    void setFocusSequence(std::vector<std::weak_ptr<View>> views) { focusSequence_ = std::move(views); }
 
     // Responder chain: the override (a controller owning this view) comes before the superview.
     std::shared_ptr<Responder> nextResponder() const override;
@@ -225,6 +233,8 @@ private:
     std::optional<EdgeInsets> ownSafeArea_;
     std::function<void()> willLayout_, didLayout_;
     std::function<void()> escapeAction_;
+    std::weak_ptr<View> firstFocus_;
+    std::vector<std::weak_ptr<View>> focusSequence_;
     int tag_ = 0;
     std::string accessibilityIdentifier_;
 

@@ -114,8 +114,20 @@ TEST_F(NoCameraTest, OnlyWhatWorksWithoutACameraIsOffered) {
 
         auto picker = push<ColorPicker2VC>("ColorPicker2VC");
         settle();
-        EXPECT_FALSE(onScreen(*picker->panel().addBtn()));
-        EXPECT_FALSE(onScreen(*picker->panel().deleteBtn()));
+        // No colour to fix, save or edit: the panel offers none of its controls or slots.
+        auto& panel = picker->panel();
+        for (const auto& control : std::initializer_list<std::shared_ptr<kit::View>>{
+                 panel.addBtn(), panel.deleteBtn(), panel.saveBtn(), panel.editCCBtn(), panel.openDcwBtn(),
+                 panel.colorView(1), panel.valueButton(1)})
+            EXPECT_FALSE(onScreen(*control));
+        EXPECT_TRUE(onScreen(*picker->backBtn()));
+        // Under the notice's area the screen is its plain background: no empty slot shows.
+        const auto picture = picker->cameraView()->convertRectTo(picker->cameraView()->bounds(), host->window().get());
+        const auto frame = host->render(1);
+        const auto background = frame.pixelRGBA(2, int(picture.maxY()) + 20);
+        for (int y = int(picture.maxY()) + 20; y < frame.pixelHeight() - 40; y += 7)
+            for (int x = 20; x < frame.pixelWidth() - 2; x += 11)
+                ASSERT_EQ(frame.pixelRGBA(x, y), background) << x << "," << y;
         const auto add = picker->panel().addBtn()->convertRectTo(picker->panel().addBtn()->bounds(), host->window().get());
         host->tap(add.center());
         EXPECT_EQ(picker->panel().numberOfColors, 1);

@@ -9,6 +9,8 @@
 #include "colour/ContrastingTint.h"
 #include "combinations/CcImageVC.h"
 #include "combinations/ColorCombinationCell.h"
+#include "kit/ui/Button.h"
+#include "kit/ui/FocusNavigator.h"
 #include "kit/ui/Label.h"
 #include "kit/ui/Layer.h"
 #include "kit/ui/LongPressGesture.h"
@@ -145,6 +147,28 @@ TEST_F(CombinationCard, PredefinedAndUnstoredCardsIgnoreTheDeleteSwipe) {
         card->getRidOfCombination();
         host->advance(1);
         EXPECT_FALSE(host->presentedAlert()) << tag;
+    }
+}
+
+TEST_F(CombinationCard, TheDeleteQuestionStartsTheKeyboardOnNo) {
+    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
+                               kit::DeviceProfile::smallPad()}) {
+        SCOPED_TRACE(device.name);
+        start(device);
+        show(combination({red, navy}));
+        card->getRidOfCombination();
+        host->advance(1);
+        auto alert = host->presentedAlert();
+        ASSERT_TRUE(alert);
+        ASSERT_TRUE(host->pressKey(kit::host::Key::tab));
+        auto ringed = std::dynamic_pointer_cast<kit::Button>(kit::FocusNavigator::focused(*alert->view()));
+        ASSERT_TRUE(ringed);
+        EXPECT_EQ(ringed->currentTitle(), "No");
+        screenshot("delete-question-" + device.name);
+        ASSERT_TRUE(host->pressKey(kit::host::Key::enter));
+        host->advance(1);
+        EXPECT_FALSE(host->presentedAlert());
+        EXPECT_TRUE(card->window()) << "the card is kept";
     }
 }
 

@@ -7,6 +7,7 @@
 #include "colour/library/ColorLibrary.h"
 #include "kit/base/Console.h"
 #include "kit/ui/Button.h"
+#include "kit/ui/FocusNavigator.h"
 #include "kit/ui/Label.h"
 #include "kit/ui/Slider.h"
 #include "tools/ColorGroupVC.h"
@@ -147,6 +148,39 @@ TEST_F(SmallToolScreens, ColourGroupReverseCopyRangeAndBuffer) {
     screen->numberOfColorsSlider->setValue(6.9f);
     screen->numberOfColorsSlider->sendActions(kit::ControlEvent::valueChanged);
     EXPECT_EQ(screen->colorsArray.size(), 6u);
+}
+
+TEST_F(SmallToolScreens, ColourGroupTabGoesDownEachColumnInTurn) {
+    defaults().set("1E90FF", app::Keys::lastColorMixing);  // unlike the group's colour: its button shows
+    for (const auto& device : {kit::DeviceProfile::phone(), kit::DeviceProfile::smallPhone(), kit::DeviceProfile::pad(),
+                               kit::DeviceProfile::smallPad()}) {
+        SCOPED_TRACE(device.name);
+        nav.reset();
+        host.reset();
+        auto screen = push<tools::ColorGroupVC>("ColorGroupVC", device);
+        // The back button's column, the sliders', the icons'; the code under them; then the band's
+        // slider before its icons, and the list.
+        const std::vector<std::pair<std::string, std::shared_ptr<kit::View>>> expected = {
+            {"back", screen->backButton},
+            {"hue", screen->hueSlider},
+            {"saturation", screen->saturationSlider},
+            {"brightness", screen->brightnessSlider},
+            {"save", screen->saveBtn},
+            {"import", screen->importColorBtn},
+            {"buffer", screen->importColorFromBufferBtn},
+            {"code", screen->colorLabel},
+            {"number of colours", screen->numberOfColorsSlider},
+            {"reverse", screen->reverseButton},
+            {"copy", screen->exportColorsButton},
+            {"list", screen->colorsCollectionView},
+        };
+        for (const auto& [name, view] : expected) {
+            ASSERT_TRUE(host->pressKey(kit::host::Key::tab));
+            const auto ringed = kit::FocusNavigator::focused(*screen->view());
+            EXPECT_EQ(ringed, view) << "expected the ring on " << name;
+            if (name == "reverse") screenshot("colour-group-ring-on-reverse-" + device.name);
+        }
+    }
 }
 
 // The contrast checker's panels and the colour group's panel carry icons and sliders over the

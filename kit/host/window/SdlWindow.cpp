@@ -11,6 +11,7 @@
 #include "kit/runtime/RunLoop.h"
 #include "kit/runtime/Timer.h"
 #include "kit/ui/Application.h"
+#include "kit/ui/Assets.h"
 #include "kit/ui/EventDispatcher.h"
 #include "kit/ui/Pasteboard.h"
 #include "kit/ui/Responder.h"
@@ -372,6 +373,19 @@ SDL_Renderer* createRenderer(SDL_Window* window) {
     return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
 }
 
+// The launcher's picture on the window too: a dock or a window switcher shows it for the window.
+void setAppIcon(SDL_Window* window) {
+    constexpr double side = 64;
+    auto icon = Assets::imageNamed("about-logo", Size{side, side}, 1);
+    if (!icon) return;
+    std::vector<std::uint8_t> rgba = icon->rgbaBytes();
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(rgba.data(), icon->pixelWidth(), icon->pixelHeight(), 32,
+                                                              icon->pixelWidth() * 4, SDL_PIXELFORMAT_RGBA32);
+    if (!surface) return;
+    SDL_SetWindowIcon(window, surface);
+    SDL_FreeSurface(surface);
+}
+
 } // namespace
 
 bool SdlWindow::showMessage(const std::string& title, const std::string& message, std::string* error) {
@@ -414,6 +428,7 @@ bool SdlWindow::open(std::string* error) {
         SDL_Quit();
         return false;
     }
+    setAppIcon(impl_->sdlWindow);
     impl_->renderer = createRenderer(impl_->sdlWindow);
     if (!impl_->renderer) {
         if (error) *error = SDL_GetError();

@@ -5,13 +5,16 @@
 #include "Table.h"
 
 #include "charting/bar_line/LineChartDataSet.h"
+#include "charting/pie_radar/PieChartDataSet.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <unistd.h>
 
 using namespace chart_to_png;
@@ -159,4 +162,87 @@ TEST(ChartToPngCharts, AMissingValueBreaksTheLineAndItsArea) {
     EXPECT_GT(blueAt(6), 0);
     // Its bounds come from the values only: 40 is within the axis.
     EXPECT_GE(line->leftAxis()->axisMaximum(), 40);
+}
+
+TEST(ChartToPngCharts, TwelveSlicesEachHaveAColourAndANameOfTheirOwnAndPercentagesStayInsideThem) {
+    // Shares from 20 % down to 2.6 %: the narrow ones have no room for their percentage.
+    const double shares[] = {20, 15, 12.6, 10, 8.4, 7.4, 6, 5.5, 4.8, 4.2, 3.5, 2.6};
+    Table table{"share", {}};
+    for (std::size_t i = 0; i < std::size(shares); ++i) table.points.push_back({"row " + std::to_string(i + 1), shares[i]});
+    auto pie = pieChart(table);
+    const kit::Image image = renderChart(*pie);
+    keepRender(image, "chart-to-png-pie-12.png");
+
+    // Every slice has a legend entry of its name and colour.
+    const auto& legend = pie->legend()->entries();
+    ASSERT_EQ(legend.size(), 12u);
+    for (std::size_t i = 0; i < 12; ++i) EXPECT_EQ(legend[i]->label(), table.points[i].label);
+
+    // Each slice's colour as drawn near the rim, far from its neighbours' (the last's neighbour is the first).
+    constexpr double toRadians = std::numbers::pi / 180;
+    const kit::Point centre = pie->centerCircleBox();
+    const double radius = pie->radius(), hole = radius * pie->holeRadiusPercent();
+    const auto& drawn = pie->drawAngles();
+    const auto& ends = pie->absoluteAngles();
+    ASSERT_EQ(drawn.size(), 12u);
+    const auto pixel = [&](kit::Point at) { return image.pixelRGBA(int(at.x * 2), int(at.y * 2)); };
+    std::vector<std::array<std::uint8_t, 4>> colours;
+    for (std::size_t i = 0; i < 12; ++i) {
+        const double middle = (pie->rotationAngle() + ends[i] - drawn[i] / 2) * toRadians;
+        colours.push_back(pixel({centre.x + 0.93 * radius * std::cos(middle), centre.y + 0.93 * radius * std::sin(middle)}));
+    }
+    const auto apart = [&](std::size_t i, std::size_t j) {
+        const auto &a = colours[i], &b = colours[j];
+        return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+    };
+    for (std::size_t i = 0; i < 12; ++i) {
+        EXPECT_GT(apart(i, (i + 1) % 12), 60) << "slices " << i + 1 << " and " << (i + 1) % 12 + 1 << " read as one";
+        for (std::size_t j = i + 1; j < 12; ++j) EXPECT_GT(apart(i, j), 45) << "slices " << i + 1 << " and " << j + 1;
+    }
+
+    // The percentages' ink (the picture less the one without them) keeps off every slice edge, the
+    // hole and the rim.
+    auto& set = dynamic_cast<charting::PieChartDataSet&>(*pie->data()->dataSets().front());
+    set.setDrawValuesEnabled(false);
+    const kit::Image bare = renderChart(*pie);
+    const auto inked = image.rgbaBytes(), plain = bare.rgbaBytes();
+    const int width = image.pixelWidth();
+    int inkPixels = 0;
+    for (std::size_t i = 0; i < inked.size(); i += 4) {
+        if (std::abs(int(inked[i]) - int(plain[i])) + std::abs(int(inked[i + 1]) - int(plain[i + 1])) +
+                std::abs(int(inked[i + 2]) - int(plain[i + 2])) < 30)
+            continue;
+        ++inkPixels;
+        const kit::Point at{(double(i / 4 % std::size_t(width)) + 0.5) / 2, (double(i / 4 / std::size_t(width)) + 0.5) / 2};
+        const double dx = at.x - centre.x, dy = at.y - centre.y, r = std::hypot(dx, dy);
+        ASSERT_TRUE(r > hole + 1 && r < radius - 1) << "percentage ink off the ring at " << at.x << "," << at.y;
+        for (std::size_t k = 0; k < 12; ++k) {
+            const double edge = (pie->rotationAngle() + ends[k]) * toRadians;
+            const double along = dx * std::cos(edge) + dy * std::sin(edge);
+            const double across = std::abs(-dx * std::sin(edge) + dy * std::cos(edge));
+            ASSERT_FALSE(along > 0 && across < 1) << "a percentage runs over the edge after slice " << k + 1 << " at "
+                                                   << at.x << "," << at.y;
+        }
+    }
+    EXPECT_GT(inkPixels, 500) << "the wide slices show their percentages";
+}
+
+TEST(ChartToPngCharts, BeyondTwelveRowsTheSmallestShareOneSliceNamedOther) {
+    Table table{"share", {}};
+    for (int i = 0; i < 15; ++i) table.points.push_back({"row " + std::to_string(i + 1), double(i % 5 + 1)});
+    auto pie = pieChart(table);
+    keepRender(renderChart(*pie), "chart-to-png-pie-15.png");
+    const auto& entries = pie->legend()->entries();
+    ASSERT_EQ(entries.size(), 12u);
+    // The eleven largest in their order (the 5s, 4s and 3s, and the first two 2s), then the rest.
+    const std::vector<std::string> expected = {"row 2", "row 3",  "row 4",  "row 5",  "row 7",  "row 8",
+                                               "row 9", "row 10", "row 13", "row 14", "row 15", "other"};
+    std::vector<std::string> names;
+    for (const auto& e : entries) names.push_back(e->label().value_or(""));
+    EXPECT_EQ(names, expected);
+    const auto& set = *pie->data()->dataSets().front();
+    double total = 0;
+    for (std::int64_t i = 0; i < set.entryCount(); ++i) total += set.entryForIndex(i)->y();
+    EXPECT_DOUBLE_EQ(total, 45);
+    EXPECT_DOUBLE_EQ(set.entryForIndex(11)->y(), 1 + 1 + 1 + 2);
 }

@@ -169,6 +169,54 @@ TEST_F(FocusKeysFixture, AnOpenAlertTakesTheRingAndReturnPressesTheButtonWithIt)
     EXPECT_EQ(events(1, ControlEvent::touchUpInside), 0);
 }
 
+TEST_F(FocusKeysFixture, ADestructiveQuestionStartsOnItsSafeAnswerAndTheRingGoesBackToItsOpener) {
+    Headless host;
+    auto screen = kit::make<ViewController>();
+    host.setRootViewController(screen);
+    auto other = place<Button>(*screen->view(), {20, 100, 100, 44}, 1);
+    auto opener = place<Button>(*screen->view(), {140, 100, 100, 44}, 2);
+    std::string chosen;
+    opener->addTarget(nullptr, "ask", ControlEvent::touchUpInside, [&](Control&) {
+        // As the app asks before deleting a saved combination: "Yes" first, and destructive.
+        auto alert = AlertController::make("Delete", "Do you want to delete this combination?");
+        alert->addAction(AlertAction::make("Yes", AlertActionStyle::destructive, [&](AlertAction&) { chosen = "Yes"; }));
+        alert->addAction(AlertAction::make("No", AlertActionStyle::cancel, [&](AlertAction&) { chosen = "No"; }));
+        screen->presentViewController(alert, false);
+    });
+    const auto titleWithRing = [&] {
+        auto alert = host.presentedAlert();
+        auto button = alert ? std::dynamic_pointer_cast<Button>(FocusNavigator::focused(*alert->view())) : nullptr;
+        return button && ringed(button) ? button->currentTitle().value_or("") : "";
+    };
+
+    for (Key answer : {Key::tab, Key::enter}) {
+        SCOPED_TRACE(answer == Key::tab ? "Tab, then Return" : "Return at once");
+        ASSERT_TRUE(host.pressKey(Key::tab));
+        ASSERT_TRUE(host.pressKey(Key::tab));
+        ASSERT_TRUE(ringed(opener));
+        ASSERT_TRUE(host.pressKey(Key::enter));
+        host.advance(1);
+        ASSERT_TRUE(host.presentedAlert());
+        if (answer == Key::tab) {
+            ASSERT_TRUE(host.pressKey(Key::tab));
+            EXPECT_EQ(titleWithRing(), "No") << "the first Tab lands on the safe answer";
+            ASSERT_TRUE(host.pressKey(Key::tab));
+            EXPECT_EQ(titleWithRing(), "Yes") << "the destructive one is reached on purpose";
+            ASSERT_TRUE(host.pressKey(Key::backTab));
+            EXPECT_EQ(titleWithRing(), "No");
+        }
+        EXPECT_TRUE(host.pressKey(Key::enter));
+        host.advance(1);
+        EXPECT_FALSE(host.presentedAlert());
+        EXPECT_EQ(chosen, "No");
+        // The ring is back on the control that asked, and Tab goes on from there.
+        EXPECT_TRUE(ringed(opener));
+        EXPECT_EQ(FocusNavigator::focused(*screen->view()), opener);
+        EXPECT_FALSE(ringed(other));
+        chosen.clear();  // two Tabs go round to the opener again
+    }
+}
+
 struct Items : CollectionViewDataSource, CollectionViewDelegate {
     int count = 0;
     std::vector<IndexPath> chosen;

@@ -121,8 +121,9 @@ TEST_F(KeyCommandsFixture, EscapeCancelsAndReturnConfirmsEveryKindOfAlert) {
         {{{"Save", Style::defaultStyle}, {"Cancel", Style::cancel}}, AlertControllerStyle::alert, "Cancel", "Save", true},
         // A "Cancel" given the default style still cancels, and is never the default.
         {{{"Cancel", Style::defaultStyle}, {"Add", Style::defaultStyle}}, AlertControllerStyle::alert, "Cancel", "Add", true},
-        // Return never destroys: that takes a click.
-        {{{"Delete", Style::destructive}, {"Cancel", Style::cancel}}, AlertControllerStyle::alert, "Cancel", "", true},
+        // Return never destroys: beside a destructive action it keeps what is asked about.
+        {{{"Delete", Style::destructive}, {"Cancel", Style::cancel}}, AlertControllerStyle::alert, "Cancel", "Cancel", true},
+        {{{"Yes", Style::destructive}, {"No", Style::cancel}}, AlertControllerStyle::alert, "No", "No", true},
         {{{"OK", Style::defaultStyle}}, AlertControllerStyle::alert, "OK", "OK", true},
         {{{"Later", Style::defaultStyle, false}, {"Now", Style::defaultStyle}, {"Never", Style::destructive}},
          AlertControllerStyle::alert, "", "Now", false},
