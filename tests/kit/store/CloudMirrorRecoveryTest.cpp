@@ -257,6 +257,70 @@ TEST(CloudMirrorDoubles, CopiesAlikeInEveryFieldAreFoldedIntoTheOlderOneEverywhe
     EXPECT_EQ(token->substr(token->find(' ') + 1), server.value("SELECT id FROM tinctura_schema"));
 }
 
+// A cloud database that runs `before` once, just before the first deletion-only request goes to the server:
+// for the fold, between its fetch and its delete.
+class BeforeTheFirstDeletion final : public kit::CloudDatabase {
+public:
+    BeforeTheFirstDeletion(std::shared_ptr<kit::CloudDatabase> inner, std::function<void()> before)
+        : inner_(std::move(inner)), before_(std::move(before)) {}
+    bool tracksChanges() const override { return inner_->tracksChanges(); }
+    void fetchAllRecordZones(
+        std::function<void(std::optional<std::vector<kit::RecordZone>>, std::optional<kit::StoreError>)> c) override {
+        inner_->fetchAllRecordZones(std::move(c));
+    }
+    void addOperation(std::shared_ptr<kit::DatabaseOperation> operation) override {
+        if (auto modify = std::dynamic_pointer_cast<kit::ModifyRecordsOperation>(operation);
+            modify && modify->recordsToSave.empty() && !modify->recordIDsToDelete.empty() && before_)
+            std::exchange(before_, {})();
+        inner_->addOperation(std::move(operation));
+    }
+
+private:
+    std::shared_ptr<kit::CloudDatabase> inner_;
+    std::function<void()> before_;
+};
+
+// Two machines fold the same doubles while a third edits one of the later copies between the fold's fetch and
+// its delete: the edited copy is no double any more and stays, on the server and on every machine.
+TEST(CloudMirrorDoubles, ACopyEditedWhileTheFoldRunsIsKeptAndReachesEveryMachine) {
+    cloudtest::Database server;
+    SKIP_WITHOUT_SERVER(server);
+    Folder folder;
+    Machine a(folder.path / "a", openServer(server)), b(folder.path / "b", openServer(server)),
+        c(folder.path / "c", openServer(server));
+    a.save({"doubled"});
+    for (auto* machine : {&a, &b, &c}) ASSERT_FALSE(machine->sync());
+    auto cloud = openServer(server);
+    const auto original = cloudRecords(*cloud).at(0);
+    kit::Record copy("CD_Item", kit::RecordID{"sent-again", zone});
+    for (const auto& [key, value] : original.fields()) copy.set(key, value);
+    copy.setModificationDate(original.modificationDate());
+    ASSERT_FALSE(saveInCloud(*cloud, {copy}));
+    for (auto* machine : {&a, &b, &c}) ASSERT_FALSE(machine->sync());
+    ASSERT_EQ(c.tags(), (std::multiset<std::string>{"doubled", "doubled"}));
+
+    // A and B start from the beginning (a token of the earlier form), so both look for doubles. Both fetch,
+    // then C's edit goes to the server, then both delete.
+    const auto foldingWith = [&](Machine& machine, std::function<void()> beforeTheDelete) {
+        ASSERT_FALSE(machine.store->setCloudValue("changeToken M", "9 " + server.connectionString()));
+        auto cloud = std::make_shared<BeforeTheFirstDeletion>(openServer(server), std::move(beforeTheDelete));
+        machine.mirror = std::make_unique<kit::CloudMirror>(machine.store, kit::CloudContainer("c", cloud), "M");
+    };
+    foldingWith(b, [&] {
+        c.edit([](const auto& row) { return row.cloudName == "sent-again"; }, "edited");
+        EXPECT_FALSE(c.mirror->exportChanges());
+    });
+    foldingWith(a, [&] { EXPECT_FALSE(b.sync()); });
+    ASSERT_FALSE(a.sync());
+    for (auto* machine : {&a, &b, &c}) ASSERT_FALSE(machine->sync());
+
+    const std::multiset<std::string> kept{"doubled", "edited"};
+    EXPECT_EQ(cloudTags(*cloud), kept);
+    EXPECT_EQ(a.tags(), kept);
+    EXPECT_EQ(b.tags(), kept);
+    EXPECT_EQ(c.tags(), kept);
+}
+
 // Drops the server database and makes it anew under the same name, as an administrator may.
 void remake(const cloudtest::Database& server) {
     ASSERT_TRUE(cloudtest::admin(cloudtest::serverString(), "DROP DATABASE " + server.name() + " WITH (FORCE)"));
