@@ -8,6 +8,7 @@
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -191,17 +192,30 @@ void cancelOnServer(pg_conn* connection, double seconds) {
     done.wait_for(std::chrono::duration<double>(seconds));
 }
 
-// The connect timeout the string sets, if it sets one that ends.
-std::optional<double> connectTimeout(pg_conn* connection) {
-    std::optional<double> seconds;
+// The connection's setting of `keyword` as libpq uses it (its defaults filled in); "" when it has none.
+std::string connectionOption(pg_conn* connection, std::string_view keyword) {
+    std::string value;
     PQconninfoOption* options = PQconninfo(connection);
     for (auto* o = options; o && o->keyword; ++o)
-        if (std::string_view(o->keyword) == "connect_timeout" && o->val && *o->val) {
-            // libpq takes anything below 2 s as 2 s.
-            if (const auto value = parseInteger(o->val); value > 0) seconds = std::max<double>(2, double(value));
-        }
+        if (o->keyword == keyword && o->val) value = o->val;
     PQconninfoFree(options);
-    return seconds;
+    return value;
+}
+
+// The connect timeout the string sets, if it sets one that ends.
+std::optional<double> connectTimeout(pg_conn* connection) {
+    // libpq takes anything below 2 s as 2 s.
+    const auto value = parseInteger(connectionOption(connection, "connect_timeout").c_str());
+    return value > 0 ? std::optional(std::max<double>(2, double(value))) : std::nullopt;
+}
+
+// What tells a file apart from itself before: which file, its size and when it (or its mode) last changed;
+// "" when there is none.
+std::string fileStamp(const std::string& path) {
+    struct stat s {};
+    if (::stat(path.c_str(), &s) != 0) return {};
+    return std::to_string(s.st_dev) + ":" + std::to_string(s.st_ino) + ":" + std::to_string(s.st_size) + ":" +
+           std::to_string(s.st_ctim.tv_sec) + "." + std::to_string(s.st_ctim.tv_nsec);
 }
 
 } // namespace
@@ -239,11 +253,15 @@ public:
         }
         if (db_.connection_ && PQstatus(db_.connection_.get()) == CONNECTION_OK) return;
         drop();
-        // A refused login is not tried again: the same settings would be refused again, and the server may
-        // count the attempts against the account.
-        if (db_.loginRefused_) {
-            error = db_.loginRefused_;
-            return;
+        // A refused login is not tried again while nothing changed: the same settings would be refused again,
+        // and the server may count the attempts against the account. A password file written since (as the
+        // user is told to) gets one more try, at the next call: a save or a sync.
+        if (auto& refused = db_.loginRefused_) {
+            if (refused->passwordFile.empty() || fileStamp(refused->passwordFile) == refused->passwordFileStamp) {
+                error = refused->error;
+                return;
+            }
+            refused.reset();
         }
         if (!connect()) return;
         PQsetNoticeProcessor(db_.connection_.get(), [](void*, const char*) {}, nullptr);
@@ -344,8 +362,10 @@ private:
         if (status == PGRES_POLLING_FAILED) {
             error = connectionRefusal(connection);
             if (error->code == CloudErrorCode::notAuthenticated) {
-                db_.loginRefused_ = error;
-                db_.loginRefused_->userInfo += " (not tried again until the connection settings change or the next start)";
+                const auto passwordFile = connectionOption(connection, "passfile");
+                error->userInfo += " (tried again once the password file " + passwordFile +
+                                   " changes, the connection settings change, or at the next start)";
+                db_.loginRefused_ = RefusedLogin{*error, passwordFile, fileStamp(passwordFile)};
             }
             drop();
             return false;
