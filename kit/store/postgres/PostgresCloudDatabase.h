@@ -5,8 +5,7 @@
 // caller: they run on the cloud workers, connect when needed, and report a server that cannot be reached
 // as networkUnavailable, a refused login as notAuthenticated (and then tried again only once the password
 // file has changed, at the next call: settings that change open another database). Every change runs in one
-// transaction, so a
-// dropped connection writes nothing. No call waits on the server without bound: the server ends long
+// transaction, so a dropped connection writes nothing. No call waits on the server without bound: the server ends long
 // statements and lock waits, the client gives up on a server that stays silent, and close() (or
 // CloudWorkers::shutDown()) ends a wait at once, cancelling the statement on the server.
 #include "kit/store/CloudDatabase.h"
