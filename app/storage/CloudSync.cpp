@@ -86,7 +86,8 @@ void watchCloudSync(kit::ManagedContext& context) {
         if (result.received) kit::print("Cloud sync: " + std::to_string(result.received) + " records received");
         if (kit::isOutOfReach(result.error)) {
             watch->tell(result.error->code);
-            // A refused login stays refused until the settings change (or the next start): no use trying again.
+            // A refused login is tried again only at a save or sync after the password file changed: a timer
+            // would only be refused again.
             if (result.error->code != kit::CloudErrorCode::notAuthenticated) watch->scheduleRetry(watch);
         } else if (!result.error) {
             watch->gotThrough();

@@ -28,7 +28,8 @@ std::string notSavedDiskFullText() {
 }
 
 std::string cloudLoginRefusedText() {
-    return kit::localizedString("The cloud server refused the login. Put the password in ~/.pgpass or PGPASSWORD.");
+    return kit::localizedString("The cloud server refused the login. Put the password in ~/.pgpass and save again, "
+                                "or in PGPASSWORD and restart Tinctura.");
 }
 
 void reportFetchFailure(const kit::StoreError& error) {

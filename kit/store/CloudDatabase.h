@@ -7,6 +7,7 @@
 #include "kit/store/StoreError.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -91,6 +92,10 @@ public:
 
     std::vector<Record> recordsToSave;
     std::vector<RecordID> recordIDsToDelete;
+    // The change a record to delete was fetched at (Record::changeTag): it is deleted only while it is still
+    // that change, and a copy changed since stays and is not reported deleted. Databases without change
+    // numbers have one writer and delete as asked.
+    std::map<RecordID, std::int64_t> deleteOnlyAtChange;
     std::function<void(std::optional<std::vector<Record>>, std::optional<std::vector<RecordID>>,
                        std::optional<StoreError>)>
         modifyRecordsCompletionBlock;

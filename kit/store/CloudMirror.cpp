@@ -174,11 +174,23 @@ std::set<std::string> laterCopies(const EntityDescription& entity, const std::ve
     return later;
 }
 
-// Deletes the records in the cloud; the mirror's thread waits for the answer.
-std::optional<StoreError> deleteRecords(CloudDatabase& db, std::vector<RecordID> ids) {
+// Deletes the records in the cloud, each only while it is still the change it was fetched at; the names of
+// those deleted go to `deleted`. The mirror's thread waits for the answer.
+std::optional<StoreError> deleteRecords(CloudDatabase& db, const std::vector<Record>& records, std::set<std::string>& deleted) {
+    std::vector<RecordID> ids;
+    std::map<RecordID, std::int64_t> atChange;
+    for (const auto& r : records) {
+        ids.push_back(r.recordID());
+        if (r.changeTag()) atChange.emplace(r.recordID(), *r.changeTag());
+    }
     auto op = std::make_shared<ModifyRecordsOperation>(std::vector<Record>{}, std::move(ids));
+    op->deleteOnlyAtChange = std::move(atChange);
     std::promise<std::optional<StoreError>> done;
-    op->modifyRecordsCompletionBlock = [&](auto, auto, std::optional<StoreError> e) { done.set_value(e); };
+    op->modifyRecordsCompletionBlock = [&](auto, std::optional<std::vector<RecordID>> d, std::optional<StoreError> e) {
+        if (d)
+            for (const auto& id : *d) deleted.insert(id.recordName);
+        done.set_value(e);
+    };
     db.addOperation(op);
     return done.get_future().get();
 }
@@ -381,17 +393,18 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
     for (const auto& t : store.tombstones()) deletedHere.insert(t.cloudName);
     std::vector<RowChange> changes;
     std::vector<ExportMark> later;  // sent rows whose copy here is later than the cloud's
-    std::vector<RecordID> doubles;
+    std::vector<Record> doubles;
+    std::map<std::string, RowChange> doublesHere;  // deleted here once the cloud deleted them
     for (const auto& entity : store.model().entities) {
         const auto& cloud = byType[recordType(entity.name)];
         std::map<std::string, StoreRow> local;
         for (auto& row : store.exportedRows(entity)) local.emplace(*row.cloudName, std::move(row));
         const auto copies = everything ? laterCopies(entity, cloud.changed, local, deletedHere) : std::set<std::string>{};
-        for (const auto& name : copies) doubles.push_back(RecordID{name, zone_});
         for (const auto& record : cloud.changed) {
             if (auto e = closing()) return e;
             const auto& name = record.recordID().recordName;
             // Deleted here (it goes with the next export), or a double (it goes below).
+            if (copies.count(name)) doubles.push_back(record);
             if (deletedHere.count(name) || copies.count(name)) continue;
             auto read = fromRecord(entity, record);
             if (!read || !isValidCloudName(name)) {
@@ -424,17 +437,23 @@ std::optional<StoreError> CloudMirror::importWith(ObjectStore& store, CloudSyncR
             }
             local.erase(it);
         }
-        for (auto& [name, row] : local)
-            if (row.changedAt == 0 && (cloud.complete || cloud.deleted.count(name) || copies.count(name)))
+        for (auto& [name, row] : local) {
+            if (row.changedAt != 0) continue;
+            if (copies.count(name)) doublesHere.emplace(name, RowChange{RowChange::Kind::Delete, &entity, row.pk, {}, name});
+            else if (cloud.complete || cloud.deleted.count(name))
                 changes.push_back({RowChange::Kind::Delete, &entity, row.pk, {}, name});
+        }
     }
     if (result.skipped) warn("Cloud records left out, as they cannot be read: " + std::to_string(result.skipped));
     if (auto e = closing()) return e;
     // Gone from the cloud first: the deletion marks take the doubles off the other machines too.
+    // A double changed since it was fetched is no double any more: it stays, and comes again with the next sync.
     if (!doubles.empty()) {
-        const auto count = doubles.size();
-        if (auto e = deleteRecords(*db, std::move(doubles))) return e;
-        warn("Doubled cloud records folded into one: " + std::to_string(count));
+        std::set<std::string> deleted;
+        if (auto e = deleteRecords(*db, doubles, deleted)) return e;
+        for (const auto& name : deleted)
+            if (auto here = doublesHere.find(name); here != doublesHere.end()) changes.push_back(here->second);
+        if (!deleted.empty()) warn("Doubled cloud records folded into one: " + std::to_string(deleted.size()));
     }
     if (!changes.empty()) {
         if (auto e = store.applyImport(changes)) return e;  // not taken in: the next import asks again

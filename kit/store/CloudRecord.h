@@ -68,13 +68,22 @@ public:
     const std::optional<CloudDate>& modificationDate() const { return modified_; }
     void setModificationDate(std::optional<CloudDate> date) { modified_ = date; }
 
-    friend bool operator==(const Record&, const Record&) = default;
+    // The server's number for the change this copy carries, from databases that number changes.
+    const std::optional<std::int64_t>& changeTag() const { return changeTag_; }
+    void setChangeTag(std::optional<std::int64_t> tag) { changeTag_ = tag; }
+
+    // What the records hold; the change tag is the server's bookkeeping about a copy.
+    friend bool operator==(const Record& a, const Record& b) {
+        return a.recordType_ == b.recordType_ && a.recordID_ == b.recordID_ && a.fields_ == b.fields_ &&
+               a.modified_ == b.modified_;
+    }
 
 private:
     std::string recordType_;
     RecordID recordID_;
     std::map<std::string, RecordValue> fields_;
     std::optional<CloudDate> modified_;
+    std::optional<std::int64_t> changeTag_;
 };
 
 } // namespace kit

@@ -238,6 +238,31 @@ TEST_F(CloudServerSyncTest, ARefusedLoginIsToldAsSuchNotAsAnOutageOnceAndNotTrie
     EXPECT_EQ(app::Alerts::shared().toastCount(), toasts + 1);
 }
 
+// The user puts the password in the password file as told: the next save logs in, and what was saved
+// meanwhile goes up with it.
+TEST_F(CloudServerSyncTest, AfterARefusedLoginTheNextSaveOnceThePasswordFileChangedSendsEverything) {
+    struct Role {
+        std::string name = "fixed_" + std::to_string(getpid());
+        ~Role() { cloudtest::admin(cloudtest::serverString(), "DROP ROLE IF EXISTS " + name); }
+    } role;
+    cloudtest::Database server;
+    SKIP_WITHOUT_SERVER(server);
+    struct PasswordFile {
+        std::filesystem::path path;
+        ~PasswordFile() { std::filesystem::remove(path); }
+    } file{std::filesystem::path(::testing::TempDir()) / ("pgpass_" + role.name)};
+    launch(server.connectionString() + " user=" + role.name + " passfile=" + file.path.string());
+    settle(context());
+    ASSERT_EQ(toast(), app::cloudLoginRefusedText());
+    for (const auto* hex : {"000001", "000002", "000003"}) saveMix(hex);
+    // The account is mended and the password written where the toast says (this server trusts the role).
+    ASSERT_TRUE(cloudtest::admin(cloudtest::serverString(), "CREATE ROLE " + role.name + " LOGIN SUPERUSER"));
+    std::ofstream(file.path) << "*:*:*:" << role.name << ":secret\n";
+    std::filesystem::permissions(file.path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    saveMix("000004");
+    EXPECT_EQ(server.value("SELECT count(*) FROM tinctura_records"), "4");
+}
+
 TEST_F(CloudServerSyncTest, ASecondStartAsksOnlyForWhatChangedSinceTheFirst) {
     cloudtest::Database server;
     SKIP_WITHOUT_SERVER(server);

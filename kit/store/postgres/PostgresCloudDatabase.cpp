@@ -8,6 +8,7 @@
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -107,8 +108,9 @@ std::int64_t parseInteger(const char* text) {
 }
 
 // A record from its row; one whose fields or change time cannot be read comes without either (CloudDatabase.h).
-Record readRecord(std::string type, RecordID id, const char* fields, const char* modified) {
+Record readRecord(std::string type, RecordID id, const char* fields, const char* modified, const char* change) {
     Record record(std::move(type), std::move(id));
+    record.setChangeTag(parseInteger(change));
     const double changedAt = parseNumber(modified);
     auto values = decodeFields(fields);
     if (!values || !isValidCloudDate(changedAt)) return record;
@@ -190,17 +192,30 @@ void cancelOnServer(pg_conn* connection, double seconds) {
     done.wait_for(std::chrono::duration<double>(seconds));
 }
 
-// The connect timeout the string sets, if it sets one that ends.
-std::optional<double> connectTimeout(pg_conn* connection) {
-    std::optional<double> seconds;
+// The connection's setting of `keyword` as libpq uses it (its defaults filled in); "" when it has none.
+std::string connectionOption(pg_conn* connection, std::string_view keyword) {
+    std::string value;
     PQconninfoOption* options = PQconninfo(connection);
     for (auto* o = options; o && o->keyword; ++o)
-        if (std::string_view(o->keyword) == "connect_timeout" && o->val && *o->val) {
-            // libpq takes anything below 2 s as 2 s.
-            if (const auto value = parseInteger(o->val); value > 0) seconds = std::max<double>(2, double(value));
-        }
+        if (o->keyword == keyword && o->val) value = o->val;
     PQconninfoFree(options);
-    return seconds;
+    return value;
+}
+
+// The connect timeout the string sets, if it sets one that ends.
+std::optional<double> connectTimeout(pg_conn* connection) {
+    // libpq takes anything below 2 s as 2 s.
+    const auto value = parseInteger(connectionOption(connection, "connect_timeout").c_str());
+    return value > 0 ? std::optional(std::max<double>(2, double(value))) : std::nullopt;
+}
+
+// What tells a file apart from itself before: which file, its size and when it (or its mode) last changed;
+// "" when there is none.
+std::string fileStamp(const std::string& path) {
+    struct stat s {};
+    if (::stat(path.c_str(), &s) != 0) return {};
+    return std::to_string(s.st_dev) + ":" + std::to_string(s.st_ino) + ":" + std::to_string(s.st_size) + ":" +
+           std::to_string(s.st_ctim.tv_sec) + "." + std::to_string(s.st_ctim.tv_nsec);
 }
 
 } // namespace
@@ -238,11 +253,15 @@ public:
         }
         if (db_.connection_ && PQstatus(db_.connection_.get()) == CONNECTION_OK) return;
         drop();
-        // A refused login is not tried again: the same settings would be refused again, and the server may
-        // count the attempts against the account.
-        if (db_.loginRefused_) {
-            error = db_.loginRefused_;
-            return;
+        // A refused login is not tried again while nothing changed: the same settings would be refused again,
+        // and the server may count the attempts against the account. A password file written since (as the
+        // user is told to) gets one more try, at the next call: a save or a sync.
+        if (auto& refused = db_.loginRefused_) {
+            if (refused->passwordFile.empty() || fileStamp(refused->passwordFile) == refused->passwordFileStamp) {
+                error = refused->error;
+                return;
+            }
+            refused.reset();
         }
         if (!connect()) return;
         PQsetNoticeProcessor(db_.connection_.get(), [](void*, const char*) {}, nullptr);
@@ -343,8 +362,10 @@ private:
         if (status == PGRES_POLLING_FAILED) {
             error = connectionRefusal(connection);
             if (error->code == CloudErrorCode::notAuthenticated) {
-                db_.loginRefused_ = error;
-                db_.loginRefused_->userInfo += " (not tried again until the connection settings change or the next start)";
+                const auto passwordFile = connectionOption(connection, "passfile");
+                error->userInfo += " (tried again once the password file " + passwordFile +
+                                   " changes, the connection settings change, or at the next start)";
+                db_.loginRefused_ = RefusedLogin{*error, passwordFile, fileStamp(passwordFile)};
             }
             drop();
             return false;
@@ -584,7 +605,7 @@ void PostgresCloudDatabase::runQuery(QueryOperation& op) {
             session.error = cloudError(CloudErrorCode::zoneNotFound, "Zone not found", "zone " + at.zoneID.zoneName);
         auto r = !isValidCloudName(at.query.recordType)
                      ? Result(nullptr, &PQclear)
-                     : session.run("SELECT name, fields, modified, created FROM tinctura_records WHERE container = $1 "
+                     : session.run("SELECT name, fields, modified, created, change FROM tinctura_records WHERE container = $1 "
                                    "AND owner = $2 AND zone = $3 AND type = $4 AND created > $5 ORDER BY created LIMIT $6",
                                    {container_, at.zoneID.ownerName, at.zoneID.zoneName, at.query.recordType,
                                     std::to_string(at.offset), std::to_string(limit + 1)});
@@ -592,7 +613,7 @@ void PostgresCloudDatabase::runQuery(QueryOperation& op) {
             const int rows = PQntuples(r.get());
             for (int i = 0; i < rows && page.size() < limit; ++i) {
                 page.push_back(readRecord(at.query.recordType, RecordID{PQgetvalue(r.get(), i, 0), at.zoneID},
-                                          PQgetvalue(r.get(), i, 1), PQgetvalue(r.get(), i, 2)));
+                                          PQgetvalue(r.get(), i, 1), PQgetvalue(r.get(), i, 2), PQgetvalue(r.get(), i, 4)));
                 at.offset = static_cast<std::size_t>(parseInteger(PQgetvalue(r.get(), i, 3)));
             }
             if (static_cast<std::size_t>(rows) > limit) next = at;
@@ -685,6 +706,7 @@ void PostgresCloudDatabase::runRecords(ModifyRecordsOperation& op) {
             if (!session.ok()) break;
             const std::vector<std::string> key{container_, zone.ownerName, zone.zoneName};
             bool zoneFound = true;
+            std::set<std::string> deletedAtChange;
             session.transaction([&] {
                 auto found = session.run("SELECT 1 FROM tinctura_zones WHERE container = $1 AND owner = $2 AND "
                                          "zone = $3 FOR SHARE",
@@ -716,12 +738,26 @@ void PostgresCloudDatabase::runRecords(ModifyRecordsOperation& op) {
                                 "AND name = ANY($4::text[])",
                                 {key[0], key[1], key[2], arrayLiteral(names)});
                 }
-                auto& toDelete = deletions[zone];
-                if (!toDelete.empty()) {
-                    std::vector<std::string> names;
-                    for (const auto* id : toDelete) names.push_back(id->recordName);
+                std::vector<std::string> names, atChangeNames, atChanges;
+                for (const auto* id : deletions[zone]) {
+                    if (const auto at = op.deleteOnlyAtChange.find(*id); at != op.deleteOnlyAtChange.end()) {
+                        atChangeNames.push_back(id->recordName);
+                        atChanges.push_back(std::to_string(at->second));
+                    } else {
+                        names.push_back(id->recordName);
+                    }
+                }
+                if (!names.empty())
                     session.run(deleteAndMark("zone = $3 AND name = ANY($4::text[])").c_str(),
                                 {key[0], key[1], key[2], arrayLiteral(names)});
+                // In the same statement as the check: a copy changed since its fetch is not deleted.
+                if (!atChangeNames.empty()) {
+                    auto gone = session.run((deleteAndMark("zone = $3 AND (name, change) IN (SELECT * FROM "
+                                                           "unnest($4::text[], $5::bigint[]))") +
+                                             " RETURNING name")
+                                                .c_str(),
+                                            {key[0], key[1], key[2], arrayLiteral(atChangeNames), arrayLiteral(atChanges)});
+                    for (int i = 0; gone && i < PQntuples(gone.get()); ++i) deletedAtChange.insert(PQgetvalue(gone.get(), i, 0));
                 }
             });
             if (!session.ok()) break;
@@ -730,8 +766,10 @@ void PostgresCloudDatabase::runRecords(ModifyRecordsOperation& op) {
             } else {
                 for (const auto* r : saves[zone]) failures.push_back(r->recordID().recordName + ": Zone not found");
             }
-            // A record already gone from the zone needs no deletion either.
-            for (const auto* id : deletions[zone]) deleted.push_back(*id);
+            // A record already gone from the zone needs no deletion either; one deleted only at a change is
+            // reported only when that change was deleted.
+            for (const auto* id : deletions[zone])
+                if (!op.deleteOnlyAtChange.count(*id) || deletedAtChange.count(id->recordName)) deleted.push_back(*id);
         }
         error = session.error;
     }
@@ -767,7 +805,7 @@ void PostgresCloudDatabase::runChanges(FetchRecordZoneChangesOperation& op) {
             // is from before the database was made anew.
             auto last = session.run("SELECT last_value FROM tinctura_change_seq");
             if (last && parseInteger(PQgetvalue(last.get(), 0, 0)) < sinceChange) since = "0";
-            auto r = session.run("SELECT name, type, fields, modified FROM tinctura_records WHERE container = $1 AND "
+            auto r = session.run("SELECT name, type, fields, modified, change FROM tinctura_records WHERE container = $1 AND "
                                  "owner = $2 AND zone = $3 AND change > $4 ORDER BY created",
                                  {key[0], key[1], key[2], since});
             auto d = session.run("SELECT name, type FROM tinctura_deletions WHERE container = $1 AND owner = $2 AND "
@@ -777,7 +815,7 @@ void PostgresCloudDatabase::runChanges(FetchRecordZoneChangesOperation& op) {
             for (int i = 0; i < PQntuples(r.get()); ++i) {
                 if (session.closing()) return;
                 changed.push_back(readRecord(PQgetvalue(r.get(), i, 1), RecordID{PQgetvalue(r.get(), i, 0), zone},
-                                             PQgetvalue(r.get(), i, 2), PQgetvalue(r.get(), i, 3)));
+                                             PQgetvalue(r.get(), i, 2), PQgetvalue(r.get(), i, 3), PQgetvalue(r.get(), i, 4)));
             }
             for (int i = 0; i < PQntuples(d.get()); ++i)
                 removed.emplace_back(RecordID{PQgetvalue(d.get(), i, 0), zone}, PQgetvalue(d.get(), i, 1));

@@ -3,9 +3,9 @@
 // database of their own: the connection string (and the server's permissions) decide whose records are
 // seen. The tables are made on first connect and migrated by schema version. Calls never block the
 // caller: they run on the cloud workers, connect when needed, and report a server that cannot be reached
-// as networkUnavailable, a refused login as notAuthenticated (and then not tried again: settings that
-// change open another database). Every change runs in one transaction, so a
-// dropped connection writes nothing. No call waits on the server without bound: the server ends long
+// as networkUnavailable, a refused login as notAuthenticated (and then tried again only once the password
+// file has changed, at the next call: settings that change open another database). Every change runs in one
+// transaction, so a dropped connection writes nothing. No call waits on the server without bound: the server ends long
 // statements and lock waits, the client gives up on a server that stays silent, and close() (or
 // CloudWorkers::shutDown()) ends a wait at once, cancelling the statement on the server.
 #include "kit/store/CloudDatabase.h"
@@ -67,8 +67,14 @@ private:
         void operator()(pg_conn* connection) const;
     };
     std::unique_ptr<pg_conn, ConnectionCloser> connection_;
-    std::string databaseId_;
-    std::optional<StoreError> loginRefused_;  // for the life of this database: its settings do not change  // of the database connected to; the history of the change tokens it gives
+    std::string databaseId_;  // of the database connected to; the history of the change tokens it gives
+    // A refused login, and the password file as it was then: the same settings would be refused again.
+    struct RefusedLogin {
+        StoreError error;
+        std::string passwordFile;
+        std::string passwordFileStamp;
+    };
+    std::optional<RefusedLogin> loginRefused_;
 };
 
 // Whether `text` is a connection string libpq accepts; `error` says why not.

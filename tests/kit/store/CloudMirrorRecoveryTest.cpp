@@ -26,23 +26,28 @@ const kit::ObjectModel model{"M", {{"Item", {{"tag", T::String}, {"n", T::Int64}
 const kit::EntityDescription& item() { return model.entities[0]; }
 const kit::RecordZoneID zone{"M"};
 
-// A cloud database whose record saves commit and then end the process before the caller hears of it.
+// A cloud database whose record saves (or deletions alone) commit and then end the process before the caller
+// hears of it.
 class KilledAfterCommit final : public kit::CloudDatabase {
 public:
-    explicit KilledAfterCommit(std::shared_ptr<kit::CloudDatabase> inner) : inner_(std::move(inner)) {}
+    enum class After { saves, deletions };
+    explicit KilledAfterCommit(std::shared_ptr<kit::CloudDatabase> inner, After after = After::saves)
+        : inner_(std::move(inner)), after_(after) {}
     bool tracksChanges() const override { return inner_->tracksChanges(); }
     void fetchAllRecordZones(
         std::function<void(std::optional<std::vector<kit::RecordZone>>, std::optional<kit::StoreError>)> c) override {
         inner_->fetchAllRecordZones(std::move(c));
     }
     void addOperation(std::shared_ptr<kit::DatabaseOperation> operation) override {
-        if (auto save = std::dynamic_pointer_cast<kit::ModifyRecordsOperation>(operation); save && !save->recordsToSave.empty())
-            save->modifyRecordsCompletionBlock = [](auto, auto, auto) { std::raise(SIGKILL); };
+        if (auto modify = std::dynamic_pointer_cast<kit::ModifyRecordsOperation>(operation);
+            modify && (after_ == After::saves ? !modify->recordsToSave.empty() : !modify->recordIDsToDelete.empty()))
+            modify->modifyRecordsCompletionBlock = [](auto, auto, auto) { std::raise(SIGKILL); };
         inner_->addOperation(std::move(operation));
     }
 
 private:
     std::shared_ptr<kit::CloudDatabase> inner_;
+    After after_;
 };
 
 // One machine: a store of its own, mirrored to the cloud database given.
@@ -257,10 +262,74 @@ TEST(CloudMirrorDoubles, CopiesAlikeInEveryFieldAreFoldedIntoTheOlderOneEverywhe
     EXPECT_EQ(token->substr(token->find(' ') + 1), server.value("SELECT id FROM tinctura_schema"));
 }
 
+// A cloud database that runs `before` once, just before the first deletion-only request goes to the server:
+// for the fold, between its fetch and its delete.
+class BeforeTheFirstDeletion final : public kit::CloudDatabase {
+public:
+    BeforeTheFirstDeletion(std::shared_ptr<kit::CloudDatabase> inner, std::function<void()> before)
+        : inner_(std::move(inner)), before_(std::move(before)) {}
+    bool tracksChanges() const override { return inner_->tracksChanges(); }
+    void fetchAllRecordZones(
+        std::function<void(std::optional<std::vector<kit::RecordZone>>, std::optional<kit::StoreError>)> c) override {
+        inner_->fetchAllRecordZones(std::move(c));
+    }
+    void addOperation(std::shared_ptr<kit::DatabaseOperation> operation) override {
+        if (auto modify = std::dynamic_pointer_cast<kit::ModifyRecordsOperation>(operation);
+            modify && modify->recordsToSave.empty() && !modify->recordIDsToDelete.empty() && before_)
+            std::exchange(before_, {})();
+        inner_->addOperation(std::move(operation));
+    }
+
+private:
+    std::shared_ptr<kit::CloudDatabase> inner_;
+    std::function<void()> before_;
+};
+
+// Two machines fold the same doubles while a third edits one of the later copies between the fold's fetch and
+// its delete: the edited copy is no double any more and stays, on the server and on every machine.
+TEST(CloudMirrorDoubles, ACopyEditedWhileTheFoldRunsIsKeptAndReachesEveryMachine) {
+    cloudtest::Database server;
+    SKIP_WITHOUT_SERVER(server);
+    Folder folder;
+    Machine a(folder.path / "a", openServer(server)), b(folder.path / "b", openServer(server)),
+        c(folder.path / "c", openServer(server));
+    a.save({"doubled"});
+    for (auto* machine : {&a, &b, &c}) ASSERT_FALSE(machine->sync());
+    auto cloud = openServer(server);
+    const auto original = cloudRecords(*cloud).at(0);
+    kit::Record copy("CD_Item", kit::RecordID{"sent-again", zone});
+    for (const auto& [key, value] : original.fields()) copy.set(key, value);
+    copy.setModificationDate(original.modificationDate());
+    ASSERT_FALSE(saveInCloud(*cloud, {copy}));
+    for (auto* machine : {&a, &b, &c}) ASSERT_FALSE(machine->sync());
+    ASSERT_EQ(c.tags(), (std::multiset<std::string>{"doubled", "doubled"}));
+
+    // A and B start from the beginning (a token of the earlier form), so both look for doubles. Both fetch,
+    // then C's edit goes to the server, then both delete.
+    const auto foldingWith = [&](Machine& machine, std::function<void()> beforeTheDelete) {
+        ASSERT_FALSE(machine.store->setCloudValue("changeToken M", "9 " + server.connectionString()));
+        auto cloud = std::make_shared<BeforeTheFirstDeletion>(openServer(server), std::move(beforeTheDelete));
+        machine.mirror = std::make_unique<kit::CloudMirror>(machine.store, kit::CloudContainer("c", cloud), "M");
+    };
+    foldingWith(b, [&] {
+        c.edit([](const auto& row) { return row.cloudName == "sent-again"; }, "edited");
+        EXPECT_FALSE(c.mirror->exportChanges());
+    });
+    foldingWith(a, [&] { EXPECT_FALSE(b.sync()); });
+    ASSERT_FALSE(a.sync());
+    for (auto* machine : {&a, &b, &c}) ASSERT_FALSE(machine->sync());
+
+    const std::multiset<std::string> kept{"doubled", "edited"};
+    EXPECT_EQ(cloudTags(*cloud), kept);
+    EXPECT_EQ(a.tags(), kept);
+    EXPECT_EQ(b.tags(), kept);
+    EXPECT_EQ(c.tags(), kept);
+}
+
 // Drops the server database and makes it anew under the same name, as an administrator may.
-void remake(const cloudtest::Database& server) {
-    ASSERT_TRUE(cloudtest::admin(cloudtest::serverString(), "DROP DATABASE " + server.name() + " WITH (FORCE)"));
-    ASSERT_TRUE(cloudtest::admin(cloudtest::serverString(), "CREATE DATABASE " + server.name()));
+void remake(const std::string& name) {
+    ASSERT_TRUE(cloudtest::admin(cloudtest::serverString(), "DROP DATABASE " + name + " WITH (FORCE)"));
+    ASSERT_TRUE(cloudtest::admin(cloudtest::serverString(), "CREATE DATABASE " + name));
 }
 
 // After the server database was made anew, what each machine had goes to it again and each takes all of
@@ -279,7 +348,7 @@ TEST_P(RemadeServer, EveryRecordGoesToTheNewDatabaseAndBothMachinesEndEqual) {
     ASSERT_FALSE(b.sync());
     ASSERT_FALSE(a.sync());
 
-    remake(server);
+    remake(server.name());
     // New saves on both; B's many enough that the new change numbers pass the tokens of the old database.
     a.save({"a-new"});
     b.save(numbered("b-new", 20));
@@ -334,7 +403,7 @@ TEST_P(RemadeServerEdits, TheLatestEditOfARecordEndsOnBothMachinesAndTheServer) 
         edit(a, "A-new");
         ASSERT_FALSE(a.sync());
     }
-    remake(server);
+    remake(server.name());
     if (!edits.aSentBeforeTheRemake) edit(a, "A-new");
     if (edits.bEdit == LatestEditAfterARemake::afterA) edit(b, "B-new");
     auto& first = bFirst ? b : a;
@@ -361,6 +430,80 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_BSyncsFirst" : "_ASyncsFirst");
     });
+
+// Killed after the database made anew took the later copy A sends again and before A marked it sent: the next
+// start sends it again at the same time, and the later edit ends everywhere, once.
+TEST(CloudMirrorCrash, AKillWhileALaterCopyGoesToADatabaseMadeAnewLosesNothing) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Handed handed(cloudtest::serverString());
+    if (handed.server.empty()) GTEST_SKIP() << "no test database server (TINCTURA_TEST_PG)";
+    const auto name = handed.server.substr(handed.server.rfind('=') + 1);
+    if (handed.parent) {
+        Machine a(handed.dir / "a", openCloud(handed, true)), b(handed.dir / "b", openCloud(handed, true));
+        a.save({"t0", "other"});
+        ASSERT_FALSE(a.sync());
+        ASSERT_FALSE(b.sync());
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        a.edit([](const auto& row) { return std::get<std::string>(row.values[0]) == "t0"; }, "A-new");
+        ASSERT_FALSE(a.sync());
+        remake(name);
+        b.mirror = std::make_unique<kit::CloudMirror>(b.store, kit::CloudContainer("c", openCloud(handed, true)), "M");
+        ASSERT_FALSE(b.sync());  // B first: its older copy reaches the new database
+    }
+    EXPECT_EXIT(
+        {
+            Machine a(handed.dir / "a", std::make_shared<KilledAfterCommit>(openCloud(handed, true)));
+            a.sync();
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+
+    Machine a(handed.dir / "a", openCloud(handed, true)), b(handed.dir / "b", openCloud(handed, true));
+    ASSERT_FALSE(a.sync());
+    ASSERT_FALSE(b.sync());
+    const std::multiset<std::string> latest{"A-new", "other"};
+    auto cloud = openCloud(handed, true);
+    EXPECT_EQ(cloudTags(*cloud), latest);
+    EXPECT_EQ(a.tags(), latest);
+    EXPECT_EQ(b.tags(), latest);
+}
+
+// Killed after the server deleted the doubles the fold found and before the store heard of it: the next
+// start finds them gone, and every machine and the server end with each record once.
+TEST(CloudMirrorCrash, AKillAfterTheFoldDeletedOnTheServerLeavesEachRecordOnceEverywhere) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Handed handed(cloudtest::serverString());
+    if (handed.server.empty()) GTEST_SKIP() << "no test database server (TINCTURA_TEST_PG)";
+    if (handed.parent) {
+        Machine a(handed.dir / "a", openCloud(handed, true)), b(handed.dir / "b", openCloud(handed, true));
+        a.save({"doubled", "single"});
+        ASSERT_FALSE(a.sync());
+        ASSERT_FALSE(b.sync());
+        auto cloud = openCloud(handed, true);
+        const auto original = cloudRecords(*cloud).at(0);
+        kit::Record copy("CD_Item", kit::RecordID{"sent-again", zone});
+        for (const auto& [key, value] : original.fields()) copy.set(key, value);
+        copy.setModificationDate(original.modificationDate());
+        ASSERT_FALSE(saveInCloud(*cloud, {copy}));
+        ASSERT_FALSE(a.sync());
+        ASSERT_FALSE(b.sync());
+        ASSERT_FALSE(a.store->setCloudValue("changeToken M", "9 " + handed.server));  // A looks for doubles
+    }
+    EXPECT_EXIT(
+        {
+            Machine a(handed.dir / "a",
+                      std::make_shared<KilledAfterCommit>(openCloud(handed, true), KilledAfterCommit::After::deletions));
+            a.sync();
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+
+    Machine a(handed.dir / "a", openCloud(handed, true)), b(handed.dir / "b", openCloud(handed, true));
+    ASSERT_FALSE(a.sync());
+    ASSERT_FALSE(b.sync());
+    const std::multiset<std::string> once{"doubled", "single"};
+    EXPECT_EQ(cloudTags(*openCloud(handed, true)), once);
+    EXPECT_EQ(a.tags(), once);
+    EXPECT_EQ(b.tags(), once);
+}
 
 // A stand-in file made anew (the old one unreadable and set aside, say) lacks what went to the old one:
 // it goes again, and nothing here is taken for deleted.

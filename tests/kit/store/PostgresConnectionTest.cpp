@@ -9,9 +9,12 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
+#include <filesystem>
 #include <future>
 #include <thread>
 
@@ -193,6 +196,46 @@ TEST(PostgresConnection, ARefusedLoginIsToldApartFromAServerOutOfReach) {
     }
     admin.value("GRANT ALL ON SCHEMA public TO anna");
     EXPECT_FALSE(saveZone(*std::make_shared<kit::PostgresCloudDatabase>(asAnna + " password=right", "c")).get());
+}
+
+// A refused login is tried again, once, at the next call after the password file changed.
+TEST(PostgresConnection, ARefusedLoginIsTriedAgainOnceThePasswordFileChanges) {
+    cloudtest::PrivateServer privateServer;
+    SKIP_WITHOUT_SERVER(privateServer);
+    cloudtest::Database admin(privateServer.base());
+    ASSERT_TRUE(admin.available());
+    const auto dataDir = admin.value("SHOW data_directory");
+    ASSERT_TRUE(cloudtest::admin(privateServer.base(), "CREATE ROLE anna LOGIN PASSWORD 'right'"));
+    admin.value("GRANT ALL ON SCHEMA public TO anna");
+    ASSERT_TRUE(cloudtest::admin(privateServer.base(),
+                                 "COPY (SELECT 'local all anna password' UNION ALL SELECT 'local all all trust') "
+                                 "TO '" + dataDir + "/pg_hba.conf'"));
+    ASSERT_TRUE(cloudtest::admin(privateServer.base(), "SELECT pg_reload_conf()"));
+    struct Folder {
+        char path[32] = "/tmp/tinctura-pgpass-XXXXXX";
+        Folder() { mkdtemp(path); }
+        ~Folder() { std::filesystem::remove_all(path); }
+    } folder;
+    const std::string passwordFile = std::string(folder.path) + "/pgpass";
+    const auto writePassword = [&](const std::string& password) {
+        std::FILE* file = std::fopen(passwordFile.c_str(), "w");
+        ASSERT_TRUE(file);
+        std::fputs(("*:*:*:anna:" + password + "\n").c_str(), file);
+        std::fclose(file);
+        chmod(passwordFile.c_str(), 0600);
+    };
+    auto db = std::make_shared<kit::PostgresCloudDatabase>(
+        privateServer.base() + " dbname=" + admin.name() + " user=anna passfile=" + passwordFile, "c");
+    const auto refused = [&] {
+        const auto error = saveZone(*db).get();
+        return error && error->code == kit::CloudErrorCode::notAuthenticated;
+    };
+
+    EXPECT_TRUE(refused());  // no password file yet
+    writePassword("wrong");
+    EXPECT_TRUE(refused());  // tried with the file, and refused again
+    writePassword("right");
+    EXPECT_FALSE(refused());
 }
 
 } // namespace
