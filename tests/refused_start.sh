@@ -4,6 +4,7 @@
 # own drawing process either. Needs xvfb-run and xdotool.
 #   refused_start.sh APP     prints the seconds from SIGTERM to the end of the refused start
 set -euo pipefail
+source "$(dirname "$(realpath "$0")")/refusal_box.sh"
 app=$(realpath "$1")
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null && command -v xwininfo >/dev/null ||
   { echo "no xvfb-run, xdotool or xwininfo"; exit 77; }
@@ -28,14 +29,7 @@ done
 
 "$app" --device phone --data-dir "$work/data" >"$work/second.log" 2>&1 &
 second=$!
-box=""
-for _ in $(seq 1 200); do
-  # The box's title is a UTF-8 name, which xdotool's search does not read.
-  box=$(xwininfo -root -children | grep -o '^ *0x[0-9a-f]* "Tinctura is already open"' | grep -o '0x[0-9a-f]*' || true)
-  [ -n "$box" ] && break
-  kill -0 "$second" 2>/dev/null || break
-  sleep 0.1
-done
+box=$(refusal_box "$second")
 [ -n "$box" ] || { echo "no message box showed"; cat "$work/second.log"; exit 1; }
 
 # Every process of the refused start: itself and what it forked (the box).
@@ -48,7 +42,7 @@ for _ in $(seq 1 200); do
   for pid in $tree; do
     if [ -d "/proc/$pid" ] && ! grep -q '^State:.*Z' "/proc/$pid/status" 2>/dev/null; then alive="$alive $pid"; fi
   done
-  [ -z "$alive" ] && { ended=$(echo "$(date +%s.%N) - $start" | bc); break; }
+  [ -z "$alive" ] && { ended=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.2f", b - a }'); break; }
   sleep 0.01
 done
 [ -z "$ended" ] && kill -KILL $tree 2>/dev/null
@@ -60,7 +54,7 @@ if [ -z "$ended" ]; then
   failed=1
 else
   echo "the refused start and its box ended $ended s after SIGTERM (processes: $tree)"
-  [ "$(echo "$ended > 2" | bc)" -eq 1 ] && failed=1
+  awk -v e="$ended" 'BEGIN { exit !(e > 2) }' && failed=1
 fi
 kill -0 "$first" 2>/dev/null || { echo "the first start did not live on"; cat "$work/first.log"; failed=1; }
 kill -TERM "$first" 2>/dev/null || true

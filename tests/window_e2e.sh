@@ -154,6 +154,7 @@ cat > "$work/second-start.sh" <<'SECOND'
 #!/usr/bin/env bash
 # second-start.sh APP DATA: prints "box" when the message box showed, then "second STATUS".
 app=$1 data=$2
+source "$REFUSAL_BOX"
 "$app" --device phone --data-dir "$data" &
 first=$!
 for _ in $(seq 1 300); do
@@ -162,14 +163,7 @@ for _ in $(seq 1 300); do
 done
 "$app" --device phone --data-dir "$data" 2>/dev/null &
 second=$!
-box=""
-for _ in $(seq 1 200); do
-  # The box's title is a UTF-8 name, which xdotool's search does not read.
-  box=$(xwininfo -root -children | grep -o '^ *0x[0-9a-f]* "Tinctura is already open"' | grep -o '0x[0-9a-f]*' || true)
-  [ -n "$box" ] && break
-  kill -0 "$second" 2>/dev/null || break
-  sleep 0.1
-done
+box=$(refusal_box "$second")
 if [ -n "$box" ]; then
   echo box
   sleep 0.5
@@ -187,7 +181,8 @@ kill -TERM "$first"
 wait "$first" || true
 SECOND
 chmod +x "$work/second-start.sh"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$work/second-start.sh" "$app" "$work/data-held" >"$work/second-start.txt"
+REFUSAL_BOX=$(dirname "$(realpath "$0")")/refusal_box.sh \
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$work/second-start.sh" "$app" "$work/data-held" >"$work/second-start.txt"
 for screen in MainMenuVC MainMenuSecondPageVC SwatchesVC SettingsVC VideosVC; do shot "$screen"; done
 [ -z "${E2E_KEEP:-}" ] || cp "$work"/*.png "$E2E_KEEP"/
 
