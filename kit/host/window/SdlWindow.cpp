@@ -84,7 +84,6 @@ struct SdlWindow::Impl {
     // Modifier keys as of the event being handled: events are handled after they were queued, so
     // the keyboard's state at that moment may already be later than the wheel turn in hand.
     Uint16 modifiers = KMOD_NONE;
-    bool quitting = false;
     std::uint32_t wakeEvent = 0;
 
     // Where the device screen sits in the window, in window (SDL) coordinates.
@@ -120,7 +119,6 @@ struct SdlWindow::Impl {
         switch (e.type) {
         case SDL_QUIT:
             // A quit from a signal can overtake input still queued behind it: stop only after that.
-            quitting = true;
             RunLoop::main().postEvent([] { RunLoop::main().stop(); });
             break;
         case SDL_WINDOWEVENT:
