@@ -1,6 +1,7 @@
 #include "charting/bar_line/PixelPolyline.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -21,7 +22,8 @@ void PixelPolyline::Extremes::start(kit::Point p) {
     count = 1;
 }
 
-void PixelPolyline::begin(const kit::AffineTransform& toDevice, Reduction reduction, std::size_t expectedPoints) {
+void PixelPolyline::begin(const kit::AffineTransform& toDevice, Reduction reduction, std::size_t expectedPoints,
+                          double miterLimit) {
     merging_ = reduction != Reduction::everyPoint && toDevice.b == 0.0 && toDevice.c == 0.0 && toDevice.a != 0.0;
     ranging_ = merging_ && reduction == Reduction::denseColumnRanges;
     toDevice_ = toDevice;
@@ -30,9 +32,26 @@ void PixelPolyline::begin(const kit::AffineTransform& toDevice, Reduction reduct
     starts_.clear();
     resumeFrom_.reset();
     dense_.clear();
+    turns_.clear();
+    pendingTurns_.clear();
+    inLength_ = -1.0;
+    // A stroke mitres a turn whose interior angle t has 1 / sin(t / 2) within the limit, that is
+    // cos t <= 1 - 2 / limit^2; cos t is minus the cosine between the two segments.
+    miterLimit_ = std::max(1.0, miterLimit);
+    const double sharpest = 1.0 - 2.0 / (miterLimit_ * miterLimit_);
+    mitredSquared_ = sharpest > 0.0 ? sharpest * sharpest : 0.0;
     pending_.clear();
     pendingCount_ = 0;
     points_.reserve(merging_ ? std::min(expectedPoints, mergedReserve) : expectedPoints);
+}
+
+void PixelPolyline::keepTurn(double dx, double dy, double length) {
+    const double inNorm = std::sqrt(inLength_), outNorm = std::sqrt(length);
+    const kit::Point in{inX_ / inNorm, inY_ / inNorm}, out{dx / outNorm, dy / outNorm};
+    // The miter reaches 1 / cos(d / 2) half widths from the corner, d the angle the line turns by.
+    const double turnCosine = in.x * out.x + in.y * out.y;
+    if (2.0 > (1.0 + turnCosine) * miterLimit_ * miterLimit_) return;
+    pendingTurns_.push_back({{cornerX_ / kRasterGrid, cornerY_ / kRasterGrid}, in, out});
 }
 
 void PixelPolyline::addToNewSlice(kit::Point p) {
@@ -96,11 +115,24 @@ void PixelPolyline::closePixel() {
     column.top.fill(std::numeric_limits<float>::infinity());
     column.bottom.fill(-std::numeric_limits<float>::infinity());
     for (const auto& [at, e, entryY, fromNeighbour, exitY] : pending_) {
-        const double a = toDevice_.d * std::min({e.lowest.y, entryY, exitY}) + toDevice_.ty;
-        const double b = toDevice_.d * std::max({e.highest.y, entryY, exitY}) + toDevice_.ty;
+        // The heights the line reaches in the slice: where it enters and leaves (on the slice's edges)
+        // and its extremes between.
+        const double left = static_cast<double>(at) / DenseColumn::kSlices, right = left + 1.0 / DenseColumn::kSlices;
+        const std::array<kit::Point, 4> reached{kit::Point{left, entryY}, e.lowest, e.highest, kit::Point{right, exitY}};
         const auto k = static_cast<std::size_t>(at - pixel_ * DenseColumn::kSlices);
-        column.top[k] = std::min(column.top[k], static_cast<float>(std::min(a, b)));
-        column.bottom[k] = std::max(column.bottom[k], static_cast<float>(std::max(a, b)));
+        for (std::size_t r = 0; r < reached.size(); ++r) {
+            const kit::Point p = reached[r];
+            const double x = r == 0 || r == 3 ? p.x : toDevice_.a * p.x + toDevice_.tx;
+            const auto y = static_cast<float>(toDevice_.d * p.y + toDevice_.ty);
+            if (y < column.top[k]) {
+                column.top[k] = y;
+                column.topX[k] = static_cast<float>(x);
+            }
+            if (y > column.bottom[k]) {
+                column.bottom[k] = y;
+                column.bottomX[k] = static_cast<float>(x);
+            }
+        }
     }
     // Crowded, and no slice skipped: a segment across an empty slice would have no range to show it.
     const bool dense = pendingCount_ >= denseColumn &&
@@ -118,6 +150,7 @@ void PixelPolyline::closePixel() {
         }
         resumeFrom_ = pending_.back().extremes.last;
         dense_.push_back(column);
+        turns_.insert(turns_.end(), pendingTurns_.begin(), pendingTurns_.end());
     } else {
         if (resumeFrom_) {
             starts_.push_back(points_.size());
@@ -127,6 +160,7 @@ void PixelPolyline::closePixel() {
         for (const auto& slice : pending_) emitExtremes(slice.extremes);
     }
     pending_.clear();
+    pendingTurns_.clear();
     pendingCount_ = 0;
 }
 
