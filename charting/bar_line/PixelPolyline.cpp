@@ -34,24 +34,37 @@ void PixelPolyline::begin(const kit::AffineTransform& toDevice, Reduction reduct
     dense_.clear();
     turns_.clear();
     pendingTurns_.clear();
-    inLength_ = -1.0;
+    seen_ = 0;
+    lastFlat_ = false;
     // A stroke mitres a turn whose interior angle t has 1 / sin(t / 2) within the limit, that is
     // cos t <= 1 - 2 / limit^2; cos t is minus the cosine between the two segments.
     miterLimit_ = std::max(1.0, miterLimit);
     const double sharpest = 1.0 - 2.0 / (miterLimit_ * miterLimit_);
     mitredSquared_ = sharpest > 0.0 ? sharpest * sharpest : 0.0;
+    // Two segments within an angle a of upright turn by at most 2a: less than the 30 degrees that
+    // count (a below 15 degrees), and, turning back, more sharply than the limit mitres (a below
+    // asin(1 / limit)). Rounding moves each end by up to half a grid step.
+    steep_ = std::max(std::sqrt(miterLimit_ * miterLimit_ - 1.0), 3.8);
+    steepSlack_ = (steep_ + 1.0) / kRasterGrid;
     pending_.clear();
     pendingCount_ = 0;
     points_.reserve(merging_ ? std::min(expectedPoints, mergedReserve) : expectedPoints);
 }
 
-void PixelPolyline::keepTurn(double dx, double dy, double length) {
-    const double inNorm = std::sqrt(inLength_), outNorm = std::sqrt(length);
-    const kit::Point in{inX_ / inNorm, inY_ / inNorm}, out{dx / outNorm, dy / outNorm};
+void PixelPolyline::checkTurn(double x, double y) {
+    const double cornerX = toRasterGrid(lastX_), cornerY = toRasterGrid(lastY_);
+    const double inX = cornerX - toRasterGrid(beforeLastX_), inY = cornerY - toRasterGrid(beforeLastY_);
+    const double outX = toRasterGrid(x) - cornerX, outY = toRasterGrid(y) - cornerY;
+    const double inLength = inX * inX + inY * inY, outLength = outX * outX + outY * outY;
+    if (inLength == 0.0 || outLength == 0.0) return; // a repeated point makes no join
+    const double dot = inX * outX + inY * outY;
+    if (dot * dot >= (dot >= 0.0 ? kBendsSquared : mitredSquared_) * inLength * outLength) return;
+    const double inNorm = std::sqrt(inLength), outNorm = std::sqrt(outLength);
+    const kit::Point in{inX / inNorm, inY / inNorm}, out{outX / outNorm, outY / outNorm};
     // The miter reaches 1 / cos(d / 2) half widths from the corner, d the angle the line turns by.
     const double turnCosine = in.x * out.x + in.y * out.y;
     if (2.0 > (1.0 + turnCosine) * miterLimit_ * miterLimit_) return;
-    pendingTurns_.push_back({{cornerX_ / kRasterGrid, cornerY_ / kRasterGrid}, in, out});
+    pendingTurns_.push_back({{cornerX / kRasterGrid, cornerY / kRasterGrid}, in, out});
 }
 
 void PixelPolyline::addToNewSlice(kit::Point p) {

@@ -106,28 +106,22 @@ private:
         const auto whole = static_cast<std::int64_t>(at);
         return whole - (static_cast<double>(whole) > at);
     }
-    // The join at the previous point, now that the segment out of it is known. Most turns of a crowded
-    // line either hardly bend or are so sharp that they are bevelled, and cost a few products; the
-    // others are kept with their column.
+    // The join at the previous point, now that the segment out of it is known. Two segments that both
+    // run nearly upright (as most of a crowded line's do) turn too little to reach beyond the line, or
+    // so sharply that the stroke bevels them: only a turn with a segment less steep is looked at.
     void followTurn(kit::Point p) {
-        const double x = toRasterGrid(toDevice_.a * p.x + toDevice_.tx), y = toRasterGrid(toDevice_.d * p.y + toDevice_.ty);
-        const double dx = x - cornerX_, dy = y - cornerY_, length = dx * dx + dy * dy;
-        if (inLength_ >= 0.0) {
-            if (length == 0.0) return; // a repeated point makes no join
-            if (inLength_ > 0.0) {
-                const double dot = inX_ * dx + inY_ * dy, both = inLength_ * length;
-                if (dot >= 0.0 ? dot * dot < kBendsSquared * both : dot * dot <= mitredSquared_ * both)
-                    keepTurn(dx, dy, length);
-            }
-            inX_ = dx;
-            inY_ = dy;
-            inLength_ = length;
-        } else {
-            inLength_ = 0.0;
-        }
-        cornerX_ = x;
-        cornerY_ = y;
+        const double x = toDevice_.a * p.x + toDevice_.tx, y = toDevice_.d * p.y + toDevice_.ty;
+        const bool flat = std::abs(y - lastY_) < steep_ * std::abs(x - lastX_) + steepSlack_;
+        if ((flat || lastFlat_) && seen_ == 2) checkTurn(x, y);
+        beforeLastX_ = lastX_;
+        beforeLastY_ = lastY_;
+        lastX_ = x;
+        lastY_ = y;
+        lastFlat_ = flat;
+        seen_ += seen_ < 2;
     }
+    // The turn at the last point, towards (x, y) in device pixels.
+    void checkTurn(double x, double y);
     // The rasteriser strokes points rounded to 1/256 of a device pixel, which turns the short segments
     // of a crowded line by much: its joins are found on the same grid, in its units. Rounded to nearest
     // by the double's own rounding, without a library call.
@@ -139,7 +133,6 @@ private:
     // Below this squared cosine of the angle between the two segments a turn's miter reaches
     // noticeably beyond a pen of the line's width (at 30 degrees, by 3.5 % of the half width).
     static constexpr double kBendsSquared = 0.75;
-    void keepTurn(double dx, double dy, double length);
     void addToNewSlice(kit::Point p);
     void closeSlice(double exitY);
     void closePixel();
@@ -152,9 +145,14 @@ private:
     std::vector<MiterTurn> turns_;
     // The open pixel column's mitred turns, kept when the column is crowded.
     std::vector<MiterTurn> pendingTurns_;
-    // The last point in device pixels and the segment into it: its squared length, 0 before there is
-    // one and -1 before the first point.
-    double cornerX_ = 0.0, cornerY_ = 0.0, inX_ = 0.0, inY_ = 0.0, inLength_ = -1.0;
+    // The last two points in device pixels, whether the segment into the last is less than steep, and
+    // how many points there are of the two (up to 2).
+    double beforeLastX_ = 0.0, beforeLastY_ = 0.0, lastX_ = 0.0, lastY_ = 0.0;
+    bool lastFlat_ = false;
+    int seen_ = 0;
+    // A segment is steep when it rises `steep_` times as much as it runs, by a margin for the rounding
+    // to the rasteriser's grid; two steep segments neither bend much nor are mitred when they turn back.
+    double steep_ = 10.0, steepSlack_ = 0.0;
     double miterLimit_ = 10.0;
     // The squared cosine of the sharpest turn back the stroke still mitres (0 when it mitres none).
     double mitredSquared_ = 0.0;
