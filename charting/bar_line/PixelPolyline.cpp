@@ -33,9 +33,7 @@ void PixelPolyline::begin(const kit::AffineTransform& toDevice, Reduction reduct
     resumeFrom_.reset();
     dense_.clear();
     turns_.clear();
-    pendingTurns_.clear();
-    seen_ = 0;
-    lastFlat_ = false;
+    keptCount_ = 0;
     // A stroke mitres a turn whose interior angle t has 1 / sin(t / 2) within the limit, that is
     // cos t <= 1 - 2 / limit^2; cos t is minus the cosine between the two segments.
     miterLimit_ = std::max(1.0, miterLimit);
@@ -43,28 +41,57 @@ void PixelPolyline::begin(const kit::AffineTransform& toDevice, Reduction reduct
     mitredSquared_ = sharpest > 0.0 ? sharpest * sharpest : 0.0;
     // Two segments within an angle a of upright turn by at most 2a: less than the 30 degrees that
     // count (a below 15 degrees), and, turning back, more sharply than the limit mitres (a below
-    // asin(1 / limit)). Rounding moves each end by up to half a grid step.
-    steep_ = std::max(std::sqrt(miterLimit_ * miterLimit_ - 1.0), 3.8);
-    steepSlack_ = (steep_ + 1.0) / kRasterGrid;
+    // asin(1 / limit)). The margin keeps the bound's own rounding on the safe side.
+    steep_ = std::max(std::sqrt(miterLimit_ * miterLimit_ - 1.0), 3.8) * 1.001;
     pending_.clear();
     pendingCount_ = 0;
     points_.reserve(merging_ ? std::min(expectedPoints, mergedReserve) : expectedPoints);
 }
 
-void PixelPolyline::checkTurn(double x, double y) {
-    const double cornerX = toRasterGrid(lastX_), cornerY = toRasterGrid(lastY_);
-    const double inX = cornerX - toRasterGrid(beforeLastX_), inY = cornerY - toRasterGrid(beforeLastY_);
-    const double outX = toRasterGrid(x) - cornerX, outY = toRasterGrid(y) - cornerY;
-    const double inLength = inX * inX + inY * inY, outLength = outX * outX + outY * outY;
-    if (inLength == 0.0 || outLength == 0.0) return; // a repeated point makes no join
+void PixelPolyline::growKept() { kept_.resize(std::max<std::size_t>(2 * kept_.size(), 1024)); }
+
+void PixelPolyline::findTurns(std::optional<kit::Point> next) {
+    if (next) keepForTurns(*next);
+    const std::size_t n = keptCount_;
+    if (n >= 3) {
+        // Most segments of a crowded line are steep; a turn between two of them is never looked at.
+        // The loop works on copies: its byte stores could alias every member and reload them.
+        flat_.resize(n);
+        const Kept* kept = kept_.data();
+        std::uint8_t* flat = flat_.data();
+        const kit::AffineTransform toDevice = toDevice_;
+        const double steep = steep_;
+        const auto onGridOf = [&](const Kept& k) {
+            return kit::Point{toRasterGrid(toDevice.a * k.point().x + toDevice.tx), toRasterGrid(toDevice.d * k.point().y + toDevice.ty)};
+        };
+        kit::Point from = onGridOf(kept[0]);
+        for (std::size_t i = 1; i < n; ++i) {
+            const kit::Point to = onGridOf(kept[i]);
+            flat[i] = !(std::abs(to.y - from.y) > steep * std::abs(to.x - from.x));
+            from = to;
+        }
+        for (std::size_t i = 1; i + 1 < n; ++i)
+            if (flat_[i] | flat_[i + 1]) checkTurn(i);
+    }
+    // The next point is kept again when it is added to its own column.
+    if (next) --keptCount_;
+}
+
+void PixelPolyline::checkTurn(std::size_t at) {
+    const kit::Point before = onGrid(kept_[at - 1].point()), corner = onGrid(kept_[at].point()), after = onGrid(kept_[at + 1].point());
+    const double inX = corner.x - before.x, inY = corner.y - before.y;
+    const double outX = after.x - corner.x, outY = after.y - corner.y;
+    // A turn bends enough when the cosine between its segments is below the bound for its side: a
+    // repeated point (a segment of no length) makes no join and never does.
     const double dot = inX * outX + inY * outY;
-    if (dot * dot >= (dot >= 0.0 ? kBendsSquared : mitredSquared_) * inLength * outLength) return;
-    const double inNorm = std::sqrt(inLength), outNorm = std::sqrt(outLength);
+    const double lengths = (inX * inX + inY * inY) * (outX * outX + outY * outY);
+    if (!(dot * dot < (dot >= 0.0 ? kBendsSquared : mitredSquared_) * lengths)) return;
+    const double inNorm = std::sqrt(inX * inX + inY * inY), outNorm = std::sqrt(outX * outX + outY * outY);
     const kit::Point in{inX / inNorm, inY / inNorm}, out{outX / outNorm, outY / outNorm};
     // The miter reaches 1 / cos(d / 2) half widths from the corner, d the angle the line turns by.
     const double turnCosine = in.x * out.x + in.y * out.y;
     if (2.0 > (1.0 + turnCosine) * miterLimit_ * miterLimit_) return;
-    pendingTurns_.push_back({{cornerX / kRasterGrid, cornerY / kRasterGrid}, in, out});
+    turns_.push_back({{corner.x / kRasterGrid, corner.y / kRasterGrid}, in, out});
 }
 
 void PixelPolyline::addToNewSlice(kit::Point p) {
@@ -86,7 +113,7 @@ void PixelPolyline::addToNewSlice(kit::Point p) {
     closeSlice(fromNeighbour ? edgeY : inSlice_.last.y);
     // Slices of one pixel share their index divided by eight, rounded down.
     const std::int64_t pixel = slice >> 3;
-    if (open_ && pixel != pixel_) closePixel();
+    if (open_ && pixel != pixel_) closePixel(p);
     enteredFromNeighbour_ = fromNeighbour;
     entryY_ = edgeY;
     open_ = true;
@@ -98,7 +125,7 @@ void PixelPolyline::addToNewSlice(kit::Point p) {
 const std::vector<kit::Point>& PixelPolyline::finish() {
     if (open_) {
         closeSlice(inSlice_.last.y);
-        closePixel();
+        closePixel(std::nullopt);
         open_ = false;
     }
     return points_;
@@ -121,7 +148,7 @@ void PixelPolyline::emitExtremes(const Extremes& e) {
     emit(e.last);
 }
 
-void PixelPolyline::closePixel() {
+void PixelPolyline::closePixel(std::optional<kit::Point> next) {
     if (!ranging_) return;
     DenseColumn column;
     column.pixel = pixel_;
@@ -163,7 +190,7 @@ void PixelPolyline::closePixel() {
         }
         resumeFrom_ = pending_.back().extremes.last;
         dense_.push_back(column);
-        turns_.insert(turns_.end(), pendingTurns_.begin(), pendingTurns_.end());
+        findTurns(next);
     } else {
         if (resumeFrom_) {
             starts_.push_back(points_.size());
@@ -173,8 +200,12 @@ void PixelPolyline::closePixel() {
         for (const auto& slice : pending_) emitExtremes(slice.extremes);
     }
     pending_.clear();
-    pendingTurns_.clear();
     pendingCount_ = 0;
+    // The column's last point is the one before the next column's first.
+    if (keptCount_ > 0) {
+        kept_.front() = kept_[keptCount_ - 1];
+        keptCount_ = 1;
+    }
 }
 
 void PixelPolyline::emit(kit::Point p) {

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -54,9 +55,9 @@ public:
     // once a point, and most points only widen the open slice.
     void add(kit::Point p) {
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) return;
-        if (ranging_) followTurn(p);
         if (merging_ && open_ && sliceOf(p.x) == slice_) inSlice_.take(p);
         else addToNewSlice(p);
+        if (ranging_) keepForTurns(p);
     }
     // The reduced points; valid until the next begin().
     const std::vector<kit::Point>& finish();
@@ -106,36 +107,36 @@ private:
         const auto whole = static_cast<std::int64_t>(at);
         return whole - (static_cast<double>(whole) > at);
     }
-    // The join at the previous point, now that the segment out of it is known. Two segments that both
-    // run nearly upright (as most of a crowded line's do) turn too little to reach beyond the line, or
-    // so sharply that the stroke bevels them: only a turn with a segment less steep is looked at.
-    void followTurn(kit::Point p) {
-        const double x = toDevice_.a * p.x + toDevice_.tx, y = toDevice_.d * p.y + toDevice_.ty;
-        const bool flat = std::abs(y - lastY_) < steep_ * std::abs(x - lastX_) + steepSlack_;
-        if ((flat || lastFlat_) && seen_ == 2) checkTurn(x, y);
-        beforeLastX_ = lastX_;
-        beforeLastY_ = lastY_;
-        lastX_ = x;
-        lastY_ = y;
-        lastFlat_ = flat;
-        seen_ += seen_ < 2;
+    // Appends the point to the open column's points; the buffer grows out of line, seldom.
+    void keepForTurns(kit::Point p) {
+        if (keptCount_ == kept_.size()) growKept();
+        kept_[keptCount_++] = {std::bit_cast<unsigned long long>(p.x), std::bit_cast<unsigned long long>(p.y)};
     }
-    // The turn at the last point, towards (x, y) in device pixels.
-    void checkTurn(double x, double y);
+    void growKept();
+    // The turns of the open pixel column that its stroke mitres beyond a pen of the line's width, its
+    // points being kept_ and `next` the first point after it, if any.
+    void findTurns(std::optional<kit::Point> next);
+    // The turn at the grid point `at`, a candidate found by findTurns.
+    void checkTurn(std::size_t at);
     // The rasteriser strokes points rounded to 1/256 of a device pixel, which turns the short segments
     // of a crowded line by much: its joins are found on the same grid, in its units. Rounded to nearest
     // by the double's own rounding, without a library call.
     static constexpr double kRasterGrid = 256.0;
     static double toRasterGrid(double v) {
         constexpr double roundingBias = 0x1.8p52;
-        return std::clamp(v * kRasterGrid, -0x1p50, 0x1p50) + roundingBias - roundingBias;
+        return std::min(std::max(v * kRasterGrid, -0x1p50), 0x1p50) + roundingBias - roundingBias;
     }
     // Below this squared cosine of the angle between the two segments a turn's miter reaches
     // noticeably beyond a pen of the line's width (at 30 degrees, by 3.5 % of the half width).
     static constexpr double kBendsSquared = 0.75;
+    // A point in device pixels on the rasteriser's grid, in its units.
+    kit::Point onGrid(kit::Point p) const {
+        return {toRasterGrid(toDevice_.a * p.x + toDevice_.tx), toRasterGrid(toDevice_.d * p.y + toDevice_.ty)};
+    }
     void addToNewSlice(kit::Point p);
     void closeSlice(double exitY);
-    void closePixel();
+    // Closes the open pixel column; `next` is the point that opens the next one, if any.
+    void closePixel(std::optional<kit::Point> next);
     void emitExtremes(const Extremes& e);
     void emit(kit::Point p);
 
@@ -143,16 +144,16 @@ private:
     std::vector<std::size_t> starts_;
     std::vector<DenseColumn> dense_;
     std::vector<MiterTurn> turns_;
-    // The open pixel column's mitred turns, kept when the column is crowded.
-    std::vector<MiterTurn> pendingTurns_;
-    // The last two points in device pixels, whether the segment into the last is less than steep, and
-    // how many points there are of the two (up to 2).
-    double beforeLastX_ = 0.0, beforeLastY_ = 0.0, lastX_ = 0.0, lastY_ = 0.0;
-    bool lastFlat_ = false;
-    int seen_ = 0;
-    // A segment is steep when it rises `steep_` times as much as it runs, by a margin for the rounding
-    // to the rasteriser's grid; two steep segments neither bend much nor are mitred when they turn back.
-    double steep_ = 10.0, steepSlack_ = 0.0;
+    // The open pixel column's points (`keptCount_` of them), after the point before the column (if any):
+    // a crowded column's turns are looked for when it closes, only at its segments that are less than
+    // steep (`flat_`, for the segment into each point).
+    struct Kept { unsigned long long x, y; kit::Point point() const { return {std::bit_cast<double>(x), std::bit_cast<double>(y)}; } };
+    std::vector<Kept> kept_;
+    std::size_t keptCount_ = 0;
+    std::vector<std::uint8_t> flat_;
+    // A segment is steep when it rises more than `steep_` times as much as it runs: two steep segments
+    // neither bend much nor are mitred when they turn back.
+    double steep_ = 10.0;
     double miterLimit_ = 10.0;
     // The squared cosine of the sharpest turn back the stroke still mitres (0 when it mitres none).
     double mitredSquared_ = 0.0;
