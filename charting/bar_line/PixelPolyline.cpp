@@ -61,24 +61,22 @@ void PixelPolyline::findTurns(std::optional<kit::Point> next) {
         std::uint8_t* flat = flat_.data();
         const kit::AffineTransform toDevice = toDevice_;
         const double steep = steep_;
-        const auto onGridOf = [&](const Kept& k) {
-            return kit::Point{toRasterGrid(toDevice.a * k.point().x + toDevice.tx), toRasterGrid(toDevice.d * k.point().y + toDevice.ty)};
-        };
-        kit::Point from = onGridOf(kept[0]);
+        kit::Point from = onGrid(toDevice, kept[0].point());
         for (std::size_t i = 1; i < n; ++i) {
-            const kit::Point to = onGridOf(kept[i]);
+            const kit::Point to = onGrid(toDevice, kept[i].point());
             flat[i] = !(std::abs(to.y - from.y) > steep * std::abs(to.x - from.x));
             from = to;
         }
         for (std::size_t i = 1; i + 1 < n; ++i)
-            if (flat_[i] | flat_[i + 1]) checkTurn(i);
+            if (flat[i] | flat[i + 1]) checkTurn(i);
     }
     // The next point is kept again when it is added to its own column.
     if (next) --keptCount_;
 }
 
 void PixelPolyline::checkTurn(std::size_t at) {
-    const kit::Point before = onGrid(kept_[at - 1].point()), corner = onGrid(kept_[at].point()), after = onGrid(kept_[at + 1].point());
+    const kit::Point before = onGrid(toDevice_, kept_[at - 1].point()), corner = onGrid(toDevice_, kept_[at].point()),
+                     after = onGrid(toDevice_, kept_[at + 1].point());
     const double inX = corner.x - before.x, inY = corner.y - before.y;
     const double outX = after.x - corner.x, outY = after.y - corner.y;
     // A turn bends enough when the cosine between its segments is below the bound for its side: a

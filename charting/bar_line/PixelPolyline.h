@@ -110,7 +110,7 @@ private:
     // Appends the point to the open column's points; the buffer grows out of line, seldom.
     void keepForTurns(kit::Point p) {
         if (keptCount_ == kept_.size()) growKept();
-        kept_[keptCount_++] = {std::bit_cast<unsigned long long>(p.x), std::bit_cast<unsigned long long>(p.y)};
+        kept_[keptCount_++] = Kept::of(p);
     }
     void growKept();
     // The turns of the open pixel column that its stroke mitres beyond a pen of the line's width, its
@@ -129,9 +129,9 @@ private:
     // Below this squared cosine of the angle between the two segments a turn's miter reaches
     // noticeably beyond a pen of the line's width (at 30 degrees, by 3.5 % of the half width).
     static constexpr double kBendsSquared = 0.75;
-    // A point in device pixels on the rasteriser's grid, in its units.
-    kit::Point onGrid(kit::Point p) const {
-        return {toRasterGrid(toDevice_.a * p.x + toDevice_.tx), toRasterGrid(toDevice_.d * p.y + toDevice_.ty)};
+    // A point in device pixels on the rasteriser's grid, in its units; `toDevice` neither rotates nor shears.
+    static kit::Point onGrid(const kit::AffineTransform& toDevice, kit::Point p) {
+        return {toRasterGrid(toDevice.a * p.x + toDevice.tx), toRasterGrid(toDevice.d * p.y + toDevice.ty)};
     }
     void addToNewSlice(kit::Point p);
     void closeSlice(double exitY);
@@ -147,7 +147,13 @@ private:
     // The open pixel column's points (`keptCount_` of them), after the point before the column (if any):
     // a crowded column's turns are looked for when it closes, only at its segments that are less than
     // steep (`flat_`, for the segment into each point).
-    struct Kept { unsigned long long x, y; kit::Point point() const { return {std::bit_cast<double>(x), std::bit_cast<double>(y)}; } };
+    // The points are kept as bit patterns: a store of doubles (or bytes) could alias the state add() works
+    // on, which the compiler would then reload for every point.
+    struct Kept {
+        unsigned long long x, y;
+        static Kept of(kit::Point p) { return {std::bit_cast<unsigned long long>(p.x), std::bit_cast<unsigned long long>(p.y)}; }
+        kit::Point point() const { return {std::bit_cast<double>(x), std::bit_cast<double>(y)}; }
+    };
     std::vector<Kept> kept_;
     std::size_t keptCount_ = 0;
     std::vector<std::uint8_t> flat_;
