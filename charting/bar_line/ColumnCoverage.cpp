@@ -117,14 +117,24 @@ void ColumnCoverage::addMiter(const MiterTurn& turn, double halfWidth, std::int6
     const std::array<kit::Point, 4> miter{v, kit::Point{v.x + halfWidth * n1.x, v.y + halfWidth * n1.y},
                                          kit::Point{v.x + reach * (n1.x + n2.x), v.y + reach * (n1.y + n2.y)},
                                          kit::Point{v.x + halfWidth * n2.x, v.y + halfWidth * n2.y}};
-    double minX = v.x, maxX = v.x;
+    double minX = v.x, maxX = v.x, minY = v.y, maxY = v.y;
     for (const kit::Point& p : miter) {
         minX = std::min(minX, p.x);
         maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
     }
     const auto span = static_cast<std::int64_t>(inkTop_.size());
     const auto from = std::max<std::int64_t>(static_cast<std::int64_t>(std::floor(minX * kInkSlices)), base);
     const auto to = std::min<std::int64_t>(static_cast<std::int64_t>(std::floor(maxX * kInkSlices)), base + span - 1);
+    // Most miters of a crowded column lie inside the ink already: their height range in each half slice
+    // is within the ink's there, and they add nothing.
+    bool inside = true;
+    for (std::int64_t s = from; s <= to; ++s) {
+        const auto i = static_cast<std::size_t>(s - base);
+        inside &= double(inkTop_[i]) <= minY && double(inkBottom_[i]) >= maxY;
+    }
+    if (inside) return;
     for (std::int64_t s = from; s <= to; ++s) {
         // The miter's height range within the half slice: where its edges enter, leave or end in it.
         const double x0 = double(s) / kInkSlices, x1 = double(s + 1) / kInkSlices;
