@@ -1,11 +1,12 @@
 #pragma once
 // The ink of a line's crowded pixel columns (PixelPolyline's DenseColumn), computed directly.
 //
-// In a crowded column the line passes through every height of each slice's range, at some place
-// within the slice. Its stroke there is as wide as the line, with round joins: each slice's range
-// is inked as if a round pen of the line's width were drawn along it, so that a turn's tip ends
-// round as a stroke's round join does. A pixel's coverage is the share of its area under the ink
-// of the slices that reach it, as an antialiasing rasteriser would find it.
+// In a crowded column the line passes through every height of each slice's range. Its stroke there
+// is as wide as the line: the top of the range is inked half the line's width to either side of where
+// the line reaches it, the bottom likewise, and a slice the line crosses at a slope s is inked
+// hw sqrt(1 + s^2) above and below it. A turn so sharp that the stroke bevels it ends flat at its corner; a turn the
+// stroke mitres (PixelPolyline's MiterTurn) adds its miter. A pixel's coverage is the share of its
+// area under the ink of the slices that reach it, as an antialiasing rasteriser would find it.
 #include "charting/bar_line/PixelPolyline.h"
 #include "kit/base/Geometry.h"
 #include "kit/graphics/AlphaMask.h"
@@ -16,17 +17,18 @@ namespace charting {
 
 class ColumnCoverage {
 public:
-    // `lineWidth` in device pixels; only pixels inside `deviceClip` are computed.
-    const kit::AlphaMask& build(const std::vector<DenseColumn>& columns, double lineWidth, const kit::Rect& deviceClip);
+    // `lineWidth` in device pixels, `miterLimit` the stroke's; only pixels inside `deviceClip` are computed.
+    const kit::AlphaMask& build(const std::vector<DenseColumn>& columns, const std::vector<MiterTurn>& turns,
+                                double lineWidth, double miterLimit, const kit::Rect& deviceClip);
 
 private:
-    // The pen's half height at each slice within reach (`left` before, `right` after the slice).
-    void penChords(double halfWidth, int left, int right);
+    // Widens the ink of the half slices under a turn's miter by the miter's height range in each;
+    // `base` is the first half slice of the span.
+    void addMiter(const MiterTurn& turn, double halfWidth, std::int64_t base);
 
     kit::AlphaMask mask_;
-    std::vector<float> chords_;
-    // Per slice of the covered span, then per slice after widening by the line: top and bottom.
-    std::vector<float> top_, bottom_, inkTop_, inkBottom_;
+    // Per half slice of the covered span: the top and bottom of the ink.
+    std::vector<float> inkTop_, inkBottom_;
     std::vector<float> rows_;
 };
 

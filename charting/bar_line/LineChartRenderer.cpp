@@ -230,7 +230,8 @@ void LineChartRenderer::fillDenseColumns(kit::Context& context, const kit::Color
     const kit::AffineTransform toDevice = context.deviceTransform();
     const kit::Rect clip = toDevice.apply(viewPortHandler().contentRect());
     context.setFillColor(colour);
-    context.fillMask(denseInk_.build(columns, lineWidth * std::abs(toDevice.a), clip));
+    context.fillMask(denseInk_.build(columns, linePoints_.miterTurns(), lineWidth * std::abs(toDevice.a),
+                                     context.lineJoin() == kit::LineJoin::miter ? context.miterLimit() : 1.0, clip));
 }
 
 void LineChartRenderer::drawLinearFill(kit::Context& context, const LineChartDataSet& dataSet, const Transformer& trans,
@@ -291,7 +292,8 @@ const std::vector<kit::Point>& LineChartRenderer::linePoints(const kit::Context&
                            : dataSet.isDrawLineWithGradientEnabled() ? PixelPolyline::Reduction::sliceExtremes
                                                                      : PixelPolyline::Reduction::denseColumnRanges;
     linePoints_.begin(context.deviceTransform(), reduction,
-                      static_cast<std::size_t>(xBounds_.range + 2) * (stepped ? 2 : 1));
+                      static_cast<std::size_t>(xBounds_.range + 2) * (stepped ? 2 : 1),
+                      context.lineJoin() == kit::LineJoin::miter ? context.miterLimit() : 1.0);
     // Each step joins the previous entry to this one, so the line starts one entry before the range.
     std::int64_t joined = -1;
     for (std::int64_t x = xBounds_.min; x <= xBounds_.min + xBounds_.range; ++x) {

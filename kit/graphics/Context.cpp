@@ -84,7 +84,7 @@ Context::Context(Image& image) {
     syncMatrix();
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
     cairo_set_line_width(cr_, 1);
-    cairo_set_miter_limit(cr_, 10);
+    cairo_set_miter_limit(cr_, state().miterLimit);
 }
 
 Context::Context(cairo_t* borrowed) : cr_(cairo_reference(borrowed)) {
@@ -209,7 +209,8 @@ void Context::setLineJoin(LineJoin join) {
 
 void Context::setMiterLimit(double limit) {
     if (!finite(limit)) return;
-    cairo_set_miter_limit(cr_, std::max(1.0, limit));
+    state().miterLimit = std::max(1.0, limit);
+    cairo_set_miter_limit(cr_, state().miterLimit);
     record([&] { return "setMiterLimit " + describe(std::max(1.0, limit)); });
 }
 

@@ -68,6 +68,7 @@ public:
     void setLineJoin(LineJoin join);
     LineJoin lineJoin() const { return state().join; }
     void setMiterLimit(double limit);
+    double miterLimit() const { return state().miterLimit; }
     // A list with a negative or non-finite length, or only zeros, draws solid.
     void setLineDash(double phase, const std::vector<double>& lengths);
     void setLineDashSolid() { setLineDash(0, {}); }
@@ -167,6 +168,7 @@ private:
         double lineWidth = 1;
         LineCap cap = LineCap::butt;
         LineJoin join = LineJoin::miter;
+        double miterLimit = 10;
         LineDash dash;
         AffineTransform ctm;
         bool singular = false;
