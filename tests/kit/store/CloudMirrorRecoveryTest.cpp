@@ -431,6 +431,25 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_BSyncsFirst" : "_ASyncsFirst");
     });
 
+// A's next sync is killed once the server committed its saves or its deletions; then A and B sync again,
+// and the server, A and B each end with `expected`.
+void killASyncThenSyncAgain(const Handed& handed, KilledAfterCommit::After after,
+                            const std::multiset<std::string>& expected) {
+    EXPECT_EXIT(
+        {
+            Machine a(handed.dir / "a", std::make_shared<KilledAfterCommit>(openCloud(handed, true), after));
+            a.sync();
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+
+    Machine a(handed.dir / "a", openCloud(handed, true)), b(handed.dir / "b", openCloud(handed, true));
+    ASSERT_FALSE(a.sync());
+    ASSERT_FALSE(b.sync());
+    EXPECT_EQ(cloudTags(*openCloud(handed, true)), expected);
+    EXPECT_EQ(a.tags(), expected);
+    EXPECT_EQ(b.tags(), expected);
+}
+
 // Killed after the database made anew took the later copy A sends again and before A marked it sent: the next
 // start sends it again at the same time, and the later edit ends everywhere, once.
 TEST(CloudMirrorCrash, AKillWhileALaterCopyGoesToADatabaseMadeAnewLosesNothing) {
@@ -450,21 +469,7 @@ TEST(CloudMirrorCrash, AKillWhileALaterCopyGoesToADatabaseMadeAnewLosesNothing) 
         b.mirror = std::make_unique<kit::CloudMirror>(b.store, kit::CloudContainer("c", openCloud(handed, true)), "M");
         ASSERT_FALSE(b.sync());  // B first: its older copy reaches the new database
     }
-    EXPECT_EXIT(
-        {
-            Machine a(handed.dir / "a", std::make_shared<KilledAfterCommit>(openCloud(handed, true)));
-            a.sync();
-        },
-        ::testing::KilledBySignal(SIGKILL), "");
-
-    Machine a(handed.dir / "a", openCloud(handed, true)), b(handed.dir / "b", openCloud(handed, true));
-    ASSERT_FALSE(a.sync());
-    ASSERT_FALSE(b.sync());
-    const std::multiset<std::string> latest{"A-new", "other"};
-    auto cloud = openCloud(handed, true);
-    EXPECT_EQ(cloudTags(*cloud), latest);
-    EXPECT_EQ(a.tags(), latest);
-    EXPECT_EQ(b.tags(), latest);
+    killASyncThenSyncAgain(handed, KilledAfterCommit::After::saves, {"A-new", "other"});
 }
 
 // Killed after the server deleted the doubles the fold found and before the store heard of it: the next
@@ -488,21 +493,7 @@ TEST(CloudMirrorCrash, AKillAfterTheFoldDeletedOnTheServerLeavesEachRecordOnceEv
         ASSERT_FALSE(b.sync());
         ASSERT_FALSE(a.store->setCloudValue("changeToken M", "9 " + handed.server));  // A looks for doubles
     }
-    EXPECT_EXIT(
-        {
-            Machine a(handed.dir / "a",
-                      std::make_shared<KilledAfterCommit>(openCloud(handed, true), KilledAfterCommit::After::deletions));
-            a.sync();
-        },
-        ::testing::KilledBySignal(SIGKILL), "");
-
-    Machine a(handed.dir / "a", openCloud(handed, true)), b(handed.dir / "b", openCloud(handed, true));
-    ASSERT_FALSE(a.sync());
-    ASSERT_FALSE(b.sync());
-    const std::multiset<std::string> once{"doubled", "single"};
-    EXPECT_EQ(cloudTags(*openCloud(handed, true)), once);
-    EXPECT_EQ(a.tags(), once);
-    EXPECT_EQ(b.tags(), once);
+    killASyncThenSyncAgain(handed, KilledAfterCommit::After::deletions, {"doubled", "single"});
 }
 
 // A stand-in file made anew (the old one unreadable and set aside, say) lacks what went to the old one:
