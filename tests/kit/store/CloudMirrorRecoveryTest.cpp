@@ -26,27 +26,40 @@ const kit::ObjectModel model{"M", {{"Item", {{"tag", T::String}, {"n", T::Int64}
 const kit::EntityDescription& item() { return model.entities[0]; }
 const kit::RecordZoneID zone{"M"};
 
-// A cloud database whose record saves (or deletions alone) commit and then end the process before the caller
-// hears of it.
-class KilledAfterCommit final : public kit::CloudDatabase {
+// A cloud database that hands everything to another; those below step into its record changes.
+class CloudInBetween : public kit::CloudDatabase {
 public:
-    enum class After { saves, deletions };
-    explicit KilledAfterCommit(std::shared_ptr<kit::CloudDatabase> inner, After after = After::saves)
-        : inner_(std::move(inner)), after_(after) {}
+    explicit CloudInBetween(std::shared_ptr<kit::CloudDatabase> inner) : inner_(std::move(inner)) {}
     bool tracksChanges() const override { return inner_->tracksChanges(); }
     void fetchAllRecordZones(
         std::function<void(std::optional<std::vector<kit::RecordZone>>, std::optional<kit::StoreError>)> c) override {
         inner_->fetchAllRecordZones(std::move(c));
     }
     void addOperation(std::shared_ptr<kit::DatabaseOperation> operation) override {
-        if (auto modify = std::dynamic_pointer_cast<kit::ModifyRecordsOperation>(operation);
-            modify && (after_ == After::saves ? !modify->recordsToSave.empty() : !modify->recordIDsToDelete.empty()))
-            modify->modifyRecordsCompletionBlock = [](auto, auto, auto) { std::raise(SIGKILL); };
+        if (auto modify = std::dynamic_pointer_cast<kit::ModifyRecordsOperation>(operation)) stepInto(*modify);
         inner_->addOperation(std::move(operation));
     }
 
+protected:
+    virtual void stepInto(kit::ModifyRecordsOperation& modify) = 0;
+
 private:
     std::shared_ptr<kit::CloudDatabase> inner_;
+};
+
+// A cloud database whose record saves (or deletions alone) commit and then end the process before the caller
+// hears of it.
+class KilledAfterCommit final : public CloudInBetween {
+public:
+    enum class After { saves, deletions };
+    explicit KilledAfterCommit(std::shared_ptr<kit::CloudDatabase> inner, After after = After::saves)
+        : CloudInBetween(std::move(inner)), after_(after) {}
+
+private:
+    void stepInto(kit::ModifyRecordsOperation& modify) override {
+        if (after_ == After::saves ? !modify.recordsToSave.empty() : !modify.recordIDsToDelete.empty())
+            modify.modifyRecordsCompletionBlock = [](auto, auto, auto) { std::raise(SIGKILL); };
+    }
     After after_;
 };
 
@@ -264,24 +277,15 @@ TEST(CloudMirrorDoubles, CopiesAlikeInEveryFieldAreFoldedIntoTheOlderOneEverywhe
 
 // A cloud database that runs `before` once, just before the first deletion-only request goes to the server:
 // for the fold, between its fetch and its delete.
-class BeforeTheFirstDeletion final : public kit::CloudDatabase {
+class BeforeTheFirstDeletion final : public CloudInBetween {
 public:
     BeforeTheFirstDeletion(std::shared_ptr<kit::CloudDatabase> inner, std::function<void()> before)
-        : inner_(std::move(inner)), before_(std::move(before)) {}
-    bool tracksChanges() const override { return inner_->tracksChanges(); }
-    void fetchAllRecordZones(
-        std::function<void(std::optional<std::vector<kit::RecordZone>>, std::optional<kit::StoreError>)> c) override {
-        inner_->fetchAllRecordZones(std::move(c));
-    }
-    void addOperation(std::shared_ptr<kit::DatabaseOperation> operation) override {
-        if (auto modify = std::dynamic_pointer_cast<kit::ModifyRecordsOperation>(operation);
-            modify && modify->recordsToSave.empty() && !modify->recordIDsToDelete.empty() && before_)
-            std::exchange(before_, {})();
-        inner_->addOperation(std::move(operation));
-    }
+        : CloudInBetween(std::move(inner)), before_(std::move(before)) {}
 
 private:
-    std::shared_ptr<kit::CloudDatabase> inner_;
+    void stepInto(kit::ModifyRecordsOperation& modify) override {
+        if (modify.recordsToSave.empty() && !modify.recordIDsToDelete.empty() && before_) std::exchange(before_, {})();
+    }
     std::function<void()> before_;
 };
 
